@@ -1,0 +1,8 @@
+#pragma once
+// Where texts meet Linux (Qt, the command line): GBK (code page 936) <-> UTF-8. A character
+// that has no GBK form becomes "?"; an invalid byte sequence in either direction becomes "?".
+#include <string>
+#include <string_view>
+
+std::string GbkToUtf8(std::string_view gbk);
+std::string Utf8ToGbk(std::string_view utf8);
