@@ -1,0 +1,79 @@
+#pragma once
+// The contract between the form runtime and a unit kind. A kind is reached only through its
+// interface function, which hands out an entry by number, as the unit-type table stores it:
+//   1 create a unit from its property data      4 set an own property
+//   5 save the current properties as bytes      6 get an own property
+//   8 does the focused unit want this key itself (EditBox)
+// Own property numbers are the unit's property number less 8.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class QWidget;
+
+// A unit object: the runtime's handle on one live control. It keeps the ids it was created
+// with so it can raise its events.
+class Unit {
+public:
+    Unit(uint32_t window_id, uint32_t unit_id) : m_window_id(window_id), m_unit_id(unit_id) {}
+    virtual ~Unit() = default;
+    Unit(const Unit&) = delete;
+    Unit& operator=(const Unit&) = delete;
+
+    virtual QWidget* Widget() const = 0;
+    uint32_t WindowId() const { return m_window_id; }
+    uint32_t UnitId() const { return m_unit_id; }
+
+private:
+    uint32_t m_window_id;
+    uint32_t m_unit_id;
+};
+
+// Window style bits the loader passes to create.
+constexpr uint32_t kStyleDisabled = 0x08000000;
+constexpr uint32_t kStyleTabStop = 0x00010000;
+
+struct CreateArgs {
+    std::span<const uint8_t> property_data;  // empty = every default
+    uint32_t style = 0;                      // kStyleDisabled | kStyleTabStop
+    QWidget* parent = nullptr;               // null for a top-level window
+    int32_t control_id = 0;
+    int32_t left = 0, top = 0, width = 0, height = 0;
+    uint32_t window_id = 0, unit_id = 0;
+};
+
+// A property value as it crosses a kind's get and set entries: one or two value words, or
+// for texts, byte blocks and fonts an address and a length. Data handed out by a get entry
+// stays owned by the unit; the runtime copies it before returning it to a procedure.
+struct PropertyValue {
+    uint32_t low = 0;
+    uint32_t high = 0;
+    const void* data = nullptr;
+    uint32_t size = 0;
+};
+
+using CreateEntry = Unit* (*)(const CreateArgs& args);                 // null on failure
+using SetPropertyEntry = int (*)(Unit* unit, int32_t own, const PropertyValue& value);  // 1 = rebuild
+using SavePropertiesEntry = std::vector<uint8_t> (*)(Unit* unit);
+using GetPropertyEntry = int (*)(Unit* unit, int32_t own, PropertyValue* result);       // 1 = valid
+using WantsKeyEntry = int (*)(Unit* unit, int key);
+
+// Entries travel as one generic function pointer type and are cast back by number.
+using AnyEntry = void (*)();
+using InterfaceFn = AnyEntry (*)(int32_t number);
+
+// The event record a unit builds when it raises an event through the runtime (notification 2008).
+struct EventRecord {
+    uint32_t window_id = 0;
+    uint32_t unit_id = 0;
+    int32_t event = 0;
+    int32_t arg_count = 0;
+    uint32_t args[5] = {};
+    int32_t has_result = 0;
+    uint32_t result = 0;
+};
+
+// The runtime's notification entry, handed to the unit library at start-up (notification 1).
+// Numbers: 2008 raise event (a = EventRecord*; result 1 when a procedure ran), 2009 suppress
+// events, 2010 re-enable events, 2024 allocate a runtime block (a = size).
+using RuntimeEntry = intptr_t (*)(int32_t number, intptr_t a, intptr_t b);
