@@ -6,6 +6,7 @@
 #include <string>
 
 extern const char* const RuntimeErrorMessages[12];  // GBK; entry 0 is unused
+extern const char* const RuntimeErrorTitle;         // GBK "错误", the box title
 
 // The box text, GBK with CR LF line breaks.
 //   (null, 0)       -> "运行时出错!\r\n\r\n"

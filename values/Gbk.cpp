@@ -1,0 +1,75 @@
+#include "values/Gbk.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace {
+
+// Length of the UTF-8 sequence starting at text[0], or 0 when it is not a well-formed one.
+size_t Utf8SequenceLength(std::string_view text)
+{
+    const auto lead = static_cast<unsigned char>(text[0]);
+    size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                  : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    if (length == 0 || length > text.size())
+        return 0;
+    for (size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
+// How far to skip past a byte sequence that iconv refused, so that one "?" stands for it.
+enum class Source { Gbk, Utf8 };
+size_t RefusedLength(std::string_view rest, Source source)
+{
+    if (source == Source::Utf8) {
+        // A well-formed character without a GBK form is skipped whole; a broken one byte by byte.
+        const size_t length = Utf8SequenceLength(rest);
+        return length == 0 ? 1 : length;
+    }
+    // A GBK lead byte with a bad trail byte: only the lead is dropped, so an ASCII byte after it
+    // survives.
+    return 1;
+}
+
+std::string Convert(std::string_view input, const char* to, const char* from, Source source)
+{
+    std::string output;
+    if (input.empty())
+        return output;
+    iconv_t cd = iconv_open(to, from);
+    if (cd == iconv_t(-1))
+        return std::string(input.size(), '?');
+    output.reserve(input.size() * 2);
+
+    char buffer[256];
+    size_t offset = 0;
+    while (offset < input.size()) {
+        char* in = const_cast<char*>(input.data() + offset);
+        size_t in_left = input.size() - offset;
+        char* out = buffer;
+        size_t out_left = sizeof buffer;
+        const size_t rc = iconv(cd, &in, &in_left, &out, &out_left);
+        const int error = errno;
+        output.append(buffer, size_t(out - buffer));
+        offset = input.size() - in_left;
+        if (rc != size_t(-1) || error == E2BIG)
+            continue;
+        // EILSEQ (invalid or without a form in the target) or EINVAL (cut short at the end).
+        output.push_back('?');
+        offset += RefusedLength(input.substr(offset), source);
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    return output;
+}
+
+}  // namespace
+
+// CP936 names the Windows code page itself (0x80 is the euro sign there).
+std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "CP936", Source::Gbk); }
+
+std::string Utf8ToGbk(std::string_view utf8) { return Convert(utf8, "CP936", "UTF-8", Source::Utf8); }
