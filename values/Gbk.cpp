@@ -6,16 +6,23 @@
 
 namespace {
 
-// Length of the UTF-8 sequence starting at text[0], or 0 when it is not a well-formed one.
+// Length of the well-formed UTF-8 sequence starting at text[0], or 0 when it is not one
+// (overlong forms, surrogates and code points past U+10FFFF are not well-formed).
 size_t Utf8SequenceLength(std::string_view text)
 {
-    const auto lead = static_cast<unsigned char>(text[0]);
+    const auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
     size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
                   : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
     if (length == 0 || length > text.size())
         return 0;
-    for (size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+    // The lead byte narrows the range of the second byte; every later one is 80..BF.
+    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (length > 1 && (byte(1) < low || byte(1) > high))
+        return 0;
+    for (size_t i = 2; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
             return 0;
     }
     return length;
