@@ -1,0 +1,32 @@
+#pragma once
+// Label property set. Own numbers in comments; fields in stored order.
+#include "forms/props/PropertySet.h"
+
+constexpr uint32_t kLabelMaxVersion = 2;
+constexpr int32_t kLabelOwnCount = 21;
+constexpr int32_t kLabelMinGradientWidth = 5;
+
+struct LabelProps {
+    uint32_t version = kLabelMaxVersion;
+    int32_t text_effect = 0;              // own 1, 0-3
+    int32_t gradient_border_width = 8;    // own 3, values below 5 become 5
+    int32_t border = 0;                   // own 2, 0-6; 6 = gradient border painted by the label
+    uint32_t gradient_border[3] = {0x808080, 0xFFFFFF, 0x808080};  // own 4-6, kButtonFaceColour = left out
+    uint32_t text_colour = 0x000000;      // own 8
+    uint32_t background = kButtonFaceColour;  // own 9, type 1017
+    int32_t picture_mode = 1;             // own 11, 0-2
+    int32_t gradient_mode = 0;            // own 12, 0-8, 0 = none
+    uint32_t gradient_background[3] = {0x808080, 0xFFFFFF, 0x808080};  // own 13-15
+    int32_t horizontal_alignment = 0;     // own 16, 0-2: left, centre, right
+    int32_t vertical_alignment = 1;       // own 18, 0-2: top, centre, bottom (single line only)
+    int32_t word_wrap = 0;                // own 17, boolean
+    std::vector<uint8_t> font;            // own 7, empty or a LOGFONT
+    std::vector<uint8_t> picture;         // own 10, background picture file bytes
+    std::string caption = "\xB1\xEA\xC7\xA9";  // own 0, "标签"
+    std::string extra_text1;              // own 19, [v2]
+    std::string extra_text2;              // own 20, [v2]
+};
+
+std::vector<uint8_t> WriteProps(const LabelProps& props);
+bool GetOwnProperty(const LabelProps& props, int32_t own, PropertyValue* value);
+SetOutcome SetOwnProperty(LabelProps& props, int32_t own, const PropertyValue& value);

@@ -1,0 +1,36 @@
+#pragma once
+// What the six kinds' property sets share: the answer of a set, the colour that stands for the
+// button face, and the byte-level shapes of fonts and pictures.
+//
+// Every kind offers the same four functions on its plain property struct (overloaded by type):
+//   std::optional<P> ReadProps<P>(data)      empty data = every default; damaged data or a
+//                                            version above the kind's maximum = nullopt
+//   std::vector<uint8_t> WriteProps(p)       the exact inverse, at the version p was read with
+//   bool GetOwnProperty(p, own, &value)      false for a number the kind does not have
+//   SetOutcome SetOwnProperty(p, own, value) stores the value with the kind's clamps
+// Values travel in the PropertyValue record of forms/UnitKind.h: integers, booleans, choices
+// and colours in `low`; texts (GBK, no NUL needed), pictures and fonts as data/size. A get
+// hands out pointers into the struct, valid until the struct changes.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "forms/UnitKind.h"
+
+// In a colour of declared type 1017 this value means the system button-face colour; in the
+// label's gradient colours it means "colour left out" and in the shape's fill "no fill".
+constexpr uint32_t kButtonFaceColour = 0xFF000000;
+
+// A stored font is empty (the default GUI font) or a Windows LOGFONT of exactly this size.
+constexpr uint32_t kLogFontSize = 60;
+
+struct SetOutcome {
+    bool valid = false;    // the kind has this own property
+    bool changed = false;  // the stored value differs from before
+    bool rebuild = false;  // the change needs the control rebuilt (EditBox window styles)
+};
+
+template <class Props>
+std::optional<Props> ReadProps(std::span<const uint8_t> data);

@@ -1,0 +1,26 @@
+#pragma once
+// ShapeBox property set. Own numbers in comments; fields in stored order.
+#include "forms/props/PropertySet.h"
+
+constexpr uint32_t kShapeBoxMaxVersion = 1;
+constexpr int32_t kShapeBoxOwnCount = 7;
+
+enum class Shape : int32_t {
+    Rectangle, Square, Ellipse, Circle, RoundedRectangle, RoundedSquare, HorizontalLine, VerticalLine
+};
+enum class LineStyle : int32_t { None, Solid, Dash, Dot, DashDot, DashDotDot };
+
+struct ShapeBoxProps {
+    uint32_t version = kShapeBoxMaxVersion;
+    uint32_t background = kButtonFaceColour;  // own 0, type 1017
+    int32_t shape = 0;                         // own 1, 0-7 (Shape)
+    int32_t effect_3d = 0;                     // own 2, 0-2: flat, raised, sunken passes
+    int32_t line_style = 1;                    // own 3, 0-5 (LineStyle)
+    int32_t line_width = 1;                    // own 4, negative becomes 0
+    uint32_t line_colour = 0x000000;           // own 5
+    uint32_t fill_colour = kButtonFaceColour;  // own 6, kButtonFaceColour = no fill
+};
+
+std::vector<uint8_t> WriteProps(const ShapeBoxProps& props);
+bool GetOwnProperty(const ShapeBoxProps& props, int32_t own, PropertyValue* value);
+SetOutcome SetOwnProperty(ShapeBoxProps& props, int32_t own, const PropertyValue& value);

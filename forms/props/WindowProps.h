@@ -1,0 +1,40 @@
+#pragma once
+// The window kind's property set. Own numbers in comments; fields in stored order. Own 10,
+// the window state (0 normal, 2 minimised, 3 maximised), is read from the live window by the
+// kind; the struct answers 0 and ignores writes of it.
+#include "forms/props/PropertySet.h"
+
+constexpr uint32_t kWindowMaxVersion = 6;
+constexpr int32_t kWindowOwnCount = 24;
+
+struct WindowProps {
+    uint32_t version = kWindowMaxVersion;
+    int32_t border_style = 2;             // own 1, 0-6; 2 = fixed frame with title bar
+    int32_t background_picture_mode = 1;  // own 4, 0-2
+    uint32_t background = kButtonFaceColour;  // own 2, type 1017
+    int32_t maximise_box = 0;             // own 8, boolean
+    int32_t minimise_box = 0;             // own 9, boolean
+    int32_t control_box = 1;              // own 7, boolean
+    int32_t start_position = 1;           // own 11, 0-3: as stored, centred, minimised, maximised
+    int32_t movable = 1;                  // own 12, boolean
+    int32_t stored_choice = 0;            // own 20, a choice word kept as stored, 0-255
+    int32_t enter_moves_focus = 0;        // own 15, boolean
+    int32_t escape_closes = 1;            // own 16, boolean
+    int32_t f1_opens_help = 0;            // own 17, boolean
+    int32_t help_context = 0;             // own 19
+    int32_t word_v2 = 0;                  // own 21, [v>=2] kept as stored
+    int32_t word_v3 = 0;                  // own 22, [v>=3] kept as stored
+    int32_t window_shape = 0;             // own 14, [v>=3] 0-6, 0 = rectangle
+    int32_t always_on_top = 0;            // own 13, [v>=4] boolean
+    int32_t word_v5 = 0;                  // own 23, [v>=5] kept as stored
+    std::string text_v6;                  // [v=6] kept as stored, not a property
+    std::vector<uint8_t> background_picture;  // own 3
+    std::vector<uint8_t> icon;            // own 6, empty = the program's default icon
+    std::vector<uint8_t> sound;           // own 5
+    std::string caption;                  // own 0
+    std::string help_file;                // own 18
+};
+
+std::vector<uint8_t> WriteProps(const WindowProps& props);
+bool GetOwnProperty(const WindowProps& props, int32_t own, PropertyValue* value);
+SetOutcome SetOwnProperty(WindowProps& props, int32_t own, const PropertyValue& value);
