@@ -1,0 +1,116 @@
+#include "forms/runtime/EventDispatch.h"
+
+#include <algorithm>
+
+#include "forms/runtime/RuntimeErrors.h"
+#include "forms/runtime/UnitTypeTable.h"
+#include "forms/runtime/WindowList.h"
+#include "values/Blocks.h"
+#include "values/RuntimeError.h"
+
+namespace {
+
+int g_suppression = 0;
+EventSource g_source;
+
+// The record whose bindings serve an event of record: follow the event-owner field while
+// it names a record of the same kind. A chain can loop in a damaged template, so it is
+// followed at most once around the window.
+const UnitRecord& BindingOwner(RuntimeWindow& window, const UnitRecord& record)
+{
+    const UnitRecord* owner = &record;
+    for (size_t steps = 0; owner->event_owner != 0 && steps < window.records.size(); ++steps) {
+        const UnitRecord* next = FindRecord(window, owner->event_owner);
+        if (next == nullptr || next->kind != owner->kind)
+            break;
+        owner = next;
+    }
+    return *owner;
+}
+
+Procedure BoundProcedure(const UnitRecord& owner, int32_t event)
+{
+    if (owner.IsMenuItem())
+        return owner.bindings.empty() ? nullptr : owner.bindings.front().procedure;
+    for (const BoundEvent& binding : owner.bindings) {
+        if (binding.event == event)
+            return binding.procedure;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void SuppressEvents() { ++g_suppression; }
+
+void ResumeEvents()
+{
+    if (g_suppression > 0)
+        --g_suppression;
+}
+
+int EventSuppressionCount() { return g_suppression; }
+
+void SuppressEventsForErrorReport() { ++g_suppression; }
+
+EventSource CurrentEventSource() { return g_source; }
+
+int DispatchEvent(EventRecord& event)
+{
+    if (g_suppression > 0)
+        return 0;
+    RuntimeWindow* window = FindWindow(event.window_id);
+    if (window == nullptr)
+        ReportRuntimeError(runtime_errors::kEventWindowMissing, 0);
+    const UnitRecord* record = FindRecord(*window, event.unit_id);
+    if (record == nullptr)
+        ReportRuntimeError(runtime_errors::kEventUnitMissing, 0);
+    const UnitRecord& owner = BindingOwner(*window, *record);
+    const UnitTypeDescriptor* type = FindUnitType(record->kind);
+    const uint32_t flags = type != nullptr ? type->kind_flags : 0;
+    if ((flags & (kKindMayRaiseEventsA | kKindMayRaiseEventsB)) == 0)
+        ReportRuntimeError(runtime_errors::kEventUnitInvalid, 0);
+
+    const Procedure procedure = BoundProcedure(owner, event.event);
+    if (procedure == nullptr)
+        return 0;
+    // A procedure may raise further events through property writes; the outer source
+    // comes back when the inner one returns.
+    const EventSource outer = g_source;
+    g_source = {event.window_id, record->id};
+    const int32_t count = std::clamp(event.arg_count, 0, 5);
+    const ProcedureResult result = procedure(event.args, count);
+    g_source = outer;
+    if (result.has_value) {
+        event.has_result = 1;
+        event.result = result.value;
+    }
+    return 1;
+}
+
+bool RaiseEvent(uint32_t window_id, uint32_t unit_id, int32_t event)
+{
+    EventRecord record;
+    record.window_id = window_id;
+    record.unit_id = unit_id;
+    record.event = event;
+    return DispatchEvent(record) == 1;
+}
+
+intptr_t RuntimeNotify(int32_t number, intptr_t a, intptr_t /*b*/)
+{
+    switch (number) {
+    case kNotifyRaiseEvent:
+        return a != 0 ? DispatchEvent(*reinterpret_cast<EventRecord*>(a)) : 0;
+    case kNotifySuppressEvents:
+        SuppressEvents();
+        return 0;
+    case kNotifyResumeEvents:
+        ResumeEvents();
+        return 0;
+    case kNotifyAllocateBlock:
+        return reinterpret_cast<intptr_t>(AllocateBlock(uint32_t(a)));
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,46 @@
+#include "forms/runtime/UnitTypeTable.h"
+
+#include <vector>
+
+namespace {
+
+std::vector<const LibraryDescriptor*>& Libraries()
+{
+    static std::vector<const LibraryDescriptor*> libraries;
+    return libraries;
+}
+
+}  // namespace
+
+void SetUnitLibraries(std::span<const LibraryDescriptor* const> libraries)
+{
+    Libraries().assign(libraries.begin(), libraries.end());
+}
+
+const UnitTypeDescriptor* FindUnitType(uint32_t kind_code)
+{
+    const uint32_t library = kind_code >> 16;
+    const uint32_t slot = kind_code & 0xFFFF;
+    if (library == 0 || library > Libraries().size() || slot == 0)
+        return nullptr;
+    const LibraryDescriptor* descriptor = Libraries()[library - 1];
+    if (descriptor == nullptr || descriptor->types == nullptr || slot > uint32_t(descriptor->type_count))
+        return nullptr;
+    const UnitTypeDescriptor& type = descriptor->types[slot - 1];
+    return type.interface_fn != nullptr ? &type : nullptr;
+}
+
+AnyEntry KindEntry(uint32_t kind_code, int32_t number)
+{
+    const UnitTypeDescriptor* type = FindUnitType(kind_code);
+    return type != nullptr ? type->interface_fn(number) : nullptr;
+}
+
+uint16_t PropertyType(uint32_t kind_code, int32_t property)
+{
+    const UnitTypeDescriptor* type = FindUnitType(kind_code);
+    if (type == nullptr || type->properties == nullptr || property < 0 ||
+        uint32_t(property) >= type->property_count)
+        return 0;
+    return type->properties[property].type;
+}

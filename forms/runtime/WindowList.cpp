@@ -1,0 +1,29 @@
+#include "forms/runtime/WindowList.h"
+
+std::vector<RuntimeWindow>& Windows()
+{
+    static std::vector<RuntimeWindow> windows;
+    return windows;
+}
+
+RuntimeWindow* FindWindow(uint32_t window_id)
+{
+    for (RuntimeWindow& window : Windows()) {
+        if (window.id == window_id)
+            return &window;
+    }
+    return nullptr;
+}
+
+UnitRecord* FindRecord(RuntimeWindow& window, uint32_t unit_id)
+{
+    if (window.records.empty())
+        return nullptr;
+    if (unit_id == 0)
+        return &window.records.front();
+    for (UnitRecord& record : window.records) {
+        if (record.id == unit_id)
+            return &record;
+    }
+    return nullptr;
+}
