@@ -1,0 +1,78 @@
+#include "forms/units/GuiFont.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "forms/props/PropertySet.h"
+#include "values/Gbk.h"
+
+namespace {
+
+// Rendering settings pinned with the family: no antialiasing and full hinting give crisp,
+// repeatable glyph pixels.
+void PinRendering(QFont& font)
+{
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    font.setHintingPreference(QFont::PreferFullHinting);
+}
+
+int32_t ReadI32(const uint8_t* p)
+{
+    return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
+                                uint32_t(p[3]) << 24);
+}
+
+constexpr int kMaxFontPixels = 1000;
+
+// LOGFONT field offsets.
+constexpr size_t kHeight = 0, kWeight = 16, kItalic = 20, kUnderline = 21, kStrikeOut = 22;
+constexpr size_t kFaceName = 28, kFaceNameSize = 32;
+
+}  // namespace
+
+QFont DefaultGuiFont()
+{
+    QFont font(QString::fromLatin1(kGuiFontFamily));
+    font.setPixelSize(kGuiFontPixels);
+    PinRendering(font);
+    return font;
+}
+
+QFont FontFromLogFont(std::span<const uint8_t> logfont)
+{
+    QFont font = DefaultGuiFont();
+    if (logfont.size() != kLogFontSize)
+        return font;
+    const uint8_t* p = logfont.data();
+
+    const int64_t height = ReadI32(p + kHeight);
+    const int64_t pixels = height == 0 ? kGuiFontPixels : std::min<int64_t>(std::abs(height), kMaxFontPixels);
+    font.setPixelSize(static_cast<int>(pixels));
+
+    const int32_t weight = ReadI32(p + kWeight);
+    font.setWeight(weight <= 0 ? QFont::Normal : QFont::Weight(std::min(weight, 1000)));
+    font.setItalic(p[kItalic] != 0);
+    font.setUnderline(p[kUnderline] != 0);
+    font.setStrikeOut(p[kStrikeOut] != 0);
+
+    const char* face = reinterpret_cast<const char*>(p + kFaceName);
+    const std::string gbk(face, strnlen(face, kFaceNameSize));
+    const QString family = QString::fromStdString(GbkToUtf8(gbk));
+    if (!family.isEmpty() && QFontDatabase::hasFamily(family))
+        font.setFamily(family);
+    return font;
+}
+
+TextLineMetrics LineMetrics(const QFont& font)
+{
+    int pixels = font.pixelSize();
+    if (pixels <= 0)
+        pixels = QFontInfo(font).pixelSize();
+    pixels = std::max(pixels, 1);
+    return {pixels + 1, pixels - 1};
+}
