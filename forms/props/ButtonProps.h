@@ -15,6 +15,8 @@ struct ButtonProps {
     std::string caption = "\xB0\xB4\xC5\xA5";  // own 2, "按钮"
 };
 
+template <>
+std::optional<ButtonProps> ReadProps<ButtonProps>(std::span<const uint8_t> data);
 std::vector<uint8_t> WriteProps(const ButtonProps& props);
 bool GetOwnProperty(const ButtonProps& props, int32_t own, PropertyValue* value);
 SetOutcome SetOwnProperty(ButtonProps& props, int32_t own, const PropertyValue& value);

@@ -28,6 +28,8 @@ struct EditBoxProps {
     // Own 18, the selected text, lives only in the control; the struct answers empty.
 };
 
+template <>
+std::optional<EditBoxProps> ReadProps<EditBoxProps>(std::span<const uint8_t> data);
 std::vector<uint8_t> WriteProps(const EditBoxProps& props);
 bool GetOwnProperty(const EditBoxProps& props, int32_t own, PropertyValue* value);
 SetOutcome SetOwnProperty(EditBoxProps& props, int32_t own, const PropertyValue& value);

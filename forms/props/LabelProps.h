@@ -27,6 +27,8 @@ struct LabelProps {
     std::string extra_text2;              // own 20, [v2]
 };
 
+template <>
+std::optional<LabelProps> ReadProps<LabelProps>(std::span<const uint8_t> data);
 std::vector<uint8_t> WriteProps(const LabelProps& props);
 bool GetOwnProperty(const LabelProps& props, int32_t own, PropertyValue* value);
 SetOutcome SetOwnProperty(LabelProps& props, int32_t own, const PropertyValue& value);

@@ -16,6 +16,8 @@ struct PicBoxProps {
     std::string extra_text2;                   // own 6, [v2]
 };
 
+template <>
+std::optional<PicBoxProps> ReadProps<PicBoxProps>(std::span<const uint8_t> data);
 std::vector<uint8_t> WriteProps(const PicBoxProps& props);
 bool GetOwnProperty(const PicBoxProps& props, int32_t own, PropertyValue* value);
 SetOutcome SetOwnProperty(PicBoxProps& props, int32_t own, const PropertyValue& value);

@@ -21,6 +21,8 @@ struct ShapeBoxProps {
     uint32_t fill_colour = kButtonFaceColour;  // own 6, kButtonFaceColour = no fill
 };
 
+template <>
+std::optional<ShapeBoxProps> ReadProps<ShapeBoxProps>(std::span<const uint8_t> data);
 std::vector<uint8_t> WriteProps(const ShapeBoxProps& props);
 bool GetOwnProperty(const ShapeBoxProps& props, int32_t own, PropertyValue* value);
 SetOutcome SetOwnProperty(ShapeBoxProps& props, int32_t own, const PropertyValue& value);

@@ -35,6 +35,8 @@ struct WindowProps {
     std::string help_file;                // own 18
 };
 
+template <>
+std::optional<WindowProps> ReadProps<WindowProps>(std::span<const uint8_t> data);
 std::vector<uint8_t> WriteProps(const WindowProps& props);
 bool GetOwnProperty(const WindowProps& props, int32_t own, PropertyValue* value);
 SetOutcome SetOwnProperty(WindowProps& props, int32_t own, const PropertyValue& value);

@@ -1,0 +1,35 @@
+#include "forms/props/ShapeBoxProps.h"
+
+#include "forms/props/OwnField.h"
+
+namespace {
+
+template <class Io, class P>
+void Transfer(Io& io, P& p)
+{
+    io.U32(p.background);
+    io.I32(p.shape);
+    io.I32(p.effect_3d);
+    io.I32(p.line_style);
+    io.I32(p.line_width);
+    io.U32(p.line_colour);
+    io.U32(p.fill_colour);
+}
+
+FieldRef Field(ShapeBoxProps& p, int32_t own)
+{
+    switch (own) {
+    case 0: return ColourField(p.background);
+    case 1: return ChoiceField(p.shape, int32_t(Shape::VerticalLine));
+    case 2: return ChoiceField(p.effect_3d, 2);
+    case 3: return ChoiceField(p.line_style, int32_t(LineStyle::DashDotDot));
+    case 4: return IntegerField(p.line_width, 0);
+    case 5: return ColourField(p.line_colour);
+    case 6: return ColourField(p.fill_colour);
+    default: return {};
+    }
+}
+
+}  // namespace
+
+DEFINE_PROPERTY_SET(ShapeBoxProps, kShapeBoxMaxVersion, kShapeBoxOwnCount)
