@@ -1,0 +1,10 @@
+#pragma once
+// The main window's template bytes, generated at build time from data/MainWindow.cpp by
+// anglarix-template-writer and embedded in the program.
+#include <cstddef>
+#include <cstdint>
+
+constexpr uint32_t kMainWindowId = 0x52010001;
+
+extern const uint8_t MainWindowTemplate[];
+extern const size_t MainWindowTemplateSize;
