@@ -1,0 +1,281 @@
+// The embedded main window template read back as data, unit by unit, against the layout the
+// procedures and the tests of the running window rely on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+#include "data/MainWindowTemplate.h"
+#include "data/ProcedureArea.h"
+#include "forms/props/ButtonProps.h"
+#include "forms/props/EditBoxProps.h"
+#include "forms/props/LabelProps.h"
+#include "forms/props/PicBoxProps.h"
+#include "forms/props/ShapeBoxProps.h"
+#include "forms/props/UnitTypes.h"
+#include "forms/props/WindowProps.h"
+#include "forms/template/WindowTemplate.h"
+#include "values/Gbk.h"
+
+namespace {
+
+std::span<const uint8_t> Embedded()
+{
+    return {MainWindowTemplate, MainWindowTemplateSize};
+}
+
+const WindowData& MainWindow()
+{
+    static const auto data = ReadWindowTemplate(Embedded());
+    EXPECT_TRUE(data.has_value());
+    static const WindowData window = data ? data->windows.at(0) : WindowData{};
+    return window;
+}
+
+const UnitRecord& Unit(const char* utf8_name)
+{
+    for (const auto& r : MainWindow().records)
+        if (GbkToUtf8(r.name) == utf8_name)
+            return r;
+    ADD_FAILURE() << "no unit " << utf8_name;
+    static const UnitRecord none;
+    return none;
+}
+
+template <class P>
+P PropsOf(const UnitRecord& record)
+{
+    auto props = ReadProps<P>(record.property_data);
+    EXPECT_TRUE(props.has_value()) << GbkToUtf8(record.name);
+    return props.value_or(P{});
+}
+
+constexpr uint32_t Lbl = KIND_LABEL, Edt = KIND_EDIT_BOX, Btn = KIND_BUTTON, Shp = KIND_SHAPE_BOX,
+                   Pic = KIND_PIC_BOX;
+constexpr uint32_t V = 1, VT = 5, B = 0x10;
+
+TEST(MainWindowTemplate, ReadsBackAsTheSameBytes)
+{
+    auto data = ReadWindowTemplate(Embedded());
+    ASSERT_TRUE(data.has_value());
+    auto again = WriteWindowTemplate(*data);
+    EXPECT_TRUE(std::equal(again.begin(), again.end(), Embedded().begin(), Embedded().end()));
+}
+
+TEST(MainWindowTemplate, WindowRecord)
+{
+    auto data = ReadWindowTemplate(Embedded());
+    ASSERT_TRUE(data.has_value());
+    ASSERT_EQ(data->windows.size(), 1u);
+    const WindowData& w = data->windows[0];
+    EXPECT_EQ(w.id, kMainWindowId);
+    EXPECT_EQ(w.words[0], 0x017B0E8Cu);
+    EXPECT_EQ(w.words[1], 0x19010136u);
+    ASSERT_EQ(w.records.size(), 53u);
+    const UnitRecord& own = w.records[0];
+    EXPECT_EQ(own.id, 0x06010000u);
+    EXPECT_EQ(own.kind, KIND_WINDOW);
+    EXPECT_EQ(own.state_flags, kStateVisible);
+    EXPECT_EQ((std::array{own.left, own.top, own.width, own.height}), (std::array{50, 50, 488, 420}));
+    ASSERT_EQ(own.bindings.size(), 1u);
+    EXPECT_EQ(own.bindings[0].event, 0);
+    EXPECT_EQ(own.bindings[0].handler, kWindowEventNoOpOffset);
+
+    WindowProps p = PropsOf<WindowProps>(own);
+    EXPECT_EQ(p.caption, "Anglarix");
+    EXPECT_EQ(p.border_style, 2);
+    EXPECT_EQ(p.background, 0xC0C0C0u);
+    EXPECT_EQ((std::array{p.control_box, p.maximise_box, p.minimise_box}), (std::array{1, 0, 0}));
+    EXPECT_EQ((std::array{p.start_position, p.movable, p.always_on_top, p.window_shape}), (std::array{1, 1, 0, 0}));
+    EXPECT_EQ((std::array{p.enter_moves_focus, p.escape_closes, p.f1_opens_help}), (std::array{0, 1, 0}));
+    EXPECT_TRUE(p.icon.empty() && p.background_picture.empty() && p.sound.empty());
+}
+
+// The picture is our own JPEG; the rest of the template has the size of the original layout.
+TEST(MainWindowTemplate, SizeAllowsOnlyForTheDiagram)
+{
+    PicBoxProps pic = PropsOf<PicBoxProps>(Unit("图片框1"));
+    ASSERT_GE(pic.picture.size(), 4u);
+    EXPECT_EQ(pic.picture[0], 0xFF);
+    EXPECT_EQ(pic.picture[1], 0xD8);
+    EXPECT_EQ(pic.display_mode, 1);
+    EXPECT_EQ(MainWindowTemplateSize, 14856 - 5319 + pic.picture.size());
+}
+
+TEST(MainWindowTemplate, UnitsInRecordOrder)
+{
+    const struct {
+        uint32_t id; const char* name; uint32_t kind; int32_t l, t, w, h; uint32_t flags;
+    } units[] = {
+        {0x16011DF4, "标签22", Lbl, 203, 268, 80, 40, 0},
+        {0x16011DF2, "按钮5", Btn, 203, 320, 64, 24, VT},
+        {0x16011DF1, "标签21", Lbl, 360, 264, 56, 16, V},
+        {0x16011DEB, "编辑框16", Edt, 352, 360, 112, 21, VT},
+        {0x16011DEC, "编辑框17", Edt, 352, 328, 112, 21, VT},
+        {0x16011DED, "编辑框18", Edt, 352, 296, 112, 21, VT},
+        {0x16011DEE, "标签18", Lbl, 296, 360, 56, 21, V},
+        {0x16011DEF, "标签19", Lbl, 296, 328, 56, 21, V},
+        {0x16011DF0, "标签20", Lbl, 296, 296, 56, 21, V},
+        {0x16011DE7, "标签16", Lbl, 6, 368, 56, 21, V},
+        {0x16011DE8, "编辑框14", Edt, 62, 368, 112, 21, VT},
+        {0x16011DE9, "标签17", Lbl, 6, 336, 56, 21, V},
+        {0x16011DEA, "编辑框15", Edt, 62, 336, 112, 21, VT},
+        {0x16011DE5, "标签15", Lbl, 6, 304, 56, 21, V},
+        {0x16011DE6, "编辑框13", Edt, 62, 304, 112, 21, VT},
+        {0x16011DE4, "标签14", Lbl, 6, 272, 56, 21, V},
+        {0x16011DE3, "标签13", Lbl, 80, 248, 56, 16, V},
+        {0x16011DE2, "外形框6", Shp, 0, 195, 480, 8, V},
+        {0x16011DDB, "外形框5", Shp, 8, 8, 480, 8, V},
+        {0x16011DD6, "外形框4", Shp, 0, 232, 480, 8, V},
+        {0x16011DD4, "编辑框12", Edt, 62, 272, 112, 21, VT},
+        {0x16011DD1, "编辑框11", Edt, 352, 205, 115, 21, VT},
+        {0x16011DD2, "标签12", Lbl, 281, 205, 72, 21, V},
+        {0x16011DD0, "标签11", Lbl, 6, 205, 72, 21, V},
+        {0x16011DCF, "按钮4", Btn, 206, 206, 64, 21, VT},
+        {0x16011DCE, "编辑框10", Edt, 77, 205, 115, 21, VT},
+        {0x16011DC8, "编辑框7", Edt, 396, 39, 71, 21, VT | B},
+        {0x16011DC9, "标签8", Lbl, 333, 39, 48, 21, V | B},
+        {0x16011DCA, "编辑框8", Edt, 243, 39, 71, 21, VT | B},
+        {0x16011DCB, "标签9", Lbl, 180, 39, 48, 21, V | B},
+        {0x16011DCC, "编辑框9", Edt, 70, 39, 71, 21, VT | B},
+        {0x16011DCD, "标签10", Lbl, 7, 39, 48, 21, V | B},
+        {0x16010164, "图片框1", Pic, 249, 130, 208, 56, V},
+        {0x16010160, "标签7", Lbl, 3, 128, 216, 64, V},
+        {0x16010156, "标签5", Lbl, 333, 67, 48, 21, V | B},
+        {0x16010157, "标签6", Lbl, 333, 12, 48, 21, V | B},
+        {0x16010158, "编辑框5", Edt, 396, 66, 71, 21, VT | B},
+        {0x16010159, "按钮3", Btn, 363, 93, 84, 29, VT | B},
+        {0x1601015A, "编辑框6", Edt, 396, 12, 71, 21, VT | B},
+        {0x1601015B, "外形框3", Shp, 328, 8, 152, 120, V | B},
+        {0x1601014C, "标签3", Lbl, 180, 68, 48, 21, V | B},
+        {0x1601014D, "标签4", Lbl, 180, 12, 48, 21, V | B},
+        {0x1601014E, "编辑框3", Edt, 243, 67, 71, 21, VT | B},
+        {0x1601014F, "按钮2", Btn, 202, 93, 84, 29, VT | B},
+        {0x16010150, "编辑框4", Edt, 243, 12, 71, 21, VT | B},
+        {0x1601014A, "标签2", Lbl, 7, 67, 48, 21, V | B},
+        {0x16010149, "标签1", Lbl, 7, 12, 48, 21, V | B},
+        {0x16010148, "编辑框2", Edt, 70, 66, 71, 21, VT | B},
+        {0x1601013B, "按钮1", Btn, 34, 93, 84, 29, VT | B},
+        {0x1601013A, "编辑框1", Edt, 70, 12, 71, 21, VT | B},
+        {0x16010152, "外形框1", Shp, 2, 8, 152, 120, V | B},
+        {0x16010154, "外形框2", Shp, 168, 8, 152, 120, V | B},
+    };
+    const auto& records = MainWindow().records;
+    ASSERT_EQ(records.size(), std::size(units) + 1);
+    for (size_t k = 0; k < std::size(units); ++k) {
+        const auto& u = units[k];
+        const UnitRecord& r = records[k + 1];
+        SCOPED_TRACE(u.name);
+        EXPECT_EQ(r.id, u.id);
+        EXPECT_EQ(GbkToUtf8(r.name), u.name);
+        EXPECT_EQ(r.kind, u.kind);
+        EXPECT_EQ((std::array{r.left, r.top, r.width, r.height}), (std::array{u.l, u.t, u.w, u.h}));
+        EXPECT_EQ(r.state_flags, u.flags);
+        EXPECT_TRUE(r.mouse_pointer.empty() && r.tag.empty() && r.second_text.empty());
+        EXPECT_EQ(r.focus_rank, 0u);
+        EXPECT_EQ(r.event_owner, 0u);
+    }
+}
+
+TEST(MainWindowTemplate, OnlyTheButtonsAndTheWindowAreBound)
+{
+    const struct { const char* name; int32_t handler; } bound[] = {
+        {"按钮1", kArcSineClickOffset}, {"按钮2", kArcTangentClickOffset}, {"按钮3", kArcCosineClickOffset},
+        {"按钮4", kFunctionEvaluateClickOffset}, {"按钮5", kSideLengthsClickOffset},
+    };
+    EXPECT_EQ(kArcTangentClickOffset, 0);  // a real binding, not "none"
+    size_t with_bindings = 0;
+    for (const auto& r : MainWindow().records)
+        with_bindings += !r.bindings.empty();
+    EXPECT_EQ(with_bindings, std::size(bound) + 1);
+    for (const auto& b : bound) {
+        const UnitRecord& r = Unit(b.name);
+        ASSERT_EQ(r.bindings.size(), 1u) << b.name;
+        EXPECT_EQ(r.bindings[0].event, 0) << b.name;
+        EXPECT_EQ(r.bindings[0].handler, b.handler) << b.name;
+    }
+}
+
+TEST(MainWindowTemplate, OnlyShape5HasAParent)
+{
+    for (const auto& r : MainWindow().records) {
+        const std::string name = GbkToUtf8(r.name);
+        EXPECT_EQ(r.parent_id, name == "外形框5" ? 0x16011DD6u : 0u) << name;
+        EXPECT_EQ(r.children, name == "外形框4" ? std::vector<uint32_t>{0x16011DDB} : std::vector<uint32_t>{}) << name;
+    }
+}
+
+TEST(MainWindowTemplate, EditBoxes)
+{
+    size_t empty = 0;
+    for (const auto& r : MainWindow().records) {
+        if (r.kind != KIND_EDIT_BOX)
+            continue;
+        const std::string name = GbkToUtf8(r.name);
+        empty += r.property_data.empty();
+        EditBoxProps p = PropsOf<EditBoxProps>(r);
+        bool read_only = name == "编辑框2" || name == "编辑框3" || name == "编辑框5";
+        EXPECT_EQ(p.input_mode, read_only ? 1 : 0) << name;
+        EXPECT_EQ((std::array{p.border, p.multi_line, p.alignment, p.max_length, p.case_conversion}),
+                  (std::array{1, 0, 0, 0, 0})) << name;
+        EXPECT_EQ(p.background, 0xFFFFFFu) << name;
+        EXPECT_TRUE(p.content.empty()) << name;
+    }
+    EXPECT_EQ(empty, 12u);
+}
+
+TEST(MainWindowTemplate, LabelsAndButtons)
+{
+    const struct { const char* name; const char* caption; uint32_t text_colour, background; int32_t wrap; } labels[] = {
+        {"标签22", "角度必须输入", 0x0000FF, 0xC0C0C0, 0},
+        {"标签21", "计算结果", 0, 0xC0C0C0, 0},
+        {"标签13", "已知数据", 0, 0xC0C0C0, 0},
+        {"标签14", "角度", 0, kButtonFaceColour, 0},
+        {"标签11", "输入三角函数", 0, kButtonFaceColour, 0},
+        {"标签12", "函数计算结果", 0, kButtonFaceColour, 0},
+        {"标签1", "对边长度", 0, kButtonFaceColour, 0},
+        {"标签7",
+         "注：正弦值等于角对边除以角斜边；\r\n    余弦值等于角邻边除以角斜边；\r\n"
+         "    正切值等于角对边除以角邻边。\r\n\r\n三角函数示例：sin(10),正切用tg表示",
+         0, 0xC0C0C0, 1},
+    };
+    for (const auto& l : labels) {
+        LabelProps p = PropsOf<LabelProps>(Unit(l.name));
+        EXPECT_EQ(GbkToUtf8(p.caption), l.caption) << l.name;
+        EXPECT_EQ(p.text_colour, l.text_colour) << l.name;
+        EXPECT_EQ(p.background, l.background) << l.name;
+        EXPECT_EQ(p.word_wrap, l.wrap) << l.name;
+        EXPECT_EQ((std::array{p.border, p.text_effect, p.horizontal_alignment, p.vertical_alignment}),
+                  (std::array{0, 0, 0, 1})) << l.name;
+    }
+    const struct { const char* name; const char* caption; } buttons[] = {
+        {"按钮1", "求反正弦角度"}, {"按钮2", "求反正切角度"}, {"按钮3", "求反余弦角度"},
+        {"按钮4", "函数计算"}, {"按钮5", "边长计算"},
+    };
+    for (const auto& b : buttons) {
+        ButtonProps p = PropsOf<ButtonProps>(Unit(b.name));
+        EXPECT_EQ(GbkToUtf8(p.caption), b.caption) << b.name;
+        EXPECT_EQ((std::array{p.default_button, p.horizontal_alignment, p.vertical_alignment}),
+                  (std::array{0, 1, 1})) << b.name;
+    }
+}
+
+TEST(MainWindowTemplate, Shapes)
+{
+    const struct { const char* name; int32_t effect; uint32_t line, fill; } shapes[] = {
+        {"外形框1", 1, 0x000000, kButtonFaceColour}, {"外形框2", 1, 0x000000, kButtonFaceColour},
+        {"外形框3", 1, 0x000000, kButtonFaceColour}, {"外形框4", 0, 0x800000, 0xFF8800},
+        {"外形框5", 0, 0x800000, 0x80E000}, {"外形框6", 0, 0x800000, 0xFF8800},
+    };
+    for (const auto& s : shapes) {
+        ShapeBoxProps p = PropsOf<ShapeBoxProps>(Unit(s.name));
+        EXPECT_EQ(p.effect_3d, s.effect) << s.name;
+        EXPECT_EQ(p.line_colour, s.line) << s.name;
+        EXPECT_EQ(p.fill_colour, s.fill) << s.name;
+        EXPECT_EQ((std::array{p.shape, p.line_style, p.line_width}), (std::array{0, 1, 1})) << s.name;
+        EXPECT_EQ(p.background, kButtonFaceColour) << s.name;
+    }
+}
+
+}  // namespace
