@@ -54,42 +54,33 @@ bool ByteBuffer::Resize(size_t size)
 {
     if (size > SIZE_MAX - kHeapSlack)
         return false;
-    if (m_data == nullptr) {
-        if (size <= kByteBufferPoolBlockSize) {
-            const int index = TakePoolBlock();
-            if (index >= 0) {
-                m_pool_index = index;
-                m_data = t_pool.blocks[index];
-                m_capacity = kByteBufferPoolBlockSize;
-                m_size = size;
-                return true;
-            }
-        }
-        char* heap = static_cast<char*>(std::malloc(size + kHeapSlack));
-        if (heap == nullptr)
-            return false;
-        m_data = heap;
-        m_capacity = size + kHeapSlack;
+    if (m_pool_index >= 0 && size <= kByteBufferPoolBlockSize) {
         m_size = size;
         return true;
     }
-    if (m_pool_index >= 0) {
-        if (size <= kByteBufferPoolBlockSize) {
+    if (m_data == nullptr && size <= kByteBufferPoolBlockSize) {
+        const int index = TakePoolBlock();
+        if (index >= 0) {
+            m_pool_index = index;
+            m_data = t_pool.blocks[index];
+            m_capacity = kByteBufferPoolBlockSize;
             m_size = size;
             return true;
         }
+    }
+    if (m_data == nullptr || m_pool_index >= 0) {
+        // First heap storage, or a pool buffer outgrowing its block.
         char* heap = static_cast<char*>(std::malloc(size + kHeapSlack));
         if (heap == nullptr)
             return false;
-        std::memcpy(heap, m_data, m_size);
-        ReturnPoolBlock(m_pool_index);
-        m_pool_index = -1;
+        if (m_pool_index >= 0) {
+            std::memcpy(heap, m_data, m_size);
+            ReturnPoolBlock(m_pool_index);
+            m_pool_index = -1;
+        }
         m_data = heap;
         m_capacity = size + kHeapSlack;
-        m_size = size;
-        return true;
-    }
-    if (size > m_capacity || m_capacity - size > kMaxSpare) {
+    } else if (size > m_capacity || m_capacity - size > kMaxSpare) {
         char* heap = static_cast<char*>(std::realloc(m_data, size + kHeapSlack));
         if (heap == nullptr)
             return false;
