@@ -1,0 +1,73 @@
+#include "app/ApplicationMain.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "app/ApplicationObject.h"
+#include "app/ErrorBox.h"
+#include "app/FirstFrameProbe.h"
+#include "app/ProductInfo.h"
+#include "app/ServiceTable.h"
+#include "app/StartRoutine.h"
+#include "app/Termination.h"
+#include "forms/runtime/EventDispatch.h"
+#include "values/RuntimeError.h"
+#include "values/ServiceTable.h"
+
+namespace {
+
+// The report's last steps: the program's exit procedure must not run after a fault, then
+// the termination sequence ends the process.
+void EndAfterRuntimeError(int code)
+{
+    App().exit_procedure = nullptr;
+    EndProgram(code);
+}
+
+// The edit boxes' context menus and the error box's button in Chinese, as the rest of the
+// window is.
+void LoadChineseTranslations(QApplication& application)
+{
+    static QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&translator);
+}
+
+// The application object's start hook.
+int StartHook()
+{
+    return StartRoutine();
+}
+
+}  // namespace
+
+int ApplicationMain(int argc, char** argv)
+{
+    Q_INIT_RESOURCE(anglarix);
+    // Fractional scale factors (1.25, 1.5) are used as they are, not rounded to whole ones.
+    QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(product::kName));
+    QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
+    QApplication::setDesktopFileName(QStringLiteral("anglarix"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/anglarix/icon.png")));
+    // The run ends by the frame's own rule when the last window of the program is gone.
+    QApplication::setQuitOnLastWindowClosed(false);
+    LoadChineseTranslations(application);
+    FirstFrameProbe::InstallIfAsked();
+
+    RuntimeErrorHooks hooks;
+    hooks.before_report = &SuppressEventsForErrorReport;
+    hooks.present = &PresentRuntimeErrorBox;
+    hooks.end_program = &EndAfterRuntimeError;
+    SetRuntimeErrorHooks(hooks);
+
+    // A test may have put a table of its own in front of the program's.
+    if (InstalledServices == nullptr)
+        InstallServices(&ProgramServiceTable());
+
+    StartHook();  // returns 0 when the loop has ended: straight on to the exit path
+    return ExitHandler(App().quit_code);
+}

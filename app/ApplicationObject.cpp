@@ -1,0 +1,19 @@
+#include "app/ApplicationObject.h"
+
+#include "app/Termination.h"
+
+namespace {
+
+ApplicationObject g_application;
+
+}  // namespace
+
+ApplicationObject::~ApplicationObject() { TerminateRuntime(0); }
+
+ApplicationObject& App() { return g_application; }
+
+void RegisterIdleFunction(QWidget* window, IdleFunction function, intptr_t argument)
+{
+    if (function != nullptr)
+        App().idle_registrations.push_back({window, function, argument});
+}

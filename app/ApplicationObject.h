@@ -1,0 +1,62 @@
+#pragma once
+// The process-wide state of the frame. The window list, the event-suppression counter and
+// the constant ranges live with the services that own them (forms/runtime, values/Blocks);
+// this holds the rest, in the order start-up fills it.
+#include <QPointer>
+#include <QWidget>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct LibraryDescriptor;
+
+using IdleFunction = void (*)(intptr_t argument);
+
+struct IdleRegistration {
+    QPointer<QWidget> window;  // the registration goes when its window does
+    IdleFunction function = nullptr;
+    intptr_t argument = 0;
+};
+
+using ExitProcedureFn = void (*)();
+
+struct ApplicationObject {
+    ApplicationObject() = default;
+    // The static object's destructor is the last of the exit path: it runs the termination
+    // sequence once more, which by then finds nothing to do.
+    ~ApplicationObject();
+    ApplicationObject(const ApplicationObject&) = delete;
+    ApplicationObject& operator=(const ApplicationObject&) = delete;
+
+    int (*error_hook)(int32_t code, const char* message) = nullptr;  // none in this program
+    int header_copies[3] = {};
+
+    std::string program_directory;  // without the final "/"
+    std::string program_file_name;
+    std::string program_directory_with_separator;
+
+    std::vector<const LibraryDescriptor*> libraries;
+    std::vector<intptr_t> library_values;
+
+    int modal_flag = 0;
+    std::vector<IdleRegistration> idle_registrations;
+
+    bool main_thread_recorded = false;
+    std::thread::id main_thread;
+    std::unique_ptr<QObject> relay;  // runs end requests from other threads on the main one
+
+    ExitProcedureFn exit_procedure = nullptr;
+    std::atomic<bool> terminating = false;  // read by an end request from another thread
+    bool released = false;  // the termination sequence has released everything
+    bool loop_entered = false;  // set by the message loop, never cleared
+    int quit_code = 0;          // the code the loop ended with
+};
+
+ApplicationObject& App();
+
+// Adds a function called on every pass of the idle phase until its window is gone.
+void RegisterIdleFunction(QWidget* window, IdleFunction function, intptr_t argument);

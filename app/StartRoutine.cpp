@@ -1,0 +1,94 @@
+#include "app/StartRoutine.h"
+
+#include <unistd.h>
+
+#include <cfenv>
+#include <climits>
+#include <vector>
+
+#include "app/ApplicationObject.h"
+#include "app/ProgramHeader.h"
+#include "app/Termination.h"
+#include "calc/Procedures.h"
+#include "forms/runtime/UnitTypeTable.h"
+#include "forms/runtime/WindowList.h"
+#include "values/Blocks.h"
+#include "values/RuntimeError.h"
+#include "values/ServiceTable.h"
+
+namespace {
+
+// Round to nearest with every exception masked, so a division by zero gives an infinity and
+// an invalid operation a NaN instead of a trap. This is the default environment on Linux;
+// setting it again undoes whatever a library may have changed before us.
+void ResetFloatingPoint()
+{
+    std::fesetenv(FE_DFL_ENV);
+    std::fesetround(FE_TONEAREST);
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+std::string ProgramFilePath()
+{
+    std::vector<char> buffer(PATH_MAX + 1);
+    const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    return n > 0 ? std::string(buffer.data(), size_t(n)) : std::string();
+}
+
+}  // namespace
+
+ProgramPath SplitProgramPath(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return {std::string(), path};
+    return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+void InitializeRuntime()
+{
+    ApplicationObject& app = App();
+    const ProgramHeader& header = TheProgramHeader();
+
+    app.header_copies[0] = int(header.build_kind);
+    app.header_copies[1] = int(header.word1);
+    app.header_copies[2] = int(header.word2) + 1;
+
+    const ProgramPath path = SplitProgramPath(ProgramFilePath());
+    app.program_directory = path.directory;
+    app.program_file_name = path.file_name;
+    app.program_directory_with_separator = path.directory + "/";
+    // A directory that cannot be entered leaves the current one; that is not an error.
+    if (!path.directory.empty() && ::chdir(path.directory.c_str()) != 0) {
+    }
+
+    CreateRelay();
+    app.main_thread = std::this_thread::get_id();
+    app.main_thread_recorded = true;
+
+    if (header.constants_size != 0) {
+        const char* start = static_cast<const char*>(header.constants);
+        AddConstantRange(start, start + header.constants_size);
+    }
+
+    // Each library is handed the runtime's notification entry (notification 1).
+    app.libraries.assign(header.libraries, header.libraries + header.library_count);
+    app.library_values.assign(app.libraries.size(), 0);
+    InitializeUnitLibraries(app.libraries);
+
+    if (header.window_template_size != 0)
+        LoadProgramWindows({header.window_template, header.window_template_size}, header.procedures);
+}
+
+int StartRoutine()
+{
+    const ServiceTable& services = Services();
+    services.SystemCall(kSystemCallInitializeRuntime, 0, 0);
+    ResetFloatingPoint();
+    GlobalsInit();
+    services.SystemCall(kSystemCallSetExitProcedure, reinterpret_cast<intptr_t>(&ExitProcedure), 0);
+    StartupProcedure();
+    services.LoadWindow(kStartupWindowId);
+    services.RunMessageLoop();
+    return 0;
+}

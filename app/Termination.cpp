@@ -1,0 +1,100 @@
+#include "app/Termination.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/ApplicationObject.h"
+#include "forms/runtime/EventDispatch.h"
+#include "forms/runtime/UnitTypeTable.h"
+#include "forms/runtime/WindowList.h"
+#include "values/Blocks.h"
+
+namespace {
+
+constexpr int32_t kLibraryNotifyEnd = 6;
+
+bool g_exit_procedure_ran = false;
+
+void RunExitProcedureOnce()
+{
+    ApplicationObject& app = App();
+    const ExitProcedureFn procedure = app.exit_procedure;
+    app.exit_procedure = nullptr;
+    if (procedure != nullptr && !g_exit_procedure_ran) {
+        g_exit_procedure_ran = true;
+        procedure();
+    }
+}
+
+void ReleaseLibraries()
+{
+    ApplicationObject& app = App();
+    for (size_t i = 0; i < app.libraries.size(); ++i) {
+        const LibraryDescriptor* library = app.libraries[i];
+        const intptr_t value = i < app.library_values.size() ? app.library_values[i] : 0;
+        if (library != nullptr && library->notify != nullptr)
+            library->notify(kLibraryNotifyEnd, value, 0);
+    }
+    app.libraries.clear();
+    app.library_values.clear();
+}
+
+}  // namespace
+
+void CreateRelay()
+{
+    ApplicationObject& app = App();
+    if (app.relay == nullptr)
+        app.relay = std::make_unique<QObject>();
+}
+
+void TerminateRuntime(int32_t code)
+{
+    ApplicationObject& app = App();
+    SuppressEventsForErrorReport();  // raised for good: no procedure runs from here on
+
+    if (app.main_thread_recorded && std::this_thread::get_id() != app.main_thread) {
+        // The main thread performs the termination; this thread waits for it, as a sent
+        // message would, and ends the process itself only if the main thread was already on
+        // its way out.
+        if (app.relay != nullptr && !app.terminating) {
+            QMetaObject::invokeMethod(
+                app.relay.get(), [code] { EndProgram(code); }, Qt::BlockingQueuedConnection);
+        }
+        if (!app.terminating) {
+            std::fflush(nullptr);
+            std::_Exit(code);
+        }
+        return;
+    }
+
+    app.terminating = true;
+    app.idle_registrations.clear();
+    if (app.released)
+        return;
+    app.released = true;
+
+    ClearWindows();
+    RunExitProcedureOnce();
+    ReleaseLibraries();
+    app.relay.reset();
+    ClearConstantRanges();
+}
+
+void EndProgram(int32_t code)
+{
+    TerminateRuntime(code);
+    std::fflush(nullptr);
+    // The Qt objects still on the stack belong to a run that is over; leaving without
+    // unwinding keeps their destructors from running against released windows.
+    std::_Exit(code);
+}
+
+int ExitHandler(int quit_code)
+{
+    TerminateRuntime(0);
+    return quit_code;
+}

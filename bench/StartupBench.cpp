@@ -1,0 +1,192 @@
+// Start-up of anglarix against a minimal Qt 6 Widgets program: the time from exec to the
+// first painted frame and the peak resident memory, offscreen and on an X server (Xvfb),
+// in one run. Each program is started many times; the figures are medians.
+#include <benchmark/benchmark.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Sample {
+    double seconds = 0;  // exec to first painted frame
+    double peak_rss_kib = 0;
+};
+
+struct Platform {
+    std::string name;      // "offscreen" or "xcb"
+    std::string display;   // for xcb
+};
+
+long long MonotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+// Runs program once with the first-frame probe; nullopt when it did not report a frame.
+std::optional<Sample> RunOnce(const std::string& program, const Platform& platform)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return std::nullopt;
+    const long long start = MonotonicNanoseconds();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        setenv("ANGLARIX_FIRST_FRAME_PROBE", "1", 1);
+        setenv("QT_QPA_PLATFORM", platform.name.c_str(), 1);
+        if (!platform.display.empty())
+            setenv("DISPLAY", platform.display.c_str(), 1);
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::string text;
+    char buffer[64];
+    ssize_t n;
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, size_t(n));
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || text.empty())
+        return std::nullopt;
+    const long long painted = std::atoll(text.c_str());
+    return Sample{double(painted - start) / 1e9, double(usage.ru_maxrss)};
+}
+
+// An Xvfb of our own for the X runs; stopped at exit.
+class XServer {
+public:
+    ~XServer()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    std::optional<std::string> Start()
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return std::nullopt;
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
+                   "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        std::string number;
+        char c;
+        while (read(fds[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        close(fds[0]);
+        if (number.empty())
+            return std::nullopt;
+        return ":" + number;
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+std::map<std::string, Sample> g_medians;
+
+void StartupBenchmark(benchmark::State& state, const std::string& label, const std::string& program,
+                      const Platform* platform)
+{
+    if (platform == nullptr) {
+        state.SkipWithError("no X server (Xvfb) available");
+        return;
+    }
+    std::vector<Sample> samples;
+    for (auto _ : state) {
+        const std::optional<Sample> sample = RunOnce(program, *platform);
+        if (!sample) {
+            state.SkipWithError("the program did not report a painted frame");
+            return;
+        }
+        state.SetIterationTime(sample->seconds);
+        samples.push_back(*sample);
+    }
+    const auto median = [&samples](auto field) {
+        std::vector<double> values;
+        for (const Sample& s : samples)
+            values.push_back(s.*field);
+        std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+        return values[values.size() / 2];
+    };
+    const Sample result{median(&Sample::seconds), median(&Sample::peak_rss_kib)};
+    g_medians[label] = result;
+    state.counters["first_frame_ms"] = result.seconds * 1e3;
+    state.counters["peak_rss_MiB"] = result.peak_rss_kib / 1024.0;
+}
+
+void PrintRatios(const std::vector<std::string>& platforms)
+{
+    std::printf("\nanglarix / minimal Qt Widgets program (medians; target at most 1.25x)\n");
+    for (const std::string& platform : platforms) {
+        const auto a = g_medians.find("anglarix/" + platform);
+        const auto m = g_medians.find("minimal/" + platform);
+        if (a == g_medians.end() || m == g_medians.end())
+            continue;
+        std::printf("  %-9s  first frame %6.1f ms vs %6.1f ms = %.2fx   peak RSS %6.1f MiB vs %6.1f MiB = %.2fx\n",
+                    platform.c_str(), a->second.seconds * 1e3, m->second.seconds * 1e3,
+                    a->second.seconds / m->second.seconds, a->second.peak_rss_kib / 1024.0,
+                    m->second.peak_rss_kib / 1024.0, a->second.peak_rss_kib / m->second.peak_rss_kib);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    static const Platform offscreen{"offscreen", ""};
+    static XServer x_server;
+    static std::optional<Platform> xcb;
+    if (const std::optional<std::string> display = x_server.Start())
+        xcb = Platform{"xcb", *display};
+
+    const struct { const char* label; const char* program; } programs[] = {
+        {"anglarix", ANGLARIX_EXE},
+        {"minimal", MINIMAL_WIDGETS_EXE},
+    };
+    for (const Platform* platform : {&offscreen, xcb ? &*xcb : nullptr}) {
+        const std::string platform_name = platform == &offscreen ? "offscreen" : "xcb";
+        for (const auto& p : programs) {
+            const std::string label = std::string(p.label) + "/" + platform_name;
+            benchmark::RegisterBenchmark(("Startup/" + label).c_str(),
+                                         [label, program = std::string(p.program), platform](benchmark::State& state) {
+                                             StartupBenchmark(state, label, program, platform);
+                                         })
+                ->UseManualTime()
+                ->Iterations(15)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintRatios({"offscreen", "xcb"});
+    return 0;
+}

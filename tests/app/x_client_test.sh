@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# A real X client run of anglarix: on an Xvfb server, type into the edit boxes and click the
+# buttons with xdotool where they are on screen, read the result boxes back through the
+# clipboard (select all, copy, xclip) and compare; close with Escape and expect status 0.
+# Exits 77 (skipped) when Xvfb or the tools are missing.
+set -u
+anglarix=${1:?usage: x_client_test.sh path/to/anglarix}
+
+for tool in xvfb-run Xvfb xdotool xclip xauth; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+if [ -z "${ANGLARIX_INSIDE_XVFB:-}" ]; then
+  export ANGLARIX_INSIDE_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$anglarix"
+fi
+
+export QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR
+failures=0
+
+"$anglarix" &
+pid=$!
+trap 'kill $pid 2>/dev/null' EXIT
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Anglarix$' | head -n 1)
+if [ -z "$window" ]; then
+  echo "FAIL: the window did not appear"
+  exit 1
+fi
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y: the client area's top-left corner
+origin_x=$X
+origin_y=$Y
+
+# Unit places in the window's client area: left top width height.
+declare -A place=(
+  [edit1]="70 12 71 21"    [edit9]="70 39 71 21"    [edit2]="70 66 71 21"    [button1]="34 93 84 29"
+  [edit4]="243 12 71 21"   [edit8]="243 39 71 21"   [edit3]="243 67 71 21"   [button2]="202 93 84 29"
+  [edit6]="396 12 71 21"   [edit7]="396 39 71 21"   [edit5]="396 66 71 21"   [button3]="363 93 84 29"
+  [edit10]="77 205 115 21" [edit11]="352 205 115 21" [button4]="206 206 64 21"
+  [edit12]="62 272 112 21" [edit13]="62 304 112 21" [edit15]="62 336 112 21" [edit14]="62 368 112 21"
+  [edit18]="352 296 112 21" [edit17]="352 328 112 21" [edit16]="352 360 112 21" [button5]="203 320 64 24"
+)
+
+click() {
+  read -r left top width height <<<"${place[$1]}"
+  xdotool mousemove --sync $((origin_x + left + width / 2)) $((origin_y + top + height / 2)) click 1
+  sleep 0.1
+}
+
+type_into() {
+  click "$1"
+  xdotool key --clearmodifiers ctrl+a BackSpace
+  xdotool type --delay 20 -- "$2"
+  sleep 0.1
+}
+
+read_box() {
+  click "$1"
+  printf '' | xclip -selection clipboard
+  xdotool key --clearmodifiers ctrl+a ctrl+c
+  sleep 0.2
+  xclip -o -selection clipboard 2>/dev/null
+}
+
+expect() {
+  local actual
+  actual=$(read_box "$1")
+  if [ "$actual" = "$2" ]; then
+    echo "ok: $1 = $2"
+  else
+    echo "FAIL: $1 = '$actual', expected '$2'"
+    failures=$((failures + 1))
+  fi
+}
+
+type_into edit1 1; type_into edit9 2; click button1
+expect edit2 30.00000000086
+type_into edit4 1; type_into edit8 1; click button2
+expect edit3 45.00000000129
+type_into edit6 1; type_into edit7 2; click button3
+expect edit5 59.99999999914
+type_into edit10 '2*sin(30)'; click button4
+expect edit11 0.999999999974
+type_into edit12 30; type_into edit13 1; click button5
+expect edit18 1
+expect edit17 2.000000000052
+expect edit16 1.732050807629
+
+xdotool key --clearmodifiers Escape
+status=
+for _ in $(seq 50); do
+  if ! kill -0 $pid 2>/dev/null; then
+    wait $pid
+    status=$?
+    break
+  fi
+  sleep 0.1
+done
+trap - EXIT
+if [ "$status" != 0 ]; then
+  echo "FAIL: Escape ended the program with status '${status:-still running}', expected 0"
+  kill $pid 2>/dev/null
+  failures=$((failures + 1))
+else
+  echo "ok: Escape closed the window, status 0"
+fi
+[ $failures -eq 0 ]
