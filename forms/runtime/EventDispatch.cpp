@@ -16,11 +16,11 @@ EventSource g_source;
 // The record whose bindings serve an event of record: follow the event-owner field while
 // it names a record of the same kind. A chain can loop in a damaged template, so it is
 // followed at most once around the window.
-const UnitRecord& BindingOwner(RuntimeWindow& window, const UnitRecord& record)
+const RuntimeRecord& BindingOwner(RuntimeWindow& window, const RuntimeRecord& record)
 {
-    const UnitRecord* owner = &record;
+    const RuntimeRecord* owner = &record;
     for (size_t steps = 0; owner->event_owner != 0 && steps < window.records.size(); ++steps) {
-        const UnitRecord* next = FindRecord(window, owner->event_owner);
+        const RuntimeRecord* next = FindRecord(window, owner->event_owner);
         if (next == nullptr || next->kind != owner->kind)
             break;
         owner = next;
@@ -28,13 +28,13 @@ const UnitRecord& BindingOwner(RuntimeWindow& window, const UnitRecord& record)
     return *owner;
 }
 
-Procedure BoundProcedure(const UnitRecord& owner, int32_t event)
+Procedure BoundProcedure(const RuntimeRecord& owner, int32_t event)
 {
     if (owner.IsMenuItem())
-        return owner.bindings.empty() ? nullptr : owner.bindings.front().procedure;
-    for (const BoundEvent& binding : owner.bindings) {
-        if (binding.event == event)
-            return binding.procedure;
+        return owner.procedures.empty() ? nullptr : owner.procedures.front();
+    for (size_t i = 0; i < owner.bindings.size() && i < owner.procedures.size(); ++i) {
+        if (owner.bindings[i].event == event)
+            return owner.procedures[i];
     }
     return nullptr;
 }
@@ -62,10 +62,10 @@ int DispatchEvent(EventRecord& event)
     RuntimeWindow* window = FindWindow(event.window_id);
     if (window == nullptr)
         ReportRuntimeError(runtime_errors::kEventWindowMissing, 0);
-    const UnitRecord* record = FindRecord(*window, event.unit_id);
+    const RuntimeRecord* record = FindRecord(*window, event.unit_id);
     if (record == nullptr)
         ReportRuntimeError(runtime_errors::kEventUnitMissing, 0);
-    const UnitRecord& owner = BindingOwner(*window, *record);
+    const RuntimeRecord& owner = BindingOwner(*window, *record);
     const UnitTypeDescriptor* type = FindUnitType(record->kind);
     const uint32_t flags = type != nullptr ? type->kind_flags : 0;
     if ((flags & (kKindMayRaiseEventsA | kKindMayRaiseEventsB)) == 0)

@@ -15,15 +15,24 @@ RuntimeWindow* FindWindow(uint32_t window_id)
     return nullptr;
 }
 
-UnitRecord* FindRecord(RuntimeWindow& window, uint32_t unit_id)
+RuntimeRecord* FindRecord(RuntimeWindow& window, uint32_t unit_id)
 {
     if (window.records.empty())
         return nullptr;
     if (unit_id == 0)
         return &window.records.front();
-    for (UnitRecord& record : window.records) {
+    for (RuntimeRecord& record : window.records) {
         if (record.id == unit_id)
             return &record;
     }
     return nullptr;
+}
+
+void ClearWindows()
+{
+    for (RuntimeWindow& window : Windows()) {
+        for (size_t i = window.records.size(); i-- > 0;)
+            window.records[i].object.reset();
+    }
+    Windows().clear();
 }

@@ -5,54 +5,28 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "forms/UnitKind.h"
 #include "forms/runtime/Procedure.h"
+#include "forms/template/WindowTemplate.h"
 
 struct LibraryDescriptor;
 
-// Unit record state flags.
-constexpr uint32_t kStateVisible = 0x1;
-constexpr uint32_t kStateDisabled = 0x2;
-constexpr uint32_t kStateTabStop = 0x4;
-
-// Record classes from the top four bits of a unit id.
-constexpr uint32_t kRecordClassWindow = 0;
-constexpr uint32_t kRecordClassUnit = 1;
-constexpr uint32_t kRecordClassMenuItem = 2;
-constexpr uint32_t RecordClass(uint32_t unit_id) { return unit_id >> 28; }
-
-struct BoundEvent {
-    int32_t event = 0;
-    Procedure procedure = nullptr;  // null: the binding names no procedure
-};
-
-struct UnitRecord {
-    uint32_t id = 0;
-    uint32_t kind = 0;
-    uint32_t event_owner = 0;  // a unit of the same kind whose bindings this one uses; 0 = own
-    std::string name;          // GBK
-    int32_t left = 0, top = 0, width = 0, height = 0;
-    uint32_t parent_id = 0;    // 0 = the window
-    std::vector<uint32_t> children;
-    std::vector<uint8_t> mouse_pointer;
-    std::string tag;  // GBK
-    uint32_t state_flags = 0;
-    uint32_t focus_rank = 0;
-    std::vector<BoundEvent> bindings;  // a menu item has exactly one
-    std::vector<uint8_t> property_data;
-
-    // The object slot: the live unit while its window exists.
+// A stored record with what the runtime adds: the procedure of each binding (null where the
+// binding names none) and the object slot.
+struct RuntimeRecord : UnitRecord {
+    std::vector<Procedure> procedures;  // parallel to bindings; a menu item has exactly one
     std::unique_ptr<Unit> object;
+    int32_t control_id = 0;
+    bool on_hidden_page = false;  // listed after a page break of a paged container
 
-    bool IsMenuItem() const { return RecordClass(id) == kRecordClassMenuItem; }
+    bool IsMenuItem() const { return RecordClassOf(id) == RecordClass::MenuItem; }
 };
 
 struct RuntimeWindow {
     uint32_t id = 0;
-    std::vector<UnitRecord> records;
+    std::vector<RuntimeRecord> records;
     bool loaded = false;  // set at the end of LoadWindow, cleared when the window goes
 };
 
@@ -60,13 +34,17 @@ struct RuntimeWindow {
 std::vector<RuntimeWindow>& Windows();
 RuntimeWindow* FindWindow(uint32_t window_id);
 // Unit id 0 names record 0; otherwise the record with that id, or null.
-UnitRecord* FindRecord(RuntimeWindow& window, uint32_t unit_id);
+RuntimeRecord* FindRecord(RuntimeWindow& window, uint32_t unit_id);
 
-// Builds the window list from the template bytes, turning every stored handler offset into
-// an entry of the procedure area (an offset outside the area is damage). Any damage is the
-// fatal "载入窗口模板数据段出错!". The library descriptors (kind code's library number n is
-// libraries[n - 1]) stay in use while the program runs.
-void LoadProgramWindows(std::span<const uint8_t> template_bytes, ProcedureArea procedures,
-                        std::span<const LibraryDescriptor* const> libraries);
+// Takes the unit libraries into use (a kind code's library number n is libraries[n - 1]) and
+// hands each one the runtime's notification entry (notification 1). The descriptors must
+// outlive the program's run.
+void InitializeUnitLibraries(std::span<const LibraryDescriptor* const> libraries);
+
+// Appends the template's windows to the window list, turning every stored handler offset
+// into an entry of the procedure area: -1 none, k the k-th procedure. Empty bytes hold no
+// window. Any damage, an offset outside the area included, is the fatal
+// "载入窗口模板数据段出错!".
+void LoadProgramWindows(std::span<const uint8_t> template_bytes, ProcedureArea procedures);
 // Releases every unit object and empties the window list.
 void ClearWindows();

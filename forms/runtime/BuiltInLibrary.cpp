@@ -1,0 +1,46 @@
+#include "forms/runtime/UnitTypeTable.h"
+#include "forms/units/RaiseEvent.h"
+#include "forms/units/UnitKinds.h"
+
+namespace {
+
+constexpr int32_t kLibraryStartup = 1;
+
+intptr_t NotifyBuiltInLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
+{
+    if (number == kLibraryStartup)
+        SetUnitRuntimeEntry(reinterpret_cast<RuntimeEntry>(a));
+    return 0;
+}
+
+const UnitTypeTable& BuiltInTypes()
+{
+    static const UnitTypeTable table = MakeUnitTypeTable({
+        .window = &WindowInterface,
+        .edit_box = &EditBoxInterface,
+        .pic_box = &PicBoxInterface,
+        .shape_box = &ShapeBoxInterface,
+        .label = &LabelInterface,
+        .button = &ButtonInterface,
+    });
+    return table;
+}
+
+}  // namespace
+
+const LibraryDescriptor& BuiltInLibrary()
+{
+    static const LibraryDescriptor library{
+        .version = 1,
+        .identifier = "75FF712E4CB7732FD678F4E672738EC0",
+        .display_name = "\xc4\xda\xd6\xc3\xb5\xa5\xd4\xaa\xbf\xe2",  // 内置单元库
+        .major = 1,
+        .minor = 0,
+        .type_count = kUnitTypeSlots,
+        .types = BuiltInTypes().data(),
+        .command_count = kCommandCount,
+        .commands = CommandTable,
+        .notify = &NotifyBuiltInLibrary,
+    };
+    return library;
+}

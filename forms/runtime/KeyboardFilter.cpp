@@ -1,0 +1,198 @@
+#include "forms/runtime/KeyboardFilter.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QUrl>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "forms/runtime/EventDispatch.h"
+#include "forms/runtime/LiveUnits.h"
+#include "forms/runtime/LoadWindow.h"
+#include "forms/runtime/UnitTypeTable.h"
+#include "values/Gbk.h"
+
+namespace {
+
+// Window settings, as own properties of the window kind.
+constexpr int32_t kWindowEnterMovesFocus = 15;
+constexpr int32_t kWindowEscapeCloses = 16;
+constexpr int32_t kWindowF1OpensHelp = 17;
+constexpr int32_t kWindowHelpFile = 18;
+constexpr int32_t kButtonDefault = 1;
+constexpr int32_t kEventClick = 0;
+
+PropertyValue OwnProperty(const RuntimeRecord& record, int32_t own)
+{
+    PropertyValue value;
+    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, 6));
+    if (record.object == nullptr || get == nullptr || get(record.object.get(), own, &value) != 1)
+        return {};
+    return value;
+}
+
+bool Setting(const RuntimeWindow& window, int32_t own)
+{
+    return OwnProperty(window.records.front(), own).low != 0;
+}
+
+bool IsEnabledDefaultButton(const RuntimeRecord& record)
+{
+    const QWidget* widget = LiveWidget(record);
+    return record.kind == KIND_BUTTON && widget != nullptr && widget->isEnabled() &&
+           OwnProperty(record, kButtonDefault).low == 1;
+}
+
+RuntimeWindow* LoadedWindowOf(const QWidget* widget)
+{
+    const QWidget* frame = widget->window();
+    for (RuntimeWindow& window : Windows()) {
+        if (window.loaded && !window.records.empty() && LiveWidget(window.records.front()) == frame)
+            return &window;
+    }
+    return nullptr;
+}
+
+RuntimeWindow* WindowWithFrame(const QObject* object)
+{
+    for (RuntimeWindow& window : Windows()) {
+        if (!window.records.empty() && LiveWidget(window.records.front()) == object)
+            return &window;
+    }
+    return nullptr;
+}
+
+void MoveFocus(RuntimeWindow& window, bool forward)
+{
+    const std::vector<RuntimeRecord*> order = FocusOrder(window);
+    if (order.empty())
+        return;
+    const auto at = std::find(order.begin(), order.end(), FocusedRecord(window));
+    size_t next = 0;
+    if (at != order.end()) {
+        const size_t index = size_t(at - order.begin());
+        next = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
+    }
+    LiveWidget(*order[next])->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+bool PressEnter(RuntimeWindow& window, RuntimeRecord* focused)
+{
+    if (focused != nullptr && IsEnabledDefaultButton(*focused)) {
+        RaiseEvent(window.id, focused->id, kEventClick);
+        return true;
+    }
+    if (Setting(window, kWindowEnterMovesFocus)) {
+        MoveFocus(window, true);
+        return true;
+    }
+    for (RuntimeRecord& record : window.records) {
+        if (IsEnabledDefaultButton(record)) {
+            RaiseEvent(window.id, record.id, kEventClick);
+            return true;
+        }
+    }
+    return false;
+}
+
+// True when the key was acted on and the unit must not see it.
+bool HandleKey(RuntimeWindow& window, const QKeyEvent& key)
+{
+    const int code = key.key();
+    const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
+    if (code != Qt::Key_Tab && code != Qt::Key_Backtab && !enter && code != Qt::Key_Escape &&
+        code != Qt::Key_F1)
+        return false;
+    RuntimeRecord* focused = FocusedRecord(window);
+    if (focused != nullptr) {
+        const auto wants = reinterpret_cast<WantsKeyEntry>(KindEntry(focused->kind, 8));
+        if (wants != nullptr && focused->object != nullptr && wants(focused->object.get(), code) != 0)
+            return false;
+    }
+    const bool shift = (key.modifiers() & Qt::ShiftModifier) != 0;
+    if (code == Qt::Key_Tab || code == Qt::Key_Backtab) {
+        MoveFocus(window, code == Qt::Key_Tab && !shift);
+        return true;
+    }
+    if (enter)
+        return PressEnter(window, focused);
+    if (code == Qt::Key_Escape) {
+        if (!Setting(window, kWindowEscapeCloses))
+            return false;
+        LiveWidget(window.records.front())->close();
+        return true;
+    }
+    if (!Setting(window, kWindowF1OpensHelp))
+        return false;
+    const PropertyValue file = OwnProperty(window.records.front(), kWindowHelpFile);
+    if (file.data != nullptr && file.size > 0) {
+        const std::string name(static_cast<const char*>(file.data), file.size);
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(GbkToUtf8(name))));
+    }
+    return true;
+}
+
+class RuntimeEventFilter : public QObject {
+public:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && target->isWidgetType()) {
+            RuntimeWindow* window = LoadedWindowOf(static_cast<QWidget*>(target));
+            return window != nullptr && HandleKey(*window, *static_cast<QKeyEvent*>(event));
+        }
+        if (event->type() == QEvent::Close)
+            return Close(target, static_cast<QCloseEvent*>(event));
+        return false;
+    }
+
+private:
+    // The window kind decides whether a close goes ahead (its close event); when it does,
+    // the runtime lets the units go. Their widgets leave with the event loop, after Qt has
+    // finished closing the window.
+    static bool Close(QObject* target, QCloseEvent* event)
+    {
+        RuntimeWindow* window = WindowWithFrame(target);
+        if (window == nullptr)
+            return false;
+        target->event(event);  // QObject::event is public; the widget's own handler runs
+        if (event->isAccepted())
+            ReleaseWindow(*window);
+        return true;
+    }
+};
+
+}  // namespace
+
+void InstallKeyboardFilter()
+{
+    static RuntimeEventFilter* filter = nullptr;
+    if (filter == nullptr && qApp != nullptr) {
+        filter = new RuntimeEventFilter;
+        qApp->installEventFilter(filter);
+    }
+}
+
+std::vector<RuntimeRecord*> FocusOrder(RuntimeWindow& window)
+{
+    std::vector<RuntimeRecord*> order;
+    for (size_t i = window.records.size(); i-- > 1;) {
+        RuntimeRecord& record = window.records[i];
+        const QWidget* widget = LiveWidget(record);
+        if (widget != nullptr && widget->isVisible() && widget->isEnabled() &&
+            (record.state_flags & kStateTabStop) != 0)
+            order.push_back(&record);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const RuntimeRecord* a, const RuntimeRecord* b) {
+        return a->focus_rank < b->focus_rank;
+    });
+    return order;
+}
+
+RuntimeRecord* FirstInFocusOrder(RuntimeWindow& window)
+{
+    const std::vector<RuntimeRecord*> order = FocusOrder(window);
+    return order.empty() ? nullptr : order.front();
+}

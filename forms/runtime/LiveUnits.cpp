@@ -1,0 +1,73 @@
+#include "forms/runtime/LiveUnits.h"
+
+#include <QApplication>
+#include <QMargins>
+#include <QWidget>
+
+#include <cstring>
+
+#include "forms/props/PropertySet.h"
+#include "forms/units/GuiFont.h"
+
+namespace {
+
+// The classic fixed frame: 3 pixels on every side and a 19-pixel caption above the client.
+const QMargins kClassicFrame(3, 3 + 19, 3, 3);
+
+constexpr int32_t kGb2312Charset = 134;
+
+}  // namespace
+
+QWidget* LiveWidget(const RuntimeRecord& record)
+{
+    return record.object != nullptr ? record.object->Widget() : nullptr;
+}
+
+QRect LiveGeometry(const QWidget& widget)
+{
+    if (widget.isWindow())
+        return widget.geometry().marginsAdded(kClassicFrame);
+    return widget.geometry();
+}
+
+void SetLiveGeometry(QWidget& widget, const QRect& geometry)
+{
+    if (widget.isWindow())
+        widget.setGeometry(geometry.marginsRemoved(kClassicFrame));
+    else
+        widget.setGeometry(geometry);
+}
+
+bool IsOwnDisabled(const QWidget& widget) { return !widget.isEnabledTo(widget.parentWidget()); }
+
+RuntimeRecord* FocusedRecord(RuntimeWindow& window)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr)
+        return nullptr;
+    // The innermost unit holding the focus: a unit's widget may have inner widgets.
+    RuntimeRecord* found = nullptr;
+    for (RuntimeRecord& record : window.records) {
+        QWidget* widget = LiveWidget(record);
+        if (widget == nullptr || (widget != focus && !widget->isAncestorOf(focus)))
+            continue;
+        if (found == nullptr || LiveWidget(*found)->isAncestorOf(widget))
+            found = &record;
+    }
+    return found;
+}
+
+const std::vector<uint8_t>& DefaultLogFont()
+{
+    static const std::vector<uint8_t> font = [] {
+        std::vector<uint8_t> bytes(kLogFontSize, 0);
+        const int32_t height = -kGuiFontPixels;
+        const int32_t weight = 400;
+        std::memcpy(bytes.data() + 0, &height, 4);
+        std::memcpy(bytes.data() + 16, &weight, 4);
+        bytes[23] = uint8_t(kGb2312Charset);
+        std::memcpy(bytes.data() + 28, kGuiFontFamily, std::strlen(kGuiFontFamily));
+        return bytes;
+    }();
+    return font;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The live side of a record: its unit's widget, and the geometry the runtime reads and
+// writes. A top-level window's geometry is its outer rectangle (the classic frame around the
+// client area); a unit's is its rectangle in its parent's client coordinates.
+#include <QRect>
+
+#include <cstdint>
+#include <vector>
+
+#include "forms/runtime/WindowList.h"
+
+class QWidget;
+
+// The unit's widget while its object exists and the widget is alive, else null.
+QWidget* LiveWidget(const RuntimeRecord& record);
+
+QRect LiveGeometry(const QWidget& widget);
+void SetLiveGeometry(QWidget& widget, const QRect& geometry);
+
+// Whether the widget itself is disabled (a disabled parent does not count).
+bool IsOwnDisabled(const QWidget& widget);
+
+// The record whose widget is, or contains, the focus widget; null when none of the window.
+RuntimeRecord* FocusedRecord(RuntimeWindow& window);
+
+// The default GUI font described as a 60-byte LOGFONT.
+const std::vector<uint8_t>& DefaultLogFont();

@@ -1,0 +1,80 @@
+#include <optional>
+
+#include "forms/runtime/EventDispatch.h"
+#include "forms/runtime/RuntimeErrors.h"
+#include "forms/runtime/UnitTypeTable.h"
+#include "forms/runtime/WindowList.h"
+#include "values/RuntimeError.h"
+
+namespace {
+
+constexpr int32_t kLibraryStartup = 1;
+
+std::optional<Procedure> Relocate(int32_t handler, ProcedureArea procedures)
+{
+    if (handler == kNoHandler)
+        return Procedure{nullptr};
+    if (handler < 0 || size_t(handler) >= procedures.size())
+        return std::nullopt;
+    return procedures[size_t(handler)];
+}
+
+// The record's bindings as procedures, or nullopt when one names no entry of the area.
+std::optional<std::vector<Procedure>> RelocateRecord(const UnitRecord& record,
+                                                     ProcedureArea procedures)
+{
+    std::vector<Procedure> relocated;
+    if (RecordClassOf(record.id) == RecordClass::MenuItem) {
+        const auto procedure = Relocate(MenuItemHandler(record), procedures);
+        if (!procedure)
+            return std::nullopt;
+        relocated.push_back(*procedure);
+        return relocated;
+    }
+    for (const EventBinding& binding : record.bindings) {
+        const auto procedure = Relocate(binding.handler, procedures);
+        if (!procedure)
+            return std::nullopt;
+        relocated.push_back(*procedure);
+    }
+    return relocated;
+}
+
+[[noreturn]] void TemplateDamaged() { ReportRuntimeError(runtime_errors::kTemplateDamaged, 0); }
+
+}  // namespace
+
+void InitializeUnitLibraries(std::span<const LibraryDescriptor* const> libraries)
+{
+    SetUnitLibraries(libraries);
+    for (const LibraryDescriptor* library : libraries) {
+        if (library != nullptr && library->notify != nullptr)
+            library->notify(kLibraryStartup, reinterpret_cast<intptr_t>(&RuntimeNotify), 0);
+    }
+}
+
+void LoadProgramWindows(std::span<const uint8_t> template_bytes, ProcedureArea procedures)
+{
+    if (template_bytes.empty())
+        return;
+    std::optional<WindowTemplateData> data = ReadWindowTemplate(template_bytes);
+    if (!data)
+        TemplateDamaged();
+
+    std::vector<RuntimeWindow> windows;
+    for (WindowData& stored : data->windows) {
+        RuntimeWindow& window = windows.emplace_back();
+        window.id = stored.id;
+        window.records.reserve(stored.records.size());
+        for (UnitRecord& record : stored.records) {
+            auto relocated = RelocateRecord(record, procedures);
+            if (!relocated)
+                TemplateDamaged();
+            RuntimeRecord& runtime_record = window.records.emplace_back();
+            static_cast<UnitRecord&>(runtime_record) = std::move(record);
+            runtime_record.procedures = std::move(*relocated);
+        }
+    }
+    for (RuntimeWindow& window : windows)
+        Windows().push_back(std::move(window));
+}

@@ -1,0 +1,87 @@
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include "forms/runtime/EventDispatch.h"
+#include "forms/runtime/LiveUnits.h"
+#include "forms/runtime/RuntimeInternal.h"
+#include "forms/runtime/UnitTypeTable.h"
+
+namespace {
+
+constexpr int kStandardCursorShapes = 21;
+
+}  // namespace
+
+bool MayShow(const RuntimeRecord& record)
+{
+    const UnitTypeDescriptor* type = FindUnitType(record.kind);
+    const bool created_hidden = type != nullptr && (type->kind_flags & kKindCreatedHidden) != 0;
+    return !created_hidden && !record.on_hidden_page;
+}
+
+QCursor CursorFromPointerData(const std::vector<uint8_t>& data)
+{
+    uint32_t shape = 0;
+    for (size_t i = 0; i < 4 && i < data.size(); ++i)
+        shape |= uint32_t(data[i]) << (8 * i);
+    if (shape == 0 || shape > kStandardCursorShapes)
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(Qt::CursorShape(shape - 1));
+}
+
+void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
+{
+    QPointer<QWidget> old_widget = LiveWidget(record);
+    const auto save = reinterpret_cast<SavePropertiesEntry>(KindEntry(record.kind, 5));
+    const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, 1));
+    if (old_widget == nullptr || old_widget->isWindow() || save == nullptr || create == nullptr)
+        return;
+    EventSuppression suppressed;
+
+    QWidget* focus = QApplication::focusWidget();
+    const bool had_focus = focus != nullptr && (focus == old_widget || old_widget->isAncestorOf(focus));
+    const std::vector<uint8_t> data = save(record.object.get());
+    const QRect geometry = old_widget->geometry();
+    CreateArgs args;
+    args.property_data = data;
+    args.style = (IsOwnDisabled(*old_widget) ? kStyleDisabled : 0) |
+                 ((record.state_flags & kStateTabStop) != 0 ? kStyleTabStop : 0);
+    args.parent = old_widget->parentWidget();
+    args.control_id = record.control_id;
+    args.left = geometry.x();
+    args.top = geometry.y();
+    args.width = geometry.width();
+    args.height = geometry.height();
+    args.window_id = window.id;
+    args.unit_id = record.id;
+    Unit* fresh = create(args);
+    if (fresh == nullptr)
+        return;
+
+    QWidget* widget = fresh->Widget();
+    widget->setCursor(old_widget->cursor());
+    widget->stackUnder(old_widget);
+    // Units placed inside the old one move into the new one, where they were.
+    const QObjectList children = old_widget->children();  // reparenting changes the list
+    for (QObject* child : children) {
+        auto* inner = qobject_cast<QWidget*>(child);
+        if (inner == nullptr)
+            continue;
+        for (RuntimeRecord& other : window.records) {
+            if (LiveWidget(other) != inner)
+                continue;
+            const QRect place = inner->geometry();
+            const bool shown = !inner->isHidden();
+            inner->setParent(widget);
+            inner->setGeometry(place);
+            inner->setVisible(shown);
+        }
+    }
+    widget->setVisible(!old_widget->isHidden());
+    record.object.reset(fresh);
+    if (old_widget != nullptr)  // its own event handler may be running: it goes later
+        old_widget->deleteLater();
+    if (had_focus)
+        widget->setFocus(Qt::OtherFocusReason);
+}
