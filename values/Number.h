@@ -8,8 +8,10 @@
 // ("d"/"D" exponents, no hex/inf/nan). No number gives +0.0.
 //   "  12.5abc" -> 12.5     "１２．５" -> 12.5     "1d3" -> 1000     "-0" -> -0.0
 double TextToNumber(std::string_view gbk);
-// The same read as TextToNumber, reporting how many bytes of the already-ASCII text it used
-// (0 when there is no number). Used where the engine needs the written span of an operand.
+// The same read as TextToNumber, reporting how many bytes of the already-ASCII text it used,
+// leading white space and sign included (0 when there is no number). Used where the engine
+// needs the written span of an operand.
+//   "12+3" -> 12, used 2     " -1.5e3*2" -> -1500, used 8     "1e+" -> 1, used 1     "-" -> 0, used 0
 double ReadDecimal(std::string_view ascii, size_t* used);
 
 constexpr size_t kNumberTextSize = 100;
