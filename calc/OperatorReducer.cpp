@@ -1,0 +1,208 @@
+// ReduceOperators by text rewriting: three passes (powers, products, sums), each scanning
+// left to right, each operation replaced by the text of its value and the scan resumed at the
+// operation's start.
+#include "calc/OperatorReducer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "calc/EngineBytes.h"
+#include "values/Commands.h"
+#include "values/Constants.h"
+
+namespace {
+
+// Room kept in front of the unscanned text for results longer than what they replace.
+constexpr size_t kHeadroom = 64;
+
+struct OperationResult {
+    char text[kNumberTextSize];
+    size_t length = 0;
+    size_t right_used = 0;  // bytes of the right operand as written, sign included
+};
+
+// One operation: the left operand is read from its text, the right operand from the rest of
+// the text after the operator, as far as its number goes. The right operand's value is that
+// of its ToText form (13 significant digits); the left operand's is not limited so.
+bool ComputeOperation(char op, std::string_view left, std::string_view rest, OperationResult& out)
+{
+    size_t left_used = 0;
+    const double x = ReadDecimal(left, &left_used);
+    const double written_y = ReadDecimal(rest, &out.right_used);
+    // An infinite operand would travel on as "1.#INF" and be read back as 1: refuse it.
+    if (!std::isfinite(x) || !std::isfinite(written_y))
+        return false;
+    char canonical[kNumberTextSize];
+    const size_t canonical_length = FormatDouble(written_y, canonical);
+    size_t canonical_used = 0;
+    const double y = ReadDecimal({canonical, canonical_length}, &canonical_used);
+
+    double value = 0.0;
+    switch (op) {
+    case '^': {
+        const TypedValue args[2] = {TypedValue::Double(x), TypedValue::Double(y)};
+        value = CallCommand(Power, 2, args).AsDouble();
+        break;
+    }
+    case '*': value = x * y; break;
+    case '/':
+        if (std::fabs(y) <= ZeroTolerance)
+            return false;
+        if (std::fabs(x) <= ZeroTolerance) {
+            out.text[0] = '0';
+            out.length = 1;
+            return true;
+        }
+        value = x / y;
+        break;
+    case '+': value = x + y; break;
+    default: value = x - y; break;
+    }
+    if (!std::isfinite(value))
+        return false;
+    out.length = FormatDouble(value, out.text);
+    return true;
+}
+
+}  // namespace
+
+bool OperatorReducer::Reduce(std::string_view expression, std::string& out)
+{
+    out.clear();
+    if (expression.empty())
+        return true;
+    Load(expression);
+    // Each pass runs only when its operators occur; the test is made once, before the pass.
+    if (Holds('^')) {
+        if (!RunPass(Pass::Powers))
+            return false;
+        Reload();
+    }
+    if (Holds('*') || Holds('/')) {
+        if (!RunPass(Pass::Products))
+            return false;
+        Reload();
+    }
+    if (!RunPass(Pass::Sums))
+        return false;
+    out.assign(m_buffer.data(), m_left);
+    return true;
+}
+
+void OperatorReducer::Load(std::string_view text)
+{
+    m_buffer.assign(kHeadroom, '\0');
+    m_buffer.append(text);
+    m_left = 0;
+    m_right = kHeadroom;
+}
+
+// After a pass the whole text is on the left; the next pass scans it from the right side.
+void OperatorReducer::Reload()
+{
+    m_buffer.resize(m_left);
+    m_buffer.insert(0, kHeadroom, '\0');
+    m_left = 0;
+    m_right = kHeadroom;
+}
+
+bool OperatorReducer::Holds(char c) const
+{
+    return std::memchr(m_buffer.data() + m_right, c, m_buffer.size() - m_right) != nullptr;
+}
+
+// What the byte at the scan position is in this pass. A "-" in the first position is the sign
+// of the first number, and a sign inside an exponent belongs to its number: neither is ever an
+// operator or a boundary.
+OperatorReducer::Role OperatorReducer::RoleAt(Pass pass) const
+{
+    const char c = m_buffer[m_right];
+    switch (c) {
+    case '^':
+        return pass == Pass::Powers ? Role::Operator : Role::Operand;
+    case '*':
+    case '/':
+        if (pass == Pass::Powers)
+            return Role::Boundary;
+        return pass == Pass::Products ? Role::Operator : Role::Operand;
+    case '+':
+    case '-': {
+        if (c == '-' && m_left == 0)
+            return Role::Operand;
+        const char after = m_right + 1 < m_buffer.size() ? m_buffer[m_right + 1] : '\0';
+        if (m_left >= 2 && engine::IsExponentSignBetween(m_buffer[m_left - 2], m_buffer[m_left - 1], after))
+            return Role::Operand;
+        return pass == Pass::Sums ? Role::Operator : Role::Boundary;
+    }
+    default:
+        return Role::Operand;
+    }
+}
+
+// Passes 1 and 2 remember the last boundary passed: an operation starts right after it (the
+// boundary stack is only ever read at its top, so its top is all that is kept). Pass 3 has no
+// boundaries, so each of its operations starts at the first byte.
+bool OperatorReducer::RunPass(Pass pass)
+{
+    size_t start = 0;
+    while (m_right < m_buffer.size()) {
+        switch (RoleAt(pass)) {
+        case Role::Boundary:
+            start = m_left + 1;
+            Advance();
+            break;
+        case Role::Operator:
+            if (!Rewrite(start))
+                return false;
+            break;
+        case Role::Operand:
+            Advance();
+            break;
+        }
+    }
+    return true;
+}
+
+// Replaces the operation at the scan position, from start through its right operand as
+// written, by its value's text, and resumes the scan at start. When no number can be read
+// after the operator, the operation ends at the operator.
+bool OperatorReducer::Rewrite(size_t start)
+{
+    const std::string_view left(m_buffer.data() + start, m_left - start);
+    const std::string_view rest(m_buffer.data() + m_right + 1, m_buffer.size() - m_right - 1);
+    OperationResult result;
+    if (!ComputeOperation(m_buffer[m_right], left, rest, result))
+        return false;
+    m_left = start;
+    m_right += 1 + result.right_used;
+    PutInFront(result.text, result.length);
+    if (m_steps != nullptr)
+        m_steps->push_back(WorkingText());
+    return true;
+}
+
+void OperatorReducer::Advance()
+{
+    m_buffer[m_left++] = m_buffer[m_right++];
+}
+
+void OperatorReducer::PutInFront(const char* bytes, size_t count)
+{
+    const size_t gap = m_right - m_left;
+    if (gap < count) {
+        // Grow by at least the text's size, so that repeated growth stays linear overall.
+        const size_t grow = std::max(count - gap + kHeadroom, m_buffer.size());
+        m_buffer.insert(m_right, grow, '\0');
+        m_right += grow;
+    }
+    m_right -= count;
+    std::memcpy(m_buffer.data() + m_right, bytes, count);
+}
+
+std::string OperatorReducer::WorkingText() const
+{
+    std::string text(m_buffer.data(), m_left);
+    text.append(m_buffer, m_right, std::string::npos);
+    return text;
+}

@@ -1,0 +1,129 @@
+// EvaluateExpression: trigonometric calls in degrees, their expansion order and extent, the
+// texts that come back unchanged, exponent texts read back as numbers, full-width input.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calc/EvaluateExpression.h"
+
+namespace {
+
+struct Case {
+    std::string input;
+    const char* expected;
+};
+
+void ExpectAll(const std::vector<Case>& cases)
+{
+    for (const Case& c : cases)
+        EXPECT_EQ(EvaluateExpression(c.input), c.expected) << "input: " << c.input;
+}
+
+TEST(EvaluateExpression, FunctionValuesInDegrees)
+{
+    ExpectAll({
+        {"sin(30)", "0.499999999987"},   {"sin(10)", "0.173648177662"},
+        {"cos(60)", "0.5000000000259"},  {"tg(45)", "0.9999999999551"},
+        {"ctg(45)", "1.000000000045"},   {"sin(90)", "1"},
+        {"sin(0)", "0"},                 {"tg(90)", "22273405433.95"},
+        {"2*sin(30)", "0.999999999974"}, {"sin(30)+cos(60)", "1.000000000013"},
+        {"tg(30)*ctg(30)", "1"},         {"sin(10+20)", "0.499999999987"},
+        {"sin( 30 )", "0.499999999987"}, {"sin((30))", "0.499999999987"},
+        {"sin(-30)", "-0.499999999987"},
+    });
+}
+
+TEST(EvaluateExpression, FailuresGiveTheEmptyText)
+{
+    ExpectAll({
+        {"ctg(0)", ""}, {"sin()", ""}, {"sin(abc)", ""}, {"sin(1/0)", ""}, {"", ""}, {"1/0", ""},
+        {"sin(1e999)", ""}, {"abc", ""}, {"sin(", ""},
+    });
+}
+
+TEST(EvaluateExpression, NamesMatchExactly)
+{
+    ExpectAll({
+        {"SIN(30)", "30"}, {"sin (30)", "30"}, {"log(100)", "100"}, {"1+sin()", "1"},
+        {"cos(sin(30))", "0.9999619230642"},
+        // "tg(" inside "ctg(" is not a call of its own.
+        {"ctg(45)+tg(45)", "2"},
+    });
+}
+
+TEST(EvaluateExpression, TextsComeBackFilteredNotReformatted)
+{
+    ExpectAll({{"007", "007"}, {"12abc", "12"}, {"1.50", "1.50"}, {"1\\2", "1\\2"}});
+}
+
+// Exponent texts, typed or made by a function value, are read back as the numbers they are.
+TEST(EvaluateExpression, ExponentNumbers)
+{
+    ExpectAll({
+        {"2e3+1", "2001"}, {"0.00001*0.00001+1", "1.0000000001"}, {"1e-5*2", "2e-005"},
+        {"1+cos(90)", "1.000000000045"}, {"sin(180)+1", "1.00000000009"},
+        {"cos(90)", "4.489659216976e-011"}, {"cos(90)*1e10", "0.4489659216976"},
+    });
+}
+
+TEST(EvaluateExpression, RightOperandEndsWhereItIsWritten)
+{
+    ExpectAll({
+        {"2*0.50", "1"}, {"2^03", "8"}, {"1+007", "8"}, {"2*+3", "6"},
+        {"1+1.23456789012345", "2.234567890123"}, {"2*--3", "3"},
+    });
+}
+
+TEST(EvaluateExpression, ValuesThatAreNotFiniteFail)
+{
+    ExpectAll({{"2^1024", ""}, {"2^1024+1", ""}, {"10^400*0", ""}, {"(0-8)^(1/3)", ""}, {"2*1e999", ""}});
+}
+
+// A call's argument runs to the matching ")", and calls expand from the innermost out.
+TEST(EvaluateExpression, CallArgumentsAndNesting)
+{
+    ExpectAll({
+        {"sin((1+2)*3)", "0.1564344650358"},
+        {"sin(cos(0))", "0.01745240643678"},
+        {"cos(sin(30))", "0.9999619230642"},
+        {"sin(30", "0.499999999987"},
+        {"2*sin(30", "0.999999999974"},
+        {"1+sin(", "1"},
+    });
+    EXPECT_EQ(EvaluateExpression("sin(sin(30))"), EvaluateExpression("sin(0.499999999987)"));
+    EXPECT_EQ(EvaluateExpression("tg(cos(sin(90)))"), EvaluateExpression("tg(0.9998476951564)"));
+    EXPECT_EQ(EvaluateExpression("sin(tg(45)"), EvaluateExpression("sin(0.9999999999551)"));
+    EXPECT_EQ(EvaluateExpression("sin(sin())"), "");
+    EXPECT_EQ(EvaluateExpression("(sin(30))*2"), "0.999999999974");
+}
+
+// Full-width forms are made ASCII before anything else: "３０+1" and "ｓｉｎ（３０）".
+TEST(EvaluateExpression, FullWidthInput)
+{
+    ExpectAll({
+        {"\xA3\xB3\xA3\xB0+1", "31"},
+        {"\xA3\xF3\xA3\xE9\xA3\xEE\xA3\xA8\xA3\xB3\xA3\xB0\xA3\xA9", "0.499999999987"},
+        {"1\xA3\xAB\xA3\xB2", "3"},                 // １＋２ written half in full width
+        {"2\xA1\xEF" "3", "6"},                     // ★ reads as "*"
+        {"\xD6\xD0" "sin(30)", "0.499999999987"},   // 中 before a call
+        {"\x81s" "in(30)", "30"},                   // "s" as a trail byte starts no name
+    });
+}
+
+TEST(EvaluateExpression, KeptAsTheyAre)
+{
+    ExpectAll({
+        {"(1+2)(3+4)", "37"}, {"2(3)", "23"}, {"5%2", "52"}, {"0.0000001/5", "0"},
+        {"2^3^2", "64"}, {"-2^2", "4"},
+    });
+}
+
+TEST(EvaluateExpression, Radians)
+{
+    EXPECT_EQ(EvaluateExpression("sin(0.5235987755982988)", AngleUnit::Radians), "0.5");
+    EXPECT_EQ(EvaluateExpression("cos(0)", AngleUnit::Radians), "1");
+    EXPECT_EQ(EvaluateExpression("tg(0.7853981633974483)", AngleUnit::Radians), "1");
+}
+
+}  // namespace
