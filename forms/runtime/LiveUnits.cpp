@@ -8,11 +8,9 @@
 
 #include "forms/props/PropertySet.h"
 #include "forms/units/GuiFont.h"
+#include "forms/units/Window.h"
 
 namespace {
-
-// The classic fixed frame: 3 pixels on every side and a 19-pixel caption above the client.
-const QMargins kClassicFrame(3, 3 + 19, 3, 3);
 
 constexpr int32_t kGb2312Charset = 134;
 
@@ -26,14 +24,14 @@ QWidget* LiveWidget(const RuntimeRecord& record)
 QRect LiveGeometry(const QWidget& widget)
 {
     if (widget.isWindow())
-        return widget.geometry().marginsAdded(kClassicFrame);
+        return widget.geometry().marginsAdded(WindowFrameMargins());
     return widget.geometry();
 }
 
 void SetLiveGeometry(QWidget& widget, const QRect& geometry)
 {
     if (widget.isWindow())
-        widget.setGeometry(geometry.marginsRemoved(kClassicFrame));
+        widget.setGeometry(geometry.marginsRemoved(WindowFrameMargins()));
     else
         widget.setGeometry(geometry);
 }

@@ -10,6 +10,7 @@
 #include "forms/runtime/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "forms/units/RaiseEvent.h"
+#include "forms/units/Window.h"
 #include "values/RuntimeError.h"
 
 namespace {
@@ -129,8 +130,12 @@ void ShowUnits(RuntimeWindow& window)
 
 void ShowWindow(RuntimeWindow& window)
 {
-    QWidget* frame = LiveWidget(window.records.front());
-    frame->show();
+    RuntimeRecord& own = window.records.front();
+    QWidget* frame = LiveWidget(own);
+    if (auto* kind = dynamic_cast<WindowUnit*>(own.object.get()))
+        kind->Show();  // normally, minimised or maximised as its start position asks
+    else
+        frame->show();
     frame->activateWindow();
     // The window starts with the focus on the first unit of its focus order, which raises
     // that unit's focus event once the window is active.

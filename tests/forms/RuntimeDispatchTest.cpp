@@ -1,0 +1,220 @@
+// Event dispatch and the fatal errors of the runtime, on the program's real template.
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "RuntimeTestSupport.h"
+#include "forms/runtime/UnitProperties.h"
+#include "values/Blocks.h"
+#include "values/RuntimeError.h"
+
+using namespace runtime_test;
+
+namespace {
+
+constexpr uint32_t kWindowRecord = 0x06010000;
+constexpr uint32_t kButton1 = 0x1601013B;
+constexpr uint32_t kButton2 = 0x1601014F;
+constexpr uint32_t kEdit1 = 0x1601013A;
+
+class Dispatch : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+        StartRuntime();
+    }
+    void TearDown() override { StopRuntime(); }
+};
+
+EventSource g_seen_source;
+uint32_t g_seen_args[6];
+int32_t g_seen_count = -1;
+
+ProcedureResult Observe(const uint32_t* args, int32_t count)
+{
+    g_seen_source = CurrentEventSource();
+    g_seen_count = count;
+    for (int32_t i = 0; i < count; ++i)
+        g_seen_args[i] = args[i];
+    return {true, 0x1234};
+}
+
+TEST_F(Dispatch, EachBindingCallsItsProcedure)
+{
+    const struct { uint32_t unit; int32_t event; int expected; } cases[] = {
+        {kButton2, 0, kArcTangentClickOffset},  // handler offset 0 is a real binding
+        {kButton1, 0, kArcSineClickOffset},
+        {0x16010159, 0, kArcCosineClickOffset},
+        {0x16011DCF, 0, kFunctionEvaluateClickOffset},
+        {0x16011DF2, 0, kSideLengthsClickOffset},
+        {0, 0, kWindowEventNoOpOffset},
+        {kWindowRecord, 0, kWindowEventNoOpOffset},
+    };
+    for (const auto& c : cases) {
+        Ran().clear();
+        EXPECT_TRUE(RaiseEvent(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
+        EXPECT_EQ(Ran(), std::vector<int>{c.expected}) << std::hex << c.unit;
+    }
+}
+
+TEST_F(Dispatch, AnEventWithoutABindingDoesNothing)
+{
+    const struct { uint32_t unit; int32_t event; } cases[] = {
+        {kEdit1, 0}, {kButton1, 1}, {kButton1, -7}, {0, 1}, {0, 3}, {0, 4}, {0x16011DF4, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(RaiseEvent(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
+        EXPECT_TRUE(Ran().empty());
+    }
+}
+
+TEST_F(Dispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
+{
+    RuntimeNotify(kNotifySuppressEvents, 0, 0);
+    RuntimeNotify(kNotifySuppressEvents, 0, 0);
+    EXPECT_EQ(EventSuppressionCount(), 2);
+    EXPECT_FALSE(RaiseEvent(kMainWindowId, kButton1, 0));
+    RuntimeNotify(kNotifyResumeEvents, 0, 0);
+    EXPECT_FALSE(RaiseEvent(kMainWindowId, kButton1, 0));
+    RuntimeNotify(kNotifyResumeEvents, 0, 0);
+    RuntimeNotify(kNotifyResumeEvents, 0, 0);
+    EXPECT_EQ(EventSuppressionCount(), 0);
+    EXPECT_TRUE(Ran().empty());
+    EXPECT_TRUE(RaiseEvent(kMainWindowId, kButton1, 0));
+    EXPECT_EQ(Ran(), std::vector<int>{kArcSineClickOffset});
+}
+
+TEST_F(Dispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
+{
+    Record(kButton1).procedures[0] = &Observe;
+    Record(0).procedures[0] = &Observe;
+    const struct { uint32_t unit; int32_t count; uint32_t expected_unit; int32_t expected_count; } cases[] = {
+        {kButton1, 3, kButton1, 3},
+        {0, 0, kWindowRecord, 0},   // the window's own record stands for unit id 0
+        {kButton1, 9, kButton1, 5}, // a damaged count never reads past the five arguments
+        {kButton1, -2, kButton1, 0},
+    };
+    for (const auto& c : cases) {
+        EventRecord event;
+        event.window_id = kMainWindowId;
+        event.unit_id = c.unit;
+        event.arg_count = c.count;
+        for (uint32_t i = 0; i < 5; ++i)
+            event.args[i] = 10 + i;
+        EXPECT_EQ(RuntimeNotify(kNotifyRaiseEvent, reinterpret_cast<intptr_t>(&event), 0), 1);
+        EXPECT_EQ(g_seen_source.window_id, kMainWindowId);
+        EXPECT_EQ(g_seen_source.unit_id, c.expected_unit);
+        ASSERT_EQ(g_seen_count, c.expected_count);
+        for (int32_t i = 0; i < c.expected_count; ++i)
+            EXPECT_EQ(g_seen_args[i], 10u + i);
+        EXPECT_EQ(event.has_result, 1);
+        EXPECT_EQ(event.result, 0x1234u);
+        EXPECT_EQ(CurrentEventSource().unit_id, 0u);  // cleared once the procedure returned
+    }
+}
+
+TEST_F(Dispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
+{
+    Record(kButton1).event_owner = kButton2;
+    EXPECT_TRUE(RaiseEvent(kMainWindowId, kButton1, 0));
+    EXPECT_EQ(Ran(), std::vector<int>{kArcTangentClickOffset});
+
+    // An edit box cannot borrow a button's bindings.
+    Ran().clear();
+    Record(kEdit1).event_owner = kButton2;
+    EXPECT_FALSE(RaiseEvent(kMainWindowId, kEdit1, 0));
+
+    // A chain that loops ends instead of hanging.
+    Record(kButton2).event_owner = kButton1;
+    RaiseEvent(kMainWindowId, kButton1, 0);
+    EXPECT_EQ(Ran().size(), 1u);
+}
+
+TEST_F(Dispatch, NotificationAllocatesRuntimeBlocks)
+{
+    void* block = reinterpret_cast<void*>(RuntimeNotify(kNotifyAllocateBlock, 16, 0));
+    ASSERT_NE(block, nullptr);
+    FreeBlock(block);
+    EXPECT_EQ(RuntimeNotify(12345, 0, 0), 0);
+}
+
+// The fatal errors: the message on stderr (GBK shown as UTF-8) and exit status 255.
+void RaiseFor(uint32_t window_id, uint32_t unit_id)
+{
+    RaiseEvent(window_id, unit_id, 0);
+}
+
+TEST_F(Dispatch, FatalErrorsOfEventsAndProperties)
+{
+    EXPECT_EXIT(RaiseFor(0x52010002, kButton1), ::testing::ExitedWithCode(255),
+                "错误信息：未找到引发事件的窗口\r\n");
+    EXPECT_EXIT(RaiseFor(kMainWindowId, 0x16019999), ::testing::ExitedWithCode(255),
+                "错误信息：未找到引发事件的窗口组件\r\n");
+    EXPECT_EXIT(
+        {
+            Record(kButton1).kind = 0x00010002;  // an empty slot of the unit-type table
+            RaiseFor(kMainWindowId, kButton1);
+        },
+        ::testing::ExitedWithCode(255), "错误信息：引发事件的窗口组件无效\r\n");
+    EXPECT_EXIT(GetUnitProperty(0x52010002, kEdit1, 0, -1), ::testing::ExitedWithCode(255),
+                "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
+    EXPECT_EXIT(SetUnitProperty(0x52010002, kEdit1, 8, -1, 0), ::testing::ExitedWithCode(255),
+                "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
+    EXPECT_EXIT(GetUnitProperty(kMainWindowId, 0x16019999, 0, -1), ::testing::ExitedWithCode(255),
+                "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
+    // Own properties before the window is loaded.
+    EXPECT_EXIT(GetUnitProperty(kMainWindowId, kEdit1, 8, -1), ::testing::ExitedWithCode(255),
+                "错误信息：指定窗口尚未载入\r\n");
+    EXPECT_EXIT(SetUnitProperty(kMainWindowId, kEdit1, 8, -1, 0), ::testing::ExitedWithCode(255),
+                "错误信息：指定窗口尚未载入\r\n");
+    EXPECT_EXIT(LoadWindowOrFail(0x52010002), ::testing::ExitedWithCode(255),
+                "错误信息：载入启动窗口失败\r\n");
+}
+
+TEST_F(Dispatch, DamagedTemplateIsFatal)
+{
+    const std::vector<uint8_t> bytes(MainWindowTemplate, MainWindowTemplate + MainWindowTemplateSize);
+    const std::span<const uint8_t> cut(bytes.data(), bytes.size() - 1);
+    EXPECT_EXIT(LoadProgramWindows(cut, kProcedures), ::testing::ExitedWithCode(255),
+                "错误信息：载入窗口模板数据段出错!\r\n");
+    // A handler offset beyond the procedure area names no procedure.
+    const std::span<const Procedure> short_area(kProcedures, 3);
+    EXPECT_EXIT(LoadProgramWindows(bytes, short_area), ::testing::ExitedWithCode(255),
+                "错误信息：载入窗口模板数据段出错!\r\n");
+}
+
+// While the error box is up no event reaches a procedure: the report raises the counter for
+// good before it shows anything.
+void PresentAndTryAnEvent(const std::string&)
+{
+    const bool ran = RaiseEvent(kMainWindowId, kButton1, 0);
+    std::fprintf(stderr, "ran=%d\n", ran ? 1 : 0);
+}
+
+TEST_F(Dispatch, ErrorReportSuppressesEventsForGood)
+{
+    EXPECT_EXIT(
+        {
+            RuntimeErrorHooks hooks;
+            hooks.before_report = &SuppressEventsForErrorReport;
+            hooks.present = &PresentAndTryAnEvent;
+            SetRuntimeErrorHooks(hooks);
+            RaiseRuntimeError(1);
+        },
+        ::testing::ExitedWithCode(255), "ran=0");
+}
+
+TEST_F(Dispatch, CommonPropertiesAnswerFromTheTemplateBeforeLoading)
+{
+    const struct { uint32_t unit; int32_t property; uint64_t expected; } cases[] = {
+        {kEdit1, 0, 70}, {kEdit1, 1, 12}, {kEdit1, 2, 71}, {kEdit1, 3, 21},
+        {kEdit1, 5, 1},  {kEdit1, 6, 0},  {0x16011DF4, 5, 0}, {0, 2, 488}, {0, 3, 420},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GetUnitProperty(kMainWindowId, c.unit, c.property, -1), c.expected)
+            << std::hex << c.unit << " property " << std::dec << c.property;
+    EXPECT_EQ(GetUnitProperty(kMainWindowId, kEdit1, 4, -1), 0u);  // no tag
+}
+
+}  // namespace

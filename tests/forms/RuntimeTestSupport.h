@@ -1,0 +1,105 @@
+#pragma once
+// What the runtime tests share: one offscreen QApplication for the whole program, the
+// program's unit library, and a procedure area of six procedures that only note that they
+// ran, so a test sees which binding fired and in what order.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "data/MainWindowTemplate.h"
+#include "data/ProcedureArea.h"
+#include "forms/runtime/EventDispatch.h"
+#include "forms/runtime/LiveUnits.h"
+#include "forms/runtime/LoadWindow.h"
+#include "forms/runtime/UnitTypeTable.h"
+#include "forms/runtime/WindowList.h"
+#include "values/Gbk.h"
+
+namespace runtime_test {
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        static int argc = 1;
+        static char name[] = "runtime-test";
+        static char* argv[] = {name, nullptr};
+        m_application = new QApplication(argc, argv);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    }
+
+private:
+    QApplication* m_application = nullptr;
+};
+
+inline ::testing::Environment* const g_qt_environment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+// Which procedures ran, by their offset in the procedure area.
+inline std::vector<int>& Ran()
+{
+    static std::vector<int> ran;
+    return ran;
+}
+
+template <int Offset>
+ProcedureResult Note(const uint32_t*, int32_t)
+{
+    Ran().push_back(Offset);
+    return {};
+}
+
+inline const Procedure kProcedures[kProcedureAreaSize] = {
+    &Note<0>, &Note<1>, &Note<2>, &Note<3>, &Note<4>, &Note<5>,
+};
+
+inline void DeleteDeferred()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline void StartRuntime()
+{
+    ClearWindows();
+    DeleteDeferred();
+    Ran().clear();
+    while (EventSuppressionCount() > 0)
+        ResumeEvents();
+    static const LibraryDescriptor* const libraries[] = {&BuiltInLibrary()};
+    InitializeUnitLibraries(libraries);
+    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, kProcedures);
+}
+
+inline void StopRuntime()
+{
+    ClearWindows();
+    DeleteDeferred();
+}
+
+inline std::string Gbk(const char* utf8) { return Utf8ToGbk(utf8); }
+
+// The record of the main window with this unit id; the test fails on a missing one.
+inline RuntimeRecord& Record(uint32_t unit_id)
+{
+    RuntimeWindow* window = FindWindow(kMainWindowId);
+    RuntimeRecord* record = window != nullptr ? FindRecord(*window, unit_id) : nullptr;
+    if (record == nullptr)
+        ADD_FAILURE() << "no record " << std::hex << unit_id;
+    static RuntimeRecord none;
+    return record != nullptr ? *record : none;
+}
+
+inline QWidget* Widget(uint32_t unit_id) { return LiveWidget(Record(unit_id)); }
+
+// The main window's frame (its client area as a widget).
+inline QWidget* Frame() { return Widget(0); }
+
+}  // namespace runtime_test
