@@ -1,0 +1,138 @@
+#include "forms/units/Button.h"
+
+#include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "forms/units/GuiFont.h"
+#include "forms/units/JpegPicture.h"
+#include "forms/units/UnitKinds.h"
+#include "values/Gbk.h"
+
+namespace {
+
+constexpr int32_t kOwnPicture = 0, kOwnDefault = 1, kOwnCaption = 2, kOwnHorizontal = 3, kOwnVertical = 4,
+                  kOwnFont = 5;
+
+QString CaptionText(const std::string& gbk)
+{
+    QString text = QString::fromStdString(GbkToUtf8(gbk));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+}  // namespace
+
+Qt::Alignment ButtonAlignment(int32_t horizontal, int32_t vertical)
+{
+    const Qt::Alignment h = horizontal == 0 ? Qt::AlignLeft : horizontal == 2 ? Qt::AlignRight : Qt::AlignHCenter;
+    const Qt::Alignment v = vertical == 0 ? Qt::AlignTop : vertical == 2 ? Qt::AlignBottom : Qt::AlignVCenter;
+    return h | v;
+}
+
+ButtonWidget::ButtonWidget(QWidget* parent, UnitIds ids) : QPushButton(parent), m_ids(ids)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { RaiseUnitEvent(m_ids, kEventClick); });
+}
+
+void ButtonWidget::SetPicture(QImage picture)
+{
+    m_picture = std::move(picture);
+    update();
+}
+
+void ButtonWidget::SetAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+// The style's bevel and focus frame, with the caption placed by the unit's alignment.
+void ButtonWidget::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (option.state & (QStyle::State_Sunken | QStyle::State_On))
+        contents.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    if (!m_picture.isNull()) {
+        painter.save();
+        painter.setClipRect(contents);
+        const QRect target(QPoint(contents.left() + (contents.width() - m_picture.width()) / 2,
+                                  contents.top() + (contents.height() - m_picture.height()) / 2),
+                           m_picture.size());
+        painter.drawImage(target.topLeft(), m_picture);
+        painter.restore();
+    }
+    if (!text().isEmpty())
+        style()->drawItemText(&painter, contents, int(m_alignment) | Qt::TextShowMnemonic, option.palette,
+                              isEnabled(), text(), QPalette::ButtonText);
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Enter belongs to the window's keyboard handling, which knows the default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void ButtonWidget::focusInEvent(QFocusEvent* event)
+{
+    QPushButton::focusInEvent(event);
+    RaiseUnitEvent(m_ids, kEventFocusIn);
+}
+
+void ButtonWidget::focusOutEvent(QFocusEvent* event)
+{
+    QPushButton::focusOutEvent(event);
+    RaiseUnitEvent(m_ids, kEventFocusOut);
+}
+
+ButtonUnit* ButtonUnit::Create(const CreateArgs& args)
+{
+    std::optional<ButtonProps> props = ReadProps<ButtonProps>(args.property_data);
+    if (!props)
+        return nullptr;
+    auto* unit = new ButtonUnit(args, std::move(*props));
+    unit->m_button = new ButtonWidget(args.parent, unit->Ids());
+    unit->Adopt(unit->m_button, args, true);
+    for (int32_t own : {kOwnPicture, kOwnDefault, kOwnCaption, kOwnHorizontal, kOwnFont})
+        unit->Apply(own);
+    return unit;
+}
+
+void ButtonUnit::Apply(int32_t own)
+{
+    if (!m_button)
+        return;
+    switch (own) {
+    case kOwnPicture: m_button->SetPicture(DecodePicture(m_props.picture)); break;
+    case kOwnDefault: m_button->setDefault(m_props.default_button != 0); break;
+    case kOwnCaption: m_button->setText(CaptionText(m_props.caption)); break;
+    case kOwnHorizontal:
+    case kOwnVertical:
+        m_button->SetAlignment(ButtonAlignment(m_props.horizontal_alignment, m_props.vertical_alignment));
+        break;
+    case kOwnFont: m_button->setFont(FontFromLogFont(m_props.font)); break;
+    default: break;
+    }
+}
+
+AnyEntry ButtonInterface(int32_t number)
+{
+    return KindEntries<ButtonUnit>::Entry(number);
+}

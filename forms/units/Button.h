@@ -1,0 +1,46 @@
+#pragma once
+// Button: a push button whose caption may run over several lines (CR LF) and is placed by
+// its horizontal and vertical alignment; a picture shows centred on the face, under the
+// caption. Enter is left to the runtime's keyboard handling (the default button).
+// Events: 0 on a click; -7 and -8 when it gains and loses the keyboard focus.
+#include <QImage>
+#include <QPointer>
+#include <QPushButton>
+
+#include "forms/props/ButtonProps.h"
+#include "forms/units/KindUnit.h"
+
+class ButtonWidget : public QPushButton {
+public:
+    ButtonWidget(QWidget* parent, UnitIds ids);
+    void SetPicture(QImage picture);
+    void SetAlignment(Qt::Alignment alignment);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    UnitIds m_ids;
+    QImage m_picture;
+    Qt::Alignment m_alignment = Qt::AlignCenter;
+};
+
+class ButtonUnit : public KindUnit<ButtonProps> {
+public:
+    static ButtonUnit* Create(const CreateArgs& args);
+
+protected:
+    void Apply(int32_t own) override;
+
+private:
+    using KindUnit::KindUnit;
+
+    QPointer<ButtonWidget> m_button;
+};
+
+// The caption's placement: horizontal 0 left, 1 centre, 2 right; vertical 0 top, 1 centre,
+// 2 bottom.
+Qt::Alignment ButtonAlignment(int32_t horizontal, int32_t vertical);

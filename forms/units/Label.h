@@ -1,0 +1,24 @@
+#pragma once
+// Label: paints its caption, border and background itself (see LabelPainting.h). It raises
+// no events.
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include "forms/props/LabelProps.h"
+#include "forms/units/PaintedUnit.h"
+
+class LabelUnit : public PaintedUnit<LabelProps> {
+public:
+    static LabelUnit* Create(const CreateArgs& args) { return CreatePainted<LabelUnit>(args); }
+    LabelUnit(const CreateArgs& args, LabelProps props);
+    void Paint(QPainter& painter, const QRect& rect) const override;
+
+protected:
+    void Apply(int32_t own) override;
+
+private:
+    QString m_caption;  // the GBK caption as Unicode
+    QFont m_font;
+    QImage m_picture;   // the background picture, decoded
+};

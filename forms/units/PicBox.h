@@ -1,0 +1,23 @@
+#pragma once
+// PicBox: paints its border, its background colour and its picture in one of three display
+// modes (see PicturePlacement.h). It raises no events.
+#include <QImage>
+
+#include "forms/props/PicBoxProps.h"
+#include "forms/units/PaintedUnit.h"
+
+class PicBoxUnit : public PaintedUnit<PicBoxProps> {
+public:
+    static PicBoxUnit* Create(const CreateArgs& args) { return CreatePainted<PicBoxUnit>(args); }
+    PicBoxUnit(const CreateArgs& args, PicBoxProps props);
+    void Paint(QPainter& painter, const QRect& rect) const override;
+
+protected:
+    void Apply(int32_t own) override;
+
+private:
+    QImage m_picture;  // decoded once per change of the picture; null when none or broken
+};
+
+// Paints a picture box into `outer`: border, background colour inside it, then the picture.
+void PaintPicBox(QPainter& painter, const QRect& outer, const PicBoxProps& props, const QImage& picture);

@@ -1,0 +1,18 @@
+#pragma once
+// Where a picture goes in an area, by display mode (PicBox, and the background pictures of
+// labels and windows):
+//   0 at its own size at the top-left
+//   1 stretched over the whole area
+//   2 at its own size centred when it fits, else scaled down to fit, aspect kept, centred
+//     PictureTarget(2, {195, 113}, {0, 0, 208, 56}) == {56, 0, 96, 56}
+#include <QImage>
+#include <QRect>
+
+#include <cstdint>
+
+class QPainter;
+
+QRect PictureTarget(int32_t mode, QSize picture, const QRect& area);
+
+// Draws the picture at its target, unsmoothed (nearest pixel), clipped to the area.
+void DrawPicture(QPainter& painter, const QImage& picture, int32_t mode, const QRect& area);

@@ -1,0 +1,14 @@
+#pragma once
+// ShapeBox: paints one of eight shapes (see ShapePainting.h). It raises no events.
+#include "forms/props/ShapeBoxProps.h"
+#include "forms/units/PaintedUnit.h"
+
+class ShapeBoxUnit : public PaintedUnit<ShapeBoxProps> {
+public:
+    static ShapeBoxUnit* Create(const CreateArgs& args) { return CreatePainted<ShapeBoxUnit>(args); }
+    using PaintedUnit::PaintedUnit;
+    void Paint(QPainter& painter, const QRect& rect) const override;
+
+protected:
+    void Apply(int32_t) override { Repaint(); }
+};

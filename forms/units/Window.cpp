@@ -1,0 +1,276 @@
+#include "forms/units/Window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "forms/units/Colours.h"
+#include "forms/units/GuiFont.h"
+#include "forms/units/JpegPicture.h"
+#include "forms/units/PicturePlacement.h"
+#include "forms/units/UnitKinds.h"
+#include "values/Gbk.h"
+
+namespace {
+
+constexpr int32_t kOwnCaption = 0, kOwnBorderStyle = 1, kOwnBackground = 2, kOwnPicture = 3,
+                  kOwnPictureMode = 4, kOwnIcon = 6, kOwnControlBox = 7, kOwnMaximiseBox = 8,
+                  kOwnMinimiseBox = 9, kOwnWindowState = 10, kOwnAlwaysOnTop = 13, kOwnWindowShape = 14;
+
+constexpr uint32_t kStateNormal = 0, kStateMinimised = 2, kStateMaximised = 3;
+
+QIcon IconFromBytes(const std::vector<uint8_t>& bytes)
+{
+    if (bytes.empty())
+        return {};
+    QPixmap pixmap;
+    if (pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size())))
+        return QIcon(pixmap);
+    const QImage image = DecodePicture(bytes);
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+}
+
+// The outline a window shape asks for: 1 an ellipse, 2 rounded corners, else the rectangle.
+void ApplyWindowShape(QWidget& window, int32_t shape)
+{
+    const QRect r = window.rect();
+    if (shape == 1) {
+        window.setMask(QRegion(r, QRegion::Ellipse));
+    } else if (shape == 2) {
+        QPainterPath path;
+        path.addRoundedRect(QRectF(r), r.width() / 10.0, r.height() / 10.0);
+        window.setMask(QRegion(path.toFillPolygon().toPolygon()));
+    } else {
+        window.clearMask();
+    }
+}
+
+}  // namespace
+
+WindowWidget::WindowWidget(const WindowUnit* unit, UnitIds ids) : QWidget(nullptr), m_unit(unit), m_ids(ids)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void WindowWidget::MarkPlaced()
+{
+    m_placed_at = geometry().topLeft();
+    m_placed_size = size();
+}
+
+void WindowWidget::paintEvent(QPaintEvent*)
+{
+    if (!m_unit)
+        return;
+    QPainter painter(this);
+    painter.fillRect(rect(), ColourFromWin(m_unit->Properties().background));
+    DrawPicture(painter, m_unit->BackgroundPicture(), m_unit->Properties().background_picture_mode, rect());
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    QPointer<WindowWidget> guard(this);
+    const EventRecord record = RaiseUnitEvent(m_ids, kEventCloseRequest);
+    if (!guard)
+        return;
+    // A procedure answering 0 keeps the window open, unless it let the window go meanwhile.
+    if (m_unit && record.has_result && record.result == 0)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void WindowWidget::moveEvent(QMoveEvent*)
+{
+    if (geometry().topLeft() == m_placed_at)
+        return;
+    m_placed_at = geometry().topLeft();
+    RaiseUnitEvent(m_ids, kEventMoved);
+}
+
+void WindowWidget::resizeEvent(QResizeEvent*)
+{
+    if (size() == m_placed_size)
+        return;
+    m_placed_size = size();
+    if (m_unit)
+        ApplyWindowShape(*this, m_unit->Properties().window_shape);
+    RaiseUnitEvent(m_ids, kEventResized);
+}
+
+WindowUnit::WindowUnit(const CreateArgs& args, WindowProps props) : KindUnit(args, std::move(props))
+{
+    m_picture = DecodePicture(m_props.background_picture);
+}
+
+WindowUnit::~WindowUnit()
+{
+    if (m_window)
+        m_window->Detach();
+}
+
+WindowUnit* WindowUnit::Create(const CreateArgs& args)
+{
+    std::optional<WindowProps> props = ReadProps<WindowProps>(args.property_data);
+    if (!props)
+        return nullptr;
+    auto* unit = new WindowUnit(args, std::move(*props));
+    auto* window = new WindowWidget(unit, unit->Ids());
+    unit->m_window = window;
+    unit->m_widget = window;
+
+    QRect outer(args.left, args.top, std::max(args.width, 0), std::max(args.height, 0));
+    if (unit->m_props.start_position == 1) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect desk = screen->geometry();
+            outer.moveTopLeft(QPoint(desk.left() + (desk.width() - outer.width()) / 2,
+                                     desk.top() + (desk.height() - outer.height()) / 2));
+        }
+    }
+    QRect client = outer.marginsRemoved(WindowFrameMargins());
+    client.setSize(client.size().expandedTo(QSize(0, 0)));
+    window->setWindowFlags(unit->Flags());
+    if (unit->Resizable())
+        window->resize(client.size());
+    else
+        window->setFixedSize(client.size());
+    window->move(client.topLeft());
+    window->setFont(DefaultGuiFont());
+    window->setEnabled((args.style & kStyleDisabled) == 0);
+    window->setWindowTitle(QString::fromStdString(GbkToUtf8(unit->m_props.caption)));
+    window->setWindowIcon(IconFromBytes(unit->m_props.icon));
+    ApplyWindowShape(*window, unit->m_props.window_shape);
+    window->MarkPlaced();
+    return unit;
+}
+
+bool WindowUnit::Resizable() const
+{
+    return m_props.border_style == 3 || m_props.border_style == 5;
+}
+
+Qt::WindowFlags WindowUnit::Flags() const
+{
+    Qt::WindowFlags flags = Qt::Window;
+    if (m_props.border_style == 0) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (m_props.control_box) {
+            flags |= Qt::WindowCloseButtonHint;
+            if (m_props.maximise_box)
+                flags |= Qt::WindowMaximizeButtonHint;
+            if (m_props.minimise_box)
+                flags |= Qt::WindowMinimizeButtonHint;
+        }
+    }
+    if (m_props.always_on_top)
+        flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+void WindowUnit::ApplyFlags()
+{
+    if (!m_window)
+        return;
+    const bool shown = m_window->isVisible();
+    const QSize size = m_window->size();
+    m_window->setWindowFlags(Flags());  // hides the window
+    if (Resizable()) {
+        m_window->setMinimumSize(0, 0);
+        m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_window->resize(size);
+    } else {
+        m_window->setFixedSize(size);
+    }
+    if (shown)
+        m_window->show();
+}
+
+void WindowUnit::Show()
+{
+    if (!m_window)
+        return;
+    if (m_props.start_position == 2)
+        m_window->showMinimized();
+    else if (m_props.start_position == 3 && Resizable())
+        m_window->showMaximized();
+    else
+        m_window->show();
+}
+
+int WindowUnit::GetOwn(int32_t own, PropertyValue* result)
+{
+    if (own == kOwnWindowState) {
+        m_window_state = kStateNormal;
+        if (m_window && m_window->isMinimized())
+            m_window_state = kStateMinimised;
+        else if (m_window && m_window->isMaximized())
+            m_window_state = kStateMaximised;
+        *result = PropertyValue{};
+        result->low = m_window_state;
+        return 1;
+    }
+    return KindUnit::GetOwn(own, result);
+}
+
+int WindowUnit::SetOwn(int32_t own, const PropertyValue& value)
+{
+    if (own == kOwnWindowState) {
+        if (m_window) {
+            if (value.low == kStateMinimised)
+                m_window->showMinimized();
+            else if (value.low == kStateMaximised)
+                m_window->showMaximized();
+            else
+                m_window->showNormal();
+        }
+        return 0;
+    }
+    return KindUnit::SetOwn(own, value);
+}
+
+void WindowUnit::Apply(int32_t own)
+{
+    if (!m_window)
+        return;
+    switch (own) {
+    case kOwnCaption:
+        m_window->setWindowTitle(QString::fromStdString(GbkToUtf8(m_props.caption)));
+        break;
+    case kOwnBorderStyle:
+    case kOwnControlBox:
+    case kOwnMaximiseBox:
+    case kOwnMinimiseBox:
+    case kOwnAlwaysOnTop:
+        ApplyFlags();
+        break;
+    case kOwnPicture:
+        m_picture = DecodePicture(m_props.background_picture);
+        m_window->update();
+        break;
+    case kOwnBackground:
+    case kOwnPictureMode:
+        m_window->update();
+        break;
+    case kOwnIcon:
+        m_window->setWindowIcon(IconFromBytes(m_props.icon));
+        break;
+    case kOwnWindowShape:
+        ApplyWindowShape(*m_window, m_props.window_shape);
+        break;
+    default:
+        break;
+    }
+}
+
+AnyEntry WindowInterface(int32_t number)
+{
+    return KindEntries<WindowUnit>::Entry(number);
+}

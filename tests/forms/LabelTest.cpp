@@ -1,0 +1,176 @@
+#include "UnitTestSupport.h"
+
+#include "forms/props/LabelProps.h"
+#include "forms/units/LabelPainting.h"
+#include "forms/units/UnitKinds.h"
+#include "values/Gbk.h"
+
+namespace {
+
+using namespace unit_test;
+
+std::string Gbk(const char* utf8)
+{
+    return Utf8ToGbk(utf8);
+}
+
+LabelProps Caption(const char* utf8)
+{
+    LabelProps props;
+    props.caption = Gbk(utf8);
+    return props;
+}
+
+std::vector<uint8_t> FontBytes(int32_t height, int32_t weight, uint8_t italic, const std::string& face_gbk)
+{
+    std::vector<uint8_t> font(60, 0);
+    std::memcpy(font.data(), &height, 4);
+    std::memcpy(font.data() + 16, &weight, 4);
+    font[20] = italic;
+    std::memcpy(font.data() + 28, face_gbk.data(), std::min<size_t>(face_gbk.size(), 31));
+    return font;
+}
+
+class LabelTest : public ::testing::Test {};
+
+TEST_F(LabelTest, SheetOfEffectsAlignmentsWrapAndBorders)
+{
+    Sheet sheet(464, 356);
+    // Row 1: the four text effects on the window's grey.
+    for (int effect = 0; effect < 4; ++effect) {
+        LabelProps props = Caption("效果 Effect");
+        props.text_effect = effect;
+        props.background = 0xC0C0C0;
+        props.text_colour = effect == 3 ? 0x00FFFF : 0x800000;
+        props.horizontal_alignment = 1;
+        sheet.Add(LabelInterface, WriteProps(props), QRect(4 + effect * 114, 4, 110, 24));
+    }
+    // Rows 2-4: horizontal x vertical alignment of one line.
+    for (int v = 0; v < 3; ++v)
+        for (int h = 0; h < 3; ++h) {
+            LabelProps props = Caption("对齐 Ag");
+            props.horizontal_alignment = h;
+            props.vertical_alignment = v;
+            props.background = 0xFFFFFF;
+            sheet.Add(LabelInterface, WriteProps(props), QRect(4 + h * 76, 34 + v * 34, 72, 30));
+        }
+    // Word wrap, left, centre and right: lines wrap between words and CJK characters and
+    // start at the top although the vertical alignment says bottom.
+    for (int h = 0; h < 3; ++h) {
+        LabelProps props = Caption("word wrap 自动换行的标签文字\r\n第二段");
+        props.word_wrap = 1;
+        props.horizontal_alignment = h;
+        props.vertical_alignment = 2;
+        props.background = 0xFFFFFF;
+        sheet.Add(LabelInterface, WriteProps(props), QRect(236 + h * 76, 34, 72, 98));
+    }
+    // The main window's note, as it is laid out there.
+    LabelProps note = Caption("注：正弦值等于角对边除以角斜边；\r\n    余弦值等于角邻边除以角斜边；\r\n"
+                              "    正切值等于角对边除以角邻边。\r\n\r\n三角函数示例：sin(10),正切用tg表示");
+    note.word_wrap = 1;
+    note.background = 0xC0C0C0;
+    sheet.Add(LabelInterface, WriteProps(note), QRect(4, 140, 216, 64));
+    // Borders 1-5, and a one-line label wider than its box (not clipped to the text area).
+    for (int border = 1; border <= 5; ++border) {
+        LabelProps props = Caption("边框");
+        props.border = border;
+        sheet.Add(LabelInterface, WriteProps(props), QRect(228 + (border - 1) * 46, 140, 42, 28));
+    }
+    LabelProps overflow = Caption("一行放不下的标题");
+    overflow.horizontal_alignment = 1;
+    sheet.Add(LabelInterface, WriteProps(overflow), QRect(228, 176, 60, 28));
+    // Gradient border (style 6) with three colours, with two (one left out), and width 5
+    // from a smaller value; then gradient backgrounds 1-8 with a bold, italic font.
+    LabelProps frame3 = Caption("渐变边框");
+    frame3.border = 6;
+    frame3.horizontal_alignment = 1;
+    sheet.Add(LabelInterface, WriteProps(frame3), QRect(4, 212, 110, 40));
+    LabelProps frame2 = frame3;
+    frame2.gradient_border[0] = 0x0000FF;
+    frame2.gradient_border[1] = kButtonFaceColour;
+    frame2.gradient_border[2] = 0xFF0000;
+    frame2.gradient_border_width = 12;
+    sheet.Add(LabelInterface, WriteProps(frame2), QRect(118, 212, 110, 40));
+    LabelProps frame_one = frame3;
+    frame_one.gradient_border[0] = kButtonFaceColour;
+    frame_one.gradient_border[1] = kButtonFaceColour;
+    sheet.Add(LabelInterface, WriteProps(frame_one), QRect(232, 212, 110, 40));
+    for (int mode = 1; mode <= 8; ++mode) {
+        LabelProps props = Caption("渐变");
+        props.gradient_mode = mode;
+        props.gradient_background[0] = 0x0000FF;
+        props.gradient_background[1] = 0xFFFFFF;
+        props.gradient_background[2] = 0x008000;
+        props.font = FontBytes(-14, 700, 1, Gbk("宋体"));
+        sheet.Add(LabelInterface, WriteProps(props), QRect(4 + (mode - 1) % 4 * 114, 260 + (mode - 1) / 4 * 48, 110, 44));
+    }
+    EXPECT_TRUE(MatchesGolden(sheet.Render(), "label_sheet"));
+}
+
+TEST_F(LabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignment)
+{
+    const QFont font = DefaultGuiFont();
+    const QRect area(0, 0, 100, 80);
+    for (int vertical = 0; vertical < 3; ++vertical) {
+        const auto lines = LayoutLabelText(QStringLiteral("a\r\nb\nc\rd"), font, area, 0, vertical, true);
+        ASSERT_EQ(lines.size(), 4u);
+        for (size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(lines[i].baseline.y(), 11 + 13 * int(i)) << "vertical " << vertical;
+    }
+}
+
+TEST_F(LabelTest, OneLinePlacedByBothAlignments)
+{
+    const QFont font = DefaultGuiFont();
+    const QRect area(10, 20, 100, 33);
+    const int width = QFontMetrics(font).horizontalAdvance(QStringLiteral("ab"));
+    const struct { int h, v; int x, y; } cases[] = {
+        {0, 0, 10, 20 + 11},
+        {1, 1, 10 + (100 - width) / 2, 20 + 10 + 11},
+        {2, 2, 110 - width, 20 + 20 + 11},
+    };
+    for (const auto& c : cases) {
+        const auto lines = LayoutLabelText(QStringLiteral("a\r\nb"), font, area, c.h, c.v, false);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].text, QStringLiteral("ab"));
+        EXPECT_EQ(lines[0].baseline, QPoint(c.x, c.y)) << c.h << "," << c.v;
+    }
+}
+
+TEST_F(LabelTest, StoredFontsMapToThePinnedFamilyUnlessInstalled)
+{
+    const struct {
+        std::vector<uint8_t> bytes;
+        int pixels;
+        int weight;
+        bool italic;
+        const char* family;
+    } cases[] = {
+        {{}, 12, QFont::Normal, false, kGuiFontFamily},
+        {FontBytes(-16, 700, 1, Gbk("宋体")), 16, QFont::Bold, true, kGuiFontFamily},
+        {FontBytes(20, 0, 0, ""), 20, QFont::Normal, false, kGuiFontFamily},
+        {FontBytes(0, 400, 0, "WenQuanYi Zen Hei Mono"), 12, QFont::Normal, false, "WenQuanYi Zen Hei Mono"},
+        {FontBytes(-100000, 5000, 0, ""), 1000, 1000, false, kGuiFontFamily},
+        {std::vector<uint8_t>(59, 0xFF), 12, QFont::Normal, false, kGuiFontFamily},
+    };
+    for (const auto& c : cases) {
+        const QFont font = FontFromLogFont(c.bytes);
+        EXPECT_EQ(font.pixelSize(), c.pixels);
+        EXPECT_EQ(font.weight(), c.weight);
+        EXPECT_EQ(font.italic(), c.italic);
+        EXPECT_EQ(font.family(), QString::fromLatin1(c.family));
+    }
+}
+
+TEST_F(LabelTest, GradientBorderWidthBelowFiveBecomesFive)
+{
+    LabelProps props;
+    props.border = 6;
+    const std::vector<uint8_t> data = WriteProps(props);
+    auto unit = CreateUnit(LabelInterface, data, nullptr, QRect(0, 0, 40, 30));
+    ASSERT_TRUE(unit);
+    EXPECT_EQ(SetOwn(LabelInterface, unit.get(), 3, 2), 0);
+    EXPECT_EQ(GetOwn(LabelInterface, unit.get(), 3).low, 5u);
+}
+
+}  // namespace
