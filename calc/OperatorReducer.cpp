@@ -65,11 +65,53 @@ bool ComputeOperation(char op, std::string_view left, std::string_view rest, Ope
     return true;
 }
 
+// Whether text is, as far as it goes, the start of a number that more bytes could lengthen:
+// a number read from it may reach past its end.
+bool NumberMayGoOn(std::string_view text)
+{
+    size_t i = 0;
+    const auto digits = [&] {
+        const size_t from = i;
+        while (i < text.size() && engine::IsDigit(text[i]))
+            ++i;
+        return i > from;
+    };
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    if (i < text.size() && engine::IsSign(text[i]))
+        ++i;
+    bool any = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        any = digits() || any;
+    }
+    if (i == text.size())
+        return true;
+    const char c = text[i];
+    if (!any || !(c == 'e' || c == 'E' || c == 'd' || c == 'D'))
+        return false;
+    ++i;
+    if (i < text.size() && engine::IsSign(text[i]))
+        ++i;
+    digits();
+    return i == text.size();
+}
+
 }  // namespace
 
 bool OperatorReducer::Reduce(std::string_view expression, std::string& out)
 {
+    size_t tail_used = 0;
+    return Reduce(expression, {}, out, tail_used);
+}
+
+bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail, std::string& out,
+                             size_t& tail_used)
+{
     out.clear();
+    tail_used = 0;
+    m_tail = tail;
+    m_tail_used = 0;
     if (expression.empty())
         return true;
     Load(expression);
@@ -87,6 +129,7 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string& out)
     if (!RunPass(Pass::Sums))
         return false;
     out.assign(m_buffer.data(), m_left);
+    tail_used = m_tail_used;
     return true;
 }
 
@@ -147,6 +190,9 @@ bool OperatorReducer::RunPass(Pass pass)
 {
     size_t start = 0;
     while (m_right < m_buffer.size()) {
+        // Whether a sign in the last byte belongs to an exponent depends on the byte after it.
+        if (m_right + 1 == m_buffer.size() && engine::IsSign(m_buffer[m_right]))
+            TakeFromTail(1);
         switch (RoleAt(pass)) {
         case Role::Boundary:
             start = m_left + 1;
@@ -169,8 +215,8 @@ bool OperatorReducer::RunPass(Pass pass)
 // after the operator, the operation ends at the operator.
 bool OperatorReducer::Rewrite(size_t start)
 {
+    const std::string_view rest = RightOperandText();
     const std::string_view left(m_buffer.data() + start, m_left - start);
-    const std::string_view rest(m_buffer.data() + m_right + 1, m_buffer.size() - m_right - 1);
     OperationResult result;
     if (!ComputeOperation(m_buffer[m_right], left, rest, result))
         return false;
@@ -180,6 +226,27 @@ bool OperatorReducer::Rewrite(size_t start)
     if (m_steps != nullptr)
         m_steps->push_back(WorkingText());
     return true;
+}
+
+// The text after the operator at the scan position, with enough of the tail taken in that
+// the number it begins with is all there.
+std::string_view OperatorReducer::RightOperandText()
+{
+    size_t chunk = kHeadroom;
+    for (;;) {
+        const std::string_view rest(m_buffer.data() + m_right + 1, m_buffer.size() - m_right - 1);
+        if (m_tail_used == m_tail.size() || !NumberMayGoOn(rest))
+            return rest;
+        TakeFromTail(chunk);
+        chunk *= 2;
+    }
+}
+
+void OperatorReducer::TakeFromTail(size_t count)
+{
+    count = std::min(count, m_tail.size() - m_tail_used);
+    m_buffer.append(m_tail.substr(m_tail_used, count));
+    m_tail_used += count;
 }
 
 void OperatorReducer::Advance()

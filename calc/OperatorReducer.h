@@ -18,6 +18,12 @@ public:
     // value that is not finite. An empty expression gives true and an empty out.
     bool Reduce(std::string_view expression, std::string& out);
 
+    // The same for expression followed by tail, where tail holds no operator (only exponent
+    // signs): nothing in tail is scanned, and of its bytes only those that a number read
+    // reaches are taken in. out is the reduction of expression and the first tail_used bytes
+    // of tail; the rest of tail follows it unchanged.
+    bool Reduce(std::string_view expression, std::string_view tail, std::string& out, size_t& tail_used);
+
     // When set, every rewrite appends the whole working text after it: the steps of a
     // reduction, for tests. Null stops it.
     void TraceSteps(std::vector<std::string>* steps) { m_steps = steps; }
@@ -34,10 +40,14 @@ private:
     bool Rewrite(size_t start);
     void Advance();
     void PutInFront(const char* bytes, size_t count);
+    void TakeFromTail(size_t count);
+    std::string_view RightOperandText();
     std::string WorkingText() const;
 
     std::string m_buffer;
     size_t m_left = 0;   // the scanned text is m_buffer[0, m_left); the scan position is m_left
     size_t m_right = 0;  // the unscanned text is m_buffer[m_right, end)
+    std::string_view m_tail;  // what follows the text, taken in only as far as it is read
+    size_t m_tail_used = 0;
     std::vector<std::string>* m_steps = nullptr;
 };

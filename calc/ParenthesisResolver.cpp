@@ -100,7 +100,9 @@ void ParenthesisResolver::Append(char c)
 }
 
 // Replaces m_text[start, end) by its reduction. Only the part through the number after the
-// last operator can change; the rest of the text is neither scanned nor rewritten.
+// last operator is scanned; of the rest, which holds no operator, the reduction takes in only
+// the bytes that a number read reaches (a result may join what follows it), and the remainder
+// is not touched.
 bool ParenthesisResolver::ReduceFrom(size_t start)
 {
     if (start == m_text.size())
@@ -114,13 +116,15 @@ bool ParenthesisResolver::ReduceFrom(size_t start)
     size_t used = 0;
     ReadDecimal(std::string_view(m_text).substr(last + 1), &used);
     const size_t end = std::min(m_text.size(), last + 1 + std::max<size_t>(used, 1));
-    if (!m_reducer.Reduce(std::string_view(m_text).substr(start, end - start), m_reduced))
-        return false;
-    m_text.replace(start, end - start, m_reduced);
-    m_operators.erase(first, m_operators.end());
     const std::string_view text(m_text);
+    size_t tail_used = 0;
+    if (!m_reducer.Reduce(text.substr(start, end - start), text.substr(end), m_reduced, tail_used))
+        return false;
+    m_text.replace(start, end - start + tail_used, m_reduced);
+    m_operators.erase(first, m_operators.end());
+    const std::string_view rewritten(m_text);
     for (size_t i = start; i < start + m_reduced.size(); ++i) {
-        if (IsOperatorByte(text[i]) && !engine::IsExponentSign(text, i))
+        if (IsOperatorByte(rewritten[i]) && !engine::IsExponentSign(rewritten, i))
             m_operators.push_back(i);
     }
     return true;

@@ -180,7 +180,7 @@ inline std::string EvaluateExpression(std::string input, bool radians = false)
         int row = -1;
         for (long i = 0; i < long(w.size()); ++i) {
             for (int r = 0; r < 4; ++r) {
-                if (starts[i] && w.compare(i, std::string::npos, names[r], std::char_traits<char>::length(names[r])) == 0 &&
+                if (starts[i] && w.compare(i, std::char_traits<char>::length(names[r]), names[r]) == 0 &&
                     !(r == 2 && i > 0 && w[i - 1] == 'c')) {
                     pos = i;
                     row = r;
