@@ -23,17 +23,28 @@ QWidget* LiveWidget(const RuntimeRecord& record)
 
 QRect LiveGeometry(const QWidget& widget)
 {
-    if (widget.isWindow())
-        return widget.geometry().marginsAdded(WindowFrameMargins());
-    return widget.geometry();
+    if (!widget.isWindow())
+        return widget.geometry();
+    // A window is placed by the position of its frame, which the classic frame describes;
+    // whatever frame the window manager draws instead does not change what was set.
+    const QMargins frame = WindowFrameMargins();
+    return QRect(widget.pos() - QPoint(frame.left(), frame.top()),
+                 widget.size().grownBy(frame));
 }
 
 void SetLiveGeometry(QWidget& widget, const QRect& geometry)
 {
-    if (widget.isWindow())
-        widget.setGeometry(geometry.marginsRemoved(WindowFrameMargins()));
-    else
+    if (!widget.isWindow()) {
         widget.setGeometry(geometry);
+        return;
+    }
+    const QMargins frame = WindowFrameMargins();
+    const QSize client = geometry.size().shrunkBy(frame).expandedTo(QSize(0, 0));
+    if (widget.minimumSize() == widget.maximumSize())
+        widget.setFixedSize(client);  // a window that is not resizable keeps a fixed size
+    else
+        widget.resize(client);
+    widget.move(geometry.topLeft() + QPoint(frame.left(), frame.top()));
 }
 
 bool IsOwnDisabled(const QWidget& widget) { return !widget.isEnabledTo(widget.parentWidget()); }

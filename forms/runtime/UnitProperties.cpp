@@ -82,7 +82,8 @@ uint64_t GetCommon(const RuntimeRecord& record, int32_t property)
         return widget != nullptr ? widget->isVisible() : (record.state_flags & kStateVisible) != 0;
     case kPropertyDisabled:
         return widget != nullptr ? IsOwnDisabled(*widget) : (record.state_flags & kStateDisabled) != 0;
-    case kPropertyMousePointer: return NewByteSet(record.mouse_pointer);
+    case kPropertyMousePointer:  // no data is the default arrow, stored as four zero bytes
+        return NewByteSet(record.mouse_pointer.empty() ? kDefaultPointer : record.mouse_pointer);
     default: return 0;
     }
 }
