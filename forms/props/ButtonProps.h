@@ -10,8 +10,8 @@ struct ButtonProps {
     int32_t default_button = 0;         // own 1, 0-1
     int32_t horizontal_alignment = 1;   // own 3, 0-2: left, centre, right
     int32_t vertical_alignment = 1;     // own 4, 0-2: top, centre, bottom
-    std::vector<uint8_t> picture{};       // own 0, picture file bytes shown on the face
-    std::vector<uint8_t> font{};          // own 5, empty or a LOGFONT
+    std::vector<uint8_t> picture{};     // own 0, picture file bytes shown on the face
+    std::vector<uint8_t> font{};        // own 5, empty or a LOGFONT
     std::string caption = "\xB0\xB4\xC5\xA5";  // own 2, "按钮"
 };
 

@@ -21,10 +21,10 @@ struct EditBoxProps {
     int32_t case_conversion = 0;       // own 12, 0-2: none, lower, upper; rebuild
     int32_t up_down = 0;               // own 13, attached up-down control on a single-line box; rebuild
     int32_t up_down_words[4] = {0, 100, 0, 0};  // own 14-17, the up-down control's numbers
-    std::vector<uint8_t> font{};         // own 4, empty or a LOGFONT
-    std::string content{};               // own 0, the text
-    std::string extra_text1{};           // own 19, [v2]
-    std::string extra_text2{};           // own 20, [v2]
+    std::vector<uint8_t> font{};        // own 4, empty or a LOGFONT
+    std::string content{};              // own 0, the text
+    std::string extra_text1{};          // own 19, [v2]
+    std::string extra_text2{};          // own 20, [v2]
     // Own 18, the selected text, lives only in the control; the struct answers empty.
 };
 

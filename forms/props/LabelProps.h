@@ -20,11 +20,11 @@ struct LabelProps {
     int32_t horizontal_alignment = 0;     // own 16, 0-2: left, centre, right
     int32_t vertical_alignment = 1;       // own 18, 0-2: top, centre, bottom (single line only)
     int32_t word_wrap = 0;                // own 17, boolean
-    std::vector<uint8_t> font{};            // own 7, empty or a LOGFONT
-    std::vector<uint8_t> picture{};         // own 10, background picture file bytes
+    std::vector<uint8_t> font{};        // own 7, empty or a LOGFONT
+    std::vector<uint8_t> picture{};     // own 10, background picture file bytes
     std::string caption = "\xB1\xEA\xC7\xA9";  // own 0, "标签"
-    std::string extra_text1{};              // own 19, [v2]
-    std::string extra_text2{};              // own 20, [v2]
+    std::string extra_text1{};          // own 19, [v2]
+    std::string extra_text2{};          // own 20, [v2]
 };
 
 template <>

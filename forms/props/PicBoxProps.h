@@ -11,9 +11,9 @@ struct PicBoxProps {
     uint32_t background = kButtonFaceColour;   // own 1, type 1017
     int32_t display_mode = 0;                  // own 3, 0-2: own size top-left, stretched, fitted centred
     int32_t animate = 1;                       // own 4, boolean
-    std::vector<uint8_t> picture{};              // own 2, picture file bytes (a JPEG here)
-    std::string extra_text1{};                   // own 5, [v2]
-    std::string extra_text2{};                   // own 6, [v2]
+    std::vector<uint8_t> picture{};     // own 2, picture file bytes (a JPEG here)
+    std::string extra_text1{};          // own 5, [v2]
+    std::string extra_text2{};          // own 6, [v2]
 };
 
 template <>

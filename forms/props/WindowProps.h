@@ -27,12 +27,12 @@ struct WindowProps {
     int32_t window_shape = 0;             // own 14, [v>=3] 0-6, 0 = rectangle
     int32_t always_on_top = 0;            // own 13, [v>=4] boolean
     int32_t word_v5 = 0;                  // own 23, [v>=5] kept as stored
-    std::string text_v6{};                  // [v=6] kept as stored, not a property
-    std::vector<uint8_t> background_picture{};  // own 3
-    std::vector<uint8_t> icon{};            // own 6, empty = the program's default icon
-    std::vector<uint8_t> sound{};           // own 5
-    std::string caption{};                  // own 0
-    std::string help_file{};                // own 18
+    std::string text_v6{};              // [v=6] kept as stored, not a property
+    std::vector<uint8_t> background_picture{}; // own 3
+    std::vector<uint8_t> icon{};        // own 6, empty = the program's default icon
+    std::vector<uint8_t> sound{};       // own 5
+    std::string caption{};              // own 0
+    std::string help_file{};            // own 18
 };
 
 template <>
