@@ -1,0 +1,87 @@
+// The three angle computations and the two ratio helpers they need: only an arctangent
+// exists among the math commands, so arcsine and arccosine are built from it.
+#include "calc/AngleRatios.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/EngineBytes.h"
+#include "values/Commands.h"
+#include "values/Constants.h"
+
+namespace {
+
+double CallMath(CommandFn command, double x)
+{
+    const TypedValue argument = TypedValue::Double(x);
+    return CallCommand(command, 1, &argument).AsDouble();
+}
+
+// A box text read by ToFloat.
+float BoxFloat(std::string_view box)
+{
+    const std::string text(engine::UpToNul(box));
+    const TypedValue argument = TypedValue::Text(text.c_str());
+    return CallCommand(ToFloat, 1, &argument).AsFloat();
+}
+
+// The ratio of two boxes: two singles divided in double precision, with no test first.
+double BoxRatio(std::string_view numerator_box, std::string_view denominator_box)
+{
+    return double(BoxFloat(numerator_box)) / double(BoxFloat(denominator_box));
+}
+
+bool OutOfRange(double x)
+{
+    return std::isnan(x) || (x - MinusOne) < -ZeroTolerance || (x - PlusOne) > ZeroTolerance;
+}
+
+// Radians to degrees in two roundings, as the result boxes show them.
+std::string DegreesText(double radians)
+{
+    double degrees = radians * DegreesPerHalfTurn;
+    degrees = degrees / PiApprox;
+    std::string text;
+    engine::AppendNumberText(text, degrees);
+    return text;
+}
+
+std::string DegreesText(std::optional<double> radians)
+{
+    return radians ? DegreesText(*radians) : std::string();
+}
+
+}  // namespace
+
+std::optional<double> RatioArcSine(double x)
+{
+    if (OutOfRange(x))
+        return std::nullopt;
+    // Within the slack beyond +-1, 1 - x*x would be negative and its root not a number.
+    x = std::clamp(x, MinusOne, PlusOne);
+    const double square = x * x;
+    const double s = CallMath(SquareRoot, PlusOne - square);
+    return CallMath(Arctangent, x / s);  // x = +-1 gives +-infinity, whose arctangent is +-pi/2
+}
+
+std::optional<double> RatioArcCosine(double x)
+{
+    if (OutOfRange(x))
+        return std::nullopt;
+    return HalfPiApprox - *RatioArcSine(x);
+}
+
+std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box)
+{
+    return DegreesText(RatioArcSine(BoxRatio(opposite_box, hypotenuse_box)));
+}
+
+std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box)
+{
+    return DegreesText(CallMath(Arctangent, BoxRatio(opposite_box, adjacent_box)));
+}
+
+std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box)
+{
+    return DegreesText(RatioArcCosine(BoxRatio(adjacent_box, hypotenuse_box)));
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The angle of a right triangle from two side lengths, in degrees, as the three angle buttons
+// write it into their result box. Box texts are read as single-precision numbers; the angle
+// is converted with PiApprox, so 30 degrees shows as 30.00000000086.
+//   ArcSineText("1", "2")    -> "30.00000000086"     ArcCosineText("1", "1") -> "-2.572381737566e-009"
+//   ArcTangentText("1", "")  -> "90.00000000257"     ArcTangentText("", "")  -> "-1.#IND"
+//   ArcSineText("2", "1")    -> ""   (no angle has that sine: the empty text)
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The arcsine of a ratio, in radians, built on the arctangent; none when x lies outside
+// [-1 - ZeroTolerance, 1 + ZeroTolerance] or is not a number. A ratio within that slack but
+// beyond +-1 is taken as exactly +-1.
+std::optional<double> RatioArcSine(double x);
+// HalfPiApprox less the arcsine; none under the same test.
+std::optional<double> RatioArcCosine(double x);
+
+// The texts the three buttons write, from the texts of their two input boxes.
+std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box);
+std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box);
+std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box);

@@ -1,0 +1,70 @@
+// The triangle solver: one acute angle and one side give the other two sides.
+#include "calc/SideLengths.h"
+
+#include <cmath>
+#include <optional>
+
+#include "calc/EngineBytes.h"
+#include "calc/EvaluateExpression.h"
+#include "values/Constants.h"
+#include "values/Number.h"
+
+namespace {
+
+// The angle's sine, cosine or tangent: the call text is evaluated like a typed expression, so
+// the value comes back rounded to 13 significant digits. None when the engine gives nothing.
+std::optional<double> TrigValue(const char* call_name, std::string_view angle_box)
+{
+    std::string call(call_name);
+    call.append(engine::UpToNul(angle_box));
+    call.append(CloseParen);
+    const std::string value = EvaluateExpression(call);
+    if (value.empty())
+        return std::nullopt;
+    return TextToNumber(value);
+}
+
+enum class Operation { Multiply, Divide };
+
+// One computed side: the known side times or over a trigonometric value. Without that value
+// the side is the empty text; a value of 0 still gives the ToText of the quotient (1.#INF).
+std::string SideText(double known, Operation operation, std::optional<double> trig)
+{
+    if (!trig)
+        return {};
+    std::string text;
+    engine::AppendNumberText(text, operation == Operation::Multiply ? known * *trig : known / *trig);
+    return text;
+}
+
+}  // namespace
+
+SideLengths SolveSides(std::string_view angle_box, std::string_view opposite_box,
+                       std::string_view adjacent_box, std::string_view hypotenuse_box)
+{
+    SideLengths sides;
+    if (std::fabs(TextToNumber(angle_box)) <= ZeroTolerance) {
+        sides.outcome = SolveOutcome::AngleMissing;
+        return sides;
+    }
+    const double opposite = TextToNumber(opposite_box);
+    const double adjacent = TextToNumber(adjacent_box);
+    const double hypotenuse = TextToNumber(hypotenuse_box);
+    if (opposite > ZeroTolerance) {
+        sides.adjacent = SideText(opposite, Operation::Divide, TrigValue(TangentCall, angle_box));
+        sides.hypotenuse = SideText(opposite, Operation::Divide, TrigValue(SineCall, angle_box));
+        sides.opposite = engine::UpToNul(opposite_box);
+    } else if (adjacent > ZeroTolerance) {
+        sides.opposite = SideText(adjacent, Operation::Multiply, TrigValue(TangentCall, angle_box));
+        sides.hypotenuse = SideText(adjacent, Operation::Divide, TrigValue(CosineCall, angle_box));
+        sides.adjacent = engine::UpToNul(adjacent_box);
+    } else if (hypotenuse > ZeroTolerance) {
+        sides.adjacent = SideText(hypotenuse, Operation::Multiply, TrigValue(CosineCall, angle_box));
+        sides.opposite = SideText(hypotenuse, Operation::Multiply, TrigValue(SineCall, angle_box));
+        sides.hypotenuse = engine::UpToNul(hypotenuse_box);
+    } else {
+        return sides;
+    }
+    sides.outcome = SolveOutcome::Solved;
+    return sides;
+}

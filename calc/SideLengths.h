@@ -1,0 +1,29 @@
+#pragma once
+// The triangle solver behind the side-length button: from an angle in degrees and one known
+// side, the three result boxes. Sines, cosines and tangents come from EvaluateExpression with
+// the angle box's text as the argument, so the angle may be any expression that begins with a
+// nonzero number.
+//   angle "30", opposite "1"    -> opposite "1", hypotenuse "2.000000000052", adjacent "1.732050807629"
+//   angle "0.5/0", opposite "1" -> opposite "1", hypotenuse "", adjacent ""   (no tangent: empty)
+#include <string>
+#include <string_view>
+
+enum class SolveOutcome {
+    AngleMissing,  // the angle's leading number is within ZeroTolerance of 0: show the warning
+    NoKnownSide,   // no side above ZeroTolerance: hide the warning, leave the results alone
+    Solved,        // hide the warning, write the three result boxes
+};
+
+struct SideLengths {
+    SolveOutcome outcome = SolveOutcome::NoKnownSide;
+    // The result boxes' texts when solved. The known side is copied as typed; a side whose
+    // trigonometric value cannot be evaluated is the empty text.
+    std::string opposite;
+    std::string hypotenuse;
+    std::string adjacent;
+};
+
+// The known side is the first of opposite, adjacent and hypotenuse whose number is above
+// ZeroTolerance.
+SideLengths SolveSides(std::string_view angle_box, std::string_view opposite_box,
+                       std::string_view adjacent_box, std::string_view hypotenuse_box);
