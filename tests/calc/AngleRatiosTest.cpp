@@ -80,7 +80,7 @@ TEST(AngleRatios, RatioHelpers)
     EXPECT_FALSE(RatioArcCosine(1.0 + 2e-7));
     EXPECT_FALSE(RatioArcCosine(-1.0 - 2e-7));
     ASSERT_TRUE(RatioArcSine(1.0 + 5e-8));
-    EXPECT_EQ(*RatioArcSine(1.0 + 5e-8), std::atan(INFINITY));
+    EXPECT_EQ(*RatioArcSine(1.0 + 5e-8), std::atan(std::numeric_limits<double>::infinity()));
     ASSERT_TRUE(RatioArcCosine(0.0));
     EXPECT_EQ(*RatioArcCosine(0.0), 1.57079632675);
 }
