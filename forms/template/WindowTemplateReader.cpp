@@ -121,25 +121,40 @@ bool RecordsAreSound(const WindowData& window)
     return HasNoCycle(parent) && HasNoCycle(owner);
 }
 
+// Records may lie anywhere after the offset array but may not share bytes: shared bodies
+// would let a small template stand for an enormous one.
 bool ReadUnitBlock(std::span<const uint8_t> block, uint32_t count, std::vector<UnitRecord>& records)
 {
-    if (count > block.size() / 8)
+    if (count > block.size() / (8 + 4 + kMinMenuItemBody))
         return false;
+    const size_t base = size_t(count) * 8;
+    const std::span<const uint8_t> area = block.subspan(base);
     ByteReader reader(block);
     records.resize(count);
     for (auto& record : records)
         reader.ReadU32(record.id);
-    const size_t base = size_t(count) * 8;
-    for (auto& record : records) {
-        uint32_t offset = 0;
-        if (!reader.ReadU32(offset) || offset > block.size() - base)
+    struct Span { size_t begin, end; };
+    std::vector<Span> spans(count);
+    for (auto& span : spans) {
+        uint32_t offset = 0, length = 0;
+        if (!reader.ReadU32(offset) || offset > area.size())
             return false;
-        ByteReader at(block.subspan(base + offset));
-        std::span<const uint8_t> body;
-        if (!at.ReadBlockSpan(body) || !ReadRecordBody(body, record))
+        ByteReader at(area.subspan(offset));
+        if (!at.ReadU32(length) || length > at.Remaining())
+            return false;
+        span = {offset, offset + 4 + size_t(length)};
+    }
+    std::vector<Span> sorted = spans;
+    std::sort(sorted.begin(), sorted.end(), [](Span a, Span b) { return a.begin < b.begin; });
+    for (size_t k = 1; k < sorted.size(); ++k)
+        if (sorted[k].begin < sorted[k - 1].end)
+            return false;
+    for (size_t k = 0; k < count; ++k) {
+        auto body = area.subspan(spans[k].begin + 4, spans[k].end - spans[k].begin - 4);
+        if (!ReadRecordBody(body, records[k]))
             return false;
     }
-    return reader.Ok();
+    return true;
 }
 
 bool ReadWindow(ByteReader& reader, WindowData& window)
@@ -163,7 +178,9 @@ std::optional<WindowTemplateData> ReadWindowTemplate(std::span<const uint8_t> by
     std::span<const uint8_t> table;
     if (!reader.ReadBlockSpan(table) || table.size() % 8 != 0)
         return std::nullopt;
-    // Every window takes at least its 8 table bytes, so the count is bounded by the input.
+    // Every window record takes at least six words after the table.
+    if (table.size() / 8 > reader.Remaining() / 24)
+        return std::nullopt;
     WindowTemplateData data;
     data.windows.resize(table.size() / 8);
     ByteReader table_reader(table);

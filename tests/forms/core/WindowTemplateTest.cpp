@@ -189,6 +189,18 @@ TEST(WindowTemplate, HugeLengthsAndCountsAreRefused)
     }
 }
 
+// Two records that share their bytes would let a few bytes stand for any number of copies.
+TEST(WindowTemplate, RecordsMayNotShareBytes)
+{
+    auto bytes = WriteWindowTemplate(Small());
+    const size_t offsets_at = 4 + 8 + 8 + 4 + 4 + 4 + 4 + 4 * 4;  // after the four ids
+    for (size_t k = 1; k < 4; ++k) {
+        auto shared = bytes;
+        PutU32(shared, offsets_at + 4 * k, 0);
+        EXPECT_FALSE(ReadWindowTemplate(shared).has_value()) << k;
+    }
+}
+
 TEST(WindowTemplate, IdRule)
 {
     const struct { uint32_t id; bool valid; RecordClass c; } cases[] = {
