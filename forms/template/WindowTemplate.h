@@ -7,8 +7,9 @@
 //
 // The reader refuses (nullopt) anything that does not fit the bytes it has, and also what the
 // runtime could not use safely: an invalid or repeated window or unit id, a record 0 that is
-// not the window's own record, records that share bytes, trailing bytes, a parent that is not an ordinary unit of the
-// same window or that makes a cycle, and an event-owner chain that comes back on itself.
+// not the window's own record, records that share bytes, trailing bytes, a parent that is not
+// an ordinary unit of the same window or that makes a cycle, and an event-owner chain that
+// comes back on itself.
 // The caller turns a refusal into the fatal "载入窗口模板数据段出错!".
 #include <cstdint>
 #include <optional>
