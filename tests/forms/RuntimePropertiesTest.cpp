@@ -35,13 +35,6 @@ void Set(uint32_t unit, int32_t property, uint64_t value, int32_t part = -1)
 
 uint64_t Address(const void* p) { return uint64_t(reinterpret_cast<uintptr_t>(p)); }
 
-// A read text: the caller's new block, or 0 for the empty text.
-std::string TakeText(uint64_t value)
-{
-    TextBlock block(reinterpret_cast<char*>(uintptr_t(value)));
-    return block ? std::string(block.get()) : std::string("<null>");
-}
-
 std::vector<uint8_t> TakeByteSet(uint64_t value)
 {
     TextBlock block(reinterpret_cast<char*>(uintptr_t(value)));
@@ -54,16 +47,7 @@ std::vector<uint8_t> TakeByteSet(uint64_t value)
     return {bytes, bytes + header[1]};
 }
 
-class Properties : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        StartRuntime();
-        ASSERT_TRUE(LoadWindow(kMainWindowId));
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
-    }
-    void TearDown() override { StopRuntime(); }
-};
+using Properties = LoadedMainWindow;
 
 TEST_F(Properties, EditBoxTextReadsNullWhenEmptyAndANewTextOnceTyped)
 {

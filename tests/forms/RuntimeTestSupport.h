@@ -1,18 +1,18 @@
 #pragma once
-// What the runtime tests share: one offscreen QApplication for the whole program, the
-// program's unit library, and a procedure area of six procedures that only note that they
-// ran, so a test sees which binding fired and in what order.
+// What the runtime tests share: the offscreen application and golden pictures of the unit
+// tests, the program's unit library, and a procedure area of six procedures that only note
+// that they ran, so a test sees which binding fired and in what order.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QStyleFactory>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "UnitTestSupport.h"
 #include "data/MainWindowTemplate.h"
 #include "data/ProcedureArea.h"
 #include "forms/runtime/EventDispatch.h"
@@ -20,28 +20,10 @@
 #include "forms/runtime/LoadWindow.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "forms/runtime/WindowList.h"
+#include "values/Blocks.h"
 #include "values/Gbk.h"
 
 namespace runtime_test {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "runtime-test";
-        static char* argv[] = {name, nullptr};
-        m_application = new QApplication(argc, argv);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    }
-
-private:
-    QApplication* m_application = nullptr;
-};
-
-inline ::testing::Environment* const g_qt_environment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 // Which procedures ran, by their offset in the procedure area.
 inline std::vector<int>& Ran()
@@ -101,5 +83,24 @@ inline QWidget* Widget(uint32_t unit_id) { return LiveWidget(Record(unit_id)); }
 
 // The main window's frame (its client area as a widget).
 inline QWidget* Frame() { return Widget(0); }
+
+// A text read through GetUnitProperty, freed here; "<null>" for the empty text's 0.
+inline std::string TakeText(uint64_t value)
+{
+    TextBlock block(reinterpret_cast<char*>(uintptr_t(value)));
+    return block ? std::string(block.get()) : std::string("<null>");
+}
+
+// The main window loaded from the embedded template and active.
+class LoadedMainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StartRuntime();
+        ASSERT_TRUE(LoadWindow(kMainWindowId));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    }
+    void TearDown() override { StopRuntime(); }
+};
 
 }  // namespace runtime_test

@@ -1,0 +1,39 @@
+// The whole main window as the runtime builds it, pixel for pixel: offscreen, pixel ratio 1,
+// the pinned font, the caret steady (no blinking) in the box that has the focus at start.
+// The same picture is the screenshot in docs/.
+#include <QImage>
+#include <QTest>
+
+#include <filesystem>
+
+#include "RuntimeTestSupport.h"
+
+using namespace runtime_test;
+
+namespace {
+
+TEST(MainWindowImage, MatchesTheGoldenPicture)
+{
+    QApplication::setCursorFlashTime(0);
+    StartRuntime();
+    ASSERT_TRUE(LoadWindow(kMainWindowId));
+    QWidget* frame = Frame();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    QCoreApplication::processEvents();
+
+    QImage image(frame->size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    image.fill(Qt::magenta);
+    frame->render(&image);
+    EXPECT_EQ(image.size(), QSize(482, 395));
+    EXPECT_TRUE(unit_test::MatchesGolden(image, "main_window"));
+
+    const char* regenerate = std::getenv("ANGLARIX_REGENERATE_GOLDEN");
+    if (regenerate != nullptr && std::string(regenerate) == "1") {
+        const auto docs = std::filesystem::path(__FILE__).parent_path() / "../../docs/main-window.png";
+        EXPECT_TRUE(image.save(QString::fromStdString(docs.lexically_normal().string())));
+    }
+    StopRuntime();
+}
+
+}  // namespace
