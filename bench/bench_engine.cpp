@@ -1,0 +1,128 @@
+// The expression engine against muParser on the same expressions, and the engine's growth on
+// long texts. muParser parses and evaluates every expression afresh (SetExpr then Eval, as the
+// engine also starts from the text each time), with degrees converted explicitly; the
+// "constructed" variant also builds a new parser object each time.
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <string>
+#include <vector>
+
+#include "calc/EvaluateExpression.h"
+
+namespace {
+
+struct Pair {
+    const char* engine;
+    const char* muparser;
+};
+
+// The same values written for each: tg and ctg become tan and 1/tan, degrees become radians.
+const std::vector<Pair> kExpressions = {
+    {"sin(30)", "sin(30*_pi/180)"},
+    {"2*tg(30)+1", "2*tan(30*_pi/180)+1"},
+    {"1+2*3^2-4/2", "1+2*3^2-4/2"},
+    {"((1+2)*(3+4))^2", "((1+2)*(3+4))^2"},
+    {"sin(30)+cos(60)*2-ctg(45)", "sin(30*_pi/180)+cos(60*_pi/180)*2-1/tan(45*_pi/180)"},
+    {"(1.5+2.25)/(0.5-0.125)*3", "(1.5+2.25)/(0.5-0.125)*3"},
+};
+
+void BM_Engine(benchmark::State& state)
+{
+    const char* text = kExpressions[size_t(state.range(0))].engine;
+    state.SetLabel(text);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EvaluateExpression(text));
+}
+BENCHMARK(BM_Engine)->DenseRange(0, int(kExpressions.size()) - 1);
+
+void BM_MuParser(benchmark::State& state)
+{
+    const char* text = kExpressions[size_t(state.range(0))].muparser;
+    state.SetLabel(text);
+    mu::Parser parser;
+    for (auto _ : state) {
+        parser.SetExpr(text);
+        benchmark::DoNotOptimize(parser.Eval());
+    }
+}
+BENCHMARK(BM_MuParser)->DenseRange(0, int(kExpressions.size()) - 1);
+
+void BM_MuParserConstructed(benchmark::State& state)
+{
+    const char* text = kExpressions[size_t(state.range(0))].muparser;
+    state.SetLabel(text);
+    for (auto _ : state) {
+        mu::Parser parser;
+        parser.SetExpr(text);
+        benchmark::DoNotOptimize(parser.Eval());
+    }
+}
+BENCHMARK(BM_MuParserConstructed)->DenseRange(0, int(kExpressions.size()) - 1);
+
+// "1+1+…+1" and "((((…1…))))" of about range(0) bytes.
+std::string SumChain(size_t bytes)
+{
+    std::string text = "1";
+    while (text.size() + 2 <= bytes)
+        text += "+1";
+    return text;
+}
+
+std::string Nested(size_t bytes)
+{
+    const size_t depth = (bytes - 1) / 2;
+    return std::string(depth, '(') + "1" + std::string(depth, ')');
+}
+
+// Groups that each hold an operation: "(1+(1+(…(1)…)))".
+std::string NestedSums(size_t bytes)
+{
+    std::string text;
+    const size_t depth = (bytes - 1) / 4;
+    for (size_t i = 0; i < depth; ++i)
+        text += "(1+";
+    return text + "1" + std::string(depth, ')');
+}
+
+template <std::string (*Make)(size_t)>
+void BM_EngineGrowth(benchmark::State& state)
+{
+    const std::string text = Make(size_t(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EvaluateExpression(text));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_EngineGrowth<SumChain>)->Name("BM_EngineSumChain")->RangeMultiplier(4)->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_EngineGrowth<Nested>)->Name("BM_EngineNested")->RangeMultiplier(4)->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_EngineGrowth<NestedSums>)->Name("BM_EngineNestedSums")->RangeMultiplier(4)->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)->Complexity();
+
+template <std::string (*Make)(size_t)>
+void BM_MuParserGrowth(benchmark::State& state)
+{
+    const std::string text = Make(size_t(state.range(0)));
+    mu::Parser parser;
+    try {
+        parser.SetExpr(text);
+        parser.Eval();
+    } catch (const mu::ParserError& error) {
+        // muParser refuses long expressions (a fixed limit on the expression's length).
+        state.SkipWithError(error.GetMsg().c_str());
+        return;
+    }
+    for (auto _ : state) {
+        parser.SetExpr(text);
+        benchmark::DoNotOptimize(parser.Eval());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_MuParserGrowth<SumChain>)->Name("BM_MuParserSumChain")->RangeMultiplier(4)->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)->Complexity();
+
+}  // namespace
+
+BENCHMARK_MAIN();
