@@ -120,6 +120,7 @@ void EditLine::SetContent(const QString& text)
 {
     m_setting = true;
     setText(text);
+    setCursorPosition(0);  // a written text shows from its start
     m_setting = false;
     RaiseUnitEvent(m_ids, kEventChange);
 }
@@ -159,7 +160,14 @@ void EditArea::SetBorder(int32_t border)
 {
     m_border = border;
     const int w = BorderWidth(border);
-    setViewportMargins(w, w, w, w);
+    // A plain box frame of the border's width keeps the viewport and the scroll bars inside
+    // the border, which is painted over the frame.
+    if (w == 0) {
+        setFrameStyle(QFrame::NoFrame);
+    } else {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(w);
+    }
     update();
 }
 
@@ -265,11 +273,12 @@ EditBoxUnit* EditBoxUnit::Create(const CreateArgs& args)
         line->blockSignals(true);
         line->setText(content);
         line->blockSignals(false);
-        line->setCursorPosition(0);
         unit->Adopt(line, args, true);
     }
     for (int32_t own : {kOwnBorder, kOwnBackground, kOwnFont, kOwnHideSelection, kOwnMaxLength, kOwnInputMode})
         unit->Apply(own);
+    if (unit->m_line)
+        unit->m_line->setCursorPosition(0);  // after the text limit, which moves the caret to the end
     return unit;
 }
 
@@ -365,7 +374,10 @@ void EditBoxUnit::ApplyInputMode()
     if (m_line) {
         m_line->setReadOnly(read_only);
         if (m_props.input_mode == 2 && !password.isNull()) {
+            // QLineEdit asks the style for the character only when told the style changed.
             m_line->setProperty(kPasswordProperty, int(password.unicode()));
+            QEvent style_change(QEvent::StyleChange);
+            QApplication::sendEvent(m_line, &style_change);
             m_line->setEchoMode(QLineEdit::Password);
         } else {
             m_line->setEchoMode(QLineEdit::Normal);

@@ -1,0 +1,193 @@
+#include "UnitTestSupport.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QtTest/QTest>
+
+#include "forms/props/EditBoxProps.h"
+#include "forms/units/UnitKinds.h"
+#include "values/Gbk.h"
+
+namespace {
+
+using namespace unit_test;
+
+constexpr uint32_t kBox = 0x1601013A;
+
+struct Box {
+    explicit Box(const EditBoxProps& props = {}, bool empty_data = false)
+        : data(empty_data ? std::vector<uint8_t>() : WriteProps(props))
+    {
+        window.resize(200, 100);
+        unit = CreateUnit(EditBoxInterface, data, &window, QRect(10, 10, 112, 21), kBox);
+        unit->Widget()->show();
+        window.show();
+    }
+    QLineEdit* Line() const { return qobject_cast<QLineEdit*>(unit->Widget()); }
+
+    std::vector<uint8_t> data;
+    QWidget window;
+    std::unique_ptr<Unit> unit;
+};
+
+TEST(EditBox, EmptyPropertyDataGivesTheDefaults)
+{
+    Box box({}, true);
+    const struct { int32_t own; uint32_t value; } defaults[] = {
+        {1, 1}, {2, 0x000000}, {3, 0xFFFFFF}, {5, 1}, {6, 0}, {7, 0}, {9, 0}, {10, 0},
+    };
+    for (const auto& d : defaults)
+        EXPECT_EQ(GetOwn(EditBoxInterface, box.unit.get(), d.own).low, d.value) << "own " << d.own;
+    QLineEdit* line = box.Line();
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->maxLength(), 0x7FFFFFFE);
+    EXPECT_FALSE(line->isReadOnly());
+    EXPECT_EQ(line->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(line->palette().color(QPalette::Text), QColor(Qt::black));
+    // The sunken client edge: shadow and dark shadow over white and light.
+    QImage image(line->size(), QImage::Format_RGB32);
+    line->render(&image);
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0xA0, 0xA0, 0xA0));
+    EXPECT_EQ(image.pixel(1, 1), qRgb(0x69, 0x69, 0x69));
+    EXPECT_EQ(image.pixel(111, 20), qRgb(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(image.pixel(110, 19), qRgb(0xE3, 0xE3, 0xE3));
+    EXPECT_EQ(image.pixel(56, 10), qRgb(0xFF, 0xFF, 0xFF));
+}
+
+TEST(EditBox, AWriteRaisesEventZeroExactlyOnce)
+{
+    Box box;
+    RecordEvents log;
+    const struct { const char* text; const char* shown; } writes[] = {
+        {"12", "12"}, {"12", "12"}, {"角度", "角度"}, {nullptr, ""},
+    };
+    int expected = 0;
+    for (const auto& w : writes) {
+        SetOwnText(EditBoxInterface, box.unit.get(), 0, w.text ? Utf8ToGbk(w.text) : std::string());
+        EXPECT_EQ(log.Count(kBox, 0), ++expected) << (w.text ? w.text : "null");
+        EXPECT_EQ(box.Line()->text(), QString::fromUtf8(w.shown));
+        EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), Utf8ToGbk(w.shown));
+    }
+    EXPECT_EQ(log.events.size(), 4u);
+}
+
+TEST(EditBox, TypingRaisesOneEventPerChangeAndReadsAsTyped)
+{
+    Box box;
+    RecordEvents log;
+    QTest::keyClicks(box.Line(), QStringLiteral("12"));
+    EXPECT_EQ(log.Count(kBox, 0), 2);
+    EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "12");
+    QTest::keyClick(box.Line(), Qt::Key_Backspace);
+    EXPECT_EQ(log.Count(kBox, 0), 3);
+    EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "1");
+    // The rebuild saves what the user typed, not the text stored at creation.
+    const auto saved = reinterpret_cast<SavePropertiesEntry>(EditBoxInterface(5))(box.unit.get());
+    const std::optional<EditBoxProps> props = ReadProps<EditBoxProps>(saved);
+    ASSERT_TRUE(props);
+    EXPECT_EQ(props->content, "1");
+}
+
+TEST(EditBox, ReadOnlyBoxesRefuseTypingButCopy)
+{
+    EditBoxProps props;
+    props.input_mode = 1;
+    props.content = "30.00000000086";
+    Box box(props);
+    RecordEvents log;
+    QTest::keyClicks(box.Line(), QStringLiteral("9"));
+    EXPECT_EQ(box.Line()->text(), QStringLiteral("30.00000000086"));
+    EXPECT_EQ(log.Count(kBox, 0), 0);
+    box.Line()->selectAll();
+    box.Line()->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("30.00000000086"));
+}
+
+TEST(EditBox, PasswordModeMasksWithItsCharacter)
+{
+    EditBoxProps props;
+    props.input_mode = 2;
+    props.password_char[0] = '#';
+    props.content = "abc";
+    Box box(props);
+    EXPECT_EQ(box.Line()->displayText(), QStringLiteral("###"));
+    SetOwnText(EditBoxInterface, box.unit.get(), 11, "$");
+    EXPECT_EQ(box.Line()->displayText(), QStringLiteral("$$$"));
+    SetOwn(EditBoxInterface, box.unit.get(), 10, 0);
+    EXPECT_EQ(box.Line()->displayText(), QStringLiteral("abc"));
+    SetOwn(EditBoxInterface, box.unit.get(), 10, 1);
+    EXPECT_TRUE(box.Line()->isReadOnly());
+}
+
+TEST(EditBox, StyleChangesAskForARebuild)
+{
+    Box box;
+    const struct { int32_t own; uint32_t value; int rebuild; } cases[] = {
+        {13, 1, 1}, {7, 1, 1}, {8, 2, 1}, {9, 2, 1}, {12, 1, 1},
+        {9, 2, 0},  // unchanged
+        {1, 3, 0}, {2, 0xFF, 0}, {6, 5, 0}, {10, 1, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SetOwn(EditBoxInterface, box.unit.get(), c.own, c.value), c.rebuild) << "own " << c.own;
+    EXPECT_EQ(box.Line()->maxLength(), 5);
+}
+
+TEST(EditBox, MultiLineBoxKeepsCrLfAndWantsEnter)
+{
+    EditBoxProps props;
+    props.multi_line = 1;
+    props.scroll_bars = 2;
+    Box box(props);
+    auto* area = qobject_cast<QPlainTextEdit*>(box.unit->Widget());
+    ASSERT_TRUE(area);
+    RecordEvents log;
+    SetOwnText(EditBoxInterface, box.unit.get(), 0, "a\r\nb");
+    EXPECT_EQ(area->toPlainText(), QStringLiteral("a\nb"));
+    EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "a\r\nb");
+    EXPECT_EQ(log.Count(kBox, 0), 1);
+
+    const auto wants = reinterpret_cast<WantsKeyEntry>(EditBoxInterface(8));
+    EXPECT_EQ(wants(box.unit.get(), Qt::Key_Return), 1);
+    EXPECT_EQ(wants(box.unit.get(), Qt::Key_Tab), 0);
+    Box single;
+    EXPECT_EQ(wants(single.unit.get(), Qt::Key_Return), 0);
+}
+
+TEST(EditBox, FocusRaisesGainedAndLost)
+{
+    QWidget window;
+    window.resize(200, 100);
+    const std::vector<uint8_t> data;
+    auto first = CreateUnit(EditBoxInterface, data, &window, QRect(0, 0, 80, 21), 0x16010001);
+    auto second = CreateUnit(EditBoxInterface, data, &window, QRect(0, 30, 80, 21), 0x16010002);
+    first->Widget()->show();
+    second->Widget()->show();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
+    RecordEvents log;
+    first->Widget()->setFocus();
+    second->Widget()->setFocus();
+    ASSERT_EQ(log.events.size(), 3u);
+    EXPECT_EQ(log.events[0].unit_id, 0x16010001u);
+    EXPECT_EQ(log.events[0].event, -7);
+    EXPECT_EQ(log.events[1].unit_id, 0x16010001u);
+    EXPECT_EQ(log.events[1].event, -8);
+    EXPECT_EQ(log.events[2].unit_id, 0x16010002u);
+    EXPECT_EQ(log.events[2].event, -7);
+}
+
+TEST(EditBox, DamagedPropertyDataFailsTheCreate)
+{
+    std::vector<uint8_t> data = WriteProps(EditBoxProps{});
+    data[0] = 3;  // a version above the kind's maximum
+    EXPECT_FALSE(CreateUnit(EditBoxInterface, data, nullptr, QRect(0, 0, 10, 10)));
+    data = WriteProps(EditBoxProps{});
+    data.resize(data.size() - 1);
+    EXPECT_FALSE(CreateUnit(EditBoxInterface, data, nullptr, QRect(0, 0, 10, 10)));
+}
+
+}  // namespace
