@@ -105,9 +105,9 @@ const UnitRow* RowOf(const QWidget* widget)
     return nullptr;
 }
 
-using MainWindow = LoadedMainWindow;
+using LoadedWindow = LoadedMainWindow;
 
-TEST_F(MainWindow, EveryUnitHasItsKindNameGeometryTextAndVisibility)
+TEST_F(LoadedWindow, EveryUnitHasItsKindNameGeometryTextAndVisibility)
 {
     RuntimeWindow* window = FindWindow(kMainWindowId);
     ASSERT_EQ(window->records.size(), std::size(kUnits) + 1);
@@ -138,7 +138,7 @@ TEST_F(MainWindow, EveryUnitHasItsKindNameGeometryTextAndVisibility)
     }
 }
 
-TEST_F(MainWindow, WindowIsCentredWithItsCaptionAndClientArea)
+TEST_F(LoadedWindow, WindowIsCentredWithItsCaptionAndClientArea)
 {
     QWidget* frame = Frame();
     EXPECT_EQ(frame->size(), QSize(482, 395));
@@ -150,7 +150,7 @@ TEST_F(MainWindow, WindowIsCentredWithItsCaptionAndClientArea)
     EXPECT_EQ(int32_t(GetUnitProperty(kMainWindowId, 0, 1, -1)), (screen.height() - 420) / 2);
 }
 
-TEST_F(MainWindow, AngleOutputsAreReadOnlyAndTheOtherBoxesAreNot)
+TEST_F(LoadedWindow, AngleOutputsAreReadOnlyAndTheOtherBoxesAreNot)
 {
     for (const UnitRow& row : kUnits) {
         if (row.kind != Edt)
@@ -163,7 +163,7 @@ TEST_F(MainWindow, AngleOutputsAreReadOnlyAndTheOtherBoxesAreNot)
     }
 }
 
-TEST_F(MainWindow, Shape5SitsInsideShape4)
+TEST_F(LoadedWindow, Shape5SitsInsideShape4)
 {
     QWidget* inner = Widget(kShape5);
     EXPECT_EQ(inner->parentWidget(), Widget(kShape4));
@@ -172,7 +172,7 @@ TEST_F(MainWindow, Shape5SitsInsideShape4)
     EXPECT_TRUE(inner->visibleRegion().isEmpty());
 }
 
-TEST_F(MainWindow, SiblingsStackInRecordOrderWithTheFirstOnTop)
+TEST_F(LoadedWindow, SiblingsStackInRecordOrderWithTheFirstOnTop)
 {
     const QObjectList& children = Frame()->children();
     std::vector<const UnitRow*> bottom_to_top;
@@ -186,7 +186,7 @@ TEST_F(MainWindow, SiblingsStackInRecordOrderWithTheFirstOnTop)
         EXPECT_GT(bottom_to_top[i - 1] - kUnits, bottom_to_top[i] - kUnits);
 }
 
-TEST_F(MainWindow, ControlIdsRunFromTheLastRecordInStepsOfTen)
+TEST_F(LoadedWindow, ControlIdsRunFromTheLastRecordInStepsOfTen)
 {
     RuntimeWindow* window = FindWindow(kMainWindowId);
     for (size_t i = 1; i < window->records.size(); ++i)
@@ -194,7 +194,7 @@ TEST_F(MainWindow, ControlIdsRunFromTheLastRecordInStepsOfTen)
     EXPECT_EQ(window->records[1].control_id, 610);
 }
 
-TEST_F(MainWindow, TabAndShiftTabFollowTheFocusOrderAndWrap)
+TEST_F(LoadedWindow, TabAndShiftTabFollowTheFocusOrderAndWrap)
 {
     const char* const order[] = {
         "编辑框1", "按钮1", "编辑框2", "编辑框4", "按钮2", "编辑框3", "编辑框6", "按钮3",
@@ -222,7 +222,7 @@ TEST_F(MainWindow, TabAndShiftTabFollowTheFocusOrderAndWrap)
     EXPECT_EQ(names, std::vector<std::string>(std::begin(order), std::end(order)));
 }
 
-TEST_F(MainWindow, EnterDoesNothingWithoutADefaultButton)
+TEST_F(LoadedWindow, EnterDoesNothingWithoutADefaultButton)
 {
     Ran().clear();
     QTest::keyClick(Widget(0x1601013B), Qt::Key_Return);
@@ -231,7 +231,7 @@ TEST_F(MainWindow, EnterDoesNothingWithoutADefaultButton)
     EXPECT_TRUE(IsWindowLive(kMainWindowId));
 }
 
-TEST_F(MainWindow, EscapeClosesTheWindow)
+TEST_F(LoadedWindow, EscapeClosesTheWindow)
 {
     QPointer<QWidget> frame = Frame();
     QTest::keyClick(Widget(kEdit1), Qt::Key_Escape);
@@ -245,7 +245,7 @@ TEST_F(MainWindow, EscapeClosesTheWindow)
     EXPECT_TRUE(IsWindowLive(kMainWindowId));
 }
 
-TEST_F(MainWindow, LoadingALiveWindowAgainKeepsIt)
+TEST_F(LoadedWindow, LoadingALiveWindowAgainKeepsIt)
 {
     QWidget* frame = Frame();
     Ran().clear();

@@ -17,7 +17,7 @@ constexpr uint32_t kButton1 = 0x1601013B;
 constexpr uint32_t kButton2 = 0x1601014F;
 constexpr uint32_t kEdit1 = 0x1601013A;
 
-class Dispatch : public ::testing::Test {
+class EventDispatch : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -40,7 +40,7 @@ ProcedureResult Observe(const uint32_t* args, int32_t count)
     return {true, 0x1234};
 }
 
-TEST_F(Dispatch, EachBindingCallsItsProcedure)
+TEST_F(EventDispatch, EachBindingCallsItsProcedure)
 {
     const struct { uint32_t unit; int32_t event; int expected; } cases[] = {
         {kButton2, 0, kArcTangentClickOffset},  // handler offset 0 is a real binding
@@ -58,7 +58,7 @@ TEST_F(Dispatch, EachBindingCallsItsProcedure)
     }
 }
 
-TEST_F(Dispatch, AnEventWithoutABindingDoesNothing)
+TEST_F(EventDispatch, AnEventWithoutABindingDoesNothing)
 {
     const struct { uint32_t unit; int32_t event; } cases[] = {
         {kEdit1, 0}, {kButton1, 1}, {kButton1, -7}, {0, 1}, {0, 3}, {0, 4}, {0x16011DF4, 0},
@@ -69,7 +69,7 @@ TEST_F(Dispatch, AnEventWithoutABindingDoesNothing)
     }
 }
 
-TEST_F(Dispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
+TEST_F(EventDispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
 {
     RuntimeNotify(kNotifySuppressEvents, 0, 0);
     RuntimeNotify(kNotifySuppressEvents, 0, 0);
@@ -85,7 +85,7 @@ TEST_F(Dispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
     EXPECT_EQ(Ran(), std::vector<int>{kArcSineClickOffset});
 }
 
-TEST_F(Dispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
+TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
 {
     Record(kButton1).procedures[0] = &Observe;
     Record(0).procedures[0] = &Observe;
@@ -114,7 +114,7 @@ TEST_F(Dispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
     }
 }
 
-TEST_F(Dispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
+TEST_F(EventDispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
 {
     Record(kButton1).event_owner = kButton2;
     EXPECT_TRUE(RaiseEvent(kMainWindowId, kButton1, 0));
@@ -131,7 +131,7 @@ TEST_F(Dispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
     EXPECT_EQ(Ran().size(), 1u);
 }
 
-TEST_F(Dispatch, NotificationAllocatesRuntimeBlocks)
+TEST_F(EventDispatch, NotificationAllocatesRuntimeBlocks)
 {
     void* block = reinterpret_cast<void*>(RuntimeNotify(kNotifyAllocateBlock, 16, 0));
     ASSERT_NE(block, nullptr);
@@ -145,7 +145,7 @@ void RaiseFor(uint32_t window_id, uint32_t unit_id)
     RaiseEvent(window_id, unit_id, 0);
 }
 
-TEST_F(Dispatch, FatalErrorsOfEventsAndProperties)
+TEST_F(EventDispatch, FatalErrorsOfEventsAndProperties)
 {
     EXPECT_EXIT(RaiseFor(0x52010002, kButton1), ::testing::ExitedWithCode(255),
                 "错误信息：未找到引发事件的窗口\r\n");
@@ -172,7 +172,7 @@ TEST_F(Dispatch, FatalErrorsOfEventsAndProperties)
                 "错误信息：载入启动窗口失败\r\n");
 }
 
-TEST_F(Dispatch, DamagedTemplateIsFatal)
+TEST_F(EventDispatch, DamagedTemplateIsFatal)
 {
     const std::vector<uint8_t> bytes(MainWindowTemplate, MainWindowTemplate + MainWindowTemplateSize);
     const std::span<const uint8_t> cut(bytes.data(), bytes.size() - 1);
@@ -192,7 +192,7 @@ void PresentAndTryAnEvent(const std::string&)
     std::fprintf(stderr, "ran=%d\n", ran ? 1 : 0);
 }
 
-TEST_F(Dispatch, ErrorReportSuppressesEventsForGood)
+TEST_F(EventDispatch, ErrorReportSuppressesEventsForGood)
 {
     EXPECT_EXIT(
         {
@@ -205,7 +205,7 @@ TEST_F(Dispatch, ErrorReportSuppressesEventsForGood)
         ::testing::ExitedWithCode(255), "ran=0");
 }
 
-TEST_F(Dispatch, CommonPropertiesAnswerFromTheTemplateBeforeLoading)
+TEST_F(EventDispatch, CommonPropertiesAnswerFromTheTemplateBeforeLoading)
 {
     const struct { uint32_t unit; int32_t property; uint64_t expected; } cases[] = {
         {kEdit1, 0, 70}, {kEdit1, 1, 12}, {kEdit1, 2, 71}, {kEdit1, 3, 21},

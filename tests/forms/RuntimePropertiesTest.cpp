@@ -47,9 +47,9 @@ std::vector<uint8_t> TakeByteSet(uint64_t value)
     return {bytes, bytes + header[1]};
 }
 
-using Properties = LoadedMainWindow;
+using PropertyServices = LoadedMainWindow;
 
-TEST_F(Properties, EditBoxTextReadsNullWhenEmptyAndANewTextOnceTyped)
+TEST_F(PropertyServices, EditBoxTextReadsNullWhenEmptyAndANewTextOnceTyped)
 {
     EXPECT_EQ(Get(kEdit1, 8), 0u);
     QTest::keyClicks(Widget(kEdit1), "12");
@@ -61,7 +61,7 @@ TEST_F(Properties, EditBoxTextReadsNullWhenEmptyAndANewTextOnceTyped)
     FreeBlock(reinterpret_cast<void*>(second));
 }
 
-TEST_F(Properties, TextWritesShowInTheBoxAndNullEmptiesIt)
+TEST_F(PropertyServices, TextWritesShowInTheBoxAndNullEmptiesIt)
 {
     const std::string result = Gbk("30.00000000086");
     const struct { uint32_t unit; const char* text; const char* expected; } cases[] = {
@@ -77,7 +77,7 @@ TEST_F(Properties, TextWritesShowInTheBoxAndNullEmptiesIt)
     }
 }
 
-TEST_F(Properties, CommonPropertiesClampAndKeepTheRecordInStep)
+TEST_F(PropertyServices, CommonPropertiesClampAndKeepTheRecordInStep)
 {
     const struct { int32_t property; int32_t written; int32_t stored; } cases[] = {
         {0, 40000, 32627}, {0, -40000, -32627}, {1, 32628, 32627}, {1, -5, -5},
@@ -93,7 +93,7 @@ TEST_F(Properties, CommonPropertiesClampAndKeepTheRecordInStep)
     EXPECT_EQ(Widget(kLabel1)->geometry(), QRect(-32627, -5, 32627, 33));
 }
 
-TEST_F(Properties, VisibleAndDisabledTakeAnyNonZeroAsOn)
+TEST_F(PropertyServices, VisibleAndDisabledTakeAnyNonZeroAsOn)
 {
     const struct { int32_t property; uint32_t value; bool on; } cases[] = {
         {5, 2, true}, {5, 0, false}, {5, 0xFFFFFFFF, true}, {6, 7, true}, {6, 0, false},
@@ -108,7 +108,7 @@ TEST_F(Properties, VisibleAndDisabledTakeAnyNonZeroAsOn)
     }
 }
 
-TEST_F(Properties, TagAndMousePointerTravelAsNewBlocks)
+TEST_F(PropertyServices, TagAndMousePointerTravelAsNewBlocks)
 {
     EXPECT_EQ(Get(kLabel1, 4), 0u);
     Set(kLabel1, 4, Address("note"));
@@ -123,7 +123,7 @@ TEST_F(Properties, TagAndMousePointerTravelAsNewBlocks)
     EXPECT_EQ(Widget(kLabel1)->cursor().shape(), Qt::CursorShape(2));
 }
 
-TEST_F(Properties, OwnPropertiesConvertByTheirDeclaredType)
+TEST_F(PropertyServices, OwnPropertiesConvertByTheirDeclaredType)
 {
     const struct { uint32_t unit; int32_t property; uint64_t written; uint64_t read; } cases[] = {
         {kShape1, 9, 9, 7},                   // choice above its range: the largest
@@ -143,7 +143,7 @@ TEST_F(Properties, OwnPropertiesConvertByTheirDeclaredType)
     EXPECT_EQ(Get(kShape1, 40), 0u);
 }
 
-TEST_F(Properties, PicturesCrossAsByteSets)
+TEST_F(PropertyServices, PicturesCrossAsByteSets)
 {
     const std::vector<uint8_t> picture = TakeByteSet(Get(kPicture, 10));
     ASSERT_GE(picture.size(), 4u);
@@ -153,7 +153,7 @@ TEST_F(Properties, PicturesCrossAsByteSets)
     EXPECT_EQ(Get(kPicture, 10), 0u);
 }
 
-TEST_F(Properties, FontsByPartMergeIntoTheCurrentFont)
+TEST_F(PropertyServices, FontsByPartMergeIntoTheCurrentFont)
 {
     const uint32_t label = kLabel1;
     EXPECT_EQ(Get(label, 15, 5), 9u);  // the 12-pixel default font in points
@@ -191,7 +191,7 @@ TEST_F(Properties, FontsByPartMergeIntoTheCurrentFont)
     EXPECT_EQ(Get(label, 15, 5), 9u);
 }
 
-TEST_F(Properties, RebuildKeepsPlaceContentFocusAndRaisesNoEvent)
+TEST_F(PropertyServices, RebuildKeepsPlaceContentFocusAndRaisesNoEvent)
 {
     RuntimeRecord& record = Record(kEdit1);
     Set(kEdit1, 8, Address("7"));
@@ -219,7 +219,7 @@ TEST_F(Properties, RebuildKeepsPlaceContentFocusAndRaisesNoEvent)
     EXPECT_EQ(Ran(), std::vector<int>{0});
 }
 
-TEST_F(Properties, ButtonCaptionAndClicksGoThroughTheRuntime)
+TEST_F(PropertyServices, ButtonCaptionAndClicksGoThroughTheRuntime)
 {
     Set(kButton1, 10, Address("go"));
     EXPECT_EQ(TakeText(Get(kButton1, 10)), "go");
