@@ -131,6 +131,40 @@ TEST_F(EventDispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
     EXPECT_EQ(Ran().size(), 1u);
 }
 
+TEST_F(EventDispatch, BuiltInLibraryDescribesTheSixKinds)
+{
+    const LibraryDescriptor& library = BuiltInLibrary();
+    EXPECT_EQ(library.type_count, 51);
+    EXPECT_EQ(library.command_count, 17);
+    EXPECT_EQ(UnitRuntimeEntry(), &RuntimeNotify);  // handed over by notification 1
+    const struct { uint32_t code; const char* name; const char* english; uint32_t flags; uint32_t count; } kinds[] = {
+        {0x00010001, "窗口", "window", 0x800000D0, 32},
+        {0x00010005, "编辑框", "EditBox", 0x80000040, 29},
+        {0x00010006, "图片框", "PicBox", 0x840100C0, 15},
+        {0x00010007, "外形框", "ShapeBox", 0x840100C0, 15},
+        {0x0001000A, "标签", "Label", 0x84012040, 29},
+        {0x0001000B, "按钮", "Button", 0x80000840, 14},
+    };
+    for (const auto& k : kinds) {
+        const UnitTypeDescriptor* type = FindUnitType(k.code);
+        ASSERT_NE(type, nullptr) << k.english;
+        EXPECT_EQ(type, &library.types[(k.code & 0xFFFF) - 1]);
+        EXPECT_EQ(std::string(type->name), Gbk(k.name));
+        EXPECT_STREQ(type->english_name, k.english);
+        EXPECT_EQ(type->kind_flags, k.flags);
+        EXPECT_EQ(type->property_count, k.count);
+        for (int32_t number : {1, 4, 5, 6})
+            EXPECT_NE(KindEntry(k.code, number), nullptr) << k.english << " " << number;
+        EXPECT_EQ(KindEntry(k.code, 8) != nullptr, k.code == 0x00010005) << k.english;
+    }
+    // Empty slots, slots beyond the table and other libraries name no kind.
+    for (uint32_t code : {0x00010002u, 0x00010033u, 0x00010034u, 0x00020001u, 0x00010000u, 0u})
+        EXPECT_EQ(FindUnitType(code), nullptr) << std::hex << code;
+    EXPECT_EQ(PropertyType(0x00010005, 8), PROP_TEXT);
+    EXPECT_EQ(PropertyType(0x00010005, 29), 0);
+    EXPECT_EQ(PropertyType(0x00010005, -1), 0);
+}
+
 TEST_F(EventDispatch, NotificationAllocatesRuntimeBlocks)
 {
     void* block = reinterpret_cast<void*>(RuntimeNotify(kNotifyAllocateBlock, 16, 0));
