@@ -54,14 +54,17 @@ SideLengths SolveSides(std::string_view angle_box, std::string_view opposite_box
         sides.adjacent = SideText(opposite, Operation::Divide, TrigValue(TangentCall, angle_box));
         sides.hypotenuse = SideText(opposite, Operation::Divide, TrigValue(SineCall, angle_box));
         sides.opposite = engine::UpToNul(opposite_box);
+        sides.known = KnownSide::Opposite;
     } else if (adjacent > ZeroTolerance) {
         sides.opposite = SideText(adjacent, Operation::Multiply, TrigValue(TangentCall, angle_box));
         sides.hypotenuse = SideText(adjacent, Operation::Divide, TrigValue(CosineCall, angle_box));
         sides.adjacent = engine::UpToNul(adjacent_box);
+        sides.known = KnownSide::Adjacent;
     } else if (hypotenuse > ZeroTolerance) {
         sides.adjacent = SideText(hypotenuse, Operation::Multiply, TrigValue(CosineCall, angle_box));
         sides.opposite = SideText(hypotenuse, Operation::Multiply, TrigValue(SineCall, angle_box));
         sides.hypotenuse = engine::UpToNul(hypotenuse_box);
+        sides.known = KnownSide::Hypotenuse;
     } else {
         return sides;
     }

@@ -14,8 +14,12 @@ enum class SolveOutcome {
     Solved,        // hide the warning, write the three result boxes
 };
 
+// Which side was known; the button writes the two computed sides first, then the copy.
+enum class KnownSide { None, Opposite, Adjacent, Hypotenuse };
+
 struct SideLengths {
     SolveOutcome outcome = SolveOutcome::NoKnownSide;
+    KnownSide known = KnownSide::None;
     // The result boxes' texts when solved. The known side is copied as typed; a side whose
     // trigonometric value cannot be evaluated is the empty text.
     std::string opposite;
