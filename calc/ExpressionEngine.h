@@ -6,8 +6,8 @@
 // EvaluateExpression.h use one per thread.
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "calc/CallExpander.h"
 #include "calc/EvaluateExpression.h"
 #include "calc/ParenthesisResolver.h"
 
@@ -18,22 +18,12 @@ public:
     std::string Reduce(std::string_view expression);
 
 private:
-    enum class Function { Sine, Cosine, Tangent, Cotangent };
-    struct Call {
-        size_t start;  // where the call's argument begins in m_expanded
-        size_t depth;  // parenthesis depth outside the call's "("
-        Function function;
-    };
-
     void Normalize(std::string_view expression);
-    bool Expand(AngleUnit unit);
-    bool MatchCall(size_t i, Function& function, size_t& name_length) const;
-    bool CloseCall(const Call& call, AngleUnit unit);
 
     std::string m_normalized;
     std::string m_expanded;
     std::string m_value;
-    std::vector<Call> m_calls;
+    CallExpander m_expander;
     ParenthesisResolver m_resolver;
     OperatorReducer m_reducer;
 };

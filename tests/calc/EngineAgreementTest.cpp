@@ -59,7 +59,7 @@ TEST(EngineAgreement, EvaluateExpression)
     std::vector<std::string> pieces = kNumberPieces;
     pieces.insert(pieces.end(), kOperatorPieces.begin(), kOperatorPieces.end());
     pieces.insert(pieces.end(), {"sin(", "cos(", "tg(", "ctg(", "c", "s", "(", ")", ")", "90", "45",
-                                 "180", "\xA3\xB3", "\xA3\xA8", "\xA3\xA9", "\x81", "\xA3", "\xD6\xD0"});
+                                 "180", "co", "si", "ct", "n(", "s(", "sin()", "\xA3\xB3", "\xA3\xA8", "\xA3\xA9", "\x81", "\xA3", "\xD6\xD0"});
     for (int i = 0; i < 40000; ++i) {
         const std::string text = RandomText(rng, pieces, 14);
         ASSERT_EQ(EvaluateExpression(text), reference::EvaluateExpression(text)) << "input: " << text;

@@ -95,6 +95,12 @@ TEST(EvaluateExpression, CallArgumentsAndNesting)
     EXPECT_EQ(EvaluateExpression("tg(cos(sin(90)))"), EvaluateExpression("tg(0.9998476951564)"));
     EXPECT_EQ(EvaluateExpression("sin(tg(45)"), EvaluateExpression("sin(0.9999999999551)"));
     EXPECT_EQ(EvaluateExpression("sin(sin())"), "");
+    // A call that vanishes joins what stands around it, which may spell a new call; a call
+    // after it is expanded first, so it is never taken apart.
+    EXPECT_EQ(EvaluateExpression("cossin()(60)"), "0.5000000000259");
+    EXPECT_EQ(EvaluateExpression("cosin()s(60)"), "0.5000000000259");
+    EXPECT_EQ(EvaluateExpression("cosin(sin())s(60)"), "0.5000000000259");
+    EXPECT_EQ(EvaluateExpression("csin()tg(45)"), "0.9999999999551");
     EXPECT_EQ(EvaluateExpression("(sin(30))*2"), "0.999999999974");
 }
 

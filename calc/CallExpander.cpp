@@ -1,0 +1,190 @@
+// Expansion of the trigonometric calls of an expression text.
+#include "calc/CallExpander.h"
+
+#include <cmath>
+
+#include "calc/EngineBytes.h"
+#include "calc/ParenthesisResolver.h"
+#include "values/Commands.h"
+#include "values/Constants.h"
+#include "values/Number.h"
+#include "values/RuntimeError.h"
+
+namespace {
+
+double CallMath(CommandFn command, double u)
+{
+    const TypedValue argument = TypedValue::Double(u);
+    return CallCommand(command, 1, &argument).AsDouble();
+}
+
+bool IsNameLetter(char c) { return c >= 'a' && c <= 'z'; }
+
+// The longest name is "sin(", "cos(" or "ctg(": at most three letters before its "(".
+constexpr size_t kLongestNameLetters = 3;
+
+}  // namespace
+
+// Whether a call name starts at text[i], which is a character start: "sin(", "cos(", "ctg(" or
+// "tg("; a "tg(" right after a "c" is the tail of "ctg(" and no call of its own, even when that
+// "c" is the second byte of a two-byte character.
+bool CallExpander::MatchName(std::string_view text, size_t i, char before, Function& function, size_t& length)
+{
+    static const struct {
+        const char* const* name;
+        Function function;
+    } rows[] = {
+        {&SineCall, Function::Sine},
+        {&CosineCall, Function::Cosine},
+        {&TangentCall, Function::Tangent},
+        {&CotangentCall, Function::Cotangent},
+    };
+    const std::string_view rest = text.substr(i);
+    for (const auto& row : rows) {
+        const std::string_view name(*row.name);
+        if (!rest.starts_with(name))
+            continue;
+        if (row.function == Function::Tangent && before == 'c')
+            return false;
+        function = row.function;
+        length = name.size();
+        return true;
+    }
+    return false;
+}
+
+bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out)
+{
+    m_out = &out;
+    m_unit = unit;
+    m_resolver = &resolver;
+    out.clear();
+    m_calls.clear();
+    m_pending.clear();
+    m_last_trail = std::string::npos;
+    size_t depth = 0;
+    Function function;
+    size_t length = 0;
+    size_t i = 0;
+    for (;;) {
+        if (!m_pending.empty()) {
+            m_lookahead.assign(m_pending);
+            m_lookahead.append(text.substr(i, kLongestNameLetters + 1));
+            if (MatchName(m_lookahead, 0, ByteBeforePending(), function, length)) {
+                // Every name ends with its "(", which comes from the text.
+                i += length - m_pending.size();
+                m_pending.clear();
+                Open(function, depth);
+            } else {
+                out.push_back(m_pending.front());
+                m_pending.erase(0, 1);
+            }
+            continue;
+        }
+        if (i >= text.size())
+            break;
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            // A two-byte character: never the start of a name, never a parenthesis.
+            out.append(text.substr(i, 2));
+            m_last_trail = out.size() - 1;
+            i += 2;
+            continue;
+        }
+        if (MatchName(text, i, i > 0 ? text[i - 1] : '\0', function, length)) {
+            i += length;
+            Open(function, depth);
+            continue;
+        }
+        ++i;
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')' && depth > 0) {
+            --depth;
+            if (!m_calls.empty() && m_calls.back().depth == depth) {
+                const Call call = m_calls.back();
+                m_calls.pop_back();
+                const bool vanishes = out.size() == call.start;
+                if (!Close(call))
+                    return false;
+                // A call right after this one is expanded before this one vanishes, so only
+                // without one can the letters before it join what follows into a new name.
+                if (vanishes && !MatchName(text, i, ')', function, length))
+                    TakeBackLetters();
+                continue;
+            }
+        }
+        out.push_back(c);
+    }
+    // Calls still open take the rest of the text, the innermost first.
+    while (!m_calls.empty()) {
+        const Call call = m_calls.back();
+        m_calls.pop_back();
+        if (!Close(call))
+            return false;
+    }
+    return true;
+}
+
+void CallExpander::Open(Function function, size_t& depth)
+{
+    m_calls.push_back({m_out->size(), depth, function});
+    ++depth;
+}
+
+// Replaces the call's argument (the end of the output) by the text of the function's value;
+// an empty argument makes the call vanish.
+bool CallExpander::Close(const Call& call)
+{
+    std::string& out = *m_out;
+    const std::string_view argument = std::string_view(out).substr(call.start);
+    if (argument.empty())
+        return true;
+    if (!m_resolver->Resolve(argument, m_value) || m_value.empty())
+        return false;
+    const double x = TextToNumber(m_value);
+    // Degrees to radians in two roundings, multiplying first.
+    const double u = m_unit == AngleUnit::Degrees ? x * PiApprox / DegreesPerHalfTurn : x;
+    double value = 0.0;
+    switch (call.function) {
+    case Function::Sine: value = CallMath(Sine, u); break;
+    case Function::Cosine: value = CallMath(Cosine, u); break;
+    case Function::Tangent: value = CallMath(Tangent, u); break;
+    case Function::Cotangent: value = 1.0 / CallMath(Tangent, u); break;
+    default: RaiseRuntimeError(9);  // a function beyond the table
+    }
+    if (!std::isfinite(value))
+        return false;
+    out.resize(call.start);
+    // The value's digits now end the output: no letter before them is ever taken back.
+    if (m_last_trail != std::string::npos && m_last_trail >= call.start)
+        m_last_trail = std::string::npos;
+    engine::AppendNumberText(out, value);
+    return true;
+}
+
+// The byte before the next pending letter in the working text: the "(" of an open call whose
+// argument is still empty, or the last byte of the output.
+char CallExpander::ByteBeforePending() const
+{
+    if (!m_calls.empty() && m_calls.back().start == m_out->size())
+        return '(';
+    return m_out->empty() ? '\0' : m_out->back();
+}
+
+// After a call vanished: the letters right before it (single-byte characters inside the
+// current argument) are walked again, since with what follows they may spell a name.
+void CallExpander::TakeBackLetters()
+{
+    std::string& out = *m_out;
+    const size_t floor = m_calls.empty() ? 0 : m_calls.back().start;
+    size_t count = 0;
+    while (count < kLongestNameLetters && out.size() - count > floor) {
+        const size_t position = out.size() - count - 1;
+        if (position == m_last_trail || !IsNameLetter(out[position]))
+            break;
+        ++count;
+    }
+    m_pending.assign(out, out.size() - count, count);
+    out.resize(out.size() - count);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The first stage of EvaluateExpression: every call of sin(, cos(, tg( and ctg( in a text is
+// replaced by the text of its value, innermost first.
+//
+// One left-to-right walk copies the text, leaving out each call name and its closing ")". A
+// call is evaluated when its ")" arrives, or at the end of the text when it has none; by then
+// each call inside it has been replaced by its value. The result is the one that expanding the
+// rightmost call name first, again and again, gives, including what happens when a call with
+// an empty argument vanishes and joins the letters before it to the "(" after it ("co" +
+// "sin()" + "s(30)" is a call of cos). Parentheses are matched by counting, never by
+// recursion, so nesting costs no stack.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/EvaluateExpression.h"
+
+class ParenthesisResolver;
+
+class CallExpander {
+public:
+    // Expands the calls of text (full-width forms already made ASCII) into out, arguments
+    // resolved with resolver. False when a call's argument has no value or its function value
+    // is not finite.
+    bool Expand(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out);
+
+private:
+    enum class Function { Sine, Cosine, Tangent, Cotangent };
+    struct Call {
+        size_t start;  // where the call's argument begins in the output
+        size_t depth;  // parenthesis depth outside the call's "("
+        Function function;
+    };
+
+    static bool MatchName(std::string_view text, size_t i, char before, Function& function, size_t& length);
+    void Open(Function function, size_t& depth);
+    bool Close(const Call& call);
+    char ByteBeforePending() const;
+    void TakeBackLetters();
+
+    std::string* m_out = nullptr;
+    AngleUnit m_unit = AngleUnit::Degrees;
+    ParenthesisResolver* m_resolver = nullptr;
+    std::vector<Call> m_calls;
+    std::string m_pending;    // letters taken back from the output, walked again before the text
+    std::string m_lookahead;  // the pending letters and the next bytes of the text
+    std::string m_value;
+    size_t m_last_trail = std::string::npos;  // output position of the last two-byte character's second byte
+};
