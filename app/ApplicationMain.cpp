@@ -43,12 +43,9 @@ int StartHook()
 
 }  // namespace
 
-int ApplicationMain(int argc, char** argv)
+void PrepareApplication(QApplication& application)
 {
     Q_INIT_RESOURCE(anglarix);
-    // Fractional scale factors (1.25, 1.5) are used as they are, not rounded to whole ones.
-    QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(product::kName));
     QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("anglarix"));
@@ -67,7 +64,14 @@ int ApplicationMain(int argc, char** argv)
     // A test may have put a table of its own in front of the program's.
     if (InstalledServices == nullptr)
         InstallServices(&ProgramServiceTable());
+}
 
+int ApplicationMain(int argc, char** argv)
+{
+    // Fractional scale factors (1.25, 1.5) are used as they are, not rounded to whole ones.
+    QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication application(argc, argv);
+    PrepareApplication(application);
     StartHook();  // returns 0 when the loop has ended: straight on to the exit path
     return ExitHandler(App().quit_code);
 }

@@ -4,3 +4,9 @@
 // and nothing else; tests run it in a child process.
 //   window closed -> 0      runtime error -> 255      EndProgram(n) -> n (never returns)
 int ApplicationMain(int argc, char** argv);
+
+class QApplication;
+// Everything the program sets up on the toolkit before start-up: names, icon, scaling-safe
+// defaults, the Chinese translations, the error box and the service table. Tests that run the
+// window in their own process call this too.
+void PrepareApplication(QApplication& application);

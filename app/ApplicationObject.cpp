@@ -1,14 +1,10 @@
 #include "app/ApplicationObject.h"
 
-#include "app/Termination.h"
-
 namespace {
 
 ApplicationObject g_application;
 
 }  // namespace
-
-ApplicationObject::~ApplicationObject() { TerminateRuntime(0); }
 
 ApplicationObject& App() { return g_application; }
 

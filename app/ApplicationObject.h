@@ -26,9 +26,6 @@ using ExitProcedureFn = void (*)();
 
 struct ApplicationObject {
     ApplicationObject() = default;
-    // The static object's destructor is the last of the exit path: it runs the termination
-    // sequence once more, which by then finds nothing to do.
-    ~ApplicationObject();
     ApplicationObject(const ApplicationObject&) = delete;
     ApplicationObject& operator=(const ApplicationObject&) = delete;
 

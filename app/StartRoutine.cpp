@@ -4,6 +4,7 @@
 
 #include <cfenv>
 #include <climits>
+#include <cstdlib>
 #include <vector>
 
 #include "app/ApplicationObject.h"
@@ -78,6 +79,14 @@ void InitializeRuntime()
 
     if (header.window_template_size != 0)
         LoadProgramWindows({header.window_template, header.window_template_size}, header.procedures);
+
+    // The last step of the exit path runs the termination sequence once more, which by then
+    // finds nothing to do. Registered now, it runs before the runtime's own statics go.
+    static bool registered = false;
+    if (!registered) {
+        registered = true;
+        std::atexit([] { TerminateRuntime(0); });
+    }
 }
 
 int StartRoutine()

@@ -1,0 +1,243 @@
+// The five buttons end to end on the real window, offscreen: type into the boxes like a
+// user, click the button, read the boxes. The window is loaded once for the whole program
+// through the frame's own services, as start-up loads it.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "ProgramHarness.h"
+#include "ProgramWindow.h"
+#include "calc/Procedures.h"
+
+namespace {
+
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramWindow);
+
+bool WarningShown()
+{
+    const QWidget* label = UnitWidget(units::kAngleWarning);
+    return label != nullptr && label->isVisible();
+}
+
+struct AngleCase {
+    const char* first;
+    const char* second;
+    const char* expected;
+};
+
+void CheckAngleButton(uint32_t first_box, uint32_t second_box, uint32_t result_box, uint32_t button,
+                      std::initializer_list<AngleCase> cases)
+{
+    for (const AngleCase& c : cases) {
+        SetBoxText(first_box, c.first);
+        SetBoxText(second_box, c.second);
+        ClickUnit(button);
+        EXPECT_EQ(BoxText(result_box), c.expected) << c.first << " / " << c.second;
+        EXPECT_EQ(BoxText(first_box), c.first) << "inputs stay as typed";
+    }
+}
+
+TEST(EndToEnd, ArcSineButton)
+{
+    CheckAngleButton(units::kArcSineOpposite, units::kArcSineHypotenuse, units::kArcSineResult, kArcSineButton,
+                     {
+                         {"1", "2", "30.00000000086"},
+                         {"1", "1", "90.00000000257"},
+                         {"-1", "1", "-90.00000000257"},
+                         {"0.1", "0.3", "19.47122013196"},  // single-precision inputs
+                         {"1", "3", "19.47122063505"},
+                         {"12abc", "24", "30.00000000086"},
+                         {"3.0000002", "3", "90.00000000257"},  // just beyond 1: taken as 1
+                         {"2", "1", ""},                        // out of range: no angle
+                         {"1", "0", ""},
+                         {"", "", ""},
+                         {"１", "２", "30.00000000086"},  // full-width digits
+                     });
+}
+
+TEST(EndToEnd, ArcTangentButton)
+{
+    CheckAngleButton(units::kArcTangentOpposite, units::kArcTangentAdjacent, units::kArcTangentResult,
+                     kArcTangentButton,
+                     {
+                         {"1", "1", "45.00000000129"},
+                         {"1", "", "90.00000000257"},
+                         {"", "", "-1.#IND"},
+                     });
+}
+
+TEST(EndToEnd, ArcCosineButton)
+{
+    CheckAngleButton(units::kArcCosineAdjacent, units::kArcCosineHypotenuse, units::kArcCosineResult,
+                     kArcCosineButton,
+                     {
+                         {"1", "2", "59.99999999914"},
+                         {"1", "1", "-2.572381737566e-009"},
+                         {"-1", "1", "180.0000000026"},
+                         {"0", "1", "90"},
+                         {"1", "-2", "120.0000000009"},
+                         {"2", "1", ""},
+                         {"", "", ""},
+                     });
+}
+
+TEST(EndToEnd, FunctionEvaluateButton)
+{
+    const struct { const char* input; const char* expected; } cases[] = {
+        {"sin(30)", "0.499999999987"},
+        {"tg(45)", "0.9999999999551"},
+        {"2*sin(30)", "0.999999999974"},
+        {"007", "007"},
+        {"12abc", "12"},
+        {"３０+1", "31"},
+        {"ｓｉｎ（３０）", "0.499999999987"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SetBoxText(units::kExpression, c.input);
+        ClickUnit(kEvaluateButton);
+        EXPECT_EQ(BoxText(units::kExpressionResult), c.expected) << c.input;
+        EXPECT_EQ(BoxText(units::kExpression), c.input) << "the expression stays as typed";
+    }
+    // A failed evaluation empties a box that held a value.
+    SetBoxText(units::kExpression, "1+1");
+    ClickUnit(kEvaluateButton);
+    ASSERT_EQ(BoxText(units::kExpressionResult), "2");
+    SetBoxText(units::kExpression, "1/0");
+    ClickUnit(kEvaluateButton);
+    EXPECT_EQ(BoxText(units::kExpressionResult), "");
+}
+
+struct SolverCase {
+    const char* angle;
+    const char* opposite;
+    const char* adjacent;
+    const char* hypotenuse;
+    // The result boxes: opposite, hypotenuse, adjacent.
+    const char* result_opposite;
+    const char* result_hypotenuse;
+    const char* result_adjacent;
+};
+
+void FillSolver(const SolverCase& c)
+{
+    SetBoxText(units::kAngle, c.angle);
+    SetBoxText(units::kKnownOpposite, c.opposite);
+    SetBoxText(units::kKnownAdjacent, c.adjacent);
+    SetBoxText(units::kKnownHypotenuse, c.hypotenuse);
+}
+
+std::string SolverResults()
+{
+    return BoxText(units::kResultOpposite) + " | " + BoxText(units::kResultHypotenuse) + " | " +
+           BoxText(units::kResultAdjacent);
+}
+
+TEST(EndToEnd, SideLengthsButton)
+{
+    const SolverCase cases[] = {
+        {"30", "1", "", "", "1", "2.000000000052", "1.732050807629"},
+        {"30", "", "1", "", "0.5773502691697", "1.154700538369", "1"},
+        {"30", "", "", "2", "0.999999999974", "2", "1.732050807584"},
+        {"60", "", "", "10", "8.660254037695", "10", "5.000000000259"},
+        {"45", "", "1", "", "0.9999999999551", "1.414213562341", "1"},
+        {"30+15", "", "1", "", "0.9999999999551", "1.414213562341", "1"},
+        {"30", "1", "5", "7", "1", "2.000000000052", "1.732050807629"},      // the opposite side wins
+        {"30", "-1", "", "2", "0.999999999974", "2", "1.732050807584"},      // a negative side is not given
+        {"30", "1.50", "", "", "1.50", "3.000000000078", "2.598076211443"},  // the copy is the typed text
+        {"-30", "1", "", "", "1", "-2.000000000052", "-1.732050807629"},
+        {"5abc", "1", "", "", "1", "11.473713246", "11.43005230309"},
+        {"0.5/0", "1", "", "", "1", "", ""},  // the angle cannot be evaluated: no computed sides
+        {"0.5/0", "", "", "2", "", "2", ""},
+    };
+    for (const SolverCase& c : cases) {
+        FillSolver({"", "", "", "", "", "", ""});
+        for (uint32_t box : {units::kResultOpposite, units::kResultHypotenuse, units::kResultAdjacent})
+            SetBoxText(box, "");
+        FillSolver(c);
+        ClickUnit(kSideLengthsButton);
+        EXPECT_EQ(SolverResults(), std::string(c.result_opposite) + " | " + c.result_hypotenuse + " | " +
+                                       c.result_adjacent)
+            << c.angle << ", " << c.opposite << ", " << c.adjacent << ", " << c.hypotenuse;
+        EXPECT_FALSE(WarningShown()) << c.angle;
+    }
+}
+
+TEST(EndToEnd, SideLengthsWithoutAnAngleShowsTheWarningAndKeepsTheResults)
+{
+    FillSolver({"30", "1", "", "", "", "", ""});
+    ClickUnit(kSideLengthsButton);
+    const std::string before = SolverResults();
+    ASSERT_EQ(before, "1 | 2.000000000052 | 1.732050807629");
+    for (const char* angle : {"", "0", "0.00000001", "sin(30)", "0+30"}) {
+        FillSolver({angle, "2", "", "", "", "", ""});
+        ClickUnit(kSideLengthsButton);
+        EXPECT_TRUE(WarningShown()) << angle;
+        EXPECT_EQ(SolverResults(), before) << angle;
+    }
+    // An angle and no side: the warning goes, nothing else changes.
+    FillSolver({"30", "", "", "", "", "", ""});
+    ClickUnit(kSideLengthsButton);
+    EXPECT_FALSE(WarningShown());
+    EXPECT_EQ(SolverResults(), before);
+}
+
+// Copy works in the read-only result boxes too, and the edit menu is in Chinese.
+TEST(EndToEnd, ResultBoxesCopyAndTheEditMenuIsChinese)
+{
+    SetBoxText(units::kArcSineOpposite, "1");
+    SetBoxText(units::kArcSineHypotenuse, "2");
+    ClickUnit(kArcSineButton);
+    auto* result = qobject_cast<QLineEdit*>(UnitWidget(units::kArcSineResult));
+    ASSERT_NE(result, nullptr);
+    EXPECT_TRUE(result->isReadOnly());
+    result->selectAll();
+    result->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "30.00000000086");
+
+    auto* input = qobject_cast<QLineEdit*>(UnitWidget(units::kExpression));
+    ASSERT_NE(input, nullptr);
+    input->clear();
+    input->paste();
+    EXPECT_EQ(input->text().toStdString(), "30.00000000086");
+
+    QMenu* menu = input->createStandardContextMenu();
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << action->text();
+    delete menu;
+    const QString joined = texts.join(QLatin1Char('|'));
+    for (const char* word : {"复制", "粘贴", "全选"})
+        EXPECT_TRUE(joined.contains(QString::fromUtf8(word))) << joined.toStdString();
+}
+
+TEST(EndToEnd, EditBoxesAreNamedByGroupAndLabel)
+{
+    const struct { uint32_t unit; const char* name; } cases[] = {
+        {units::kArcSineOpposite, "反正弦 对边长度"},
+        {units::kArcTangentAdjacent, "反正切 邻边长度"},
+        {units::kArcCosineResult, "反余弦 计算角度"},
+        {units::kExpression, "函数计算 输入三角函数"},
+        {units::kAngle, "已知数据 角度"},
+        {units::kResultHypotenuse, "计算结果 斜边长度"},
+    };
+    for (const auto& c : cases) {
+        const QWidget* widget = UnitWidget(c.unit);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->accessibleName().toStdString(), c.name);
+    }
+    const QWidget* diagram = UnitWidget(0x16010164);
+    ASSERT_NE(diagram, nullptr);
+    EXPECT_FALSE(diagram->accessibleDescription().isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,202 @@
+// The procedures' side of the service table, without a window: which boxes each one reads
+// and writes and in what order, that every text it is handed goes back exactly once, and
+// that an empty result is written as null. The boxes live in a map behind a test table.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calc/Procedures.h"
+#include "values/Blocks.h"
+#include "values/ServiceTable.h"
+
+namespace {
+
+struct FakeWindow {
+    std::map<uint32_t, std::string> boxes;
+    bool warning_visible = false;
+    std::set<void*> handed_out;  // texts read and not yet given back
+    std::vector<std::string> calls;
+};
+
+FakeWindow g_window;
+
+std::string Name(uint32_t unit)
+{
+    static const std::map<uint32_t, std::string> names = {
+        {units::kArcSineOpposite, "edit1"},   {units::kArcSineHypotenuse, "edit9"},
+        {units::kArcSineResult, "edit2"},     {units::kArcTangentOpposite, "edit4"},
+        {units::kArcTangentAdjacent, "edit8"}, {units::kArcTangentResult, "edit3"},
+        {units::kArcCosineAdjacent, "edit6"}, {units::kArcCosineHypotenuse, "edit7"},
+        {units::kArcCosineResult, "edit5"},   {units::kExpression, "edit10"},
+        {units::kExpressionResult, "edit11"}, {units::kAngle, "edit12"},
+        {units::kKnownOpposite, "edit13"},    {units::kKnownAdjacent, "edit14"},
+        {units::kKnownHypotenuse, "edit15"},  {units::kResultAdjacent, "edit16"},
+        {units::kResultHypotenuse, "edit17"}, {units::kResultOpposite, "edit18"},
+        {units::kAngleWarning, "label22"},
+    };
+    const auto found = names.find(unit);
+    return found != names.end() ? found->second : "unit " + std::to_string(unit);
+}
+
+uint64_t FakeGet(uint32_t window, uint32_t unit, int32_t property, int32_t part)
+{
+    EXPECT_EQ(window, units::kMainWindow);
+    EXPECT_EQ(property, units::kTextProperty);
+    EXPECT_EQ(part, units::kWholeValue);
+    g_window.calls.push_back("get " + Name(unit));
+    const std::string& text = g_window.boxes[unit];
+    if (text.empty())
+        return 0;
+    void* block = AllocateBlock(uint32_t(text.size() + 1));
+    std::memcpy(block, text.c_str(), text.size() + 1);
+    g_window.handed_out.insert(block);
+    return uint64_t(uintptr_t(block));
+}
+
+void FakeSet(uint32_t window, uint32_t unit, int32_t property, int32_t part, uint64_t value)
+{
+    EXPECT_EQ(window, units::kMainWindow);
+    EXPECT_EQ(part, units::kWholeValue);
+    if (property == units::kVisibleProperty) {
+        g_window.calls.push_back("set " + Name(unit) + (value != 0 ? " shown" : " hidden"));
+        g_window.warning_visible = value != 0;
+        return;
+    }
+    const char* text = reinterpret_cast<const char*>(uintptr_t(value));
+    EXPECT_TRUE(text == nullptr || text[0] != '\0') << "an empty text is written as null";
+    g_window.boxes[unit] = text != nullptr ? text : "";
+    g_window.calls.push_back("set " + Name(unit) + " '" + g_window.boxes[unit] + "'");
+}
+
+void FakeFree(void* block)
+{
+    if (block == nullptr)
+        return;
+    if (g_window.handed_out.erase(block) == 1)
+        g_window.calls.push_back("free");
+    FreeBlock(block);
+}
+
+class Procedures : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_table = {};
+        m_table.GetUnitProperty = &FakeGet;
+        m_table.SetUnitProperty = &FakeSet;
+        m_table.FreeBlock = &FakeFree;
+        m_table.AllocateBlock = &AllocateBlock;
+        m_table.ResizeBlock = &ResizeBlock;
+        m_table.CallCommand = &CallCommand;
+        m_table.CallCommandAlt = &CallCommand;
+        InstallServices(&m_table);
+        g_window = {};
+    }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(g_window.handed_out.empty()) << g_window.handed_out.size() << " texts not given back";
+        InstallServices(nullptr);
+    }
+
+    static std::string Calls()
+    {
+        std::string joined;
+        for (const std::string& call : g_window.calls)
+            joined += call + "; ";
+        return joined;
+    }
+
+private:
+    ServiceTable m_table;
+};
+
+TEST_F(Procedures, AngleButtonsReadBothBoxesThenWriteTheResult)
+{
+    const struct {
+        ProcedureResult (*procedure)(const uint32_t*, int32_t);
+        uint32_t first, second;
+        const char* first_text;
+        const char* second_text;
+        const char* calls;
+    } cases[] = {
+        {&ArcSineClick, units::kArcSineOpposite, units::kArcSineHypotenuse, "1", "2",
+         "get edit1; free; get edit9; free; set edit2 '30.00000000086'; "},
+        {&ArcTangentClick, units::kArcTangentOpposite, units::kArcTangentAdjacent, "1", "",
+         "get edit4; free; get edit8; set edit3 '90.00000000257'; "},
+        {&ArcCosineClick, units::kArcCosineAdjacent, units::kArcCosineHypotenuse, "1", "2",
+         "get edit6; free; get edit7; free; set edit5 '59.99999999914'; "},
+        {&ArcSineClick, units::kArcSineOpposite, units::kArcSineHypotenuse, "2", "1",
+         "get edit1; free; get edit9; free; set edit2 ''; "},
+    };
+    for (const auto& c : cases) {
+        g_window = {};
+        g_window.boxes[c.first] = c.first_text;
+        g_window.boxes[c.second] = c.second_text;
+        c.procedure(nullptr, 0);
+        EXPECT_EQ(Calls(), c.calls);
+    }
+}
+
+TEST_F(Procedures, FunctionEvaluateReplacesTheResultEvenWithNothing)
+{
+    g_window.boxes[units::kExpression] = "2*sin(30)";
+    FunctionEvaluateClick(nullptr, 0);
+    EXPECT_EQ(Calls(), "get edit10; free; set edit11 '0.999999999974'; ");
+    g_window = {};
+    g_window.boxes[units::kExpression] = "1/0";
+    g_window.boxes[units::kExpressionResult] = "2";
+    FunctionEvaluateClick(nullptr, 0);
+    EXPECT_EQ(Calls(), "get edit10; free; set edit11 ''; ");
+    EXPECT_EQ(g_window.boxes[units::kExpression], "1/0");
+}
+
+TEST_F(Procedures, SideLengthsWritesInTheOrderOfTheKnownSide)
+{
+    const struct {
+        const char* angle;
+        const char* opposite;
+        const char* adjacent;
+        const char* hypotenuse;
+        const char* writes;  // the calls after the reads
+    } cases[] = {
+        {"30", "1", "", "", "set label22 hidden; set edit16 '1.732050807629'; set edit17 '2.000000000052'; set edit18 '1'; "},
+        {"30", "", "1", "", "set label22 hidden; set edit18 '0.5773502691697'; set edit17 '1.154700538369'; set edit16 '1'; "},
+        {"30", "", "", "2", "set label22 hidden; set edit16 '1.732050807584'; set edit18 '0.999999999974'; set edit17 '2'; "},
+        {"0", "1", "", "", "set label22 shown; "},
+        {"30", "", "", "", "set label22 hidden; "},
+    };
+    for (const auto& c : cases) {
+        g_window = {};
+        g_window.boxes[units::kAngle] = c.angle;
+        g_window.boxes[units::kKnownOpposite] = c.opposite;
+        g_window.boxes[units::kKnownAdjacent] = c.adjacent;
+        g_window.boxes[units::kKnownHypotenuse] = c.hypotenuse;
+        SideLengthsClick(nullptr, 0);
+        std::string writes;
+        for (const std::string& call : g_window.calls) {
+            if (call.rfind("set ", 0) == 0)
+                writes += call + "; ";
+        }
+        EXPECT_EQ(writes, c.writes) << Calls();
+        EXPECT_TRUE(g_window.handed_out.empty()) << c.angle;
+    }
+}
+
+TEST_F(Procedures, TheAreaListsTheProceduresInTheTemplateOrder)
+{
+    const ProcedureArea area = ProgramProcedures();
+    ASSERT_EQ(area.size(), size_t(kProcedureAreaSize));
+    EXPECT_EQ(area[kArcTangentClickOffset], &ArcTangentClick);
+    EXPECT_EQ(area[kArcSineClickOffset], &ArcSineClick);
+    EXPECT_EQ(area[kArcCosineClickOffset], &ArcCosineClick);
+    EXPECT_EQ(area[kFunctionEvaluateClickOffset], &FunctionEvaluateClick);
+    EXPECT_EQ(area[kSideLengthsClickOffset], &SideLengthsClick);
+    EXPECT_EQ(area[kWindowEventNoOpOffset], &WindowEventNoOp);
+}
+
+}  // namespace

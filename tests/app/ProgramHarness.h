@@ -1,0 +1,33 @@
+#pragma once
+// Runs the whole program (ApplicationMain) in the current process with a service table that
+// lets a test watch it: the exit procedure logs "exit procedure" when it runs, every step of
+// StartRoutine logs itself, and a test body runs once the message loop is running. Meant
+// for a child process (RunInChild), since the program ends the process its own way.
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "values/ServiceTable.h"
+
+// The buttons of the main window.
+constexpr uint32_t kArcSineButton = 0x1601013B;     // 按钮1
+constexpr uint32_t kArcTangentButton = 0x1601014F;  // 按钮2
+constexpr uint32_t kArcCosineButton = 0x16010159;   // 按钮3
+constexpr uint32_t kEvaluateButton = 0x16011DCF;    // 按钮4
+constexpr uint32_t kSideLengthsButton = 0x16011DF2; // 按钮5
+
+// Adjusts the table before the program starts (e.g. to put a failing slot in place).
+using TableChange = std::function<void(ServiceTable& table)>;
+
+int RunProgram(std::function<void()> in_loop, const TableChange& change = {});
+
+// The live widget of a unit of the main window (unit id 0: the window), or null.
+QWidget* UnitWidget(uint32_t unit_id);
+// Sets an edit box's text as if typed (text outside ASCII as an input method commits it).
+void SetBoxText(uint32_t unit_id, const char* utf8);
+// The text an edit box shows, as UTF-8.
+std::string BoxText(uint32_t unit_id);
+// Clicks a button like a user.
+void ClickUnit(uint32_t unit_id);

@@ -1,0 +1,62 @@
+// Ten thousand clicks over the five buttons leave the resident memory where it was: every
+// text a procedure reads, computes or writes is given back.
+#include <gtest/gtest.h>
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include <QApplication>
+
+#include <cstdio>
+#include <fstream>
+
+#include "ProgramHarness.h"
+#include "ProgramWindow.h"
+
+namespace {
+
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramWindow);
+
+long ResidentKiB()
+{
+    QCoreApplication::processEvents();
+    malloc_trim(0);
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+void ClickRound()
+{
+    for (uint32_t button : {kArcSineButton, kArcTangentButton, kArcCosineButton, kEvaluateButton, kSideLengthsButton})
+        ClickUnit(button);
+}
+
+TEST(Soak, TenThousandClicksGrowResidentMemoryByLessThanOneMiB)
+{
+    SetBoxText(units::kArcSineOpposite, "1");
+    SetBoxText(units::kArcSineHypotenuse, "2");
+    SetBoxText(units::kArcTangentOpposite, "3");
+    SetBoxText(units::kArcTangentAdjacent, "4");
+    SetBoxText(units::kArcCosineAdjacent, "0.1");
+    SetBoxText(units::kArcCosineHypotenuse, "0.3");
+    SetBoxText(units::kExpression, "2*tg(30)+(1+sin(45))^2/3");
+    SetBoxText(units::kAngle, "30+15");
+    SetBoxText(units::kKnownHypotenuse, "7.5");
+
+    for (int round = 0; round < 200; ++round)  // caches and pools reach their size
+        ClickRound();
+    const long before = ResidentKiB();
+    for (int round = 0; round < 2000; ++round) {
+        ClickRound();
+        if (round % 100 == 0)
+            QCoreApplication::processEvents();
+    }
+    const long after = ResidentKiB();
+    std::printf("resident memory: %ld KiB before, %ld KiB after 10000 clicks\n", before, after);
+    EXPECT_LT(after - before, 1024) << "resident " << before << " KiB -> " << after << " KiB";
+    EXPECT_EQ(BoxText(units::kArcSineResult), "30.00000000086");
+}
+
+}  // namespace
