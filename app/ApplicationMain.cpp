@@ -48,7 +48,7 @@ void PrepareApplication(QApplication& application)
     Q_INIT_RESOURCE(anglarix);
     QApplication::setApplicationName(QString::fromUtf8(product::kName));
     QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
-    QApplication::setDesktopFileName(QStringLiteral("anglarix"));
+    QApplication::setDesktopFileName(QStringLiteral("org.anglarix.Anglarix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/anglarix/icon.png")));
     // The run ends by the frame's own rule when the last window of the program is gone.
     QApplication::setQuitOnLastWindowClosed(false);
