@@ -6,18 +6,13 @@
 #include <vector>
 
 #include "calc/EvaluateExpression.h"
+#include "tests/calc/TextCases.h"
 
 namespace {
 
-struct Case {
-    std::string input;
-    const char* expected;
-};
-
-void ExpectAll(const std::vector<Case>& cases)
+void ExpectAll(const std::vector<TextCase>& cases)
 {
-    for (const Case& c : cases)
-        EXPECT_EQ(EvaluateExpression(c.input), c.expected) << "input: " << c.input;
+    ExpectTexts([](const std::string& text) { return EvaluateExpression(text); }, cases);
 }
 
 TEST(EvaluateExpression, FunctionValuesInDegrees)

@@ -7,18 +7,13 @@
 
 #include "calc/OperatorReducer.h"
 #include "calc/ReduceOperators.h"
+#include "tests/calc/TextCases.h"
 
 namespace {
 
-struct Case {
-    const char* input;
-    const char* expected;
-};
-
-void ExpectAll(const std::vector<Case>& cases)
+void ExpectAll(const std::vector<TextCase>& cases)
 {
-    for (const Case& c : cases)
-        EXPECT_EQ(ReduceOperators(c.input), c.expected) << "input: " << c.input;
+    ExpectTexts(ReduceOperators, cases);
 }
 
 TEST(ReduceOperators, PrecedenceAssociativityAndSigns)

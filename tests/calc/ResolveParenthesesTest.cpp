@@ -5,18 +5,13 @@
 #include <vector>
 
 #include "calc/ResolveParentheses.h"
+#include "tests/calc/TextCases.h"
 
 namespace {
 
-struct Case {
-    std::string input;
-    const char* expected;
-};
-
-void ExpectAll(const std::vector<Case>& cases)
+void ExpectAll(const std::vector<TextCase>& cases)
 {
-    for (const Case& c : cases)
-        EXPECT_EQ(ResolveParentheses(c.input), c.expected) << "input: " << c.input;
+    ExpectTexts(ResolveParentheses, cases);
 }
 
 TEST(ResolveParentheses, GroupsAndJoinedValues)
