@@ -27,16 +27,14 @@ struct OperationResult {
 // of its ToText form (13 significant digits); the left operand's is not limited so.
 bool ComputeOperation(char op, std::string_view left, std::string_view rest, OperationResult& out)
 {
-    size_t left_used = 0;
-    const double x = ReadDecimal(left, &left_used);
+    const double x = ReadDecimal(left, nullptr);
     const double written_y = ReadDecimal(rest, &out.right_used);
     // An infinite operand would travel on as "1.#INF" and be read back as 1: refuse it.
     if (!std::isfinite(x) || !std::isfinite(written_y))
         return false;
     char canonical[kNumberTextSize];
     const size_t canonical_length = FormatDouble(written_y, canonical);
-    size_t canonical_used = 0;
-    const double y = ReadDecimal({canonical, canonical_length}, &canonical_used);
+    const double y = ReadDecimal({canonical, canonical_length}, nullptr);
 
     double value = 0.0;
     switch (op) {
