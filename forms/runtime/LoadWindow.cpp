@@ -55,7 +55,7 @@ bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, int32
     return true;
 }
 
-// Steps 4 and 5: the window from record 0, then the units from the last record back, with
+// The window from record 0, then the units from the last record back, with
 // control ids 100, 110, 120, ... in that order.
 bool CreateAll(RuntimeWindow& window)
 {
@@ -75,7 +75,7 @@ bool CreateAll(RuntimeWindow& window)
     return true;
 }
 
-// Step 7: units inside other units move into them at their stored place; the units after
+// Units inside other units move into them at their stored place; the units after
 // the first page break of a paged container start on a hidden page.
 void Reparent(RuntimeWindow& window)
 {
@@ -103,7 +103,7 @@ void Reparent(RuntimeWindow& window)
     }
 }
 
-// Step 8: among siblings the first record is on top and each later one directly below.
+// Among siblings the first record is on top and each later one directly below.
 void OrderSiblings(RuntimeWindow& window)
 {
     for (size_t i = window.records.size() - 1; i >= 1; --i) {
@@ -112,7 +112,7 @@ void OrderSiblings(RuntimeWindow& window)
     }
 }
 
-// Steps 9 and 10.
+// Each unit gets its own pointer, if it has one, and is shown when its visible bit says so.
 void ShowUnits(RuntimeWindow& window)
 {
     for (size_t i = 1; i < window.records.size(); ++i) {
@@ -177,6 +177,8 @@ bool LoadWindow(uint32_t window_id)
         return true;
     }
 
+    // No procedure may see a half-built window: every event stays suppressed until the
+    // units are created, placed, stacked and shown.
     {
         EventSuppression building;
         if (!CreateAll(*window)) {
@@ -188,6 +190,7 @@ bool LoadWindow(uint32_t window_id)
         ShowUnits(*window);
     }
 
+    // A procedure bound to one of these may close the window; what follows needs it alive.
     for (int32_t event : {kEventLoaded, kEventMoved, kEventResized}) {
         if (!IsWindowLive(window_id))
             return true;

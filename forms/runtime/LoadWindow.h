@@ -4,6 +4,8 @@
 // A window that is already live is brought forward instead.
 #include <cstdint>
 
+struct RuntimeWindow;
+
 // False when the window id is not in the list or a unit cannot be created; what was built
 // is then released again.
 bool LoadWindow(uint32_t window_id);
@@ -14,5 +16,4 @@ void LoadWindowOrFail(uint32_t window_id);
 bool IsWindowLive(uint32_t window_id);
 // Releases a window's unit objects (units first, the window last) and marks it not loaded.
 // The records keep the values the units were last written with.
-struct RuntimeWindow;
 void ReleaseWindow(RuntimeWindow& window);
