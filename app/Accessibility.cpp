@@ -43,6 +43,8 @@ const AccessibleText kMainWindowTexts[] = {
     {kWarningLabelId, "角度必须输入"},
 };
 
+std::function<void(QObject*)> g_alert_observer;
+
 // Raises an alert each time the widget it watches is shown.
 class AlertOnShow : public QObject {
 public:
@@ -54,6 +56,8 @@ protected:
         if (event->type() == QEvent::Show) {
             QAccessibleEvent alert(watched, QAccessible::Alert);
             QAccessible::updateAccessibility(&alert);
+            if (g_alert_observer)
+                g_alert_observer(watched);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -80,3 +84,5 @@ void DescribeForAccessibility(uint32_t window_id)
             widget->installEventFilter(new AlertOnShow(widget));
     }
 }
+
+void SetAlertObserver(std::function<void(QObject* source)> observer) { g_alert_observer = std::move(observer); }

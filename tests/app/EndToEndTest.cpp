@@ -3,7 +3,6 @@
 // through the frame's own services, as start-up loads it.
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -13,9 +12,11 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "ProgramHarness.h"
 #include "ProgramWindow.h"
+#include "app/Accessibility.h"
 #include "calc/Procedures.h"
 
 namespace {
@@ -238,6 +239,24 @@ TEST(EndToEnd, EditBoxesAreNamedByGroupAndLabel)
     const QWidget* diagram = UnitWidget(0x16010164);
     ASSERT_NE(diagram, nullptr);
     EXPECT_FALSE(diagram->accessibleDescription().isEmpty());
+}
+
+// Showing the warning "角度必须输入" raises an accessibility alert from the warning label.
+TEST(EndToEnd, TheAngleWarningRaisesAnAlert)
+{
+    static std::vector<QObject*> alerts;
+    SetAlertObserver([](QObject* source) { alerts.push_back(source); });
+    FillSolver({"30", "", "", "", "", "", ""});
+    ClickUnit(kSideLengthsButton);
+    ASSERT_FALSE(WarningShown());
+    alerts.clear();
+    FillSolver({"", "1", "", "", "", "", ""});
+    ClickUnit(kSideLengthsButton);
+    ASSERT_TRUE(WarningShown());
+    SetAlertObserver(nullptr);
+    ASSERT_EQ(alerts.size(), 1u);
+    EXPECT_EQ(alerts.front(), UnitWidget(units::kAngleWarning));
+    EXPECT_EQ(UnitWidget(units::kAngleWarning)->accessibleName().toStdString(), "角度必须输入");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include <cfenv>
+#include <cmath>
 #include <filesystem>
 #include <thread>
 
@@ -237,6 +239,41 @@ TEST(ProgramLifecycle, NoWindowMeansTheLoopReturnsAtOnce)
     ASSERT_TRUE(outcome.exited) << outcome.log;
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(Occurrences(outcome.log, "exit procedure"), 1);
+}
+
+// At fractional and whole scale factors the window keeps its layout in logical pixels and is
+// drawn at the finer resolution; the buttons still work.
+TEST(ProgramLifecycle, TheWindowScalesAtEachFactor)
+{
+    for (const char* factor : {"1.25", "1.5", "2"}) {
+        const ChildOutcome outcome = RunInChild([factor] {
+            ::setenv("QT_SCALE_FACTOR", factor, 1);
+            return RunProgram([] {
+                QWidget* window = UnitWidget(0);
+                QWidget* box = UnitWidget(units::kExpression);
+                ChildLog("ratio " + QString::number(window->devicePixelRatioF()).toStdString());
+                ChildLog("box " + std::to_string(box->x()) + "," + std::to_string(box->y()) + " " +
+                         std::to_string(box->width()) + "x" + std::to_string(box->height()));
+                const QPixmap image = window->grab();
+                ChildLog("image " + std::to_string(image.width()) + "x" + std::to_string(image.height()) +
+                         " for " + std::to_string(window->width()) + "x" + std::to_string(window->height()));
+                SetBoxText(units::kExpression, "tg(45)");
+                ClickUnit(kEvaluateButton);
+                ChildLog("result " + BoxText(units::kExpressionResult));
+                window->close();
+            });
+        });
+        ASSERT_TRUE(outcome.exited) << factor;
+        EXPECT_EQ(outcome.status, 0);
+        const double scale = std::stod(factor);
+        EXPECT_EQ(Occurrences(outcome.log, "ratio " + QString::number(scale).toStdString()), 1) << outcome.log;
+        EXPECT_EQ(Occurrences(outcome.log, "box 77,205 115x21"), 1) << outcome.log;
+        const std::string size = "482x395";
+        const std::string image = std::to_string(int(std::ceil(482 * scale))) + "x" +
+                                  std::to_string(int(std::ceil(395 * scale)));
+        EXPECT_EQ(Occurrences(outcome.log, "image " + image + " for " + size), 1) << outcome.log;
+        EXPECT_EQ(Occurrences(outcome.log, "result 0.9999999999551"), 1) << outcome.log;
+    }
 }
 
 TEST(ProgramLifecycle, TheProgramDirectoryBecomesTheCurrentDirectory)
