@@ -23,46 +23,11 @@ failures=0
 pid=$!
 trap 'kill $pid 2>/dev/null' EXIT
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Anglarix$' | head -n 1)
-if [ -z "$window" ]; then
+source "$(dirname "$0")/x_units.sh"
+if ! find_window; then
   echo "FAIL: the window did not appear"
   exit 1
 fi
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y: the client area's top-left corner
-origin_x=$X
-origin_y=$Y
-
-# Unit places in the window's client area: left top width height.
-declare -A place=(
-  [edit1]="70 12 71 21"    [edit9]="70 39 71 21"    [edit2]="70 66 71 21"    [button1]="34 93 84 29"
-  [edit4]="243 12 71 21"   [edit8]="243 39 71 21"   [edit3]="243 67 71 21"   [button2]="202 93 84 29"
-  [edit6]="396 12 71 21"   [edit7]="396 39 71 21"   [edit5]="396 66 71 21"   [button3]="363 93 84 29"
-  [edit10]="77 205 115 21" [edit11]="352 205 115 21" [button4]="206 206 64 21"
-  [edit12]="62 272 112 21" [edit13]="62 304 112 21" [edit15]="62 336 112 21" [edit14]="62 368 112 21"
-  [edit18]="352 296 112 21" [edit17]="352 328 112 21" [edit16]="352 360 112 21" [button5]="203 320 64 24"
-)
-
-click() {
-  read -r left top width height <<<"${place[$1]}"
-  xdotool mousemove --sync $((origin_x + left + width / 2)) $((origin_y + top + height / 2)) click 1
-  sleep 0.1
-}
-
-type_into() {
-  click "$1"
-  xdotool key --clearmodifiers ctrl+a BackSpace
-  xdotool type --delay 20 -- "$2"
-  sleep 0.1
-}
-
-read_box() {
-  click "$1"
-  printf '' | xclip -selection clipboard
-  xdotool key --clearmodifiers ctrl+a ctrl+c
-  sleep 0.2
-  xclip -o -selection clipboard 2>/dev/null
-}
 
 expect() {
   local actual

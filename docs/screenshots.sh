@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Makes the README's screenshots of the running calculator, at scale 1 and 2, on an Xvfb
+# server: every group filled with an example and its button clicked, then the window captured.
+#   docs/screenshots.sh build/app/anglarix
+set -eu
+anglarix=$(realpath "${1:?usage: docs/screenshots.sh path/to/anglarix}")
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${ANGLARIX_INSIDE_XVFB:-}" ]; then
+  export ANGLARIX_INSIDE_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" "$0" "$anglarix"
+fi
+export QT_QPA_PLATFORM=xcb
+source "$here/../tests/app/x_units.sh"
+
+for scale in 1 2; do
+  QT_SCALE_FACTOR=$scale "$anglarix" &
+  pid=$!
+  find_window
+  type_into edit1 1;  type_into edit9 2;  click button1
+  type_into edit4 1;  type_into edit8 1;  click button2
+  type_into edit6 1;  type_into edit7 2;  click button3
+  type_into edit10 '2*tg(30)+1'; click button4
+  type_into edit12 30; type_into edit13 1; click button5
+  click edit10
+  xdotool mousemove 0 0
+  sleep 0.5
+  import -window "$window" "$here/anglarix-scale$scale.png"
+  xdotool key --clearmodifiers Escape
+  wait $pid
+done
+echo "written: $here/anglarix-scale1.png $here/anglarix-scale2.png"
