@@ -39,6 +39,22 @@ TEST(Button, AClickRaisesEventZeroOnce)
     EXPECT_EQ(log.Count(kButton, 0), 2);
 }
 
+// A procedure may let the unit go from inside its own click (a window that closes).
+TEST(Button, TheUnitMayGoInsideItsOwnClick)
+{
+    ButtonOnWindow button;
+    QPointer<QWidget> widget = button.unit->Widget();
+    RecordEvents log;
+    log.on_event = [&](const EventRecord&) { button.unit.reset(); };
+    QTest::mouseClick(widget, Qt::LeftButton);
+    EXPECT_EQ(log.Count(kButton, 0), 1);
+    EXPECT_FALSE(button.unit);
+    ASSERT_TRUE(widget);
+    EXPECT_FALSE(widget->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(widget);
+}
+
 // Enter belongs to the window's keyboard handling, even on a default button.
 TEST(Button, EnterOnTheButtonItselfDoesNothing)
 {

@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,7 @@ struct EventLog {
     std::vector<EventRecord> events;
     bool answer = false;
     uint32_t result = 0;
+    std::function<void(const EventRecord&)> on_event;  // runs as a bound procedure would
 
     int Count(uint32_t unit_id, int32_t event) const
     {
@@ -66,6 +68,8 @@ inline intptr_t RecordingEntry(int32_t number, intptr_t a, intptr_t)
         return 0;
     auto* record = reinterpret_cast<EventRecord*>(a);
     CurrentLog()->events.push_back(*record);
+    if (CurrentLog()->on_event)
+        CurrentLog()->on_event(*record);
     if (CurrentLog()->answer) {
         record->has_result = 1;
         record->result = CurrentLog()->result;
