@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 
 namespace {
 
@@ -36,8 +37,9 @@ ChildOutcome RunInChild(const std::function<int()>& body, int time_limit_seconds
     if (pid == 0) {
         ::close(fds[0]);
         g_log_fd = fds[1];
-        const int status = body();
-        ::_exit(status);
+        // The normal exit path, static destructors and exit handlers included, as the program
+        // itself ends after its window closes.
+        std::exit(body());
     }
     ::close(fds[1]);
     ChildOutcome outcome;

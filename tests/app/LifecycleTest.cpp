@@ -27,6 +27,7 @@
 #include "app/ServiceTable.h"
 #include "app/Termination.h"
 #include "calc/Procedures.h"
+#include "forms/runtime/EventDispatch.h"
 #include "forms/runtime/WindowList.h"
 #include "values/Gbk.h"
 #include "values/ServiceTable.h"
@@ -137,6 +138,7 @@ TEST(ProgramLifecycle, RuntimeErrorInAProcedureShowsTheBoxAndEndsWith255)
                     ClickUnit(kArcTangentButton);
                     QTest::keyClick(UnitWidget(units::kExpression), Qt::Key_A);
                     gets_while_box_up = gets - before;
+                    ChildLog(std::string("events suppressed ") + (EventSuppressionCount() > 0 ? "yes" : "no"));
                     ChildLog("procedure reads while the box is up " + std::to_string(gets_while_box_up));
                     ChildLog("arctangent result '" + BoxText(units::kArcTangentResult) + "'");
                 });
@@ -154,6 +156,7 @@ TEST(ProgramLifecycle, RuntimeErrorInAProcedureShowsTheBoxAndEndsWith255)
     EXPECT_EQ(Occurrences(outcome.log, "box critical yes"), 1);
     EXPECT_EQ(Occurrences(outcome.log, "box buttons 1 ok"), 1);
     EXPECT_EQ(Occurrences(outcome.log, "box modal yes"), 1);
+    EXPECT_EQ(Occurrences(outcome.log, "events suppressed yes"), 1) << outcome.log;
     EXPECT_EQ(Occurrences(outcome.log, "procedure reads while the box is up 0"), 1) << outcome.log;
     EXPECT_EQ(Occurrences(outcome.log, "arctangent result ''"), 1) << outcome.log;
     EXPECT_EQ(Occurrences(outcome.log, "the click returned"), 0);

@@ -13,6 +13,14 @@
 #include "ProgramHarness.h"
 #include "ProgramWindow.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define ANGLARIX_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ANGLARIX_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace {
 
 const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramWindow);
@@ -55,8 +63,13 @@ TEST(Soak, TenThousandClicksGrowResidentMemoryByLessThanOneMiB)
     }
     const long after = ResidentKiB();
     std::printf("resident memory: %ld KiB before, %ld KiB after 10000 clicks\n", before, after);
-    EXPECT_LT(after - before, 1024) << "resident " << before << " KiB -> " << after << " KiB";
     EXPECT_EQ(BoxText(units::kArcSineResult), "30.00000000086");
+#if defined(ANGLARIX_ADDRESS_SANITIZER)
+    // AddressSanitizer keeps freed blocks in quarantine, so resident memory says nothing here;
+    // LeakSanitizer checks at exit instead.
+    GTEST_SKIP() << "resident memory is not measured under AddressSanitizer";
+#endif
+    EXPECT_LT(after - before, 1024) << "resident " << before << " KiB -> " << after << " KiB";
 }
 
 }  // namespace
