@@ -25,15 +25,16 @@ constexpr int32_t kOwnCaption = 0, kOwnBorderStyle = 1, kOwnBackground = 2, kOwn
 
 constexpr uint32_t kStateNormal = 0, kStateMinimised = 2, kStateMaximised = 3;
 
+// An empty icon property means the program's default icon (the application's window icon).
 QIcon IconFromBytes(const std::vector<uint8_t>& bytes)
 {
     if (bytes.empty())
-        return {};
+        return QGuiApplication::windowIcon();
     QPixmap pixmap;
     if (pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size())))
         return QIcon(pixmap);
     const QImage image = DecodePicture(bytes);
-    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+    return image.isNull() ? QGuiApplication::windowIcon() : QIcon(QPixmap::fromImage(image));
 }
 
 // The outline a window shape asks for: 1 an ellipse, 2 rounded corners, else the rectangle.
