@@ -1,11 +1,11 @@
 #include "app/ApplicationMain.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "app/ApplicationObject.h"
+#include "app/DefaultIcon.h"
 #include "app/ErrorBox.h"
 #include "app/FirstFrameProbe.h"
 #include "app/ProductInfo.h"
@@ -49,7 +49,7 @@ void PrepareApplication(QApplication& application)
     QApplication::setApplicationName(QString::fromUtf8(product::kName));
     QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.anglarix.Anglarix"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/anglarix/icon.png")));
+    QApplication::setWindowIcon(DefaultIcon());
     // The run ends by the frame's own rule when the last window of the program is gone.
     QApplication::setQuitOnLastWindowClosed(false);
     LoadChineseTranslations(application);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -239,6 +240,14 @@ TEST(EndToEnd, EditBoxesAreNamedByGroupAndLabel)
     const QWidget* diagram = UnitWidget(0x16010164);
     ASSERT_NE(diagram, nullptr);
     EXPECT_FALSE(diagram->accessibleDescription().isEmpty());
+}
+
+TEST(EndToEnd, TheWindowCarriesTheProgramIcon)
+{
+    const QIcon icon = UnitWidget(0)->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
+    EXPECT_EQ(icon.pixmap(QSize(32, 32)).size(), QSize(32, 32));
 }
 
 // Showing the warning "角度必须输入" raises an accessibility alert from the warning label.
