@@ -48,6 +48,8 @@ type_into edit6 1; type_into edit7 2; click button3
 expect edit5 59.99999999914
 type_into edit10 '2*sin(30)'; click button4
 expect edit11 0.999999999974
+type_into edit10 'ｓｉｎ（３０）'; click button4  # full-width, as a Chinese input method types it
+expect edit11 0.499999999987
 type_into edit12 30; type_into edit13 1; click button5
 expect edit18 1
 expect edit17 2.000000000052
