@@ -54,12 +54,10 @@ void CreateRelay()
 void TerminateRuntime(int32_t code)
 {
     ApplicationObject& app = App();
-    SuppressEventsForErrorReport();  // raised for good: no procedure runs from here on
-
     if (app.main_thread_recorded && std::this_thread::get_id() != app.main_thread) {
-        // The main thread performs the termination; this thread waits for it, as a sent
-        // message would, and ends the process itself only if the main thread was already on
-        // its way out.
+        // The main thread performs the termination (raising the suppression counter there,
+        // where it lives); this thread waits for it, as a sent message would, and ends the
+        // process itself only if the main thread was already on its way out.
         if (app.relay != nullptr && !app.terminating) {
             QMetaObject::invokeMethod(
                 app.relay.get(), [code] { EndProgram(code); }, Qt::BlockingQueuedConnection);
@@ -71,6 +69,7 @@ void TerminateRuntime(int32_t code)
         return;
     }
 
+    SuppressEventsForErrorReport();  // raised for good: no procedure runs from here on
     app.terminating = true;
     app.idle_registrations.clear();
     if (app.released)
