@@ -17,6 +17,8 @@ fi
 
 export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR
+# Only read by a sanitizer build; later settings override earlier ones.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/x_client.lsan.supp"
 failures=0
 
 "$anglarix" &
