@@ -8,7 +8,7 @@
 #include "app/DefaultIcon.h"
 #include "app/ErrorBox.h"
 #include "app/FirstFrameProbe.h"
-#include "app/ProductInfo.h"
+#include "data/ProductInfo.h"
 #include "app/ServiceTable.h"
 #include "app/StartRoutine.h"
 #include "app/Termination.h"

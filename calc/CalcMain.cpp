@@ -9,6 +9,7 @@
 #include "calc/AngleRatios.h"
 #include "calc/ExpressionEngine.h"
 #include "calc/SideLengths.h"
+#include "data/ProductInfo.h"
 #include "values/Gbk.h"
 
 namespace {
@@ -25,6 +26,7 @@ constexpr const char* kUsage =
     "                               the result opposite side, hypotenuse and adjacent side\n"
     "                               (give \"\" for an empty box)\n"
     "  anglarix-calc -- EXPR...     expressions that would read as an option\n"
+    "  anglarix-calc --version\n"
     "\n"
     "Angles are in degrees; sin( cos( tg( ctg( are the functions, e.g. \"2*tg(30)+1\".\n"
     "An expression without a value prints an empty line; with arguments, the exit status is\n"
@@ -118,6 +120,10 @@ int main(int argc, char** argv)
     const std::vector<std::string_view> rest(args.begin() + 1, args.end());
     if (option == "--help" || option == "-h") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (option == "--version") {
+        std::printf("%s %s\n%s\n", product::kName, product::kVersion, product::kDescription);
         return 0;
     }
     if (option == "--asin" || option == "--atan" || option == "--acos")

@@ -12,7 +12,7 @@
 
 #include "app/ApplicationObject.h"
 #include "app/MessageLoop.h"
-#include "app/ProductInfo.h"
+#include "data/ProductInfo.h"
 #include "app/ProgramHeader.h"
 #include "app/ServiceTable.h"
 #include "app/StartRoutine.h"

@@ -133,6 +133,9 @@ TEST(CalcTool, Help)
     const ToolRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--solve ANGLE OPPOSITE ADJACENT HYPOTENUSE"), std::string::npos);
+    const ToolRun version = RunTool({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "Anglarix 1.0.0.0\n根据正弦、余弦、正切值计算角度\n");
 }
 
 }  // namespace
