@@ -15,7 +15,8 @@
 
 #include "forms/UnitKind.h"
 
-// The font record of a whole-font read or write; parts 0-6 name its fields in order.
+// The font record of a whole-font read or write; font part numbers 0 to 6 name its fields in
+// order.
 struct FontRecord {
     int32_t angle = 0;  // tenths of a degree
     int32_t bold = 0;
@@ -40,9 +41,10 @@ PropertyValue ConvertWrite(uint16_t type, uint64_t value, std::vector<uint8_t>& 
 // LOGFONT.
 std::vector<uint8_t> LogFontOrDefault(const PropertyValue& answer,
                                       const std::vector<uint8_t>& default_font);
-// Part -1: a new FontRecord; parts 0-5 the number; part 6 the face name as a new text.
+// Whole font (-1): a new FontRecord; part numbers 0 to 5 the number; 6 the face name as a new
+// text.
 uint64_t ReadFontPart(const std::vector<uint8_t>& log_font, int32_t part);
 // Merges a written value into a LOGFONT: part -1 takes a FontRecord address (null leaves the
-// font as it is), parts 0-6 one field. An empty face name, or one too long for the 32-byte
+// font as it is), part numbers 0 to 6 one field. An empty face name, or one too long for the 32-byte
 // field with its NUL, becomes "宋体".
 void WriteFontPart(std::vector<uint8_t>& log_font, int32_t part, uint64_t value);
