@@ -60,22 +60,6 @@ std::string ExpressionEngine::Reduce(std::string_view expression)
 // at the very end is dropped.
 void ExpressionEngine::Normalize(std::string_view expression)
 {
-    expression = engine::UpToNul(expression);
     m_normalized.clear();
-    for (size_t i = 0; i < expression.size(); ++i) {
-        const auto c = static_cast<unsigned char>(expression[i]);
-        if (c < 0x80) {
-            m_normalized.push_back(char(c));
-            continue;
-        }
-        if (i + 1 >= expression.size())
-            break;
-        const auto second = static_cast<unsigned char>(expression[++i]);
-        if (const std::optional<char> ascii = FullWidthToAscii(c, second)) {
-            m_normalized.push_back(*ascii);
-        } else {
-            m_normalized.push_back(char(c));
-            m_normalized.push_back(char(second));
-        }
-    }
+    ForEachNormalizedByte(expression, [this](char c) { m_normalized.push_back(c); });
 }

@@ -11,6 +11,32 @@
 //   A3 B1 ("１") -> '1'     A1 A1 (ideographic space) -> ' '     A1 EF ("★") -> '*'     B0 A1 -> none
 std::optional<char> FullWidthToAscii(unsigned char first, unsigned char second);
 
+// Walks a GBK text up to its first NUL, handing emit each byte of its normalised form: a byte
+// below 0x80 as it is, a full-width pair as its ASCII byte, any other pair as its two bytes.
+// A lone lead byte before the end is dropped.
+template <class Emit>
+void ForEachNormalizedByte(std::string_view gbk, Emit&& emit)
+{
+    for (size_t i = 0; i < gbk.size(); ++i) {
+        const auto c = static_cast<unsigned char>(gbk[i]);
+        if (c == 0)
+            return;
+        if (c < 0x80) {
+            emit(char(c));
+            continue;
+        }
+        if (i + 1 >= gbk.size() || gbk[i + 1] == '\0')
+            return;
+        const auto second = static_cast<unsigned char>(gbk[++i]);
+        if (const std::optional<char> ascii = FullWidthToAscii(c, second)) {
+            emit(*ascii);
+        } else {
+            emit(char(c));
+            emit(char(second));
+        }
+    }
+}
+
 // Copies a GBK text into out with its full-width forms made ASCII, NUL-terminated; the text
 // ends at its first NUL. A lone lead byte before the end is dropped. out.Size() counts the NUL.
 // False when no scratch storage could be had.

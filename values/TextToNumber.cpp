@@ -125,24 +125,7 @@ bool NormalizeNumberText(std::string_view gbk, ByteBuffer& out)
     if (!out.Resize(gbk.size() + 1))
         return false;
     char* w = out.Data();
-    for (size_t i = 0; i < gbk.size(); ++i) {
-        const auto c = static_cast<unsigned char>(gbk[i]);
-        if (c == 0)
-            break;
-        if (c < 0x80) {
-            *w++ = char(c);
-            continue;
-        }
-        if (i + 1 >= gbk.size() || gbk[i + 1] == '\0')
-            break;
-        const auto second = static_cast<unsigned char>(gbk[++i]);
-        if (const std::optional<char> ascii = FullWidthToAscii(c, second)) {
-            *w++ = *ascii;
-        } else {
-            *w++ = char(c);
-            *w++ = char(second);
-        }
-    }
+    ForEachNormalizedByte(gbk, [&w](char c) { *w++ = c; });
     *w++ = '\0';
     out.Resize(size_t(w - out.Data()));  // shrinking cannot fail in a way that matters here
     return true;
