@@ -246,9 +246,27 @@ TEST(MainWindowTemplate, LabelsAndButtons)
         EXPECT_EQ(p.text_colour, l.text_colour) << l.name;
         EXPECT_EQ(p.background, l.background) << l.name;
         EXPECT_EQ(p.word_wrap, l.wrap) << l.name;
-        EXPECT_EQ((std::array{p.border, p.text_effect, p.horizontal_alignment, p.vertical_alignment}),
-                  (std::array{0, 0, 0, 1})) << l.name;
     }
+    // Every label, listed or not: no border or effect, left and centred, default font; the
+    // ones not listed keep black text on the button face, on one line.
+    size_t label_count = 0;
+    for (const auto& r : MainWindow().records) {
+        if (r.kind != KIND_LABEL)
+            continue;
+        ++label_count;
+        const std::string name = GbkToUtf8(r.name);
+        LabelProps p = PropsOf<LabelProps>(r);
+        EXPECT_EQ((std::array{p.border, p.text_effect, p.horizontal_alignment, p.vertical_alignment}),
+                  (std::array{0, 0, 0, 1})) << name;
+        EXPECT_TRUE(p.font.empty() && p.picture.empty() && p.gradient_mode == 0) << name;
+        const bool listed = std::any_of(std::begin(labels), std::end(labels),
+                                        [&](const auto& l) { return name == l.name; });
+        if (!listed) {
+            EXPECT_EQ((std::array{p.text_colour, p.background}), (std::array{0u, kButtonFaceColour})) << name;
+            EXPECT_EQ(p.word_wrap, 0) << name;
+        }
+    }
+    EXPECT_EQ(label_count, 22u);
     const struct { const char* name; const char* caption; } buttons[] = {
         {"按钮1", "求反正弦角度"}, {"按钮2", "求反正切角度"}, {"按钮3", "求反余弦角度"},
         {"按钮4", "函数计算"}, {"按钮5", "边长计算"},
