@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include "values/Gbk.h"
+#include "forms/units/GbkText.h"
 #include "values/RuntimeError.h"
 
 namespace {
@@ -38,8 +38,8 @@ protected:
 
 void PresentRuntimeErrorBox(const std::string& gbk_text)
 {
-    const QString title = QString::fromStdString(GbkToUtf8(RuntimeErrorTitle));
-    const QString text = QString::fromStdString(GbkToUtf8(gbk_text));
+    const QString title = FromGbk(RuntimeErrorTitle);
+    const QString text = FromGbk(gbk_text);
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     ShownWatcher watcher;

@@ -13,7 +13,7 @@
 #include "forms/runtime/LiveUnits.h"
 #include "forms/runtime/LoadWindow.h"
 #include "forms/runtime/UnitTypeTable.h"
-#include "values/Gbk.h"
+#include "forms/units/GbkText.h"
 
 namespace {
 
@@ -130,7 +130,7 @@ bool HandleKey(RuntimeWindow& window, const QKeyEvent& key)
     const PropertyValue file = OwnProperty(window.records.front(), kWindowHelpFile);
     if (file.data != nullptr && file.size > 0) {
         const std::string name(static_cast<const char*>(file.data), file.size);
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(GbkToUtf8(name))));
+        QDesktopServices::openUrl(QUrl::fromLocalFile(FromGbk(name)));
     }
     return true;
 }

@@ -4,10 +4,10 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "forms/units/GbkText.h"
 #include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
 #include "forms/units/UnitKinds.h"
-#include "values/Gbk.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr int32_t kOwnPicture = 0, kOwnDefault = 1, kOwnCaption = 2, kOwnHorizon
 
 QString CaptionText(const std::string& gbk)
 {
-    QString text = QString::fromStdString(GbkToUtf8(gbk));
+    QString text = FromGbk(gbk);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
 }

@@ -11,9 +11,9 @@
 
 #include "forms/units/Borders.h"
 #include "forms/units/Colours.h"
+#include "forms/units/GbkText.h"
 #include "forms/units/GuiFont.h"
 #include "forms/units/UnitKinds.h"
-#include "values/Gbk.h"
 
 namespace {
 
@@ -68,16 +68,6 @@ public:
 private:
     int32_t m_case;
 };
-
-std::string ToGbk(const QString& text)
-{
-    return Utf8ToGbk(text.toStdString());
-}
-
-QString FromGbk(std::string_view gbk)
-{
-    return QString::fromStdString(GbkToUtf8(gbk));
-}
 
 QString TextOf(const PropertyValue& value)
 {

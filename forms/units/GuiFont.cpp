@@ -9,7 +9,7 @@
 #include <string>
 
 #include "forms/props/PropertySet.h"
-#include "values/Gbk.h"
+#include "forms/units/GbkText.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ QFont FontFromLogFont(std::span<const uint8_t> logfont)
 
     const char* face = reinterpret_cast<const char*>(p + kFaceName);
     const std::string gbk(face, strnlen(face, kFaceNameSize));
-    const QString family = QString::fromStdString(GbkToUtf8(gbk));
+    const QString family = FromGbk(gbk);
     if (!family.isEmpty() && QFontDatabase::hasFamily(family))
         font.setFamily(family);
     return font;

@@ -1,10 +1,10 @@
 #include "forms/units/Label.h"
 
+#include "forms/units/GbkText.h"
 #include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
 #include "forms/units/LabelPainting.h"
 #include "forms/units/UnitKinds.h"
-#include "values/Gbk.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void LabelUnit::Paint(QPainter& painter, const QRect& rect) const
 void LabelUnit::Apply(int32_t own)
 {
     switch (own) {
-    case kOwnCaption: m_caption = QString::fromStdString(GbkToUtf8(m_props.caption)); break;
+    case kOwnCaption: m_caption = FromGbk(m_props.caption); break;
     case kOwnFont: m_font = FontFromLogFont(m_props.font); break;
     case kOwnPicture: m_picture = DecodePicture(m_props.picture); break;
     default: break;

@@ -11,11 +11,11 @@
 #include <algorithm>
 
 #include "forms/units/Colours.h"
+#include "forms/units/GbkText.h"
 #include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
 #include "forms/units/PicturePlacement.h"
 #include "forms/units/UnitKinds.h"
-#include "values/Gbk.h"
 
 namespace {
 
@@ -144,7 +144,7 @@ WindowUnit* WindowUnit::Create(const CreateArgs& args)
     window->move(client.topLeft());
     window->setFont(DefaultGuiFont());
     window->setEnabled((args.style & kStyleDisabled) == 0);
-    window->setWindowTitle(QString::fromStdString(GbkToUtf8(unit->m_props.caption)));
+    window->setWindowTitle(FromGbk(unit->m_props.caption));
     window->setWindowIcon(IconFromBytes(unit->m_props.icon));
     ApplyWindowShape(*window, unit->m_props.window_shape);
     window->MarkPlaced();
@@ -243,7 +243,7 @@ void WindowUnit::Apply(int32_t own)
         return;
     switch (own) {
     case kOwnCaption:
-        m_window->setWindowTitle(QString::fromStdString(GbkToUtf8(m_props.caption)));
+        m_window->setWindowTitle(FromGbk(m_props.caption));
         break;
     case kOwnBorderStyle:
     case kOwnControlBox:
