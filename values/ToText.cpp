@@ -7,10 +7,10 @@
 #include <cstring>
 #include <limits>
 
-#include "values/Blocks.h"
 #include "values/Commands.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
+#include "values/TextBlocks.h"
 
 namespace {
 
@@ -305,16 +305,10 @@ std::string_view ArrayText(const void* block, uint32_t element_type)
     return {data, BytesBeforeZero(data, size_t(elements) * size_t(element_size))};
 }
 
-// A new block of exactly length + 1 bytes; the empty text stays null.
+// The empty text stays null.
 void SetTextResult(TypedValue* result, std::string_view text)
 {
-    if (text.empty())
-        return;
-    const size_t length = std::min<size_t>(text.size(), UINT32_MAX - 1);
-    auto* block = static_cast<char*>(AllocateBlock(uint32_t(length + 1)));
-    std::memcpy(block, text.data(), length);
-    block[length] = '\0';
-    result->payload = uint64_t(uintptr_t(block));
+    result->payload = uint64_t(uintptr_t(NewText(text.data(), ptrdiff_t(text.size()))));
 }
 
 }  // namespace

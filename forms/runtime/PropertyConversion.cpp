@@ -6,6 +6,7 @@
 #include "forms/props/PropertySet.h"
 #include "forms/props/UnitTypes.h"
 #include "values/Blocks.h"
+#include "values/TextBlocks.h"
 
 namespace {
 
@@ -68,16 +69,10 @@ uint64_t Address(const void* block) { return uint64_t(reinterpret_cast<uintptr_t
 const uint8_t* Pointer(uint64_t value) { return reinterpret_cast<const uint8_t*>(uintptr_t(value)); }
 
 // A new NUL-terminated copy of the bytes up to the first NUL; 0 for an empty text.
-uint64_t NewText(const void* data, size_t size)
+uint64_t TextValue(const void* data, size_t size)
 {
     const char* text = static_cast<const char*>(data);
-    const size_t length = text != nullptr ? strnlen(text, size) : 0;
-    if (length == 0)
-        return 0;
-    char* block = static_cast<char*>(AllocateBlock(uint32_t(length + 1)));
-    std::memcpy(block, text, length);
-    block[length] = '\0';
-    return Address(block);
+    return Address(NewText(text, text != nullptr ? ptrdiff_t(strnlen(text, size)) : 0));
 }
 
 uint64_t NewByteSet(const void* data, size_t size)
@@ -152,7 +147,7 @@ uint64_t ConvertRead(uint16_t type, const PropertyValue& answer)
     case Shape::Font:  // fonts are read by part through ReadFontPart
         return 0;
     case Shape::Text:
-        return NewText(answer.data, answer.size);
+        return TextValue(answer.data, answer.size);
     }
     return 0;
 }
@@ -224,7 +219,7 @@ uint64_t ReadFontPart(const std::vector<uint8_t>& font, int32_t part)
         return uint32_t(values[part]);
     if (part != kFontWhole && part != kFontPartFaceName)
         return 0;
-    const uint64_t face = NewText(font.data() + kFaceName, kFaceNameSize);
+    const uint64_t face = TextValue(font.data() + kFaceName, kFaceNameSize);
     if (part == kFontPartFaceName)
         return face;
     auto* record = static_cast<FontRecord*>(AllocateBlock(sizeof(FontRecord)));

@@ -4,15 +4,14 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cstring>
 
 #include "forms/runtime/LiveUnits.h"
 #include "forms/runtime/PropertyConversion.h"
 #include "forms/runtime/RuntimeErrors.h"
 #include "forms/runtime/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
-#include "values/Blocks.h"
 #include "values/RuntimeError.h"
+#include "values/TextBlocks.h"
 
 namespace {
 
@@ -42,13 +41,9 @@ Unit* LiveObject(const RuntimeRecord& record)
     return record.object.get();
 }
 
-uint64_t NewText(const std::string& text)
+uint64_t TextValue(const std::string& text)
 {
-    if (text.empty())
-        return 0;
-    char* block = static_cast<char*>(AllocateBlock(uint32_t(text.size() + 1)));
-    std::memcpy(block, text.c_str(), text.size() + 1);
-    return uint64_t(reinterpret_cast<uintptr_t>(block));
+    return uint64_t(reinterpret_cast<uintptr_t>(NewText(text.data(), ptrdiff_t(text.size()))));
 }
 
 uint64_t NewByteSet(const std::vector<uint8_t>& bytes)
@@ -77,7 +72,7 @@ uint64_t GetCommon(const RuntimeRecord& record, int32_t property)
     case kPropertyTop: return word(widget != nullptr ? live.y() : record.top);
     case kPropertyWidth: return word(widget != nullptr ? live.width() : record.width);
     case kPropertyHeight: return word(widget != nullptr ? live.height() : record.height);
-    case kPropertyTag: return NewText(record.tag);
+    case kPropertyTag: return TextValue(record.tag);
     case kPropertyVisible:
         return widget != nullptr ? widget->isVisible() : (record.state_flags & kStateVisible) != 0;
     case kPropertyDisabled:
