@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "forms/props/LogFont.h"
 #include "forms/props/PropertySet.h"
 #include "forms/units/GuiFont.h"
 #include "forms/units/Window.h"
@@ -70,12 +71,10 @@ const std::vector<uint8_t>& DefaultLogFont()
 {
     static const std::vector<uint8_t> font = [] {
         std::vector<uint8_t> bytes(kLogFontSize, 0);
-        const int32_t height = -kGuiFontPixels;
-        const int32_t weight = 400;
-        std::memcpy(bytes.data() + 0, &height, 4);
-        std::memcpy(bytes.data() + 16, &weight, 4);
-        bytes[23] = uint8_t(kGb2312Charset);
-        std::memcpy(bytes.data() + 28, kGuiFontFamily, std::strlen(kGuiFontFamily));
+        logfont::WriteWord(bytes.data(), logfont::kHeight, -kGuiFontPixels);
+        logfont::WriteWord(bytes.data(), logfont::kWeight, logfont::kWeightNormal);
+        bytes[logfont::kCharSet] = uint8_t(kGb2312Charset);
+        std::memcpy(bytes.data() + logfont::kFaceName, kGuiFontFamily, std::strlen(kGuiFontFamily));
         return bytes;
     }();
     return font;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "forms/props/LogFont.h"
 #include "forms/props/PropertySet.h"
 #include "forms/props/UnitTypes.h"
 #include "values/Blocks.h"
@@ -18,18 +19,7 @@ constexpr uint16_t kTypeColour1015 = 1015;
 constexpr uint16_t kTypeBlock1023 = 1023;
 constexpr uint16_t kTypeBlock1024 = 1024;
 
-// LOGFONT field offsets.
-constexpr size_t kHeight = 0;
-constexpr size_t kEscapement = 8;
-constexpr size_t kOrientation = 12;
-constexpr size_t kWeight = 16;
-constexpr size_t kItalic = 20;
-constexpr size_t kUnderline = 21;
-constexpr size_t kStrikeOut = 22;
-constexpr size_t kFaceName = 28;
-constexpr size_t kFaceNameSize = 32;
-constexpr int32_t kWeightNormal = 400;
-constexpr int32_t kWeightBold = 700;
+using namespace logfont;
 constexpr const char kDefaultFaceName[] = "\xcb\xce\xcc\xe5";  // 宋体
 
 enum class Shape { Word, Boolean, Choice, Wide, Block, Font, Text };
@@ -86,17 +76,9 @@ uint64_t NewByteSet(const void* data, size_t size)
     return Address(block);
 }
 
-int32_t Field(const std::vector<uint8_t>& font, size_t offset)
-{
-    int32_t value;
-    std::memcpy(&value, font.data() + offset, sizeof value);
-    return value;
-}
+int32_t Field(const std::vector<uint8_t>& font, size_t offset) { return ReadWord(font.data(), offset); }
 
-void SetField(std::vector<uint8_t>& font, size_t offset, int32_t value)
-{
-    std::memcpy(font.data() + offset, &value, sizeof value);
-}
+void SetField(std::vector<uint8_t>& font, size_t offset, int32_t value) { WriteWord(font.data(), offset, value); }
 
 int32_t PointsFromHeight(int32_t height)
 {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "forms/props/LogFont.h"
 #include "forms/props/PropertySet.h"
 #include "forms/units/GbkText.h"
 
@@ -21,17 +22,7 @@ void PinRendering(QFont& font)
     font.setHintingPreference(QFont::PreferNoHinting);
 }
 
-int32_t ReadI32(const uint8_t* p)
-{
-    return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
-                                uint32_t(p[3]) << 24);
-}
-
 constexpr int kMaxFontPixels = 1000;
-
-// LOGFONT field offsets.
-constexpr size_t kHeight = 0, kWeight = 16, kItalic = 20, kUnderline = 21, kStrikeOut = 22;
-constexpr size_t kFaceName = 28, kFaceNameSize = 32;
 
 }  // namespace
 
@@ -50,18 +41,18 @@ QFont FontFromLogFont(std::span<const uint8_t> logfont)
         return font;
     const uint8_t* p = logfont.data();
 
-    const int64_t height = ReadI32(p + kHeight);
+    const int64_t height = logfont::ReadWord(p, logfont::kHeight);
     const int64_t pixels = height == 0 ? kGuiFontPixels : std::min<int64_t>(std::abs(height), kMaxFontPixels);
     font.setPixelSize(static_cast<int>(pixels));
 
-    const int32_t weight = ReadI32(p + kWeight);
+    const int32_t weight = logfont::ReadWord(p, logfont::kWeight);
     font.setWeight(weight <= 0 ? QFont::Normal : QFont::Weight(std::min(weight, 1000)));
-    font.setItalic(p[kItalic] != 0);
-    font.setUnderline(p[kUnderline] != 0);
-    font.setStrikeOut(p[kStrikeOut] != 0);
+    font.setItalic(p[logfont::kItalic] != 0);
+    font.setUnderline(p[logfont::kUnderline] != 0);
+    font.setStrikeOut(p[logfont::kStrikeOut] != 0);
 
-    const char* face = reinterpret_cast<const char*>(p + kFaceName);
-    const std::string gbk(face, strnlen(face, kFaceNameSize));
+    const char* face = reinterpret_cast<const char*>(p + logfont::kFaceName);
+    const std::string gbk(face, strnlen(face, logfont::kFaceNameSize));
     const QString family = FromGbk(gbk);
     if (!family.isEmpty() && QFontDatabase::hasFamily(family))
         font.setFamily(family);

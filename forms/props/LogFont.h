@@ -1,0 +1,35 @@
+#pragma once
+// The fields of a stored font (a Windows LOGFONT of kLogFontSize bytes) that the kinds and the
+// property services read and write. Words are little-endian 32-bit.
+#include <cstddef>
+#include <cstdint>
+
+namespace logfont {
+
+constexpr size_t kHeight = 0;
+constexpr size_t kEscapement = 8;
+constexpr size_t kOrientation = 12;
+constexpr size_t kWeight = 16;
+constexpr size_t kItalic = 20;
+constexpr size_t kUnderline = 21;
+constexpr size_t kStrikeOut = 22;
+constexpr size_t kCharSet = 23;
+constexpr size_t kFaceName = 28;
+constexpr size_t kFaceNameSize = 32;
+
+constexpr int32_t kWeightNormal = 400;
+constexpr int32_t kWeightBold = 700;
+
+inline int32_t ReadWord(const uint8_t* font, size_t offset)
+{
+    const uint8_t* p = font + offset;
+    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+}
+
+inline void WriteWord(uint8_t* font, size_t offset, int32_t value)
+{
+    for (size_t i = 0; i < 4; ++i)
+        font[offset + i] = uint8_t(uint32_t(value) >> (8 * i));
+}
+
+}  // namespace logfont
