@@ -13,10 +13,9 @@
 #include "forms/runtime/EventDispatch.h"
 #include "forms/runtime/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
+#include "forms/units/RaiseEvent.h"
 
 namespace {
-
-constexpr int32_t kWindowIdleEvent = 7;
 
 QWidget* WindowWidget(const RuntimeWindow& window)
 {
@@ -132,7 +131,7 @@ private:
                 continue;  // an earlier window's handler closed it
             EventRecord record;
             record.window_id = id;
-            record.event = kWindowIdleEvent;
+            record.event = kEventIdle;
             record.arg_count = 1;
             record.args[0] = uint32_t(m_period.elapsed());
             DispatchEvent(record);

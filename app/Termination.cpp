@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int32_t kLibraryNotifyEnd = 6;
-
 bool g_exit_procedure_ran = false;
 
 void RunExitProcedureOnce()

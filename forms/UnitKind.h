@@ -77,3 +77,7 @@ struct EventRecord {
 // Numbers: 2008 raise event (a = EventRecord*; result 1 when a procedure ran), 2009 suppress
 // events, 2010 re-enable events, 2024 allocate a runtime block (a = size).
 using RuntimeEntry = intptr_t (*)(int32_t number, intptr_t a, intptr_t b);
+constexpr int32_t kNotifyRaiseEvent = 2008;
+constexpr int32_t kNotifySuppressEvents = 2009;
+constexpr int32_t kNotifyResumeEvents = 2010;
+constexpr int32_t kNotifyAllocateBlock = 2024;

@@ -4,11 +4,9 @@
 
 namespace {
 
-constexpr int32_t kLibraryStartup = 1;
-
 intptr_t NotifyBuiltInLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
 {
-    if (number == kLibraryStartup)
+    if (number == kLibraryNotifyStartup)
         SetUnitRuntimeEntry(reinterpret_cast<RuntimeEntry>(a));
     return 0;
 }

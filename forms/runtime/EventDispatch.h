@@ -7,12 +7,6 @@
 
 #include "forms/UnitKind.h"
 
-// Runtime notification numbers (the runtime entry handed to the unit library).
-constexpr int32_t kNotifyRaiseEvent = 2008;
-constexpr int32_t kNotifySuppressEvents = 2009;
-constexpr int32_t kNotifyResumeEvents = 2010;
-constexpr int32_t kNotifyAllocateBlock = 2024;
-
 // The runtime's notification entry:
 //   2008 a = EventRecord*       -> 1 when a procedure ran, else 0
 //   2009, 2010                  -> counter up, counter down (never below 0)

@@ -14,6 +14,7 @@
 #include "forms/runtime/LoadWindow.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "forms/units/GbkText.h"
+#include "forms/units/RaiseEvent.h"
 
 namespace {
 
@@ -23,7 +24,6 @@ constexpr int32_t kWindowEscapeCloses = 16;
 constexpr int32_t kWindowF1OpensHelp = 17;
 constexpr int32_t kWindowHelpFile = 18;
 constexpr int32_t kButtonDefault = 1;
-constexpr int32_t kEventClick = 0;
 
 PropertyValue OwnProperty(const RuntimeRecord& record, int32_t own)
 {

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int32_t kLibraryStartup = 1;
-
 std::optional<Procedure> Relocate(int32_t handler, ProcedureArea procedures)
 {
     if (handler == kNoHandler)
@@ -49,7 +47,7 @@ void InitializeUnitLibraries(std::span<const LibraryDescriptor* const> libraries
     SetUnitLibraries(libraries);
     for (const LibraryDescriptor* library : libraries) {
         if (library != nullptr && library->notify != nullptr)
-            library->notify(kLibraryStartup, reinterpret_cast<intptr_t>(&RuntimeNotify), 0);
+            library->notify(kLibraryNotifyStartup, reinterpret_cast<intptr_t>(&RuntimeNotify), 0);
     }
 }
 

@@ -13,6 +13,8 @@
 // The library's notification entry: notification 1 at start-up hands it the runtime's
 // entry (a = RuntimeEntry); notification 6 at the end.
 using LibraryNotifyFn = intptr_t (*)(int32_t number, intptr_t a, intptr_t b);
+constexpr int32_t kLibraryNotifyStartup = 1;
+constexpr int32_t kLibraryNotifyEnd = 6;
 
 struct LibraryDescriptor {
     uint32_t version = 0;

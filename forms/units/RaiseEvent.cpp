@@ -4,8 +4,6 @@ namespace {
 
 RuntimeEntry g_runtime_entry = nullptr;
 
-constexpr int32_t kNotifyRaiseEvent = 2008;
-
 }  // namespace
 
 void SetUnitRuntimeEntry(RuntimeEntry entry)

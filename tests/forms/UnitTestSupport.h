@@ -64,7 +64,7 @@ inline EventLog*& CurrentLog()
 
 inline intptr_t RecordingEntry(int32_t number, intptr_t a, intptr_t)
 {
-    if (number != 2008 || !CurrentLog())
+    if (number != kNotifyRaiseEvent || !CurrentLog())
         return 0;
     auto* record = reinterpret_cast<EventRecord*>(a);
     CurrentLog()->events.push_back(*record);
