@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "calc/Procedures.h"
+#include "data/MainWindowTemplate.h"
 #include "forms/runtime/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
 
@@ -15,32 +17,31 @@ struct AccessibleText {
     const char* description = nullptr;
 };
 
-constexpr uint32_t kMainWindowId = 0x52010001;
-constexpr uint32_t kWarningLabelId = 0x16011DF4;
+constexpr uint32_t kDiagram = 0x16010164;  // 图片框1
 
 const AccessibleText kMainWindowTexts[] = {
-    {0x1601013A, "反正弦 对边长度"},
-    {0x16011DCC, "反正弦 斜边长度"},
-    {0x16010148, "反正弦 计算角度"},
-    {0x16010150, "反正切 对边长度"},
-    {0x16011DCA, "反正切 邻边长度"},
-    {0x1601014E, "反正切 计算角度"},
-    {0x1601015A, "反余弦 邻边长度"},
-    {0x16011DC8, "反余弦 斜边长度"},
-    {0x16010158, "反余弦 计算角度"},
-    {0x16011DCE, "函数计算 输入三角函数"},
-    {0x16011DD1, "函数计算 函数计算结果"},
-    {0x16011DD4, "已知数据 角度"},
-    {0x16011DE6, "已知数据 对边长度"},
-    {0x16011DEA, "已知数据 斜边长度"},
-    {0x16011DE8, "已知数据 邻边长度"},
-    {0x16011DED, "计算结果 对边长度"},
-    {0x16011DEC, "计算结果 斜边长度"},
-    {0x16011DEB, "计算结果 邻边长度"},
-    {0x16010164, "三角形示意图",
+    {units::kArcSineOpposite, "反正弦 对边长度"},
+    {units::kArcSineHypotenuse, "反正弦 斜边长度"},
+    {units::kArcSineResult, "反正弦 计算角度"},
+    {units::kArcTangentOpposite, "反正切 对边长度"},
+    {units::kArcTangentAdjacent, "反正切 邻边长度"},
+    {units::kArcTangentResult, "反正切 计算角度"},
+    {units::kArcCosineAdjacent, "反余弦 邻边长度"},
+    {units::kArcCosineHypotenuse, "反余弦 斜边长度"},
+    {units::kArcCosineResult, "反余弦 计算角度"},
+    {units::kExpression, "函数计算 输入三角函数"},
+    {units::kExpressionResult, "函数计算 函数计算结果"},
+    {units::kAngle, "已知数据 角度"},
+    {units::kKnownOpposite, "已知数据 对边长度"},
+    {units::kKnownHypotenuse, "已知数据 斜边长度"},
+    {units::kKnownAdjacent, "已知数据 邻边长度"},
+    {units::kResultOpposite, "计算结果 对边长度"},
+    {units::kResultHypotenuse, "计算结果 斜边长度"},
+    {units::kResultAdjacent, "计算结果 邻边长度"},
+    {kDiagram, "三角形示意图",
      "直角三角形：直角在右下角，所求的角在左下角；底边是邻边，右侧竖边是对边，"
      "从左下角升到竖边顶端的是斜边。"},
-    {kWarningLabelId, "角度必须输入"},
+    {units::kAngleWarning, "角度必须输入"},
 };
 
 std::function<void(QObject*)> g_alert_observer;
@@ -80,7 +81,7 @@ void DescribeForAccessibility(uint32_t window_id)
         widget->setAccessibleName(QString::fromUtf8(text.name));
         if (text.description != nullptr)
             widget->setAccessibleDescription(QString::fromUtf8(text.description));
-        if (text.unit_id == kWarningLabelId)
+        if (text.unit_id == units::kAngleWarning)
             widget->installEventFilter(new AlertOnShow(widget));
     }
 }

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <string>
 
-constexpr uint32_t kStartupWindowId = 0x52010001;
+#include "data/MainWindowTemplate.h"
+
+constexpr uint32_t kStartupWindowId = kMainWindowId;
 
 int StartRoutine();
 

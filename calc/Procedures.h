@@ -13,6 +13,7 @@
 //                          标签22 "角度必须输入" shown when the angle is missing
 #include <cstdint>
 
+#include "data/MainWindowTemplate.h"
 #include "data/ProcedureArea.h"
 #include "forms/runtime/Procedure.h"
 
@@ -37,7 +38,7 @@ ProcedureArea ProgramProcedures();
 
 // The units the procedures use.
 namespace units {
-inline constexpr uint32_t kMainWindow = 0x52010001;
+inline constexpr uint32_t kMainWindow = kMainWindowId;
 inline constexpr int32_t kTextProperty = 8;
 inline constexpr int32_t kVisibleProperty = 5;
 inline constexpr int32_t kWholeValue = -1;

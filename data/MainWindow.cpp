@@ -8,6 +8,7 @@
 // other twelve take every default from empty data.
 #include "data/MainWindow.h"
 
+#include "data/MainWindowTemplate.h"
 #include "data/ProcedureArea.h"
 #include "forms/props/UnitTypes.h"
 #include "forms/template/WindowTemplate.h"
@@ -66,7 +67,7 @@ const WindowProps kWindow{
 
 const WindowRows& MainWindowRows()
 {
-    static const WindowRows rows{0x52010001, {0x017B0E8C, 0x19010136}, {
+    static const WindowRows rows{kMainWindowId, {0x017B0E8C, 0x19010136}, {
     // rec    id, name, kind, left, top, width, height, text, state flags, event 0 handler, properties
     /*  0 */ {0x06010000, "", KIND_WINDOW, 50, 50, 488, 420, "Anglarix", V, kWindowEventNoOpOffset, kWindow},
     /*  1 */ {0x16011DF4, "标签22", Lbl, 203, 268, 80, 40, "角度必须输入", Hidden, None, LabelProps{.text_colour = kRed, .background = kGrey}},
