@@ -11,12 +11,6 @@
 
 namespace {
 
-double CallMath(CommandFn command, double x)
-{
-    const TypedValue argument = TypedValue::Double(x);
-    return CallCommand(command, 1, &argument).AsDouble();
-}
-
 // A box text read by ToFloat.
 float BoxFloat(std::string_view box)
 {

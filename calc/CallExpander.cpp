@@ -12,12 +12,6 @@
 
 namespace {
 
-double CallMath(CommandFn command, double u)
-{
-    const TypedValue argument = TypedValue::Double(u);
-    return CallCommand(command, 1, &argument).AsDouble();
-}
-
 bool IsNameLetter(char c) { return c >= 'a' && c <= 'z'; }
 
 // The longest name is "sin(", "cos(" or "ctg(": at most three letters before its "(".

@@ -7,6 +7,12 @@ TypedValue CallCommand(CommandFn command, int32_t count, const TypedValue* args)
     return result;
 }
 
+double CallMath(CommandFn command, double x)
+{
+    const TypedValue argument = TypedValue::Double(x);
+    return CallCommand(command, 1, &argument).AsDouble();
+}
+
 const CommandFn CommandTable[kCommandCount] = {
     ToFloat, Arctangent, ToText, ToNumber, FindText, MidText, ReplaceText, Sine, Cosine,
     Tangent, IsFinite, TextLength, CharCode, RightText, Power, LeftText, SquareRoot,

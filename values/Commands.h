@@ -7,6 +7,8 @@
 using CommandFn = void (*)(TypedValue* result, int32_t count, const TypedValue* args);
 
 TypedValue CallCommand(CommandFn command, int32_t count, const TypedValue* args);
+// A one-argument math command on a double: CallMath(Sine, x).
+double CallMath(CommandFn command, double x);
 
 // The single empty text at the start of the constants block; passed where a text argument
 // must not be null.
