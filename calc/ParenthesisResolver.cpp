@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "calc/EngineBytes.h"
-#include "values/RuntimeError.h"
 
 using engine::IsDigit;
 using engine::IsOperatorByte;
@@ -25,14 +24,6 @@ bool IsKeptByte(char c)
     }
 }
 
-// Reading the top of the group stack, which the scan only does when it is not empty.
-size_t TopGroup(const std::vector<size_t>& groups)
-{
-    if (groups.empty())
-        RaiseRuntimeError(4);  // index 0 of a stack: below the first entry
-    return groups.back();
-}
-
 }  // namespace
 
 bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out)
@@ -50,7 +41,7 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out)
             // An unmatched ")" is dropped.
             if (m_groups.empty())
                 continue;
-            const size_t start = TopGroup(m_groups);
+            const size_t start = m_groups.back();
             m_groups.pop_back();
             if (!ReduceFrom(start))
                 return false;
