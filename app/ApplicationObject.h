@@ -29,7 +29,6 @@ struct ApplicationObject {
     ApplicationObject(const ApplicationObject&) = delete;
     ApplicationObject& operator=(const ApplicationObject&) = delete;
 
-    int (*error_hook)(int32_t code, const char* message) = nullptr;  // none in this program
     int header_copies[3] = {};
 
     std::string program_directory;  // without the final "/"
@@ -39,7 +38,6 @@ struct ApplicationObject {
     std::vector<const LibraryDescriptor*> libraries;
     std::vector<intptr_t> library_values;
 
-    int modal_flag = 0;
     std::vector<IdleRegistration> idle_registrations;
 
     bool main_thread_recorded = false;

@@ -120,8 +120,9 @@ void ShowUnits(RuntimeWindow& window)
         QWidget* widget = LiveWidget(record);
         if (widget == nullptr)
             continue;
-        if (CursorFromPointerData(record.mouse_pointer).shape() != Qt::ArrowCursor)
-            widget->setCursor(CursorFromPointerData(record.mouse_pointer));
+        const QCursor cursor = CursorFromPointerData(record.mouse_pointer);
+        if (cursor.shape() != Qt::ArrowCursor)
+            widget->setCursor(cursor);
         const bool shown = (record.state_flags & kStateVisible) != 0 && MayShow(record);
         widget->setAttribute(Qt::WA_ShowWithoutActivating);
         widget->setVisible(shown);

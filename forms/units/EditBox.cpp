@@ -51,6 +51,11 @@ QStyle* SharedPasswordStyle()
     return style;
 }
 
+Qt::Alignment HorizontalAlignment(int32_t alignment)
+{
+    return alignment == 1 ? Qt::AlignHCenter : alignment == 2 ? Qt::AlignRight : Qt::AlignLeft;
+}
+
 QString Converted(const QString& text, int32_t conversion)
 {
     return conversion == 1 ? text.toLower() : conversion == 2 ? text.toUpper() : text;
@@ -246,7 +251,7 @@ EditBoxUnit* EditBoxUnit::Create(const CreateArgs& args)
         area->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         area->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
         QTextOption option = area->document()->defaultTextOption();
-        option.setAlignment(props.alignment == 1 ? Qt::AlignHCenter : props.alignment == 2 ? Qt::AlignRight : Qt::AlignLeft);
+        option.setAlignment(HorizontalAlignment(props.alignment));
         area->document()->setDefaultTextOption(option);
         area->SetCaseConversion(props.case_conversion);
         area->blockSignals(true);
@@ -256,8 +261,7 @@ EditBoxUnit* EditBoxUnit::Create(const CreateArgs& args)
     } else {
         auto* line = new EditLine(args.parent, unit->Ids());
         unit->m_line = line;
-        line->setAlignment(Qt::AlignVCenter |
-                           (props.alignment == 1 ? Qt::AlignHCenter : props.alignment == 2 ? Qt::AlignRight : Qt::AlignLeft));
+        line->setAlignment(Qt::AlignVCenter | HorizontalAlignment(props.alignment));
         if (props.case_conversion != 0)
             line->setValidator(new CaseValidator(props.case_conversion, line));
         line->blockSignals(true);
