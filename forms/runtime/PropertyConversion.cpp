@@ -1,5 +1,7 @@
 #include "forms/runtime/PropertyConversion.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -85,7 +87,13 @@ int32_t PointsFromHeight(int32_t height)
     return int32_t(std::lround(std::abs(double(height)) * 72.0 / 96.0));
 }
 
-int32_t HeightFromPoints(int32_t points) { return -int32_t(std::lround(double(points) * 96.0 / 72.0)); }
+// Beyond about 1.6e9 points the height leaves the 32-bit field: it is clamped there, where
+// narrowing first would wrap and negating INT32_MIN would overflow.
+int32_t HeightFromPoints(int32_t points)
+{
+    const long long height = -std::llround(double(points) * 96.0 / 72.0);
+    return int32_t(std::clamp<long long>(height, INT32_MIN, INT32_MAX));
+}
 
 void SetFaceName(std::vector<uint8_t>& font, const char* name)
 {
