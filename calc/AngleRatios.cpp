@@ -11,10 +11,10 @@
 
 namespace {
 
-// A box text read by ToFloat.
+// A box text read by ToFloat, with × ÷ 。 as an input method types them made ASCII first.
 float BoxFloat(std::string_view box)
 {
-    const std::string text(engine::UpToNul(box));
+    const std::string text = engine::InputText(box);
     const TypedValue argument = TypedValue::Text(text.c_str());
     return CallCommand(ToFloat, 1, &argument).AsFloat();
 }
@@ -70,9 +70,13 @@ std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenu
     return DegreesText(RatioArcSine(BoxRatio(opposite_box, hypotenuse_box)));
 }
 
+// A ratio that is not a number (0 over 0, both boxes empty) has no angle; one over 0 is 90°.
 std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box)
 {
-    return DegreesText(CallMath(Arctangent, BoxRatio(opposite_box, adjacent_box)));
+    const double ratio = BoxRatio(opposite_box, adjacent_box);
+    if (std::isnan(ratio))
+        return {};
+    return DegreesText(CallMath(Arctangent, ratio));
 }
 
 std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box)

@@ -3,8 +3,9 @@
 // write it into their result box. Box texts are read as single-precision numbers; the angle
 // is converted with PiApprox, so 30 degrees shows as 30.00000000086.
 //   ArcSineText("1", "2")    -> "30.00000000086"     ArcCosineText("1", "1") -> "-2.572381737566e-009"
-//   ArcTangentText("1", "")  -> "90.00000000257"     ArcTangentText("", "")  -> "-1.#IND"
+//   ArcTangentText("1", "")  -> "90.00000000257"     ArcTangentText("", "")  -> ""
 //   ArcSineText("2", "1")    -> ""   (no angle has that sine: the empty text)
+// Boxes are read with × ÷ 。 and full-width forms as ASCII: "0。5" is 0.5.
 #include <optional>
 #include <string>
 #include <string_view>

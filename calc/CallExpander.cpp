@@ -1,6 +1,7 @@
 // Expansion of the trigonometric calls of an expression text.
 #include "calc/CallExpander.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/EngineBytes.h"
@@ -54,6 +55,9 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
     m_resolver = &resolver;
     out.clear();
     m_calls.clear();
+    m_values.clear();
+    if (text.size() >= UINT32_MAX)
+        return false;
     m_pending.clear();
     m_last_trail = std::string::npos;
     size_t depth = 0;
@@ -134,7 +138,12 @@ bool CallExpander::Close(const Call& call)
     const std::string_view argument = std::string_view(out).substr(call.start);
     if (argument.empty())
         return true;
-    if (!m_resolver->Resolve(argument, m_value) || m_value.empty())
+    const auto inner = std::lower_bound(m_values.begin(), m_values.end(), call.start,
+                                        [](const ValueSpan& v, size_t s) { return v.start < s; });
+    m_argument_values.clear();
+    for (auto v = inner; v != m_values.end(); ++v)
+        m_argument_values.push_back({uint32_t(v->start - call.start), uint32_t(v->end - call.start)});
+    if (!m_resolver->Resolve(argument, m_value, m_argument_values) || m_value.empty())
         return false;
     const double x = TextToNumber(m_value);
     // Degrees to radians in two roundings, multiplying first.
@@ -150,10 +159,12 @@ bool CallExpander::Close(const Call& call)
     if (!std::isfinite(value))
         return false;
     out.resize(call.start);
+    m_values.erase(inner, m_values.end());
     // The value's digits now end the output: no letter before them is ever taken back.
     if (m_last_trail != std::string::npos && m_last_trail >= call.start)
         m_last_trail = std::string::npos;
     engine::AppendNumberText(out, value);
+    m_values.push_back({uint32_t(call.start), uint32_t(out.size())});
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "calc/EvaluateExpression.h"
+#include "calc/OperatorReducer.h"
 
 class ParenthesisResolver;
 
@@ -21,8 +22,10 @@ class CallExpander {
 public:
     // Expands the calls of text (full-width forms already made ASCII) into out, arguments
     // resolved with resolver. False when a call's argument has no value or its function value
-    // is not finite.
+    // is not finite, or when the text is too long for positions of 32 bits.
     bool Expand(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out);
+    // Where the calls' values stand in the last expansion's text.
+    const std::vector<ValueSpan>& Values() const { return m_values; }
 
 private:
     enum class Function { Sine, Cosine, Tangent, Cotangent };
@@ -42,6 +45,8 @@ private:
     AngleUnit m_unit = AngleUnit::Degrees;
     ParenthesisResolver* m_resolver = nullptr;
     std::vector<Call> m_calls;
+    std::vector<ValueSpan> m_values;
+    std::vector<ValueSpan> m_argument_values;
     std::string m_pending;    // letters taken back from the output, walked again before the text
     std::string m_lookahead;  // the pending letters and the next bytes of the text
     std::string m_value;

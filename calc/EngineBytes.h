@@ -1,10 +1,12 @@
 #pragma once
 // Byte classes shared by the three stages of the expression engine. The engine works on GBK
 // bytes; every byte it gives a meaning to is ASCII.
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "values/Number.h"
+#include "values/NumberText.h"
 
 namespace engine {
 
@@ -25,6 +27,29 @@ inline bool IsExponentSign(std::string_view text, size_t i)
 {
     return i >= 2 && i + 1 < text.size() && IsSign(text[i]) &&
            IsExponentSignBetween(text[i - 2], text[i - 1], text[i + 1]);
+}
+
+// The ASCII byte an expression character stands for: × ÷ 。 as a Chinese input method types
+// them (GBK A1C1, A1C2, A1A3), then the full-width forms that numbers are read with.
+//   A1 C1 -> '*'     A1 C2 -> '/'     A1 A3 -> '.'     A3 B5 ("５") -> '5'
+inline std::optional<char> InputFormToAscii(unsigned char first, unsigned char second)
+{
+    if (first == 0xA1 && second == 0xC1)
+        return '*';
+    if (first == 0xA1 && second == 0xC2)
+        return '/';
+    if (first == 0xA1 && second == 0xA3)
+        return '.';
+    return FullWidthToAscii(first, second);
+}
+
+// A box text as an expression reads it: up to its first NUL, × ÷ 。 and full-width forms
+// made ASCII; other characters stay.
+inline std::string InputText(std::string_view gbk)
+{
+    std::string text;
+    ForEachMappedByte(gbk, InputFormToAscii, [&text](char c) { text.push_back(c); });
+    return text;
 }
 
 // Appends the text ToText makes of value.

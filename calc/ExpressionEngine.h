@@ -18,7 +18,7 @@ public:
     std::string Reduce(std::string_view expression);
 
 private:
-    void Normalize(std::string_view expression);
+    std::string_view Normalize(std::string_view expression);
 
     std::string m_normalized;
     std::string m_expanded;

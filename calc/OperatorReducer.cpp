@@ -25,9 +25,10 @@ struct OperationResult {
 // One operation: the left operand is read from its text, the right operand from the rest of
 // the text after the operator, as far as its number goes. The right operand's value is that
 // of its ToText form (13 significant digits); the left operand's is not limited so.
-bool ComputeOperation(char op, std::string_view left, std::string_view rest, OperationResult& out)
+bool ComputeOperation(char op, std::string_view left, std::string_view rest, OperationResult& out,
+                      bool negate_left = false)
 {
-    const double x = ReadDecimal(left, nullptr);
+    const double x = negate_left ? -ReadDecimal(left, nullptr) : ReadDecimal(left, nullptr);
     const double written_y = ReadDecimal(rest, &out.right_used);
     // An infinite operand would travel on as "1.#INF" and be read back as 1: refuse it.
     if (!std::isfinite(x) || !std::isfinite(written_y))
@@ -95,16 +96,28 @@ bool NumberMayGoOn(std::string_view text)
     return i == text.size();
 }
 
+// A value's text with the sign typed in front of it joined in: "-" and "-4" give "+4".
+void JoinSign(char sign, OperationResult& result)
+{
+    if (result.text[0] == '-') {
+        result.text[0] = sign == '-' ? '+' : '-';
+        return;
+    }
+    std::memmove(result.text + 1, result.text, result.length);
+    result.text[0] = sign;
+    ++result.length;
+}
+
 }  // namespace
 
 bool OperatorReducer::Reduce(std::string_view expression, std::string& out)
 {
     size_t tail_used = 0;
-    return Reduce(expression, {}, out, tail_used);
+    return Reduce(expression, {}, {}, out, tail_used);
 }
 
-bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail, std::string& out,
-                             size_t& tail_used)
+bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
+                             std::span<const ValueSpan> values, std::string& out, size_t& tail_used)
 {
     out.clear();
     tail_used = 0;
@@ -112,10 +125,15 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
     m_tail_used = 0;
     if (expression.empty())
         return true;
-    Load(expression);
+    Load(expression, values);
     // Each pass runs only when its operators occur; the test is made once, before the pass.
+    // Values matter only to powers: once the signs are joined, products and sums read the
+    // text as it stands.
     if (Holds('^')) {
-        if (!RunPass(Pass::Powers))
+        m_track_values = !m_ahead.empty();
+        const bool reduced = RunPass(Pass::Powers);
+        m_track_values = false;
+        if (!reduced)
             return false;
         Reload();
     }
@@ -131,12 +149,52 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
     return true;
 }
 
-void OperatorReducer::Load(std::string_view text)
+// Copies text in front of the gap, joining into each value the sign typed in front of it at
+// the start or right after an operator byte (but not a sign that ends another value).
+void OperatorReducer::Load(std::string_view text, std::span<const ValueSpan> values)
 {
     m_buffer.assign(kHeadroom, '\0');
-    m_buffer.append(text);
     m_left = 0;
     m_right = kHeadroom;
+    m_ahead.clear();
+    m_behind = {-1, -1, '\0'};
+    size_t copied = 0;
+    size_t previous_end = std::string_view::npos;
+    for (const ValueSpan& value : values) {
+        const size_t start = value.start;
+        const size_t end = std::min<size_t>(value.end, text.size());
+        if (start >= end || start < copied)
+            continue;
+        const bool joined = start >= 1 && engine::IsSign(text[start - 1]) && previous_end != start &&
+                            (start == 1 || engine::IsOperatorByte(text[start - 2]));
+        char typed = '\0';
+        size_t from = start;
+        if (joined) {
+            const char sign = text[start - 1];
+            m_buffer.append(text.substr(copied, start - 1 - copied));
+            from = m_buffer.size();
+            if (text[start] == '-') {
+                m_buffer.push_back(sign == '-' ? '+' : '-');
+                m_buffer.append(text.substr(start + 1, end - start - 1));
+            } else {
+                m_buffer.append(text.substr(start - 1, end - start + 1));
+            }
+            // At the start the sign is the value's own; after an operator it applies after a power.
+            typed = start == 1 ? '\0' : sign;
+        } else {
+            m_buffer.append(text.substr(copied, end - copied));
+            from = m_buffer.size() - (end - start);
+        }
+        m_ahead.push_back({int64_t(from), int64_t(m_buffer.size()), typed});
+        copied = end;
+        previous_end = end;
+    }
+    m_buffer.append(text.substr(copied));
+    // Count the bounds back from the end, the next value last.
+    const int64_t text_end = int64_t(m_buffer.size());
+    for (Value& value : m_ahead)
+        value = {text_end - value.start, text_end - value.end, value.typed};
+    std::reverse(m_ahead.begin(), m_ahead.end());
 }
 
 // After a pass the whole text is on the left; the next pass scans it from the right side.
@@ -191,14 +249,28 @@ bool OperatorReducer::RunPass(Pass pass)
         // Whether a sign in the last byte belongs to an exponent depends on the byte after it.
         if (m_right + 1 == m_buffer.size() && engine::IsSign(m_buffer[m_right]))
             TakeFromTail(1);
+        // A value is one operand: an operation may start at its first byte, which is never a
+        // boundary.
+        if (m_track_values && !m_ahead.empty() && ExpressionEnd() - m_ahead.back().start == int64_t(m_right)) {
+            const Value value = m_ahead.back();
+            m_ahead.pop_back();
+            m_behind = {int64_t(m_left), int64_t(m_left) + (value.start - value.end), value.typed};
+            start = m_left;
+            Advance();
+            continue;
+        }
         switch (RoleAt(pass)) {
         case Role::Boundary:
             start = m_left + 1;
             Advance();
             break;
         case Role::Operator:
-            if (!Rewrite(start))
+            if (m_track_values && m_behind.start == int64_t(start) && m_behind.end == int64_t(m_left)) {
+                if (!RewritePowerOfValue())
+                    return false;
+            } else if (!Rewrite(start)) {
                 return false;
+            }
             break;
         case Role::Operand:
             Advance();
@@ -220,10 +292,46 @@ bool OperatorReducer::Rewrite(size_t start)
         return false;
     m_left = start;
     m_right += 1 + result.right_used;
+    if (m_track_values) {
+        if (m_behind.end > int64_t(start))
+            m_behind = {-1, -1, '\0'};
+        DropValuesBefore(m_right);
+    }
     PutInFront(result.text, result.length);
     if (m_steps != nullptr)
         m_steps->push_back(WorkingText());
     return true;
+}
+
+// The power of the value just scanned: its own sign goes with it into the base, a sign typed
+// after an operator is joined into the result, and the result is a value again.
+bool OperatorReducer::RewritePowerOfValue()
+{
+    const size_t start = size_t(m_behind.start);
+    const char typed = m_behind.typed;
+    const std::string_view rest = RightOperandText();
+    const std::string_view base(m_buffer.data() + start, m_left - start);
+    OperationResult result;
+    if (!ComputeOperation(m_buffer[m_right], base, rest, result, typed == '-'))
+        return false;
+    if (typed != '\0')
+        JoinSign(typed, result);
+    m_left = start;
+    m_right += 1 + result.right_used;
+    m_behind = {-1, -1, '\0'};
+    DropValuesBefore(m_right);
+    PutInFront(result.text, result.length);
+    m_ahead.push_back({ExpressionEnd() - int64_t(m_right), ExpressionEnd() - int64_t(m_right + result.length), typed});
+    if (m_steps != nullptr)
+        m_steps->push_back(WorkingText());
+    return true;
+}
+
+// Values that an operation took bytes of are values no longer.
+void OperatorReducer::DropValuesBefore(size_t right)
+{
+    while (!m_ahead.empty() && ExpressionEnd() - m_ahead.back().start < int64_t(right))
+        m_ahead.pop_back();
 }
 
 // The text after the operator at the scan position, with enough of the tail taken in that

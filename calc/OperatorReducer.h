@@ -7,9 +7,18 @@
 // puts the result's text at the front of the right side. The scan then re-reads the result
 // exactly as the restart at the operation's start would, and no other byte moves, so a long
 // ‹1+1+…+1› is reduced in linear time. The buffers are kept between calls.
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Where the value of a group or a call stands in a text: [start, end). Such a value is one
+// operand, its sign included.
+struct ValueSpan {
+    uint32_t start;
+    uint32_t end;
+};
 
 class OperatorReducer {
 public:
@@ -21,8 +30,14 @@ public:
     // The same for expression followed by tail, where tail holds no operator (only exponent
     // signs): nothing in tail is scanned, and of its bytes only those that a number read
     // reaches are taken in. out is the reduction of expression and the first tail_used bytes
-    // of tail; the rest of tail follows it unchanged.
-    bool Reduce(std::string_view expression, std::string_view tail, std::string& out, size_t& tail_used);
+    // of tail; the rest of tail follows it unchanged. values are the spans of the values in
+    // expression, in order:
+    //   a sign typed in front of a value at the start or right after an operator is joined
+    //   into it as one byte ("-" and "-2" read "+2"); a power whose base is exactly a value
+    //   takes it with its sign (a sign typed after an operator applies after the power), and
+    //   is a value again.
+    bool Reduce(std::string_view expression, std::string_view tail, std::span<const ValueSpan> values,
+                std::string& out, size_t& tail_used);
 
     // When set, every rewrite appends the whole working text after it: the steps of a
     // reduction, for tests. Null stops it.
@@ -31,13 +46,24 @@ public:
 private:
     enum class Pass { Powers, Products, Sums };
     enum class Role { Operand, Boundary, Operator };
+    // A value during the powers pass. Ahead of the scan its bounds count back from the end of
+    // the expression (they stay put while the text in front of them is rewritten); behind it,
+    // they are positions in the scanned text.
+    struct Value {
+        int64_t start;
+        int64_t end;
+        char typed;  // a sign typed after an operator, joined into the value; NUL for none
+    };
 
-    void Load(std::string_view text);
+    void Load(std::string_view text, std::span<const ValueSpan> values);
     void Reload();
     bool Holds(char c) const;
     Role RoleAt(Pass pass) const;
     bool RunPass(Pass pass);
     bool Rewrite(size_t start);
+    bool RewritePowerOfValue();
+    void DropValuesBefore(size_t right);
+    int64_t ExpressionEnd() const { return int64_t(m_buffer.size() - m_tail_used); }
     void Advance();
     void PutInFront(const char* bytes, size_t count);
     void TakeFromTail(size_t count);
@@ -49,5 +75,8 @@ private:
     size_t m_right = 0;  // the unscanned text is m_buffer[m_right, end)
     std::string_view m_tail;  // what follows the text, taken in only as far as it is read
     size_t m_tail_used = 0;
+    std::vector<Value> m_ahead;  // values not yet scanned, the next one last
+    Value m_behind{-1, -1, 0};   // the value the scan passed last, while it is whole
+    bool m_track_values = false;
     std::vector<std::string>* m_steps = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "calc/ParenthesisResolver.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "calc/EngineBytes.h"
 
@@ -11,6 +12,9 @@ using engine::IsOperatorByte;
 using engine::IsSign;
 
 namespace {
+
+// Room added when a result outgrows the gap; a quarter of the text keeps repeated growth linear.
+constexpr size_t kGapHeadroom = 64;
 
 // The bytes that pass the filter unconditionally: digits, the point, the operators and the
 // backslash (which is carried along as neither an operator nor part of a number).
@@ -26,33 +30,88 @@ bool IsKeptByte(char c)
 
 }  // namespace
 
-bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out)
+void GapText::Clear()
+{
+    m_buffer.clear();
+    m_left = 0;
+    m_right = 0;
+}
+
+void GapText::MoveGapTo(size_t position)
+{
+    if (position < m_left) {
+        const size_t count = m_left - position;
+        m_right -= count;
+        std::memmove(m_buffer.data() + m_right, m_buffer.data() + position, count);
+        m_left = position;
+    } else if (position > m_left) {
+        const size_t count = position - m_left;
+        std::memmove(m_buffer.data() + m_left, m_buffer.data() + m_right, count);
+        m_left += count;
+        m_right += count;
+    }
+}
+
+void GapText::ReplaceAtGap(size_t from, size_t after, std::string_view text)
+{
+    m_right += after;
+    m_left = from;
+    if (m_right - m_left < text.size()) {
+        const size_t grow = std::max(text.size() - (m_right - m_left) + kGapHeadroom, m_buffer.size() / 4);
+        m_buffer.insert(m_right, grow, '\0');
+        m_right += grow;
+    }
+    std::memcpy(m_buffer.data() + m_left, text.data(), text.size());
+    m_left += text.size();
+}
+
+void GapText::CopyTo(std::string& out) const
+{
+    out.assign(BeforeGap());
+    out.append(AfterGap());
+}
+
+bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values)
 {
     expression = engine::UpToNul(expression);
     out.clear();
-    m_text.clear();
+    if (expression.size() >= UINT32_MAX)
+        return false;
+    m_text.Clear();
     m_groups.clear();
     m_operators.clear();
+    m_values.clear();
+    size_t next_value = 0;
+    size_t value_start = 0;
     for (size_t i = 0; i < expression.size(); ++i) {
         const char c = expression[i];
-        if (c == '(') {
-            m_groups.push_back(m_text.size());
+        if (next_value < values.size() && values[next_value].start == i)
+            value_start = m_text.Size();
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            // A two-byte character goes whole, so none of its bytes is taken for ASCII.
+            ++i;
+        } else if (c == '(') {
+            m_groups.push_back(uint32_t(m_text.Size()));
         } else if (c == ')') {
             // An unmatched ")" is dropped.
             if (m_groups.empty())
                 continue;
             const size_t start = m_groups.back();
             m_groups.pop_back();
-            if (!ReduceFrom(start))
+            if (!ReduceFrom(start, true))
                 return false;
         } else if (Keeps(expression, i)) {
-            Append(c);
+            Append(expression, i);
+        }
+        if (next_value < values.size() && values[next_value].end == i + 1) {
+            m_values.push_back({uint32_t(value_start), uint32_t(m_text.Size())});
+            ++next_value;
         }
     }
     // Unmatched "(" never entered the text.
-    if (!ReduceFrom(0))
+    if (!ReduceFrom(0, false))
         return false;
-    out = m_text;
+    m_text.CopyTo(out);
     return true;
 }
 
@@ -63,10 +122,10 @@ bool ParenthesisResolver::Keeps(std::string_view expression, size_t i) const
     const char c = expression[i];
     if (IsKeptByte(c))
         return true;
-    if (!engine::IsExponentLetter(c) || m_text.empty())
+    if (!engine::IsExponentLetter(c) || m_text.Size() == 0)
         return false;
-    const bool after_open_group = !m_groups.empty() && m_groups.back() == m_text.size();
-    const char before = m_text.back();
+    const bool after_open_group = !m_groups.empty() && m_groups.back() == m_text.Size();
+    const char before = m_text.At(m_text.Size() - 1);
     if (after_open_group || !(IsDigit(before) || before == '.'))
         return false;
     const std::string_view after = expression.substr(i + 1);
@@ -75,48 +134,66 @@ bool ParenthesisResolver::Keeps(std::string_view expression, size_t i) const
     return after.size() >= 2 && IsSign(after[0]) && IsDigit(after[1]);
 }
 
-void ParenthesisResolver::Append(char c)
+// Appends a kept byte. A sign right after the exponent letter of a written number, with a
+// digit after it, belongs to the number and is no operator.
+void ParenthesisResolver::Append(std::string_view expression, size_t i)
 {
-    const size_t position = m_text.size();
+    const char c = expression[i];
+    const size_t position = m_text.Size();
     if (IsOperatorByte(c)) {
-        m_operators.push_back(position);
-    } else if (IsDigit(c) && position >= 3 &&
-               engine::IsExponentSignBetween(m_text[position - 3], m_text[position - 2], c) &&
-               IsSign(m_text[position - 1]) && !m_operators.empty() &&
-               m_operators.back() == position - 1) {
-        // The sign just kept belongs to an exponent.
-        m_operators.pop_back();
+        const bool exponent = IsSign(c) && position >= 2 && i + 1 < expression.size() &&
+                              engine::IsExponentSignBetween(m_text.At(position - 2), m_text.At(position - 1),
+                                                            expression[i + 1]);
+        if (!exponent)
+            m_operators.push_back(uint32_t(position));
     }
-    m_text.push_back(c);
+    m_text.Append(c);
 }
 
-// Replaces m_text[start, end) by its reduction. Only the part through the number after the
-// last operator is scanned; of the rest, which holds no operator, the reduction takes in only
-// the bytes that a number read reaches (a result may join what follows it), and the remainder
-// is not touched.
-bool ParenthesisResolver::ReduceFrom(size_t start)
+// Replaces the text from start to its end by its reduction; for a group, what is left is one
+// value. Only the part through the number after the last operator is scanned; of the rest,
+// which holds no operator, the reduction takes in only the bytes that a number read reaches
+// (a result may join what follows it), and the remainder is not touched.
+bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
 {
-    if (start == m_text.size())
+    if (start == m_text.Size())
         return false;
+    const auto first_value = std::lower_bound(m_values.begin(), m_values.end(), start,
+                                              [](const ValueSpan& v, size_t s) { return v.start < s; });
     const auto first = std::lower_bound(m_operators.begin(), m_operators.end(), start);
     const size_t count = size_t(m_operators.end() - first);
     // No operator (a "-" in front is a sign): the text stays exactly as it is.
-    if (count == 0 || (count == 1 && *first == start && m_text[start] == '-'))
+    if (count == 0 || (count == 1 && *first == start && m_text.At(start) == '-')) {
+        if (group) {
+            m_values.erase(first_value, m_values.end());
+            m_values.push_back({uint32_t(start), uint32_t(m_text.Size())});
+        }
         return true;
-    const size_t last = m_operators.back();
-    size_t used = 0;
-    ReadDecimal(std::string_view(m_text).substr(last + 1), &used);
-    const size_t end = std::min(m_text.size(), last + 1 + std::max<size_t>(used, 1));
-    const std::string_view text(m_text);
-    size_t tail_used = 0;
-    if (!m_reducer.Reduce(text.substr(start, end - start), text.substr(end), m_reduced, tail_used))
-        return false;
-    m_text.replace(start, end - start + tail_used, m_reduced);
-    m_operators.erase(first, m_operators.end());
-    const std::string_view rewritten(m_text);
-    for (size_t i = start; i < start + m_reduced.size(); ++i) {
-        if (IsOperatorByte(rewritten[i]) && !engine::IsExponentSign(rewritten, i))
-            m_operators.push_back(i);
     }
+    const size_t last = m_operators.back();
+    m_text.MoveGapTo(last + 1);
+    size_t used = 0;
+    ReadDecimal(m_text.AfterGap(), &used);
+    const size_t end = std::min(m_text.Size(), last + 1 + std::max<size_t>(used, 1));
+    m_text.MoveGapTo(end);
+    // Values in the tail hold no sign and no operator follows them: only those before matter.
+    m_region_values.clear();
+    for (auto v = first_value; v != m_values.end() && v->start < end; ++v)
+        m_region_values.push_back({uint32_t(v->start - start), uint32_t(std::min<size_t>(v->end, end) - start)});
+    size_t tail_used = 0;
+    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), m_region_values, m_reduced, tail_used))
+        return false;
+    m_text.ReplaceAtGap(start, tail_used, m_reduced);
+    m_operators.erase(first, m_operators.end());
+    for (size_t i = start; i < start + m_reduced.size(); ++i) {
+        const char c = m_text.At(i);
+        const bool exponent = IsSign(c) && i >= 2 && i + 1 < m_text.Size() &&
+                              engine::IsExponentSignBetween(m_text.At(i - 2), m_text.At(i - 1), m_text.At(i + 1));
+        if (IsOperatorByte(c) && !exponent)
+            m_operators.push_back(uint32_t(i));
+    }
+    m_values.erase(first_value, m_values.end());
+    if (group)
+        m_values.push_back({uint32_t(start), uint32_t(m_text.Size())});
     return true;
 }

@@ -26,15 +26,25 @@ std::optional<double> TrigValue(const char* call_name, std::string_view angle_bo
 
 enum class Operation { Multiply, Divide };
 
-// One computed side: the known side times or over a trigonometric value. Without that value
-// the side is the empty text; a value of 0 still gives the ToText of the quotient (1.#INF).
+// One computed side: the known side times or over a trigonometric value. Without that value,
+// or when the side is not finite (over a tangent of 0, or a known side of 1e999), the side is
+// the empty text.
 std::string SideText(double known, Operation operation, std::optional<double> trig)
 {
     if (!trig)
         return {};
+    const double side = operation == Operation::Multiply ? known * *trig : known / *trig;
+    if (!std::isfinite(side))
+        return {};
     std::string text;
-    engine::AppendNumberText(text, operation == Operation::Multiply ? known * *trig : known / *trig);
+    engine::AppendNumberText(text, side);
     return text;
+}
+
+// A box's number with × ÷ 。 as an input method types them read as ASCII.
+double BoxNumber(std::string_view box)
+{
+    return TextToNumber(engine::InputText(box));
 }
 
 }  // namespace
@@ -43,13 +53,13 @@ SideLengths SolveSides(std::string_view angle_box, std::string_view opposite_box
                        std::string_view adjacent_box, std::string_view hypotenuse_box)
 {
     SideLengths sides;
-    if (std::fabs(TextToNumber(angle_box)) <= ZeroTolerance) {
+    if (std::fabs(BoxNumber(angle_box)) <= ZeroTolerance) {
         sides.outcome = SolveOutcome::AngleMissing;
         return sides;
     }
-    const double opposite = TextToNumber(opposite_box);
-    const double adjacent = TextToNumber(adjacent_box);
-    const double hypotenuse = TextToNumber(hypotenuse_box);
+    const double opposite = BoxNumber(opposite_box);
+    const double adjacent = BoxNumber(adjacent_box);
+    const double hypotenuse = BoxNumber(hypotenuse_box);
     if (opposite > ZeroTolerance) {
         sides.adjacent = SideText(opposite, Operation::Divide, TrigValue(TangentCall, angle_box));
         sides.hypotenuse = SideText(opposite, Operation::Divide, TrigValue(SineCall, angle_box));

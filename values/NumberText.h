@@ -12,10 +12,10 @@
 std::optional<char> FullWidthToAscii(unsigned char first, unsigned char second);
 
 // Walks a GBK text up to its first NUL, handing emit each byte of its normalised form: a byte
-// below 0x80 as it is, a full-width pair as its ASCII byte, any other pair as its two bytes.
-// A lone lead byte before the end is dropped.
-template <class Emit>
-void ForEachNormalizedByte(std::string_view gbk, Emit&& emit)
+// below 0x80 as it is, a pair that map turns into ASCII as that byte, any other pair as its
+// two bytes. A lone lead byte before the end is dropped.
+template <class Map, class Emit>
+void ForEachMappedByte(std::string_view gbk, Map&& map, Emit&& emit)
 {
     for (size_t i = 0; i < gbk.size(); ++i) {
         const auto c = static_cast<unsigned char>(gbk[i]);
@@ -28,13 +28,20 @@ void ForEachNormalizedByte(std::string_view gbk, Emit&& emit)
         if (i + 1 >= gbk.size() || gbk[i + 1] == '\0')
             return;
         const auto second = static_cast<unsigned char>(gbk[++i]);
-        if (const std::optional<char> ascii = FullWidthToAscii(c, second)) {
+        if (const std::optional<char> ascii = map(c, second)) {
             emit(*ascii);
         } else {
             emit(char(c));
             emit(char(second));
         }
     }
+}
+
+// The same walk with the full-width forms made ASCII, as numbers are read.
+template <class Emit>
+void ForEachNormalizedByte(std::string_view gbk, Emit&& emit)
+{
+    ForEachMappedByte(gbk, FullWidthToAscii, emit);
 }
 
 // Copies a GBK text into out with its full-width forms made ASCII, NUL-terminated; the text

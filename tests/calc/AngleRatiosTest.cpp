@@ -58,9 +58,22 @@ TEST(AngleRatios, ArcTangent)
         {"1", "1", "45.00000000129"},
         {"1", "", "90.00000000257"},
         {"-1", "", "-90.00000000257"},
-        {"", "", "-1.#IND"},
         {"0", "5", "0"},
     });
+}
+
+// A ratio that is not a number has no angle: both sides 0, both empty, both infinite as singles.
+TEST(AngleRatios, ArcTangentWithoutARatio)
+{
+    ExpectAll(ArcTangentText, {{"", "", ""}, {"0", "0", ""}, {"1e39", "1e39", ""}, {"abc", "0", ""}});
+}
+
+// × ÷ 。 as an input method types them, and full-width forms, read as ASCII in every box.
+TEST(AngleRatios, InputMethodForms)
+{
+    ExpectAll(ArcSineText, {{"0\xA1\xA3" "5", "1", "30.00000000086"}, {"1", "\xA3\xB2", "30.00000000086"}});
+    ExpectAll(ArcTangentText, {{"1", "1\xA1\xA3" "0", "45.00000000129"}});
+    ExpectAll(ArcCosineText, {{"0\xA1\xA3" "5", "1", "59.99999999914"}});
 }
 
 // No angle has the ratio: out of range, or not a number (0/0). The box is emptied.

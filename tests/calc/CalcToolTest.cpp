@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,12 +36,13 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
-// Runs the tool with args, feeding input (when given) to its standard input.
+// Runs the tool with args, feeding input (when given) to its standard input. The scratch
+// files carry the test process's id: tests run side by side.
 ToolRun RunTool(const std::vector<std::string>& args, const std::string* input = nullptr)
 {
-    const std::string dir = ::testing::TempDir();
-    const std::string err_path = dir + "/anglarix-calc.err";
-    const std::string in_path = dir + "/anglarix-calc.in";
+    const std::string scratch = ::testing::TempDir() + "/anglarix-calc." + std::to_string(getpid());
+    const std::string err_path = scratch + ".err";
+    const std::string in_path = scratch + ".in";
     std::string command = Quote(ANGLARIX_CALC_PATH);
     for (const std::string& arg : args)
         command += " " + Quote(arg);

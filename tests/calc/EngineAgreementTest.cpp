@@ -1,6 +1,7 @@
 // The engine against a literal, whole-text rewriting of the same rules (ReferenceEngine.h) on
-// many random short expressions: the engine's shortcuts (gap buffer, group starts kept off the
-// text, reductions that stop after the last operator) must never change a result.
+// many random short expressions: the engine's shortcuts (gap buffers, group starts kept off the
+// text, reductions that stop after the last operator, values tracked by their bounds) must
+// never change a result.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -14,69 +15,85 @@
 
 namespace {
 
-std::string RandomText(std::mt19937& rng, const std::vector<std::string>& pieces, size_t max_pieces)
-{
-    std::uniform_int_distribution<size_t> count(0, max_pieces);
-    std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
-    std::string text;
-    for (size_t n = count(rng); n > 0; --n)
-        text += pieces[pick(rng)];
-    return text;
-}
-
 const std::vector<std::string> kNumberPieces = {
     "0", "1", "2", "3", "5", "7", "9", "00", ".", "0.5", "12", "1e", "e", "E", "1e5", "2e-3",
     "\\", "1e300", "0.0000001",
 };
-const std::vector<std::string> kOperatorPieces = {"+", "-", "*", "/", "^", "--", "*-"};
+const std::vector<std::string> kOperatorPieces = {"+", "-", "*", "/", "^", "--", "*-", "^-", "+-"};
+// Groups and calls with negative values, and powers of them.
+const std::vector<std::string> kGroupPieces = {
+    "(", "(", ")", ")", "()", "(0-2)", "(0-3)", "(-", "-(", ")^2", ")^3", "(0-8)", "(1/3)", "^(0-1)",
+};
+// Characters an input method types: × ÷ 。, full-width forms, and other Chinese characters.
+const std::vector<std::string> kGbkPieces = {
+    "\xA1\xC1", "\xA1\xC2", "\xA1\xA3", "\xA3\xB3", "\xA3\xA8", "\xA3\xA9", "\xD6\xD0", "\x85\x5E",
+    "\x84\x65", "\x81\x35", "\x81(", "\x81", "\xA3",
+};
+
+std::vector<std::string> Pieces(std::initializer_list<const std::vector<std::string>*> sets)
+{
+    std::vector<std::string> pieces;
+    for (const auto* set : sets)
+        pieces.insert(pieces.end(), set->begin(), set->end());
+    return pieces;
+}
+
+// Checks engine against reference on `rounds` texts of up to max_pieces random pieces.
+template <class Engine, class Reference>
+void ExpectAgreement(Engine engine, Reference reference, const std::vector<std::string>& pieces, size_t max_pieces,
+                     unsigned seed, int rounds = 40000)
+{
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<size_t> count(0, max_pieces);
+    std::uniform_int_distribution<size_t> pick(0, pieces.size() - 1);
+    for (int i = 0; i < rounds; ++i) {
+        std::string text;
+        for (size_t n = count(rng); n > 0; --n)
+            text += pieces[pick(rng)];
+        ASSERT_EQ(engine(text), reference(text)) << "input: " << text;
+    }
+}
 
 TEST(EngineAgreement, ReduceOperators)
 {
-    std::mt19937 rng(1);
-    std::vector<std::string> pieces = kNumberPieces;
-    pieces.insert(pieces.end(), kOperatorPieces.begin(), kOperatorPieces.end());
-    for (int i = 0; i < 40000; ++i) {
-        const std::string text = RandomText(rng, pieces, 12);
-        ASSERT_EQ(ReduceOperators(text), reference::ReduceOperators(text)) << "input: " << text;
-    }
+    ExpectAgreement([](const std::string& t) { return ReduceOperators(t); },
+                    [](const std::string& t) { return reference::ReduceOperators(t); },
+                    Pieces({&kNumberPieces, &kOperatorPieces}), 12, 1);
 }
 
 TEST(EngineAgreement, ResolveParentheses)
 {
-    std::mt19937 rng(2);
-    std::vector<std::string> pieces = kNumberPieces;
-    pieces.insert(pieces.end(), kOperatorPieces.begin(), kOperatorPieces.end());
-    pieces.insert(pieces.end(), {"(", "(", ")", ")", "()", "a", " ", "e+", "\xD6\xD0", "\x81", "x5"});
-    for (int i = 0; i < 40000; ++i) {
-        const std::string text = RandomText(rng, pieces, 16);
-        ASSERT_EQ(ResolveParentheses(text), reference::ResolveParentheses(text)) << "input: " << text;
-    }
+    std::vector<std::string> extra = {"a", " ", "e+", "x5"};
+    ExpectAgreement([](const std::string& t) { return ResolveParentheses(t); },
+                    [](const std::string& t) { return reference::ResolveParentheses(t); },
+                    Pieces({&kNumberPieces, &kOperatorPieces, &kGroupPieces, &kGbkPieces, &extra}), 16, 2);
 }
 
 TEST(EngineAgreement, EvaluateExpression)
 {
-    std::mt19937 rng(3);
-    std::vector<std::string> pieces = kNumberPieces;
-    pieces.insert(pieces.end(), kOperatorPieces.begin(), kOperatorPieces.end());
-    pieces.insert(pieces.end(), {"sin(", "cos(", "tg(", "ctg(", "c", "s", "(", ")", ")", "90", "45",
-                                 "180", "co", "si", "ct", "n(", "s(", "sin()", "\xA3\xB3", "\xA3\xA8", "\xA3\xA9", "\x81", "\xA3", "\xD6\xD0"});
-    for (int i = 0; i < 40000; ++i) {
-        const std::string text = RandomText(rng, pieces, 14);
-        ASSERT_EQ(EvaluateExpression(text), reference::EvaluateExpression(text)) << "input: " << text;
-    }
+    std::vector<std::string> calls = {"sin(", "cos(", "tg(", "ctg(", "c", "s", "90", "45", "180", "co",
+                                      "si", "ct", "n(", "s(", "sin()", "sin(120)", "cos(120)", "sin(-30)"};
+    ExpectAgreement([](const std::string& t) { return EvaluateExpression(t); },
+                    [](const std::string& t) { return reference::EvaluateExpression(t); },
+                    Pieces({&kNumberPieces, &kOperatorPieces, &kGroupPieces, &kGbkPieces, &calls}), 14, 3);
+}
+
+// Signs, groups and powers only, so that values with signs meet "^" often.
+TEST(EngineAgreement, SignedValuesAndPowers)
+{
+    std::vector<std::string> pieces = {"-", "+", "-", "*", "/", "^", "^", "2", "3", "0.5", "(0-2)", "(0-3)",
+                                       "(", ")", "sin(-30)", "cos(120)", "(2)", "\xA1\xC1", "\xA1\xC2"};
+    ExpectAgreement([](const std::string& t) { return EvaluateExpression(t); },
+                    [](const std::string& t) { return reference::EvaluateExpression(t); }, pieces, 10, 5);
 }
 
 TEST(EngineAgreement, RandomBytes)
 {
-    std::mt19937 rng(4);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::uniform_int_distribution<int> length(0, 40);
-    for (int i = 0; i < 20000; ++i) {
-        std::string text;
-        for (int n = length(rng); n > 0; --n)
-            text += char(byte(rng));
-        ASSERT_EQ(EvaluateExpression(text), reference::EvaluateExpression(text));
-    }
+    std::vector<std::string> bytes;
+    for (int b = 1; b < 256; ++b)
+        bytes.push_back(std::string(1, char(b)));
+    ExpectAgreement([](const std::string& t) { return EvaluateExpression(t); },
+                    [](const std::string& t) { return reference::EvaluateExpression(t); }, bytes, 40, 4, 20000);
 }
 
 }  // namespace

@@ -49,7 +49,64 @@ TEST(EvaluateExpression, NamesMatchExactly)
 
 TEST(EvaluateExpression, TextsComeBackFilteredNotReformatted)
 {
-    ExpectAll({{"007", "007"}, {"12abc", "12"}, {"1.50", "1.50"}, {"1\\2", "1\\2"}});
+    ExpectAll({{"007", "007"}, {"12abc", "12"}, {"1.50", "1.50"}, {"2e3", "2e3"}, {"+5", "5"}});
+}
+
+// A result that does not read as one number in full is no answer.
+TEST(EvaluateExpression, ResultIsOneNumber)
+{
+    ExpectAll({
+        {"sin(30)sin(30)", ""}, {"1..2", ""}, {"1.5.2", ""}, {".", ""}, {"1\\2", ""}, {"-", ""},
+        {"2e", "2"}, {"(1+2)(3+4)", "37"}, {"2(3)", "23"}, {"(0-2)(0-3)", "-5"},
+        {"sin(1..2)", "0.01745240643678"},  // values inside are read as before
+    });
+}
+
+// The value of a group or a call is one operand, its sign included.
+TEST(EvaluateExpression, GroupAndCallValuesAreOneOperand)
+{
+    ExpectAll({
+        // As the base of "^", and the power is one operand again.
+        {"1+(0-2)^2", "5"}, {"1-(0-2)^2", "-3"}, {"2*(0-3)^2", "18"}, {"10-(0-1)^2", "9"},
+        {"1+(0-2)^(0-1)", "0.5"}, {"1+(0-2)^3^2", "65"}, {"sin(120)^2+cos(120)^2", "1"},
+        {"1+(0-8)^(1/3)", ""},
+        // A sign typed right in front: at the start before any power, after an operator after it.
+        {"-(0-2)^2", "4"}, {"-(0-2)", "2"}, {"-(0-3)*2", "6"},
+        {"2*-(0-2)^2", "-8"}, {"2*-(0-3)", "6"}, {"1--(0-2)", "-1"},
+        // Joined to digits before it, it is still the base alone.
+        {"2(0-3)^2", "29"}, {"2(0-3)", "-1"}, {"2(3)^2", "29"},
+        // Unchanged.
+        {"(0-2)^2", "4"}, {"2^(0-1)", "0.5"}, {"2^(0-2)^2", "0.0625"}, {"1-(0-2)", "3"},
+        {"1+-2^2", "-3"}, {"3*-2^2", "-12"}, {"-2^2", "4"},
+        // Signs that pile up read as one typed byte; after "^" they belong to the exponent.
+        {"--(0-2)", "2"}, {"2*--(0-3)", "-3"}, {"2^-(0-2)^2", "16"}, {"2^-2^2", "0.0625"},
+        // A group or an argument starts a text of its own; deleted bytes go first.
+        {"(-(0-2)^2)", "4"}, {"sin(-(0-30))", "0.499999999987"}, {"- sin(-30)", "0.499999999987"},
+        {"2*-(2)^2", "-8"}, {"-(2)^3", "-8"}, {"+(0-2)^3", "-8"},
+    });
+    EXPECT_EQ(EvaluateExpression("1*sin(-30)^2"), EvaluateExpression("sin(-30)^2"));
+    EXPECT_EQ(EvaluateExpression("-sin(-30)"), EvaluateExpression("- sin(-30)"));
+}
+
+// × ÷ 。 as a Chinese input method types them (GBK A1C1, A1C2, A1A3).
+TEST(EvaluateExpression, InputMethodSigns)
+{
+    ExpectAll({
+        {"6\xA1\xC2" "2", "3"}, {"\xA3\xB2\xA1\xC1\xA3\xB3", "6"}, {"0\xA1\xA3" "5+1", "1.5"},
+        {"sin(3\xA3\xB0\xA1\xA3" "0)", "0.499999999987"}, {"1\xA1\xC2" "0", ""},
+    });
+}
+
+// A Chinese character goes as a whole: no byte of it is left behind as an operator or a digit.
+TEST(EvaluateExpression, ChineseCharactersAreFilteredWhole)
+{
+    ExpectAll({
+        {"2\x85\x5E" "3", "23"},   // 區: its second byte is "^"
+        {"2\x84\x65" "3", "23"},   // 別: its second byte is "e"
+        {"1\x81\x35", "1"},        // a second byte "5"
+        {"1\x81+2", "12"},          // "+" as a second byte
+        {"\xD6\xD0" "1+2\xCE\xC4", "3"},
+    });
 }
 
 // Exponent texts, typed or made by a function value, are read back as the numbers they are.

@@ -14,6 +14,12 @@ void ExpectAll(const std::vector<TextCase>& cases)
     ExpectTexts(ResolveParentheses, cases);
 }
 
+// A group's value is one operand; the text need not be one number.
+TEST(ResolveParentheses, GroupValuesAreOneOperand)
+{
+    ExpectAll({{"1+(0-2)^2", "5"}, {"-(0-2)", "2"}, {"2*-(0-3)", "6"}, {"1.5.2", "1.5.2"}, {"(1+2)\\", "3\\"}});
+}
+
 TEST(ResolveParentheses, GroupsAndJoinedValues)
 {
     ExpectAll({
@@ -39,8 +45,8 @@ TEST(ResolveParentheses, FilterDropsEverythingElse)
         {"1 + 2", "3"}, {"5%2", "52"}, {"1,5+1", "16"}, {"log(100)", "100"},
         // GBK "中" is D6 D0: both bytes are dropped.
         {"1\xD6\xD0+2", "3"},
-        // A trail byte that equals a kept byte stays: 0x81 0x35 leaves "5".
-        {"1\x81\x35", "15"},
+        // A two-byte character goes whole, even when a byte of it equals a kept byte.
+        {"1\x81\x35", "1"}, {"2\x85\x5E" "3", "23"}, {"1\x81(2)", "12"},
         {std::string("1+2\0+5", 6), "3"},
     });
 }

@@ -63,15 +63,32 @@ TEST(SolveSides, KnownSideChoiceAndCopy)
     });
 }
 
-// An angle whose value cannot be evaluated leaves the computed sides empty; the known side is
-// still copied. An angle that evaluates to a zero tangent still divides by it.
-TEST(SolveSides, AngleWithoutValue)
+// An angle whose value cannot be evaluated, or a side that comes out not finite, leaves that
+// side empty; the known side is still copied as typed.
+TEST(SolveSides, SidesWithoutAFiniteValue)
 {
     ExpectSolved({
         {{"0.5/0", "1", "", ""}, "1", "", ""},
         {{"0.5/0", "", "", "2"}, "", "2", ""},
         {{"0.5/0", "", "3", ""}, "", "", "3"},
-        {{"1-1", "1", "", ""}, "1", "1.#INF", "1.#INF"},
+        // The leading number passes the angle test, but the angle is 0°: no tangent to divide by.
+        {{"1-1", "1", "", ""}, "1", "", ""},
+        {{"5-5", "1", "", ""}, "1", "", ""},
+        {{"5-5", "", "", "2"}, "0", "2", "2"},
+        {{"30", "1e999", "", ""}, "1e999", "", ""},
+        {{"89", "", "1e308", ""}, "", "", "1e308"},
+    });
+}
+
+// × ÷ 。 as an input method types them count in the angle and in the side test; the known
+// side is still copied exactly as typed.
+TEST(SolveSides, InputMethodForms)
+{
+    ExpectSolved({
+        {{"3\xA3\xB0\xA1\xA3" "5", "1", "", ""}, "1", "1.970294411229", "1.697663119385"},
+        {{"30.5", "1", "", ""}, "1", "1.970294411229", "1.697663119385"},
+        {{"30", "0\xA1\xA3" "5", "", ""}, "0\xA1\xA3" "5", "1.000000000026", "0.8660254038143"},
+        {{"60\xA1\xC2" "2", "", "", "2"}, "0.999999999974", "2", "1.732050807584"},
     });
 }
 
