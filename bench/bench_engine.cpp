@@ -60,6 +60,15 @@ void BM_MuParserConstructed(benchmark::State& state)
 }
 BENCHMARK(BM_MuParserConstructed)->DenseRange(0, int(kExpressions.size()) - 1);
 
+std::string Repeat(const std::string& piece, size_t count)
+{
+    std::string text;
+    text.reserve(piece.size() * count);
+    for (size_t i = 0; i < count; ++i)
+        text += piece;
+    return text;
+}
+
 // "1+1+…+1" and "((((…1…))))" of about range(0) bytes.
 std::string SumChain(size_t bytes)
 {
@@ -85,6 +94,26 @@ std::string NestedSums(size_t bytes)
     return text + "1" + std::string(depth, ')');
 }
 
+// Crafted shapes whose tails no operation consumes: N nested "(1+" around a tail of backslashes
+// (half the text), the same tail inside nested calls, and groups that each leave a tail behind.
+std::string NestedAroundTail(size_t bytes)
+{
+    const size_t depth = bytes / 8;
+    return Repeat("(1+", depth) + std::string(bytes - 4 * depth, '\\') + std::string(depth, ')');
+}
+
+std::string CallsAroundTail(size_t bytes)
+{
+    const size_t depth = bytes / 16;
+    return Repeat("sin(1+", depth) + std::string(bytes - 7 * depth, '\\') + std::string(depth, ')');
+}
+
+std::string AlternatingTails(size_t bytes)
+{
+    const size_t depth = bytes / 12;
+    return Repeat("(1+\\\\\\\\\\\\\\\\", depth) + std::string(depth, ')');
+}
+
 template <std::string (*Make)(size_t)>
 void BM_EngineGrowth(benchmark::State& state)
 {
@@ -100,6 +129,15 @@ BENCHMARK(BM_EngineGrowth<Nested>)->Name("BM_EngineNested")->RangeMultiplier(4)-
     ->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_EngineGrowth<NestedSums>)->Name("BM_EngineNestedSums")->RangeMultiplier(4)->Range(1024, 65536)
     ->Unit(benchmark::kMillisecond)->Complexity();
+
+BENCHMARK(BM_EngineGrowth<SumChain>)->Name("BM_EngineSumChainMB")->RangeMultiplier(4)->Range(1 << 20, 16 << 20)
+    ->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_EngineGrowth<NestedAroundTail>)->Name("BM_EngineNestedAroundTail")->RangeMultiplier(4)
+    ->Range(1 << 20, 16 << 20)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_EngineGrowth<CallsAroundTail>)->Name("BM_EngineCallsAroundTail")->RangeMultiplier(4)
+    ->Range(1 << 20, 16 << 20)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_EngineGrowth<AlternatingTails>)->Name("BM_EngineAlternatingTails")->RangeMultiplier(4)
+    ->Range(1 << 20, 16 << 20)->Unit(benchmark::kMillisecond)->Complexity();
 
 template <std::string (*Make)(size_t)>
 void BM_MuParserGrowth(benchmark::State& state)
