@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calc/AngleRatios.h"
-#include "calc/ExpressionEngine.h"
+#include "calc/EvaluateExpression.h"
 #include "calc/SideLengths.h"
 #include "data/ProductInfo.h"
 #include "values/Gbk.h"

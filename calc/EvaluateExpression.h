@@ -7,6 +7,10 @@
 //   EvaluateExpression("1/0")         -> ""
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "calc/ReduceOperators.h"
+#include "calc/ResolveParentheses.h"
 
 enum class AngleUnit { Degrees, Radians };
 
@@ -16,3 +20,66 @@ enum class AngleUnit { Degrees, Radians };
 // with ResolveParentheses. A call whose argument fails, or whose value is not finite, fails
 // the whole evaluation.
 std::string EvaluateExpression(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
+
+// The first stage of EvaluateExpression: every call of sin(, cos(, tg( and ctg( in a text is
+// replaced by the text of its value, innermost first.
+//
+// One left-to-right walk copies the text, leaving out each call name and its closing ")". A
+// call is evaluated when its ")" arrives, or at the end of the text when it has none; by then
+// each call inside it has been replaced by its value. The result is the one that expanding the
+// rightmost call name first, again and again, gives, including what happens when a call with
+// an empty argument vanishes and joins the letters before it to the "(" after it ("co" +
+// "sin()" + "s(30)" is a call of cos). Parentheses are matched by counting, never by
+// recursion, so nesting costs no stack.
+class CallExpander {
+public:
+    // Expands the calls of text (full-width forms already made ASCII) into out, arguments
+    // resolved with resolver. False when a call's argument has no value or its function value
+    // is not finite, or when the text is too long for positions of 32 bits.
+    bool Expand(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out);
+    // Where the calls' values stand in the last expansion's text.
+    const std::vector<ValueSpan>& Values() const { return m_values; }
+
+private:
+    enum class Function { Sine, Cosine, Tangent, Cotangent };
+    struct Call {
+        size_t start;  // where the call's argument begins in the output
+        size_t depth;  // parenthesis depth outside the call's "("
+        Function function;
+    };
+
+    static bool MatchName(std::string_view text, size_t i, char before, Function& function, size_t& length);
+    void Open(Function function, size_t& depth);
+    bool Close(const Call& call);
+    char ByteBeforePending() const;
+    void TakeBackLetters();
+
+    std::string* m_out = nullptr;
+    AngleUnit m_unit = AngleUnit::Degrees;
+    ParenthesisResolver* m_resolver = nullptr;
+    std::vector<Call> m_calls;
+    std::vector<ValueSpan> m_values;
+    std::vector<ValueSpan> m_argument_values;
+    std::string m_pending;    // letters taken back from the output, walked again before the text
+    std::string m_lookahead;  // the pending letters and the next bytes of the text
+    std::string m_value;
+    size_t m_last_trail = std::string::npos;  // output position of the last two-byte character's second byte
+};
+
+// EvaluateExpression with its working buffers, reused from call to call, so that evaluating
+// many expressions (the command-line tool reads them by the hundred thousand) allocates only
+// while a buffer still grows. One object serves one thread; the free function uses one per
+// thread, as ReduceOperators and ResolveParentheses keep one stage object per thread.
+class ExpressionEngine {
+public:
+    std::string Evaluate(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
+
+private:
+    std::string_view Normalize(std::string_view expression);
+
+    std::string m_normalized;
+    std::string m_expanded;
+    std::string m_value;
+    CallExpander m_expander;
+    ParenthesisResolver m_resolver;
+};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/OperatorReducer.h"
+#include "calc/ReduceOperators.h"
 #include "calc/ReduceOperators.h"
 #include "tests/calc/TextCases.h"
 

@@ -1,14 +1,16 @@
-// Expansion of the trigonometric calls of an expression text.
-#include "calc/CallExpander.h"
+// EvaluateExpression: × ÷ 。 and full-width forms made ASCII, trigonometric calls expanded,
+// the rest resolved, and the result taken only when it is one number.
+#include "calc/EvaluateExpression.h"
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "calc/EngineBytes.h"
-#include "calc/ParenthesisResolver.h"
 #include "values/Commands.h"
 #include "values/Constants.h"
 #include "values/Number.h"
+#include "values/NumberText.h"
 #include "values/RuntimeError.h"
 
 namespace {
@@ -17,6 +19,49 @@ bool IsNameLetter(char c) { return c >= 'a' && c <= 'z'; }
 
 // The longest name is "sin(", "cos(" or "ctg(": at most three letters before its "(".
 constexpr size_t kLongestNameLetters = 3;
+
+// Whether text reads as one number in full: an optional sign, digits with at most one point,
+// an optional exponent. "0.5", "-2", "007", "2e3" are; "1..2", "0.50.5", "3\\", "." are not.
+bool IsOneNumber(std::string_view text)
+{
+    size_t i = 0;
+    size_t digits = 0;
+    const auto skip_digits = [&] {
+        const size_t from = i;
+        while (i < text.size() && engine::IsDigit(text[i]))
+            ++i;
+        return i - from;
+    };
+    if (i < text.size() && engine::IsSign(text[i]))
+        ++i;
+    digits += skip_digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        digits += skip_digits();
+    }
+    if (digits == 0)
+        return false;
+    if (i < text.size() && engine::IsExponentLetter(text[i])) {
+        ++i;
+        if (i < text.size() && engine::IsSign(text[i]))
+            ++i;
+        if (skip_digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+bool HoldsCallName(std::string_view text)
+{
+    return text.find(SineCall) != std::string_view::npos || text.find(CosineCall) != std::string_view::npos ||
+           text.find(TangentCall) != std::string_view::npos;  // "ctg(" holds "tg("
+}
+
+ExpressionEngine& ThreadEngine()
+{
+    thread_local ExpressionEngine engine;
+    return engine;
+}
 
 }  // namespace
 
@@ -48,6 +93,7 @@ bool CallExpander::MatchName(std::string_view text, size_t i, char before, Funct
     return false;
 }
 
+// text = { byte | name "(" argument [")"] -> ToText(f(argument)) }, innermost call first
 bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out)
 {
     m_out = &out;
@@ -130,6 +176,7 @@ void CallExpander::Open(Function function, size_t& depth)
     ++depth;
 }
 
+// call = name "(" argument ")" -> ToText(f(degrees to radians(ResolveParentheses(argument))))
 // Replaces the call's argument (the end of the output) by the text of the function's value;
 // an empty argument makes the call vanish.
 bool CallExpander::Close(const Call& call)
@@ -192,4 +239,43 @@ void CallExpander::TakeBackLetters()
     }
     m_pending.assign(out, out.size() - count, count);
     out.resize(out.size() - count);
+}
+
+
+std::string EvaluateExpression(std::string_view expression, AngleUnit unit)
+{
+    return ThreadEngine().Evaluate(expression, unit);
+}
+
+// expression = map(× ÷ 。 full width) -> expand calls -> ResolveParentheses -> one number, or nothing
+// A result must be one number: two values side by side ("sin(30)sin(30)") or a text with
+// more points than a number has are no answer.
+std::string ExpressionEngine::Evaluate(std::string_view expression, AngleUnit unit)
+{
+    std::string_view text = Normalize(expression);
+    std::span<const ValueSpan> values;
+    if (HoldsCallName(text)) {
+        if (!m_expander.Expand(text, unit, m_resolver, m_expanded))
+            return {};
+        text = m_expanded;
+        values = m_expander.Values();
+    }
+    if (!m_resolver.Resolve(text, m_value, values) || !IsOneNumber(m_value))
+        return {};
+    return m_value;
+}
+
+// × ÷ 。 and the full-width forms to ASCII, so that "３０+1", "6÷2" and "ｓｉｎ（３０）" mean what
+// they show. Pairs are taken from the start of the text; a lead byte at the very end is
+// dropped. An ASCII text is used as it stands.
+std::string_view ExpressionEngine::Normalize(std::string_view expression)
+{
+    expression = engine::UpToNul(expression);
+    const bool ascii = std::none_of(expression.begin(), expression.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (ascii)
+        return expression;
+    m_normalized.clear();
+    ForEachMappedByte(expression, engine::InputFormToAscii, [this](char c) { m_normalized.push_back(c); });
+    return m_normalized;
 }

@@ -1,6 +1,6 @@
 // ResolveParentheses: one left-to-right scan that filters the bytes and replaces each closed
 // group by the value of its inner text.
-#include "calc/ParenthesisResolver.h"
+#include "calc/ResolveParentheses.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,6 +29,15 @@ bool IsKeptByte(char c)
 }
 
 }  // namespace
+
+std::string ResolveParentheses(std::string_view expression)
+{
+    thread_local ParenthesisResolver resolver;
+    std::string out;
+    if (!resolver.Resolve(expression, out))
+        return {};
+    return out;
+}
 
 void GapText::Clear()
 {
@@ -71,6 +80,7 @@ void GapText::CopyTo(std::string& out) const
     out.append(AfterGap());
 }
 
+// text = { kept byte | "(" text ")" -> ReduceOperators(text) }, then ReduceOperators(text)
 bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values)
 {
     expression = engine::UpToNul(expression);
@@ -115,6 +125,7 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
     return true;
 }
 
+// kept = digit | "." | "*" "+" "-" "/" "^" | backslash | "e" between a digit or point and [sign] digit
 // The filter. An "e" or "E" stays when the byte before it (an open "(" counts) is a digit or a
 // point and a digit, or a sign and a digit, follow it: the exponent of a written number.
 bool ParenthesisResolver::Keeps(std::string_view expression, size_t i) const
@@ -150,6 +161,7 @@ void ParenthesisResolver::Append(std::string_view expression, size_t i)
     m_text.Append(c);
 }
 
+// group = ReduceOperators(start .. number after the last operator), then the untouched tail
 // Replaces the text from start to its end by its reduction; for a group, what is left is one
 // value. Only the part through the number after the last operator is scanned; of the rest,
 // which holds no operator, the reduction takes in only the bytes that a number read reaches

@@ -1,7 +1,7 @@
 // ReduceOperators by text rewriting: three passes (powers, products, sums), each scanning
 // left to right, each operation replaced by the text of its value and the scan resumed at the
 // operation's start.
-#include "calc/OperatorReducer.h"
+#include "calc/ReduceOperators.h"
 
 #include <algorithm>
 #include <cmath>
@@ -110,12 +110,22 @@ void JoinSign(char sign, OperationResult& result)
 
 }  // namespace
 
+std::string ReduceOperators(std::string_view expression)
+{
+    thread_local OperatorReducer reducer;
+    std::string out;
+    if (!reducer.Reduce(engine::UpToNul(expression), out))
+        return {};
+    return out;
+}
+
 bool OperatorReducer::Reduce(std::string_view expression, std::string& out)
 {
     size_t tail_used = 0;
     return Reduce(expression, {}, {}, out, tail_used);
 }
 
+// text = pass("^") then pass("*" "/") then pass("+" "-"); each operation becomes its value's text
 bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
                              std::span<const ValueSpan> values, std::string& out, size_t& tail_used)
 {
@@ -149,6 +159,7 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
     return true;
 }
 
+// [sign] value, at the start or after an operator byte -> one value with the joined sign
 // Copies text in front of the gap, joining into each value the sign typed in front of it at
 // the start or right after an operator byte (but not a sign that ends another value).
 void OperatorReducer::Load(std::string_view text, std::span<const ValueSpan> values)
@@ -239,6 +250,7 @@ OperatorReducer::Role OperatorReducer::RoleAt(Pass pass) const
     }
 }
 
+// pass = scan from the left; operation = (last boundary or value start) .. operator .. right operand
 // Passes 1 and 2 remember the last boundary passed: an operation starts right after it (the
 // boundary stack is only ever read at its top, so its top is all that is kept). Pass 3 has no
 // boundaries, so each of its operations starts at the first byte.
@@ -280,6 +292,7 @@ bool OperatorReducer::RunPass(Pass pass)
     return true;
 }
 
+// operation = left operand, operator, right operand as written -> ToText(value)
 // Replaces the operation at the scan position, from start through its right operand as
 // written, by its value's text, and resumes the scan at start. When no number can be read
 // after the operator, the operation ends at the operator.
@@ -303,6 +316,7 @@ bool OperatorReducer::Rewrite(size_t start)
     return true;
 }
 
+// value ^ right operand -> [typed sign] ToText(value ^ y), a value again
 // The power of the value just scanned: its own sign goes with it into the base, a sign typed
 // after an operator is joined into the result, and the result is a value again.
 bool OperatorReducer::RewritePowerOfValue()
