@@ -123,7 +123,8 @@ int main(int argc, char** argv)
         return 0;
     }
     if (option == "--version") {
-        std::printf("%s %s\n%s\n", product::kName, product::kVersion, product::kDescription);
+        std::printf("anglarix-calc (%s) %s\n%s\nLicense: %s\n", product::kName, product::kVersion,
+                    product::kCopyright, product::kLicense);
         return 0;
     }
     if (option == "--asin" || option == "--atan" || option == "--acos")

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
   fonts-wqy-zenhei
+  desktop-file-utils appstream
   xvfb xauth xdotool xclip
 )
 

@@ -145,10 +145,12 @@ TEST(Frame, ProductInformationAgreesEverywhere)
     EXPECT_STREQ(product::kVersion, ANGLARIX_PROJECT_VERSION);
     const std::string desktop = ReadSourceFile("org.anglarix.Anglarix.desktop");
     EXPECT_NE(desktop.find("\nName=Anglarix\n"), std::string::npos);
-    EXPECT_NE(desktop.find(std::string("\nComment=") + product::kDescription + "\n"), std::string::npos);
-    EXPECT_NE(desktop.find("\nCategories=Education;Math;Utility;\n"), std::string::npos);
+    EXPECT_NE(desktop.find(std::string("\nComment[zh_CN]=") + product::kDescription + "\n"), std::string::npos);
     const std::string metainfo = ReadSourceFile("org.anglarix.Anglarix.metainfo.xml");
-    EXPECT_NE(metainfo.find(std::string("<summary>") + product::kDescription + "</summary>"), std::string::npos);
+    EXPECT_NE(metainfo.find(std::string("<summary xml:lang=\"zh-CN\">") + product::kDescription + "</summary>"),
+              std::string::npos);
+    EXPECT_NE(metainfo.find(std::string("<project_license>") + product::kLicense + "</project_license>"),
+              std::string::npos);
     EXPECT_NE(metainfo.find(std::string("<release version=\"") + product::kVersion + "\""), std::string::npos);
 }
 

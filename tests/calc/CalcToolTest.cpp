@@ -137,7 +137,8 @@ TEST(CalcTool, Help)
     EXPECT_NE(help.out.find("--solve ANGLE OPPOSITE ADJACENT HYPOTENUSE"), std::string::npos);
     const ToolRun version = RunTool({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "Anglarix 1.0.0.0\n根据正弦、余弦、正切值计算角度\n");
+    EXPECT_EQ(version.out,
+              "anglarix-calc (Anglarix) 1.0.0.0\nCopyright (c) 2026 Anglarix developers\nLicense: MIT\n");
 }
 
 }  // namespace
