@@ -3,8 +3,11 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# make install PREFIX=/usr DESTDIR=/tmp/stage
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: all setup configure build run test install bench clean
+.PHONY: all setup configure build run test install uninstall bench clean
 
 all: build
 
@@ -27,8 +30,16 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# CMake's own manifest leaves DESTDIR out and is rewritten by every install, the packaging
+# tests' included, so the list uninstall reads is kept apart.
 install: build
-	cmake --install $(BUILD)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt > $(BUILD)/installed-files.txt
+
+uninstall:
+	@test -f $(BUILD)/installed-files.txt || { echo "uninstall: nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f -- < $(BUILD)/installed-files.txt
+	rm $(BUILD)/installed-files.txt
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
