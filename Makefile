@@ -7,7 +7,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all setup configure build run test install uninstall bench clean
+.PHONY: all setup configure build run test install uninstall package bench clean
 
 all: build
 
@@ -40,6 +40,10 @@ uninstall:
 	@test -f $(BUILD)/installed-files.txt || { echo "uninstall: nothing installed from $(BUILD)"; exit 1; }
 	xargs -d '\n' rm -f -- < $(BUILD)/installed-files.txt
 	rm $(BUILD)/installed-files.txt
+
+# The Debian package, written into $(BUILD)/.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

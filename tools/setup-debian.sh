@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
   fonts-wqy-zenhei
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian dpkg-dev file
   xvfb xauth xdotool xclip
 )
 
