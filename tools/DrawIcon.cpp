@@ -1,17 +1,21 @@
-// Draws the program's icon "DEFAULT_ICON", 256 x 256 with transparency: a white right-angled
-// triangle on a blue rounded tile, its acute angle marked by an orange wedge and its right
-// angle by a small square, the same figure as the diagram in the window.
+// Draws the program's icon "DEFAULT_ICON" with transparency: a white right-angled triangle on
+// a blue rounded tile, its acute angle marked by an orange wedge and its right angle by a small
+// square, the same figure as the diagram in the window. One drawing, in 256 x 256 units, makes
+// every size: data/icon.png (256 px, built into the program), data/icons/N.png for the other
+// sizes of the desktop's icon theme, and data/icons/scalable.svg.
 //
-// The committed data/icon.png is the program's data; this tool is built but never run by the
-// build. To regenerate it:
+// The committed pictures are the program's data; this tool is built but never run by the
+// build. To regenerate them:
 //   cmake --build <build> --target anglarix-draw-icon
-//   QT_QPA_PLATFORM=offscreen <build>/tools/anglarix-draw-icon data/icon.png
-// then look at the result before committing it.
+//   QT_QPA_PLATFORM=offscreen <build>/tools/anglarix-draw-icon data
+// then look at every result before committing them.
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include <cmath>
 #include <cstdio>
@@ -19,13 +23,12 @@
 namespace {
 
 constexpr int kSize = 256;
+// The icon theme's sizes besides kSize, which is data/icon.png.
+constexpr int kThemeSizes[] = {16, 24, 32, 48, 64, 128};
 
-QImage DrawIcon()
+// Paints the icon in kSize units onto a device the painter has already scaled.
+void PaintIcon(QPainter& painter)
 {
-    QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient tile_gradient(0, 16, 0, 240);
@@ -63,8 +66,31 @@ QImage DrawIcon()
     painter.drawPolyline(QPolygonF{QPointF(right.x() - kSquare, right.y()),
                                    QPointF(right.x() - kSquare, right.y() - kSquare),
                                    QPointF(right.x(), right.y() - kSquare)});
+}
+
+bool WritePng(int size, const QString& path)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(double(size) / kSize, double(size) / kSize);
+    PaintIcon(painter);
     painter.end();
-    return image;
+    return image.save(path, "PNG");
+}
+
+bool WriteSvg(const QString& path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(kSize, kSize));
+    svg.setViewBox(QRect(0, 0, kSize, kSize));
+    svg.setTitle(QStringLiteral("Anglarix"));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    PaintIcon(painter);
+    return painter.end();
 }
 
 }  // namespace
@@ -73,11 +99,16 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s DATA_DIR\n", argv[0]);
         return 2;
     }
-    if (!DrawIcon().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    const QDir data(QString::fromLocal8Bit(argv[1]));
+    bool written = data.mkpath(QStringLiteral("icons")) && WritePng(kSize, data.filePath(QStringLiteral("icon.png"))) &&
+                   WriteSvg(data.filePath(QStringLiteral("icons/scalable.svg")));
+    for (const int size : kThemeSizes)
+        written = written && WritePng(size, data.filePath(QStringLiteral("icons/%1.png").arg(size)));
+    if (!written) {
+        std::fprintf(stderr, "cannot write the icons under %s\n", argv[1]);
         return 1;
     }
     return 0;

@@ -10,17 +10,23 @@ prefix=/opt/anglarix-test
 DESTDIR="$stage" cmake --install "$build" --prefix "$prefix" --strip >/dev/null
 root="$stage$prefix"
 status=0
-expect() { if [ -e "$root/$1" ]; then echo "ok: $1"; else echo "FAIL: missing $1"; status=1; fi; }
+fail() { echo "FAIL: $*"; status=1; }
+expect() { [ -e "$root/$1" ] || fail "missing $1"; }
 
 for f in bin/anglarix bin/anglarix-calc share/man/man1/anglarix.1.gz share/man/man1/anglarix-calc.1.gz \
          share/applications/org.anglarix.Anglarix.desktop share/metainfo/org.anglarix.Anglarix.metainfo.xml; do
   expect "$f"
 done
+for size in 16 24 32 48 64 128 256; do
+  icon="$root/share/icons/hicolor/${size}x$size/apps/org.anglarix.Anglarix.png"
+  file -b "$icon" 2>/dev/null | grep -q "PNG image data, $size x $size," || fail "no $size px icon"
+done
+expect share/icons/hicolor/scalable/apps/org.anglarix.Anglarix.svg
 for program in anglarix anglarix-calc; do
-  if file -b "$root/bin/$program" | grep -q 'not stripped'; then echo "FAIL: $program is not stripped"; status=1; fi
+  if file -b "$root/bin/$program" | grep -q 'not stripped'; then fail "$program is not stripped"; fi
 done
 outside=$(find "$stage" -type f -not -path "$root/*")
-[ -z "$outside" ] || { echo "FAIL: installed outside the prefix: $outside"; status=1; }
-[ "$("$root/bin/anglarix-calc" '2^10')" = 1024 ] || { echo "FAIL: the installed anglarix-calc"; status=1; }
-"$root/bin/anglarix" --version | grep -q '^License: MIT$' || { echo "FAIL: the installed anglarix"; status=1; }
+[ -z "$outside" ] || fail "installed outside the prefix: $outside"
+[ "$("$root/bin/anglarix-calc" '2^10')" = 1024 ] || fail "the installed anglarix-calc"
+"$root/bin/anglarix" --version | grep -q '^License: MIT$' || fail "the installed anglarix"
 exit $status
