@@ -7,23 +7,28 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all setup configure build run test install uninstall package bench clean
+.PHONY: all programs build run test install uninstall package bench clean
 
-all: build
+all: programs
 
-setup:
-	@tools/setup-debian.sh
-
+# A first configure leaves the tests and benchmarks out, so that make run compiles only what
+# it runs; make test turns them on in the same build directory.
 $(BUILD)/build.ninja:
-	@$(MAKE) --no-print-directory setup
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) -DANGLARIX_TESTS=OFF -DANGLARIX_BENCH=OFF
 
-configure: $(BUILD)/build.ninja
+programs:
+	@tools/setup-debian.sh run
+	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target programs
 
-build: setup configure
+build:
+	@tools/setup-debian.sh test
+	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
+	@grep -q '^ANGLARIX_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt && grep -q '^ANGLARIX_BENCH:BOOL=ON' $(BUILD)/CMakeCache.txt || \
+	  cmake -S . -B $(BUILD) -DANGLARIX_TESTS=ON -DANGLARIX_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: programs
 	@if [ -x $(BUILD)/app/anglarix ]; then $(BUILD)/app/anglarix; \
 	else echo "anglarix: the window program is not built yet; everything else is."; fi
 
@@ -32,7 +37,7 @@ test: build
 
 # CMake's own manifest leaves DESTDIR out and is rewritten by every install, the packaging
 # tests' included, so the list uninstall reads is kept apart.
-install: build
+install: programs
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
 	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt > $(BUILD)/installed-files.txt
 
@@ -42,7 +47,8 @@ uninstall:
 	rm $(BUILD)/installed-files.txt
 
 # The Debian package, written into $(BUILD)/.
-package: build
+package: programs
+	@tools/setup-debian.sh package
 	cmake --build $(BUILD) --target package
 
 bench: build

@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the benchmarks need on Debian 12. Packages already
-# present are skipped, so a second run costs one dpkg query.
+# Installs what a make target needs on Debian 12, by profile:
+#   run      building and starting the programs (make run, make install)
+#   package  run, and building the Debian package (make package)
+#   test     package, and the tests, validators, benchmarks and fuzzing tools (make test; the default)
+# Packages already present are skipped, so a second run costs one dpkg query.
 set -euo pipefail
 
-packages=(
+run=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libedit-dev gettext
+  fonts-wqy-zenhei
+)
+package=(dpkg-dev file)
+test=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
-  fonts-wqy-zenhei
-  desktop-file-utils appstream lintian dpkg-dev file
   xvfb xauth xdotool xclip
+  desktop-file-utils appstream lintian locales
 )
+
+case "${1:-test}" in
+  run) packages=("${run[@]}") ;;
+  package) packages=("${run[@]}" "${package[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
