@@ -1,10 +1,16 @@
 // anglarix-calc: the calculator's expression engine and its angle and side computations on the
 // command line. Arguments and lines are UTF-8; the engine sees GBK, as in the window.
+#include <cctype>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include <editline/readline.h>
+#include <getopt.h>
+#include <libintl.h>
+#include <unistd.h>
 
 #include "calc/AngleRatios.h"
 #include "calc/EvaluateExpression.h"
@@ -12,26 +18,72 @@
 #include "data/ProductInfo.h"
 #include "values/Gbk.h"
 
+#define _(text) gettext(text)
+#define N_(text) text
+
 namespace {
 
-constexpr const char* kUsage =
-    "Usage:\n"
-    "  anglarix-calc EXPR...        print the value of each expression, one per line\n"
-    "  anglarix-calc                read expressions from standard input, one per line\n"
-    "  anglarix-calc --asin OPPOSITE HYPOTENUSE\n"
-    "  anglarix-calc --atan OPPOSITE ADJACENT\n"
-    "  anglarix-calc --acos ADJACENT HYPOTENUSE\n"
-    "                               the angle in degrees that the button writes\n"
-    "  anglarix-calc --solve ANGLE OPPOSITE ADJACENT HYPOTENUSE\n"
-    "                               the result opposite side, hypotenuse and adjacent side\n"
-    "                               (give \"\" for an empty box)\n"
-    "  anglarix-calc -- EXPR...     expressions that would read as an option\n"
-    "  anglarix-calc --version\n"
-    "\n"
-    "Angles are in degrees; sin( cos( tg( ctg( are the functions, e.g. \"2*tg(30)+1\".\n"
-    "An expression without a value prints an empty line; with arguments, the exit status is\n"
-    "then 1 and stderr names it. Reading standard input, every line gets its answer line and\n"
-    "the exit status is 0.\n";
+constexpr char kProgram[] = "anglarix-calc";
+
+// Why an answer is empty, with one wording each. The engine's own reasons join as rows.
+enum class Failure { EmptyExpression, NoValue, RatioOutOfRange, AngleRequired };
+
+constexpr struct {
+    Failure reason;
+    const char* text;
+} kFailureTexts[] = {
+    {Failure::EmptyExpression, N_("the expression is empty")},
+    {Failure::NoValue, N_("the expression has no value")},
+    {Failure::RatioOutOfRange, N_("the ratio of the two sides is outside -1..1")},
+    {Failure::AngleRequired, N_("an angle is required")},
+};
+
+// "anglarix-calc: 1/0: the expression has no value"; without a subject, just the reason.
+void ReportFailure(Failure reason, std::string_view subject = {})
+{
+    const char* text = "";
+    for (const auto& row : kFailureTexts)
+        if (row.reason == reason)
+            text = _(row.text);
+    if (subject.empty())
+        std::fprintf(stderr, "%s: %s\n", kProgram, text);
+    else
+        std::fprintf(stderr, "%s: %.*s: %s\n", kProgram, int(subject.size()), subject.data(), text);
+}
+
+void PrintUsage()
+{
+    std::fputs(_("Usage:\n"
+                 "  anglarix-calc [--] EXPR...     print the value of each expression, one per line\n"
+                 "  anglarix-calc                  read expressions from standard input, one per line\n"
+                 "  anglarix-calc --asin OPPOSITE HYPOTENUSE\n"
+                 "  anglarix-calc --atan OPPOSITE ADJACENT\n"
+                 "  anglarix-calc --acos ADJACENT HYPOTENUSE\n"
+                 "                                 the angle in degrees that the button writes\n"
+                 "  anglarix-calc --solve ANGLE OPPOSITE ADJACENT HYPOTENUSE\n"
+                 "                                 the result opposite side, hypotenuse and adjacent side\n"
+                 "                                 (give \"\" for an empty box)\n"
+                 "  -h, --help                     this text\n"
+                 "  -V, --version                  the version and the licence\n"
+                 "\n"
+                 "Angles are in degrees; sin( cos( tg( ctg( are the functions, e.g. \"2*tg(30)+1\".\n"
+                 "An expression without a value prints an empty line and stderr says why; with\n"
+                 "arguments, the exit status is then 1. On a terminal, lines are edited with history\n"
+                 "and Ctrl+D ends.\n"),
+               stdout);
+}
+
+void PrintHelpHint() { std::fprintf(stderr, _("Try '%s --help' for more information.\n"), kProgram); }
+
+// One-line complaint and the hint, for everything that is not how the program is called.
+int UsageError(const char* message, const char* detail)
+{
+    std::fprintf(stderr, "%s: ", kProgram);
+    std::fprintf(stderr, message, detail);
+    std::fprintf(stderr, "\n");
+    PrintHelpHint();
+    return 2;
+}
 
 void PrintLine(const std::string& gbk)
 {
@@ -40,15 +92,21 @@ void PrintLine(const std::string& gbk)
     std::fputc('\n', stdout);
 }
 
-int UsageError()
+// Prints the expression's value, or says why it has none; false when it has none.
+bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_empty)
 {
-    std::fputs(kUsage, stderr);
-    return 2;
+    const std::string value = engine.Evaluate(Utf8ToGbk(expression));
+    if (!value.empty() || print_empty)
+        PrintLine(value);
+    if (value.empty())
+        ReportFailure(expression.empty() ? Failure::EmptyExpression : Failure::NoValue, expression);
+    return !value.empty();
 }
 
-// One line in, one line out, until the input ends.
+// One line in, one answer out and flushed at once, so the program can serve as a co-process.
 int EvaluateLines()
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     ExpressionEngine engine;
     char* line = nullptr;
     size_t capacity = 0;
@@ -59,47 +117,63 @@ int EvaluateLines()
             text.remove_suffix(1);
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
-        PrintLine(engine.Evaluate(Utf8ToGbk(text)));
+        Answer(engine, text, true);
     }
     std::free(line);
     return 0;
 }
 
-int EvaluateArguments(const std::vector<std::string_view>& expressions)
+// On a terminal: a prompt, line editing and history. Empty lines are skipped, as in a shell.
+int Interact()
 {
+    rl_readline_name = kProgram;  // the name ~/.editrc settings are given under
     ExpressionEngine engine;
-    int status = 0;
-    for (const std::string_view expression : expressions) {
-        const std::string value = engine.Evaluate(Utf8ToGbk(expression));
-        PrintLine(value);
-        if (value.empty()) {
-            std::fprintf(stderr, "anglarix-calc: no value for \"%.*s\"\n", int(expression.size()),
-                         expression.data());
-            status = 1;
+    while (char* line = readline("> ")) {
+        const std::string_view text(line);
+        if (!text.empty()) {
+            add_history(line);
+            Answer(engine, text, false);
+            std::fflush(stdout);
         }
+        std::free(line);
     }
-    return status;
-}
-
-int Angle(std::string_view option, std::string_view a, std::string_view b)
-{
-    const std::string first = Utf8ToGbk(a);
-    const std::string second = Utf8ToGbk(b);
-    if (option == "--asin")
-        PrintLine(ArcSineText(first, second));
-    else if (option == "--atan")
-        PrintLine(ArcTangentText(first, second));
-    else
-        PrintLine(ArcCosineText(first, second));
+    std::fputc('\n', stdout);
     return 0;
 }
 
-int Solve(const std::vector<std::string_view>& boxes)
+int EvaluateArguments(char** first, char** last)
+{
+    ExpressionEngine engine;
+    int status = 0;
+    for (char** arg = first; arg != last; ++arg)
+        if (!Answer(engine, *arg, true))
+            status = 1;
+    return status;
+}
+
+enum class Mode { Expressions, ArcSine, ArcTangent, ArcCosine, Solve };
+
+int Angle(Mode mode, std::string_view a, std::string_view b)
+{
+    const std::string first = Utf8ToGbk(a);
+    const std::string second = Utf8ToGbk(b);
+    const std::string angle = mode == Mode::ArcSine      ? ArcSineText(first, second)
+                              : mode == Mode::ArcTangent ? ArcTangentText(first, second)
+                                                         : ArcCosineText(first, second);
+    PrintLine(angle);
+    if (!angle.empty())
+        return 0;
+    // The arcsine and arccosine are empty only for a ratio no sine or cosine has.
+    ReportFailure(mode == Mode::ArcTangent ? Failure::NoValue : Failure::RatioOutOfRange);
+    return 1;
+}
+
+int Solve(char** boxes)
 {
     const SideLengths sides =
         SolveSides(Utf8ToGbk(boxes[0]), Utf8ToGbk(boxes[1]), Utf8ToGbk(boxes[2]), Utf8ToGbk(boxes[3]));
     if (sides.outcome == SolveOutcome::AngleMissing) {
-        std::fputs("角度必须输入\n", stderr);
+        ReportFailure(Failure::AngleRequired);
         return 1;
     }
     // Starting from empty result boxes, a click without a known side leaves them empty.
@@ -109,29 +183,83 @@ int Solve(const std::vector<std::string_view>& boxes)
     return 0;
 }
 
+// A leading "-" before a digit, a point or a bracket starts an expression such as "-5-3",
+// not an option.
+bool IsExpression(const char* arg)
+{
+    return arg[0] == '-' && arg[1] != '\0' && arg[1] != '-' && !std::isalpha(static_cast<unsigned char>(arg[1]));
+}
+
+// The translations sit at the same place relative to the program in the build tree, under
+// the install prefix and in an unpacked package.
+void BindTranslations()
+{
+    std::string dir = ANGLARIX_LOCALEDIR;
+    char exe[4096];
+    const ssize_t length = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (length > 0) {
+        const std::string_view path(exe, size_t(length));
+        dir = std::string(path.substr(0, path.rfind('/') + 1)) + ANGLARIX_LOCALEDIR_FROM_BINDIR;
+    }
+    bindtextdomain(kProgram, dir.c_str());
+    bind_textdomain_codeset(kProgram, "UTF-8");
+    textdomain(kProgram);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.empty())
-        return EvaluateLines();
-    const std::string_view option = args[0];
-    const std::vector<std::string_view> rest(args.begin() + 1, args.end());
-    if (option == "--help" || option == "-h") {
-        std::fputs(kUsage, stdout);
-        return 0;
+    std::setlocale(LC_ALL, "");
+    BindTranslations();
+    argv[0] = const_cast<char*>(kProgram);  // getopt's own messages name the program as ours do
+
+    static const option kOptions[] = {
+        {"asin", no_argument, nullptr, 'S'},  {"atan", no_argument, nullptr, 'T'},
+        {"acos", no_argument, nullptr, 'C'},  {"solve", no_argument, nullptr, 'L'},
+        {"help", no_argument, nullptr, 'h'},  {"version", no_argument, nullptr, 'V'},
+        {nullptr, 0, nullptr, 0},
+    };
+    Mode mode = Mode::Expressions;
+    const char* mode_option = nullptr;
+    // "+": the first expression ends the options, so "1 -2" is two expressions.
+    while (optind < argc && !IsExpression(argv[optind])) {
+        const int c = getopt_long(argc, argv, "+hV", kOptions, nullptr);
+        if (c == -1)
+            break;
+        Mode chosen = Mode::Expressions;
+        switch (c) {
+        case 'h':
+            PrintUsage();
+            return 0;
+        case 'V':
+            std::printf("%s (%s) %s\n%s\nLicense: %s\n", kProgram, product::kName, product::kVersion,
+                        product::kCopyright, product::kLicense);
+            return 0;
+        case 'S': chosen = Mode::ArcSine; break;
+        case 'T': chosen = Mode::ArcTangent; break;
+        case 'C': chosen = Mode::ArcCosine; break;
+        case 'L': chosen = Mode::Solve; break;
+        default:  // getopt has said what was wrong
+            PrintHelpHint();
+            return 2;
+        }
+        if (mode_option != nullptr)
+            return UsageError(_("%s cannot be combined with another computation"), argv[optind - 1]);
+        mode = chosen;
+        mode_option = argv[optind - 1];
     }
-    if (option == "--version") {
-        std::printf("anglarix-calc (%s) %s\n%s\nLicense: %s\n", product::kName, product::kVersion,
-                    product::kCopyright, product::kLicense);
-        return 0;
+
+    char** operands = argv + optind;
+    const int count = argc - optind;
+    switch (mode) {
+    case Mode::Expressions:
+        if (count > 0)
+            return EvaluateArguments(operands, operands + count);
+        return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO) ? Interact() : EvaluateLines();
+    case Mode::Solve:
+        return count == 4 ? Solve(operands) : UsageError(_("%s takes four values"), mode_option);
+    default:
+        return count == 2 ? Angle(mode, operands[0], operands[1]) : UsageError(_("%s takes two values"), mode_option);
     }
-    if (option == "--asin" || option == "--atan" || option == "--acos")
-        return rest.size() == 2 ? Angle(option, rest[0], rest[1]) : UsageError();
-    if (option == "--solve")
-        return rest.size() == 4 ? Solve(rest) : UsageError();
-    if (option == "--")
-        return EvaluateArguments(rest);
-    return EvaluateArguments(args);
 }

@@ -1,5 +1,6 @@
 // anglarix-calc run as a process: arguments, standard input, the angle and solver options,
-// exit statuses and the UTF-8 <-> GBK conversion at its edges.
+// exit statuses, usage errors, the reasons given for empty answers in English and Chinese, and
+// the UTF-8 <-> GBK conversion at its edges.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -36,14 +37,21 @@ std::string ReadFile(const std::string& path)
     return text.str();
 }
 
+// The locale the tool runs under; zh_CN comes from the locales compiled for the tests.
+enum class Locale { English, Chinese };
+
 // Runs the tool with args, feeding input (when given) to its standard input. The scratch
 // files carry the test process's id: tests run side by side.
-ToolRun RunTool(const std::vector<std::string>& args, const std::string* input = nullptr)
+ToolRun RunTool(const std::vector<std::string>& args, const std::string* input = nullptr,
+                Locale locale = Locale::English)
 {
     const std::string scratch = ::testing::TempDir() + "/anglarix-calc." + std::to_string(getpid());
     const std::string err_path = scratch + ".err";
     const std::string in_path = scratch + ".in";
-    std::string command = Quote(ANGLARIX_CALC_PATH);
+    std::string command = locale == Locale::Chinese
+                              ? "LOCPATH=" + Quote(ANGLARIX_TEST_LOCPATH) + " LC_ALL=zh_CN.UTF-8 "
+                              : std::string("LC_ALL=C.UTF-8 ");
+    command += Quote(ANGLARIX_CALC_PATH);
     for (const std::string& arg : args)
         command += " " + Quote(arg);
     if (input != nullptr) {
@@ -72,12 +80,16 @@ TEST(CalcTool, ExpressionsAsArguments)
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(ok.err, "");
 
-    const ToolRun failed = RunTool({"1+1", "1/0", "-5-3"});
-    EXPECT_EQ(failed.out, "2\n\n-8\n");
+    const ToolRun failed = RunTool({"1+1", "1/0", "-5-3", ""});
+    EXPECT_EQ(failed.out, "2\n\n-8\n\n");
     EXPECT_EQ(failed.status, 1);
-    EXPECT_NE(failed.err.find("1/0"), std::string::npos);
+    EXPECT_EQ(failed.err, "anglarix-calc: 1/0: the expression has no value\n"
+                          "anglarix-calc: the expression is empty\n");
 
     EXPECT_EQ(RunTool({"--", "--5", "--help"}).out, "-5\n0\n");
+    // A "-" before a digit starts an expression, not an option, here and in an option's values.
+    EXPECT_EQ(RunTool({"-5-3", "1"}).out, "-8\n1\n");
+    EXPECT_EQ(RunTool({"--asin", "-1", "2"}).out, "-30.00000000086\n");
 }
 
 TEST(CalcTool, LinesFromStandardInput)
@@ -86,7 +98,8 @@ TEST(CalcTool, LinesFromStandardInput)
     const ToolRun run = RunTool({}, &input);
     EXPECT_EQ(run.out, "0.499999999987\n\n\n007\n0.499999999987\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, "anglarix-calc: 1/0: the expression has no value\n"
+                       "anglarix-calc: the expression is empty\n");
 }
 
 TEST(CalcTool, ManyLinesInOneProcess)
@@ -111,8 +124,10 @@ TEST(CalcTool, AngleOptions)
     EXPECT_EQ(RunTool({"--asin", "1", "2"}).out, "30.00000000086\n");
     EXPECT_EQ(RunTool({"--acos", "1", "2"}).out, "59.99999999914\n");
     EXPECT_EQ(RunTool({"--atan", "1", ""}).out, "90.00000000257\n");
-    EXPECT_EQ(RunTool({"--asin", "2", "1"}).out, "\n");
-    EXPECT_EQ(RunTool({"--asin", "1"}).status, 2);
+    const ToolRun no_angle = RunTool({"--asin", "2", "1"});
+    EXPECT_EQ(no_angle.out, "\n");
+    EXPECT_EQ(no_angle.err, "anglarix-calc: the ratio of the two sides is outside -1..1\n");
+    EXPECT_EQ(no_angle.status, 1);
 }
 
 TEST(CalcTool, SolveOption)
@@ -126,19 +141,63 @@ TEST(CalcTool, SolveOption)
 
     const ToolRun missing = RunTool({"--solve", "", "1", "", ""});
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "角度必须输入\n");
+    EXPECT_EQ(missing.err, "anglarix-calc: an angle is required\n");
     EXPECT_EQ(missing.status, 1);
+}
+
+TEST(CalcTool, UsageErrorsSayWhatAndHowToGetHelp)
+{
+    const struct {
+        std::vector<std::string> args;
+        const char* first_line;
+    } cases[] = {
+        {{"--frobnicate"}, "anglarix-calc: unrecognized option '--frobnicate'"},
+        {{"-x", "1"}, "anglarix-calc: invalid option -- 'x'"},
+        {{"--asin", "1"}, "anglarix-calc: --asin takes two values"},
+        {{"--acos", "1", "2", "3"}, "anglarix-calc: --acos takes two values"},
+        {{"--solve", "30", "1", ""}, "anglarix-calc: --solve takes four values"},
+        {{"--atan", "--solve", "1", "2"}, "anglarix-calc: --solve cannot be combined with another computation"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunTool(c.args);
+        EXPECT_EQ(run.status, 2) << c.first_line;
+        EXPECT_EQ(run.out, "") << c.first_line;
+        EXPECT_EQ(run.err, std::string(c.first_line) + "\nTry 'anglarix-calc --help' for more information.\n");
+    }
+}
+
+TEST(CalcTool, ReasonsInChineseUnderAChineseLocale)
+{
+    const std::string lines = "1/0\n";
+    const struct {
+        std::vector<std::string> args;
+        const std::string* input;
+        const char* err;
+    } cases[] = {
+        {{"1/0"}, nullptr, "anglarix-calc: 1/0: 表达式无法计算\n"},
+        {{}, &lines, "anglarix-calc: 1/0: 表达式无法计算\n"},
+        {{"--asin", "2", "1"}, nullptr, "anglarix-calc: 两边之比超出 -1 到 1 的范围\n"},
+        {{"--solve", "", "1", "", ""}, nullptr, "anglarix-calc: 角度必须输入\n"},
+        {{"--asin"}, nullptr, "anglarix-calc: --asin 需要两个值\n请用“anglarix-calc --help”查看用法。\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunTool(c.args, c.input, Locale::Chinese).err, c.err);
+    EXPECT_NE(RunTool({"--help"}, nullptr, Locale::Chinese).out.find("用法"), std::string::npos);
 }
 
 TEST(CalcTool, Help)
 {
-    const ToolRun help = RunTool({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--solve ANGLE OPPOSITE ADJACENT HYPOTENUSE"), std::string::npos);
-    const ToolRun version = RunTool({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out,
-              "anglarix-calc (Anglarix) 1.0.0.0\nCopyright (c) 2026 Anglarix developers\nLicense: MIT\n");
+    for (const char* option : {"--help", "-h"}) {
+        const ToolRun help = RunTool({option});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_NE(help.out.find("--solve ANGLE OPPOSITE ADJACENT HYPOTENUSE"), std::string::npos);
+    }
+    for (const char* option : {"--version", "-V"}) {
+        const ToolRun version = RunTool({option});
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.out,
+                  "anglarix-calc (Anglarix) 1.0.0.0\nCopyright (c) 2026 Anglarix developers\nLicense: MIT\n");
+    }
 }
 
 }  // namespace

@@ -18,4 +18,5 @@ dpkg-deb -x "$deb" "$root"
   fail "anglarix-calc from the package"
 "$root/usr/bin/anglarix" --version | grep -q '^anglarix (Anglarix) ' || fail "anglarix --version from the package"
 [ -f "$root/usr/share/doc/anglarix/copyright" ] || fail "no copyright file"
+[ -f "$root/usr/share/locale/zh/LC_MESSAGES/anglarix-calc.mo" ] || fail "no Chinese messages"
 exit $status

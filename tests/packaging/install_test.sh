@@ -29,4 +29,7 @@ outside=$(find "$stage" -type f -not -path "$root/*")
 [ -z "$outside" ] || fail "installed outside the prefix: $outside"
 [ "$("$root/bin/anglarix-calc" '2^10')" = 1024 ] || fail "the installed anglarix-calc"
 "$root/bin/anglarix" --version | grep -q '^License: MIT$' || fail "the installed anglarix"
+"$root/bin/anglarix" --help | grep -q '^Usage: anglarix' || fail "anglarix --help"
+if "$root/bin/anglarix" --bogus 2>/dev/null; [ $? -ne 2 ]; then fail "anglarix --bogus is not refused with 2"; fi
+expect share/locale/zh/LC_MESSAGES/anglarix-calc.mo
 exit $status
