@@ -130,6 +130,23 @@ TEST(CalcTool, AngleOptions)
     EXPECT_EQ(no_angle.status, 1);
 }
 
+// The engine's decisions reach the command line unchanged, in every mode.
+TEST(CalcTool, DecisionsInEveryMode)
+{
+    const std::vector<std::string> expressions = {"1+(0-2)^2", "2*-(0-2)^2", "-(0-2)", "6÷2", "0。5+1", "2區3",
+                                                  "sin(30)sin(30)"};
+    const std::string expected = "5\n-8\n2\n3\n1.5\n23\n\n";
+    EXPECT_EQ(RunTool(expressions).out, expected);
+    std::string lines;
+    for (const std::string& e : expressions)
+        lines += e + "\n";
+    EXPECT_EQ(RunTool({}, &lines).out, expected);
+    EXPECT_EQ(RunTool({"--atan", "0", "0"}).out, "\n");
+    EXPECT_EQ(RunTool({"--asin", "0。5", "1"}).out, "30.00000000086\n");
+    EXPECT_EQ(RunTool({"--solve", "5-5", "1", "", ""}).out, "1\n\n\n");
+    EXPECT_EQ(RunTool({"--solve", "3０。5", "1", "", ""}).out, "1\n1.970294411229\n1.697663119385\n");
+}
+
 TEST(CalcTool, SolveOption)
 {
     const ToolRun solved = RunTool({"--solve", "30", "1", "", ""});
