@@ -40,9 +40,17 @@ std::string DegreesText(double radians)
     return text;
 }
 
-std::string DegreesText(std::optional<double> radians)
+// The angle's text, or the empty text with why there is no angle.
+std::string DegreesText(double ratio, std::optional<double> radians, Reason* reason)
 {
-    return radians ? DegreesText(*radians) : std::string();
+    Reason why = Reason::None;
+    if (std::isnan(ratio))
+        why = Reason::NoRatio;
+    else if (!radians)
+        why = Reason::RatioOutOfRange;
+    if (reason != nullptr)
+        *reason = why;
+    return why == Reason::None ? DegreesText(*radians) : std::string();
 }
 
 }  // namespace
@@ -65,21 +73,21 @@ std::optional<double> RatioArcCosine(double x)
     return HalfPiApprox - *RatioArcSine(x);
 }
 
-std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box)
+std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box, Reason* reason)
 {
-    return DegreesText(RatioArcSine(BoxRatio(opposite_box, hypotenuse_box)));
+    const double ratio = BoxRatio(opposite_box, hypotenuse_box);
+    return DegreesText(ratio, RatioArcSine(ratio), reason);
 }
 
 // A ratio that is not a number (0 over 0, both boxes empty) has no angle; one over 0 is 90°.
-std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box)
+std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box, Reason* reason)
 {
     const double ratio = BoxRatio(opposite_box, adjacent_box);
-    if (std::isnan(ratio))
-        return {};
-    return DegreesText(CallMath(Arctangent, ratio));
+    return DegreesText(ratio, CallMath(Arctangent, ratio), reason);
 }
 
-std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box)
+std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box, Reason* reason)
 {
-    return DegreesText(RatioArcCosine(BoxRatio(adjacent_box, hypotenuse_box)));
+    const double ratio = BoxRatio(adjacent_box, hypotenuse_box);
+    return DegreesText(ratio, RatioArcCosine(ratio), reason);
 }

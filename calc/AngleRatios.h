@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/Reasons.h"
+
 // The arcsine of a ratio, in radians, built on the arctangent; none when x lies outside
 // [-1 - ZeroTolerance, 1 + ZeroTolerance] or is not a number. A ratio within that slack but
 // beyond +-1 is taken as exactly +-1.
@@ -17,7 +19,9 @@ std::optional<double> RatioArcSine(double x);
 // HalfPiApprox less the arcsine; none under the same test.
 std::optional<double> RatioArcCosine(double x);
 
-// The texts the three buttons write, from the texts of their two input boxes.
-std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box);
-std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box);
-std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box);
+// The texts the three buttons write, from the texts of their two input boxes. When the text
+// is empty, *reason (if given) says why: NoRatio when the ratio is not a number (both sides
+// 0 or empty), RatioOutOfRange when no angle has that sine or cosine; None otherwise.
+std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box, Reason* reason = nullptr);
+std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box, Reason* reason = nullptr);
+std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box, Reason* reason = nullptr);

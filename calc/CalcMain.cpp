@@ -14,37 +14,22 @@
 
 #include "calc/AngleRatios.h"
 #include "calc/EvaluateExpression.h"
+#include "calc/Reasons.h"
 #include "calc/SideLengths.h"
 #include "data/ProductInfo.h"
 #include "values/Gbk.h"
 
 #define _(text) gettext(text)
-#define N_(text) text
 
 namespace {
 
 constexpr char kProgram[] = "anglarix-calc";
 
-// Why an answer is empty, with one wording each. The engine's own reasons join as rows.
-enum class Failure { EmptyExpression, NoValue, RatioOutOfRange, AngleRequired };
-
-constexpr struct {
-    Failure reason;
-    const char* text;
-} kFailureTexts[] = {
-    {Failure::EmptyExpression, N_("the expression is empty")},
-    {Failure::NoValue, N_("the expression has no value")},
-    {Failure::RatioOutOfRange, N_("the ratio of the two sides is outside -1..1")},
-    {Failure::AngleRequired, N_("an angle is required")},
-};
-
-// "anglarix-calc: 1/0: the expression has no value"; without a subject, just the reason.
-void ReportFailure(Failure reason, std::string_view subject = {})
+// "anglarix-calc: 1/0: division by 0 or by a number too small"; without a subject, just the
+// reason. The wordings are the calculator's own, one per reason.
+void ReportFailure(Reason reason, std::string_view subject = {})
 {
-    const char* text = "";
-    for (const auto& row : kFailureTexts)
-        if (row.reason == reason)
-            text = _(row.text);
+    const char* text = _(WordingOf(reason).english);
     if (subject.empty())
         std::fprintf(stderr, "%s: %s\n", kProgram, text);
     else
@@ -95,11 +80,12 @@ void PrintLine(const std::string& gbk)
 // Prints the expression's value, or says why it has none; false when it has none.
 bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_empty)
 {
-    const std::string value = engine.Evaluate(Utf8ToGbk(expression));
+    const Evaluation evaluation = engine.EvaluateWithReason(Utf8ToGbk(expression));
+    const std::string& value = evaluation.text;
     if (!value.empty() || print_empty)
         PrintLine(value);
     if (value.empty())
-        ReportFailure(expression.empty() ? Failure::EmptyExpression : Failure::NoValue, expression);
+        ReportFailure(evaluation.reason, expression);
     return !value.empty();
 }
 
@@ -157,14 +143,14 @@ int Angle(Mode mode, std::string_view a, std::string_view b)
 {
     const std::string first = Utf8ToGbk(a);
     const std::string second = Utf8ToGbk(b);
-    const std::string angle = mode == Mode::ArcSine      ? ArcSineText(first, second)
-                              : mode == Mode::ArcTangent ? ArcTangentText(first, second)
-                                                         : ArcCosineText(first, second);
+    Reason reason = Reason::None;
+    const std::string angle = mode == Mode::ArcSine      ? ArcSineText(first, second, &reason)
+                              : mode == Mode::ArcTangent ? ArcTangentText(first, second, &reason)
+                                                         : ArcCosineText(first, second, &reason);
     PrintLine(angle);
     if (!angle.empty())
         return 0;
-    // The arcsine and arccosine are empty only for a ratio no sine or cosine has.
-    ReportFailure(mode == Mode::ArcTangent ? Failure::NoValue : Failure::RatioOutOfRange);
+    ReportFailure(reason);
     return 1;
 }
 
@@ -173,13 +159,23 @@ int Solve(char** boxes)
     const SideLengths sides =
         SolveSides(Utf8ToGbk(boxes[0]), Utf8ToGbk(boxes[1]), Utf8ToGbk(boxes[2]), Utf8ToGbk(boxes[3]));
     if (sides.outcome == SolveOutcome::AngleMissing) {
-        ReportFailure(Failure::AngleRequired);
+        ReportFailure(sides.reason);
         return 1;
     }
     // Starting from empty result boxes, a click without a known side leaves them empty.
     PrintLine(sides.opposite);
     PrintLine(sides.hypotenuse);
     PrintLine(sides.adjacent);
+    // Each reason for an empty side once: the sides are empty for one cause at a time.
+    Reason reported = sides.reason;
+    if (reported != Reason::None)
+        ReportFailure(reported);
+    for (const Reason reason : {sides.opposite_reason, sides.hypotenuse_reason, sides.adjacent_reason}) {
+        if (reason != Reason::None && reason != reported) {
+            ReportFailure(reason);
+            reported = reason;
+        }
+    }
     return 0;
 }
 

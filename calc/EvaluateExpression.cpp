@@ -11,7 +11,6 @@
 #include "values/Constants.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
-#include "values/RuntimeError.h"
 
 namespace {
 
@@ -102,8 +101,10 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
     out.clear();
     m_calls.clear();
     m_values.clear();
+    m_failure = Reason::Overflow;
     if (text.size() >= UINT32_MAX)
         return false;
+    m_failure = Reason::None;
     m_pending.clear();
     m_last_trail = std::string::npos;
     size_t depth = 0;
@@ -190,8 +191,10 @@ bool CallExpander::Close(const Call& call)
     m_argument_values.clear();
     for (auto v = inner; v != m_values.end(); ++v)
         m_argument_values.push_back({uint32_t(v->start - call.start), uint32_t(v->end - call.start)});
-    if (!m_resolver->Resolve(argument, m_value, m_argument_values) || m_value.empty())
+    if (!m_resolver->Resolve(argument, m_value, m_argument_values)) {
+        m_failure = m_resolver->Failure();
         return false;
+    }
     const double x = TextToNumber(m_value);
     // Degrees to radians in two roundings, multiplying first.
     const double u = m_unit == AngleUnit::Degrees ? x * PiApprox / DegreesPerHalfTurn : x;
@@ -201,10 +204,12 @@ bool CallExpander::Close(const Call& call)
     case Function::Cosine: value = CallMath(Cosine, u); break;
     case Function::Tangent: value = CallMath(Tangent, u); break;
     case Function::Cotangent: value = 1.0 / CallMath(Tangent, u); break;
-    default: RaiseRuntimeError(9);  // a function beyond the table
     }
-    if (!std::isfinite(value))
+    if (!std::isfinite(value)) {
+        // Only the cotangent divides: at a tangent of 0; the others fail on an argument too large.
+        m_failure = call.function == Function::Cotangent && std::isfinite(u) ? Reason::DivisionByZero : Reason::Overflow;
         return false;
+    }
     out.resize(call.start);
     m_values.erase(inner, m_values.end());
     // The value's digits now end the output: no letter before them is ever taken back.
@@ -247,22 +252,51 @@ std::string EvaluateExpression(std::string_view expression, AngleUnit unit)
     return ThreadEngine().Evaluate(expression, unit);
 }
 
+Evaluation EvaluateWithReason(std::string_view expression, AngleUnit unit)
+{
+    return ThreadEngine().EvaluateWithReason(expression, unit);
+}
+
+std::string ExpressionEngine::Evaluate(std::string_view expression, AngleUnit unit)
+{
+    return Run(expression, unit) ? m_value : std::string();
+}
+
+Evaluation ExpressionEngine::EvaluateWithReason(std::string_view expression, AngleUnit unit)
+{
+    Evaluation evaluation;
+    if (Run(expression, unit))
+        evaluation.text = m_value;
+    evaluation.reason = m_reason;
+    evaluation.ignored = m_resolver.Ignored();
+    return evaluation;
+}
+
 // expression = map(× ÷ 。 full width) -> expand calls -> ResolveParentheses -> one number, or nothing
 // A result must be one number: two values side by side ("sin(30)sin(30)") or a text with
 // more points than a number has are no answer.
-std::string ExpressionEngine::Evaluate(std::string_view expression, AngleUnit unit)
+bool ExpressionEngine::Run(std::string_view expression, AngleUnit unit)
 {
+    m_resolver.ClearIgnored();
     std::string_view text = Normalize(expression);
+    m_reason = Reason::EmptyExpression;
+    if (std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }))
+        return false;
     std::span<const ValueSpan> values;
     if (HoldsCallName(text)) {
-        if (!m_expander.Expand(text, unit, m_resolver, m_expanded))
-            return {};
+        if (!m_expander.Expand(text, unit, m_resolver, m_expanded)) {
+            m_reason = m_expander.Failure();
+            return false;
+        }
         text = m_expanded;
         values = m_expander.Values();
     }
-    if (!m_resolver.Resolve(text, m_value, values) || !IsOneNumber(m_value))
-        return {};
-    return m_value;
+    if (!m_resolver.Resolve(text, m_value, values)) {
+        m_reason = m_resolver.Failure();
+        return false;
+    }
+    m_reason = IsOneNumber(m_value) ? Reason::None : Reason::NotOneNumber;
+    return m_reason == Reason::None;
 }
 
 // × ÷ 。 and the full-width forms to ASCII, so that "３０+1", "6÷2" and "ｓｉｎ（３０）" mean what

@@ -21,6 +21,16 @@ enum class AngleUnit { Degrees, Radians };
 // the whole evaluation.
 std::string EvaluateExpression(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
 
+// The same evaluation with why its text is empty and what the filter passed over.
+//   "1/0"     -> {"", DivisionByZero, ""}      "Sin(30)" -> {"30", None, "Sin"}
+//   "1+(0-8)^(1/3)" -> {"", NoRealPower, ""}   ""        -> {"", EmptyExpression, ""}
+struct Evaluation {
+    std::string text;                // exactly what EvaluateExpression gives
+    Reason reason = Reason::None;    // why text is empty
+    std::string ignored;             // GBK: the characters passed over (white space aside)
+};
+Evaluation EvaluateWithReason(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
+
 // The first stage of EvaluateExpression: every call of sin(, cos(, tg( and ctg( in a text is
 // replaced by the text of its value, innermost first.
 //
@@ -39,6 +49,8 @@ public:
     bool Expand(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out);
     // Where the calls' values stand in the last expansion's text.
     const std::vector<ValueSpan>& Values() const { return m_values; }
+    // Why the last expansion failed.
+    Reason Failure() const { return m_failure; }
 
 private:
     enum class Function { Sine, Cosine, Tangent, Cotangent };
@@ -60,6 +72,7 @@ private:
     std::vector<Call> m_calls;
     std::vector<ValueSpan> m_values;
     std::vector<ValueSpan> m_argument_values;
+    Reason m_failure = Reason::None;
     std::string m_pending;    // letters taken back from the output, walked again before the text
     std::string m_lookahead;  // the pending letters and the next bytes of the text
     std::string m_value;
@@ -73,8 +86,10 @@ private:
 class ExpressionEngine {
 public:
     std::string Evaluate(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
+    Evaluation EvaluateWithReason(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
 
 private:
+    bool Run(std::string_view expression, AngleUnit unit);
     std::string_view Normalize(std::string_view expression);
 
     std::string m_normalized;
@@ -82,4 +97,5 @@ private:
     std::string m_value;
     CallExpander m_expander;
     ParenthesisResolver m_resolver;
+    Reason m_reason = Reason::None;
 };

@@ -46,13 +46,13 @@ void ShowAngleWarning(bool shown)
     Services().SetUnitProperty(kMainWindow, kAngleWarning, kVisibleProperty, kWholeValue, shown ? 1 : 0);
 }
 
-using AngleText = std::string (*)(std::string_view first_box, std::string_view second_box);
+using AngleText = std::string (*)(std::string_view first_box, std::string_view second_box, Reason* reason);
 
 ProcedureResult AngleClick(AngleText angle, uint32_t first_box, uint32_t second_box, uint32_t result_box)
 {
     const std::string first = BoxText(first_box);
     const std::string second = BoxText(second_box);
-    WriteBox(result_box, angle(first, second));
+    WriteBox(result_box, angle(first, second, nullptr));
     return {};
 }
 

@@ -25,14 +25,14 @@ struct OperationResult {
 // One operation: the left operand is read from its text, the right operand from the rest of
 // the text after the operator, as far as its number goes. The right operand's value is that
 // of its ToText form (13 significant digits); the left operand's is not limited so.
-bool ComputeOperation(char op, std::string_view left, std::string_view rest, OperationResult& out,
-                      bool negate_left = false)
+Reason ComputeOperation(char op, std::string_view left, std::string_view rest, OperationResult& out,
+                        bool negate_left = false)
 {
     const double x = negate_left ? -ReadDecimal(left, nullptr) : ReadDecimal(left, nullptr);
     const double written_y = ReadDecimal(rest, &out.right_used);
     // An infinite operand would travel on as "1.#INF" and be read back as 1: refuse it.
     if (!std::isfinite(x) || !std::isfinite(written_y))
-        return false;
+        return Reason::Overflow;
     char canonical[kNumberTextSize];
     const size_t canonical_length = FormatDouble(written_y, canonical);
     const double y = ReadDecimal({canonical, canonical_length}, nullptr);
@@ -47,11 +47,11 @@ bool ComputeOperation(char op, std::string_view left, std::string_view rest, Ope
     case '*': value = x * y; break;
     case '/':
         if (std::fabs(y) <= ZeroTolerance)
-            return false;
+            return Reason::DivisionByZero;
         if (std::fabs(x) <= ZeroTolerance) {
             out.text[0] = '0';
             out.length = 1;
-            return true;
+            return Reason::None;
         }
         value = x / y;
         break;
@@ -59,9 +59,9 @@ bool ComputeOperation(char op, std::string_view left, std::string_view rest, Ope
     default: value = x - y; break;
     }
     if (!std::isfinite(value))
-        return false;
+        return std::isnan(value) && op == '^' ? Reason::NoRealPower : Reason::Overflow;
     out.length = FormatDouble(value, out.text);
-    return true;
+    return Reason::None;
 }
 
 // Whether text is, as far as it goes, the start of a number that more bytes could lengthen:
@@ -131,6 +131,7 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
 {
     out.clear();
     tail_used = 0;
+    m_failure = Reason::None;
     m_tail = tail;
     m_tail_used = 0;
     if (expression.empty())
@@ -301,7 +302,8 @@ bool OperatorReducer::Rewrite(size_t start)
     const std::string_view rest = RightOperandText();
     const std::string_view left(m_buffer.data() + start, m_left - start);
     OperationResult result;
-    if (!ComputeOperation(m_buffer[m_right], left, rest, result))
+    m_failure = ComputeOperation(m_buffer[m_right], left, rest, result);
+    if (m_failure != Reason::None)
         return false;
     m_left = start;
     m_right += 1 + result.right_used;
@@ -326,7 +328,8 @@ bool OperatorReducer::RewritePowerOfValue()
     const std::string_view rest = RightOperandText();
     const std::string_view base(m_buffer.data() + start, m_left - start);
     OperationResult result;
-    if (!ComputeOperation(m_buffer[m_right], base, rest, result, typed == '-'))
+    m_failure = ComputeOperation(m_buffer[m_right], base, rest, result, typed == '-');
+    if (m_failure != Reason::None)
         return false;
     if (typed != '\0')
         JoinSign(typed, result);

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/Reasons.h"
+
 std::string ReduceOperators(std::string_view expression);
 
 // Where the value of a group or a call stands in a text: [start, end). Such a value is one
@@ -53,6 +55,9 @@ public:
     // reduction, for tests. Null stops it.
     void TraceSteps(std::vector<std::string>* steps) { m_steps = steps; }
 
+    // Why the last reduction failed.
+    Reason Failure() const { return m_failure; }
+
 private:
     enum class Pass { Powers, Products, Sums };
     enum class Role { Operand, Boundary, Operator };
@@ -88,5 +93,6 @@ private:
     std::vector<Value> m_ahead;  // values not yet scanned, the next one last
     Value m_behind{-1, -1, 0};   // the value the scan passed last, while it is whole
     bool m_track_values = false;
+    Reason m_failure = Reason::None;
     std::vector<std::string>* m_steps = nullptr;
 };

@@ -15,6 +15,8 @@ namespace {
 
 // Room added when a result outgrows the gap; a quarter of the text keeps repeated growth linear.
 constexpr size_t kGapHeadroom = 64;
+// How much of the ignored characters is kept for a note.
+constexpr size_t kIgnoredShown = 40;
 
 // The bytes that pass the filter unconditionally: digits, the point, the operators and the
 // backslash (which is carried along as neither an operator nor part of a number).
@@ -34,6 +36,7 @@ std::string ResolveParentheses(std::string_view expression)
 {
     thread_local ParenthesisResolver resolver;
     std::string out;
+    resolver.ClearIgnored();
     if (!resolver.Resolve(expression, out))
         return {};
     return out;
@@ -85,8 +88,11 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
 {
     expression = engine::UpToNul(expression);
     out.clear();
+    m_failure = Reason::Overflow;
     if (expression.size() >= UINT32_MAX)
         return false;
+    m_failure = Reason::None;
+    m_next_ignored = 0;
     m_text.Clear();
     m_groups.clear();
     m_operators.clear();
@@ -99,19 +105,24 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
             value_start = m_text.Size();
         if (static_cast<unsigned char>(c) >= 0x80) {
             // A two-byte character goes whole, so none of its bytes is taken for ASCII.
+            Ignore(expression, i, 2);
             ++i;
         } else if (c == '(') {
             m_groups.push_back(uint32_t(m_text.Size()));
         } else if (c == ')') {
             // An unmatched ")" is dropped.
-            if (m_groups.empty())
+            if (m_groups.empty()) {
+                Ignore(expression, i, 1);
                 continue;
+            }
             const size_t start = m_groups.back();
             m_groups.pop_back();
             if (!ReduceFrom(start, true))
                 return false;
         } else if (Keeps(expression, i)) {
             Append(expression, i);
+        } else {
+            Ignore(expression, i, 1);
         }
         if (next_value < values.size() && values[next_value].end == i + 1) {
             m_values.push_back({uint32_t(value_start), uint32_t(m_text.Size())});
@@ -119,6 +130,8 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
         }
     }
     // Unmatched "(" never entered the text.
+    if (!m_groups.empty() && m_ignored.size() < kIgnoredShown)
+        m_ignored.append(m_ignored.empty() ? "(" : " (");
     if (!ReduceFrom(0, false))
         return false;
     m_text.CopyTo(out);
@@ -162,14 +175,33 @@ void ParenthesisResolver::Append(std::string_view expression, size_t i)
 }
 
 // group = ReduceOperators(start .. number after the last operator), then the untouched tail
+// Notes count bytes at i that the filter passes over (white space is expected and not noted).
+void ParenthesisResolver::Ignore(std::string_view expression, size_t i, size_t count)
+{
+    const char c = expression[i];
+    if (count == 1 && (c == ' ' || (c >= '\t' && c <= '\r')))
+        return;
+    if (m_ignored.size() >= kIgnoredShown) {
+        if (!m_ignored.ends_with("..."))
+            m_ignored.append("...");
+        return;
+    }
+    if (!m_ignored.empty() && i != m_next_ignored)
+        m_ignored.push_back(' ');
+    m_ignored.append(expression.substr(i, count));
+    m_next_ignored = i + count;
+}
+
 // Replaces the text from start to its end by its reduction; for a group, what is left is one
 // value. Only the part through the number after the last operator is scanned; of the rest,
 // which holds no operator, the reduction takes in only the bytes that a number read reaches
 // (a result may join what follows it), and the remainder is not touched.
 bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
 {
-    if (start == m_text.Size())
+    if (start == m_text.Size()) {
+        m_failure = group ? Reason::EmptyGroup : Reason::NothingToEvaluate;
         return false;
+    }
     const auto first_value = std::lower_bound(m_values.begin(), m_values.end(), start,
                                               [](const ValueSpan& v, size_t s) { return v.start < s; });
     const auto first = std::lower_bound(m_operators.begin(), m_operators.end(), start);
@@ -193,8 +225,10 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
     for (auto v = first_value; v != m_values.end() && v->start < end; ++v)
         m_region_values.push_back({uint32_t(v->start - start), uint32_t(std::min<size_t>(v->end, end) - start)});
     size_t tail_used = 0;
-    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), m_region_values, m_reduced, tail_used))
+    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), m_region_values, m_reduced, tail_used)) {
+        m_failure = m_reducer.Failure();
         return false;
+    }
     m_text.ReplaceAtGap(start, tail_used, m_reduced);
     m_operators.erase(first, m_operators.end());
     for (size_t i = start; i < start + m_reduced.size(); ++i) {

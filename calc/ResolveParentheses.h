@@ -57,9 +57,17 @@ public:
     // longer than positions of 32 bits reach.
     bool Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values = {});
 
+    // Why the last resolution failed.
+    Reason Failure() const { return m_failure; }
+    // The characters the filter passed over since the last ClearIgnored, white space aside,
+    // runs apart separated by a space; the first few dozen bytes of them (GBK).
+    const std::string& Ignored() const { return m_ignored; }
+    void ClearIgnored() { m_ignored.clear(); }
+
 private:
     bool Keeps(std::string_view expression, size_t i) const;
     void Append(std::string_view expression, size_t i);
+    void Ignore(std::string_view expression, size_t i, size_t count);
     bool ReduceFrom(size_t start, bool group);
 
     GapText m_text;
@@ -69,4 +77,7 @@ private:
     std::vector<ValueSpan> m_region_values;
     std::string m_reduced;
     OperatorReducer m_reducer;
+    Reason m_failure = Reason::None;
+    std::string m_ignored;
+    size_t m_next_ignored = 0;  // the input position right after the last byte ignored
 };

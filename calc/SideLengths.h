@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/Reasons.h"
+
 enum class SolveOutcome {
     AngleMissing,  // the angle's leading number is within ZeroTolerance of 0: show the warning
     NoKnownSide,   // no side above ZeroTolerance: hide the warning, leave the results alone
@@ -25,6 +27,12 @@ struct SideLengths {
     std::string opposite;
     std::string hypotenuse;
     std::string adjacent;
+    // Why: AngleRequired or NoKnownSide for the outcome; AngleWithoutValue or SideOverflow for
+    // a result side left empty.
+    Reason reason = Reason::None;
+    Reason opposite_reason = Reason::None;
+    Reason hypotenuse_reason = Reason::None;
+    Reason adjacent_reason = Reason::None;
 };
 
 // The known side is the first of opposite, adjacent and hypotenuse whose number is above

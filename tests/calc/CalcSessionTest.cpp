@@ -133,7 +133,7 @@ TEST(CalcSession, EachAnswerArrivesBeforeTheNextLineIsWritten)
     const Exchange exchanges[] = {
         {"sin(30)\n", "0.499999999987\n"},
         {"2^10\n", "1024\n"},
-        {"1/0\n", "\nanglarix-calc: 1/0: the expression has no value\n"},
+        {"1/0\n", "\nanglarix-calc: 1/0: division by 0 or by a number too small\n"},
         {"007\n", "007\n"},
     };
     for (const auto& e : exchanges) {
@@ -152,7 +152,7 @@ TEST(CalcSession, TerminalHasPromptEditingHistoryAndCtrlDEnds)
 
     const Exchange exchanges[] = {
         {"sin(30)\r", "0.499999999987"},
-        {"1/0\r", "the expression has no value"},
+        {"1/0\r", "division by 0 or by a number too small"},
         {"\x1b[A\x1b[A\r", "0.499999999987"},  // up twice: sin(30) again
         {"0+1\x01" "9\r", "91"},                  // Ctrl+A, then 9 at the start: 90+1
         {"2+33\x7f\r", "5"},                      // backspace: 2+3

@@ -83,7 +83,7 @@ TEST(CalcTool, ExpressionsAsArguments)
     const ToolRun failed = RunTool({"1+1", "1/0", "-5-3", ""});
     EXPECT_EQ(failed.out, "2\n\n-8\n\n");
     EXPECT_EQ(failed.status, 1);
-    EXPECT_EQ(failed.err, "anglarix-calc: 1/0: the expression has no value\n"
+    EXPECT_EQ(failed.err, "anglarix-calc: 1/0: division by 0 or by a number too small\n"
                           "anglarix-calc: the expression is empty\n");
 
     EXPECT_EQ(RunTool({"--", "--5", "--help"}).out, "-5\n0\n");
@@ -98,7 +98,7 @@ TEST(CalcTool, LinesFromStandardInput)
     const ToolRun run = RunTool({}, &input);
     EXPECT_EQ(run.out, "0.499999999987\n\n\n007\n0.499999999987\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "anglarix-calc: 1/0: the expression has no value\n"
+    EXPECT_EQ(run.err, "anglarix-calc: 1/0: division by 0 or by a number too small\n"
                        "anglarix-calc: the expression is empty\n");
 }
 
@@ -191,8 +191,8 @@ TEST(CalcTool, ReasonsInChineseUnderAChineseLocale)
         const std::string* input;
         const char* err;
     } cases[] = {
-        {{"1/0"}, nullptr, "anglarix-calc: 1/0: 表达式无法计算\n"},
-        {{}, &lines, "anglarix-calc: 1/0: 表达式无法计算\n"},
+        {{"1/0"}, nullptr, "anglarix-calc: 1/0: 除以 0 或过小的数\n"},
+        {{}, &lines, "anglarix-calc: 1/0: 除以 0 或过小的数\n"},
         {{"--asin", "2", "1"}, nullptr, "anglarix-calc: 两边之比超出 -1 到 1 的范围\n"},
         {{"--solve", "", "1", "", ""}, nullptr, "anglarix-calc: 角度必须输入\n"},
         {{"--asin"}, nullptr, "anglarix-calc: --asin 需要两个值\n请用“anglarix-calc --help”查看用法。\n"},

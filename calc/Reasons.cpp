@@ -1,0 +1,43 @@
+// The wording of each reason. The English texts are the command line's message ids: the
+// Chinese column and po/zh.po say the same, which a test holds them to.
+#include "calc/Reasons.h"
+
+#define N_(text) text
+
+namespace {
+
+constexpr struct {
+    Reason reason;
+    ReasonWording wording;
+} kWordings[] = {
+    {Reason::None, {"", ""}},
+    {Reason::EmptyExpression, {N_("the expression is empty"), "表达式为空"}},
+    {Reason::NothingToEvaluate, {N_("nothing in the expression can be calculated"), "表达式里没有可以计算的内容"}},
+    {Reason::EmptyGroup, {N_("a pair of parentheses is empty"), "括号里是空的"}},
+    {Reason::DivisionByZero, {N_("division by 0 or by a number too small"), "除以 0 或过小的数"}},
+    {Reason::Overflow, {N_("a value is too large"), "数值太大，溢出"}},
+    {Reason::NoRealPower, {N_("a power has no real value"), "乘方没有实数结果"}},
+    {Reason::NotOneNumber, {N_("the result is not one number"), "结果不是一个数"}},
+    {Reason::RatioOutOfRange, {N_("the ratio of the two sides is outside -1..1"), "两边之比超出 -1 到 1 的范围"}},
+    {Reason::NoRatio, {N_("both sides are 0 or empty"), "两条边都是 0 或为空"}},
+    {Reason::AngleRequired, {N_("an angle is required"), "角度必须输入"}},
+    {Reason::AngleWithoutValue, {N_("the angle cannot be evaluated"), "角度无法计算"}},
+    {Reason::NoKnownSide, {N_("no side above 0 is given"), "没有大于 0 的边"}},
+    {Reason::SideOverflow, {N_("a side is too large"), "边长太大，溢出"}},
+};
+
+}  // namespace
+
+ReasonWording WordingOf(Reason reason)
+{
+    for (const auto& row : kWordings)
+        if (row.reason == reason)
+            return row.wording;
+    return kWordings[0].wording;
+}
+
+ReasonWording IgnoredWording()
+{
+    return {"ignored: %s (the engine reads sin cos tg ctg in degrees and ^ * / + -)",
+            "已忽略：%s（只认 sin cos tg ctg，角度以度为单位，运算符 ^ * / + -）"};
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Why a computation gives the empty text, reported beside its result, which stays exactly as
+// it is. One wording per reason: English for the command line (its message catalogue turns
+// it into Chinese) and Chinese for the window's tips, both UTF-8.
+//   EvaluateWithReason("1/0")  -> {"", Reason::DivisionByZero}
+//   ArcSineText("2", "1", &r)  -> "", r = Reason::RatioOutOfRange
+#include <cstdint>
+
+enum class Reason : uint8_t {
+    None,
+    EmptyExpression,    // nothing typed
+    NothingToEvaluate,  // nothing is left once the characters the engine ignores are gone
+    EmptyGroup,         // "()"
+    DivisionByZero,     // a divisor within 1e-7 of 0, ctg(0) included
+    Overflow,           // a value too large to hold
+    NoRealPower,        // a power without a real value: (0-8)^(1/3)
+    NotOneNumber,       // the result does not read as one number: sin(30)sin(30), 1..2
+    RatioOutOfRange,    // arcsine or arccosine of a ratio outside -1..1
+    NoRatio,            // both sides 0 or empty
+    AngleRequired,      // the solver has no angle
+    AngleWithoutValue,  // the solver's angle cannot be evaluated
+    NoKnownSide,        // the solver has no side above 0
+    SideOverflow,       // a computed side is too large
+};
+
+struct ReasonWording {
+    const char* english;
+    const char* chinese;
+};
+
+ReasonWording WordingOf(Reason reason);
+
+// What the engine understands, for a note on the characters it passed over.
+ReasonWording IgnoredWording();

@@ -1,0 +1,138 @@
+// Why a result is empty, as the engine, the angle computations and the solver report it, and
+// the one wording each reason has in both languages.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calc/AngleRatios.h"
+#include "calc/EvaluateExpression.h"
+#include "calc/Reasons.h"
+#include "calc/SideLengths.h"
+
+namespace {
+
+TEST(Reasons, EngineSaysWhyItsTextIsEmpty)
+{
+    const struct {
+        const char* input;
+        Reason reason;
+    } cases[] = {
+        {"", Reason::EmptyExpression},          {"  \t", Reason::EmptyExpression},
+        {"abc", Reason::NothingToEvaluate},     {"\xD6\xD0\xCE\xC4", Reason::NothingToEvaluate},
+        {"()", Reason::EmptyGroup},             {"1+()", Reason::EmptyGroup},
+        {"1/0", Reason::DivisionByZero},        {"5/0.0000001", Reason::DivisionByZero},
+        {"ctg(0)", Reason::DivisionByZero},     {"sin(1/0)", Reason::DivisionByZero},
+        {"2^1024", Reason::Overflow},           {"2*1e999", Reason::Overflow},
+        {"sin(1e999)", Reason::Overflow},       {"(0-8)^(1/3)", Reason::NoRealPower},
+        {"1+(0-8)^(1/3)", Reason::NoRealPower}, {"sin(30)sin(30)", Reason::NotOneNumber},
+        {"1..2", Reason::NotOneNumber},         {"1\\2", Reason::NotOneNumber},
+        {"sin(30)", Reason::None},              {"007", Reason::None},
+    };
+    for (const auto& c : cases) {
+        const Evaluation e = EvaluateWithReason(c.input);
+        EXPECT_EQ(e.reason, c.reason) << c.input;
+        EXPECT_EQ(e.text, EvaluateExpression(c.input)) << c.input;
+        EXPECT_EQ(e.text.empty(), c.reason != Reason::None) << c.input;
+    }
+}
+
+// The characters the filter passed over, white space aside, runs apart by a space.
+TEST(Reasons, EngineSaysWhatItIgnored)
+{
+    const struct {
+        const char* input;
+        const char* text;
+        const char* ignored;
+    } cases[] = {
+        {"Sin(30)", "30", "Sin"},           {"sqrt(2)", "2", "sqrt"},
+        {"1 + 2", "3", ""},                 {"sin(30)", "0.499999999987", ""},
+        {"2\x85\x5E" "3", "23", "\x85\x5E"}, {"5%2", "52", "%"},
+        {"1 apple + 2 pears", "3", "apple pears"},
+        {"2)", "2", ")"},                   {"sin(x30)", "0.499999999987", "x"},
+    };
+    for (const auto& c : cases) {
+        const Evaluation e = EvaluateWithReason(c.input);
+        EXPECT_EQ(e.text, c.text) << c.input;
+        EXPECT_EQ(e.ignored, c.ignored) << c.input;
+    }
+    EXPECT_LE(EvaluateWithReason(std::string(5000, 'x') + "1").ignored.size(), 43u);
+}
+
+TEST(Reasons, AnglesSayWhyTheyAreEmpty)
+{
+    const struct {
+        std::string (*function)(std::string_view, std::string_view, Reason*);
+        const char* a;
+        const char* b;
+        Reason reason;
+    } cases[] = {
+        {ArcSineText, "2", "1", Reason::RatioOutOfRange},  {ArcSineText, "1", "0", Reason::RatioOutOfRange},
+        {ArcSineText, "", "", Reason::NoRatio},            {ArcCosineText, "0", "0", Reason::NoRatio},
+        {ArcCosineText, "-2", "1", Reason::RatioOutOfRange}, {ArcTangentText, "", "", Reason::NoRatio},
+        {ArcTangentText, "1", "", Reason::None},           {ArcSineText, "1", "2", Reason::None},
+    };
+    for (const auto& c : cases) {
+        Reason reason = Reason::Overflow;
+        const std::string text = c.function(c.a, c.b, &reason);
+        EXPECT_EQ(reason, c.reason) << c.a << " / " << c.b;
+        EXPECT_EQ(text.empty(), c.reason != Reason::None) << c.a << " / " << c.b;
+    }
+}
+
+TEST(Reasons, SolverSaysWhyASideIsEmpty)
+{
+    EXPECT_EQ(SolveSides("", "1", "", "").reason, Reason::AngleRequired);
+    EXPECT_EQ(SolveSides("30", "", "", "").reason, Reason::NoKnownSide);
+    const SideLengths no_trig = SolveSides("0.5/0", "1", "", "");
+    EXPECT_EQ(no_trig.adjacent_reason, Reason::AngleWithoutValue);
+    EXPECT_EQ(no_trig.hypotenuse_reason, Reason::AngleWithoutValue);
+    EXPECT_EQ(no_trig.opposite_reason, Reason::None);
+    const SideLengths zero = SolveSides("5-5", "1", "", "");
+    EXPECT_EQ(zero.adjacent_reason, Reason::SideOverflow);
+    const SideLengths huge = SolveSides("89", "", "1e308", "");
+    EXPECT_EQ(huge.opposite_reason, Reason::SideOverflow);
+    EXPECT_EQ(huge.hypotenuse_reason, Reason::SideOverflow);
+    EXPECT_EQ(SolveSides("30", "1", "", "").reason, Reason::None);
+}
+
+// msgid -> msgstr of the one-line entries of a .po file.
+std::map<std::string, std::string> Translations(const std::string& path)
+{
+    std::ifstream in(path);
+    std::map<std::string, std::string> entries;
+    std::string line;
+    std::string id;
+    const auto quoted = [](const std::string& l, size_t from) { return l.substr(from + 1, l.size() - from - 2); };
+    while (std::getline(in, line)) {
+        if (line.rfind("msgid \"", 0) == 0)
+            id = quoted(line, 6);
+        else if (line.rfind("msgstr \"", 0) == 0 && !id.empty())
+            entries[id] = quoted(line, 7);
+    }
+    return entries;
+}
+
+// Every reason has its own wording, and the command line's catalogue says it as the window does.
+TEST(Reasons, OneWordingEachInBothLanguages)
+{
+    const std::map<std::string, std::string> po = Translations(ANGLARIX_PO_FILE);
+    ASSERT_FALSE(po.empty());
+    std::set<std::string> english;
+    std::set<std::string> chinese;
+    for (int r = int(Reason::EmptyExpression); r <= int(Reason::SideOverflow); ++r) {
+        const ReasonWording w = WordingOf(Reason(r));
+        ASSERT_NE(std::string(w.english), "") << r;
+        EXPECT_TRUE(english.insert(w.english).second) << w.english;
+        EXPECT_TRUE(chinese.insert(w.chinese).second) << w.chinese;
+        const auto entry = po.find(w.english);
+        ASSERT_NE(entry, po.end()) << w.english;
+        EXPECT_EQ(entry->second, w.chinese) << w.english;
+    }
+}
+
+}  // namespace
