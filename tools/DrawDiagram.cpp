@@ -1,5 +1,6 @@
 // Draws the triangle diagram that the picture box 图片框1 shows and writes it as a baseline
-// JFIF JPEG: 195 x 113 pixels, 96 dpi, three components (YCbCr), quality 90.
+// JFIF JPEG: 195 x 113 pixels, 96 dpi, three components (YCbCr), quality 95. The box shows it
+// stretched to 208 x 56, so everything is drawn pre-stretched (data/DiagramLayout.h).
 //
 // The committed data/diagram.jpg is the program's data; this tool is built but never run by
 // the build, so the picture only changes on purpose. To regenerate it:
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QFontMetrics>
 #include <QPainterPath>
 
 #include <cmath>
@@ -22,63 +24,84 @@
 
 #include <jpeglib.h>
 
+#include "data/DiagramLayout.h"
+
 namespace {
 
-constexpr int kWidth = 195;
-constexpr int kHeight = 113;
-constexpr int kQuality = 90;
-constexpr int kLineWidth = 3;
+constexpr int kQuality = 95;
 constexpr const char* kFontFamily = "WenQuanYi Zen Hei";
 
-// The triangle's corners: the acute angle bottom left, the right angle bottom right, the
-// hypotenuse rising from the bottom left to the top of the vertical side.
-constexpr QPointF kAcute(20.5, 86.5);
-constexpr QPointF kRight(150.5, 86.5);
-constexpr QPointF kTop(150.5, 10.5);
+// From the box's coordinates to the picture's: the box shows the picture 208/195 as wide and
+// 56/113 as tall.
+double PictureX(double x) { return x * diagram::kPictureWidth / diagram::kShownWidth; }
+double PictureY(double y) { return y * diagram::kPictureHeight / diagram::kShownHeight; }
+QPointF PicturePoint(diagram::Point p) { return {PictureX(p.x), PictureY(p.y)}; }
+
+// The window's font: 12 pixels, whole pixels without antialiasing, no hinting.
+QFont WindowFont()
+{
+    QFont font(kFontFamily);
+    font.setPixelSize(12);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// A word as the window writes it, each row repeated to the picture's height: when the box
+// shows every other row, the word reads as if written directly. Columns stay one to one (the
+// box widens them a little rather than drop any).
+QImage PreStretchedWord(const QString& word)
+{
+    const QFont font = WindowFont();
+    const QFontMetrics metrics(font);
+    QImage shown(metrics.horizontalAdvance(word), 13, QImage::Format_RGB32);
+    shown.fill(Qt::white);
+    QPainter painter(&shown);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, shown.width(), shown.height()), Qt::AlignLeft | Qt::AlignVCenter, word);
+    painter.end();
+    const int height = static_cast<int>(std::lround(PictureY(shown.height())));
+    return shown.scaled(shown.width(), height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
 
 QImage DrawDiagram()
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(diagram::kPictureWidth, diagram::kPictureHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
 
+    // No antialiasing: grey edges would come and go as the box drops rows. Lines across are
+    // twice as thick as they should show, lines up and down as thick.
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-
-    QPen pen(Qt::black, kLineWidth);
+    QPen pen(Qt::black, 4);
     pen.setJoinStyle(Qt::MiterJoin);
+    pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
     QPainterPath triangle;
-    triangle.moveTo(kAcute);
-    triangle.lineTo(kRight);
-    triangle.lineTo(kTop);
+    triangle.moveTo(PicturePoint(diagram::kAcute));
+    triangle.lineTo(PicturePoint(diagram::kRight));
+    triangle.lineTo(PicturePoint(diagram::kTop));
     triangle.closeSubpath();
     painter.drawPath(triangle);
 
-    // Thin marks: the right-angle square and the arc of the marked angle.
-    painter.setPen(QPen(Qt::black, 1.5));
-    painter.setBrush(Qt::NoBrush);
-    constexpr double kSquare = 10;
-    painter.drawPolyline(QPolygonF{QPointF(kRight.x() - kSquare, kRight.y()),
-                                   QPointF(kRight.x() - kSquare, kRight.y() - kSquare),
-                                   QPointF(kRight.x(), kRight.y() - kSquare)});
-    constexpr double kArc = 24;
-    const double angle = std::atan2(kRight.y() - kTop.y(), kTop.x() - kAcute.x()) * 180.0 / M_PI;
-    painter.drawArc(QRectF(kAcute.x() - kArc, kAcute.y() - kArc, 2 * kArc, 2 * kArc), 0,
-                    static_cast<int>(angle * 16));
+    // The right-angle square and the arc of the marked angle, as they show: 6 and 16 pixels.
+    painter.setPen(QPen(Qt::black, 3));
+    const QPointF right = PicturePoint(diagram::kRight);
+    painter.drawPolyline(QPolygonF{QPointF(right.x() - PictureX(6), right.y()),
+                                   QPointF(right.x() - PictureX(6), right.y() - PictureY(6)),
+                                   QPointF(right.x(), right.y() - PictureY(6))});
+    // The arc runs from the base up to the hypotenuse at 16 shown pixels from the vertex.
+    const double rise = diagram::kRight.y - diagram::kTop.y;
+    const double run = diagram::kRight.x - diagram::kAcute.x;
+    QPolygonF arc;
+    for (int step = 0; step <= 8; ++step) {
+        const double t = std::atan2(rise, run) * step / 8;
+        arc << QPointF(PictureX(diagram::kAcute.x + 16 * std::cos(t)), PictureY(diagram::kAcute.y - 16 * std::sin(t)));
+    }
+    painter.drawPolyline(arc);
 
-    QFont font(kFontFamily);
-    font.setPixelSize(15);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    // Each label in a box next to its part of the triangle.
-    painter.drawText(QRectF(54, 68, 17, 17), Qt::AlignCenter, QString::fromUtf8("角"));
-    painter.drawText(QRectF(kAcute.x(), 91, kRight.x() - kAcute.x(), 19), Qt::AlignCenter,
-                     QString::fromUtf8("邻边"));
-    painter.drawText(QRectF(155, 39, 38, 19), Qt::AlignCenter, QString::fromUtf8("对边"));
-    painter.drawText(QRectF(52, 25, 38, 19), Qt::AlignCenter, QString::fromUtf8("斜边"));
+    for (const diagram::Label& label : diagram::kLabels)
+        painter.drawImage(PicturePoint(label.at), PreStretchedWord(QString::fromUtf8(label.text)));
     painter.end();
     return image;
 }

@@ -1,5 +1,7 @@
 #include "forms/units/JpegPicture.h"
 
+#include "data/DiagramLayout.h"
+
 #include <QBuffer>
 #include <gtest/gtest.h>
 
@@ -69,9 +71,14 @@ TEST(DecodeJpeg, DiagramIsTheTriangleOnWhite)
 {
     const QImage image = DecodeJpeg(Diagram());
     ASSERT_EQ(image.size(), QSize(195, 113));
-    EXPECT_GT(qGray(image.pixel(3, 3)), 240);      // white ground
-    EXPECT_LT(qGray(image.pixel(100, 86)), 60);    // the bottom side
-    EXPECT_LT(qGray(image.pixel(150, 50)), 60);    // the vertical side
+    // Picture coordinates of a point the box shows at (x, y).
+    const auto at = [&image](int x, int y) {
+        return qGray(image.pixel(x * diagram::kPictureWidth / diagram::kShownWidth,
+                                 y * diagram::kPictureHeight / diagram::kShownHeight));
+    };
+    EXPECT_GT(at(2, 2), 240);                                                   // white ground
+    EXPECT_LT(at((diagram::kAcute.x + diagram::kRight.x) / 2, diagram::kRight.y), 60);  // the bottom side
+    EXPECT_LT(at(diagram::kRight.x, (diagram::kRight.y + diagram::kTop.y) / 2), 60);    // the vertical side
 }
 
 TEST(DecodeJpeg, CutPictureIsRefusedWherever)
