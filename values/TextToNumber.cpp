@@ -1,12 +1,12 @@
 // ToNumber and ToFloat, and the text-to-number reading they share: full-width GBK forms are
 // made ASCII, then the text is read like the C library's atof, with "d" exponents as well.
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 
 #include "values/Commands.h"
+#include "values/FloatText.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
 
@@ -24,7 +24,7 @@ constexpr int64_t kExponentLimit = 1'000'000'000;
 double ReadMagnitude(const char* digits, const char* end, const char* letter, int64_t sci_exponent)
 {
     double value = 0.0;
-    std::from_chars_result read;
+    bool in_range = true;
     if (letter != nullptr && (*letter == 'd' || *letter == 'D')) {
         ByteBuffer copy;
         const size_t length = size_t(end - digits);
@@ -32,11 +32,11 @@ double ReadMagnitude(const char* digits, const char* end, const char* letter, in
             return 0.0;
         std::memcpy(copy.Data(), digits, length);
         copy.Data()[letter - digits] = 'e';
-        read = std::from_chars(copy.Data(), copy.Data() + length, value);
+        in_range = ReadDecimalDigits(copy.Data(), copy.Data() + length, value);
     } else {
-        read = std::from_chars(digits, end, value);
+        in_range = ReadDecimalDigits(digits, end, value);
     }
-    if (read.ec == std::errc::result_out_of_range)
+    if (!in_range)
         return sci_exponent >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return value;
 }

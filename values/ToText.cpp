@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "values/Commands.h"
+#include "values/FloatText.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
 #include "values/TextBlocks.h"
@@ -96,13 +97,12 @@ size_t FormatDouble(double value, char* buffer, int precision)
 
     // "d.dddddddddddddddde+dd": 17 digits, correctly rounded.
     char step[32];
-    const auto written = std::to_chars(step, step + sizeof step, std::fabs(value),
-                                       std::chars_format::scientific, kStepDigits - 1);
+    const size_t written = WriteSeventeenDigits(std::fabs(value), step);
     char digits[kStepDigits];
     digits[0] = step[0];
     std::memcpy(digits + 1, step + 2, kStepDigits - 1);
     int exponent = 0;
-    std::from_chars(step + kStepDigits + 3, written.ptr, exponent);  // skips "e" and its sign
+    std::from_chars(step + kStepDigits + 3, step + written, exponent);  // skips "e" and its sign
     if (step[kStepDigits + 2] == '-')
         exponent = -exponent;
 

@@ -1,0 +1,21 @@
+#pragma once
+// Correctly rounded decimal conversions of doubles, the two steps the number texts rest on.
+// Through <charconv> where the standard library has them for floating point; otherwise (the
+// WebAssembly build's older library, or ANGLARIX_PORTABLE_FLOAT_TEXT) through the C library's
+// strtod and snprintf, correctly rounded in glibc and musl alike: the texts are the same.
+#include <cstddef>
+#include <version>
+
+#if !defined(ANGLARIX_PORTABLE_FLOAT_TEXT) && !(defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L)
+#define ANGLARIX_PORTABLE_FLOAT_TEXT 1
+#endif
+
+// Writes a positive finite magnitude as "d.dddddddddddddddde+dd" (17 significant digits);
+// returns the length. out holds at least 32 bytes.
+//   0.1 -> "1.0000000000000001e-01"     1e300 -> "1.0000000000000001e+300"
+size_t WriteSeventeenDigits(double magnitude, char* out);
+
+// Reads [first, last), digits with an optional point and an optional "e" exponent and nothing
+// else. False when the value lies beyond the double range (value is then left alone); a value
+// below the smallest subnormal reads as 0 and is in range.
+bool ReadDecimalDigits(const char* first, const char* last, double& value);
