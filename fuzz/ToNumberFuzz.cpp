@@ -1,6 +1,5 @@
 // ToNumber and ToFloat on arbitrary bytes, checked against the C library's strtod on the span
 // that the reader says it used (with a "d" exponent letter made "e").
-#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -8,6 +7,7 @@
 #include "values/Commands.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
+#include "values/Bits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -18,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const double number = result.AsDouble();
     TypedValue single;
     ToFloat(&single, 1, &argument);
-    if (std::bit_cast<uint32_t>(single.AsFloat()) != std::bit_cast<uint32_t>(float(number)))
+    if (BitCast<uint32_t>(single.AsFloat()) != BitCast<uint32_t>(float(number)))
         std::abort();
-    if (std::bit_cast<uint64_t>(TextToNumber(text.c_str())) != std::bit_cast<uint64_t>(number))
+    if (BitCast<uint64_t>(TextToNumber(text.c_str())) != BitCast<uint64_t>(number))
         std::abort();
 
     ByteBuffer normalized;
@@ -29,10 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string ascii(normalized.Data(), normalized.Size() - 1);
     size_t used = 0;
     const double read = ReadDecimal(ascii, &used);
-    if (std::bit_cast<uint64_t>(read) != std::bit_cast<uint64_t>(number))
+    if (BitCast<uint64_t>(read) != BitCast<uint64_t>(number))
         std::abort();
     if (used == 0) {
-        if (std::bit_cast<uint64_t>(number) != 0)
+        if (BitCast<uint64_t>(number) != 0)
             std::abort();
         return 0;
     }
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     char* end = nullptr;
     const double expected = std::strtod(span.c_str(), &end);
-    if (end != span.c_str() + span.size() || std::bit_cast<uint64_t>(expected) != std::bit_cast<uint64_t>(number))
+    if (end != span.c_str() + span.size() || BitCast<uint64_t>(expected) != BitCast<uint64_t>(number))
         std::abort();
     return 0;
 }

@@ -1,6 +1,5 @@
 // ToText of arbitrary doubles and floats. A finite double's text, read back by ToNumber and
 // written again, gives the same text: the 13 digits survive the round trip.
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +8,7 @@
 
 #include "values/Blocks.h"
 #include "values/Commands.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     uint64_t bits;
     std::memcpy(&bits, data, sizeof bits);
-    const double x = std::bit_cast<double>(bits);
+    const double x = BitCast<double>(bits);
     const std::string text = TextOf(TypedValue::Double(x));
     if (!std::isfinite(x))
         return 0;

@@ -1,9 +1,9 @@
 #include "values/Constants.h"
 
 #include <array>
-#include <bit>
 
 #include "values/Commands.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ constexpr ConstantsBlockBytes BuildConstantsBlock()
     put_text(kCotangentCallOffset, "ctg(");
     put_text(kCloseParenOffset, ")");
     for (uint32_t n = 0; n < kNumbers.size(); ++n) {
-        const auto raw = std::bit_cast<std::array<char, 8>>(kNumbers[n]);
+        const auto raw = BitCast<std::array<char, 8>>(kNumbers[n]);
         for (uint32_t i = 0; i < 8; ++i)
             block.bytes[kNumbersOffset + 8 * n + i] = raw[i];
     }

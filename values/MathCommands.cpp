@@ -1,8 +1,8 @@
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
 #include "values/Commands.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -10,14 +10,14 @@ namespace {
 // set. ToText prints exactly this NaN as "-1.#IND", so results that stand for an invalid
 // operation are pinned to these bits rather than left to the C library.
 constexpr uint64_t kDefaultNanBits = 0xFFF8000000000000ull;
-const double kDefaultNan = std::bit_cast<double>(kDefaultNanBits);
+const double kDefaultNan = BitCast<double>(kDefaultNanBits);
 
 // The x87 trigonometric instructions only reduce arguments below 2^63 in magnitude.
 constexpr double kTrigLimit = 9223372036854775808.0;  // 2^63
 
 double ArgDouble(const TypedValue* args, int index) { return args[index].AsDouble(); }
 
-void SetDouble(TypedValue* result, double value) { result->payload = std::bit_cast<uint64_t>(value); }
+void SetDouble(TypedValue* result, double value) { result->payload = BitCast<uint64_t>(value); }
 
 bool IsIntegral(double y) { return std::isfinite(y) && std::trunc(y) == y; }
 

@@ -9,6 +9,7 @@
 #include "values/FloatText.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -177,7 +178,7 @@ double ValueToDouble(const TypedValue& value)
 
 void ToNumber(TypedValue* result, int32_t /*count*/, const TypedValue* args)
 {
-    result->payload = std::bit_cast<uint64_t>(ValueToDouble(args[0]));
+    result->payload = BitCast<uint64_t>(ValueToDouble(args[0]));
 }
 
 void ToFloat(TypedValue* result, int32_t /*count*/, const TypedValue* args)
@@ -189,5 +190,5 @@ void ToFloat(TypedValue* result, int32_t /*count*/, const TypedValue* args)
     case TYPE_FLOAT: single = value.AsFloat(); break;
     default: single = float(ValueToDouble(value)); break;
     }
-    result->payload = std::bit_cast<uint32_t>(single);
+    result->payload = BitCast<uint32_t>(single);
 }

@@ -12,6 +12,7 @@
 #include "values/Number.h"
 #include "values/NumberText.h"
 #include "values/TextBlocks.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ char* LayOut(const char* digits, int kept, int exponent, int precision, char* ou
 size_t FormatDouble(double value, char* buffer, int precision)
 {
     precision = std::clamp(precision, 1, kStepDigits);
-    const auto bits = std::bit_cast<uint64_t>(value);
+    const auto bits = BitCast<uint64_t>(value);
     const bool negative = (bits >> 63) != 0;
     constexpr uint64_t kExponentMask = 0x7FF0000000000000;
     constexpr uint64_t kFractionMask = 0x000FFFFFFFFFFFFF;
@@ -139,7 +140,7 @@ double RoundToSixDigits(float x)
         1e28, 1e29, 1e30, 1e31, 1e32, 1e33, 1e34, 1e35, 1e36, 1e37, 1e38, 1e39,
     };
     constexpr double kLog10Of2 = 0.30102999566398119521;
-    const auto bits = std::bit_cast<uint32_t>(x);
+    const auto bits = BitCast<uint32_t>(x);
     const int e2 = int8_t(uint8_t(((bits >> 23) & 0xFF) - 127));
     const double scaled_e2 = e2 * kLog10Of2;
     int e10 = int(scaled_e2);  // truncation toward zero
@@ -180,7 +181,7 @@ size_t FormatNumber(const TypedValue& value, char* buffer)
         if (!std::isfinite(single)) {
             constexpr uint32_t kFractionMask = 0x007FFFFF;
             constexpr uint32_t kQuietBit = uint32_t(1) << 22;
-            const auto bits = std::bit_cast<uint32_t>(single);
+            const auto bits = BitCast<uint32_t>(single);
             const uint32_t fraction = bits & kFractionMask;
             return WriteNonFinite((bits >> 31) != 0, fraction == 0, (fraction & kQuietBit) != 0,
                                   fraction == kQuietBit, buffer);

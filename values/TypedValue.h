@@ -2,8 +2,8 @@
 // The record in which every command argument and result travels. On this 64-bit build the
 // two payload words are one 64-bit field, so a text or block address fits where a 32-bit
 // program kept it in the low word; Low() and High() still give the two halves.
-#include <bit>
 #include <cstdint>
+#include "values/Bits.h"
 
 constexpr uint32_t TYPE_OMITTED = 0;
 constexpr uint32_t TYPE_BOOL = 0x80000002;
@@ -42,15 +42,15 @@ struct TypedValue {
     uint32_t Low() const { return uint32_t(payload); }
     uint32_t High() const { return uint32_t(payload >> 32); }
 
-    double AsDouble() const { return std::bit_cast<double>(payload); }
-    float AsFloat() const { return std::bit_cast<float>(Low()); }
+    double AsDouble() const { return BitCast<double>(payload); }
+    float AsFloat() const { return BitCast<float>(Low()); }
     int32_t AsInt() const { return int32_t(Low()); }
     int64_t AsLong() const { return int64_t(payload); }
     const char* AsText() const { return reinterpret_cast<const char*>(uintptr_t(payload)); }
     void* AsAddress() const { return reinterpret_cast<void*>(uintptr_t(payload)); }
 
-    static TypedValue Double(double v) { return {std::bit_cast<uint64_t>(v), TYPE_DOUBLE}; }
-    static TypedValue Float(float v) { return {std::bit_cast<uint32_t>(v), TYPE_FLOAT}; }
+    static TypedValue Double(double v) { return {BitCast<uint64_t>(v), TYPE_DOUBLE}; }
+    static TypedValue Float(float v) { return {BitCast<uint32_t>(v), TYPE_FLOAT}; }
     static TypedValue Int(int32_t v) { return {uint32_t(v), TYPE_INT}; }
     static TypedValue Long(int64_t v) { return {uint64_t(v), TYPE_LONG}; }
     static TypedValue Bool(bool v) { return {v ? 1u : 0u, TYPE_BOOL}; }

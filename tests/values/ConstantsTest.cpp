@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstring>
 
 #include "values/Commands.h"
 #include "values/Constants.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ TEST(ConstantsBlock, HoldsEachNumberOnAnEightByteBoundary)
         EXPECT_TRUE(found) << number;
     }
     EXPECT_EQ(reinterpret_cast<uintptr_t>(ConstantsBlock.bytes) % 8, 0u);
-    EXPECT_EQ(std::bit_cast<uint64_t>(PiApprox), std::bit_cast<uint64_t>(3.1415926535));
+    EXPECT_EQ(BitCast<uint64_t>(PiApprox), BitCast<uint64_t>(3.1415926535));
     EXPECT_EQ(HalfPiApprox, PiApprox / 2);
 }
 

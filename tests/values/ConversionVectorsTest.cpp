@@ -2,7 +2,6 @@
 // the folder named by ANGLARIX_VECTORS_DIR; skipped when the folder is not there.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +12,7 @@
 
 #include "tests/values/CommandCall.h"
 #include "values/NumberText.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ TEST(ConversionVectors, ToTextOfFloats)
         const auto bits = uint32_t(HexBits(row[2]));
         EXPECT_EQ(TakeText(RunCommand(ToText, {{bits, TYPE_FLOAT}})), row[3]) << row[0] << ' ' << row[5];
         if (row[6] != "-") {
-            EXPECT_EQ(std::bit_cast<uint64_t>(RoundToSixDigits(std::bit_cast<float>(bits))), HexBits(row[6]))
+            EXPECT_EQ(BitCast<uint64_t>(RoundToSixDigits(BitCast<float>(bits))), HexBits(row[6]))
                 << row[0] << " RoundToSixDigits " << row[5];
         }
     }

@@ -1,20 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 
 #include "tests/values/CommandCall.h"
+#include "values/Bits.h"
 
 namespace {
 
 constexpr uint64_t kDefaultNanBits = 0xFFF8000000000000ull;
 const double kInf = std::numeric_limits<double>::infinity();
-const double kDefaultNan = std::bit_cast<double>(kDefaultNanBits);
+const double kDefaultNan = BitCast<double>(kDefaultNanBits);
 
-uint64_t Bits(double value) { return std::bit_cast<uint64_t>(value); }
+uint64_t Bits(double value) { return BitCast<uint64_t>(value); }
 
 double RunMath(CommandFn command, double x) { return RunCommand(command, {TypedValue::Double(x)}).AsDouble(); }
 
@@ -82,7 +82,7 @@ TEST(MathCommands, TangentNearHalfPiIsLargeButFinite)
 
 TEST(MathCommands, NanArgumentsPassThrough)
 {
-    const double quiet = std::bit_cast<double>(0x7FF8000000000123ull);
+    const double quiet = BitCast<double>(0x7FF8000000000123ull);
     for (CommandFn command : {SquareRoot, Sine, Cosine, Tangent, Arctangent})
         EXPECT_TRUE(std::isnan(RunMath(command, quiet)));
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cfloat>
 #include <cstdint>
 #include <limits>
@@ -11,13 +10,14 @@
 #include "tests/values/CommandCall.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
+#include "values/Bits.h"
 
 namespace {
 
 const double kInf = std::numeric_limits<double>::infinity();
 
-uint64_t Bits(double value) { return std::bit_cast<uint64_t>(value); }
-uint32_t Bits(float value) { return std::bit_cast<uint32_t>(value); }
+uint64_t Bits(double value) { return BitCast<uint64_t>(value); }
+uint32_t Bits(float value) { return BitCast<uint32_t>(value); }
 
 double NumberOf(const TypedValue& value) { return RunCommand(ToNumber, {value}).AsDouble(); }
 float FloatOf(const TypedValue& value) { return RunCommand(ToFloat, {value}).AsFloat(); }
@@ -107,7 +107,7 @@ TEST(ToNumber, ReadsEveryValueType)
         TypedValue value;
         double expected;
     } cases[] = {
-        {"datetime", {std::bit_cast<uint64_t>(45000.5), TYPE_DATETIME}, 0.0},
+        {"datetime", {BitCast<uint64_t>(45000.5), TYPE_DATETIME}, 0.0},
         {"byte set", {0x1000, TYPE_BYTESET}, 0.0},
         {"omitted", TypedValue::Omitted(), 0.0},
         {"int array", {0x1000, TYPE_INT | TYPE_ARRAY_FLAG}, 0.0},

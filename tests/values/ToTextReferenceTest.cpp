@@ -2,7 +2,6 @@
 // "%.16e" for the 17-digit step, then an integer half-up cut and a string layout of its own.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "values/Number.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ TEST(ToTextReference, RandomDoublesOverTheWholeExponentRange)
     std::mt19937_64 random(20240611);
     int checked = 0;
     while (checked < 100'000) {
-        const auto x = std::bit_cast<double>(random());
+        const auto x = BitCast<double>(random());
         if (!std::isfinite(x))
             continue;
         ExpectMatchesReference(std::fabs(x), "random");

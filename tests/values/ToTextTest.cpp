@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -13,6 +12,7 @@
 #include "values/Gbk.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
+#include "values/Bits.h"
 
 namespace {
 
@@ -64,12 +64,12 @@ TEST(ToText, WritesFloatsWithSixDigits)
         uint32_t bits;
         const char* expected;
     } cases[] = {
-        {std::bit_cast<uint32_t>(0.1f), "0.1"}, {std::bit_cast<uint32_t>(1234567.0f), "1.23457e+006"},
-        {std::bit_cast<uint32_t>(100000.0f), "100000"}, {std::bit_cast<uint32_t>(-2.5f), "-2.5"},
-        {std::bit_cast<uint32_t>(1.0f / 3.0f), "0.333333"}, {0x00000000, "0"}, {0x80000000, "0"},
+        {BitCast<uint32_t>(0.1f), "0.1"}, {BitCast<uint32_t>(1234567.0f), "1.23457e+006"},
+        {BitCast<uint32_t>(100000.0f), "100000"}, {BitCast<uint32_t>(-2.5f), "-2.5"},
+        {BitCast<uint32_t>(1.0f / 3.0f), "0.333333"}, {0x00000000, "0"}, {0x80000000, "0"},
         {0x7F800000, "1.#INF"}, {0xFF800000, "-1.#INF"}, {0xFFC00000, "-1.#IND"},
         {0x7FC00000, "1.#QNAN"}, {0xFFC00001, "-1.#QNAN"}, {0x7F800001, "1.#SNAN"},
-        {0xFFA00000, "-1.#SNAN"}, {std::bit_cast<uint32_t>(3.4028235e38f), "3.40282e+038"},
+        {0xFFA00000, "-1.#SNAN"}, {BitCast<uint32_t>(3.4028235e38f), "3.40282e+038"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextOf({c.bits, TYPE_FLOAT}), c.expected) << std::hex << c.bits;
@@ -142,7 +142,7 @@ TEST(ToText, WritesOleDatesInChinese)
         {std::numeric_limits<double>::quiet_NaN(), "1899年12月30日"},
     };
     for (const auto& c : cases) {
-        const TypedValue value{std::bit_cast<uint64_t>(c.date), TYPE_DATETIME};
+        const TypedValue value{BitCast<uint64_t>(c.date), TYPE_DATETIME};
         EXPECT_EQ(TextOf(value), Utf8ToGbk(c.expected)) << c.date;
     }
 }
