@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     for (const auto& window : read->windows) {
         for (const auto& record : window.records) {
-            if (FindRecord(window, record.id) < 0)
+            if (StoredRecordIndex(window, record.id) < 0)
                 __builtin_trap();
             (void)MenuItemHandler(record);
         }

@@ -8,7 +8,7 @@
 //   std::vector<uint8_t> WriteProps(p)       the exact inverse, at the version p was read with
 //   bool GetOwnProperty(p, own, &value)      false for a number the kind does not have
 //   SetOutcome SetOwnProperty(p, own, value) stores the value with the kind's clamps
-// Values travel in the PropertyValue record of forms/UnitKind.h: integers, booleans, choices
+// Values travel in the PropertyValue record of forms/KindInterface.h: integers, booleans, choices
 // and colours in `low`; texts (GBK, no NUL needed), pictures and fonts as data/size. A get
 // hands out pointers into the struct, valid until the struct changes.
 #include <cstdint>
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 
 // In a colour of declared type 1017 this value means the system button-face colour; in the
 // label's gradient colours it means "colour left out" and in the shape's fill "no fill".

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 
 // Declared property data types.
 enum PropertyType : uint16_t {

@@ -1,6 +1,6 @@
 #include "forms/runtime/UnitTypeTable.h"
-#include "forms/units/RaiseEvent.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/UnitEvents.h"
+#include "forms/units/BuiltInKinds.h"
 
 namespace {
 

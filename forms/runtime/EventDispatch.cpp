@@ -88,7 +88,7 @@ int DispatchEvent(EventRecord& event)
     return 1;
 }
 
-bool RaiseEvent(uint32_t window_id, uint32_t unit_id, int32_t event)
+bool RaiseEventFromRuntime(uint32_t window_id, uint32_t unit_id, int32_t event)
 {
     EventRecord record;
     record.window_id = window_id;

@@ -5,7 +5,7 @@
 // runs while the error box is up.
 #include <cstdint>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 
 // The runtime's notification entry:
 //   2008 a = EventRecord*       -> 1 when a procedure ran, else 0
@@ -34,7 +34,7 @@ public:
 int DispatchEvent(EventRecord& record);
 
 // Raises an event from the runtime itself (window loading); false when nothing ran.
-bool RaiseEvent(uint32_t window_id, uint32_t unit_id, int32_t event);
+bool RaiseEventFromRuntime(uint32_t window_id, uint32_t unit_id, int32_t event);
 
 struct EventSource {
     uint32_t window_id = 0;

@@ -14,7 +14,7 @@
 #include "forms/runtime/LoadWindow.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "forms/units/GbkText.h"
-#include "forms/units/RaiseEvent.h"
+#include "forms/units/UnitEvents.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ void MoveFocus(RuntimeWindow& window, bool forward)
 bool PressEnter(RuntimeWindow& window, RuntimeRecord* focused)
 {
     if (focused != nullptr && IsEnabledDefaultButton(*focused)) {
-        RaiseEvent(window.id, focused->id, kEventClick);
+        RaiseEventFromRuntime(window.id, focused->id, kEventClick);
         return true;
     }
     if (Setting(window, kWindowEnterMovesFocus)) {
@@ -91,7 +91,7 @@ bool PressEnter(RuntimeWindow& window, RuntimeRecord* focused)
     }
     for (RuntimeRecord& record : window.records) {
         if (IsEnabledDefaultButton(record)) {
-            RaiseEvent(window.id, record.id, kEventClick);
+            RaiseEventFromRuntime(window.id, record.id, kEventClick);
             return true;
         }
     }

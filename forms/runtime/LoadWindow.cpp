@@ -9,7 +9,7 @@
 #include "forms/runtime/RuntimeErrors.h"
 #include "forms/runtime/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
-#include "forms/units/RaiseEvent.h"
+#include "forms/units/UnitEvents.h"
 #include "forms/units/Window.h"
 #include "values/RuntimeError.h"
 
@@ -195,7 +195,7 @@ bool LoadWindow(uint32_t window_id)
     for (int32_t event : {kEventLoaded, kEventMoved, kEventResized}) {
         if (!IsWindowLive(window_id))
             return true;
-        RaiseEvent(window_id, 0, event);
+        RaiseEventFromRuntime(window_id, 0, event);
     }
     if (!IsWindowLive(window_id))
         return true;

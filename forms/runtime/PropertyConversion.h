@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 
 // The font record of a whole-font read or write; font part numbers 0 to 6 name its fields in
 // order.

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 #include "forms/props/UnitTypes.h"
 #include "values/Commands.h"
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 #include "forms/runtime/Procedure.h"
 #include "forms/template/WindowTemplate.h"
 

@@ -81,6 +81,5 @@ std::vector<uint8_t> WriteWindowTemplate(const WindowTemplateData& data);
 // A menu item's single handler offset (the last word of its body).
 int32_t MenuItemHandler(const UnitRecord& record);
 
-const WindowData* FindWindow(const WindowTemplateData& data, uint32_t window_id);
-// The index of the record with this id, or -1.
-int FindRecord(const WindowData& window, uint32_t unit_id);
+// The index of the stored record with this id, or -1.
+int StoredRecordIndex(const WindowData& window, uint32_t unit_id);

@@ -29,15 +29,7 @@ int32_t MenuItemHandler(const UnitRecord& record)
                    uint32_t(body[at + 3]) << 24);
 }
 
-const WindowData* FindWindow(const WindowTemplateData& data, uint32_t window_id)
-{
-    for (const auto& window : data.windows)
-        if (window.id == window_id)
-            return &window;
-    return nullptr;
-}
-
-int FindRecord(const WindowData& window, uint32_t unit_id)
+int StoredRecordIndex(const WindowData& window, uint32_t unit_id)
 {
     for (size_t k = 0; k < window.records.size(); ++k)
         if (window.records[k].id == unit_id)

@@ -7,7 +7,7 @@
 #include "forms/units/GbkText.h"
 #include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 
 namespace {
 

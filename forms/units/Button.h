@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "forms/props/ButtonProps.h"
-#include "forms/units/KindUnit.h"
+#include "forms/units/UnitBase.h"
 
 class ButtonWidget : public QPushButton {
 public:
@@ -28,7 +28,7 @@ private:
     Qt::Alignment m_alignment = Qt::AlignCenter;
 };
 
-class ButtonUnit : public KindUnit<ButtonProps> {
+class ButtonUnit : public UnitBase<ButtonProps> {
 public:
     static ButtonUnit* Create(const CreateArgs& args);
 
@@ -36,7 +36,7 @@ protected:
     void Apply(int32_t own) override;
 
 private:
-    using KindUnit::KindUnit;
+    using UnitBase::UnitBase;
 
     QPointer<ButtonWidget> m_button;
 };

@@ -13,7 +13,7 @@
 #include "forms/units/Colours.h"
 #include "forms/units/GbkText.h"
 #include "forms/units/GuiFont.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 
 namespace {
 
@@ -308,7 +308,7 @@ int EditBoxUnit::GetOwn(int32_t own, PropertyValue* result)
         result->size = static_cast<uint32_t>(m_selection.size());
         return 1;
     }
-    return KindUnit::GetOwn(own, result);
+    return UnitBase::GetOwn(own, result);
 }
 
 int EditBoxUnit::SetOwn(int32_t own, const PropertyValue& value)
@@ -341,7 +341,7 @@ int EditBoxUnit::SetOwn(int32_t own, const PropertyValue& value)
 std::vector<uint8_t> EditBoxUnit::Save()
 {
     RefreshContent();
-    return KindUnit::Save();
+    return UnitBase::Save();
 }
 
 bool EditBoxUnit::WantsKey(int key) const

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "forms/props/EditBoxProps.h"
-#include "forms/units/KindUnit.h"
+#include "forms/units/UnitBase.h"
 
 // The widget side shared by both controls: border, the swallowed notification of writes,
 // focus events.
@@ -70,7 +70,7 @@ private:
     int32_t m_case = 0;
 };
 
-class EditBoxUnit : public KindUnit<EditBoxProps> {
+class EditBoxUnit : public UnitBase<EditBoxProps> {
 public:
     static EditBoxUnit* Create(const CreateArgs& args);
 
@@ -87,7 +87,7 @@ protected:
     void Apply(int32_t own) override;
 
 private:
-    using KindUnit::KindUnit;
+    using UnitBase::UnitBase;
     void RefreshContent();
     void ApplyColours();
     void ApplyInputMode();

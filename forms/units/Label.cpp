@@ -4,7 +4,7 @@
 #include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
 #include "forms/units/LabelPainting.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 
 namespace {
 

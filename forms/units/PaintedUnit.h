@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "forms/units/KindUnit.h"
+#include "forms/units/UnitBase.h"
 
 class PaintSource {
 public:
@@ -38,7 +38,7 @@ private:
 };
 
 template <class Props>
-class PaintedUnit : public KindUnit<Props>, public PaintSource {
+class PaintedUnit : public UnitBase<Props>, public PaintSource {
 public:
     ~PaintedUnit() override
     {
@@ -60,7 +60,7 @@ public:
     }
 
 protected:
-    using KindUnit<Props>::KindUnit;
+    using UnitBase<Props>::UnitBase;
     void Repaint()
     {
         if (m_painted)

@@ -1,7 +1,7 @@
 #include "forms/units/ShapeBox.h"
 
 #include "forms/units/ShapePainting.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 
 void ShapeBoxUnit::Paint(QPainter& painter, const QRect& rect) const
 {

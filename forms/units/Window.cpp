@@ -15,7 +15,7 @@
 #include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
 #include "forms/units/PicturePlacement.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ void WindowWidget::resizeEvent(QResizeEvent*)
     RaiseUnitEvent(m_ids, kEventResized);
 }
 
-WindowUnit::WindowUnit(const CreateArgs& args, WindowProps props) : KindUnit(args, std::move(props))
+WindowUnit::WindowUnit(const CreateArgs& args, WindowProps props) : UnitBase(args, std::move(props))
 {
     m_picture = DecodePicture(m_props.background_picture);
 }
@@ -218,7 +218,7 @@ int WindowUnit::GetOwn(int32_t own, PropertyValue* result)
         result->low = m_window_state;
         return 1;
     }
-    return KindUnit::GetOwn(own, result);
+    return UnitBase::GetOwn(own, result);
 }
 
 int WindowUnit::SetOwn(int32_t own, const PropertyValue& value)
@@ -234,7 +234,7 @@ int WindowUnit::SetOwn(int32_t own, const PropertyValue& value)
         }
         return 0;
     }
-    return KindUnit::SetOwn(own, value);
+    return UnitBase::SetOwn(own, value);
 }
 
 void WindowUnit::Apply(int32_t own)

@@ -16,7 +16,7 @@
 #include <QWidget>
 
 #include "forms/props/WindowProps.h"
-#include "forms/units/KindUnit.h"
+#include "forms/units/UnitBase.h"
 
 // The classic frame around the client area that the outer geometry includes.
 inline QMargins WindowFrameMargins()
@@ -46,7 +46,7 @@ private:
     QSize m_placed_size;
 };
 
-class WindowUnit : public KindUnit<WindowProps> {
+class WindowUnit : public UnitBase<WindowProps> {
 public:
     static WindowUnit* Create(const CreateArgs& args);
     ~WindowUnit() override;

@@ -5,7 +5,7 @@
 
 #include "forms/props/ButtonProps.h"
 #include "forms/units/Button.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 #include "values/Gbk.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QtTest/QTest>
 
 #include "forms/props/EditBoxProps.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 #include "values/Gbk.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "forms/props/LabelProps.h"
 #include "forms/units/LabelPainting.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 #include "values/Gbk.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "RuntimeTestSupport.h"
 #include "forms/runtime/KeyboardFilter.h"
 #include "forms/runtime/UnitProperties.h"
-#include "forms/units/RaiseEvent.h"
+#include "forms/units/UnitEvents.h"
 #include "values/Blocks.h"
 
 using namespace runtime_test;

@@ -4,7 +4,7 @@
 
 #include "forms/props/PicBoxProps.h"
 #include "forms/units/PicturePlacement.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 
 namespace {
 

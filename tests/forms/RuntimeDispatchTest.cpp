@@ -53,7 +53,7 @@ TEST_F(EventDispatch, EachBindingCallsItsProcedure)
     };
     for (const auto& c : cases) {
         Ran().clear();
-        EXPECT_TRUE(RaiseEvent(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
+        EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
         EXPECT_EQ(Ran(), std::vector<int>{c.expected}) << std::hex << c.unit;
     }
 }
@@ -64,7 +64,7 @@ TEST_F(EventDispatch, AnEventWithoutABindingDoesNothing)
         {kEdit1, 0}, {kButton1, 1}, {kButton1, -7}, {0, 1}, {0, 3}, {0, 4}, {0x16011DF4, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_FALSE(RaiseEvent(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
+        EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
         EXPECT_TRUE(Ran().empty());
     }
 }
@@ -74,14 +74,14 @@ TEST_F(EventDispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
     RuntimeNotify(kNotifySuppressEvents, 0, 0);
     RuntimeNotify(kNotifySuppressEvents, 0, 0);
     EXPECT_EQ(EventSuppressionCount(), 2);
-    EXPECT_FALSE(RaiseEvent(kMainWindowId, kButton1, 0));
+    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, kButton1, 0));
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
-    EXPECT_FALSE(RaiseEvent(kMainWindowId, kButton1, 0));
+    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, kButton1, 0));
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
     EXPECT_EQ(EventSuppressionCount(), 0);
     EXPECT_TRUE(Ran().empty());
-    EXPECT_TRUE(RaiseEvent(kMainWindowId, kButton1, 0));
+    EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, kButton1, 0));
     EXPECT_EQ(Ran(), std::vector<int>{kArcSineClickOffset});
 }
 
@@ -117,17 +117,17 @@ TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
 TEST_F(EventDispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
 {
     Record(kButton1).event_owner = kButton2;
-    EXPECT_TRUE(RaiseEvent(kMainWindowId, kButton1, 0));
+    EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, kButton1, 0));
     EXPECT_EQ(Ran(), std::vector<int>{kArcTangentClickOffset});
 
     // An edit box cannot borrow a button's bindings.
     Ran().clear();
     Record(kEdit1).event_owner = kButton2;
-    EXPECT_FALSE(RaiseEvent(kMainWindowId, kEdit1, 0));
+    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, kEdit1, 0));
 
     // A chain that loops ends instead of hanging.
     Record(kButton2).event_owner = kButton1;
-    RaiseEvent(kMainWindowId, kButton1, 0);
+    RaiseEventFromRuntime(kMainWindowId, kButton1, 0);
     EXPECT_EQ(Ran().size(), 1u);
 }
 
@@ -176,7 +176,7 @@ TEST_F(EventDispatch, NotificationAllocatesRuntimeBlocks)
 // The fatal errors: the message on stderr (GBK shown as UTF-8) and exit status 255.
 void RaiseFor(uint32_t window_id, uint32_t unit_id)
 {
-    RaiseEvent(window_id, unit_id, 0);
+    RaiseEventFromRuntime(window_id, unit_id, 0);
 }
 
 TEST_F(EventDispatch, FatalErrorsOfEventsAndProperties)
@@ -222,7 +222,7 @@ TEST_F(EventDispatch, DamagedTemplateIsFatal)
 // good before it shows anything.
 void PresentAndTryAnEvent(const std::string&)
 {
-    const bool ran = RaiseEvent(kMainWindowId, kButton1, 0);
+    const bool ran = RaiseEventFromRuntime(kMainWindowId, kButton1, 0);
     std::fprintf(stderr, "ran=%d\n", ran ? 1 : 0);
 }
 

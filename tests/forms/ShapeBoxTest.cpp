@@ -1,7 +1,7 @@
 #include "UnitTestSupport.h"
 
 #include "forms/props/ShapeBoxProps.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 
 namespace {
 

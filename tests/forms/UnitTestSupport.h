@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 #include "forms/units/GuiFont.h"
-#include "forms/units/RaiseEvent.h"
+#include "forms/units/UnitEvents.h"
 
 namespace unit_test {
 

@@ -5,7 +5,7 @@
 #include <QtTest/QTest>
 
 #include "forms/props/WindowProps.h"
-#include "forms/units/UnitKinds.h"
+#include "forms/units/BuiltInKinds.h"
 #include "forms/units/Window.h"
 #include "values/Gbk.h"
 

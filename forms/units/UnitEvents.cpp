@@ -1,4 +1,4 @@
-#include "forms/units/RaiseEvent.h"
+#include "forms/units/UnitEvents.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 
 // The ids a unit raises its events with; they never change while the unit lives.
 struct UnitIds {

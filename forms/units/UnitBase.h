@@ -2,7 +2,7 @@
 // What the six kinds share: a unit that owns its property set and its widget, and the
 // interface function built from a kind's unit class.
 //
-// A kind's unit class U derives from KindUnit<Props> and provides
+// A kind's unit class U derives from UnitBase<Props> and provides
 //   static U* Create(const CreateArgs&)   read the property data, build the widget
 //   void Apply(int32_t own)               show a changed own property in place
 // and may replace GetOwn / SetOwn / Save where the control itself holds a value.
@@ -13,21 +13,21 @@
 #include <cstdint>
 #include <vector>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 #include "forms/props/PropertySet.h"
-#include "forms/units/RaiseEvent.h"
+#include "forms/units/UnitEvents.h"
 
 template <class Props>
-class KindUnit : public Unit {
+class UnitBase : public Unit {
 public:
-    KindUnit(const CreateArgs& args, Props props)
+    UnitBase(const CreateArgs& args, Props props)
         : Unit(args.window_id, args.unit_id), m_props(std::move(props))
     {
     }
 
     // The widget goes when the unit goes. It may be the one whose event handler is running
     // right now (a click that closes the window), so it is hidden at once and deleted later.
-    ~KindUnit() override
+    ~UnitBase() override
     {
         if (m_widget) {
             m_widget->hide();

@@ -4,7 +4,7 @@
 //   reinterpret_cast<CreateEntry>(EditBoxInterface(1))(args) -> a new EditBox unit
 #include <cstdint>
 
-#include "forms/UnitKind.h"
+#include "forms/KindInterface.h"
 
 AnyEntry WindowInterface(int32_t number);
 AnyEntry EditBoxInterface(int32_t number);
