@@ -15,6 +15,7 @@
 
 #include "data/MainWindowTemplate.h"
 #include "data/ProcedureArea.h"
+#include "forms/props/EditBoxProps.h"
 #include "forms/runtime/Procedure.h"
 
 // Bound procedures (window events and button clicks): no arguments used, no value.
@@ -39,8 +40,8 @@ ProcedureArea ProgramProcedures();
 // The units the procedures use.
 namespace units {
 inline constexpr uint32_t kMainWindow = kMainWindowId;
-inline constexpr int32_t kTextProperty = 8;
-inline constexpr int32_t kVisibleProperty = 5;
+inline constexpr int32_t kTextProperty = kFirstOwnProperty + EditBoxOwn::Content;
+inline constexpr int32_t kVisibleProperty = kPropertyVisible;
 inline constexpr int32_t kWholeValue = -1;
 
 inline constexpr uint32_t kArcSineOpposite = 0x1601013A;     // 编辑框1

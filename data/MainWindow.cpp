@@ -38,11 +38,11 @@ const char* const kNote =
     "三角函数示例：sin(10),正切用tg表示";
 
 // The three frames around the angle groups: a black outline, no fill, raised 3-D passes.
-const ShapeBoxProps kFrame{.effect_3d = 1, .line_colour = 0x000000, .fill_colour = kButtonFaceColour};
+const ShapeBoxProps kFrame{.effect_3d = int32_t(Effect3d::Raised), .line_colour = 0x000000, .fill_colour = kButtonFaceColour};
 // The bars across the window: flat, a navy outline around a coloured fill.
 ShapeBoxProps Bar(uint32_t fill)
 {
-    return {.effect_3d = 0, .line_colour = kNavy, .fill_colour = fill};
+    return {.effect_3d = int32_t(Effect3d::Flat), .line_colour = kNavy, .fill_colour = fill};
 }
 const EditBoxProps kEditV1{.version = 1};
 const EditBoxProps kReadOnly{.version = 2, .input_mode = 1};

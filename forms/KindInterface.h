@@ -1,10 +1,8 @@
 #pragma once
 // The contract between the form runtime and a unit kind. A kind is reached only through its
 // interface function, which hands out an entry by number, as the unit-type table stores it:
-//   1 create a unit from its property data      4 set an own property
-//   5 save the current properties as bytes      6 get an own property
-//   8 does the focused unit want this key itself (EditBox)
-// Own property numbers are the unit's property number less 8.
+//   reinterpret_cast<CreateEntry>(EditBoxInterface(kEntryCreate))(args) -> a new EditBox unit
+// Own property numbers are the unit's property number less kFirstOwnProperty.
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -61,6 +59,26 @@ using WantsKeyEntry = int (*)(Unit* unit, int key);
 // Entries travel as one generic function pointer type and are cast back by number.
 using AnyEntry = void (*)();
 using InterfaceFn = AnyEntry (*)(int32_t number);
+enum KindEntryNumber : int32_t {
+    kEntryCreate = 1,          // CreateEntry
+    kEntrySetProperty = 4,     // SetPropertyEntry
+    kEntrySaveProperties = 5,  // SavePropertiesEntry
+    kEntryGetProperty = 6,     // GetPropertyEntry
+    kEntryWantsKey = 8,        // WantsKeyEntry: does the focused unit want this key itself
+};
+
+// Property numbers every kind shares; a kind's own numbers follow from kFirstOwnProperty.
+enum CommonProperty : int32_t {
+    kPropertyLeft,
+    kPropertyTop,
+    kPropertyWidth,
+    kPropertyHeight,
+    kPropertyTag,
+    kPropertyVisible,
+    kPropertyDisabled,
+    kPropertyMousePointer,
+    kFirstOwnProperty,
+};
 
 // The event record a unit builds when it raises an event through the runtime (notification 2008).
 struct EventRecord {

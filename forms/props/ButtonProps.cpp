@@ -18,16 +18,16 @@ void Transfer(Io& io, P& p)
 FieldRef Field(ButtonProps& p, int32_t own)
 {
     switch (own) {
-    case 0: return BlockField(p.picture);
-    case 1: return ChoiceField(p.default_button, 1);
-    case 2: return TextField(p.caption);
-    case 3: return ChoiceField(p.horizontal_alignment, 2);
-    case 4: return ChoiceField(p.vertical_alignment, 2);
-    case 5: return FontField(p.font);
+    case ButtonOwn::Picture: return BlockField(p.picture);
+    case ButtonOwn::DefaultButton: return ChoiceField(p.default_button, 1);
+    case ButtonOwn::Caption: return TextField(p.caption);
+    case ButtonOwn::HorizontalAlignment: return ChoiceField(p.horizontal_alignment, int32_t(HorizontalAlignment::Right));
+    case ButtonOwn::VerticalAlignment: return ChoiceField(p.vertical_alignment, int32_t(VerticalAlignment::Bottom));
+    case ButtonOwn::Font: return FontField(p.font);
     default: return {};
     }
 }
 
 }  // namespace
 
-DEFINE_PROPERTY_SET(ButtonProps, kButtonMaxVersion, kButtonOwnCount)
+DEFINE_PROPERTY_SET(ButtonProps, kButtonMaxVersion, ButtonOwn::Count)

@@ -3,13 +3,17 @@
 #include "forms/props/PropertySet.h"
 
 constexpr uint32_t kButtonMaxVersion = 1;
-constexpr int32_t kButtonOwnCount = 6;
+
+// Own property numbers (the property number less 8).
+struct ButtonOwn {
+    enum : int32_t { Picture, DefaultButton, Caption, HorizontalAlignment, VerticalAlignment, Font, Count };
+};
 
 struct ButtonProps {
     uint32_t version = kButtonMaxVersion;
-    int32_t default_button = 0;         // own 1, 0-1
-    int32_t horizontal_alignment = 1;   // own 3, 0-2: left, centre, right
-    int32_t vertical_alignment = 1;     // own 4, 0-2: top, centre, bottom
+    int32_t default_button = 0;         // own 1, 0-1: 1 = the window's default button
+    int32_t horizontal_alignment = int32_t(HorizontalAlignment::Centre);  // own 3
+    int32_t vertical_alignment = int32_t(VerticalAlignment::Centre);      // own 4
     std::vector<uint8_t> picture{};     // own 0, picture file bytes shown on the face
     std::vector<uint8_t> font{};        // own 5, empty or a LOGFONT
     std::string caption = "\xB0\xB4\xC5\xA5";  // own 2, "按钮"

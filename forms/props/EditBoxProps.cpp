@@ -33,28 +33,31 @@ void Transfer(Io& io, P& p)
 FieldRef Field(EditBoxProps& p, int32_t own)
 {
     switch (own) {
-    case 0: return TextField(p.content);
-    case 1: return ChoiceField(p.border, 5);
-    case 2: return ColourField(p.text_colour);
-    case 3: return ColourField(p.background);
-    case 4: return FontField(p.font);
-    case 5: return BooleanField(p.hide_selection);
-    case 6: return IntegerField(p.max_length);
-    case 7: return Rebuilding(BooleanField(p.multi_line));
-    case 8: return Rebuilding(ChoiceField(p.scroll_bars, 3));
-    case 9: return Rebuilding(ChoiceField(p.alignment, 2));
-    case 10: return ChoiceField(p.input_mode, 11);
-    case 11: return PasswordField(p.password_char);
-    case 12: return Rebuilding(ChoiceField(p.case_conversion, 2));
-    case 13: return Rebuilding(BooleanField(p.up_down));
-    case 14: case 15: case 16: case 17: return IntegerField(p.up_down_words[own - 14]);
-    case 18: return LiveOnlyField();
-    case 19: return Since(2, TextField(p.extra_text1));
-    case 20: return Since(2, TextField(p.extra_text2));
+    case EditBoxOwn::Content: return TextField(p.content);
+    case EditBoxOwn::Border: return ChoiceField(p.border, int32_t(BorderStyle::SingleLine));
+    case EditBoxOwn::TextColour: return ColourField(p.text_colour);
+    case EditBoxOwn::Background: return ColourField(p.background);
+    case EditBoxOwn::Font: return FontField(p.font);
+    case EditBoxOwn::HideSelection: return BooleanField(p.hide_selection);
+    case EditBoxOwn::MaxLength: return IntegerField(p.max_length);
+    case EditBoxOwn::MultiLine: return Rebuilding(BooleanField(p.multi_line));
+    case EditBoxOwn::ScrollBars: return Rebuilding(ChoiceField(p.scroll_bars, int32_t(ScrollBars::Both)));
+    case EditBoxOwn::Alignment: return Rebuilding(ChoiceField(p.alignment, int32_t(HorizontalAlignment::Right)));
+    case EditBoxOwn::InputMode: return ChoiceField(p.input_mode, int32_t(InputMode::Last));
+    case EditBoxOwn::PasswordChar: return PasswordField(p.password_char);
+    case EditBoxOwn::CaseConversion: return Rebuilding(ChoiceField(p.case_conversion, int32_t(CaseConversion::Upper)));
+    case EditBoxOwn::UpDown: return Rebuilding(BooleanField(p.up_down));
+    case EditBoxOwn::UpDownWord0:
+    case EditBoxOwn::UpDownWord1:
+    case EditBoxOwn::UpDownWord2:
+    case EditBoxOwn::UpDownWord3: return IntegerField(p.up_down_words[own - EditBoxOwn::UpDownWord0]);
+    case EditBoxOwn::Selection: return LiveOnlyField();
+    case EditBoxOwn::ExtraText1: return Since(2, TextField(p.extra_text1));
+    case EditBoxOwn::ExtraText2: return Since(2, TextField(p.extra_text2));
     default: return {};
     }
 }
 
 }  // namespace
 
-DEFINE_PROPERTY_SET(EditBoxProps, kEditBoxMaxVersion, kEditBoxOwnCount)
+DEFINE_PROPERTY_SET(EditBoxProps, kEditBoxMaxVersion, EditBoxOwn::Count)

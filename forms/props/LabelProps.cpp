@@ -31,27 +31,32 @@ void Transfer(Io& io, P& p)
 FieldRef Field(LabelProps& p, int32_t own)
 {
     switch (own) {
-    case 0: return TextField(p.caption);
-    case 1: return ChoiceField(p.text_effect, 3);
-    case 2: return ChoiceField(p.border, 6);
-    case 3: return IntegerField(p.gradient_border_width, kLabelMinGradientWidth);
-    case 4: case 5: case 6: return ColourField(p.gradient_border[own - 4]);
-    case 7: return FontField(p.font);
-    case 8: return ColourField(p.text_colour);
-    case 9: return ColourField(p.background);
-    case 10: return BlockField(p.picture);
-    case 11: return ChoiceField(p.picture_mode, 2);
-    case 12: return ChoiceField(p.gradient_mode, 8);
-    case 13: case 14: case 15: return ColourField(p.gradient_background[own - 13]);
-    case 16: return ChoiceField(p.horizontal_alignment, 2);
-    case 17: return BooleanField(p.word_wrap);
-    case 18: return ChoiceField(p.vertical_alignment, 2);
-    case 19: return Since(2, TextField(p.extra_text1));
-    case 20: return Since(2, TextField(p.extra_text2));
+    case LabelOwn::Caption: return TextField(p.caption);
+    case LabelOwn::TextEffect: return ChoiceField(p.text_effect, int32_t(TextEffect::BlackShadow));
+    case LabelOwn::Border: return ChoiceField(p.border, int32_t(BorderStyle::Gradient));
+    case LabelOwn::GradientBorderWidth: return IntegerField(p.gradient_border_width, kLabelMinGradientWidth);
+    case LabelOwn::GradientBorder0:
+    case LabelOwn::GradientBorder1:
+    case LabelOwn::GradientBorder2: return ColourField(p.gradient_border[own - LabelOwn::GradientBorder0]);
+    case LabelOwn::Font: return FontField(p.font);
+    case LabelOwn::TextColour: return ColourField(p.text_colour);
+    case LabelOwn::Background: return ColourField(p.background);
+    case LabelOwn::Picture: return BlockField(p.picture);
+    case LabelOwn::PictureMode: return ChoiceField(p.picture_mode, int32_t(PictureMode::Last));
+    case LabelOwn::GradientMode: return ChoiceField(p.gradient_mode, kGradientLastMode);
+    case LabelOwn::GradientBackground0:
+    case LabelOwn::GradientBackground1:
+    case LabelOwn::GradientBackground2:
+        return ColourField(p.gradient_background[own - LabelOwn::GradientBackground0]);
+    case LabelOwn::HorizontalAlignment: return ChoiceField(p.horizontal_alignment, int32_t(HorizontalAlignment::Right));
+    case LabelOwn::WordWrap: return BooleanField(p.word_wrap);
+    case LabelOwn::VerticalAlignment: return ChoiceField(p.vertical_alignment, int32_t(VerticalAlignment::Bottom));
+    case LabelOwn::ExtraText1: return Since(2, TextField(p.extra_text1));
+    case LabelOwn::ExtraText2: return Since(2, TextField(p.extra_text2));
     default: return {};
     }
 }
 
 }  // namespace
 
-DEFINE_PROPERTY_SET(LabelProps, kLabelMaxVersion, kLabelOwnCount)
+DEFINE_PROPERTY_SET(LabelProps, kLabelMaxVersion, LabelOwn::Count)

@@ -21,17 +21,17 @@ void Transfer(Io& io, P& p)
 FieldRef Field(PicBoxProps& p, int32_t own)
 {
     switch (own) {
-    case 0: return ChoiceField(p.border, 5);
-    case 1: return ColourField(p.background);
-    case 2: return BlockField(p.picture);
-    case 3: return ChoiceField(p.display_mode, 2);
-    case 4: return BooleanField(p.animate);
-    case 5: return Since(2, TextField(p.extra_text1));
-    case 6: return Since(2, TextField(p.extra_text2));
+    case PicBoxOwn::Border: return ChoiceField(p.border, int32_t(BorderStyle::SingleLine));
+    case PicBoxOwn::Background: return ColourField(p.background);
+    case PicBoxOwn::Picture: return BlockField(p.picture);
+    case PicBoxOwn::DisplayMode: return ChoiceField(p.display_mode, int32_t(PictureMode::Last));
+    case PicBoxOwn::Animate: return BooleanField(p.animate);
+    case PicBoxOwn::ExtraText1: return Since(2, TextField(p.extra_text1));
+    case PicBoxOwn::ExtraText2: return Since(2, TextField(p.extra_text2));
     default: return {};
     }
 }
 
 }  // namespace
 
-DEFINE_PROPERTY_SET(PicBoxProps, kPicBoxMaxVersion, kPicBoxOwnCount)
+DEFINE_PROPERTY_SET(PicBoxProps, kPicBoxMaxVersion, PicBoxOwn::Count)

@@ -3,13 +3,17 @@
 #include "forms/props/PropertySet.h"
 
 constexpr uint32_t kPicBoxMaxVersion = 2;
-constexpr int32_t kPicBoxOwnCount = 7;
+
+// Own property numbers (the property number less 8).
+struct PicBoxOwn {
+    enum : int32_t { Border, Background, Picture, DisplayMode, Animate, ExtraText1, ExtraText2, Count };
+};
 
 struct PicBoxProps {
     uint32_t version = kPicBoxMaxVersion;
-    int32_t border = 0;                        // own 0, 0-5
+    int32_t border = 0;                        // own 0 (BorderStyle, up to SingleLine)
     uint32_t background = kButtonFaceColour;   // own 1, type 1017
-    int32_t display_mode = 0;                  // own 3, 0-2: own size top-left, stretched, fitted centred
+    int32_t display_mode = 0;                  // own 3 (PictureMode)
     int32_t animate = 1;                       // own 4, boolean
     std::vector<uint8_t> picture{};     // own 2, picture file bytes (a JPEG here)
     std::string extra_text1{};          // own 5, [v2]

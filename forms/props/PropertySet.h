@@ -26,6 +26,17 @@ constexpr uint32_t kButtonFaceColour = 0xFF000000;
 // A stored font is empty (the default GUI font) or a Windows LOGFONT of exactly this size.
 constexpr uint32_t kLogFontSize = 60;
 
+// Border styles shared by EditBox (up to SingleLine), PicBox (the same) and Label, which adds
+// a gradient border it paints itself.
+enum class BorderStyle : int32_t {
+    None, SunkenClient, RaisedDialog, ThinStatic, ClientInDialog, SingleLine, Gradient
+};
+// How a picture fills its area: at its own size from the top-left corner, stretched to the
+// area, or scaled down to fit and centred.
+enum class PictureMode : int32_t { TopLeft, Stretched, FittedCentred, Last = FittedCentred };
+enum class HorizontalAlignment : int32_t { Left, Centre, Right };
+enum class VerticalAlignment : int32_t { Top, Centre, Bottom };
+
 struct SetOutcome {
     bool valid = false;    // the kind has this own property
     bool changed = false;  // the stored value differs from before

@@ -19,17 +19,17 @@ void Transfer(Io& io, P& p)
 FieldRef Field(ShapeBoxProps& p, int32_t own)
 {
     switch (own) {
-    case 0: return ColourField(p.background);
-    case 1: return ChoiceField(p.shape, int32_t(Shape::VerticalLine));
-    case 2: return ChoiceField(p.effect_3d, 2);
-    case 3: return ChoiceField(p.line_style, int32_t(LineStyle::DashDotDot));
-    case 4: return IntegerField(p.line_width, 0);
-    case 5: return ColourField(p.line_colour);
-    case 6: return ColourField(p.fill_colour);
+    case ShapeBoxOwn::Background: return ColourField(p.background);
+    case ShapeBoxOwn::Shape: return ChoiceField(p.shape, int32_t(Shape::VerticalLine));
+    case ShapeBoxOwn::Effect3d: return ChoiceField(p.effect_3d, int32_t(Effect3d::Sunken));
+    case ShapeBoxOwn::LineStyle: return ChoiceField(p.line_style, int32_t(LineStyle::DashDotDot));
+    case ShapeBoxOwn::LineWidth: return IntegerField(p.line_width, 0);
+    case ShapeBoxOwn::LineColour: return ColourField(p.line_colour);
+    case ShapeBoxOwn::FillColour: return ColourField(p.fill_colour);
     default: return {};
     }
 }
 
 }  // namespace
 
-DEFINE_PROPERTY_SET(ShapeBoxProps, kShapeBoxMaxVersion, kShapeBoxOwnCount)
+DEFINE_PROPERTY_SET(ShapeBoxProps, kShapeBoxMaxVersion, ShapeBoxOwn::Count)

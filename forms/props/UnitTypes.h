@@ -45,7 +45,6 @@ constexpr uint32_t kKindArrowFocus = 0x400;
 constexpr uint32_t kKindCreatedHidden = 0x8000;
 
 constexpr int kUnitTypeSlots = 51;
-constexpr int kCommonPropertyCount = 8;
 
 // The 20-byte stored descriptor, with pointer-sized address fields on this build.
 struct PropertyDescriptor {

@@ -42,34 +42,34 @@ void Transfer(Io& io, P& p)
 FieldRef Field(WindowProps& p, int32_t own)
 {
     switch (own) {
-    case 0: return TextField(p.caption);
-    case 1: return ChoiceField(p.border_style, 6);
-    case 2: return ColourField(p.background);
-    case 3: return BlockField(p.background_picture);
-    case 4: return ChoiceField(p.background_picture_mode, 2);
-    case 5: return BlockField(p.sound);
-    case 6: return BlockField(p.icon);
-    case 7: return BooleanField(p.control_box);
-    case 8: return BooleanField(p.maximise_box);
-    case 9: return BooleanField(p.minimise_box);
-    case 10: return LiveOnlyField();
-    case 11: return ChoiceField(p.start_position, 3);
-    case 12: return BooleanField(p.movable);
-    case 13: return Since(4, BooleanField(p.always_on_top));
-    case 14: return Since(3, ChoiceField(p.window_shape, 6));
-    case 15: return BooleanField(p.enter_moves_focus);
-    case 16: return BooleanField(p.escape_closes);
-    case 17: return BooleanField(p.f1_opens_help);
-    case 18: return TextField(p.help_file);
-    case 19: return IntegerField(p.help_context);
-    case 20: return ChoiceField(p.stored_choice, 255);
-    case 21: return Since(2, IntegerField(p.word_v2));
-    case 22: return Since(3, IntegerField(p.word_v3));
-    case 23: return Since(5, IntegerField(p.word_v5));
+    case WindowOwn::Caption: return TextField(p.caption);
+    case WindowOwn::BorderStyle: return ChoiceField(p.border_style, int32_t(WindowBorder::FixedTool));
+    case WindowOwn::Background: return ColourField(p.background);
+    case WindowOwn::BackgroundPicture: return BlockField(p.background_picture);
+    case WindowOwn::BackgroundPictureMode: return ChoiceField(p.background_picture_mode, int32_t(PictureMode::Last));
+    case WindowOwn::Sound: return BlockField(p.sound);
+    case WindowOwn::Icon: return BlockField(p.icon);
+    case WindowOwn::ControlBox: return BooleanField(p.control_box);
+    case WindowOwn::MaximiseBox: return BooleanField(p.maximise_box);
+    case WindowOwn::MinimiseBox: return BooleanField(p.minimise_box);
+    case WindowOwn::WindowState: return LiveOnlyField();
+    case WindowOwn::StartPosition: return ChoiceField(p.start_position, int32_t(StartPosition::Maximised));
+    case WindowOwn::Movable: return BooleanField(p.movable);
+    case WindowOwn::AlwaysOnTop: return Since(4, BooleanField(p.always_on_top));
+    case WindowOwn::WindowShape: return Since(3, ChoiceField(p.window_shape, int32_t(WindowShape::Last)));
+    case WindowOwn::EnterMovesFocus: return BooleanField(p.enter_moves_focus);
+    case WindowOwn::EscapeCloses: return BooleanField(p.escape_closes);
+    case WindowOwn::F1OpensHelp: return BooleanField(p.f1_opens_help);
+    case WindowOwn::HelpFile: return TextField(p.help_file);
+    case WindowOwn::HelpContext: return IntegerField(p.help_context);
+    case WindowOwn::StoredChoice: return ChoiceField(p.stored_choice, 255);
+    case WindowOwn::WordV2: return Since(2, IntegerField(p.word_v2));
+    case WindowOwn::WordV3: return Since(3, IntegerField(p.word_v3));
+    case WindowOwn::WordV5: return Since(5, IntegerField(p.word_v5));
     default: return {};
     }
 }
 
 }  // namespace
 
-DEFINE_PROPERTY_SET(WindowProps, kWindowMaxVersion, kWindowOwnCount)
+DEFINE_PROPERTY_SET(WindowProps, kWindowMaxVersion, WindowOwn::Count)

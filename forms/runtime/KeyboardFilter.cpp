@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "forms/props/ButtonProps.h"
+#include "forms/props/WindowProps.h"
 #include "forms/runtime/EventDispatch.h"
 #include "forms/runtime/LiveUnits.h"
 #include "forms/runtime/LoadWindow.h"
@@ -18,17 +20,10 @@
 
 namespace {
 
-// Window settings, as own properties of the window kind.
-constexpr int32_t kWindowEnterMovesFocus = 15;
-constexpr int32_t kWindowEscapeCloses = 16;
-constexpr int32_t kWindowF1OpensHelp = 17;
-constexpr int32_t kWindowHelpFile = 18;
-constexpr int32_t kButtonDefault = 1;
-
 PropertyValue OwnProperty(const RuntimeRecord& record, int32_t own)
 {
     PropertyValue value;
-    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, 6));
+    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     if (record.object == nullptr || get == nullptr || get(record.object.get(), own, &value) != 1)
         return {};
     return value;
@@ -43,7 +38,7 @@ bool IsEnabledDefaultButton(const RuntimeRecord& record)
 {
     const QWidget* widget = LiveWidget(record);
     return record.kind == KIND_BUTTON && widget != nullptr && widget->isEnabled() &&
-           OwnProperty(record, kButtonDefault).low == 1;
+           OwnProperty(record, ButtonOwn::DefaultButton).low == 1;
 }
 
 RuntimeWindow* LoadedWindowOf(const QWidget* widget)
@@ -85,7 +80,7 @@ bool PressEnter(RuntimeWindow& window, RuntimeRecord* focused)
         RaiseEventFromRuntime(window.id, focused->id, kEventClick);
         return true;
     }
-    if (Setting(window, kWindowEnterMovesFocus)) {
+    if (Setting(window, WindowOwn::EnterMovesFocus)) {
         MoveFocus(window, true);
         return true;
     }
@@ -108,7 +103,7 @@ bool HandleKey(RuntimeWindow& window, const QKeyEvent& key)
         return false;
     RuntimeRecord* focused = FocusedRecord(window);
     if (focused != nullptr) {
-        const auto wants = reinterpret_cast<WantsKeyEntry>(KindEntry(focused->kind, 8));
+        const auto wants = reinterpret_cast<WantsKeyEntry>(KindEntry(focused->kind, kEntryWantsKey));
         if (wants != nullptr && focused->object != nullptr && wants(focused->object.get(), code) != 0)
             return false;
     }
@@ -120,14 +115,14 @@ bool HandleKey(RuntimeWindow& window, const QKeyEvent& key)
     if (enter)
         return PressEnter(window, focused);
     if (code == Qt::Key_Escape) {
-        if (!Setting(window, kWindowEscapeCloses))
+        if (!Setting(window, WindowOwn::EscapeCloses))
             return false;
         LiveWidget(window.records.front())->close();
         return true;
     }
-    if (!Setting(window, kWindowF1OpensHelp))
+    if (!Setting(window, WindowOwn::F1OpensHelp))
         return false;
-    const PropertyValue file = OwnProperty(window.records.front(), kWindowHelpFile);
+    const PropertyValue file = OwnProperty(window.records.front(), WindowOwn::HelpFile);
     if (file.data != nullptr && file.size > 0) {
         const std::string name(static_cast<const char*>(file.data), file.size);
         QDesktopServices::openUrl(QUrl::fromLocalFile(FromGbk(name)));

@@ -26,7 +26,7 @@ uint32_t KindFlags(const RuntimeRecord& record)
 
 bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, int32_t control_id)
 {
-    const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, 1));
+    const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
     if (create == nullptr)
         return false;
     CreateArgs args;

@@ -165,7 +165,7 @@ uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property,
 
     Unit* unit = LiveObject(record);
     const uint16_t type = PropertyType(record.kind, property);
-    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, 6));
+    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     const int32_t own = property - kFirstOwnProperty;
     if (type == 0 || get == nullptr)
         return 0;
@@ -189,8 +189,8 @@ void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int
 
     Unit* unit = LiveObject(record);
     const uint16_t type = PropertyType(record.kind, property);
-    const auto set = reinterpret_cast<SetPropertyEntry>(KindEntry(record.kind, 4));
-    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, 6));
+    const auto set = reinterpret_cast<SetPropertyEntry>(KindEntry(record.kind, kEntrySetProperty));
+    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     const int32_t own = property - kFirstOwnProperty;
     if (type == 0 || set == nullptr)
         return;

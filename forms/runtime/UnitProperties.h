@@ -13,17 +13,8 @@
 // window); an own property of a unit whose window is not loaded is "指定窗口尚未载入".
 #include <cstdint>
 
+#include "forms/KindInterface.h"
+
 uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part);
 void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part,
                      uint64_t value);
-
-// Common property numbers.
-constexpr int32_t kPropertyLeft = 0;
-constexpr int32_t kPropertyTop = 1;
-constexpr int32_t kPropertyWidth = 2;
-constexpr int32_t kPropertyHeight = 3;
-constexpr int32_t kPropertyTag = 4;
-constexpr int32_t kPropertyVisible = 5;
-constexpr int32_t kPropertyDisabled = 6;
-constexpr int32_t kPropertyMousePointer = 7;
-constexpr int32_t kFirstOwnProperty = 8;

@@ -33,8 +33,8 @@ QCursor CursorFromPointerData(const std::vector<uint8_t>& data)
 void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
 {
     QPointer<QWidget> old_widget = LiveWidget(record);
-    const auto save = reinterpret_cast<SavePropertiesEntry>(KindEntry(record.kind, 5));
-    const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, 1));
+    const auto save = reinterpret_cast<SavePropertiesEntry>(KindEntry(record.kind, kEntrySaveProperties));
+    const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
     if (old_widget == nullptr || old_widget->isWindow() || save == nullptr || create == nullptr)
         return;
     EventSuppression suppressed;

@@ -36,24 +36,24 @@ QRect DialogFrame(QPainter& painter, QRect r)
 
 int BorderWidth(int32_t style)
 {
-    switch (style) {
-    case 1: return 2;
-    case 2: return 3;
-    case 3: return 1;
-    case 4: return 5;
-    case 5: return 1;
+    switch (BorderStyle(style)) {
+    case BorderStyle::SunkenClient: return 2;
+    case BorderStyle::RaisedDialog: return 3;
+    case BorderStyle::ThinStatic: return 1;
+    case BorderStyle::ClientInDialog: return 5;
+    case BorderStyle::SingleLine: return 1;
     default: return 0;
     }
 }
 
 QRect DrawBorder(QPainter& painter, const QRect& outer, int32_t style)
 {
-    switch (style) {
-    case 1: return Sunken(painter, outer);
-    case 2: return DialogFrame(painter, outer);
-    case 3: return Ring(painter, outer, kShadowRgb, kHighlightRgb);
-    case 4: return Sunken(painter, DialogFrame(painter, outer));
-    case 5: return Ring(painter, outer, kWindowFrameRgb, kWindowFrameRgb);
+    switch (BorderStyle(style)) {
+    case BorderStyle::SunkenClient: return Sunken(painter, outer);
+    case BorderStyle::RaisedDialog: return DialogFrame(painter, outer);
+    case BorderStyle::ThinStatic: return Ring(painter, outer, kShadowRgb, kHighlightRgb);
+    case BorderStyle::ClientInDialog: return Sunken(painter, DialogFrame(painter, outer));
+    case BorderStyle::SingleLine: return Ring(painter, outer, kWindowFrameRgb, kWindowFrameRgb);
     default: return outer;
     }
 }

@@ -12,6 +12,8 @@
 
 #include <cstdint>
 
+#include "forms/props/PropertySet.h"
+
 class QPainter;
 
 int BorderWidth(int32_t style);

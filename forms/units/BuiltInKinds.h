@@ -1,7 +1,6 @@
 #pragma once
 // The interface functions of the six unit kinds: each hands out the kind's entries by
-// number (1 create, 4 set, 5 save, 6 get; 8 wants-key for EditBox), null for any other.
-//   reinterpret_cast<CreateEntry>(EditBoxInterface(1))(args) -> a new EditBox unit
+// number (KindEntryNumber; only EditBox has kEntryWantsKey), null for any other.
 #include <cstdint>
 
 #include "forms/KindInterface.h"

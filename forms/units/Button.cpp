@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int32_t kOwnPicture = 0, kOwnDefault = 1, kOwnCaption = 2, kOwnHorizontal = 3, kOwnVertical = 4,
-                  kOwnFont = 5;
-
 QString CaptionText(const std::string& gbk)
 {
     QString text = FromGbk(gbk);
@@ -25,8 +22,14 @@ QString CaptionText(const std::string& gbk)
 
 Qt::Alignment ButtonAlignment(int32_t horizontal, int32_t vertical)
 {
-    const Qt::Alignment h = horizontal == 0 ? Qt::AlignLeft : horizontal == 2 ? Qt::AlignRight : Qt::AlignHCenter;
-    const Qt::Alignment v = vertical == 0 ? Qt::AlignTop : vertical == 2 ? Qt::AlignBottom : Qt::AlignVCenter;
+    const auto h_choice = HorizontalAlignment(horizontal);
+    const auto v_choice = VerticalAlignment(vertical);
+    const Qt::Alignment h = h_choice == HorizontalAlignment::Left    ? Qt::AlignLeft
+                            : h_choice == HorizontalAlignment::Right ? Qt::AlignRight
+                                                                     : Qt::AlignHCenter;
+    const Qt::Alignment v = v_choice == VerticalAlignment::Top      ? Qt::AlignTop
+                            : v_choice == VerticalAlignment::Bottom ? Qt::AlignBottom
+                                                                    : Qt::AlignVCenter;
     return h | v;
 }
 
@@ -110,7 +113,7 @@ ButtonUnit* ButtonUnit::Create(const CreateArgs& args)
     auto* unit = new ButtonUnit(args, std::move(*props));
     unit->m_button = new ButtonWidget(args.parent, unit->Ids());
     unit->Adopt(unit->m_button, args, true);
-    for (int32_t own : {kOwnPicture, kOwnDefault, kOwnCaption, kOwnHorizontal, kOwnFont})
+    for (int32_t own : {ButtonOwn::Picture, ButtonOwn::DefaultButton, ButtonOwn::Caption, ButtonOwn::HorizontalAlignment, ButtonOwn::Font})
         unit->Apply(own);
     return unit;
 }
@@ -120,14 +123,14 @@ void ButtonUnit::Apply(int32_t own)
     if (!m_button)
         return;
     switch (own) {
-    case kOwnPicture: m_button->SetPicture(DecodePicture(m_props.picture)); break;
-    case kOwnDefault: m_button->setDefault(m_props.default_button != 0); break;
-    case kOwnCaption: m_button->setText(CaptionText(m_props.caption)); break;
-    case kOwnHorizontal:
-    case kOwnVertical:
+    case ButtonOwn::Picture: m_button->SetPicture(DecodePicture(m_props.picture)); break;
+    case ButtonOwn::DefaultButton: m_button->setDefault(m_props.default_button != 0); break;
+    case ButtonOwn::Caption: m_button->setText(CaptionText(m_props.caption)); break;
+    case ButtonOwn::HorizontalAlignment:
+    case ButtonOwn::VerticalAlignment:
         m_button->SetAlignment(ButtonAlignment(m_props.horizontal_alignment, m_props.vertical_alignment));
         break;
-    case kOwnFont: m_button->setFont(FontFromLogFont(m_props.font)); break;
+    case ButtonOwn::Font: m_button->setFont(FontFromLogFont(m_props.font)); break;
     default: break;
     }
 }

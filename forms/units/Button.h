@@ -41,6 +41,5 @@ private:
     QPointer<ButtonWidget> m_button;
 };
 
-// The caption's placement: horizontal 0 left, 1 centre, 2 right; vertical 0 top, 1 centre,
-// 2 bottom.
+// The caption's placement from the two alignment choices.
 Qt::Alignment ButtonAlignment(int32_t horizontal, int32_t vertical);

@@ -17,10 +17,6 @@
 
 namespace {
 
-constexpr int32_t kOwnContent = 0, kOwnBorder = 1, kOwnTextColour = 2, kOwnBackground = 3, kOwnFont = 4;
-constexpr int32_t kOwnHideSelection = 5, kOwnMaxLength = 6, kOwnInputMode = 10, kOwnPasswordChar = 11;
-constexpr int32_t kOwnSelection = 18;
-
 constexpr int kNoTextLimit = 0x7FFFFFFE;  // what a limit of 0 means: the system's maximum
 constexpr const char* kPasswordProperty = "anglarixPasswordChar";
 
@@ -51,14 +47,22 @@ QStyle* SharedPasswordStyle()
     return style;
 }
 
-Qt::Alignment HorizontalAlignment(int32_t alignment)
+Qt::Alignment QtHorizontalAlignment(int32_t alignment)
 {
-    return alignment == 1 ? Qt::AlignHCenter : alignment == 2 ? Qt::AlignRight : Qt::AlignLeft;
+    switch (HorizontalAlignment(alignment)) {
+    case HorizontalAlignment::Centre: return Qt::AlignHCenter;
+    case HorizontalAlignment::Right: return Qt::AlignRight;
+    default: return Qt::AlignLeft;
+    }
 }
 
 QString Converted(const QString& text, int32_t conversion)
 {
-    return conversion == 1 ? text.toLower() : conversion == 2 ? text.toUpper() : text;
+    switch (CaseConversion(conversion)) {
+    case CaseConversion::Lower: return text.toLower();
+    case CaseConversion::Upper: return text.toUpper();
+    default: return text;
+    }
 }
 
 class CaseValidator : public QValidator {
@@ -245,13 +249,14 @@ EditBoxUnit* EditBoxUnit::Create(const CreateArgs& args)
     if (props.multi_line) {
         auto* area = new EditArea(args.parent, unit->Ids());
         unit->m_area = area;
-        const bool horizontal = props.scroll_bars == 1 || props.scroll_bars == 3;
-        const bool vertical = props.scroll_bars == 2 || props.scroll_bars == 3;
+        const auto bars = ScrollBars(props.scroll_bars);
+        const bool horizontal = bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
+        const bool vertical = bars == ScrollBars::Vertical || bars == ScrollBars::Both;
         area->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         area->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         area->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
         QTextOption option = area->document()->defaultTextOption();
-        option.setAlignment(HorizontalAlignment(props.alignment));
+        option.setAlignment(QtHorizontalAlignment(props.alignment));
         area->document()->setDefaultTextOption(option);
         area->SetCaseConversion(props.case_conversion);
         area->blockSignals(true);
@@ -261,7 +266,7 @@ EditBoxUnit* EditBoxUnit::Create(const CreateArgs& args)
     } else {
         auto* line = new EditLine(args.parent, unit->Ids());
         unit->m_line = line;
-        line->setAlignment(Qt::AlignVCenter | HorizontalAlignment(props.alignment));
+        line->setAlignment(Qt::AlignVCenter | QtHorizontalAlignment(props.alignment));
         if (props.case_conversion != 0)
             line->setValidator(new CaseValidator(props.case_conversion, line));
         line->blockSignals(true);
@@ -269,7 +274,7 @@ EditBoxUnit* EditBoxUnit::Create(const CreateArgs& args)
         line->blockSignals(false);
         unit->Adopt(line, args, true);
     }
-    for (int32_t own : {kOwnBorder, kOwnBackground, kOwnFont, kOwnHideSelection, kOwnMaxLength, kOwnInputMode})
+    for (int32_t own : {EditBoxOwn::Border, EditBoxOwn::Background, EditBoxOwn::Font, EditBoxOwn::HideSelection, EditBoxOwn::MaxLength, EditBoxOwn::InputMode})
         unit->Apply(own);
     if (unit->m_line)
         unit->m_line->setCursorPosition(0);  // after the text limit, which moves the caret to the end
@@ -294,9 +299,9 @@ void EditBoxUnit::RefreshContent()
 
 int EditBoxUnit::GetOwn(int32_t own, PropertyValue* result)
 {
-    if (own == kOwnContent)
+    if (own == EditBoxOwn::Content)
         RefreshContent();
-    if (own == kOwnSelection) {
+    if (own == EditBoxOwn::Selection) {
         QString selected;
         if (m_line)
             selected = m_line->selectedText();
@@ -313,7 +318,7 @@ int EditBoxUnit::GetOwn(int32_t own, PropertyValue* result)
 
 int EditBoxUnit::SetOwn(int32_t own, const PropertyValue& value)
 {
-    if (own == kOwnSelection) {
+    if (own == EditBoxOwn::Selection) {
         // Replaces the selection (or inserts at the caret) as the user would type it.
         if (m_line)
             m_line->insert(TextOf(value));
@@ -324,7 +329,7 @@ int EditBoxUnit::SetOwn(int32_t own, const PropertyValue& value)
     const SetOutcome outcome = SetOwnProperty(m_props, own, value);
     if (outcome.rebuild)
         return 1;
-    if (own == kOwnContent) {
+    if (own == EditBoxOwn::Content) {
         // Written even when unchanged: the write always ends with exactly one event 0.
         const QString text = FromGbk(m_props.content);
         if (m_line)
@@ -363,11 +368,11 @@ void EditBoxUnit::ApplyColours()
 
 void EditBoxUnit::ApplyInputMode()
 {
-    const bool read_only = m_props.input_mode == 1;
+    const bool read_only = m_props.input_mode == int32_t(InputMode::ReadOnly);
     const QChar password = PasswordCharacter(m_props.password_char);
     if (m_line) {
         m_line->setReadOnly(read_only);
-        if (m_props.input_mode == 2 && !password.isNull()) {
+        if (m_props.input_mode == int32_t(InputMode::Password) && !password.isNull()) {
             // QLineEdit asks the style for the character only when told the style changed.
             m_line->setProperty(kPasswordProperty, int(password.unicode()));
             QEvent style_change(QEvent::StyleChange);
@@ -387,24 +392,24 @@ void EditBoxUnit::Apply(int32_t own)
     if (!Widget())
         return;
     switch (own) {
-    case kOwnBorder:
+    case EditBoxOwn::Border:
         if (m_line)
             m_line->SetBorder(m_props.border);
         else
             m_area->SetBorder(m_props.border);
         break;
-    case kOwnTextColour:
-    case kOwnBackground:
+    case EditBoxOwn::TextColour:
+    case EditBoxOwn::Background:
         ApplyColours();
         break;
-    case kOwnFont:
+    case EditBoxOwn::Font:
         Widget()->setFont(FontFromLogFont(m_props.font));
         break;
-    case kOwnHideSelection:
+    case EditBoxOwn::HideSelection:
         if (m_line)
             m_line->SetHideSelection(m_props.hide_selection != 0);
         break;
-    case kOwnMaxLength: {
+    case EditBoxOwn::MaxLength: {
         const int limit = m_props.max_length > 0 ? m_props.max_length : kNoTextLimit;
         if (m_line)
             m_line->setMaxLength(limit);
@@ -412,8 +417,8 @@ void EditBoxUnit::Apply(int32_t own)
             m_area->SetMaxLength(m_props.max_length > 0 ? m_props.max_length : 0);
         break;
     }
-    case kOwnInputMode:
-    case kOwnPasswordChar:
+    case EditBoxOwn::InputMode:
+    case EditBoxOwn::PasswordChar:
         ApplyInputMode();
         break;
     default:
@@ -433,7 +438,7 @@ int WantsKey(Unit* unit, int key)
 
 AnyEntry EditBoxInterface(int32_t number)
 {
-    if (number == 8)
+    if (number == kEntryWantsKey)
         return reinterpret_cast<AnyEntry>(static_cast<WantsKeyEntry>(&WantsKey));
     return KindEntries<EditBoxUnit>::Entry(number);
 }

@@ -6,19 +6,11 @@
 #include "forms/units/LabelPainting.h"
 #include "forms/units/BuiltInKinds.h"
 
-namespace {
-
-constexpr int32_t kOwnCaption = 0;
-constexpr int32_t kOwnFont = 7;
-constexpr int32_t kOwnPicture = 10;
-
-}  // namespace
-
 LabelUnit::LabelUnit(const CreateArgs& args, LabelProps props) : PaintedUnit(args, std::move(props))
 {
-    Apply(kOwnCaption);
-    Apply(kOwnFont);
-    Apply(kOwnPicture);
+    Apply(LabelOwn::Caption);
+    Apply(LabelOwn::Font);
+    Apply(LabelOwn::Picture);
 }
 
 void LabelUnit::Paint(QPainter& painter, const QRect& rect) const
@@ -29,9 +21,9 @@ void LabelUnit::Paint(QPainter& painter, const QRect& rect) const
 void LabelUnit::Apply(int32_t own)
 {
     switch (own) {
-    case kOwnCaption: m_caption = FromGbk(m_props.caption); break;
-    case kOwnFont: m_font = FontFromLogFont(m_props.font); break;
-    case kOwnPicture: m_picture = DecodePicture(m_props.picture); break;
+    case LabelOwn::Caption: m_caption = FromGbk(m_props.caption); break;
+    case LabelOwn::Font: m_font = FontFromLogFont(m_props.font); break;
+    case LabelOwn::Picture: m_picture = DecodePicture(m_props.picture); break;
     default: break;
     }
     Repaint();

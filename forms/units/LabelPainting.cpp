@@ -41,9 +41,9 @@ QStringList Paragraphs(const QString& text)
 
 int AlignedLeft(const QRect& area, int width, int32_t horizontal)
 {
-    switch (horizontal) {
-    case 1: return area.left() + (area.width() - width) / 2;
-    case 2: return area.left() + area.width() - width;
+    switch (HorizontalAlignment(horizontal)) {
+    case HorizontalAlignment::Centre: return area.left() + (area.width() - width) / 2;
+    case HorizontalAlignment::Right: return area.left() + area.width() - width;
     default: return area.left();
     }
 }
@@ -70,9 +70,9 @@ std::vector<PlacedLine> LayoutLabelText(const QString& text, const QFont& font, 
         line.remove(QLatin1Char('\r'));
         line.remove(QLatin1Char('\n'));
         int top = area.top();
-        if (vertical == 1)
+        if (vertical == int32_t(VerticalAlignment::Centre))
             top += (area.height() - line_metrics.pitch) / 2;
-        else if (vertical == 2)
+        else if (vertical == int32_t(VerticalAlignment::Bottom))
             top += area.height() - line_metrics.pitch;
         const int left = AlignedLeft(area, InkWidth(metrics, line), horizontal);
         lines.push_back({line, QPoint(left, top + line_metrics.baseline)});
@@ -106,7 +106,7 @@ std::vector<PlacedLine> LayoutLabelText(const QString& text, const QFont& font, 
 
 QImage GradientImage(QSize size, int32_t mode, std::span<const QColor> colours)
 {
-    if (mode < 1 || mode > 8 || colours.empty() || size.isEmpty())
+    if (mode <= kGradientNone || mode > kGradientLastMode || colours.empty() || size.isEmpty())
         return {};
     QImage image(size, QImage::Format_RGB32);
     const int64_t w = size.width(), h = size.height();
@@ -160,7 +160,7 @@ void PaintLabel(QPainter& painter, const QRect& outer, const LabelProps& props, 
     painter.fillRect(client, ColourFromWin(props.background));
 
     QRect area = client;
-    if (props.border == 6 && props.gradient_border_width > 0) {
+    if (props.border == int32_t(BorderStyle::Gradient) && props.gradient_border_width > 0) {
         PaintGradientFrame(painter, client, props.gradient_border_width, PresentColours(props.gradient_border));
         const int w = props.gradient_border_width;
         area = client.adjusted(w, w, -w, -w);
@@ -168,7 +168,7 @@ void PaintLabel(QPainter& painter, const QRect& outer, const LabelProps& props, 
 
     if (!area.isEmpty()) {
         const std::vector<QColor> gradient = PresentColours(props.gradient_background);
-        if (props.gradient_mode != 0 && !gradient.empty())
+        if (props.gradient_mode != kGradientNone && !gradient.empty())
             painter.drawImage(area.topLeft(), GradientImage(area.size(), props.gradient_mode, gradient));
         else if (!picture.isNull())
             DrawPicture(painter, picture, props.picture_mode, area);
@@ -184,16 +184,16 @@ void PaintLabel(QPainter& painter, const QRect& outer, const LabelProps& props, 
                 painter.drawText(line.baseline + offset, line.text);
         };
         const QColor text = ColourFromWin(props.text_colour);
-        switch (props.text_effect) {
-        case 1:
+        switch (TextEffect(props.text_effect)) {
+        case TextEffect::WhiteBehind:
             draw({1, 1}, Qt::white);
             draw({0, 0}, text);
             break;
-        case 2:
+        case TextEffect::WhiteInPlace:
             draw({0, 0}, Qt::white);
             draw({1, 1}, text);
             break;
-        case 3:
+        case TextEffect::BlackShadow:
             draw({2, 2}, Qt::black);
             draw({0, 0}, text);
             break;

@@ -6,12 +6,6 @@
 #include "forms/units/PicturePlacement.h"
 #include "forms/units/BuiltInKinds.h"
 
-namespace {
-
-constexpr int32_t kOwnPicture = 2;
-
-}  // namespace
-
 void PaintPicBox(QPainter& painter, const QRect& outer, const PicBoxProps& props, const QImage& picture)
 {
     const QRect client = DrawBorder(painter, outer, props.border);
@@ -34,7 +28,7 @@ void PicBoxUnit::Paint(QPainter& painter, const QRect& rect) const
 
 void PicBoxUnit::Apply(int32_t own)
 {
-    if (own == kOwnPicture)
+    if (own == PicBoxOwn::Picture)
         m_picture = DecodePicture(m_props.picture);
     Repaint();
 }

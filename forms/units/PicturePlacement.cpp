@@ -8,10 +8,10 @@ QRect PictureTarget(int32_t mode, QSize picture, const QRect& area)
     const int64_t aw = area.width(), ah = area.height();
     if (pw <= 0 || ph <= 0 || aw <= 0 || ah <= 0)
         return {};
-    switch (mode) {
-    case 1:
+    switch (PictureMode(mode)) {
+    case PictureMode::Stretched:
         return area;
-    case 2: {
+    case PictureMode::FittedCentred: {
         int64_t w = pw, h = ph;
         if (pw > aw || ph > ah) {
             // The side that overflows most decides the scale.

@@ -1,14 +1,17 @@
 #pragma once
-// Where a picture goes in an area, by display mode (PicBox, and the background pictures of
+// Where a picture goes in an area, by PictureMode (PicBox, and the background pictures of
 // labels and windows):
-//   0 at its own size at the top-left
-//   1 stretched over the whole area
-//   2 at its own size centred when it fits, else scaled down to fit, aspect kept, centred
+//   TopLeft        at its own size at the top-left
+//   Stretched      over the whole area
+//   FittedCentred  at its own size centred when it fits, else scaled down to fit, aspect
+//                  kept, centred
 //     PictureTarget(2, {195, 113}, {0, 0, 208, 56}) == {56, 0, 96, 56}
 #include <QImage>
 #include <QRect>
 
 #include <cstdint>
+
+#include "forms/props/PropertySet.h"
 
 class QPainter;
 

@@ -145,22 +145,22 @@ void PaintShapeBox(QPainter& painter, QSize size, const ShapeBoxProps& props)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(QRect(QPoint(0, 0), size), ColourFromWin(props.background));
 
-    const Shape shape = static_cast<Shape>(std::clamp(props.shape, 0, 7));
-    const LineStyle style = static_cast<LineStyle>(std::clamp(props.line_style, 0, 5));
+    const Shape shape = static_cast<Shape>(std::clamp(props.shape, 0, int32_t(Shape::VerticalLine)));
+    const LineStyle style = static_cast<LineStyle>(std::clamp(props.line_style, 0, int32_t(LineStyle::DashDotDot)));
     const int w = size.width(), h = size.height();
     std::vector<Pass> passes;
-    switch (props.effect_3d) {
-    case 1:
+    switch (Effect3d(props.effect_3d)) {
+    case Effect3d::Raised:
         passes = {{QRect(1, 1, w - 1, h - 1), Qt::white, true}, {QRect(0, 0, w - 1, h - 1), Qt::black, false}};
         break;
-    case 2:
+    case Effect3d::Sunken:
         passes = {{QRect(1, 1, w - 1, h - 1), Qt::black, true}, {QRect(0, 0, w - 1, h - 1), Qt::white, false}};
         break;
     default:
         passes = {{QRect(0, 0, w, h), ColourFromWin(props.line_colour), true}};
         break;
     }
-    const int width = props.effect_3d == 0 && style == LineStyle::Solid ? std::max(props.line_width, 1) : 1;
+    const int width = props.effect_3d == int32_t(Effect3d::Flat) && style == LineStyle::Solid ? std::max(props.line_width, 1) : 1;
     const QColor fill = ColourFromWin(props.fill_colour);
     const QColor* fill_or_none = props.fill_colour == kButtonFaceColour ? nullptr : &fill;
 

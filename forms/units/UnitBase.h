@@ -78,7 +78,7 @@ protected:
     QPointer<QWidget> m_widget;
 };
 
-// The entries of a kind's interface function, by number: 1 create, 4 set, 5 save, 6 get.
+// The entries of a kind's interface function, by number.
 template <class U>
 struct KindEntries {
     static Unit* Create(const CreateArgs& args) { return U::Create(args); }
@@ -101,10 +101,10 @@ struct KindEntries {
     static AnyEntry Entry(int32_t number)
     {
         switch (number) {
-        case 1: return reinterpret_cast<AnyEntry>(static_cast<CreateEntry>(&Create));
-        case 4: return reinterpret_cast<AnyEntry>(static_cast<SetPropertyEntry>(&Set));
-        case 5: return reinterpret_cast<AnyEntry>(static_cast<SavePropertiesEntry>(&Save));
-        case 6: return reinterpret_cast<AnyEntry>(static_cast<GetPropertyEntry>(&Get));
+        case kEntryCreate: return reinterpret_cast<AnyEntry>(static_cast<CreateEntry>(&Create));
+        case kEntrySetProperty: return reinterpret_cast<AnyEntry>(static_cast<SetPropertyEntry>(&Set));
+        case kEntrySaveProperties: return reinterpret_cast<AnyEntry>(static_cast<SavePropertiesEntry>(&Save));
+        case kEntryGetProperty: return reinterpret_cast<AnyEntry>(static_cast<GetPropertyEntry>(&Get));
         default: return nullptr;
         }
     }

@@ -19,12 +19,6 @@
 
 namespace {
 
-constexpr int32_t kOwnCaption = 0, kOwnBorderStyle = 1, kOwnBackground = 2, kOwnPicture = 3,
-                  kOwnPictureMode = 4, kOwnIcon = 6, kOwnControlBox = 7, kOwnMaximiseBox = 8,
-                  kOwnMinimiseBox = 9, kOwnWindowState = 10, kOwnAlwaysOnTop = 13, kOwnWindowShape = 14;
-
-constexpr uint32_t kStateNormal = 0, kStateMinimised = 2, kStateMaximised = 3;
-
 // An empty icon property means the program's default icon (the application's window icon).
 QIcon IconFromBytes(const std::vector<uint8_t>& bytes)
 {
@@ -37,13 +31,14 @@ QIcon IconFromBytes(const std::vector<uint8_t>& bytes)
     return image.isNull() ? QGuiApplication::windowIcon() : QIcon(QPixmap::fromImage(image));
 }
 
-// The outline a window shape asks for: 1 an ellipse, 2 rounded corners, else the rectangle.
+// The outline a window shape asks for; the shapes without an outline of their own are the
+// rectangle.
 void ApplyWindowShape(QWidget& window, int32_t shape)
 {
     const QRect r = window.rect();
-    if (shape == 1) {
+    if (shape == int32_t(WindowShape::Ellipse)) {
         window.setMask(QRegion(r, QRegion::Ellipse));
-    } else if (shape == 2) {
+    } else if (shape == int32_t(WindowShape::RoundedCorners)) {
         QPainterPath path;
         path.addRoundedRect(QRectF(r), r.width() / 10.0, r.height() / 10.0);
         window.setMask(QRegion(path.toFillPolygon().toPolygon()));
@@ -127,7 +122,7 @@ WindowUnit* WindowUnit::Create(const CreateArgs& args)
     unit->m_widget = window;
 
     QRect outer(args.left, args.top, std::max(args.width, 0), std::max(args.height, 0));
-    if (unit->m_props.start_position == 1) {
+    if (unit->m_props.start_position == int32_t(StartPosition::Centred)) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect desk = screen->geometry();
             outer.moveTopLeft(QPoint(desk.left() + (desk.width() - outer.width()) / 2,
@@ -153,13 +148,14 @@ WindowUnit* WindowUnit::Create(const CreateArgs& args)
 
 bool WindowUnit::Resizable() const
 {
-    return m_props.border_style == 3 || m_props.border_style == 5;
+    const auto border = WindowBorder(m_props.border_style);
+    return border == WindowBorder::Resizable || border == WindowBorder::ResizableTool;
 }
 
 Qt::WindowFlags WindowUnit::Flags() const
 {
     Qt::WindowFlags flags = Qt::Window;
-    if (m_props.border_style == 0) {
+    if (m_props.border_style == int32_t(WindowBorder::None)) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -198,9 +194,9 @@ void WindowUnit::Show()
 {
     if (!m_window)
         return;
-    if (m_props.start_position == 2)
+    if (m_props.start_position == int32_t(StartPosition::Minimised))
         m_window->showMinimized();
-    else if (m_props.start_position == 3 && Resizable())
+    else if (m_props.start_position == int32_t(StartPosition::Maximised) && Resizable())
         m_window->showMaximized();
     else
         m_window->show();
@@ -208,14 +204,14 @@ void WindowUnit::Show()
 
 int WindowUnit::GetOwn(int32_t own, PropertyValue* result)
 {
-    if (own == kOwnWindowState) {
-        m_window_state = kStateNormal;
+    if (own == WindowOwn::WindowState) {
+        WindowState state = WindowState::Normal;
         if (m_window && m_window->isMinimized())
-            m_window_state = kStateMinimised;
+            state = WindowState::Minimised;
         else if (m_window && m_window->isMaximized())
-            m_window_state = kStateMaximised;
+            state = WindowState::Maximised;
         *result = PropertyValue{};
-        result->low = m_window_state;
+        result->low = uint32_t(state);
         return 1;
     }
     return UnitBase::GetOwn(own, result);
@@ -223,11 +219,11 @@ int WindowUnit::GetOwn(int32_t own, PropertyValue* result)
 
 int WindowUnit::SetOwn(int32_t own, const PropertyValue& value)
 {
-    if (own == kOwnWindowState) {
+    if (own == WindowOwn::WindowState) {
         if (m_window) {
-            if (value.low == kStateMinimised)
+            if (value.low == uint32_t(WindowState::Minimised))
                 m_window->showMinimized();
-            else if (value.low == kStateMaximised)
+            else if (value.low == uint32_t(WindowState::Maximised))
                 m_window->showMaximized();
             else
                 m_window->showNormal();
@@ -242,28 +238,28 @@ void WindowUnit::Apply(int32_t own)
     if (!m_window)
         return;
     switch (own) {
-    case kOwnCaption:
+    case WindowOwn::Caption:
         m_window->setWindowTitle(FromGbk(m_props.caption));
         break;
-    case kOwnBorderStyle:
-    case kOwnControlBox:
-    case kOwnMaximiseBox:
-    case kOwnMinimiseBox:
-    case kOwnAlwaysOnTop:
+    case WindowOwn::BorderStyle:
+    case WindowOwn::ControlBox:
+    case WindowOwn::MaximiseBox:
+    case WindowOwn::MinimiseBox:
+    case WindowOwn::AlwaysOnTop:
         ApplyFlags();
         break;
-    case kOwnPicture:
+    case WindowOwn::BackgroundPicture:
         m_picture = DecodePicture(m_props.background_picture);
         m_window->update();
         break;
-    case kOwnBackground:
-    case kOwnPictureMode:
+    case WindowOwn::Background:
+    case WindowOwn::BackgroundPictureMode:
         m_window->update();
         break;
-    case kOwnIcon:
+    case WindowOwn::Icon:
         m_window->setWindowIcon(IconFromBytes(m_props.icon));
         break;
-    case kOwnWindowShape:
+    case WindowOwn::WindowShape:
         ApplyWindowShape(*m_window, m_props.window_shape);
         break;
     default:

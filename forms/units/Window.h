@@ -3,10 +3,7 @@
 // classic fixed frame of 3 pixels on each side and a 19-pixel caption, so a 488 x 420 window
 // has a 482 x 395 client area; the window manager draws its own frame around that. It is
 // not resizable, has a close button and no maximise or minimise buttons unless its
-// properties ask for them, and starts centred on the screen (start position 1).
-//
-// Border styles: 0 no frame and no caption; 3 and 5 resizable; the others fixed. Window
-// shapes: 1 elliptic, 2 rounded corners, others rectangular.
+// properties ask for them, and starts centred on the screen.
 //
 // Events: 1 when asked to close (a result of 0 cancels it, unless the unit went meanwhile);
 // 3 and 4 when it moved or changed size. The runtime raises 0 and 7.
@@ -56,8 +53,8 @@ public:
 
     const QImage& BackgroundPicture() const { return m_picture; }
     bool Resizable() const;
-    // Shows the window as its start position asks: normally, minimised (2) or, for a
-    // resizable window, maximised (3).
+    // Shows the window as its start position asks: normally, minimised or, for a resizable
+    // window, maximised.
     void Show();
 
 protected:
@@ -70,5 +67,4 @@ private:
 
     QPointer<WindowWidget> m_window;
     QImage m_picture;
-    uint32_t m_window_state = 0;  // own 10 as last read
 };

@@ -83,7 +83,7 @@ TEST(EditBox, TypingRaisesOneEventPerChangeAndReadsAsTyped)
     EXPECT_EQ(log.Count(kBox, 0), 3);
     EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "1");
     // The rebuild saves what the user typed, not the text stored at creation.
-    const auto saved = reinterpret_cast<SavePropertiesEntry>(EditBoxInterface(5))(box.unit.get());
+    const auto saved = reinterpret_cast<SavePropertiesEntry>(EditBoxInterface(kEntrySaveProperties))(box.unit.get());
     const std::optional<EditBoxProps> props = ReadProps<EditBoxProps>(saved);
     ASSERT_TRUE(props);
     EXPECT_EQ(props->content, "1");
@@ -147,7 +147,7 @@ TEST(EditBox, MultiLineBoxKeepsCrLfAndWantsEnter)
     EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "a\r\nb");
     EXPECT_EQ(log.Count(kBox, 0), 1);
 
-    const auto wants = reinterpret_cast<WantsKeyEntry>(EditBoxInterface(8));
+    const auto wants = reinterpret_cast<WantsKeyEntry>(EditBoxInterface(kEntryWantsKey));
     EXPECT_EQ(wants(box.unit.get(), Qt::Key_Return), 1);
     EXPECT_EQ(wants(box.unit.get(), Qt::Key_Tab), 0);
     Box single;

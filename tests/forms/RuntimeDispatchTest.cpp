@@ -155,7 +155,7 @@ TEST_F(EventDispatch, BuiltInLibraryDescribesTheSixKinds)
         EXPECT_EQ(type->property_count, k.count);
         for (int32_t number : {1, 4, 5, 6})
             EXPECT_NE(KindEntry(k.code, number), nullptr) << k.english << " " << number;
-        EXPECT_EQ(KindEntry(k.code, 8) != nullptr, k.code == 0x00010005) << k.english;
+        EXPECT_EQ(KindEntry(k.code, kEntryWantsKey) != nullptr, k.code == 0x00010005) << k.english;
     }
     // Empty slots, slots beyond the table and other libraries name no kind.
     for (uint32_t code : {0x00010002u, 0x00010033u, 0x00010034u, 0x00020001u, 0x00010000u, 0u})

@@ -72,7 +72,7 @@ SetOutcome SetBytes(AnyProps& p, int32_t own, const std::string& bytes)
 
 uint32_t VersionOf(const AnyProps& p) { return std::visit([](auto& q) { return q.version; }, p); }
 
-int32_t OwnCount(size_t k) { return int32_t(Kinds()[k].properties.size()) - kCommonPropertyCount; }
+int32_t OwnCount(size_t k) { return int32_t(Kinds()[k].properties.size()) - kFirstOwnProperty; }
 
 bool IsLiveOnly(size_t k, int32_t own)
 {
@@ -110,7 +110,7 @@ AnyProps Rich(size_t k)
 {
     AnyProps p = Defaults(k);
     for (int32_t own = 0; own < OwnCount(k); ++own) {
-        uint16_t type = Kinds()[k].properties[size_t(own + kCommonPropertyCount)].type;
+        uint16_t type = Kinds()[k].properties[size_t(own + kFirstOwnProperty)].type;
         if (IsWordType(type))
             SetWord(p, own, SampleWord(type, int32_t(Get(p, own).low)));
         else
@@ -183,7 +183,7 @@ TEST(PropertySet, EveryOwnPropertyByDeclaredType)
         SCOPED_TRACE(Kinds()[k].english_name);
         AnyProps p = Defaults(k);
         for (int32_t own = 0; own < OwnCount(k); ++own) {
-            uint16_t type = Kinds()[k].properties[size_t(own + kCommonPropertyCount)].type;
+            uint16_t type = Kinds()[k].properties[size_t(own + kFirstOwnProperty)].type;
             SetOutcome out;
             if (IsWordType(type)) {
                 int32_t value = SampleWord(type, int32_t(Get(p, own).low));
