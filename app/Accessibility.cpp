@@ -4,8 +4,7 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "calc/Procedures.h"
-#include "data/MainWindowTemplate.h"
+#include "data/MainWindowUnits.h"
 #include "forms/runtime/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
 
@@ -17,31 +16,29 @@ struct AccessibleText {
     const char* description = nullptr;
 };
 
-constexpr uint32_t kDiagram = 0x16010164;  // 图片框1
-
 const AccessibleText kMainWindowTexts[] = {
-    {units::kArcSineOpposite, "反正弦 对边长度"},
-    {units::kArcSineHypotenuse, "反正弦 斜边长度"},
-    {units::kArcSineResult, "反正弦 计算角度"},
-    {units::kArcTangentOpposite, "反正切 对边长度"},
-    {units::kArcTangentAdjacent, "反正切 邻边长度"},
-    {units::kArcTangentResult, "反正切 计算角度"},
-    {units::kArcCosineAdjacent, "反余弦 邻边长度"},
-    {units::kArcCosineHypotenuse, "反余弦 斜边长度"},
-    {units::kArcCosineResult, "反余弦 计算角度"},
-    {units::kExpression, "函数计算 输入三角函数"},
-    {units::kExpressionResult, "函数计算 函数计算结果"},
-    {units::kAngle, "已知数据 角度"},
-    {units::kKnownOpposite, "已知数据 对边长度"},
-    {units::kKnownHypotenuse, "已知数据 斜边长度"},
-    {units::kKnownAdjacent, "已知数据 邻边长度"},
-    {units::kResultOpposite, "计算结果 对边长度"},
-    {units::kResultHypotenuse, "计算结果 斜边长度"},
-    {units::kResultAdjacent, "计算结果 邻边长度"},
-    {kDiagram, "三角形示意图",
+    {main_window::kArcSineOpposite, "反正弦 对边长度"},
+    {main_window::kArcSineHypotenuse, "反正弦 斜边长度"},
+    {main_window::kArcSineResult, "反正弦 计算角度"},
+    {main_window::kArcTangentOpposite, "反正切 对边长度"},
+    {main_window::kArcTangentAdjacent, "反正切 邻边长度"},
+    {main_window::kArcTangentResult, "反正切 计算角度"},
+    {main_window::kArcCosineAdjacent, "反余弦 邻边长度"},
+    {main_window::kArcCosineHypotenuse, "反余弦 斜边长度"},
+    {main_window::kArcCosineResult, "反余弦 计算角度"},
+    {main_window::kExpression, "函数计算 输入三角函数"},
+    {main_window::kExpressionResult, "函数计算 函数计算结果"},
+    {main_window::kAngle, "已知数据 角度"},
+    {main_window::kKnownOpposite, "已知数据 对边长度"},
+    {main_window::kKnownHypotenuse, "已知数据 斜边长度"},
+    {main_window::kKnownAdjacent, "已知数据 邻边长度"},
+    {main_window::kResultOpposite, "计算结果 对边长度"},
+    {main_window::kResultHypotenuse, "计算结果 斜边长度"},
+    {main_window::kResultAdjacent, "计算结果 邻边长度"},
+    {main_window::kDiagram, "三角形示意图",
      "直角三角形：直角在右下角，所求的角在左下角；底边是邻边，右侧竖边是对边，"
      "从左下角升到竖边顶端的是斜边。"},
-    {units::kAngleWarning, "角度必须输入"},
+    {main_window::kAngleWarning, "角度必须输入"},
 };
 
 std::function<void(QObject*)> g_alert_observer;
@@ -68,7 +65,7 @@ protected:
 
 void DescribeForAccessibility(uint32_t window_id)
 {
-    if (window_id != kMainWindowId)
+    if (window_id != main_window::kWindow)
         return;
     RuntimeWindow* window = FindWindow(window_id);
     if (window == nullptr)
@@ -81,7 +78,7 @@ void DescribeForAccessibility(uint32_t window_id)
         widget->setAccessibleName(QString::fromUtf8(text.name));
         if (text.description != nullptr)
             widget->setAccessibleDescription(QString::fromUtf8(text.description));
-        if (text.unit_id == units::kAngleWarning)
+        if (text.unit_id == main_window::kAngleWarning)
             widget->installEventFilter(new AlertOnShow(widget));
     }
 }

@@ -9,12 +9,13 @@
 #include "calc/AngleRatios.h"
 #include "calc/EvaluateExpression.h"
 #include "calc/SideLengths.h"
+#include "data/MainWindowUnits.h"
 #include "values/Commands.h"
 #include "values/ServiceTable.h"
 
 namespace {
 
-using namespace units;
+using namespace main_window;
 
 // A text the runtime handed over; it goes back through the table's FreeBlock.
 struct GiveBack {
@@ -25,7 +26,7 @@ using ReceivedText = std::unique_ptr<char, GiveBack>;
 // An edit box's text: a new text, or null for an empty box.
 ReceivedText ReadBox(uint32_t box)
 {
-    const uint64_t value = Services().GetUnitProperty(kMainWindow, box, kTextProperty, kWholeValue);
+    const uint64_t value = Services().GetUnitProperty(kWindow, box, kBoxText, kWholeValue);
     return ReceivedText(reinterpret_cast<char*>(uintptr_t(value)));
 }
 
@@ -38,12 +39,12 @@ std::string BoxText(uint32_t box) { return std::string(View(ReadBox(box))); }
 void WriteBox(uint32_t box, const std::string& text)
 {
     const uint64_t value = text.empty() ? 0 : uint64_t(uintptr_t(text.c_str()));
-    Services().SetUnitProperty(kMainWindow, box, kTextProperty, kWholeValue, value);
+    Services().SetUnitProperty(kWindow, box, kBoxText, kWholeValue, value);
 }
 
 void ShowAngleWarning(bool shown)
 {
-    Services().SetUnitProperty(kMainWindow, kAngleWarning, kVisibleProperty, kWholeValue, shown ? 1 : 0);
+    Services().SetUnitProperty(kWindow, kAngleWarning, kPropertyVisible, kWholeValue, shown ? 1 : 0);
 }
 
 using AngleText = std::string (*)(std::string_view first_box, std::string_view second_box, Reason* reason);

@@ -13,9 +13,7 @@
 //                          标签22 "角度必须输入" shown when the angle is missing
 #include <cstdint>
 
-#include "data/MainWindowTemplate.h"
 #include "data/ProcedureArea.h"
-#include "forms/props/EditBoxProps.h"
 #include "forms/runtime/Procedure.h"
 
 // Bound procedures (window events and button clicks): no arguments used, no value.
@@ -36,31 +34,3 @@ void ExitProcedure();     // nothing to put away
 // The procedure area, in the order data/ProcedureArea.h fixes for the template's handler
 // offsets: offset 0 is ArcTangentClick.
 ProcedureArea ProgramProcedures();
-
-// The units the procedures use.
-namespace units {
-inline constexpr uint32_t kMainWindow = kMainWindowId;
-inline constexpr int32_t kTextProperty = kFirstOwnProperty + EditBoxOwn::Content;
-inline constexpr int32_t kVisibleProperty = kPropertyVisible;
-inline constexpr int32_t kWholeValue = -1;
-
-inline constexpr uint32_t kArcSineOpposite = 0x1601013A;     // 编辑框1
-inline constexpr uint32_t kArcSineHypotenuse = 0x16011DCC;   // 编辑框9
-inline constexpr uint32_t kArcSineResult = 0x16010148;       // 编辑框2
-inline constexpr uint32_t kArcTangentOpposite = 0x16010150;  // 编辑框4
-inline constexpr uint32_t kArcTangentAdjacent = 0x16011DCA;  // 编辑框8
-inline constexpr uint32_t kArcTangentResult = 0x1601014E;    // 编辑框3
-inline constexpr uint32_t kArcCosineAdjacent = 0x1601015A;   // 编辑框6
-inline constexpr uint32_t kArcCosineHypotenuse = 0x16011DC8; // 编辑框7
-inline constexpr uint32_t kArcCosineResult = 0x16010158;     // 编辑框5
-inline constexpr uint32_t kExpression = 0x16011DCE;          // 编辑框10
-inline constexpr uint32_t kExpressionResult = 0x16011DD1;    // 编辑框11
-inline constexpr uint32_t kAngle = 0x16011DD4;               // 编辑框12
-inline constexpr uint32_t kKnownOpposite = 0x16011DE6;       // 编辑框13
-inline constexpr uint32_t kKnownAdjacent = 0x16011DE8;       // 编辑框14
-inline constexpr uint32_t kKnownHypotenuse = 0x16011DEA;     // 编辑框15
-inline constexpr uint32_t kResultAdjacent = 0x16011DEB;      // 编辑框16
-inline constexpr uint32_t kResultHypotenuse = 0x16011DEC;    // 编辑框17
-inline constexpr uint32_t kResultOpposite = 0x16011DED;      // 编辑框18
-inline constexpr uint32_t kAngleWarning = 0x16011DF4;        // 标签22 "角度必须输入"
-}  // namespace units

@@ -9,6 +9,7 @@
 #include "data/MainWindow.h"
 
 #include "data/MainWindowTemplate.h"
+#include "data/MainWindowUnits.h"
 #include "data/ProcedureArea.h"
 #include "forms/props/UnitTypes.h"
 #include "forms/template/WindowTemplate.h"
@@ -26,9 +27,6 @@ constexpr uint32_t kGrey = 0xC0C0C0;
 constexpr uint32_t kNavy = 0x800000;
 constexpr uint32_t kMidBlue = 0xFF8800;
 constexpr uint32_t kGreen = 0x80E000;
-
-constexpr uint32_t kShape4 = 0x16011DD6;
-constexpr uint32_t kShape5 = 0x16011DDB;
 
 const char* const kNote =
     "注：正弦值等于角对边除以角斜边；\r\n"
@@ -69,57 +67,57 @@ const WindowRows& MainWindowRows()
 {
     static const WindowRows rows{kMainWindowId, {0x017B0E8C, 0x19010136}, {
     // rec    id, name, kind, left, top, width, height, text, state flags, event 0 handler, properties
-    /*  0 */ {0x06010000, "", KIND_WINDOW, 50, 50, 488, 420, "Anglarix", V, kWindowEventNoOpOffset, kWindow},
-    /*  1 */ {0x16011DF4, "标签22", Lbl, 203, 268, 80, 40, "角度必须输入", Hidden, None, LabelProps{.text_colour = kRed, .background = kGrey}},
-    /*  2 */ {0x16011DF2, "按钮5", Btn, 203, 320, 64, 24, "边长计算", V | T, kSideLengthsClickOffset, ButtonProps{}},
+    /*  0 */ {main_window::kWindowRecord, "", KIND_WINDOW, 50, 50, 488, 420, "Anglarix", V, kWindowEventNoOpOffset, kWindow},
+    /*  1 */ {main_window::kAngleWarning, "标签22", Lbl, 203, 268, 80, 40, "角度必须输入", Hidden, None, LabelProps{.text_colour = kRed, .background = kGrey}},
+    /*  2 */ {main_window::kSideLengthsButton, "按钮5", Btn, 203, 320, 64, 24, "边长计算", V | T, kSideLengthsClickOffset, ButtonProps{}},
     /*  3 */ {0x16011DF1, "标签21", Lbl, 360, 264, 56, 16, "计算结果", V, None, LabelProps{.background = kGrey}},
-    /*  4 */ {0x16011DEB, "编辑框16", Edt, 352, 360, 112, 21, nullptr, V | T, None, EmptyProps{}},
-    /*  5 */ {0x16011DEC, "编辑框17", Edt, 352, 328, 112, 21, nullptr, V | T, None, EmptyProps{}},
-    /*  6 */ {0x16011DED, "编辑框18", Edt, 352, 296, 112, 21, nullptr, V | T, None, EmptyProps{}},
+    /*  4 */ {main_window::kResultAdjacent, "编辑框16", Edt, 352, 360, 112, 21, nullptr, V | T, None, EmptyProps{}},
+    /*  5 */ {main_window::kResultHypotenuse, "编辑框17", Edt, 352, 328, 112, 21, nullptr, V | T, None, EmptyProps{}},
+    /*  6 */ {main_window::kResultOpposite, "编辑框18", Edt, 352, 296, 112, 21, nullptr, V | T, None, EmptyProps{}},
     /*  7 */ {0x16011DEE, "标签18", Lbl, 296, 360, 56, 21, "邻边长度", V, None, LabelProps{}},
     /*  8 */ {0x16011DEF, "标签19", Lbl, 296, 328, 56, 21, "斜边长度", V, None, LabelProps{}},
     /*  9 */ {0x16011DF0, "标签20", Lbl, 296, 296, 56, 21, "对边长度", V, None, LabelProps{}},
     /* 10 */ {0x16011DE7, "标签16", Lbl, 6, 368, 56, 21, "邻边长度", V, None, LabelProps{}},
-    /* 11 */ {0x16011DE8, "编辑框14", Edt, 62, 368, 112, 21, nullptr, V | T, None, EmptyProps{}},
+    /* 11 */ {main_window::kKnownAdjacent, "编辑框14", Edt, 62, 368, 112, 21, nullptr, V | T, None, EmptyProps{}},
     /* 12 */ {0x16011DE9, "标签17", Lbl, 6, 336, 56, 21, "斜边长度", V, None, LabelProps{}},
-    /* 13 */ {0x16011DEA, "编辑框15", Edt, 62, 336, 112, 21, nullptr, V | T, None, EmptyProps{}},
+    /* 13 */ {main_window::kKnownHypotenuse, "编辑框15", Edt, 62, 336, 112, 21, nullptr, V | T, None, EmptyProps{}},
     /* 14 */ {0x16011DE5, "标签15", Lbl, 6, 304, 56, 21, "对边长度", V, None, LabelProps{}},
-    /* 15 */ {0x16011DE6, "编辑框13", Edt, 62, 304, 112, 21, nullptr, V | T, None, EmptyProps{}},
+    /* 15 */ {main_window::kKnownOpposite, "编辑框13", Edt, 62, 304, 112, 21, nullptr, V | T, None, EmptyProps{}},
     /* 16 */ {0x16011DE4, "标签14", Lbl, 6, 272, 56, 21, "角度", V, None, LabelProps{}},
     /* 17 */ {0x16011DE3, "标签13", Lbl, 80, 248, 56, 16, "已知数据", V, None, LabelProps{.background = kGrey}},
     /* 18 */ {0x16011DE2, "外形框6", Shp, 0, 195, 480, 8, nullptr, V, None, Bar(kMidBlue)},
-    /* 19 */ {0x16011DDB, "外形框5", Shp, 8, 8, 480, 8, nullptr, V, None, Bar(kGreen), kShape4},
-    /* 20 */ {0x16011DD6, "外形框4", Shp, 0, 232, 480, 8, nullptr, V, None, Bar(kMidBlue), 0, {kShape5}},
-    /* 21 */ {0x16011DD4, "编辑框12", Edt, 62, 272, 112, 21, nullptr, V | T, None, EmptyProps{}},
-    /* 22 */ {0x16011DD1, "编辑框11", Edt, 352, 205, 115, 21, nullptr, V | T, None, EmptyProps{}},
+    /* 19 */ {main_window::kHeldBar, "外形框5", Shp, 8, 8, 480, 8, nullptr, V, None, Bar(kGreen), main_window::kBarHolder},
+    /* 20 */ {main_window::kBarHolder, "外形框4", Shp, 0, 232, 480, 8, nullptr, V, None, Bar(kMidBlue), 0, {main_window::kHeldBar}},
+    /* 21 */ {main_window::kAngle, "编辑框12", Edt, 62, 272, 112, 21, nullptr, V | T, None, EmptyProps{}},
+    /* 22 */ {main_window::kExpressionResult, "编辑框11", Edt, 352, 205, 115, 21, nullptr, V | T, None, EmptyProps{}},
     /* 23 */ {0x16011DD2, "标签12", Lbl, 281, 205, 72, 21, "函数计算结果", V, None, LabelProps{}},
     /* 24 */ {0x16011DD0, "标签11", Lbl, 6, 205, 72, 21, "输入三角函数", V, None, LabelProps{}},
-    /* 25 */ {0x16011DCF, "按钮4", Btn, 206, 206, 64, 21, "函数计算", V | T, kFunctionEvaluateClickOffset, ButtonProps{}},
-    /* 26 */ {0x16011DCE, "编辑框10", Edt, 77, 205, 115, 21, nullptr, V | T, None, EmptyProps{}},
-    /* 27 */ {0x16011DC8, "编辑框7", Edt, 396, 39, 71, 21, nullptr, V | T | B4, None, EmptyProps{}},
+    /* 25 */ {main_window::kEvaluateButton, "按钮4", Btn, 206, 206, 64, 21, "函数计算", V | T, kFunctionEvaluateClickOffset, ButtonProps{}},
+    /* 26 */ {main_window::kExpression, "编辑框10", Edt, 77, 205, 115, 21, nullptr, V | T, None, EmptyProps{}},
+    /* 27 */ {main_window::kArcCosineHypotenuse, "编辑框7", Edt, 396, 39, 71, 21, nullptr, V | T | B4, None, EmptyProps{}},
     /* 28 */ {0x16011DC9, "标签8", Lbl, 333, 39, 48, 21, "斜边长度", V | B4, None, LabelProps{}},
-    /* 29 */ {0x16011DCA, "编辑框8", Edt, 243, 39, 71, 21, nullptr, V | T | B4, None, EmptyProps{}},
+    /* 29 */ {main_window::kArcTangentAdjacent, "编辑框8", Edt, 243, 39, 71, 21, nullptr, V | T | B4, None, EmptyProps{}},
     /* 30 */ {0x16011DCB, "标签9", Lbl, 180, 39, 48, 21, "邻边长度", V | B4, None, LabelProps{}},
-    /* 31 */ {0x16011DCC, "编辑框9", Edt, 70, 39, 71, 21, nullptr, V | T | B4, None, EmptyProps{}},
+    /* 31 */ {main_window::kArcSineHypotenuse, "编辑框9", Edt, 70, 39, 71, 21, nullptr, V | T | B4, None, EmptyProps{}},
     /* 32 */ {0x16011DCD, "标签10", Lbl, 7, 39, 48, 21, "斜边长度", V | B4, None, LabelProps{}},
-    /* 33 */ {0x16010164, "图片框1", Pic, 249, 130, 208, 56, nullptr, V, None, DiagramProps{PicBoxProps{.version = 1, .display_mode = 1}}},
+    /* 33 */ {main_window::kDiagram, "图片框1", Pic, 249, 130, 208, 56, nullptr, V, None, DiagramProps{PicBoxProps{.version = 1, .display_mode = 1}}},
     /* 34 */ {0x16010160, "标签7", Lbl, 3, 128, 216, 64, kNote, V, None, LabelProps{.background = kGrey, .word_wrap = 1}},
     /* 35 */ {0x16010156, "标签5", Lbl, 333, 67, 48, 21, "计算角度", V | B4, None, LabelProps{}},
     /* 36 */ {0x16010157, "标签6", Lbl, 333, 12, 48, 21, "邻边长度", V | B4, None, LabelProps{}},
-    /* 37 */ {0x16010158, "编辑框5", Edt, 396, 66, 71, 21, nullptr, V | T | B4, None, kReadOnly},
-    /* 38 */ {0x16010159, "按钮3", Btn, 363, 93, 84, 29, "求反余弦角度", V | T | B4, kArcCosineClickOffset, ButtonProps{}},
-    /* 39 */ {0x1601015A, "编辑框6", Edt, 396, 12, 71, 21, nullptr, V | T | B4, None, kEditV1},
+    /* 37 */ {main_window::kArcCosineResult, "编辑框5", Edt, 396, 66, 71, 21, nullptr, V | T | B4, None, kReadOnly},
+    /* 38 */ {main_window::kArcCosineButton, "按钮3", Btn, 363, 93, 84, 29, "求反余弦角度", V | T | B4, kArcCosineClickOffset, ButtonProps{}},
+    /* 39 */ {main_window::kArcCosineAdjacent, "编辑框6", Edt, 396, 12, 71, 21, nullptr, V | T | B4, None, kEditV1},
     /* 40 */ {0x1601015B, "外形框3", Shp, 328, 8, 152, 120, nullptr, V | B4, None, kFrame},
     /* 41 */ {0x1601014C, "标签3", Lbl, 180, 68, 48, 21, "计算角度", V | B4, None, LabelProps{}},
     /* 42 */ {0x1601014D, "标签4", Lbl, 180, 12, 48, 21, "对边长度", V | B4, None, LabelProps{}},
-    /* 43 */ {0x1601014E, "编辑框3", Edt, 243, 67, 71, 21, nullptr, V | T | B4, None, kReadOnly},
-    /* 44 */ {0x1601014F, "按钮2", Btn, 202, 93, 84, 29, "求反正切角度", V | T | B4, kArcTangentClickOffset, ButtonProps{}},
-    /* 45 */ {0x16010150, "编辑框4", Edt, 243, 12, 71, 21, nullptr, V | T | B4, None, kEditV1},
+    /* 43 */ {main_window::kArcTangentResult, "编辑框3", Edt, 243, 67, 71, 21, nullptr, V | T | B4, None, kReadOnly},
+    /* 44 */ {main_window::kArcTangentButton, "按钮2", Btn, 202, 93, 84, 29, "求反正切角度", V | T | B4, kArcTangentClickOffset, ButtonProps{}},
+    /* 45 */ {main_window::kArcTangentOpposite, "编辑框4", Edt, 243, 12, 71, 21, nullptr, V | T | B4, None, kEditV1},
     /* 46 */ {0x1601014A, "标签2", Lbl, 7, 67, 48, 21, "计算角度", V | B4, None, LabelProps{}},
     /* 47 */ {0x16010149, "标签1", Lbl, 7, 12, 48, 21, "对边长度", V | B4, None, LabelProps{}},
-    /* 48 */ {0x16010148, "编辑框2", Edt, 70, 66, 71, 21, nullptr, V | T | B4, None, kReadOnly},
-    /* 49 */ {0x1601013B, "按钮1", Btn, 34, 93, 84, 29, "求反正弦角度", V | T | B4, kArcSineClickOffset, ButtonProps{}},
-    /* 50 */ {0x1601013A, "编辑框1", Edt, 70, 12, 71, 21, nullptr, V | T | B4, None, kEditV1},
+    /* 48 */ {main_window::kArcSineResult, "编辑框2", Edt, 70, 66, 71, 21, nullptr, V | T | B4, None, kReadOnly},
+    /* 49 */ {main_window::kArcSineButton, "按钮1", Btn, 34, 93, 84, 29, "求反正弦角度", V | T | B4, kArcSineClickOffset, ButtonProps{}},
+    /* 50 */ {main_window::kArcSineOpposite, "编辑框1", Edt, 70, 12, 71, 21, nullptr, V | T | B4, None, kEditV1},
     /* 51 */ {0x16010152, "外形框1", Shp, 2, 8, 152, 120, nullptr, V | B4, None, kFrame},
     /* 52 */ {0x16010154, "外形框2", Shp, 168, 8, 152, 120, nullptr, V | B4, None, kFrame},
     }};

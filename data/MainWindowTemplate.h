@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr uint32_t kMainWindowId = 0x52010001;
+#include "data/MainWindowUnits.h"
+
+constexpr uint32_t kMainWindowId = main_window::kWindow;
 
 extern const uint8_t MainWindowTemplate[];
 extern const size_t MainWindowTemplateSize;

@@ -29,6 +29,9 @@ struct ServiceTable {
     intptr_t (*SystemCall)(int32_t number, intptr_t a, intptr_t b);  // 12
 };
 
+// The part argument of slots 4 and 5 for a whole value; 0 to 6 name one part of a font.
+constexpr int32_t kWholeValue = -1;
+
 // SystemCall numbers this program uses.
 constexpr int32_t kSystemCallMakeArrayWritable = 2;  // a = array reference (void**), b = element size
 constexpr int32_t kSystemCallSetExitProcedure = 3;   // a = procedure (void (*)()), or 0 to clear

@@ -207,7 +207,7 @@ uint64_t ReadFontPart(const std::vector<uint8_t>& font, int32_t part)
     };
     if (part >= 0 && part < kFontPartFaceName)
         return uint32_t(values[part]);
-    if (part != kFontWhole && part != kFontPartFaceName)
+    if (part != kWholeValue && part != kFontPartFaceName)
         return 0;
     const uint64_t face = TextValue(font.data() + kFaceName, kFaceNameSize);
     if (part == kFontPartFaceName)
@@ -231,7 +231,7 @@ void WriteFontPart(std::vector<uint8_t>& font, int32_t part, uint64_t value)
         return;
     }
     const auto* record = reinterpret_cast<const FontRecord*>(Pointer(value));
-    if (part != kFontWhole || record == nullptr)
+    if (part != kWholeValue || record == nullptr)
         return;
     const int32_t values[6] = {record->angle,      record->bold,       record->italic,
                                record->underline,  record->strike_out, record->size};

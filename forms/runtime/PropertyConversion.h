@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "forms/KindInterface.h"
+#include "values/ServiceTable.h"
 
 // The font record of a whole-font read or write; font part numbers 0 to 6 name its fields in
 // order.
@@ -26,7 +27,6 @@ struct FontRecord {
     int32_t size = 0;           // points
     char* face_name = nullptr;  // a new GBK text owned with the record; null = empty
 };
-constexpr int32_t kFontWhole = -1;
 constexpr int32_t kFontPartAngle = 0;
 constexpr int32_t kFontPartFaceName = 6;
 

@@ -197,7 +197,7 @@ void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int
     std::vector<uint8_t> storage;
     if (type == PROP_FONT) {
         // A whole-font write of null returns the unit to the default font.
-        if (part != kFontWhole || value != 0) {
+        if (part != kWholeValue || value != 0) {
             storage = CurrentFont(unit, get, own);
             WriteFontPart(storage, part, value);
         }

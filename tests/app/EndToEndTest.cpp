@@ -26,7 +26,7 @@ const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Progra
 
 bool WarningShown()
 {
-    const QWidget* label = UnitWidget(units::kAngleWarning);
+    const QWidget* label = UnitWidget(main_window::kAngleWarning);
     return label != nullptr && label->isVisible();
 }
 
@@ -50,7 +50,7 @@ void CheckAngleButton(uint32_t first_box, uint32_t second_box, uint32_t result_b
 
 TEST(EndToEnd, ArcSineButton)
 {
-    CheckAngleButton(units::kArcSineOpposite, units::kArcSineHypotenuse, units::kArcSineResult, kArcSineButton,
+    CheckAngleButton(main_window::kArcSineOpposite, main_window::kArcSineHypotenuse, main_window::kArcSineResult, main_window::kArcSineButton,
                      {
                          {"1", "2", "30.00000000086"},
                          {"1", "1", "90.00000000257"},
@@ -68,8 +68,8 @@ TEST(EndToEnd, ArcSineButton)
 
 TEST(EndToEnd, ArcTangentButton)
 {
-    CheckAngleButton(units::kArcTangentOpposite, units::kArcTangentAdjacent, units::kArcTangentResult,
-                     kArcTangentButton,
+    CheckAngleButton(main_window::kArcTangentOpposite, main_window::kArcTangentAdjacent, main_window::kArcTangentResult,
+                     main_window::kArcTangentButton,
                      {
                          {"1", "1", "45.00000000129"},
                          {"1", "", "90.00000000257"},
@@ -79,8 +79,8 @@ TEST(EndToEnd, ArcTangentButton)
 
 TEST(EndToEnd, ArcCosineButton)
 {
-    CheckAngleButton(units::kArcCosineAdjacent, units::kArcCosineHypotenuse, units::kArcCosineResult,
-                     kArcCosineButton,
+    CheckAngleButton(main_window::kArcCosineAdjacent, main_window::kArcCosineHypotenuse, main_window::kArcCosineResult,
+                     main_window::kArcCosineButton,
                      {
                          {"1", "2", "59.99999999914"},
                          {"1", "1", "-2.572381737566e-009"},
@@ -105,18 +105,18 @@ TEST(EndToEnd, FunctionEvaluateButton)
         {"", ""},
     };
     for (const auto& c : cases) {
-        SetBoxText(units::kExpression, c.input);
-        ClickUnit(kEvaluateButton);
-        EXPECT_EQ(BoxText(units::kExpressionResult), c.expected) << c.input;
-        EXPECT_EQ(BoxText(units::kExpression), c.input) << "the expression stays as typed";
+        SetBoxText(main_window::kExpression, c.input);
+        ClickUnit(main_window::kEvaluateButton);
+        EXPECT_EQ(BoxText(main_window::kExpressionResult), c.expected) << c.input;
+        EXPECT_EQ(BoxText(main_window::kExpression), c.input) << "the expression stays as typed";
     }
     // A failed evaluation empties a box that held a value.
-    SetBoxText(units::kExpression, "1+1");
-    ClickUnit(kEvaluateButton);
-    ASSERT_EQ(BoxText(units::kExpressionResult), "2");
-    SetBoxText(units::kExpression, "1/0");
-    ClickUnit(kEvaluateButton);
-    EXPECT_EQ(BoxText(units::kExpressionResult), "");
+    SetBoxText(main_window::kExpression, "1+1");
+    ClickUnit(main_window::kEvaluateButton);
+    ASSERT_EQ(BoxText(main_window::kExpressionResult), "2");
+    SetBoxText(main_window::kExpression, "1/0");
+    ClickUnit(main_window::kEvaluateButton);
+    EXPECT_EQ(BoxText(main_window::kExpressionResult), "");
 }
 
 struct SolverCase {
@@ -132,16 +132,16 @@ struct SolverCase {
 
 void FillSolver(const SolverCase& c)
 {
-    SetBoxText(units::kAngle, c.angle);
-    SetBoxText(units::kKnownOpposite, c.opposite);
-    SetBoxText(units::kKnownAdjacent, c.adjacent);
-    SetBoxText(units::kKnownHypotenuse, c.hypotenuse);
+    SetBoxText(main_window::kAngle, c.angle);
+    SetBoxText(main_window::kKnownOpposite, c.opposite);
+    SetBoxText(main_window::kKnownAdjacent, c.adjacent);
+    SetBoxText(main_window::kKnownHypotenuse, c.hypotenuse);
 }
 
 std::string SolverResults()
 {
-    return BoxText(units::kResultOpposite) + " | " + BoxText(units::kResultHypotenuse) + " | " +
-           BoxText(units::kResultAdjacent);
+    return BoxText(main_window::kResultOpposite) + " | " + BoxText(main_window::kResultHypotenuse) + " | " +
+           BoxText(main_window::kResultAdjacent);
 }
 
 TEST(EndToEnd, SideLengthsButton)
@@ -163,10 +163,10 @@ TEST(EndToEnd, SideLengthsButton)
     };
     for (const SolverCase& c : cases) {
         FillSolver({"", "", "", "", "", "", ""});
-        for (uint32_t box : {units::kResultOpposite, units::kResultHypotenuse, units::kResultAdjacent})
+        for (uint32_t box : {main_window::kResultOpposite, main_window::kResultHypotenuse, main_window::kResultAdjacent})
             SetBoxText(box, "");
         FillSolver(c);
-        ClickUnit(kSideLengthsButton);
+        ClickUnit(main_window::kSideLengthsButton);
         EXPECT_EQ(SolverResults(), std::string(c.result_opposite) + " | " + c.result_hypotenuse + " | " +
                                        c.result_adjacent)
             << c.angle << ", " << c.opposite << ", " << c.adjacent << ", " << c.hypotenuse;
@@ -177,18 +177,18 @@ TEST(EndToEnd, SideLengthsButton)
 TEST(EndToEnd, SideLengthsWithoutAnAngleShowsTheWarningAndKeepsTheResults)
 {
     FillSolver({"30", "1", "", "", "", "", ""});
-    ClickUnit(kSideLengthsButton);
+    ClickUnit(main_window::kSideLengthsButton);
     const std::string before = SolverResults();
     ASSERT_EQ(before, "1 | 2.000000000052 | 1.732050807629");
     for (const char* angle : {"", "0", "0.00000001", "sin(30)", "0+30"}) {
         FillSolver({angle, "2", "", "", "", "", ""});
-        ClickUnit(kSideLengthsButton);
+        ClickUnit(main_window::kSideLengthsButton);
         EXPECT_TRUE(WarningShown()) << angle;
         EXPECT_EQ(SolverResults(), before) << angle;
     }
     // An angle and no side: the warning goes, nothing else changes.
     FillSolver({"30", "", "", "", "", "", ""});
-    ClickUnit(kSideLengthsButton);
+    ClickUnit(main_window::kSideLengthsButton);
     EXPECT_FALSE(WarningShown());
     EXPECT_EQ(SolverResults(), before);
 }
@@ -196,17 +196,17 @@ TEST(EndToEnd, SideLengthsWithoutAnAngleShowsTheWarningAndKeepsTheResults)
 // Copy works in the read-only result boxes too, and the edit menu is in Chinese.
 TEST(EndToEnd, ResultBoxesCopyAndTheEditMenuIsChinese)
 {
-    SetBoxText(units::kArcSineOpposite, "1");
-    SetBoxText(units::kArcSineHypotenuse, "2");
-    ClickUnit(kArcSineButton);
-    auto* result = qobject_cast<QLineEdit*>(UnitWidget(units::kArcSineResult));
+    SetBoxText(main_window::kArcSineOpposite, "1");
+    SetBoxText(main_window::kArcSineHypotenuse, "2");
+    ClickUnit(main_window::kArcSineButton);
+    auto* result = qobject_cast<QLineEdit*>(UnitWidget(main_window::kArcSineResult));
     ASSERT_NE(result, nullptr);
     EXPECT_TRUE(result->isReadOnly());
     result->selectAll();
     result->copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "30.00000000086");
 
-    auto* input = qobject_cast<QLineEdit*>(UnitWidget(units::kExpression));
+    auto* input = qobject_cast<QLineEdit*>(UnitWidget(main_window::kExpression));
     ASSERT_NE(input, nullptr);
     input->clear();
     input->paste();
@@ -225,12 +225,12 @@ TEST(EndToEnd, ResultBoxesCopyAndTheEditMenuIsChinese)
 TEST(EndToEnd, EditBoxesAreNamedByGroupAndLabel)
 {
     const struct { uint32_t unit; const char* name; } cases[] = {
-        {units::kArcSineOpposite, "反正弦 对边长度"},
-        {units::kArcTangentAdjacent, "反正切 邻边长度"},
-        {units::kArcCosineResult, "反余弦 计算角度"},
-        {units::kExpression, "函数计算 输入三角函数"},
-        {units::kAngle, "已知数据 角度"},
-        {units::kResultHypotenuse, "计算结果 斜边长度"},
+        {main_window::kArcSineOpposite, "反正弦 对边长度"},
+        {main_window::kArcTangentAdjacent, "反正切 邻边长度"},
+        {main_window::kArcCosineResult, "反余弦 计算角度"},
+        {main_window::kExpression, "函数计算 输入三角函数"},
+        {main_window::kAngle, "已知数据 角度"},
+        {main_window::kResultHypotenuse, "计算结果 斜边长度"},
     };
     for (const auto& c : cases) {
         const QWidget* widget = UnitWidget(c.unit);
@@ -256,16 +256,16 @@ TEST(EndToEnd, TheAngleWarningRaisesAnAlert)
     static std::vector<QObject*> alerts;
     SetAlertObserver([](QObject* source) { alerts.push_back(source); });
     FillSolver({"30", "", "", "", "", "", ""});
-    ClickUnit(kSideLengthsButton);
+    ClickUnit(main_window::kSideLengthsButton);
     ASSERT_FALSE(WarningShown());
     alerts.clear();
     FillSolver({"", "1", "", "", "", "", ""});
-    ClickUnit(kSideLengthsButton);
+    ClickUnit(main_window::kSideLengthsButton);
     ASSERT_TRUE(WarningShown());
     SetAlertObserver(nullptr);
     ASSERT_EQ(alerts.size(), 1u);
-    EXPECT_EQ(alerts.front(), UnitWidget(units::kAngleWarning));
-    EXPECT_EQ(UnitWidget(units::kAngleWarning)->accessibleName().toStdString(), "角度必须输入");
+    EXPECT_EQ(alerts.front(), UnitWidget(main_window::kAngleWarning));
+    EXPECT_EQ(UnitWidget(main_window::kAngleWarning)->accessibleName().toStdString(), "角度必须输入");
 }
 
 }  // namespace

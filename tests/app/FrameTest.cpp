@@ -12,6 +12,7 @@
 
 #include "app/ApplicationObject.h"
 #include "app/MessageLoop.h"
+#include "data/MainWindowUnits.h"
 #include "data/ProductInfo.h"
 #include "app/ProgramHeader.h"
 #include "app/ServiceTable.h"
@@ -82,8 +83,8 @@ TEST(Frame, InitializeRuntimeTakesTheHeaderIntoUse)
     EXPECT_EQ(std::filesystem::current_path(), own.parent_path());
     EXPECT_EQ(app.program_directory_with_separator, own.parent_path().string() + "/");
     EXPECT_EQ(app.program_file_name, own.filename().string());
-    ASSERT_NE(FindWindow(units::kMainWindow), nullptr);
-    EXPECT_EQ(FindWindow(units::kMainWindow)->records.size(), 53u);
+    ASSERT_NE(FindWindow(main_window::kWindow), nullptr);
+    EXPECT_EQ(FindWindow(main_window::kWindow)->records.size(), 53u);
 }
 
 TEST(Frame, SetExitProcedure)

@@ -88,7 +88,7 @@ TEST(ProgramLifecycle, StartRoutineTakesItsStepsInOrder)
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.log, "system call 6\n"
                            "system call 3\n"
-                           "load window " + std::to_string(units::kMainWindow) + "\n"
+                           "load window " + std::to_string(main_window::kWindow) + "\n"
                            "run message loop\n"
                            "round to nearest yes\n"
                            "traps none\n"
@@ -102,7 +102,7 @@ TEST(ProgramLifecycle, EveryNormalEndRunsTheExitProcedureOnce)
         std::function<void()> end;
         int status;
     } cases[] = {
-        {"Escape", [] { QTest::keyClick(UnitWidget(units::kArcSineOpposite), Qt::Key_Escape); }, 0},
+        {"Escape", [] { QTest::keyClick(UnitWidget(main_window::kArcSineOpposite), Qt::Key_Escape); }, 0},
         {"close button", [] { UnitWidget(0)->windowHandle()->close(); }, 0},
         {"EndProgram(5)", [] { Services().EndProgram(5); }, 5},
         {"end request from another thread", [] { std::thread([] { TerminateRuntime(7); }).detach(); }, 7},
@@ -123,26 +123,26 @@ TEST(ProgramLifecycle, RuntimeErrorInAProcedureShowsTheBoxAndEndsWith255)
         const auto change = [](ServiceTable& table) {
             table.GetUnitProperty = [](uint32_t window, uint32_t unit, int32_t property, int32_t part) {
                 ++gets;
-                if (unit == units::kArcSineOpposite)
+                if (unit == main_window::kArcSineOpposite)
                     Services().RaiseRuntimeError(4);
                 return ProgramServiceTable().GetUnitProperty(window, unit, property, part);
             };
         };
         return RunProgram(
             [] {
-                SetBoxText(units::kArcTangentOpposite, "1");
-                SetBoxText(units::kArcTangentAdjacent, "1");
+                SetBoxText(main_window::kArcTangentOpposite, "1");
+                SetBoxText(main_window::kArcTangentAdjacent, "1");
                 OnErrorBox([] {
                     // Another button, a key and the window's close button while the box is up.
                     const int before = gets;
-                    ClickUnit(kArcTangentButton);
-                    QTest::keyClick(UnitWidget(units::kExpression), Qt::Key_A);
+                    ClickUnit(main_window::kArcTangentButton);
+                    QTest::keyClick(UnitWidget(main_window::kExpression), Qt::Key_A);
                     gets_while_box_up = gets - before;
                     ChildLog(std::string("events suppressed ") + (EventSuppressionCount() > 0 ? "yes" : "no"));
                     ChildLog("procedure reads while the box is up " + std::to_string(gets_while_box_up));
-                    ChildLog("arctangent result '" + BoxText(units::kArcTangentResult) + "'");
+                    ChildLog("arctangent result '" + BoxText(main_window::kArcTangentResult) + "'");
                 });
-                ClickUnit(kArcSineButton);
+                ClickUnit(main_window::kArcSineButton);
                 ChildLog("the click returned");
             },
             change);
@@ -167,7 +167,7 @@ TEST(ProgramLifecycle, StartupWindowMissingIsFatalBeforeAnyWindowShows)
 {
     const ChildOutcome outcome = RunInChild([] {
         return RunProgram({}, [](ServiceTable& table) {
-            table.LoadWindow = [](uint32_t) { ProgramServiceTable().LoadWindow(units::kMainWindow + 1); };
+            table.LoadWindow = [](uint32_t) { ProgramServiceTable().LoadWindow(main_window::kWindow + 1); };
             OnErrorBox([] {
                 int shown = 0;
                 for (QWidget* widget : QApplication::topLevelWidgets())
@@ -210,13 +210,13 @@ TEST(ProgramLifecycle, IdlePhaseRaisesTheWindowIdleEventOncePerPeriod)
                 RegisterIdleFunction(holder, [](intptr_t) { ++registration_calls; }, 0);
                 const auto step = [](int at_ms, std::function<void()> action) { QTimer::singleShot(at_ms, action); };
                 step(300, [] { ChildLog("after start " + std::to_string(idle_events)); });
-                step(350, [] { QTest::keyClick(UnitWidget(units::kExpression), Qt::Key_1); });
+                step(350, [] { QTest::keyClick(UnitWidget(main_window::kExpression), Qt::Key_1); });
                 step(650, [] { ChildLog("after a key " + std::to_string(idle_events)); });
                 step(950, [] {
                     ChildLog("with no activity " + std::to_string(idle_events));
                     ChildLog(std::string("registration called ") + (registration_calls > 0 ? "yes" : "no"));
                     delete holder;  // the registration's window is gone
-                    QTest::keyClick(UnitWidget(units::kExpression), Qt::Key_2);
+                    QTest::keyClick(UnitWidget(main_window::kExpression), Qt::Key_2);
                 });
                 step(1250, [] {
                     ChildLog("registrations left " + std::to_string(App().idle_registrations.size()));
@@ -253,16 +253,16 @@ TEST(ProgramLifecycle, TheWindowScalesAtEachFactor)
             ::setenv("QT_SCALE_FACTOR", factor, 1);
             return RunProgram([] {
                 QWidget* window = UnitWidget(0);
-                QWidget* box = UnitWidget(units::kExpression);
+                QWidget* box = UnitWidget(main_window::kExpression);
                 ChildLog("ratio " + QString::number(window->devicePixelRatioF()).toStdString());
                 ChildLog("box " + std::to_string(box->x()) + "," + std::to_string(box->y()) + " " +
                          std::to_string(box->width()) + "x" + std::to_string(box->height()));
                 const QPixmap image = window->grab();
                 ChildLog("image " + std::to_string(image.width()) + "x" + std::to_string(image.height()) +
                          " for " + std::to_string(window->width()) + "x" + std::to_string(window->height()));
-                SetBoxText(units::kExpression, "tg(45)");
-                ClickUnit(kEvaluateButton);
-                ChildLog("result " + BoxText(units::kExpressionResult));
+                SetBoxText(main_window::kExpression, "tg(45)");
+                ClickUnit(main_window::kEvaluateButton);
+                ChildLog("result " + BoxText(main_window::kExpressionResult));
                 window->close();
             });
         });

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/Procedures.h"
+#include "data/MainWindowUnits.h"
 #include "values/Blocks.h"
 #include "values/ServiceTable.h"
 
@@ -27,16 +28,16 @@ FakeWindow g_window;
 std::string Name(uint32_t unit)
 {
     static const std::map<uint32_t, std::string> names = {
-        {units::kArcSineOpposite, "edit1"},   {units::kArcSineHypotenuse, "edit9"},
-        {units::kArcSineResult, "edit2"},     {units::kArcTangentOpposite, "edit4"},
-        {units::kArcTangentAdjacent, "edit8"}, {units::kArcTangentResult, "edit3"},
-        {units::kArcCosineAdjacent, "edit6"}, {units::kArcCosineHypotenuse, "edit7"},
-        {units::kArcCosineResult, "edit5"},   {units::kExpression, "edit10"},
-        {units::kExpressionResult, "edit11"}, {units::kAngle, "edit12"},
-        {units::kKnownOpposite, "edit13"},    {units::kKnownAdjacent, "edit14"},
-        {units::kKnownHypotenuse, "edit15"},  {units::kResultAdjacent, "edit16"},
-        {units::kResultHypotenuse, "edit17"}, {units::kResultOpposite, "edit18"},
-        {units::kAngleWarning, "label22"},
+        {main_window::kArcSineOpposite, "edit1"},   {main_window::kArcSineHypotenuse, "edit9"},
+        {main_window::kArcSineResult, "edit2"},     {main_window::kArcTangentOpposite, "edit4"},
+        {main_window::kArcTangentAdjacent, "edit8"}, {main_window::kArcTangentResult, "edit3"},
+        {main_window::kArcCosineAdjacent, "edit6"}, {main_window::kArcCosineHypotenuse, "edit7"},
+        {main_window::kArcCosineResult, "edit5"},   {main_window::kExpression, "edit10"},
+        {main_window::kExpressionResult, "edit11"}, {main_window::kAngle, "edit12"},
+        {main_window::kKnownOpposite, "edit13"},    {main_window::kKnownAdjacent, "edit14"},
+        {main_window::kKnownHypotenuse, "edit15"},  {main_window::kResultAdjacent, "edit16"},
+        {main_window::kResultHypotenuse, "edit17"}, {main_window::kResultOpposite, "edit18"},
+        {main_window::kAngleWarning, "label22"},
     };
     const auto found = names.find(unit);
     return found != names.end() ? found->second : "unit " + std::to_string(unit);
@@ -44,9 +45,9 @@ std::string Name(uint32_t unit)
 
 uint64_t FakeGet(uint32_t window, uint32_t unit, int32_t property, int32_t part)
 {
-    EXPECT_EQ(window, units::kMainWindow);
-    EXPECT_EQ(property, units::kTextProperty);
-    EXPECT_EQ(part, units::kWholeValue);
+    EXPECT_EQ(window, main_window::kWindow);
+    EXPECT_EQ(property, main_window::kBoxText);
+    EXPECT_EQ(part, kWholeValue);
     g_window.calls.push_back("get " + Name(unit));
     const std::string& text = g_window.boxes[unit];
     if (text.empty())
@@ -59,9 +60,9 @@ uint64_t FakeGet(uint32_t window, uint32_t unit, int32_t property, int32_t part)
 
 void FakeSet(uint32_t window, uint32_t unit, int32_t property, int32_t part, uint64_t value)
 {
-    EXPECT_EQ(window, units::kMainWindow);
-    EXPECT_EQ(part, units::kWholeValue);
-    if (property == units::kVisibleProperty) {
+    EXPECT_EQ(window, main_window::kWindow);
+    EXPECT_EQ(part, kWholeValue);
+    if (property == kPropertyVisible) {
         g_window.calls.push_back("set " + Name(unit) + (value != 0 ? " shown" : " hidden"));
         g_window.warning_visible = value != 0;
         return;
@@ -124,13 +125,13 @@ TEST_F(Procedures, AngleButtonsReadBothBoxesThenWriteTheResult)
         const char* second_text;
         const char* calls;
     } cases[] = {
-        {&ArcSineClick, units::kArcSineOpposite, units::kArcSineHypotenuse, "1", "2",
+        {&ArcSineClick, main_window::kArcSineOpposite, main_window::kArcSineHypotenuse, "1", "2",
          "get edit1; free; get edit9; free; set edit2 '30.00000000086'; "},
-        {&ArcTangentClick, units::kArcTangentOpposite, units::kArcTangentAdjacent, "1", "",
+        {&ArcTangentClick, main_window::kArcTangentOpposite, main_window::kArcTangentAdjacent, "1", "",
          "get edit4; free; get edit8; set edit3 '90.00000000257'; "},
-        {&ArcCosineClick, units::kArcCosineAdjacent, units::kArcCosineHypotenuse, "1", "2",
+        {&ArcCosineClick, main_window::kArcCosineAdjacent, main_window::kArcCosineHypotenuse, "1", "2",
          "get edit6; free; get edit7; free; set edit5 '59.99999999914'; "},
-        {&ArcSineClick, units::kArcSineOpposite, units::kArcSineHypotenuse, "2", "1",
+        {&ArcSineClick, main_window::kArcSineOpposite, main_window::kArcSineHypotenuse, "2", "1",
          "get edit1; free; get edit9; free; set edit2 ''; "},
     };
     for (const auto& c : cases) {
@@ -144,15 +145,15 @@ TEST_F(Procedures, AngleButtonsReadBothBoxesThenWriteTheResult)
 
 TEST_F(Procedures, FunctionEvaluateReplacesTheResultEvenWithNothing)
 {
-    g_window.boxes[units::kExpression] = "2*sin(30)";
+    g_window.boxes[main_window::kExpression] = "2*sin(30)";
     FunctionEvaluateClick(nullptr, 0);
     EXPECT_EQ(Calls(), "get edit10; free; set edit11 '0.999999999974'; ");
     g_window = {};
-    g_window.boxes[units::kExpression] = "1/0";
-    g_window.boxes[units::kExpressionResult] = "2";
+    g_window.boxes[main_window::kExpression] = "1/0";
+    g_window.boxes[main_window::kExpressionResult] = "2";
     FunctionEvaluateClick(nullptr, 0);
     EXPECT_EQ(Calls(), "get edit10; free; set edit11 ''; ");
-    EXPECT_EQ(g_window.boxes[units::kExpression], "1/0");
+    EXPECT_EQ(g_window.boxes[main_window::kExpression], "1/0");
 }
 
 TEST_F(Procedures, SideLengthsWritesInTheOrderOfTheKnownSide)
@@ -172,10 +173,10 @@ TEST_F(Procedures, SideLengthsWritesInTheOrderOfTheKnownSide)
     };
     for (const auto& c : cases) {
         g_window = {};
-        g_window.boxes[units::kAngle] = c.angle;
-        g_window.boxes[units::kKnownOpposite] = c.opposite;
-        g_window.boxes[units::kKnownAdjacent] = c.adjacent;
-        g_window.boxes[units::kKnownHypotenuse] = c.hypotenuse;
+        g_window.boxes[main_window::kAngle] = c.angle;
+        g_window.boxes[main_window::kKnownOpposite] = c.opposite;
+        g_window.boxes[main_window::kKnownAdjacent] = c.adjacent;
+        g_window.boxes[main_window::kKnownHypotenuse] = c.hypotenuse;
         SideLengthsClick(nullptr, 0);
         std::string writes;
         for (const std::string& call : g_window.calls) {

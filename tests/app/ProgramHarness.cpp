@@ -72,7 +72,7 @@ int RunProgram(std::function<void()> in_loop, const TableChange& change)
 
 QWidget* UnitWidget(uint32_t unit_id)
 {
-    RuntimeWindow* window = FindWindow(units::kMainWindow);
+    RuntimeWindow* window = FindWindow(main_window::kWindow);
     const RuntimeRecord* record = window != nullptr ? FindRecord(*window, unit_id) : nullptr;
     return record != nullptr ? LiveWidget(*record) : nullptr;
 }

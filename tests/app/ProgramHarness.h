@@ -9,14 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "data/MainWindowUnits.h"
 #include "values/ServiceTable.h"
-
-// The buttons of the main window.
-constexpr uint32_t kArcSineButton = 0x1601013B;     // 按钮1
-constexpr uint32_t kArcTangentButton = 0x1601014F;  // 按钮2
-constexpr uint32_t kArcCosineButton = 0x16010159;   // 按钮3
-constexpr uint32_t kEvaluateButton = 0x16011DCF;    // 按钮4
-constexpr uint32_t kSideLengthsButton = 0x16011DF2; // 按钮5
 
 // Adjusts the table before the program starts (e.g. to put a failing slot in place).
 using TableChange = std::function<void(ServiceTable& table)>;

@@ -7,7 +7,7 @@
 #include <QApplication>
 
 #include "app/ApplicationMain.h"
-#include "calc/Procedures.h"
+#include "data/MainWindowUnits.h"
 #include "values/ServiceTable.h"
 
 class ProgramWindow : public ::testing::Environment {
@@ -20,7 +20,7 @@ public:
         m_application = new QApplication(argc, argv);
         PrepareApplication(*m_application);
         Services().SystemCall(kSystemCallInitializeRuntime, 0, 0);
-        Services().LoadWindow(units::kMainWindow);
+        Services().LoadWindow(main_window::kWindow);
     }
 
 private:

@@ -37,21 +37,21 @@ long ResidentKiB()
 
 void ClickRound()
 {
-    for (uint32_t button : {kArcSineButton, kArcTangentButton, kArcCosineButton, kEvaluateButton, kSideLengthsButton})
+    for (uint32_t button : {main_window::kArcSineButton, main_window::kArcTangentButton, main_window::kArcCosineButton, main_window::kEvaluateButton, main_window::kSideLengthsButton})
         ClickUnit(button);
 }
 
 TEST(Soak, TenThousandClicksGrowResidentMemoryByLessThanOneMiB)
 {
-    SetBoxText(units::kArcSineOpposite, "1");
-    SetBoxText(units::kArcSineHypotenuse, "2");
-    SetBoxText(units::kArcTangentOpposite, "3");
-    SetBoxText(units::kArcTangentAdjacent, "4");
-    SetBoxText(units::kArcCosineAdjacent, "0.1");
-    SetBoxText(units::kArcCosineHypotenuse, "0.3");
-    SetBoxText(units::kExpression, "2*tg(30)+(1+sin(45))^2/3");
-    SetBoxText(units::kAngle, "30+15");
-    SetBoxText(units::kKnownHypotenuse, "7.5");
+    SetBoxText(main_window::kArcSineOpposite, "1");
+    SetBoxText(main_window::kArcSineHypotenuse, "2");
+    SetBoxText(main_window::kArcTangentOpposite, "3");
+    SetBoxText(main_window::kArcTangentAdjacent, "4");
+    SetBoxText(main_window::kArcCosineAdjacent, "0.1");
+    SetBoxText(main_window::kArcCosineHypotenuse, "0.3");
+    SetBoxText(main_window::kExpression, "2*tg(30)+(1+sin(45))^2/3");
+    SetBoxText(main_window::kAngle, "30+15");
+    SetBoxText(main_window::kKnownHypotenuse, "7.5");
 
     for (int round = 0; round < 200; ++round)  // caches and pools reach their size
         ClickRound();
@@ -63,7 +63,7 @@ TEST(Soak, TenThousandClicksGrowResidentMemoryByLessThanOneMiB)
     }
     const long after = ResidentKiB();
     std::printf("resident memory: %ld KiB before, %ld KiB after 10000 clicks\n", before, after);
-    EXPECT_EQ(BoxText(units::kArcSineResult), "30.00000000086");
+    EXPECT_EQ(BoxText(main_window::kArcSineResult), "30.00000000086");
 #if defined(ANGLARIX_ADDRESS_SANITIZER)
     // AddressSanitizer keeps freed blocks in quarantine, so resident memory says nothing here;
     // LeakSanitizer checks at exit instead.

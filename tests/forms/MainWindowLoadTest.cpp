@@ -3,94 +3,17 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "MainWindowLayout.h"
 #include "RuntimeTestSupport.h"
 #include "forms/runtime/KeyboardFilter.h"
 #include "forms/runtime/UnitProperties.h"
 #include "forms/units/UnitEvents.h"
 #include "values/Blocks.h"
 
+using namespace main_window_layout;
 using namespace runtime_test;
 
 namespace {
-
-enum Kind : uint32_t {
-    Lbl = KIND_LABEL, Edt = KIND_EDIT_BOX, Btn = KIND_BUTTON, Shp = KIND_SHAPE_BOX, Pic = KIND_PIC_BOX,
-};
-
-struct UnitRow {
-    uint32_t id;
-    const char* name;
-    Kind kind;
-    int left, top, width, height;
-    const char* text;  // caption or content; null where the kind has none
-    bool visible;
-    bool tab_stop;
-};
-
-// The window's units in record order.
-const UnitRow kUnits[] = {
-    {0x16011DF4, "标签22", Lbl, 203, 268, 80, 40, "角度必须输入", false, false},
-    {0x16011DF2, "按钮5", Btn, 203, 320, 64, 24, "边长计算", true, true},
-    {0x16011DF1, "标签21", Lbl, 360, 264, 56, 16, "计算结果", true, false},
-    {0x16011DEB, "编辑框16", Edt, 352, 360, 112, 21, "", true, true},
-    {0x16011DEC, "编辑框17", Edt, 352, 328, 112, 21, "", true, true},
-    {0x16011DED, "编辑框18", Edt, 352, 296, 112, 21, "", true, true},
-    {0x16011DEE, "标签18", Lbl, 296, 360, 56, 21, "邻边长度", true, false},
-    {0x16011DEF, "标签19", Lbl, 296, 328, 56, 21, "斜边长度", true, false},
-    {0x16011DF0, "标签20", Lbl, 296, 296, 56, 21, "对边长度", true, false},
-    {0x16011DE7, "标签16", Lbl, 6, 368, 56, 21, "邻边长度", true, false},
-    {0x16011DE8, "编辑框14", Edt, 62, 368, 112, 21, "", true, true},
-    {0x16011DE9, "标签17", Lbl, 6, 336, 56, 21, "斜边长度", true, false},
-    {0x16011DEA, "编辑框15", Edt, 62, 336, 112, 21, "", true, true},
-    {0x16011DE5, "标签15", Lbl, 6, 304, 56, 21, "对边长度", true, false},
-    {0x16011DE6, "编辑框13", Edt, 62, 304, 112, 21, "", true, true},
-    {0x16011DE4, "标签14", Lbl, 6, 272, 56, 21, "角度", true, false},
-    {0x16011DE3, "标签13", Lbl, 80, 248, 56, 16, "已知数据", true, false},
-    {0x16011DE2, "外形框6", Shp, 0, 195, 480, 8, nullptr, true, false},
-    {0x16011DDB, "外形框5", Shp, 8, 8, 480, 8, nullptr, true, false},
-    {0x16011DD6, "外形框4", Shp, 0, 232, 480, 8, nullptr, true, false},
-    {0x16011DD4, "编辑框12", Edt, 62, 272, 112, 21, "", true, true},
-    {0x16011DD1, "编辑框11", Edt, 352, 205, 115, 21, "", true, true},
-    {0x16011DD2, "标签12", Lbl, 281, 205, 72, 21, "函数计算结果", true, false},
-    {0x16011DD0, "标签11", Lbl, 6, 205, 72, 21, "输入三角函数", true, false},
-    {0x16011DCF, "按钮4", Btn, 206, 206, 64, 21, "函数计算", true, true},
-    {0x16011DCE, "编辑框10", Edt, 77, 205, 115, 21, "", true, true},
-    {0x16011DC8, "编辑框7", Edt, 396, 39, 71, 21, "", true, true},
-    {0x16011DC9, "标签8", Lbl, 333, 39, 48, 21, "斜边长度", true, false},
-    {0x16011DCA, "编辑框8", Edt, 243, 39, 71, 21, "", true, true},
-    {0x16011DCB, "标签9", Lbl, 180, 39, 48, 21, "邻边长度", true, false},
-    {0x16011DCC, "编辑框9", Edt, 70, 39, 71, 21, "", true, true},
-    {0x16011DCD, "标签10", Lbl, 7, 39, 48, 21, "斜边长度", true, false},
-    {0x16010164, "图片框1", Pic, 249, 130, 208, 56, nullptr, true, false},
-    {0x16010160, "标签7", Lbl, 3, 128, 216, 64,
-     "注：正弦值等于角对边除以角斜边；\r\n    余弦值等于角邻边除以角斜边；\r\n"
-     "    正切值等于角对边除以角邻边。\r\n\r\n三角函数示例：sin(10),正切用tg表示",
-     true, false},
-    {0x16010156, "标签5", Lbl, 333, 67, 48, 21, "计算角度", true, false},
-    {0x16010157, "标签6", Lbl, 333, 12, 48, 21, "邻边长度", true, false},
-    {0x16010158, "编辑框5", Edt, 396, 66, 71, 21, "", true, true},
-    {0x16010159, "按钮3", Btn, 363, 93, 84, 29, "求反余弦角度", true, true},
-    {0x1601015A, "编辑框6", Edt, 396, 12, 71, 21, "", true, true},
-    {0x1601015B, "外形框3", Shp, 328, 8, 152, 120, nullptr, true, false},
-    {0x1601014C, "标签3", Lbl, 180, 68, 48, 21, "计算角度", true, false},
-    {0x1601014D, "标签4", Lbl, 180, 12, 48, 21, "对边长度", true, false},
-    {0x1601014E, "编辑框3", Edt, 243, 67, 71, 21, "", true, true},
-    {0x1601014F, "按钮2", Btn, 202, 93, 84, 29, "求反正切角度", true, true},
-    {0x16010150, "编辑框4", Edt, 243, 12, 71, 21, "", true, true},
-    {0x1601014A, "标签2", Lbl, 7, 67, 48, 21, "计算角度", true, false},
-    {0x16010149, "标签1", Lbl, 7, 12, 48, 21, "对边长度", true, false},
-    {0x16010148, "编辑框2", Edt, 70, 66, 71, 21, "", true, true},
-    {0x1601013B, "按钮1", Btn, 34, 93, 84, 29, "求反正弦角度", true, true},
-    {0x1601013A, "编辑框1", Edt, 70, 12, 71, 21, "", true, true},
-    {0x16010152, "外形框1", Shp, 2, 8, 152, 120, nullptr, true, false},
-    {0x16010154, "外形框2", Shp, 168, 8, 152, 120, nullptr, true, false},
-};
-
-constexpr uint32_t kShape4 = 0x16011DD6;
-constexpr uint32_t kShape5 = 0x16011DDB;
-constexpr uint32_t kWarning = 0x16011DF4;
-constexpr uint32_t kEdit1 = 0x1601013A;
-constexpr uint32_t kEdit2 = 0x16010148;
 
 // The property that holds a kind's text: a label's caption and a box's content are
 // property 8, a button's caption property 10.
@@ -129,12 +52,12 @@ TEST_F(LoadedWindow, EveryUnitHasItsKindNameGeometryTextAndVisibility)
             EXPECT_EQ(TakeText(GetUnitProperty(kMainWindowId, row.id, TextProperty(row.kind), -1)), expected);
         }
         // 外形框5 is shown but lies outside its 8-pixel-high parent: nothing of it is on screen.
-        const bool on_screen = row.id != kShape5 && row.visible;
-        EXPECT_EQ(!widget->isHidden(), row.visible);
+        const bool on_screen = row.id != main_window::kHeldBar && row.Visible();
+        EXPECT_EQ(!widget->isHidden(), row.Visible());
         EXPECT_EQ(!widget->visibleRegion().isEmpty(), on_screen);
-        EXPECT_EQ(GetUnitProperty(kMainWindowId, row.id, 5, -1), row.visible ? 1u : 0u);
+        EXPECT_EQ(GetUnitProperty(kMainWindowId, row.id, 5, -1), row.Visible() ? 1u : 0u);
         EXPECT_EQ(GetUnitProperty(kMainWindowId, row.id, 6, -1), 0u);
-        EXPECT_EQ(widget->focusPolicy() == Qt::StrongFocus, row.tab_stop);
+        EXPECT_EQ(widget->focusPolicy() == Qt::StrongFocus, row.TabStop());
     }
 }
 
@@ -155,7 +78,7 @@ TEST_F(LoadedWindow, AngleOutputsAreReadOnlyAndTheOtherBoxesAreNot)
     for (const UnitRow& row : kUnits) {
         if (row.kind != Edt)
             continue;
-        const bool read_only = row.id == kEdit2 || row.id == 0x1601014E || row.id == 0x16010158;
+        const bool read_only = row.id == main_window::kArcSineResult || row.id == 0x1601014E || row.id == 0x16010158;
         auto* line = qobject_cast<QLineEdit*>(Widget(row.id));
         ASSERT_NE(line, nullptr) << row.name;
         EXPECT_EQ(line->isReadOnly(), read_only) << row.name;
@@ -165,8 +88,8 @@ TEST_F(LoadedWindow, AngleOutputsAreReadOnlyAndTheOtherBoxesAreNot)
 
 TEST_F(LoadedWindow, Shape5SitsInsideShape4)
 {
-    QWidget* inner = Widget(kShape5);
-    EXPECT_EQ(inner->parentWidget(), Widget(kShape4));
+    QWidget* inner = Widget(main_window::kHeldBar);
+    EXPECT_EQ(inner->parentWidget(), Widget(main_window::kBarHolder));
     EXPECT_EQ(inner->pos(), QPoint(8, 8));
     EXPECT_TRUE(inner->isVisible());
     EXPECT_TRUE(inner->visibleRegion().isEmpty());
@@ -181,7 +104,7 @@ TEST_F(LoadedWindow, SiblingsStackInRecordOrderWithTheFirstOnTop)
             bottom_to_top.push_back(row);
     }
     ASSERT_EQ(bottom_to_top.size(), std::size(kUnits) - 1);  // 外形框5 is inside 外形框4
-    EXPECT_EQ(bottom_to_top.back()->id, kWarning);
+    EXPECT_EQ(bottom_to_top.back()->id, main_window::kAngleWarning);
     for (size_t i = 1; i < bottom_to_top.size(); ++i)
         EXPECT_GT(bottom_to_top[i - 1] - kUnits, bottom_to_top[i] - kUnits);
 }
@@ -226,7 +149,7 @@ TEST_F(LoadedWindow, EnterDoesNothingWithoutADefaultButton)
 {
     Ran().clear();
     QTest::keyClick(Widget(0x1601013B), Qt::Key_Return);
-    QTest::keyClick(Widget(kEdit1), Qt::Key_Return);
+    QTest::keyClick(Widget(main_window::kArcSineOpposite), Qt::Key_Return);
     EXPECT_TRUE(Ran().empty());
     EXPECT_TRUE(IsWindowLive(kMainWindowId));
 }
@@ -234,13 +157,13 @@ TEST_F(LoadedWindow, EnterDoesNothingWithoutADefaultButton)
 TEST_F(LoadedWindow, EscapeClosesTheWindow)
 {
     QPointer<QWidget> frame = Frame();
-    QTest::keyClick(Widget(kEdit1), Qt::Key_Escape);
+    QTest::keyClick(Widget(main_window::kArcSineOpposite), Qt::Key_Escape);
     EXPECT_FALSE(IsWindowLive(kMainWindowId));
     EXPECT_FALSE(FindWindow(kMainWindowId)->loaded);
     DeleteDeferred();
     EXPECT_TRUE(frame.isNull());
     // The records stay: the template can still be read, and the window loaded again.
-    EXPECT_EQ(GetUnitProperty(kMainWindowId, kEdit1, 0, -1), 70u);
+    EXPECT_EQ(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 0, -1), 70u);
     EXPECT_TRUE(LoadWindow(kMainWindowId));
     EXPECT_TRUE(IsWindowLive(kMainWindowId));
 }

@@ -12,10 +12,6 @@ using namespace runtime_test;
 
 namespace {
 
-constexpr uint32_t kWindowRecord = 0x06010000;
-constexpr uint32_t kButton1 = 0x1601013B;
-constexpr uint32_t kButton2 = 0x1601014F;
-constexpr uint32_t kEdit1 = 0x1601013A;
 
 class EventDispatch : public ::testing::Test {
 protected:
@@ -43,13 +39,13 @@ ProcedureResult Observe(const uint32_t* args, int32_t count)
 TEST_F(EventDispatch, EachBindingCallsItsProcedure)
 {
     const struct { uint32_t unit; int32_t event; int expected; } cases[] = {
-        {kButton2, 0, kArcTangentClickOffset},  // handler offset 0 is a real binding
-        {kButton1, 0, kArcSineClickOffset},
+        {main_window::kArcTangentButton, 0, kArcTangentClickOffset},  // handler offset 0 is a real binding
+        {main_window::kArcSineButton, 0, kArcSineClickOffset},
         {0x16010159, 0, kArcCosineClickOffset},
         {0x16011DCF, 0, kFunctionEvaluateClickOffset},
         {0x16011DF2, 0, kSideLengthsClickOffset},
         {0, 0, kWindowEventNoOpOffset},
-        {kWindowRecord, 0, kWindowEventNoOpOffset},
+        {main_window::kWindowRecord, 0, kWindowEventNoOpOffset},
     };
     for (const auto& c : cases) {
         Ran().clear();
@@ -61,7 +57,7 @@ TEST_F(EventDispatch, EachBindingCallsItsProcedure)
 TEST_F(EventDispatch, AnEventWithoutABindingDoesNothing)
 {
     const struct { uint32_t unit; int32_t event; } cases[] = {
-        {kEdit1, 0}, {kButton1, 1}, {kButton1, -7}, {0, 1}, {0, 3}, {0, 4}, {0x16011DF4, 0},
+        {main_window::kArcSineOpposite, 0}, {main_window::kArcSineButton, 1}, {main_window::kArcSineButton, -7}, {0, 1}, {0, 3}, {0, 4}, {0x16011DF4, 0},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
@@ -74,26 +70,26 @@ TEST_F(EventDispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
     RuntimeNotify(kNotifySuppressEvents, 0, 0);
     RuntimeNotify(kNotifySuppressEvents, 0, 0);
     EXPECT_EQ(EventSuppressionCount(), 2);
-    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, kButton1, 0));
+    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0));
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
-    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, kButton1, 0));
+    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0));
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
     EXPECT_EQ(EventSuppressionCount(), 0);
     EXPECT_TRUE(Ran().empty());
-    EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, kButton1, 0));
+    EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0));
     EXPECT_EQ(Ran(), std::vector<int>{kArcSineClickOffset});
 }
 
 TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
 {
-    Record(kButton1).procedures[0] = &Observe;
+    Record(main_window::kArcSineButton).procedures[0] = &Observe;
     Record(0).procedures[0] = &Observe;
     const struct { uint32_t unit; int32_t count; uint32_t expected_unit; int32_t expected_count; } cases[] = {
-        {kButton1, 3, kButton1, 3},
-        {0, 0, kWindowRecord, 0},   // the window's own record stands for unit id 0
-        {kButton1, 9, kButton1, 5}, // a damaged count never reads past the five arguments
-        {kButton1, -2, kButton1, 0},
+        {main_window::kArcSineButton, 3, main_window::kArcSineButton, 3},
+        {0, 0, main_window::kWindowRecord, 0},   // the window's own record stands for unit id 0
+        {main_window::kArcSineButton, 9, main_window::kArcSineButton, 5}, // a damaged count never reads past the five arguments
+        {main_window::kArcSineButton, -2, main_window::kArcSineButton, 0},
     };
     for (const auto& c : cases) {
         EventRecord event;
@@ -116,18 +112,18 @@ TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
 
 TEST_F(EventDispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
 {
-    Record(kButton1).event_owner = kButton2;
-    EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, kButton1, 0));
+    Record(main_window::kArcSineButton).event_owner = main_window::kArcTangentButton;
+    EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0));
     EXPECT_EQ(Ran(), std::vector<int>{kArcTangentClickOffset});
 
     // An edit box cannot borrow a button's bindings.
     Ran().clear();
-    Record(kEdit1).event_owner = kButton2;
-    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, kEdit1, 0));
+    Record(main_window::kArcSineOpposite).event_owner = main_window::kArcTangentButton;
+    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineOpposite, 0));
 
     // A chain that loops ends instead of hanging.
-    Record(kButton2).event_owner = kButton1;
-    RaiseEventFromRuntime(kMainWindowId, kButton1, 0);
+    Record(main_window::kArcTangentButton).event_owner = main_window::kArcSineButton;
+    RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0);
     EXPECT_EQ(Ran().size(), 1u);
 }
 
@@ -181,26 +177,26 @@ void RaiseFor(uint32_t window_id, uint32_t unit_id)
 
 TEST_F(EventDispatch, FatalErrorsOfEventsAndProperties)
 {
-    EXPECT_EXIT(RaiseFor(0x52010002, kButton1), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(RaiseFor(0x52010002, main_window::kArcSineButton), ::testing::ExitedWithCode(255),
                 "错误信息：未找到引发事件的窗口\r\n");
     EXPECT_EXIT(RaiseFor(kMainWindowId, 0x16019999), ::testing::ExitedWithCode(255),
                 "错误信息：未找到引发事件的窗口组件\r\n");
     EXPECT_EXIT(
         {
-            Record(kButton1).kind = 0x00010002;  // an empty slot of the unit-type table
-            RaiseFor(kMainWindowId, kButton1);
+            Record(main_window::kArcSineButton).kind = 0x00010002;  // an empty slot of the unit-type table
+            RaiseFor(kMainWindowId, main_window::kArcSineButton);
         },
         ::testing::ExitedWithCode(255), "错误信息：引发事件的窗口组件无效\r\n");
-    EXPECT_EXIT(GetUnitProperty(0x52010002, kEdit1, 0, -1), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(GetUnitProperty(0x52010002, main_window::kArcSineOpposite, 0, -1), ::testing::ExitedWithCode(255),
                 "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
-    EXPECT_EXIT(SetUnitProperty(0x52010002, kEdit1, 8, -1, 0), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(SetUnitProperty(0x52010002, main_window::kArcSineOpposite, 8, -1, 0), ::testing::ExitedWithCode(255),
                 "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
     EXPECT_EXIT(GetUnitProperty(kMainWindowId, 0x16019999, 0, -1), ::testing::ExitedWithCode(255),
                 "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
     // Own properties before the window is loaded.
-    EXPECT_EXIT(GetUnitProperty(kMainWindowId, kEdit1, 8, -1), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1), ::testing::ExitedWithCode(255),
                 "错误信息：指定窗口尚未载入\r\n");
-    EXPECT_EXIT(SetUnitProperty(kMainWindowId, kEdit1, 8, -1, 0), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(SetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1, 0), ::testing::ExitedWithCode(255),
                 "错误信息：指定窗口尚未载入\r\n");
     EXPECT_EXIT(LoadWindowOrFail(0x52010002), ::testing::ExitedWithCode(255),
                 "错误信息：载入启动窗口失败\r\n");
@@ -222,7 +218,7 @@ TEST_F(EventDispatch, DamagedTemplateIsFatal)
 // good before it shows anything.
 void PresentAndTryAnEvent(const std::string&)
 {
-    const bool ran = RaiseEventFromRuntime(kMainWindowId, kButton1, 0);
+    const bool ran = RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0);
     std::fprintf(stderr, "ran=%d\n", ran ? 1 : 0);
 }
 
@@ -242,13 +238,13 @@ TEST_F(EventDispatch, ErrorReportSuppressesEventsForGood)
 TEST_F(EventDispatch, CommonPropertiesAnswerFromTheTemplateBeforeLoading)
 {
     const struct { uint32_t unit; int32_t property; uint64_t expected; } cases[] = {
-        {kEdit1, 0, 70}, {kEdit1, 1, 12}, {kEdit1, 2, 71}, {kEdit1, 3, 21},
-        {kEdit1, 5, 1},  {kEdit1, 6, 0},  {0x16011DF4, 5, 0}, {0, 2, 488}, {0, 3, 420},
+        {main_window::kArcSineOpposite, 0, 70}, {main_window::kArcSineOpposite, 1, 12}, {main_window::kArcSineOpposite, 2, 71}, {main_window::kArcSineOpposite, 3, 21},
+        {main_window::kArcSineOpposite, 5, 1},  {main_window::kArcSineOpposite, 6, 0},  {0x16011DF4, 5, 0}, {0, 2, 488}, {0, 3, 420},
     };
     for (const auto& c : cases)
         EXPECT_EQ(GetUnitProperty(kMainWindowId, c.unit, c.property, -1), c.expected)
             << std::hex << c.unit << " property " << std::dec << c.property;
-    EXPECT_EQ(GetUnitProperty(kMainWindowId, kEdit1, 4, -1), 0u);  // no tag
+    EXPECT_EQ(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 4, -1), 0u);  // no tag
 }
 
 }  // namespace

@@ -8,10 +8,6 @@ using namespace runtime_test;
 
 namespace {
 
-constexpr uint32_t kEdit1 = 0x1601013A;
-constexpr uint32_t kButton1 = 0x1601013B;  // ArcSineClick
-constexpr uint32_t kButton2 = 0x1601014F;  // ArcTangentClick
-constexpr uint32_t kButton3 = 0x16010159;  // ArcCosineClick
 constexpr int32_t kDefaultButton = 9;
 constexpr int32_t kDisabled = 6;
 constexpr int32_t kMultiLine = 15;
@@ -36,23 +32,23 @@ TEST_F(Keys, EnterClicksTheDefaultButtonOrMovesTheFocus)
         uint32_t focus_after;
         const char* box_text = "<null>";  // what 编辑框1 holds afterwards
     } cases[] = {
-        {"a default button anywhere", [] { Set(kButton1, kDefaultButton, 1); }, kEdit1, Qt::Key_Return,
-         {kArcSineClickOffset}, kEdit1},
+        {"a default button anywhere", [] { Set(main_window::kArcSineButton, kDefaultButton, 1); }, main_window::kArcSineOpposite, Qt::Key_Return,
+         {kArcSineClickOffset}, main_window::kArcSineOpposite},
         {"the focused default button first",
-         [] { Set(kButton1, kDefaultButton, 1); Set(kButton2, kDefaultButton, 1); }, kButton2, Qt::Key_Enter,
-         {kArcTangentClickOffset}, kButton2},
+         [] { Set(main_window::kArcSineButton, kDefaultButton, 1); Set(main_window::kArcTangentButton, kDefaultButton, 1); }, main_window::kArcTangentButton, Qt::Key_Enter,
+         {kArcTangentClickOffset}, main_window::kArcTangentButton},
         {"the first default button in record order",
-         [] { Set(kButton1, kDefaultButton, 1); Set(kButton3, kDefaultButton, 1); }, kEdit1, Qt::Key_Return,
-         {kArcCosineClickOffset}, kEdit1},
+         [] { Set(main_window::kArcSineButton, kDefaultButton, 1); Set(main_window::kArcCosineButton, kDefaultButton, 1); }, main_window::kArcSineOpposite, Qt::Key_Return,
+         {kArcCosineClickOffset}, main_window::kArcSineOpposite},
         {"a disabled default button is passed over",
-         [] { Set(kButton1, kDefaultButton, 1); Set(kButton3, kDefaultButton, 1); Set(kButton3, kDisabled, 1); },
-         kEdit1, Qt::Key_Return, {kArcSineClickOffset}, kEdit1},
+         [] { Set(main_window::kArcSineButton, kDefaultButton, 1); Set(main_window::kArcCosineButton, kDefaultButton, 1); Set(main_window::kArcCosineButton, kDisabled, 1); },
+         main_window::kArcSineOpposite, Qt::Key_Return, {kArcSineClickOffset}, main_window::kArcSineOpposite},
         {"Enter moves the focus when the window asks for it",
-         [] { Set(0, kEnterMovesFocus, 1); }, kEdit1, Qt::Key_Return, {}, kButton1},
+         [] { Set(0, kEnterMovesFocus, 1); }, main_window::kArcSineOpposite, Qt::Key_Return, {}, main_window::kArcSineButton},
         {"a multi-line box keeps Enter",
-         [] { Set(kButton1, kDefaultButton, 1); Set(kEdit1, kMultiLine, 1); }, kEdit1, Qt::Key_Return, {}, kEdit1,
+         [] { Set(main_window::kArcSineButton, kDefaultButton, 1); Set(main_window::kArcSineOpposite, kMultiLine, 1); }, main_window::kArcSineOpposite, Qt::Key_Return, {}, main_window::kArcSineOpposite,
          "\r\n"},
-        {"no default button: nothing", [] {}, kButton1, Qt::Key_Return, {}, kButton1},
+        {"no default button: nothing", [] {}, main_window::kArcSineButton, Qt::Key_Return, {}, main_window::kArcSineButton},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -64,14 +60,14 @@ TEST_F(Keys, EnterClicksTheDefaultButtonOrMovesTheFocus)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(c.key));
         EXPECT_EQ(Ran(), c.ran);
         EXPECT_EQ(QApplication::focusWidget(), Widget(c.focus_after));
-        EXPECT_EQ(TakeText(GetUnitProperty(kMainWindowId, kEdit1, 8, -1)), c.box_text);
+        EXPECT_EQ(TakeText(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1)), c.box_text);
     }
 }
 
 TEST_F(Keys, EscapeDoesNothingWhenEscapeClosesIsOff)
 {
     Set(0, kEscapeCloses, 0);
-    QTest::keyClick(Widget(kEdit1), Qt::Key_Escape);
+    QTest::keyClick(Widget(main_window::kArcSineOpposite), Qt::Key_Escape);
     EXPECT_TRUE(IsWindowLive(kMainWindowId));
 }
 
@@ -84,7 +80,7 @@ TEST_F(Keys, ACloseProcedureAnsweringZeroKeepsTheWindow)
     own.bindings.push_back({1, 0});
     own.procedures.push_back(&AnswerClose);
     g_close_answer = 0;
-    QTest::keyClick(Widget(kEdit1), Qt::Key_Escape);
+    QTest::keyClick(Widget(main_window::kArcSineOpposite), Qt::Key_Escape);
     EXPECT_TRUE(IsWindowLive(kMainWindowId));
     EXPECT_TRUE(Frame()->isVisible());
     g_close_answer = 1;
@@ -98,7 +94,7 @@ TEST_F(Keys, ACloseProcedureAnsweringZeroKeepsTheWindow)
 TEST(LoadFailure, AnUnreadableUnitFailsTheLoad)
 {
     StartRuntime();
-    RuntimeRecord& box = Record(kEdit1);
+    RuntimeRecord& box = Record(main_window::kArcSineOpposite);
     box.property_data = {99, 0, 0, 0};  // a version above the kind's maximum
     EXPECT_FALSE(LoadWindow(kMainWindowId));
     EXPECT_FALSE(IsWindowLive(kMainWindowId));

@@ -15,13 +15,8 @@ using namespace runtime_test;
 
 namespace {
 
-constexpr uint32_t kEdit1 = 0x1601013A;
-constexpr uint32_t kEdit2 = 0x16010148;  // read-only
-constexpr uint32_t kWarning = 0x16011DF4;
 constexpr uint32_t kLabel1 = 0x16010149;
 constexpr uint32_t kShape1 = 0x16010152;
-constexpr uint32_t kPicture = 0x16010164;
-constexpr uint32_t kButton1 = 0x1601013B;
 
 uint64_t Get(uint32_t unit, int32_t property, int32_t part = -1)
 {
@@ -51,11 +46,11 @@ using PropertyServices = LoadedMainWindow;
 
 TEST_F(PropertyServices, EditBoxTextReadsNullWhenEmptyAndANewTextOnceTyped)
 {
-    EXPECT_EQ(Get(kEdit1, 8), 0u);
-    QTest::keyClicks(Widget(kEdit1), "12");
-    EXPECT_EQ(TakeText(Get(kEdit1, 8)), "12");
-    const uint64_t first = Get(kEdit1, 8);
-    const uint64_t second = Get(kEdit1, 8);
+    EXPECT_EQ(Get(main_window::kArcSineOpposite, 8), 0u);
+    QTest::keyClicks(Widget(main_window::kArcSineOpposite), "12");
+    EXPECT_EQ(TakeText(Get(main_window::kArcSineOpposite, 8)), "12");
+    const uint64_t first = Get(main_window::kArcSineOpposite, 8);
+    const uint64_t second = Get(main_window::kArcSineOpposite, 8);
     EXPECT_NE(first, second);  // each read is a block of its own
     FreeBlock(reinterpret_cast<void*>(first));
     FreeBlock(reinterpret_cast<void*>(second));
@@ -65,10 +60,10 @@ TEST_F(PropertyServices, TextWritesShowInTheBoxAndNullEmptiesIt)
 {
     const std::string result = Gbk("30.00000000086");
     const struct { uint32_t unit; const char* text; const char* expected; } cases[] = {
-        {kEdit2, result.c_str(), "30.00000000086"},  // read-only to the user, not to the program
-        {kEdit2, nullptr, ""},
-        {kEdit1, "abc", "abc"},
-        {kEdit1, "", ""},
+        {main_window::kArcSineResult, result.c_str(), "30.00000000086"},  // read-only to the user, not to the program
+        {main_window::kArcSineResult, nullptr, ""},
+        {main_window::kArcSineOpposite, "abc", "abc"},
+        {main_window::kArcSineOpposite, "", ""},
     };
     for (const auto& c : cases) {
         Set(c.unit, 8, Address(c.text));
@@ -99,11 +94,11 @@ TEST_F(PropertyServices, VisibleAndDisabledTakeAnyNonZeroAsOn)
         {5, 2, true}, {5, 0, false}, {5, 0xFFFFFFFF, true}, {6, 7, true}, {6, 0, false},
     };
     for (const auto& c : cases) {
-        Set(kWarning, c.property, c.value);
+        Set(main_window::kAngleWarning, c.property, c.value);
         const uint32_t bit = c.property == 5 ? kStateVisible : kStateDisabled;
-        EXPECT_EQ((Record(kWarning).state_flags & bit) != 0, c.on) << c.property << " " << c.value;
-        EXPECT_EQ(Get(kWarning, c.property), c.on ? 1u : 0u);
-        QWidget* widget = Widget(kWarning);
+        EXPECT_EQ((Record(main_window::kAngleWarning).state_flags & bit) != 0, c.on) << c.property << " " << c.value;
+        EXPECT_EQ(Get(main_window::kAngleWarning, c.property), c.on ? 1u : 0u);
+        QWidget* widget = Widget(main_window::kAngleWarning);
         EXPECT_EQ(c.property == 5 ? widget->isVisible() : !widget->isEnabled(), c.on);
     }
 }
@@ -130,9 +125,9 @@ TEST_F(PropertyServices, OwnPropertiesConvertByTheirDeclaredType)
         {kShape1, 9, uint32_t(-1), 0},        // a negative choice becomes 0
         {kShape1, 13, 0x00FF8800, 0x00FF8800},  // colour
         {kShape1, 12, 3, 3},                  // integer
-        {kEdit1, 13, 5, 1},                   // boolean: any non-zero is 1
-        {kEdit1, 13, 0, 0},
-        {kPicture, 12, 0x100000000ull, 0},    // the high word plays no part in a boolean
+        {main_window::kArcSineOpposite, 13, 5, 1},                   // boolean: any non-zero is 1
+        {main_window::kArcSineOpposite, 13, 0, 0},
+        {main_window::kDiagram, 12, 0x100000000ull, 0},    // the high word plays no part in a boolean
     };
     for (const auto& c : cases) {
         Set(c.unit, c.property, c.written);
@@ -145,12 +140,12 @@ TEST_F(PropertyServices, OwnPropertiesConvertByTheirDeclaredType)
 
 TEST_F(PropertyServices, PicturesCrossAsByteSets)
 {
-    const std::vector<uint8_t> picture = TakeByteSet(Get(kPicture, 10));
+    const std::vector<uint8_t> picture = TakeByteSet(Get(main_window::kDiagram, 10));
     ASSERT_GE(picture.size(), 4u);
     EXPECT_EQ(picture[0], 0xFF);
     EXPECT_EQ(picture[1], 0xD8);  // the JPEG's start-of-image marker
-    Set(kPicture, 10, 0);
-    EXPECT_EQ(Get(kPicture, 10), 0u);
+    Set(main_window::kDiagram, 10, 0);
+    EXPECT_EQ(Get(main_window::kDiagram, 10), 0u);
 }
 
 TEST_F(PropertyServices, FontsByPartMergeIntoTheCurrentFont)
@@ -193,38 +188,38 @@ TEST_F(PropertyServices, FontsByPartMergeIntoTheCurrentFont)
 
 TEST_F(PropertyServices, RebuildKeepsPlaceContentFocusAndRaisesNoEvent)
 {
-    RuntimeRecord& record = Record(kEdit1);
-    Set(kEdit1, 8, Address("7"));
-    Widget(kEdit1)->setFocus();
+    RuntimeRecord& record = Record(main_window::kArcSineOpposite);
+    Set(main_window::kArcSineOpposite, 8, Address("7"));
+    Widget(main_window::kArcSineOpposite)->setFocus();
     const int32_t control_id = record.control_id;
     record.bindings.push_back({0, 0});  // watch the box's change event
     record.procedures.push_back(kProcedures[0]);
     Ran().clear();
 
-    Set(kEdit1, 15, 1);  // multi-line: a style fixed at creation
-    QWidget* widget = Widget(kEdit1);
+    Set(main_window::kArcSineOpposite, 15, 1);  // multi-line: a style fixed at creation
+    QWidget* widget = Widget(main_window::kArcSineOpposite);
     ASSERT_NE(qobject_cast<QPlainTextEdit*>(widget), nullptr);
     EXPECT_EQ(widget->geometry(), QRect(70, 12, 71, 21));
     EXPECT_EQ(widget->parentWidget(), Frame());
     EXPECT_TRUE(widget->isVisible());
     EXPECT_TRUE(widget->hasFocus());
     EXPECT_EQ(record.control_id, control_id);
-    EXPECT_EQ(TakeText(Get(kEdit1, 8)), "7");
-    EXPECT_EQ(Get(kEdit1, 15), 1u);
+    EXPECT_EQ(TakeText(Get(main_window::kArcSineOpposite, 8)), "7");
+    EXPECT_EQ(Get(main_window::kArcSineOpposite, 15), 1u);
     EXPECT_TRUE(Ran().empty());
     EXPECT_EQ(EventSuppressionCount(), 0);
 
     // Writing the content of the rebuilt box raises its change event once.
-    Set(kEdit1, 8, Address("8"));
+    Set(main_window::kArcSineOpposite, 8, Address("8"));
     EXPECT_EQ(Ran(), std::vector<int>{0});
 }
 
 TEST_F(PropertyServices, ButtonCaptionAndClicksGoThroughTheRuntime)
 {
-    Set(kButton1, 10, Address("go"));
-    EXPECT_EQ(TakeText(Get(kButton1, 10)), "go");
+    Set(main_window::kArcSineButton, 10, Address("go"));
+    EXPECT_EQ(TakeText(Get(main_window::kArcSineButton, 10)), "go");
     Ran().clear();
-    QTest::mouseClick(Widget(kButton1), Qt::LeftButton);
+    QTest::mouseClick(Widget(main_window::kArcSineButton), Qt::LeftButton);
     EXPECT_EQ(Ran(), std::vector<int>{kArcSineClickOffset});
 }
 
