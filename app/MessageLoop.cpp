@@ -13,7 +13,7 @@
 #include "forms/runtime/EventDispatch.h"
 #include "forms/runtime/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
-#include "forms/units/UnitEvents.h"
+#include "forms/KindInterface.h"
 
 namespace {
 

@@ -80,6 +80,24 @@ enum CommonProperty : int32_t {
     kFirstOwnProperty,
 };
 
+// Unit event numbers.
+constexpr int32_t kEventClick = 0;         // Button
+constexpr int32_t kEventChange = 0;        // EditBox
+constexpr int32_t kEventLoaded = 0;        // window, raised by the runtime
+constexpr int32_t kEventCloseRequest = 1;  // window; a result of 0 cancels the close
+constexpr int32_t kEventMoved = 3;         // window
+constexpr int32_t kEventResized = 4;       // window
+constexpr int32_t kEventIdle = 7;          // window, raised by the message loop
+constexpr int32_t kEventFocusIn = -7;      // Button, EditBox
+constexpr int32_t kEventFocusOut = -8;     // Button, EditBox
+
+// A top-level unit's geometry (CreateArgs, properties 0-3) is its outer rectangle: the client
+// area within a classic frame of these widths, whatever frame the window manager draws.
+struct FrameWidths {
+    int left, top, right, bottom;
+};
+constexpr FrameWidths kClassicFrame{3, 3 + 19, 3, 3};  // 3-pixel border, 19-pixel caption
+
 // The event record a unit builds when it raises an event through the runtime (notification 2008).
 struct EventRecord {
     uint32_t window_id = 0;

@@ -5,12 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "forms/props/ButtonProps.h"
-#include "forms/props/EditBoxProps.h"
-#include "forms/props/LabelProps.h"
-#include "forms/props/PicBoxProps.h"
-#include "forms/props/ShapeBoxProps.h"
-#include "forms/props/WindowProps.h"
+#include "forms/props/KindProps.h"
 
 namespace {
 
@@ -46,13 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     std::span<const uint8_t> rest(data + 1, size - 1);
-    switch (data[0] % 6) {
-    case 0: Exercise<WindowProps>(rest); break;
-    case 1: Exercise<EditBoxProps>(rest); break;
-    case 2: Exercise<LabelProps>(rest); break;
-    case 3: Exercise<ButtonProps>(rest); break;
-    case 4: Exercise<ShapeBoxProps>(rest); break;
-    default: Exercise<PicBoxProps>(rest); break;
-    }
+    const std::span<const KindInfo> kinds = Kinds();
+    std::visit([&](const auto& props) { Exercise<std::decay_t<decltype(props)>>(rest); },
+               *DefaultPropsOf(kinds[data[0] % kinds.size()].code));
     return 0;
 }

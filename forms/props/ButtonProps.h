@@ -1,6 +1,7 @@
 #pragma once
 // Button property set. Own numbers in comments; fields in stored order.
 #include "forms/props/PropertySet.h"
+#include "forms/props/UnitTypes.h"
 
 constexpr uint32_t kButtonMaxVersion = 1;
 
@@ -10,6 +11,7 @@ struct ButtonOwn {
 };
 
 struct ButtonProps {
+    static constexpr uint32_t kKindCode = KIND_BUTTON;
     uint32_t version = kButtonMaxVersion;
     int32_t default_button = 0;         // own 1, 0-1: 1 = the window's default button
     int32_t horizontal_alignment = int32_t(HorizontalAlignment::Centre);  // own 3

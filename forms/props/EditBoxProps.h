@@ -2,6 +2,7 @@
 // EditBox property set. Own numbers (property number less 8) in comments; the fields are in
 // stored order. Own 1, 8, 9, 10 and 12 are choices clamped to their range when written.
 #include "forms/props/PropertySet.h"
+#include "forms/props/UnitTypes.h"
 
 constexpr uint32_t kEditBoxMaxVersion = 2;
 
@@ -21,6 +22,7 @@ enum class InputMode : int32_t { Normal, ReadOnly, Password, Last = 11 };
 enum class CaseConversion : int32_t { None, Lower, Upper };
 
 struct EditBoxProps {
+    static constexpr uint32_t kKindCode = KIND_EDIT_BOX;
     uint32_t version = kEditBoxMaxVersion;
     int32_t border = int32_t(BorderStyle::SunkenClient);  // own 1 (BorderStyle, up to SingleLine)
     uint32_t text_colour = 0x000000;   // own 2

@@ -1,6 +1,7 @@
 #pragma once
 // Label property set. Own numbers in comments; fields in stored order.
 #include "forms/props/PropertySet.h"
+#include "forms/props/UnitTypes.h"
 
 constexpr uint32_t kLabelMaxVersion = 2;
 
@@ -26,6 +27,7 @@ constexpr int32_t kGradientLastMode = 8;
 constexpr int32_t kLabelMinGradientWidth = 5;
 
 struct LabelProps {
+    static constexpr uint32_t kKindCode = KIND_LABEL;
     uint32_t version = kLabelMaxVersion;
     int32_t text_effect = 0;              // own 1 (TextEffect)
     int32_t gradient_border_width = 8;    // own 3, values below 5 become 5

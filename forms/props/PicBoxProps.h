@@ -1,6 +1,7 @@
 #pragma once
 // PicBox property set. Own numbers in comments; fields in stored order.
 #include "forms/props/PropertySet.h"
+#include "forms/props/UnitTypes.h"
 
 constexpr uint32_t kPicBoxMaxVersion = 2;
 
@@ -10,6 +11,7 @@ struct PicBoxOwn {
 };
 
 struct PicBoxProps {
+    static constexpr uint32_t kKindCode = KIND_PIC_BOX;
     uint32_t version = kPicBoxMaxVersion;
     int32_t border = 0;                        // own 0 (BorderStyle, up to SingleLine)
     uint32_t background = kButtonFaceColour;   // own 1, type 1017

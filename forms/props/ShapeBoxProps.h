@@ -1,6 +1,7 @@
 #pragma once
 // ShapeBox property set. Own numbers in comments; fields in stored order.
 #include "forms/props/PropertySet.h"
+#include "forms/props/UnitTypes.h"
 
 constexpr uint32_t kShapeBoxMaxVersion = 1;
 
@@ -16,6 +17,7 @@ enum class Effect3d : int32_t { Flat, Raised, Sunken };
 enum class LineStyle : int32_t { None, Solid, Dash, Dot, DashDot, DashDotDot };
 
 struct ShapeBoxProps {
+    static constexpr uint32_t kKindCode = KIND_SHAPE_BOX;
     uint32_t version = kShapeBoxMaxVersion;
     uint32_t background = kButtonFaceColour;  // own 0, type 1017
     int32_t shape = 0;                         // own 1, 0-7 (Shape)

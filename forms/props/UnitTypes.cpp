@@ -1,6 +1,5 @@
 #include "forms/props/UnitTypes.h"
 
-#include <iterator>
 
 namespace {
 
@@ -141,36 +140,20 @@ std::span<const KindInfo> Kinds()
     return kKinds;
 }
 
-const KindInfo* FindKind(uint32_t code)
+UnitTypeTable MakeUnitTypeTable(std::span<const KindInterfaceRow> interfaces)
 {
-    for (const auto& kind : kKinds)
-        if (kind.code == code)
-            return &kind;
-    return nullptr;
-}
-
-uint16_t DeclaredType(uint32_t kind_code, int32_t property)
-{
-    const KindInfo* kind = FindKind(kind_code);
-    if (kind == nullptr || property < 0 || size_t(property) >= kind->properties.size())
-        return 0;
-    return kind->properties[size_t(property)].type;
-}
-
-UnitTypeTable MakeUnitTypeTable(const KindInterfaces& interfaces)
-{
-    const InterfaceFn in_kind_order[] = {interfaces.window, interfaces.edit_box, interfaces.pic_box,
-                                         interfaces.shape_box, interfaces.label, interfaces.button};
     UnitTypeTable table{};
-    for (size_t k = 0; k < std::size(kKinds); ++k) {
-        const KindInfo& kind = kKinds[k];
+    for (const KindInfo& kind : kKinds) {
         auto& slot = table[size_t(kind.slot)];
         slot.name = kind.name;
         slot.english_name = kind.english_name;
         slot.kind_flags = kind.kind_flags;
         slot.property_count = uint32_t(kind.properties.size());
         slot.properties = kind.properties.data();
-        slot.interface_fn = in_kind_order[k];
+        for (const KindInterfaceRow& row : interfaces) {
+            if (row.code == kind.code)
+                slot.interface_fn = row.interface_fn;
+        }
     }
     return table;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The built-in unit library's kinds as data: kind codes, names, kind flags and the declared
 // type of every property number. The Qt side plugs each kind's interface function in with
-// MakeUnitTypeTable; everything else here is fixed.
-//   FindKind(0x00010005)->english_name == "EditBox"      DeclaredType(0x00010007, 9) == 1006
+// MakeUnitTypeTable; everything else here is fixed. The runtime reads all of it through the
+// unit-type table it is given (forms/runtime/UnitTypeTable.h), never from here.
 #include <array>
 #include <cstdint>
 #include <span>
@@ -37,11 +37,8 @@ constexpr uint32_t KIND_LABEL = 0x0001000A;
 constexpr uint32_t KIND_BUTTON = 0x0001000B;
 
 // Kind flags the runtime looks at.
-constexpr uint32_t kKindMayRaiseEventsA = 0x04;  // a kind with neither 0x04 nor 0x40 may not raise events
-constexpr uint32_t kKindMayRaiseEventsB = 0x40;
-constexpr uint32_t kKindMessageFilter = 0x20;
+constexpr uint32_t kKindMayRaiseEvents = 0x04 | 0x40;  // a kind with neither bit may not raise events
 constexpr uint32_t kKindPagedContainer = 0x100;
-constexpr uint32_t kKindArrowFocus = 0x400;
 constexpr uint32_t kKindCreatedHidden = 0x8000;
 
 constexpr int kUnitTypeSlots = 51;
@@ -86,18 +83,14 @@ struct KindInfo {
 
 // The six kinds in slot order.
 std::span<const KindInfo> Kinds();
-const KindInfo* FindKind(uint32_t code);
-// The declared type of a property number of a kind, or 0 when the kind has no such number.
-uint16_t DeclaredType(uint32_t kind_code, int32_t property);
 
-struct KindInterfaces {
-    InterfaceFn window = nullptr;
-    InterfaceFn edit_box = nullptr;
-    InterfaceFn pic_box = nullptr;
-    InterfaceFn shape_box = nullptr;
-    InterfaceFn label = nullptr;
-    InterfaceFn button = nullptr;
+// A kind's interface function, named by its kind code.
+struct KindInterfaceRow {
+    uint32_t code;
+    InterfaceFn interface_fn;
 };
 
+// The stored table with each kind's interface function plugged in; a kind without a row
+// keeps a null one.
 using UnitTypeTable = std::array<UnitTypeDescriptor, kUnitTypeSlots>;
-UnitTypeTable MakeUnitTypeTable(const KindInterfaces& interfaces);
+UnitTypeTable MakeUnitTypeTable(std::span<const KindInterfaceRow> interfaces);

@@ -3,6 +3,7 @@
 // the window state (0 normal, 2 minimised, 3 maximised), is read from the live window by the
 // kind; the struct answers 0 and ignores writes of it.
 #include "forms/props/PropertySet.h"
+#include "forms/props/UnitTypes.h"
 
 constexpr uint32_t kWindowMaxVersion = 6;
 
@@ -28,6 +29,7 @@ enum class WindowState : int32_t { Normal = 0, Minimised = 2, Maximised = 3 };
 enum class WindowShape : int32_t { Rectangle, Ellipse, RoundedCorners, Last = 6 };
 
 struct WindowProps {
+    static constexpr uint32_t kKindCode = KIND_WINDOW;
     uint32_t version = kWindowMaxVersion;
     int32_t border_style = int32_t(WindowBorder::Fixed);  // own 1 (WindowBorder)
     int32_t background_picture_mode = int32_t(PictureMode::Stretched);  // own 4 (PictureMode)

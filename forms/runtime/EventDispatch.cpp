@@ -66,9 +66,7 @@ int DispatchEvent(EventRecord& event)
     if (record == nullptr)
         ReportRuntimeError(runtime_errors::kEventUnitMissing, 0);
     const RuntimeRecord& owner = BindingOwner(*window, *record);
-    const UnitTypeDescriptor* type = FindUnitType(record->kind);
-    const uint32_t flags = type != nullptr ? type->kind_flags : 0;
-    if ((flags & (kKindMayRaiseEventsA | kKindMayRaiseEventsB)) == 0)
+    if ((KindFlags(record->kind) & kKindMayRaiseEvents) == 0)
         ReportRuntimeError(runtime_errors::kEventUnitInvalid, 0);
 
     const Procedure procedure = BoundProcedure(owner, event.event);

@@ -16,7 +16,6 @@
 #include "forms/runtime/LoadWindow.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "forms/units/GbkText.h"
-#include "forms/units/UnitEvents.h"
 
 namespace {
 

@@ -9,11 +9,15 @@
 #include "forms/props/LogFont.h"
 #include "forms/props/PropertySet.h"
 #include "forms/units/GuiFont.h"
-#include "forms/units/Window.h"
 
 namespace {
 
 constexpr int32_t kGb2312Charset = 134;
+
+QMargins WindowFrameMargins()
+{
+    return QMargins(kClassicFrame.left, kClassicFrame.top, kClassicFrame.right, kClassicFrame.bottom);
+}
 
 }  // namespace
 

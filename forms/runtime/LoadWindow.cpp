@@ -9,20 +9,12 @@
 #include "forms/runtime/RuntimeErrors.h"
 #include "forms/runtime/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
-#include "forms/units/UnitEvents.h"
-#include "forms/units/Window.h"
 #include "values/RuntimeError.h"
 
 namespace {
 
 constexpr int32_t kFirstControlId = 100;
 constexpr int32_t kControlIdStep = 10;
-
-uint32_t KindFlags(const RuntimeRecord& record)
-{
-    const UnitTypeDescriptor* type = FindUnitType(record.kind);
-    return type != nullptr ? type->kind_flags : 0;
-}
 
 bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, int32_t control_id)
 {
@@ -31,7 +23,7 @@ bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, int32
         return false;
     CreateArgs args;
     args.property_data = record.property_data;
-    if ((KindFlags(record) & kKindCreatedHidden) == 0 || parent == nullptr) {
+    if ((KindFlags(record.kind) & kKindCreatedHidden) == 0 || parent == nullptr) {
         args.style = (record.state_flags & kStateDisabled) != 0 ? kStyleDisabled : 0;
         if (parent != nullptr && (record.state_flags & kStateTabStop) != 0)
             args.style |= kStyleTabStop;
@@ -91,7 +83,7 @@ void Reparent(RuntimeWindow& window)
         widget->setGeometry(record.left, record.top, widget->width(), widget->height());
     }
     for (const RuntimeRecord& container : window.records) {
-        if ((KindFlags(container) & kKindPagedContainer) == 0)
+        if ((KindFlags(container.kind) & kKindPagedContainer) == 0)
             continue;
         bool hidden_page = false;
         for (uint32_t child : container.children) {
@@ -133,10 +125,7 @@ void ShowWindow(RuntimeWindow& window)
 {
     RuntimeRecord& own = window.records.front();
     QWidget* frame = LiveWidget(own);
-    if (auto* kind = dynamic_cast<WindowUnit*>(own.object.get()))
-        kind->Show();  // normally, minimised or maximised as its start position asks
-    else
-        frame->show();
+    frame->show();  // normally, minimised or maximised: the window kind set its start state
     frame->activateWindow();
     // The window starts with the focus on the first unit of its focus order, which raises
     // that unit's focus event once the window is active.

@@ -15,8 +15,7 @@ constexpr int kStandardCursorShapes = 21;
 
 bool MayShow(const RuntimeRecord& record)
 {
-    const UnitTypeDescriptor* type = FindUnitType(record.kind);
-    const bool created_hidden = type != nullptr && (type->kind_flags & kKindCreatedHidden) != 0;
+    const bool created_hidden = (KindFlags(record.kind) & kKindCreatedHidden) != 0;
     return !created_hidden && !record.on_hidden_page;
 }
 

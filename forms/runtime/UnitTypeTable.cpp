@@ -36,6 +36,12 @@ AnyEntry KindEntry(uint32_t kind_code, int32_t number)
     return type != nullptr ? type->interface_fn(number) : nullptr;
 }
 
+uint32_t KindFlags(uint32_t kind_code)
+{
+    const UnitTypeDescriptor* type = FindUnitType(kind_code);
+    return type != nullptr ? type->kind_flags : 0;
+}
+
 uint16_t PropertyType(uint32_t kind_code, int32_t property)
 {
     const UnitTypeDescriptor* type = FindUnitType(kind_code);

@@ -37,5 +37,7 @@ void SetUnitLibraries(std::span<const LibraryDescriptor* const> libraries);
 const UnitTypeDescriptor* FindUnitType(uint32_t kind_code);
 // The kind's entry for an interface number, or null.
 AnyEntry KindEntry(uint32_t kind_code, int32_t number);
+// The kind's flags; 0 for a code that names no kind.
+uint32_t KindFlags(uint32_t kind_code);
 // The declared type of a property number of a kind, or 0 when it has no such number.
 uint16_t PropertyType(uint32_t kind_code, int32_t property);

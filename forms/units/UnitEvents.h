@@ -19,14 +19,3 @@ RuntimeEntry UnitRuntimeEntry();
 // Raises an event and returns the record as the dispatcher left it (has_result, result). The
 // handler may destroy the raising widget: callers guard themselves with QPointer.
 EventRecord RaiseUnitEvent(UnitIds ids, int32_t event, std::initializer_list<uint32_t> args = {});
-
-// Unit event numbers.
-constexpr int32_t kEventClick = 0;         // Button
-constexpr int32_t kEventChange = 0;        // EditBox
-constexpr int32_t kEventLoaded = 0;        // window, raised by the runtime
-constexpr int32_t kEventCloseRequest = 1;  // window; a result of 0 cancels the close
-constexpr int32_t kEventMoved = 3;         // window
-constexpr int32_t kEventResized = 4;       // window
-constexpr int32_t kEventIdle = 7;          // window, raised by the message loop
-constexpr int32_t kEventFocusIn = -7;      // Button, EditBox
-constexpr int32_t kEventFocusOut = -8;     // Button, EditBox

@@ -142,6 +142,12 @@ WindowUnit* WindowUnit::Create(const CreateArgs& args)
     window->setWindowTitle(FromGbk(unit->m_props.caption));
     window->setWindowIcon(IconFromBytes(unit->m_props.icon));
     ApplyWindowShape(*window, unit->m_props.window_shape);
+    // A hidden widget takes its state when shown, so the runtime's plain show honours the
+    // start position.
+    if (unit->m_props.start_position == int32_t(StartPosition::Minimised))
+        window->setWindowState(Qt::WindowMinimized);
+    else if (unit->m_props.start_position == int32_t(StartPosition::Maximised) && unit->Resizable())
+        window->setWindowState(Qt::WindowMaximized);
     window->MarkPlaced();
     return unit;
 }
@@ -187,18 +193,6 @@ void WindowUnit::ApplyFlags()
         m_window->setFixedSize(size);
     }
     if (shown)
-        m_window->show();
-}
-
-void WindowUnit::Show()
-{
-    if (!m_window)
-        return;
-    if (m_props.start_position == int32_t(StartPosition::Minimised))
-        m_window->showMinimized();
-    else if (m_props.start_position == int32_t(StartPosition::Maximised) && Resizable())
-        m_window->showMaximized();
-    else
         m_window->show();
 }
 

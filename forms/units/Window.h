@@ -3,7 +3,8 @@
 // classic fixed frame of 3 pixels on each side and a 19-pixel caption, so a 488 x 420 window
 // has a 482 x 395 client area; the window manager draws its own frame around that. It is
 // not resizable, has a close button and no maximise or minimise buttons unless its
-// properties ask for them, and starts centred on the screen.
+// properties ask for them, and starts centred on the screen. A window that starts minimised,
+// or maximised when resizable, is in that state from creation, so a plain show honours it.
 //
 // Events: 1 when asked to close (a result of 0 cancels it, unless the unit went meanwhile);
 // 3 and 4 when it moved or changed size. The runtime raises 0 and 7.
@@ -18,7 +19,7 @@
 // The classic frame around the client area that the outer geometry includes.
 inline QMargins WindowFrameMargins()
 {
-    return QMargins(3, 3 + 19, 3, 3);
+    return QMargins(kClassicFrame.left, kClassicFrame.top, kClassicFrame.right, kClassicFrame.bottom);
 }
 
 class WindowUnit;
@@ -53,9 +54,6 @@ public:
 
     const QImage& BackgroundPicture() const { return m_picture; }
     bool Resizable() const;
-    // Shows the window as its start position asks: normally, minimised or, for a resizable
-    // window, maximised.
-    void Show();
 
 protected:
     void Apply(int32_t own) override;

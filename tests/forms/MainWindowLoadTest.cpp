@@ -7,7 +7,7 @@
 #include "RuntimeTestSupport.h"
 #include "forms/runtime/KeyboardFilter.h"
 #include "forms/runtime/UnitProperties.h"
-#include "forms/units/UnitEvents.h"
+#include "forms/KindInterface.h"
 #include "values/Blocks.h"
 
 using namespace main_window_layout;

@@ -67,6 +67,28 @@ TEST(WindowUnit, StartPositionZeroKeepsTheStoredPlace)
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
+// A plain show, as the runtime gives every window, starts it minimised or maximised when
+// its start position asks; only a resizable window can start maximised.
+TEST(WindowUnit, ShowHonoursTheStartPosition)
+{
+    const struct { StartPosition start; WindowBorder border; bool minimised, maximised; } cases[] = {
+        {StartPosition::Centred, WindowBorder::Fixed, false, false},
+        {StartPosition::Minimised, WindowBorder::Fixed, true, false},
+        {StartPosition::Maximised, WindowBorder::Resizable, false, true},
+        {StartPosition::Maximised, WindowBorder::Fixed, false, false},
+    };
+    for (const auto& c : cases) {
+        WindowProps props = Anglarix();
+        props.start_position = int32_t(c.start);
+        props.border_style = int32_t(c.border);
+        std::vector<uint8_t> data;
+        auto unit = MainWindow(props, data);
+        unit->Widget()->show();
+        EXPECT_EQ(unit->Widget()->isMinimized(), c.minimised) << int(c.start);
+        EXPECT_EQ(unit->Widget()->isMaximized(), c.maximised) << int(c.start);
+    }
+}
+
 // Event 1 asks whether to close: an answer of 0 keeps the window, anything else or no
 // answer lets it close.
 TEST(WindowUnit, CloseRequestCanBeRefused)

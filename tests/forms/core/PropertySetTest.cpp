@@ -2,37 +2,31 @@
 // answer of the edit box, driven by tables over the kinds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <variant>
 
-#include "forms/props/ButtonProps.h"
-#include "forms/props/EditBoxProps.h"
-#include "forms/props/LabelProps.h"
-#include "forms/props/PicBoxProps.h"
-#include "forms/props/ShapeBoxProps.h"
-#include "forms/props/UnitTypes.h"
-#include "forms/props/WindowProps.h"
+#include "forms/props/KindProps.h"
 
 namespace {
 
-using AnyProps = std::variant<WindowProps, EditBoxProps, PicBoxProps, ShapeBoxProps, LabelProps, ButtonProps>;
+using AnyProps = AnyKindProps;
 
-// Kinds in slot order, as Kinds() lists them, so index k of one is index k of the other.
 AnyProps Defaults(size_t k)
 {
-    switch (k) {
-    case 0: return WindowProps{};
-    case 1: return EditBoxProps{};
-    case 2: return PicBoxProps{};
-    case 3: return ShapeBoxProps{};
-    case 4: return LabelProps{};
-    default: return ButtonProps{};
-    }
+    return *DefaultPropsOf(Kinds()[k].code);
 }
 
 size_t IndexOf(uint32_t code)
 {
-    return size_t(FindKind(code) - Kinds().data());
+    const auto kinds = Kinds();
+    return size_t(std::find_if(kinds.begin(), kinds.end(), [&](const KindInfo& k) { return k.code == code; }) -
+                  kinds.begin());
+}
+
+const char* NameOf(uint32_t code)
+{
+    return Kinds()[IndexOf(code)].english_name;
 }
 
 std::optional<AnyProps> Read(size_t k, std::span<const uint8_t> data)
@@ -128,8 +122,8 @@ TEST(PropertySet, KindTable)
     };
     UnitTypeTable table = MakeUnitTypeTable({});
     for (const auto& c : kinds) {
-        const KindInfo* kind = FindKind(c.code);
-        ASSERT_NE(kind, nullptr);
+        ASSERT_LT(IndexOf(c.code), Kinds().size());
+        const KindInfo* kind = &Kinds()[IndexOf(c.code)];
         EXPECT_EQ(c.code, 0x00010000u + uint32_t(c.slot) + 1);
         EXPECT_EQ(kind->slot, c.slot);
         EXPECT_STREQ(kind->english_name, c.english);
@@ -143,9 +137,7 @@ TEST(PropertySet, KindTable)
     for (const auto& slot : table)
         filled += slot.name != nullptr;
     EXPECT_EQ(filled, std::size(kinds));
-    EXPECT_EQ(DeclaredType(KIND_SHAPE_BOX, 9), PROP_CHOICE);
-    EXPECT_EQ(DeclaredType(KIND_SHAPE_BOX, 15), 0);
-    EXPECT_EQ(DeclaredType(0x00010002, 0), 0);
+    EXPECT_EQ(Kinds()[IndexOf(KIND_SHAPE_BOX)].properties[9].type, PROP_CHOICE);
 }
 
 TEST(PropertySet, DefaultsFromEmptyData)
@@ -165,14 +157,14 @@ TEST(PropertySet, DefaultsFromEmptyData)
     for (const auto& c : words) {
         auto p = Read(IndexOf(c.kind), {});
         ASSERT_TRUE(p.has_value());
-        EXPECT_EQ(Get(*p, c.own).low, c.low) << FindKind(c.kind)->english_name << " own " << c.own;
+        EXPECT_EQ(Get(*p, c.own).low, c.low) << NameOf(c.kind) << " own " << c.own;
     }
     const struct { uint32_t kind; int32_t own; const char* bytes; } texts[] = {
         {KIND_EDIT_BOX, 0, ""}, {KIND_EDIT_BOX, 11, "*"}, {KIND_EDIT_BOX, 4, ""},
         {KIND_LABEL, 0, "\xB1\xEA\xC7\xA9"}, {KIND_BUTTON, 2, "\xB0\xB4\xC5\xA5"}, {KIND_WINDOW, 0, ""},
     };
     for (const auto& c : texts)
-        EXPECT_EQ(Bytes(Get(*Read(IndexOf(c.kind), {}), c.own)), c.bytes) << FindKind(c.kind)->english_name;
+        EXPECT_EQ(Bytes(Get(*Read(IndexOf(c.kind), {}), c.own)), c.bytes) << NameOf(c.kind);
 }
 
 // Every own property takes a value of its declared type, reads it back, and survives the
@@ -262,7 +254,7 @@ TEST(PropertySet, WrittenValuesAreClamped)
         AnyProps p = Defaults(IndexOf(c.kind));
         SetWord(p, c.own, c.written);
         EXPECT_EQ(int32_t(Get(p, c.own).low), c.stored)
-            << FindKind(c.kind)->english_name << " own " << c.own << " <- " << c.written;
+            << NameOf(c.kind) << " own " << c.own << " <- " << c.written;
     }
 }
 
