@@ -78,3 +78,24 @@ void FreeBlock(void* block)
         return;
     std::free(block);
 }
+
+void* NewByteSet(const void* data, size_t size)
+{
+    if (data == nullptr || size == 0)
+        return nullptr;
+    auto* block = static_cast<uint8_t*>(AllocateBlock(uint32_t(8 + size)));
+    const int32_t header[2] = {1, int32_t(size)};
+    std::memcpy(block, header, sizeof header);
+    std::memcpy(block + 8, data, size);
+    return block;
+}
+
+std::span<const uint8_t> ByteSetContents(const void* block)
+{
+    if (block == nullptr)
+        return {};
+    const auto* bytes = static_cast<const uint8_t*>(block);
+    int32_t count;
+    std::memcpy(&count, bytes + 4, sizeof count);
+    return {bytes + 8, count > 0 ? size_t(count) : 0};
+}

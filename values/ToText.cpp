@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 
+#include "values/Blocks.h"
 #include "values/Commands.h"
 #include "values/FloatText.h"
 #include "values/Number.h"
@@ -271,15 +272,11 @@ size_t BytesBeforeZero(const char* bytes, size_t count)
     return zero != nullptr ? size_t(static_cast<const char*>(zero) - bytes) : count;
 }
 
-// Byte set block: int32 1, int32 byte count, the bytes.
 std::string_view ByteSetText(const void* block)
 {
-    if (block == nullptr)
-        return {};
-    const auto* header = static_cast<const char*>(block);
-    uint32_t count;
-    std::memcpy(&count, header + 4, sizeof count);
-    return {header + 8, BytesBeforeZero(header + 8, count)};
+    const std::span<const uint8_t> bytes = ByteSetContents(block);
+    const auto* data = reinterpret_cast<const char*>(bytes.data());
+    return {data, BytesBeforeZero(data, bytes.size())};
 }
 
 // Array block: int32 dimension count d, d int32 sizes, then the elements. Several dimensions

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "forms/template/LittleEndian.h"
+
 namespace logfont {
 
 constexpr size_t kHeight = 0;
@@ -20,16 +22,8 @@ constexpr size_t kFaceNameSize = 32;
 constexpr int32_t kWeightNormal = 400;
 constexpr int32_t kWeightBold = 700;
 
-inline int32_t ReadWord(const uint8_t* font, size_t offset)
-{
-    const uint8_t* p = font + offset;
-    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
-}
+inline int32_t ReadWord(const uint8_t* font, size_t offset) { return int32_t(ReadLe32(font + offset)); }
 
-inline void WriteWord(uint8_t* font, size_t offset, int32_t value)
-{
-    for (size_t i = 0; i < 4; ++i)
-        font[offset + i] = uint8_t(uint32_t(value) >> (8 * i));
-}
+inline void WriteWord(uint8_t* font, size_t offset, int32_t value) { WriteLe32(font + offset, uint32_t(value)); }
 
 }  // namespace logfont

@@ -21,22 +21,14 @@ bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, int32
     const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
     if (create == nullptr)
         return false;
-    CreateArgs args;
-    args.property_data = record.property_data;
+    uint32_t style = 0;
     if ((KindFlags(record.kind) & kKindCreatedHidden) == 0 || parent == nullptr) {
-        args.style = (record.state_flags & kStateDisabled) != 0 ? kStyleDisabled : 0;
+        style = (record.state_flags & kStateDisabled) != 0 ? kStyleDisabled : 0;
         if (parent != nullptr && (record.state_flags & kStateTabStop) != 0)
-            args.style |= kStyleTabStop;
+            style |= kStyleTabStop;
     }
-    args.parent = parent;
-    args.control_id = control_id;
-    args.left = record.left;
-    args.top = record.top;
-    args.width = record.width;
-    args.height = record.height;
-    args.window_id = window.id;
-    args.unit_id = record.id;
-    Unit* unit = create(args);
+    const QRect place(record.left, record.top, record.width, record.height);
+    Unit* unit = create(UnitCreateArgs(window, record, record.property_data, style, parent, control_id, place));
     if (unit == nullptr || unit->Widget() == nullptr) {
         delete unit;
         return false;

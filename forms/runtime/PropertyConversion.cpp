@@ -67,17 +67,6 @@ uint64_t TextValue(const void* data, size_t size)
     return Address(NewText(text, text != nullptr ? ptrdiff_t(strnlen(text, size)) : 0));
 }
 
-uint64_t NewByteSet(const void* data, size_t size)
-{
-    if (data == nullptr || size == 0)
-        return 0;
-    auto* block = static_cast<uint8_t*>(AllocateBlock(uint32_t(8 + size)));
-    const int32_t header[2] = {1, int32_t(size)};
-    std::memcpy(block, header, sizeof header);
-    std::memcpy(block + 8, data, size);
-    return Address(block);
-}
-
 int32_t Field(const std::vector<uint8_t>& font, size_t offset) { return ReadWord(font.data(), offset); }
 
 void SetField(std::vector<uint8_t>& font, size_t offset, int32_t value) { WriteWord(font.data(), offset, value); }
@@ -133,7 +122,7 @@ uint64_t ConvertRead(uint16_t type, const PropertyValue& answer)
     case Shape::Wide:
         return answer.low | uint64_t(answer.high) << 32;
     case Shape::Block:
-        return NewByteSet(answer.data, answer.size);
+        return Address(NewByteSet(answer.data, answer.size));
     case Shape::Font:  // fonts are read by part through ReadFontPart
         return 0;
     case Shape::Text:
@@ -162,10 +151,9 @@ PropertyValue ConvertWrite(uint16_t type, uint64_t value, std::vector<uint8_t>& 
         break;
     case Shape::Block:
         if (const uint8_t* block = Pointer(value)) {
-            int32_t count;
-            std::memcpy(&count, block + 4, sizeof count);
-            prepared.data = block + 8;
-            prepared.size = count > 0 ? uint32_t(count) : 0;
+            const std::span<const uint8_t> bytes = ByteSetContents(block);
+            prepared.data = bytes.data();
+            prepared.size = uint32_t(bytes.size());
         }
         break;
     case Shape::Font:

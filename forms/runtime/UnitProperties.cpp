@@ -10,6 +10,7 @@
 #include "forms/runtime/RuntimeErrors.h"
 #include "forms/runtime/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
+#include "values/Blocks.h"
 #include "values/RuntimeError.h"
 #include "values/TextBlocks.h"
 
@@ -46,20 +47,19 @@ uint64_t TextValue(const std::string& text)
     return uint64_t(reinterpret_cast<uintptr_t>(NewText(text.data(), ptrdiff_t(text.size()))));
 }
 
-uint64_t NewByteSet(const std::vector<uint8_t>& bytes)
+uint64_t NewPointerValue(const std::vector<uint8_t>& bytes)
 {
-    PropertyValue answer;
-    answer.data = bytes.data();
-    answer.size = uint32_t(bytes.size());
-    return ConvertRead(PROP_MOUSE_POINTER, answer);
+    return uint64_t(reinterpret_cast<uintptr_t>(NewByteSet(bytes.data(), bytes.size())));
 }
 
-std::vector<uint8_t> ByteSetBytes(uint64_t value)
+// A null block is the default arrow.
+std::vector<uint8_t> PointerBytes(uint64_t value)
 {
-    std::vector<uint8_t> storage;
-    const PropertyValue prepared = ConvertWrite(PROP_MOUSE_POINTER, value, storage);
-    const auto* bytes = static_cast<const uint8_t*>(prepared.data);
-    return bytes != nullptr ? std::vector<uint8_t>(bytes, bytes + prepared.size) : kDefaultPointer;
+    const void* block = reinterpret_cast<const void*>(uintptr_t(value));
+    if (block == nullptr)
+        return kDefaultPointer;
+    const std::span<const uint8_t> bytes = ByteSetContents(block);
+    return {bytes.begin(), bytes.end()};
 }
 
 uint64_t GetCommon(const RuntimeRecord& record, int32_t property)
@@ -78,7 +78,7 @@ uint64_t GetCommon(const RuntimeRecord& record, int32_t property)
     case kPropertyDisabled:
         return widget != nullptr ? IsOwnDisabled(*widget) : (record.state_flags & kStateDisabled) != 0;
     case kPropertyMousePointer:  // no data is the default arrow, stored as four zero bytes
-        return NewByteSet(record.mouse_pointer.empty() ? kDefaultPointer : record.mouse_pointer);
+        return NewPointerValue(record.mouse_pointer.empty() ? kDefaultPointer : record.mouse_pointer);
     default: return 0;
     }
 }
@@ -134,7 +134,7 @@ void SetCommon(RuntimeRecord& record, int32_t property, uint64_t value)
             widget->setEnabled(number == 0);
         break;
     case kPropertyMousePointer:
-        record.mouse_pointer = ByteSetBytes(value);
+        record.mouse_pointer = PointerBytes(value);
         if (widget != nullptr) {
             widget->setCursor(CursorFromPointerData(record.mouse_pointer));
             QCursor::setPos(QCursor::pos());  // the new pointer shows without a mouse move

@@ -2,10 +2,13 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+
 #include "forms/runtime/EventDispatch.h"
 #include "forms/runtime/LiveUnits.h"
 #include "forms/runtime/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
+#include "forms/template/LittleEndian.h"
 
 namespace {
 
@@ -21,12 +24,30 @@ bool MayShow(const RuntimeRecord& record)
 
 QCursor CursorFromPointerData(const std::vector<uint8_t>& data)
 {
-    uint32_t shape = 0;
-    for (size_t i = 0; i < 4 && i < data.size(); ++i)
-        shape |= uint32_t(data[i]) << (8 * i);
+    uint8_t word[4] = {};  // a shorter datum is its first bytes
+    std::copy_n(data.begin(), std::min<size_t>(data.size(), 4), word);
+    const uint32_t shape = ReadLe32(word);
     if (shape == 0 || shape > kStandardCursorShapes)
         return QCursor(Qt::ArrowCursor);
     return QCursor(Qt::CursorShape(shape - 1));
+}
+
+CreateArgs UnitCreateArgs(const RuntimeWindow& window, const RuntimeRecord& record,
+                          std::span<const uint8_t> property_data, uint32_t style, QWidget* parent,
+                          int32_t control_id, const QRect& geometry)
+{
+    CreateArgs args;
+    args.property_data = property_data;
+    args.style = style;
+    args.parent = parent;
+    args.control_id = control_id;
+    args.left = geometry.x();
+    args.top = geometry.y();
+    args.width = geometry.width();
+    args.height = geometry.height();
+    args.window_id = window.id;
+    args.unit_id = record.id;
+    return args;
 }
 
 void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
@@ -41,20 +62,10 @@ void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
     QWidget* focus = QApplication::focusWidget();
     const bool had_focus = focus != nullptr && (focus == old_widget || old_widget->isAncestorOf(focus));
     const std::vector<uint8_t> data = save(record.object.get());
-    const QRect geometry = old_widget->geometry();
-    CreateArgs args;
-    args.property_data = data;
-    args.style = (IsOwnDisabled(*old_widget) ? kStyleDisabled : 0) |
-                 ((record.state_flags & kStateTabStop) != 0 ? kStyleTabStop : 0);
-    args.parent = old_widget->parentWidget();
-    args.control_id = record.control_id;
-    args.left = geometry.x();
-    args.top = geometry.y();
-    args.width = geometry.width();
-    args.height = geometry.height();
-    args.window_id = window.id;
-    args.unit_id = record.id;
-    Unit* fresh = create(args);
+    const uint32_t style = (IsOwnDisabled(*old_widget) ? kStyleDisabled : 0) |
+                           ((record.state_flags & kStateTabStop) != 0 ? kStyleTabStop : 0);
+    Unit* fresh = create(UnitCreateArgs(window, record, data, style, old_widget->parentWidget(),
+                                        record.control_id, old_widget->geometry()));
     if (fresh == nullptr)
         return;
 

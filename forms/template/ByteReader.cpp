@@ -1,5 +1,7 @@
 #include "forms/template/ByteReader.h"
 
+#include "forms/template/LittleEndian.h"
+
 bool ByteReader::Fail()
 {
     m_ok = false;
@@ -22,7 +24,7 @@ bool ByteReader::ReadU16(uint16_t& out)
     std::span<const uint8_t> b;
     if (!ReadSpan(2, b))
         return false;
-    out = uint16_t(b[0] | b[1] << 8);
+    out = ReadLe16(b.data());
     return true;
 }
 
@@ -32,7 +34,7 @@ bool ByteReader::ReadU32(uint32_t& out)
     std::span<const uint8_t> b;
     if (!ReadSpan(4, b))
         return false;
-    out = uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+    out = ReadLe32(b.data());
     return true;
 }
 

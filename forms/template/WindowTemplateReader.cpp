@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "forms/template/LittleEndian.h"
 #include "forms/template/UnitRecordLayout.h"
 
 bool IsValidId(uint32_t id)
@@ -25,8 +26,7 @@ int32_t MenuItemHandler(const UnitRecord& record)
     if (body.size() < 4)
         return kNoHandler;
     size_t at = body.size() - 4;
-    return int32_t(uint32_t(body[at]) | uint32_t(body[at + 1]) << 8 | uint32_t(body[at + 2]) << 16 |
-                   uint32_t(body[at + 3]) << 24);
+    return int32_t(ReadLe32(body.data() + at));
 }
 
 int StoredRecordIndex(const WindowData& window, uint32_t unit_id)

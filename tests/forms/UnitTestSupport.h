@@ -107,7 +107,7 @@ inline std::unique_ptr<Unit> CreateUnit(InterfaceFn kind, std::span<const uint8_
     args.height = geometry.height();
     args.window_id = 0x52010001;
     args.unit_id = unit_id;
-    auto create = reinterpret_cast<CreateEntry>(kind(1));
+    auto create = reinterpret_cast<CreateEntry>(kind(kEntryCreate));
     return std::unique_ptr<Unit>(create(args));
 }
 
@@ -115,7 +115,7 @@ inline int SetOwn(InterfaceFn kind, Unit* unit, int32_t own, uint32_t value)
 {
     PropertyValue v;
     v.low = value;
-    return reinterpret_cast<SetPropertyEntry>(kind(4))(unit, own, v);
+    return reinterpret_cast<SetPropertyEntry>(kind(kEntrySetProperty))(unit, own, v);
 }
 
 inline int SetOwnText(InterfaceFn kind, Unit* unit, int32_t own, const std::string& gbk)
@@ -123,13 +123,13 @@ inline int SetOwnText(InterfaceFn kind, Unit* unit, int32_t own, const std::stri
     PropertyValue v;
     v.data = gbk.empty() ? nullptr : gbk.data();
     v.size = static_cast<uint32_t>(gbk.size());
-    return reinterpret_cast<SetPropertyEntry>(kind(4))(unit, own, v);
+    return reinterpret_cast<SetPropertyEntry>(kind(kEntrySetProperty))(unit, own, v);
 }
 
 inline PropertyValue GetOwn(InterfaceFn kind, Unit* unit, int32_t own)
 {
     PropertyValue v;
-    EXPECT_EQ(reinterpret_cast<GetPropertyEntry>(kind(6))(unit, own, &v), 1) << "own " << own;
+    EXPECT_EQ(reinterpret_cast<GetPropertyEntry>(kind(kEntryGetProperty))(unit, own, &v), 1) << "own " << own;
     return v;
 }
 
