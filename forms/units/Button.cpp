@@ -33,10 +33,10 @@ Qt::Alignment ButtonAlignment(int32_t horizontal, int32_t vertical)
     return h | v;
 }
 
-ButtonWidget::ButtonWidget(QWidget* parent, UnitIds ids) : QPushButton(parent), m_ids(ids)
+ButtonWidget::ButtonWidget(QWidget* parent, UnitIds ids) : RaisesFocusEvents(parent, ids)
 {
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, [this] { RaiseUnitEvent(m_ids, kEventClick); });
+    connect(this, &QPushButton::clicked, this, [this] { RaiseUnitEvent(Ids(), kEventClick); });
 }
 
 void ButtonWidget::SetPicture(QImage picture)
@@ -91,18 +91,6 @@ void ButtonWidget::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPushButton::keyPressEvent(event);
-}
-
-void ButtonWidget::focusInEvent(QFocusEvent* event)
-{
-    QPushButton::focusInEvent(event);
-    RaiseUnitEvent(m_ids, kEventFocusIn);
-}
-
-void ButtonWidget::focusOutEvent(QFocusEvent* event)
-{
-    QPushButton::focusOutEvent(event);
-    RaiseUnitEvent(m_ids, kEventFocusOut);
 }
 
 ButtonUnit* ButtonUnit::Create(const CreateArgs& args)

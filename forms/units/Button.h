@@ -8,9 +8,10 @@
 #include <QPushButton>
 
 #include "forms/props/ButtonProps.h"
+#include "forms/units/FocusEvents.h"
 #include "forms/units/UnitBase.h"
 
-class ButtonWidget : public QPushButton {
+class ButtonWidget : public RaisesFocusEvents<QPushButton> {
 public:
     ButtonWidget(QWidget* parent, UnitIds ids);
     void SetPicture(QImage picture);
@@ -19,11 +20,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    UnitIds m_ids;
     QImage m_picture;
     Qt::Alignment m_alignment = Qt::AlignCenter;
 };
