@@ -56,7 +56,7 @@ void PrepareApplication(QApplication& application)
     FirstFrameProbe::InstallIfAsked();
 
     RuntimeErrorHooks hooks;
-    hooks.before_report = &SuppressEventsForErrorReport;
+    hooks.before_report = &SuppressEvents;
     hooks.present = &PresentRuntimeErrorBox;
     hooks.end_program = &EndAfterRuntimeError;
     SetRuntimeErrorHooks(hooks);

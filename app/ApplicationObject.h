@@ -31,7 +31,6 @@ struct ApplicationObject {
 
     int header_copies[3] = {};
 
-    std::string program_directory;  // without the final "/"
     std::string program_file_name;
     std::string program_directory_with_separator;
 

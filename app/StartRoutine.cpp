@@ -56,7 +56,6 @@ void InitializeRuntime()
     app.header_copies[2] = int(header.word2) + 1;
 
     const ProgramPath path = SplitProgramPath(ProgramFilePath());
-    app.program_directory = path.directory;
     app.program_file_name = path.file_name;
     app.program_directory_with_separator = path.directory + "/";
     // A directory that cannot be entered leaves the current one; that is not an error.

@@ -67,7 +67,7 @@ void TerminateRuntime(int32_t code)
         return;
     }
 
-    SuppressEventsForErrorReport();  // raised for good: no procedure runs from here on
+    SuppressEvents();  // raised for good: no procedure runs from here on
     app.terminating = true;
     app.idle_registrations.clear();
     if (app.released)

@@ -114,8 +114,6 @@ ProcedureResult SideLengthsClick(const uint32_t*, int32_t)
 
 ProcedureResult WindowEventNoOp(const uint32_t*, int32_t) { return {}; }
 
-ProcedureResult ReturnZero(const uint32_t*, int32_t) { return {true, 0}; }
-
 void GlobalsInit() {}
 
 int StartupProcedure() { return 0; }

@@ -23,8 +23,6 @@ ProcedureResult ArcCosineClick(const uint32_t* args, int32_t count);
 ProcedureResult FunctionEvaluateClick(const uint32_t* args, int32_t count);
 ProcedureResult SideLengthsClick(const uint32_t* args, int32_t count);
 ProcedureResult WindowEventNoOp(const uint32_t* args, int32_t count);
-// Answers 0; the runtime's default for its internal hooks.
-ProcedureResult ReturnZero(const uint32_t* args, int32_t count);
 
 // The start-up and exit procedures.
 void GlobalsInit();       // the program has no global variables

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/runtime/Runtime.h"
 #include "forms/runtime/RuntimeErrors.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "forms/runtime/WindowList.h"
@@ -9,9 +10,6 @@
 #include "values/RuntimeError.h"
 
 namespace {
-
-int g_suppression = 0;
-EventSource g_source;
 
 // The record whose bindings serve an event of record: follow the event-owner field while
 // it names a record of the same kind. A chain can loop in a damaged template, so it is
@@ -41,23 +39,21 @@ Procedure BoundProcedure(const RuntimeRecord& owner, int32_t event)
 
 }  // namespace
 
-void SuppressEvents() { ++g_suppression; }
+void SuppressEvents() { ++TheRuntime().suppression; }
 
 void ResumeEvents()
 {
-    if (g_suppression > 0)
-        --g_suppression;
+    if (TheRuntime().suppression > 0)
+        --TheRuntime().suppression;
 }
 
-int EventSuppressionCount() { return g_suppression; }
+int EventSuppressionCount() { return TheRuntime().suppression; }
 
-void SuppressEventsForErrorReport() { ++g_suppression; }
-
-EventSource CurrentEventSource() { return g_source; }
+EventSource CurrentEventSource() { return TheRuntime().source; }
 
 int DispatchEvent(EventRecord& event)
 {
-    if (g_suppression > 0)
+    if (TheRuntime().suppression > 0)
         return 0;
     RuntimeWindow* window = FindWindow(event.window_id);
     if (window == nullptr)
@@ -74,11 +70,11 @@ int DispatchEvent(EventRecord& event)
         return 0;
     // A procedure may raise further events through property writes; the outer source
     // comes back when the inner one returns.
-    const EventSource outer = g_source;
-    g_source = {event.window_id, record->id};
+    const EventSource outer = TheRuntime().source;
+    TheRuntime().source = {event.window_id, record->id};
     const int32_t count = std::clamp(event.arg_count, 0, 5);
     const ProcedureResult result = procedure(event.args, count);
-    g_source = outer;
+    TheRuntime().source = outer;
     if (result.has_value) {
         event.has_result = 1;
         event.result = result.value;

@@ -1,8 +1,8 @@
 #pragma once
 // Event dispatch: a unit's event reaches the procedure bound to it in the template, unless
 // events are suppressed. Suppression is a counter: building a window or rebuilding a unit
-// raises it and lowers it again; a fatal error report raises it for good, so no procedure
-// runs while the error box is up.
+// raises it and lowers it again; a fatal error report raises it (SuppressEvents as its
+// before_report hook) and never lowers it, so no procedure runs while the error box is up.
 #include <cstdint>
 
 #include "forms/KindInterface.h"
@@ -17,8 +17,6 @@ intptr_t RuntimeNotify(int32_t number, intptr_t a, intptr_t b);
 void SuppressEvents();
 void ResumeEvents();
 int EventSuppressionCount();
-// For RuntimeErrorHooks::before_report: raise the counter and never lower it again.
-void SuppressEventsForErrorReport();
 
 // Raised suppression for a scope (window building, unit rebuilds).
 class EventSuppression {

@@ -2,12 +2,13 @@
 
 #include <vector>
 
+#include "forms/runtime/Runtime.h"
+
 namespace {
 
 std::vector<const LibraryDescriptor*>& Libraries()
 {
-    static std::vector<const LibraryDescriptor*> libraries;
-    return libraries;
+    return TheRuntime().libraries;
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include "forms/runtime/WindowList.h"
 
+#include "forms/runtime/Runtime.h"
+
 std::vector<RuntimeWindow>& Windows()
 {
-    static std::vector<RuntimeWindow> windows;
-    return windows;
+    return TheRuntime().windows;
 }
 
 RuntimeWindow* FindWindow(uint32_t window_id)

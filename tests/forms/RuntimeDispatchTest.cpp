@@ -227,7 +227,7 @@ TEST_F(EventDispatch, ErrorReportSuppressesEventsForGood)
     EXPECT_EXIT(
         {
             RuntimeErrorHooks hooks;
-            hooks.before_report = &SuppressEventsForErrorReport;
+            hooks.before_report = &SuppressEvents;
             hooks.present = &PresentAndTryAnEvent;
             SetRuntimeErrorHooks(hooks);
             RaiseRuntimeError(1);
