@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "data/MainWindowUnits.h"
-#include "forms/runtime/LiveUnits.h"
+#include "forms/live/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
 
 namespace {

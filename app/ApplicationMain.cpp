@@ -14,7 +14,7 @@
 #include "app/Termination.h"
 #include "forms/runtime/EventDispatch.h"
 #include "values/RuntimeError.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 namespace {
 

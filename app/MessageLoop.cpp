@@ -11,7 +11,7 @@
 
 #include "app/ApplicationObject.h"
 #include "forms/runtime/EventDispatch.h"
-#include "forms/runtime/LiveUnits.h"
+#include "forms/live/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
 #include "forms/KindInterface.h"
 

@@ -2,6 +2,7 @@
 
 #include "calc/Procedures.h"
 #include "data/MainWindowTemplate.h"
+#include "forms/live/BuiltInLibrary.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "values/Constants.h"
 

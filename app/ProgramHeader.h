@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "forms/runtime/Procedure.h"
+#include "contract/Procedure.h"
 
 struct LibraryDescriptor;
 

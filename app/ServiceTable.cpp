@@ -8,12 +8,12 @@
 #include "app/MessageLoop.h"
 #include "app/StartRoutine.h"
 #include "app/Termination.h"
-#include "forms/runtime/LoadWindow.h"
-#include "forms/runtime/UnitProperties.h"
+#include "forms/live/LoadWindow.h"
+#include "forms/live/UnitProperties.h"
 #include "forms/runtime/WindowList.h"
 #include "values/Blocks.h"
 #include "values/RuntimeError.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "forms/runtime/WindowList.h"
 #include "values/Blocks.h"
 #include "values/RuntimeError.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 namespace {
 

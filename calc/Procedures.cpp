@@ -11,7 +11,7 @@
 #include "calc/SideLengths.h"
 #include "data/MainWindowUnits.h"
 #include "values/Commands.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 //                          标签22 "角度必须输入" shown when the angle is missing
 #include <cstdint>
 
-#include "data/ProcedureArea.h"
-#include "forms/runtime/Procedure.h"
+#include "contract/ProcedureArea.h"
+#include "contract/Procedure.h"
 
 // Bound procedures (window events and button clicks): no arguments used, no value.
 ProcedureResult ArcTangentClick(const uint32_t* args, int32_t count);
@@ -29,6 +29,6 @@ void GlobalsInit();       // the program has no global variables
 int StartupProcedure();   // always 0
 void ExitProcedure();     // nothing to put away
 
-// The procedure area, in the order data/ProcedureArea.h fixes for the template's handler
+// The procedure area, in the order contract/ProcedureArea.h fixes for the template's handler
 // offsets: offset 0 is ArcTangentClick.
 ProcedureArea ProgramProcedures();

@@ -10,7 +10,7 @@
 
 #include "data/MainWindowTemplate.h"
 #include "data/MainWindowUnits.h"
-#include "data/ProcedureArea.h"
+#include "contract/ProcedureArea.h"
 #include "forms/props/UnitTypes.h"
 #include "forms/template/WindowTemplate.h"
 

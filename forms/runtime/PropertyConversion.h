@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "forms/KindInterface.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 // The font record of a whole-font read or write; font part numbers 0 to 6 name its fields in
 // order.

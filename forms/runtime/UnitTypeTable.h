@@ -28,7 +28,6 @@ struct LibraryDescriptor {
     LibraryNotifyFn notify = nullptr;
 };
 
-const LibraryDescriptor& BuiltInLibrary();
 
 // The libraries the running program uses, in library-number order.
 void SetUnitLibraries(std::span<const LibraryDescriptor* const> libraries);

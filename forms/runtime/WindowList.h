@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "forms/KindInterface.h"
-#include "forms/runtime/Procedure.h"
+#include "contract/Procedure.h"
 #include "forms/template/WindowTemplate.h"
 
 struct LibraryDescriptor;

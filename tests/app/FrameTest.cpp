@@ -18,11 +18,11 @@
 #include "app/ServiceTable.h"
 #include "app/StartRoutine.h"
 #include "calc/Procedures.h"
-#include "forms/runtime/UnitProperties.h"
+#include "forms/live/UnitProperties.h"
 #include "forms/runtime/WindowList.h"
 #include "values/Blocks.h"
 #include "values/Constants.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 namespace {
 

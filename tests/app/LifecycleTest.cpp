@@ -30,7 +30,7 @@
 #include "forms/runtime/EventDispatch.h"
 #include "forms/runtime/WindowList.h"
 #include "values/Gbk.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 namespace {
 

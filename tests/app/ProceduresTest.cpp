@@ -12,7 +12,7 @@
 #include "calc/Procedures.h"
 #include "data/MainWindowUnits.h"
 #include "values/Blocks.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 namespace {
 

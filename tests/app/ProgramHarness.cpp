@@ -12,7 +12,7 @@
 #include "app/ApplicationMain.h"
 #include "app/ServiceTable.h"
 #include "calc/Procedures.h"
-#include "forms/runtime/LiveUnits.h"
+#include "forms/live/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "data/MainWindowUnits.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 // Adjusts the table before the program starts (e.g. to put a failing slot in place).
 using TableChange = std::function<void(ServiceTable& table)>;

@@ -8,7 +8,7 @@
 
 #include "app/ApplicationMain.h"
 #include "data/MainWindowUnits.h"
-#include "values/ServiceTable.h"
+#include "contract/ServiceTable.h"
 
 class ProgramWindow : public ::testing::Environment {
 public:

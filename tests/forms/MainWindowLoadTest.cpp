@@ -5,8 +5,8 @@
 
 #include "MainWindowLayout.h"
 #include "RuntimeTestSupport.h"
-#include "forms/runtime/KeyboardFilter.h"
-#include "forms/runtime/UnitProperties.h"
+#include "forms/live/KeyboardFilter.h"
+#include "forms/live/UnitProperties.h"
 #include "forms/KindInterface.h"
 #include "values/Blocks.h"
 

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "RuntimeTestSupport.h"
-#include "forms/runtime/UnitProperties.h"
+#include "forms/live/UnitProperties.h"
 
 using namespace runtime_test;
 

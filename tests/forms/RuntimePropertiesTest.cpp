@@ -8,7 +8,7 @@
 
 #include "RuntimeTestSupport.h"
 #include "forms/runtime/PropertyConversion.h"
-#include "forms/runtime/UnitProperties.h"
+#include "forms/live/UnitProperties.h"
 #include "values/Blocks.h"
 
 using namespace runtime_test;

@@ -8,7 +8,7 @@
 
 #include "data/MainWindowTemplate.h"
 #include "tests/forms/MainWindowLayout.h"
-#include "data/ProcedureArea.h"
+#include "contract/ProcedureArea.h"
 #include "forms/props/ButtonProps.h"
 #include "forms/props/EditBoxProps.h"
 #include "forms/props/LabelProps.h"

@@ -1,4 +1,4 @@
-#include "forms/runtime/LiveUnits.h"
+#include "forms/live/LiveUnits.h"
 
 #include <QApplication>
 #include <QMargins>

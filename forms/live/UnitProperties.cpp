@@ -1,14 +1,14 @@
-#include "forms/runtime/UnitProperties.h"
+#include "forms/live/UnitProperties.h"
 
 #include <QCursor>
 #include <QWidget>
 
 #include <algorithm>
 
-#include "forms/runtime/LiveUnits.h"
+#include "forms/live/LiveUnits.h"
 #include "forms/runtime/PropertyConversion.h"
 #include "forms/runtime/RuntimeErrors.h"
-#include "forms/runtime/RuntimeInternal.h"
+#include "forms/live/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "values/Blocks.h"
 #include "values/RuntimeError.h"

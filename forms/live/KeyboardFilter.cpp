@@ -1,4 +1,4 @@
-#include "forms/runtime/KeyboardFilter.h"
+#include "forms/live/KeyboardFilter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,8 +12,8 @@
 #include "forms/props/ButtonProps.h"
 #include "forms/props/WindowProps.h"
 #include "forms/runtime/EventDispatch.h"
-#include "forms/runtime/LiveUnits.h"
-#include "forms/runtime/LoadWindow.h"
+#include "forms/live/LiveUnits.h"
+#include "forms/live/LoadWindow.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "forms/units/GbkText.h"
 

@@ -1,4 +1,5 @@
-#include "forms/runtime/UnitTypeTable.h"
+#include "forms/live/BuiltInLibrary.h"
+
 #include "forms/units/UnitEvents.h"
 #include "forms/units/BuiltInKinds.h"
 

@@ -1,13 +1,13 @@
-#include "forms/runtime/LoadWindow.h"
+#include "forms/live/LoadWindow.h"
 
 #include <QApplication>
 #include <QWidget>
 
 #include "forms/runtime/EventDispatch.h"
-#include "forms/runtime/KeyboardFilter.h"
-#include "forms/runtime/LiveUnits.h"
+#include "forms/live/KeyboardFilter.h"
+#include "forms/live/LiveUnits.h"
 #include "forms/runtime/RuntimeErrors.h"
-#include "forms/runtime/RuntimeInternal.h"
+#include "forms/live/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "values/RuntimeError.h"
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "forms/runtime/EventDispatch.h"
-#include "forms/runtime/LiveUnits.h"
-#include "forms/runtime/RuntimeInternal.h"
+#include "forms/live/LiveUnits.h"
+#include "forms/live/RuntimeInternal.h"
 #include "forms/runtime/UnitTypeTable.h"
 #include "forms/template/LittleEndian.h"
 
