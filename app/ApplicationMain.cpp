@@ -49,7 +49,7 @@ void PrepareApplication(QApplication& application)
     QApplication::setApplicationName(QString::fromUtf8(product::kName));
     QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.anglarix.Anglarix"));
-    QApplication::setWindowIcon(DefaultIcon());
+    SetApplicationIconAfterFirstFrame();
     // The run ends by the frame's own rule when the last window of the program is gone.
     QApplication::setQuitOnLastWindowClosed(false);
     LoadChineseTranslations(application);

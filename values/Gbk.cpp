@@ -42,14 +42,41 @@ size_t RefusedLength(std::string_view rest, Source source)
     return 1;
 }
 
-std::string Convert(std::string_view input, const char* to, const char* from, Source source)
+// One converter per direction and thread, opened on first use: iconv_open looks the
+// converter up afresh every time, and a window converts every caption it shows.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (m_cd != iconv_t(-1))
+            iconv_close(m_cd);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    iconv_t Get() const { return m_cd; }
+
+private:
+    iconv_t m_cd;
+};
+
+// CP936 names the Windows code page itself (0x80 is the euro sign there).
+iconv_t ConverterFor(Source source)
+{
+    thread_local const Converter to_utf8("UTF-8", "CP936");
+    thread_local const Converter to_gbk("CP936", "UTF-8");
+    return source == Source::Gbk ? to_utf8.Get() : to_gbk.Get();
+}
+
+std::string Convert(std::string_view input, Source source)
 {
     std::string output;
     if (input.empty())
         return output;
-    iconv_t cd = iconv_open(to, from);
+    iconv_t cd = ConverterFor(source);
     if (cd == iconv_t(-1))
         return std::string(input.size(), '?');
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     output.reserve(input.size() * 2);
 
     char buffer[256];
@@ -70,13 +97,11 @@ std::string Convert(std::string_view input, const char* to, const char* from, So
         offset += RefusedLength(input.substr(offset), source);
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv_close(cd);
     return output;
 }
 
 }  // namespace
 
-// CP936 names the Windows code page itself (0x80 is the euro sign there).
-std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "CP936", Source::Gbk); }
+std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, Source::Gbk); }
 
-std::string Utf8ToGbk(std::string_view utf8) { return Convert(utf8, "CP936", "UTF-8", Source::Utf8); }
+std::string Utf8ToGbk(std::string_view utf8) { return Convert(utf8, Source::Utf8); }

@@ -140,7 +140,10 @@ WindowUnit* WindowUnit::Create(const CreateArgs& args)
     window->setFont(DefaultGuiFont());
     window->setEnabled((args.style & kStyleDisabled) == 0);
     window->setWindowTitle(FromGbk(unit->m_props.caption));
-    window->setWindowIcon(IconFromBytes(unit->m_props.icon));
+    // Without an icon of its own the window follows the application's, which the program
+    // may set only after the first frame.
+    if (!unit->m_props.icon.empty())
+        window->setWindowIcon(IconFromBytes(unit->m_props.icon));
     ApplyWindowShape(*window, unit->m_props.window_shape);
     // A hidden widget takes its state when shown, so the runtime's plain show honours the
     // start position.

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 
 #include "app/ApplicationMain.h"
 #include "data/MainWindowUnits.h"
+#include "forms/runtime/WindowList.h"
 #include "contract/ServiceTable.h"
 
 class ProgramWindow : public ::testing::Environment {
@@ -21,7 +23,12 @@ public:
         PrepareApplication(*m_application);
         Services().SystemCall(kSystemCallInitializeRuntime, 0, 0);
         Services().LoadWindow(main_window::kWindow);
+        // As a user first sees it: painted, and with the icon the program sets after that.
+        QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); });
     }
+    // The units go while the toolkit is still up: hiding a focused unit moves the focus,
+    // which a toolkit already half gone at exit cannot do.
+    void TearDown() override { ClearWindows(); }
 
 private:
     QApplication* m_application = nullptr;
