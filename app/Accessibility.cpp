@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "app/ApplicationObject.h"
 #include "data/MainWindowUnits.h"
 #include "forms/live/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
@@ -41,8 +42,6 @@ const AccessibleText kMainWindowTexts[] = {
     {main_window::kAngleWarning, "角度必须输入"},
 };
 
-std::function<void(QObject*)> g_alert_observer;
-
 // Raises an alert each time the widget it watches is shown.
 class AlertOnShow : public QObject {
 public:
@@ -54,8 +53,8 @@ protected:
         if (event->type() == QEvent::Show) {
             QAccessibleEvent alert(watched, QAccessible::Alert);
             QAccessible::updateAccessibility(&alert);
-            if (g_alert_observer)
-                g_alert_observer(watched);
+            if (App().observers.alert)
+                App().observers.alert(watched);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -82,5 +81,3 @@ void DescribeForAccessibility(uint32_t window_id)
             widget->installEventFilter(new AlertOnShow(widget));
     }
 }
-
-void SetAlertObserver(std::function<void(QObject* source)> observer) { g_alert_observer = std::move(observer); }

@@ -3,13 +3,6 @@
 // group and its label ("反正弦 对边长度"), the diagram carries a description, and showing the
 // warning "角度必须输入" raises an alert.
 #include <cstdint>
-#include <functional>
-
-class QObject;
 
 // Applies the names to the live units of the window; call after it is loaded.
 void DescribeForAccessibility(uint32_t window_id);
-
-// Test hook: told of every alert the frame raises, whether or not an assistive technology is
-// listening (Qt delivers accessibility events only while one is). Null removes it.
-void SetAlertObserver(std::function<void(QObject* source)> observer);

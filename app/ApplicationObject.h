@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -23,6 +24,18 @@ struct IdleRegistration {
 };
 
 using ExitProcedureFn = void (*)();
+
+class QMessageBox;
+
+// What a test hands the frame to watch it; both empty in the program.
+struct FrameObservers {
+    // Called on the event loop right after the runtime error box is shown; it may inspect the
+    // box and close it.
+    std::function<void(QMessageBox& box)> error_box_shown;
+    // Told of every alert the frame raises, whether or not an assistive technology is
+    // listening (Qt delivers accessibility events only while one is).
+    std::function<void(QObject* source)> alert;
+};
 
 struct ApplicationObject {
     ApplicationObject() = default;
@@ -48,6 +61,8 @@ struct ApplicationObject {
     bool released = false;  // the termination sequence has released everything
     bool loop_entered = false;  // set by the message loop, never cleared
     int quit_code = 0;          // the code the loop ended with
+
+    FrameObservers observers;
 };
 
 ApplicationObject& App();

@@ -5,14 +5,13 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "app/ApplicationObject.h"
 #include "forms/units/GbkText.h"
 #include "values/RuntimeError.h"
 
 namespace {
 
-std::function<void(QMessageBox&)> g_shown_hook;
-
-// Hands the box to the test hook once it is on screen. Queued, so the hook runs inside the
+// Hands the box to the test's observer once it is on screen. Queued, so the hook runs inside the
 // box's own modal loop, as a user's click would.
 class ShownWatcher : public QObject {
 public:
@@ -21,12 +20,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && g_shown_hook) {
+        if (event->type() == QEvent::Show && App().observers.error_box_shown) {
             QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(watched);
             QMetaObject::invokeMethod(
                 this, [box] {
-                    if (box != nullptr && g_shown_hook)
-                        g_shown_hook(*box);
+                    if (box != nullptr && App().observers.error_box_shown)
+                        App().observers.error_box_shown(*box);
                 },
                 Qt::QueuedConnection);
         }
@@ -46,5 +45,3 @@ void PresentRuntimeErrorBox(const std::string& gbk_text)
     box.installEventFilter(&watcher);
     box.exec();
 }
-
-void SetErrorBoxShownHook(std::function<void(QMessageBox& box)> hook) { g_shown_hook = std::move(hook); }

@@ -18,6 +18,7 @@
 #include "ProgramHarness.h"
 #include "ProgramWindow.h"
 #include "app/Accessibility.h"
+#include "app/ApplicationObject.h"
 #include "calc/Procedures.h"
 
 namespace {
@@ -254,7 +255,7 @@ TEST(EndToEnd, TheWindowCarriesTheProgramIcon)
 TEST(EndToEnd, TheAngleWarningRaisesAnAlert)
 {
     static std::vector<QObject*> alerts;
-    SetAlertObserver([](QObject* source) { alerts.push_back(source); });
+    App().observers.alert = [](QObject* source) { alerts.push_back(source); };
     FillSolver({"30", "", "", "", "", "", ""});
     ClickUnit(main_window::kSideLengthsButton);
     ASSERT_FALSE(WarningShown());
@@ -262,7 +263,7 @@ TEST(EndToEnd, TheAngleWarningRaisesAnAlert)
     FillSolver({"", "1", "", "", "", "", ""});
     ClickUnit(main_window::kSideLengthsButton);
     ASSERT_TRUE(WarningShown());
-    SetAlertObserver(nullptr);
+    App().observers.alert = nullptr;
     ASSERT_EQ(alerts.size(), 1u);
     EXPECT_EQ(alerts.front(), UnitWidget(main_window::kAngleWarning));
     EXPECT_EQ(UnitWidget(main_window::kAngleWarning)->accessibleName().toStdString(), "角度必须输入");

@@ -62,7 +62,7 @@ std::string OneLine(const QString& text)
 // Logs what the error box shows, then lets body act while it is up, then presses OK.
 void OnErrorBox(std::function<void()> body = {})
 {
-    SetErrorBoxShownHook([body](QMessageBox& box) {
+    App().observers.error_box_shown = [body](QMessageBox& box) {
         ChildLog("box title " + box.windowTitle().toStdString());
         ChildLog("box text " + OneLine(box.text()));
         ChildLog(std::string("box critical ") + (box.icon() == QMessageBox::Critical ? "yes" : "no"));
@@ -72,7 +72,7 @@ void OnErrorBox(std::function<void()> body = {})
         if (body)
             body();
         box.button(QMessageBox::Ok)->click();
-    });
+    };
 }
 
 TEST(ProgramLifecycle, StartRoutineTakesItsStepsInOrder)
