@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/AfterFirstFrame.h"
 #include "app/ApplicationObject.h"
 #include "app/DefaultIcon.h"
 #include "app/ErrorBox.h"
@@ -26,15 +27,6 @@ void EndAfterRuntimeError(int code)
     EndProgram(code);
 }
 
-// The edit boxes' context menus and the error box's button in Chinese, as the rest of the
-// window is.
-void LoadChineseTranslations(QApplication& application)
-{
-    static QTranslator translator;
-    if (translator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&translator);
-}
-
 // The application object's start hook.
 int StartHook()
 {
@@ -43,16 +35,33 @@ int StartHook()
 
 }  // namespace
 
-void PrepareApplication(QApplication& application)
+void InstallChineseTranslations()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    static QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
+
+void PrepareApplication(QApplication&)
 {
     Q_INIT_RESOURCE(anglarix);
     QApplication::setApplicationName(QString::fromUtf8(product::kName));
     QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("org.anglarix.Anglarix"));
-    SetApplicationIconAfterFirstFrame();
     // The run ends by the frame's own rule when the last window of the program is gone.
     QApplication::setQuitOnLastWindowClosed(false);
-    LoadChineseTranslations(application);
+    // Nothing shows these before the window does. A window system takes every size of a
+    // window's icon when the window is made (on X the whole 256 x 256 picture, decoded and
+    // sent), so windows without an icon of their own take the program's after their first
+    // frame. The error box installs the translations itself if it comes first.
+    RunAfterFirstFrame([] {
+        QApplication::setWindowIcon(DefaultIcon());
+        InstallChineseTranslations();
+    });
     FirstFrameProbe::InstallIfAsked();
 
     RuntimeErrorHooks hooks;

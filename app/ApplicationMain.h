@@ -10,3 +10,7 @@ class QApplication;
 // defaults, the Chinese translations, the error box and the service table. Tests that run the
 // window in their own process call this too.
 void PrepareApplication(QApplication& application);
+
+// The edit boxes' context menus and the error box's button in Chinese, as the rest of the
+// window is. Installs the toolkit's translations the first time; later calls do nothing.
+void InstallChineseTranslations();

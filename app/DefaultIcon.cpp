@@ -1,12 +1,9 @@
 #include "app/DefaultIcon.h"
 
-#include <QApplication>
-#include <QEvent>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
-#include <QWidget>
 
 namespace {
 
@@ -52,31 +49,3 @@ private:
 }  // namespace
 
 QIcon DefaultIcon() { return QIcon(new DeferredPngEngine(QStringLiteral(":/anglarix/icon.png"))); }
-
-namespace {
-
-class IconAfterFirstFrame : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            qApp->removeEventFilter(this);
-            // Queued: the frame is finished and flushed first.
-            QMetaObject::invokeMethod(qApp, [] { QApplication::setWindowIcon(DefaultIcon()); },
-                                      Qt::QueuedConnection);
-            deleteLater();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
-
-void SetApplicationIconAfterFirstFrame()
-{
-    qApp->installEventFilter(new IconAfterFirstFrame(qApp));
-}

@@ -5,9 +5,3 @@
 #include <QIcon>
 
 QIcon DefaultIcon();
-
-// Makes DefaultIcon the application's icon once a window has painted its first frame. A
-// window system takes every size of a window's icon when the window is made (X: the whole
-// 256 x 256 picture, decoded and sent), which would otherwise come before that frame.
-// Windows without an icon of their own take it then.
-void SetApplicationIconAfterFirstFrame();

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "app/ApplicationMain.h"
 #include "app/ApplicationObject.h"
 #include "forms/units/GbkText.h"
 #include "values/RuntimeError.h"
@@ -37,6 +38,7 @@ protected:
 
 void PresentRuntimeErrorBox(const std::string& gbk_text)
 {
+    InstallChineseTranslations();  // a fault during start-up comes before the first frame
     const QString title = FromGbk(RuntimeErrorTitle);
     const QString text = FromGbk(gbk_text);
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);

@@ -47,6 +47,6 @@ inline constexpr uint32_t kBarHolder = 0x16011DD6;  // 外形框4
 inline constexpr uint32_t kHeldBar = 0x16011DDB;    // 外形框5
 
 // The property the procedures read and write an edit box's text through.
-inline constexpr int32_t kBoxText = kFirstOwnProperty + EditBoxOwn::Content;
+inline constexpr int32_t kBoxText = int32_t(kFirstOwnProperty) + EditBoxOwn::Content;
 
 }  // namespace main_window

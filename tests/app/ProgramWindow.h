@@ -24,7 +24,7 @@ public:
         Services().SystemCall(kSystemCallInitializeRuntime, 0, 0);
         Services().LoadWindow(main_window::kWindow);
         // As a user first sees it: painted, and with the icon the program sets after that.
-        QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); });
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
     }
     // The units go while the toolkit is still up: hiding a focused unit moves the focus,
     // which a toolkit already half gone at exit cannot do.
