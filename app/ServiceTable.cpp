@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/Accessibility.h"
+#include "app/GroupEnter.h"
+#include "app/Tips.h"
 #include "app/ApplicationObject.h"
 #include "app/MessageLoop.h"
 #include "app/StartRoutine.h"
@@ -50,6 +52,7 @@ constexpr ServiceTable kServiceTable = {
     &RunMessageLoop,            // 10
     &LoadWindowService,         // 11
     &SystemCall,                // 12
+    &ShowUnitTip,               // 13
 };
 
 }  // namespace
@@ -112,5 +115,7 @@ void LoadWindowService(uint32_t window_id)
 {
     LoadWindowOrFail(window_id);
     DescribeForAccessibility(window_id);
+    PrepareTips(window_id);
+    ClickGroupButtonsOnEnter(window_id);
     WatchLiveWindows();
 }

@@ -8,9 +8,11 @@
 
 #include "calc/AngleRatios.h"
 #include "calc/EvaluateExpression.h"
+#include "calc/Reasons.h"
 #include "calc/SideLengths.h"
 #include "data/MainWindowUnits.h"
 #include "values/Commands.h"
+#include "values/Gbk.h"
 #include "contract/ServiceTable.h"
 
 namespace {
@@ -42,6 +44,26 @@ void WriteBox(uint32_t box, const std::string& text)
     Services().SetUnitProperty(kWindow, box, kBoxText, kWholeValue, value);
 }
 
+// A note at a box on why it shows what it shows; the empty text takes the note away.
+void ShowTip(uint32_t box, const std::string& gbk_text)
+{
+    if (Services().ShowUnitTip != nullptr)
+        Services().ShowUnitTip(kWindow, box, gbk_text.c_str());
+}
+
+void ShowReason(uint32_t box, Reason reason)
+{
+    ShowTip(box, reason == Reason::None ? std::string() : Utf8ToGbk(WordingOf(reason).chinese));
+}
+
+// What the engine passed over of a typed expression, and what it reads instead.
+std::string IgnoredNote(const std::string& ignored_gbk)
+{
+    const std::string wording = Utf8ToGbk(IgnoredWording().chinese);
+    const size_t at = wording.find("%s");
+    return at == std::string::npos ? wording : wording.substr(0, at) + ignored_gbk + wording.substr(at + 2);
+}
+
 void ShowAngleWarning(bool shown)
 {
     Services().SetUnitProperty(kWindow, kAngleWarning, kPropertyVisible, kWholeValue, shown ? 1 : 0);
@@ -53,7 +75,9 @@ ProcedureResult AngleClick(AngleText angle, uint32_t first_box, uint32_t second_
 {
     const std::string first = BoxText(first_box);
     const std::string second = BoxText(second_box);
-    WriteBox(result_box, angle(first, second, nullptr));
+    Reason reason = Reason::None;
+    WriteBox(result_box, angle(first, second, &reason));
+    ShowReason(result_box, reason);
     return {};
 }
 
@@ -76,8 +100,12 @@ ProcedureResult ArcCosineClick(const uint32_t*, int32_t)
 
 ProcedureResult FunctionEvaluateClick(const uint32_t*, int32_t)
 {
-    const std::string result = EvaluateExpression(BoxText(kExpression));
-    WriteBox(kExpressionResult, result);
+    const Evaluation result = EvaluateWithReason(BoxText(kExpression));
+    WriteBox(kExpressionResult, result.text);
+    if (result.reason != Reason::None)
+        ShowReason(kExpressionResult, result.reason);
+    else
+        ShowTip(kExpressionResult, result.ignored.empty() ? std::string() : IgnoredNote(result.ignored));
     return {};
 }
 
@@ -109,6 +137,11 @@ ProcedureResult SideLengthsClick(const uint32_t*, int32_t)
     case KnownSide::None:
         break;
     }
+    // Why a side stays empty; without a usable side the note goes where one is typed.
+    ShowReason(kResultOpposite, sides.opposite_reason);
+    ShowReason(kResultHypotenuse, sides.hypotenuse_reason);
+    ShowReason(kResultAdjacent, sides.adjacent_reason);
+    ShowReason(kKnownOpposite, sides.reason == Reason::NoKnownSide ? Reason::NoKnownSide : Reason::None);
     return {};
 }
 

@@ -27,6 +27,10 @@ struct ServiceTable {
     void (*RunMessageLoop)();                        // 10
     void (*LoadWindow)(uint32_t window_id);          // 11; failure does not return
     intptr_t (*SystemCall)(int32_t number, intptr_t a, intptr_t b);  // 12
+    // 13: a short note (GBK) at a unit saying why its text is what it is, shown for a few
+    // seconds and again on hover until the inputs of its group change; an empty or null text
+    // takes it away. May be null in a table that shows no notes.
+    void (*ShowUnitTip)(uint32_t window_id, uint32_t unit_id, const char* text);
 };
 
 // The part argument of slots 4 and 5 for a whole value; 0 to 6 name one part of a font.

@@ -46,6 +46,22 @@ inline constexpr uint32_t kDiagram = 0x16010164;  // 图片框1
 inline constexpr uint32_t kBarHolder = 0x16011DD6;  // 外形框4
 inline constexpr uint32_t kHeldBar = 0x16011DDB;    // 外形框5
 
+// The five groups: the boxes a button reads and the boxes it writes. Enter in any of the boxes
+// clicks the button; a change to an input takes away the notes on the results.
+struct UnitGroup {
+    uint32_t button;
+    uint32_t inputs[4];   // 0 ends the list
+    uint32_t results[3];  // 0 ends the list
+};
+inline constexpr UnitGroup kGroups[] = {
+    {kArcSineButton, {kArcSineOpposite, kArcSineHypotenuse}, {kArcSineResult}},
+    {kArcTangentButton, {kArcTangentOpposite, kArcTangentAdjacent}, {kArcTangentResult}},
+    {kArcCosineButton, {kArcCosineAdjacent, kArcCosineHypotenuse}, {kArcCosineResult}},
+    {kEvaluateButton, {kExpression}, {kExpressionResult}},
+    {kSideLengthsButton, {kAngle, kKnownOpposite, kKnownAdjacent, kKnownHypotenuse},
+     {kResultOpposite, kResultHypotenuse, kResultAdjacent}},
+};
+
 // The property the procedures read and write an edit box's text through.
 inline constexpr int32_t kBoxText = int32_t(kFirstOwnProperty) + EditBoxOwn::Content;
 

@@ -26,6 +26,13 @@ QWidget* LiveWidget(const RuntimeRecord& record)
     return record.object != nullptr ? record.object->Widget() : nullptr;
 }
 
+QWidget* LiveWidget(uint32_t window_id, uint32_t unit_id)
+{
+    RuntimeWindow* window = FindWindow(window_id);
+    const RuntimeRecord* record = window != nullptr ? FindRecord(*window, unit_id) : nullptr;
+    return record != nullptr ? LiveWidget(*record) : nullptr;
+}
+
 QRect LiveGeometry(const QWidget& widget)
 {
     if (!widget.isWindow())

@@ -13,6 +13,8 @@ class QWidget;
 
 // The unit's widget while its object exists and the widget is alive, else null.
 QWidget* LiveWidget(const RuntimeRecord& record);
+// The same by ids: null when the window is not loaded or holds no such unit.
+QWidget* LiveWidget(uint32_t window_id, uint32_t unit_id);
 
 QRect LiveGeometry(const QWidget& widget);
 void SetLiveGeometry(QWidget& widget, const QRect& geometry);

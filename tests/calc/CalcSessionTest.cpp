@@ -91,10 +91,10 @@ public:
         m_input = -1;
     }
 
-    // The exit status, or -1 when the program has not ended by itself within five seconds.
-    int Wait()
+    // The exit status, or -1 when the program has not ended by itself within the time.
+    int Wait(int hundredths = 500)
     {
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < hundredths; ++i) {
             int status = 0;
             if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
                 m_waited = true;
@@ -163,8 +163,14 @@ TEST(CalcSession, TerminalHasPromptEditingHistoryAndCtrlDEnds)
         const std::string shown = calc.ReadUntil(answer_and_prompt);
         EXPECT_NE(shown.find(answer_and_prompt), std::string::npos) << e.sent << " showed: " << shown;
     }
-    calc.Write("\x04");
-    EXPECT_EQ(calc.Wait(), 0);
+    // The line editor may flush input that arrives while it sets the terminal up, as a key
+    // pressed too early is lost to a user too: Ctrl+D again until it has been seen.
+    int status = -1;
+    for (int attempt = 0; attempt < 5 && status == -1; ++attempt) {
+        calc.Write("\x04");
+        status = calc.Wait(100);
+    }
+    EXPECT_EQ(status, 0);
 }
 
 }  // namespace

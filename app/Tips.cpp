@@ -1,0 +1,143 @@
+#include "app/Tips.h"
+
+#include <QEvent>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QToolTip>
+#include <QWidget>
+
+#include <map>
+
+#include "data/MainWindowUnits.h"
+#include "forms/live/LiveUnits.h"
+#include "forms/units/GbkText.h"
+
+namespace {
+
+using namespace main_window;
+
+// How long a reason stays up after a click; hovering shows it again.
+constexpr int kShownMilliseconds = 6000;
+
+// What the input boxes (and the angle results) take, in a few words.
+const std::map<uint32_t, const char*> kInputNotes = {
+    {kAngle, "角度，以度为单位；也可以写算式，例如 30+15"},
+    {kExpression, "函数 sin cos tg ctg（角度以度为单位）；运算符 ^ * / + -；可以用括号"},
+    {kArcSineResult, "角度，以度为单位"},
+    {kArcTangentResult, "角度，以度为单位"},
+    {kArcCosineResult, "角度，以度为单位"},
+};
+
+// The reasons now standing, by box.
+std::map<QWidget*, QString>& Reasons()
+{
+    static std::map<QWidget*, QString> reasons;
+    return reasons;
+}
+
+QString InputNote(QWidget* box)
+{
+    const QVariant unit = box->property("anglarixUnit");
+    const auto found = kInputNotes.find(unit.toUInt());
+    return found != kInputNotes.end() ? QString::fromUtf8(found->second) : QString();
+}
+
+// What hovering a box shows: its reason, or what it takes; and its whole text when that is
+// wider than the box.
+QString HoverText(QWidget* box)
+{
+    const auto reason = Reasons().find(box);
+    QString note = reason != Reasons().end() ? reason->second : InputNote(box);
+    if (const auto* line = qobject_cast<QLineEdit*>(box)) {
+        const int room = line->contentsRect().width() - 4;
+        if (line->fontMetrics().horizontalAdvance(line->text()) > room)
+            note = note.isEmpty() ? line->text() : note + QLatin1Char('\n') + line->text();
+    }
+    return note;
+}
+
+void Describe(QWidget* box)
+{
+    const auto reason = Reasons().find(box);
+    box->setAccessibleDescription(reason != Reasons().end() ? reason->second : InputNote(box));
+}
+
+void SetReason(QWidget* box, const QString& reason)
+{
+    if (reason.isEmpty()) {
+        const QString shown = HoverText(box);
+        if (Reasons().erase(box) != 0 && QToolTip::isVisible() && QToolTip::text() == shown)
+            QToolTip::hideText();
+    } else {
+        Reasons()[box] = reason;
+    }
+    Describe(box);
+}
+
+class TipFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            auto* box = static_cast<QWidget*>(watched);
+            const QString text = HoverText(box);
+            if (text.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, box);
+            return true;
+        }
+        if (event->type() == QEvent::Destroy)
+            Reasons().erase(static_cast<QWidget*>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void ShowUnitTip(uint32_t window_id, uint32_t unit_id, const char* text)
+{
+    QWidget* box = LiveWidget(window_id, unit_id);
+    if (box == nullptr)
+        return;
+    const QString reason = text != nullptr ? FromGbk(text) : QString();
+    SetReason(box, reason);
+    if (!reason.isEmpty() && box->isVisible())
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), HoverText(box), box, {}, kShownMilliseconds);
+}
+
+void PrepareTips(uint32_t window_id)
+{
+    if (window_id != kWindow)
+        return;
+    auto* filter = new TipFilter(LiveWidget(window_id, kWindowRecord));
+    for (const UnitGroup& group : kGroups) {
+        QList<QPointer<QWidget>> boxes;
+        for (const uint32_t* list : {group.inputs, group.results}) {
+            const size_t count = list == group.inputs ? std::size(group.inputs) : std::size(group.results);
+            for (size_t i = 0; i < count && list[i] != 0; ++i) {
+                if (QWidget* box = LiveWidget(window_id, list[i])) {
+                    box->setProperty("anglarixUnit", list[i]);
+                    box->installEventFilter(filter);
+                    Describe(box);
+                    boxes.append(box);
+                }
+            }
+        }
+        // A change the user makes to an input takes the group's reasons away.
+        for (size_t i = 0; i < std::size(group.inputs) && group.inputs[i] != 0; ++i) {
+            auto* line = qobject_cast<QLineEdit*>(LiveWidget(window_id, group.inputs[i]));
+            if (line == nullptr)
+                continue;
+            QObject::connect(line, &QLineEdit::textEdited, filter, [boxes] {
+                for (const QPointer<QWidget>& box : boxes)
+                    if (box != nullptr)
+                        SetReason(box, {});
+            });
+        }
+    }
+}

@@ -1,0 +1,136 @@
+// The notes at the boxes and Enter, on the real window offscreen: each reason a click can
+// leave, what hovering shows, when a note goes, and Enter in every group.
+#include <gtest/gtest.h>
+
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolTip>
+
+#include <string>
+#include <vector>
+
+#include "ProgramHarness.h"
+#include "ProgramWindow.h"
+
+namespace {
+
+using namespace main_window;
+
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new ProgramWindow);
+
+std::string Description(uint32_t box) { return UnitWidget(box)->accessibleDescription().toStdString(); }
+
+// What hovering the box shows.
+std::string Hover(uint32_t box)
+{
+    QWidget* widget = UnitWidget(box);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(widget, &hover);
+    return QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+}
+
+struct Click {
+    std::vector<std::pair<uint32_t, const char*>> boxes;
+    uint32_t button;
+    uint32_t noted;      // the box the note is at
+    const char* note;    // the note's words
+};
+
+TEST(Tips, EachReasonIsNotedAtItsBox)
+{
+    const Click clicks[] = {
+        {{{kArcSineOpposite, "2"}, {kArcSineHypotenuse, "1"}}, kArcSineButton, kArcSineResult, "两边之比超出 -1 到 1 的范围"},
+        {{{kArcCosineAdjacent, ""}, {kArcCosineHypotenuse, ""}}, kArcCosineButton, kArcCosineResult, "两条边都是 0 或为空"},
+        {{{kArcTangentOpposite, "0"}, {kArcTangentAdjacent, "0"}}, kArcTangentButton, kArcTangentResult, "两条边都是 0 或为空"},
+        {{{kExpression, ""}}, kEvaluateButton, kExpressionResult, "表达式为空"},
+        {{{kExpression, "abc"}}, kEvaluateButton, kExpressionResult, "表达式里没有可以计算的内容"},
+        {{{kExpression, "1+()"}}, kEvaluateButton, kExpressionResult, "括号里是空的"},
+        {{{kExpression, "1/0"}}, kEvaluateButton, kExpressionResult, "除以 0 或过小的数"},
+        {{{kExpression, "2^1024"}}, kEvaluateButton, kExpressionResult, "数值太大，溢出"},
+        {{{kExpression, "(0-8)^(1/3)"}}, kEvaluateButton, kExpressionResult, "乘方没有实数结果"},
+        {{{kExpression, "sin(30)sin(30)"}}, kEvaluateButton, kExpressionResult, "结果不是一个数"},
+        {{{kAngle, "0.5/0"}, {kKnownOpposite, "1"}, {kKnownAdjacent, ""}, {kKnownHypotenuse, ""}},
+         kSideLengthsButton, kResultAdjacent, "角度无法计算"},
+        {{{kAngle, "5-5"}, {kKnownOpposite, "1"}}, kSideLengthsButton, kResultHypotenuse, "边长太大，溢出"},
+        {{{kAngle, "30"}, {kKnownOpposite, ""}, {kKnownAdjacent, "0"}, {kKnownHypotenuse, ""}},
+         kSideLengthsButton, kKnownOpposite, "没有大于 0 的边"},
+    };
+    for (const Click& c : clicks) {
+        for (const auto& [box, text] : c.boxes)
+            SetBoxText(box, text);
+        ClickUnit(c.button);
+        EXPECT_EQ(Description(c.noted), c.note) << c.note;
+        EXPECT_TRUE(QToolTip::isVisible()) << c.note;
+        EXPECT_EQ(QToolTip::text().toStdString(), c.note) << "shown at once";
+        EXPECT_EQ(Hover(c.noted), c.note) << "and again on hover";
+    }
+}
+
+TEST(Tips, IgnoredCharactersAreNamed)
+{
+    SetBoxText(kExpression, "Sin(30)");
+    ClickUnit(kEvaluateButton);
+    EXPECT_EQ(BoxText(kExpressionResult), "30");
+    const std::string note = Description(kExpressionResult);
+    EXPECT_NE(note.find("已忽略：Sin"), std::string::npos) << note;
+    EXPECT_NE(note.find("sin cos tg ctg"), std::string::npos) << note;
+}
+
+TEST(Tips, ANoteGoesWhenAnInputChangesOrTheClickSucceeds)
+{
+    SetBoxText(kArcSineOpposite, "2");
+    SetBoxText(kArcSineHypotenuse, "1");
+    ClickUnit(kArcSineButton);
+    ASSERT_FALSE(Description(kArcSineResult).empty() || Description(kArcSineResult) == "角度，以度为单位");
+    QTest::keyClicks(UnitWidget(kArcSineHypotenuse), "0");
+    EXPECT_EQ(Description(kArcSineResult), "角度，以度为单位") << "back to what the box holds";
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000)) << "the balloon fades";
+
+    SetBoxText(kExpression, "1/0");
+    ClickUnit(kEvaluateButton);
+    SetBoxText(kExpression, "1+1");  // typed: the note goes already
+    ClickUnit(kEvaluateButton);
+    EXPECT_EQ(BoxText(kExpressionResult), "2");
+    EXPECT_EQ(Description(kExpressionResult), "");
+}
+
+// A result wider than its box shows whole on hover; inputs say what they take.
+TEST(Tips, HoverShowsTheWholeResultAndWhatInputsTake)
+{
+    SetBoxText(kArcSineOpposite, "1");
+    SetBoxText(kArcSineHypotenuse, "2");
+    ClickUnit(kArcSineButton);
+    EXPECT_EQ(Hover(kArcSineResult), "角度，以度为单位\n30.00000000086");
+    EXPECT_EQ(Hover(kAngle), "角度，以度为单位；也可以写算式，例如 30+15");
+    EXPECT_NE(Hover(kExpression).find("sin cos tg ctg"), std::string::npos);
+    SetBoxText(kExpression, "2*3");
+    ClickUnit(kEvaluateButton);
+    EXPECT_EQ(Hover(kExpressionResult), "") << "a short result needs no note";
+}
+
+TEST(Tips, EnterInAnyBoxClicksItsGroupsButton)
+{
+    const struct {
+        std::vector<std::pair<uint32_t, const char*>> boxes;
+        uint32_t pressed_in;
+        Qt::Key key;
+        uint32_t result;
+        const char* expected;
+    } cases[] = {
+        {{{kArcSineOpposite, "1"}, {kArcSineHypotenuse, "2"}}, kArcSineHypotenuse, Qt::Key_Return, kArcSineResult, "30.00000000086"},
+        {{{kArcTangentOpposite, "1"}, {kArcTangentAdjacent, "1"}}, kArcTangentOpposite, Qt::Key_Enter, kArcTangentResult, "45.00000000129"},
+        {{{kArcCosineAdjacent, "1"}, {kArcCosineHypotenuse, "2"}}, kArcCosineResult, Qt::Key_Return, kArcCosineResult, "59.99999999914"},
+        {{{kExpression, "sin(30)"}}, kExpression, Qt::Key_Enter, kExpressionResult, "0.499999999987"},
+        {{{kAngle, "30"}, {kKnownOpposite, "1"}}, kKnownHypotenuse, Qt::Key_Return, kResultHypotenuse, "2.000000000052"},
+    };
+    for (const auto& c : cases) {
+        for (const auto& [box, text] : c.boxes)
+            SetBoxText(box, text);
+        SetBoxText(c.result, "");
+        QTest::keyClick(UnitWidget(c.pressed_in), c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_EQ(BoxText(c.result), c.expected);
+    }
+}
+
+}  // namespace
