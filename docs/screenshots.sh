@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots of the running calculator, at scale 1 and 2, on an Xvfb
-# server: every group filled with an example and its button clicked, then the window captured.
+# server: every group filled with an example and its button clicked, then the window captured;
+# and one with a note showing why a result box stays empty.
 # The offscreen picture of the freshly loaded window is the golden image the tests keep.
 #   docs/screenshots.sh build/app/anglarix
 set -eu
@@ -30,5 +31,16 @@ for scale in 1 2; do
   xdotool key --clearmodifiers Escape
   wait $pid
 done
+# A note at work: an expression without a value, the note under its result box.
+scale=1
+"$anglarix" &
+pid=$!
+find_window
+type_into edit10 'sin(30)/0'; click button4
+sleep 0.5
+import -window root -crop "${WIDTH}x${HEIGHT}+${origin_x}+${origin_y}" +repage "$here/anglarix-tip.png"
+xdotool key --clearmodifiers Escape
+wait $pid
+
 cp "$here/../tests/forms/golden/main_window.png" "$here/main-window.png"
-echo "written: $here/anglarix-scale1.png $here/anglarix-scale2.png $here/main-window.png"
+echo "written: $here/anglarix-scale1.png $here/anglarix-scale2.png $here/anglarix-tip.png $here/main-window.png"
