@@ -268,6 +268,8 @@ size_t FormatOleDate(double value, char* buffer, size_t size)
 // The bytes of a raw block up to, not including, the first zero byte.
 size_t BytesBeforeZero(const char* bytes, size_t count)
 {
+    if (count == 0)
+        return 0;  // an empty set may have no address at all, which memchr must not see
     const void* zero = std::memchr(bytes, 0, count);
     return zero != nullptr ? size_t(static_cast<const char*>(zero) - bytes) : count;
 }
