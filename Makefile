@@ -9,7 +9,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all programs build run test install uninstall package bench clean web-build web-test
+.PHONY: all programs build run test install uninstall package bench clean web web-run web-build web-test
 
 all: programs
 
@@ -53,6 +53,17 @@ web-build:
 	@tools/setup-debian.sh web
 	@$(MAKE) --no-print-directory $(WEB_BUILD)/build.ninja
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The page alone: build-web/page holds everything a static host needs.
+web:
+	@tools/setup-debian.sh web
+	@$(MAKE) --no-print-directory $(WEB_BUILD)/build.ninja
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target anglarix_page
+
+WEB_PORT ?= 8936
+web-run: web
+	@echo "Anglarix: http://localhost:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)/page
 
 # The WebAssembly build's tests alone, under node.
 web-test: web-build
