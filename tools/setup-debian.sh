@@ -3,8 +3,8 @@
 #   run      building and starting the programs (make run, make install)
 #   package  run, and building the Debian package (make package)
 #   web      building the page with emscripten (make web, make web-run)
-#   test     package, web, and the tests, validators, benchmarks and fuzzing tools (make test;
-#            the default)
+#   test     package, web, and the tests, validators, benchmarks and fuzzing tools, and the
+#            browser the page's test drives (make test; the default)
 # Packages already present are skipped, so a second run costs one dpkg query.
 set -euo pipefail
 
@@ -23,6 +23,7 @@ test=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip
   desktop-file-utils appstream lintian locales
+  chromium
 )
 
 case "${1:-test}" in

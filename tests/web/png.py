@@ -53,3 +53,13 @@ def read_png(path):
             line = bytearray(b for i, b in enumerate(line) if i % 4 != 3)
         rows.append(bytes(line))
     return width, height, rows
+
+
+def write_png(path, width, height, rows):
+    """Writes rows of RGB triples as an 8-bit RGB PNG."""
+    def chunk(kind, body):
+        return struct.pack('>I', len(body)) + kind + body + struct.pack('>I', zlib.crc32(kind + body))
+    raw = b''.join(b'\0' + bytes(row) for row in rows)
+    with open(path, 'wb') as f:
+        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0)) +
+                chunk(b'IDAT', zlib.compress(raw)) + chunk(b'IEND', b''))

@@ -7,7 +7,6 @@
   const kButtonFaceCss = '#f0f0f0';
   const kShape = { rectangle: 0, square: 1, ellipse: 2, circle: 3, roundedRectangle: 4, roundedSquare: 5,
                    horizontalLine: 6, verticalLine: 7 };
-  const kDashes = [null, [], [6, 2], [1, 2], [6, 2, 1, 2], [6, 2, 1, 2, 1, 2]];
 
   // Colours are stored 0x00BBGGRR.
   function Css(colour) {
@@ -38,56 +37,108 @@
     return canvas;
   }
 
+  // A shape box paints as the desktop's does: the background over the whole box, then the
+  // shape once (effect 0) or in two passes, white then black (raised) or black then white
+  // (sunken), each pass a rectangle of (w - 1, h - 1) one pixel apart. Square kinds take the
+  // centred square of the shorter side; rounded corners are a fifth of the pass rectangle.
+  const kDashes = [[], [], [18, 6], [3, 3], [9, 6, 3, 6], [9, 3, 3, 3, 3, 3]];
+  const kLineNone = 0, kLineSolid = 1;
+
+  // Adds a shape's outline to a context's path or to a Path2D.
+  function Outline(path, shape, x, y, w, h, rx, ry) {
+    if (shape === kShape.ellipse || shape === kShape.circle)
+      path.ellipse(x + w / 2, y + h / 2, w / 2, h / 2, 0, 0, 2 * Math.PI);
+    else if (shape === kShape.roundedRectangle || shape === kShape.roundedSquare)
+      path.roundRect(x, y, w, h, [{ x: Math.min(Math.max(rx, 0), w / 2), y: Math.min(Math.max(ry, 0), h / 2) }]);
+    else
+      path.rect(x, y, w, h);
+  }
+
+  function FillOutline(context, colour, shape, x, y, w, h, rx, ry) {
+    context.fillStyle = colour;
+    context.beginPath();
+    Outline(context, shape, x, y, w, h, rx, ry);
+    context.fill();
+  }
+
+  function DrawLine(context, unit, pass, style, width) {
+    if (style === kLineNone) return;
+    const horizontal = unit.shape === kShape.horizontalLine;
+    const at = horizontal ? pass.y : pass.x;
+    const length = horizontal ? unit.width : unit.height;
+    if (length <= 0) return;
+    if (style === kLineSolid) {
+      context.fillStyle = pass.pen;
+      if (horizontal) context.fillRect(0, at, length, width); else context.fillRect(at, 0, width, length);
+      return;
+    }
+    context.strokeStyle = pass.pen;
+    context.lineWidth = 1;
+    context.setLineDash(kDashes[style]);
+    context.beginPath();
+    if (horizontal) { context.moveTo(0, at + 0.5); context.lineTo(length, at + 0.5); }
+    else { context.moveTo(at + 0.5, 0); context.lineTo(at + 0.5, length); }
+    context.stroke();
+  }
+
+  function DrawFigure(context, shape, pass, fill, style, width) {
+    const rx = Math.floor(pass.w / 5) / 2, ry = Math.floor(pass.h / 5) / 2;
+    let x = pass.x, y = pass.y, w = pass.w, h = pass.h;
+    if (shape === kShape.square || shape === kShape.circle || shape === kShape.roundedSquare) {
+      const side = Math.min(w, h);
+      x += Math.floor((w - side) / 2); y += Math.floor((h - side) / 2); w = h = side;
+    }
+    if (w <= 0 || h <= 0) return;
+    const brush = pass.fill ? fill : null;
+    if (style === kLineNone) {
+      if (brush) FillOutline(context, brush, shape, x, y, w, h, rx, ry);
+      return;
+    }
+    if (style === kLineSolid && width > 1) {
+      // A thick line lies inside the shape: a ring between the outline and the outline shrunk by the width.
+      const ring = new Path2D();
+      Outline(ring, shape, x, y, w, h, rx, ry);
+      if (w - 2 * width > 0 && h - 2 * width > 0) {
+        const ix = x + width, iy = y + width, iw = w - 2 * width, ih = h - 2 * width;
+        if (brush) FillOutline(context, brush, shape, ix, iy, iw, ih, rx - width, ry - width);
+        Outline(ring, shape, ix, iy, iw, ih, rx - width, ry - width);
+      }
+      context.fillStyle = pass.pen;
+      context.fill(ring, 'evenodd');
+      return;
+    }
+    if (brush) FillOutline(context, brush, shape, x, y, w, h, rx, ry);
+    if ((shape === kShape.rectangle || shape === kShape.square) && style === kLineSolid) {
+      // Whole pixels, as the desktop's unantialiased 1-pixel pen.
+      context.fillStyle = pass.pen;
+      context.fillRect(x, y, w, 1); context.fillRect(x, y + h - 1, w, 1);
+      context.fillRect(x, y, 1, h); context.fillRect(x + w - 1, y, 1, h);
+      return;
+    }
+    context.strokeStyle = pass.pen;
+    context.lineWidth = 1;
+    context.setLineDash(kDashes[style]);
+    context.beginPath();
+    Outline(context, shape, x + 0.5, y + 0.5, w - 1, h - 1, rx, ry);
+    context.stroke();
+  }
+
   function PaintShape(context, unit) {
     const w = unit.width, h = unit.height;
-    if (unit.background >>> 0 !== kButtonFace) {
-      context.fillStyle = Css(unit.background);
-      context.fillRect(0, 0, w, h);
-    }
-    const line = Math.max(0, unit.lineWidth);
-    const inset = line / 2;
-    context.beginPath();
-    switch (unit.shape) {
-      case kShape.horizontalLine: context.moveTo(0, h / 2); context.lineTo(w, h / 2); break;
-      case kShape.verticalLine: context.moveTo(w / 2, 0); context.lineTo(w / 2, h); break;
-      case kShape.ellipse: case kShape.circle: {
-        const rx = unit.shape === kShape.circle ? Math.min(w, h) / 2 : w / 2;
-        const ry = unit.shape === kShape.circle ? rx : h / 2;
-        context.ellipse(w / 2, h / 2, Math.max(0, rx - inset), Math.max(0, ry - inset), 0, 0, 2 * Math.PI);
-        break;
-      }
-      default: {
-        const square = unit.shape === kShape.square || unit.shape === kShape.roundedSquare;
-        const side = Math.min(w, h);
-        const x = square ? (w - side) / 2 : 0, y = square ? (h - side) / 2 : 0;
-        const rw = square ? side : w, rh = square ? side : h;
-        if (unit.shape === kShape.roundedRectangle || unit.shape === kShape.roundedSquare)
-          context.roundRect(x + inset, y + inset, rw - line, rh - line, Math.min(rw, rh) / 6);
-        else
-          context.rect(x + inset, y + inset, rw - line, rh - line);
-      }
-    }
-    if (unit.fillColour >>> 0 !== kButtonFace && unit.shape < kShape.horizontalLine) {
-      context.fillStyle = Css(unit.fillColour);
-      context.fill();
-    }
-    if (unit.lineStyle > 0 && line > 0) {
-      context.strokeStyle = Css(unit.lineColour);
-      context.lineWidth = line;
-      context.setLineDash(kDashes[unit.lineStyle] || []);
-      context.stroke();
-    }
-    // Raised (1) or sunken (2) passes inside the outline.
-    if (unit.effect3d > 0 && unit.shape < kShape.ellipse) {
-      const light = unit.effect3d === 1 ? '#ffffff' : '#808080';
-      const dark = unit.effect3d === 1 ? '#808080' : '#ffffff';
-      const o = line + 0.5;
-      context.setLineDash([]);
-      context.lineWidth = 1;
-      context.strokeStyle = light;
-      context.beginPath(); context.moveTo(o, h - o); context.lineTo(o, o); context.lineTo(w - o, o); context.stroke();
-      context.strokeStyle = dark;
-      context.beginPath(); context.moveTo(w - o, o); context.lineTo(w - o, h - o); context.lineTo(o, h - o); context.stroke();
+    context.fillStyle = Css(unit.background);
+    context.fillRect(0, 0, w, h);
+    const shape = Math.min(Math.max(unit.shape, 0), 7);
+    const style = Math.min(Math.max(unit.lineStyle, 0), 5);
+    const passes = unit.effect3d === 1 ? [{ x: 1, y: 1, w: w - 1, h: h - 1, pen: '#ffffff', fill: true },
+                                          { x: 0, y: 0, w: w - 1, h: h - 1, pen: '#000000', fill: false }]
+                 : unit.effect3d === 2 ? [{ x: 1, y: 1, w: w - 1, h: h - 1, pen: '#000000', fill: true },
+                                          { x: 0, y: 0, w: w - 1, h: h - 1, pen: '#ffffff', fill: false }]
+                 : [{ x: 0, y: 0, w: w, h: h, pen: Css(unit.lineColour), fill: true }];
+    const width = unit.effect3d === 0 && style === kLineSolid ? Math.max(unit.lineWidth, 1) : 1;
+    const fill = unit.fillColour >>> 0 === kButtonFace ? null : Css(unit.fillColour);
+    for (const pass of passes) {
+      if (shape === kShape.horizontalLine || shape === kShape.verticalLine) DrawLine(context, unit, pass, style, width);
+      else DrawFigure(context, shape, pass, fill, style, width);
     }
   }
 
