@@ -250,5 +250,6 @@
     }
     Build(units);
     document.documentElement.dataset.ready = 'true';
+    document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   };
 })();
