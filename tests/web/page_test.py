@@ -138,6 +138,17 @@ class Page:
                 self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': 'Backspace', 'code': 'Backspace',
                                                              'windowsVirtualKeyCode': 8})
 
+    def key(self, key, code):
+        for kind in ('keyDown', 'keyUp'):
+            self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': key, 'code': key,
+                                                         'windowsVirtualKeyCode': code,
+                                                         'text': key if kind == 'keyDown' and key == ' ' else ''})
+
+    def key_with_shift(self, key, code):
+        for kind in ('keyDown', 'keyUp'):
+            self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': key, 'code': key, 'modifiers': 8,
+                                                         'windowsVirtualKeyCode': code})
+
     def text(self, unit_id):
         return self.browser.evaluate('%s.value' % unit(unit_id))
 
@@ -187,6 +198,42 @@ def check_cases(page, tables, checks):
     page.type(ANGLE, '')
     page.click(SIDE_LENGTHS)
     checks.equal(page.shown(ANGLE_WARNING), True, 'the warning without an angle')
+
+
+def check_accessible_names(page, checks):
+    # Every box is named as on the desktop, so a screen reader can tell the three 对边长度 apart.
+    names = page.browser.evaluate("Array.from(document.querySelectorAll('#window input'))"
+                                  ".map(e => e.getAttribute('aria-label') || '')")
+    checks.equal(len(names), 18, 'edit boxes')
+    checks.equal(len(set(names)), len(names), 'every box has a name of its own')
+    checks.equal(page.browser.evaluate("%s.getAttribute('aria-label')" % unit(ARC_SINE[0])), '反正弦 对边长度',
+                 'the first box is named by its group and label')
+    checks.equal(page.browser.evaluate("%s.getAttribute('role')" % unit(ANGLE_WARNING)), 'alert',
+                 'the warning is announced')
+
+
+def check_keys(page, checks):
+    # Tab runs against the record order and stays in the window; Enter on a plain button does
+    # not click it.
+    page.click(ARC_SINE[0])
+    order = []
+    for _ in range(24):
+        order.append(page.browser.evaluate('document.activeElement.id'))
+        page.key('Tab', 9)
+    checks.equal(order[:6], ['u1601013a', 'u1601013b', 'u16010148', 'u16010150', 'u1601014f', 'u1601014e'],
+                 'Tab from 编辑框1')
+    checks.equal((len(set(order[:23])), order[23]), (23, 'u1601013a'), 'Tab visits the 23 units and comes back')
+    page.browser.evaluate('%s.focus()' % unit(ARC_SINE[0]))
+    page.key_with_shift('Tab', 9)
+    checks.equal(page.browser.evaluate('document.activeElement.id'), 'u%x' % SIDE_LENGTHS, 'Shift+Tab goes round backwards')
+    page.type(ARC_SINE[0], '1')
+    page.type(ARC_SINE[1], '2')
+    # The result box is still empty: the cases run after this.
+    page.browser.evaluate('%s.focus()' % unit(ARC_SINE[3]))
+    page.key('Enter', 13)
+    checks.equal(page.text(ARC_SINE[2]), '', 'Enter does not click a plain button')
+    page.key(' ', 32)
+    checks.equal(page.text(ARC_SINE[2]), '30.00000000086', 'Space clicks it')
 
 
 def check_bad_input(page, checks):
@@ -275,6 +322,8 @@ def main():
                 f.write(base64.b64decode(shot['data']))
             compare_with_golden(actual_path, golden, [s for s in shapes if not s['hidden']], checks)
             page = Page(browser)
+            check_accessible_names(page, checks)
+            check_keys(page, checks)
             check_cases(page, end_to_end_tables(end_to_end), checks)
             check_bad_input(page, checks)
         finally:

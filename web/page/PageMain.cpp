@@ -12,6 +12,7 @@
 
 #include "calc/Procedures.h"
 #include "contract/ServiceTable.h"
+#include "data/AccessibleTexts.h"
 #include "data/MainWindowTemplate.h"
 #include "data/MainWindowUnits.h"
 #include "forms/KindInterface.h"
@@ -267,6 +268,17 @@ std::string DescribeMainWindow()
                 click = binding.handler;
         }
         Field(json, "clickable", click != kNoHandler);
+        for (const AccessibleText& text : MainWindowAccessibleTexts()) {
+            if (text.unit_id != record.id)
+                continue;
+            json.Key("accessibleName");
+            json.Text(text.name);
+            if (text.description != nullptr) {
+                json.Key("accessibleDescription");
+                json.Text(text.description);
+            }
+        }
+        Field(json, "alert", record.id == main_window::kAngleWarning);
         KindFields(json, record);
         json.Close('}');
     }

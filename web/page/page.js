@@ -215,6 +215,12 @@
           return;
       }
       element.id = 'u' + unit.id.toString(16);
+      // The desktop's accessible names: each box by its group and label, the diagram described,
+      // the warning announced when it shows.
+      if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
+      if (unit.accessibleDescription) element.setAttribute('aria-description', unit.accessibleDescription);
+      if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
+      if (unit.alert) element.setAttribute('role', 'alert');
       // Geometry is in the parent's client area, and a unit shows only inside its parent.
       let left = unit.left, top = unit.top;
       let clip = { left: 0, top: 0, right: unit.width, bottom: unit.height };
@@ -242,6 +248,32 @@
     });
   }
 
+  // The window's keys, as on the desktop: Tab and Shift+Tab cycle through the window's units
+  // without leaving it; Enter clicks the focused default button, or else the window's enabled
+  // default button, and is otherwise ignored (a plain button takes Space, not Enter). Escape
+  // does nothing: a page does not close itself.
+  function HandleKeys(frame, units) {
+    const defaults = units.filter(function (unit) { return unit.kind === 'button' && unit.defaultButton; });
+    frame.addEventListener('keydown', function (event) {
+      if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
+        const order = Array.from(frame.querySelectorAll('input, textarea, button'))
+          .filter(function (e) { return e.tabIndex >= 0 && !e.disabled && e.style.visibility !== 'hidden'; })
+          .sort(function (a, b) { return a.tabIndex - b.tabIndex; });
+        if (order.length === 0) return;
+        const at = order.indexOf(document.activeElement);
+        const step = event.shiftKey ? order.length - 1 : 1;
+        order[at < 0 ? 0 : (at + step) % order.length].focus();
+        event.preventDefault();
+      } else if (event.key === 'Enter' && !event.isComposing) {
+        if (event.target.tagName === 'TEXTAREA') return;
+        event.preventDefault();
+        const focused = defaults.find(function (unit) { return document.getElementById('u' + unit.id.toString(16)) === event.target; });
+        const target = focused || defaults.find(function (unit) { return !document.getElementById('u' + unit.id.toString(16)).disabled; });
+        if (target) Module['_PageClick'](target.id);
+      }
+    });
+  }
+
   Module['onRuntimeInitialized'] = function () {
     const units = JSON.parse(UTF8ToString(Module['_PageDescribe']()));
     if (!units) {
@@ -249,6 +281,7 @@
       return;
     }
     Build(units);
+    HandleKeys(document.getElementById('window'), units);
     document.documentElement.dataset.ready = 'true';
     document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   };
