@@ -23,19 +23,32 @@
     if (unit.fontWeight >= 600) element.style.fontWeight = 'bold';
   }
 
-  // A canvas at the device's pixel ratio, so that painting stays crisp when zoomed.
-  function Canvas(unit, paint) {
-    const canvas = document.createElement('canvas');
+  // A canvas at the device's pixel ratio, painted again when the ratio changes (zoom), so that
+  // painting stays crisp.
+  const canvases = [];
+  function PaintCanvas(canvas, unit, paint) {
     const ratio = window.devicePixelRatio || 1;
     canvas.width = Math.max(1, Math.round(unit.width * ratio));
     canvas.height = Math.max(1, Math.round(unit.height * ratio));
+    const context = canvas.getContext('2d');
+    context.setTransform(ratio, 0, 0, ratio, 0, 0);
+    paint(context);
+  }
+  function Canvas(unit, paint) {
+    const canvas = document.createElement('canvas');
     canvas.style.width = unit.width + 'px';
     canvas.style.height = unit.height + 'px';
-    const context = canvas.getContext('2d');
-    context.scale(ratio, ratio);
-    paint(context);
+    PaintCanvas(canvas, unit, paint);
+    canvases.push({ canvas: canvas, unit: unit, paint: paint, ratio: window.devicePixelRatio || 1 });
     return canvas;
   }
+  window.addEventListener('resize', function () {
+    for (const entry of canvases) {
+      if (entry.ratio === (window.devicePixelRatio || 1)) continue;
+      entry.ratio = window.devicePixelRatio || 1;
+      PaintCanvas(entry.canvas, entry.unit, entry.paint);
+    }
+  });
 
   // A shape box paints as the desktop's does: the background over the whole box, then the
   // shape once (effect 0) or in two passes, white then black (raised) or black then white
