@@ -1,13 +1,15 @@
 # make run  — set up, build and start the calculator
 # make test — set up, build and run every test headless
+# make web  — the page (WebAssembly) in build-web/page; make web-run serves it
 BUILD ?= build
+WEB_BUILD ?= build-web
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # make install PREFIX=/usr DESTDIR=/tmp/stage
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all programs build run test install uninstall package bench clean
+.PHONY: all programs build run test install uninstall package bench clean web web-run web-build web-test
 
 all: programs
 
@@ -21,19 +23,51 @@ programs:
 	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target programs
 
+# The desktop build's ctest runs the WebAssembly build's tests too, so that one summary ends
+# make test.
 build:
 	@tools/setup-debian.sh test
 	@$(MAKE) --no-print-directory $(BUILD)/build.ninja
-	@grep -q '^ANGLARIX_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt && grep -q '^ANGLARIX_BENCH:BOOL=ON' $(BUILD)/CMakeCache.txt || \
-	  cmake -S . -B $(BUILD) -DANGLARIX_TESTS=ON -DANGLARIX_BENCH=ON
+	@grep -q '^ANGLARIX_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt && grep -q '^ANGLARIX_BENCH:BOOL=ON' $(BUILD)/CMakeCache.txt && \
+	  grep -qx 'ANGLARIX_WEB_BUILD:PATH=$(abspath $(WEB_BUILD))' $(BUILD)/CMakeCache.txt || \
+	  cmake -S . -B $(BUILD) -DANGLARIX_TESTS=ON -DANGLARIX_BENCH=ON -DANGLARIX_WEB_BUILD=$(abspath $(WEB_BUILD))
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: programs
 	@if [ -x $(BUILD)/app/anglarix ]; then $(BUILD)/app/anglarix; \
 	else echo "anglarix: the window program is not built yet; everything else is."; fi
 
-test: build
+test: build web-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Debian's emscripten finds acorn only through NODE_PATH. emcmake is left out: it hands node a
+# flag that node 20 refuses, so the toolchain file is named directly.
+EMSCRIPTEN_TOOLCHAIN = /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+
+$(WEB_BUILD)/build.ninja:
+	$(WEB_ENV) cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(EMSCRIPTEN_TOOLCHAIN) -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node)
+
+web-build:
+	@tools/setup-debian.sh web
+	@$(MAKE) --no-print-directory $(WEB_BUILD)/build.ninja
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The page alone: build-web/page holds everything a static host needs.
+web:
+	@tools/setup-debian.sh web
+	@$(MAKE) --no-print-directory $(WEB_BUILD)/build.ninja
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target anglarix_page
+
+WEB_PORT ?= 8936
+web-run: web
+	@echo "Anglarix: http://localhost:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)/page
+
+# The WebAssembly build's tests alone, under node.
+web-test: web-build
+	cd $(WEB_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # CMake's own manifest leaves DESTDIR out and is rewritten by every install, the packaging
 # tests' included, so the list uninstall reads is kept apart.
@@ -55,4 +89,4 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WEB_BUILD)

@@ -2,7 +2,9 @@
 # Installs what a make target needs on Debian 12, by profile:
 #   run      building and starting the programs (make run, make install)
 #   package  run, and building the Debian package (make package)
-#   test     package, and the tests, validators, benchmarks and fuzzing tools (make test; the default)
+#   web      building the page with emscripten (make web, make web-run)
+#   test     package, web, and the tests, validators, benchmarks and fuzzing tools, and the
+#            browser the page's test drives (make test; the default)
 # Packages already present are skipped, so a second run costs one dpkg query.
 set -euo pipefail
 
@@ -13,18 +15,23 @@ run=(
   fonts-wqy-zenhei
 )
 package=(dpkg-dev file)
+# emscripten finds acorn through NODE_PATH; the host compiler writes the GBK tables; the node
+# tests build GoogleTest from its sources; python3 serves the page.
+web=(emscripten node-acorn g++ googletest python3)
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip
   desktop-file-utils appstream lintian locales
+  chromium
 )
 
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
   package) packages=("${run[@]}" "${package[@]}") ;;
-  test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
-  *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
+  web) packages=(cmake ninja-build make "${web[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${web[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 [run|package|web|test]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,32 +1,27 @@
 #include "values/Gbk.h"
 
+#include "values/GbkByTable.h"
+
+// Emscripten's C library has iconv but no GBK in it.
+#if !defined(ANGLARIX_PORTABLE_GBK) && defined(__EMSCRIPTEN__)
+#define ANGLARIX_PORTABLE_GBK 1
+#endif
+
+#if ANGLARIX_PORTABLE_GBK
+
+std::string GbkToUtf8(std::string_view gbk) { return GbkToUtf8ByTable(gbk); }
+
+std::string Utf8ToGbk(std::string_view utf8) { return Utf8ToGbkByTable(utf8); }
+
+#else
+
 #include <iconv.h>
 
 #include <cerrno>
 
-namespace {
+#include "values/Utf8.h"
 
-// Length of the well-formed UTF-8 sequence starting at text[0], or 0 when it is not one
-// (overlong forms, surrogates and code points past U+10FFFF are not well-formed).
-size_t Utf8SequenceLength(std::string_view text)
-{
-    const auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                  : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    if (length == 0 || length > text.size())
-        return 0;
-    // The lead byte narrows the range of the second byte; every later one is 80..BF.
-    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    if (length > 1 && (byte(1) < low || byte(1) > high))
-        return 0;
-    for (size_t i = 2; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    }
-    return length;
-}
+namespace {
 
 // How far to skip past a byte sequence that iconv refused, so that one "?" stands for it.
 enum class Source { Gbk, Utf8 };
@@ -105,3 +100,5 @@ std::string Convert(std::string_view input, Source source)
 std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, Source::Gbk); }
 
 std::string Utf8ToGbk(std::string_view utf8) { return Convert(utf8, Source::Utf8); }
+
+#endif

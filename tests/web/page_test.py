@@ -1,0 +1,339 @@
+#!/usr/bin/env python3
+"""The page in Debian's chromium, headless, driven through the DevTools protocol on a pipe:
+types into the boxes, clicks, reads the results against the desktop end-to-end test's tables,
+and compares a screenshot at zoom 1 with the desktop's golden image.
+
+    page_test.py PAGE_DIR END_TO_END_TEST.cpp GOLDEN.png [ACTUAL.png]
+
+Exits 77 (skipped) when no chromium is installed."""
+import base64
+import functools
+import http.server
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+from png import read_png, write_png
+
+WIDTH, HEIGHT = 482, 395
+
+# The boxes and buttons of the main window, by unit id.
+ARC_SINE = (0x1601013A, 0x16011DCC, 0x16010148, 0x1601013B)
+ARC_TANGENT = (0x16010150, 0x16011DCA, 0x1601014E, 0x1601014F)
+ARC_COSINE = (0x1601015A, 0x16011DC8, 0x16010158, 0x16010159)
+EXPRESSION, EXPRESSION_RESULT, EVALUATE = 0x16011DCE, 0x16011DD1, 0x16011DCF
+ANGLE, KNOWN = 0x16011DD4, (0x16011DE6, 0x16011DE8, 0x16011DEA)
+RESULTS = (0x16011DED, 0x16011DEC, 0x16011DEB)  # opposite, hypotenuse, adjacent
+SIDE_LENGTHS, ANGLE_WARNING = 0x16011DF2, 0x16011DF4
+
+
+def end_to_end_tables(path):
+    """The case rows of each EndToEnd test: the lines that open with a brace and a text."""
+    with open(path, encoding='utf-8') as f:
+        source = f.read()
+    tables = {}
+    for name, body in re.findall(r'TEST\(EndToEnd, (\w+)\)\n\{(.*?)\n\}', source, re.S):
+        rows = []
+        for line in re.findall(r'^\s*\{(".*)\},', body, re.M):
+            rows.append(tuple(json.loads('"' + text + '"') for text in re.findall(r'"((?:[^"\\]|\\.)*)"', line)))
+        tables[name] = rows
+    return tables
+
+
+class Browser:
+    """One chromium with its DevTools endpoint on file descriptors 3 (in) and 4 (out)."""
+
+    def __init__(self, chromium, profile):
+        to_browser, self._write = os.pipe()
+        self._read, from_browser = os.pipe()
+
+        def wire():
+            os.dup2(os.dup(to_browser), 3)
+            os.dup2(os.dup(from_browser), 4)
+
+        self._process = subprocess.Popen(
+            [chromium, '--headless=new', '--no-sandbox', '--disable-gpu', '--remote-debugging-pipe',
+             '--hide-scrollbars', '--force-device-scale-factor=1', '--no-first-run', '--disable-extensions',
+             '--disable-background-networking', '--user-data-dir=' + profile, 'about:blank'],
+            pass_fds=(3, 4), preexec_fn=wire, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(to_browser)
+        os.close(from_browser)
+        self._next_id = 0
+        self._buffer = b''
+        self.session = None
+
+    def call(self, method, params=None, timeout=30):
+        self._next_id += 1
+        message = {'id': self._next_id, 'method': method, 'params': params or {}}
+        if self.session:
+            message['sessionId'] = self.session
+        os.write(self._write, json.dumps(message).encode() + b'\0')
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            while b'\0' not in self._buffer:
+                chunk = os.read(self._read, 1 << 16)
+                if not chunk:
+                    raise RuntimeError('chromium closed its DevTools pipe')
+                self._buffer += chunk
+            text, self._buffer = self._buffer.split(b'\0', 1)
+            reply = json.loads(text)
+            if reply.get('id') == self._next_id:
+                if 'error' in reply:
+                    raise RuntimeError(method + ': ' + reply['error'].get('message', ''))
+                return reply.get('result', {})
+        raise TimeoutError(method)
+
+    def open(self, url):
+        target = self.call('Target.createTarget', {'url': 'about:blank'})['targetId']
+        self.session = self.call('Target.attachToTarget', {'targetId': target, 'flatten': True})['sessionId']
+        self.call('Emulation.setDeviceMetricsOverride',
+                  {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
+        self.call('Page.navigate', {'url': url})
+        deadline = time.monotonic() + 30
+        while self.evaluate("(document.documentElement && document.documentElement.dataset.ready) || ''") != 'true':
+            if time.monotonic() > deadline:
+                raise TimeoutError('the page did not get ready')
+            time.sleep(0.05)
+
+    def evaluate(self, expression):
+        result = self.call('Runtime.evaluate', {'expression': expression, 'returnByValue': True})
+        if 'exceptionDetails' in result:
+            raise RuntimeError(expression + ': ' + json.dumps(result['exceptionDetails']))
+        return result['result'].get('value')
+
+    def close(self):
+        self._process.terminate()
+        self._process.wait(10)
+
+
+def unit(unit_id):
+    return "document.getElementById('u%x')" % unit_id
+
+
+class Page:
+    """What a person does: click into a box, replace its text by typing, click a button."""
+
+    def __init__(self, browser):
+        self.browser = browser
+
+    def click(self, unit_id):
+        box = self.browser.evaluate('(r => [r.x + r.width / 2, r.y + r.height / 2])(%s.getBoundingClientRect())' % unit(unit_id))
+        for kind in ('mousePressed', 'mouseReleased'):
+            self.browser.call('Input.dispatchMouseEvent',
+                              {'type': kind, 'x': box[0], 'y': box[1], 'button': 'left', 'clickCount': 1})
+
+    def type(self, unit_id, text):
+        self.click(unit_id)
+        self.browser.evaluate('%s.select()' % unit(unit_id))
+        if text:
+            self.browser.call('Input.insertText', {'text': text})
+        else:
+            for kind in ('keyDown', 'keyUp'):
+                self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': 'Backspace', 'code': 'Backspace',
+                                                             'windowsVirtualKeyCode': 8})
+
+    def key(self, key, code):
+        for kind in ('keyDown', 'keyUp'):
+            self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': key, 'code': key,
+                                                         'windowsVirtualKeyCode': code,
+                                                         'text': key if kind == 'keyDown' and key == ' ' else ''})
+
+    def key_with_shift(self, key, code):
+        for kind in ('keyDown', 'keyUp'):
+            self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': key, 'code': key, 'modifiers': 8,
+                                                         'windowsVirtualKeyCode': code})
+
+    def text(self, unit_id):
+        return self.browser.evaluate('%s.value' % unit(unit_id))
+
+    def shown(self, unit_id):
+        return self.browser.evaluate("%s.style.visibility !== 'hidden'" % unit(unit_id))
+
+
+class Checks:
+    def __init__(self):
+        self.failures = []
+        self.count = 0
+
+    def equal(self, actual, expected, what):
+        self.count += 1
+        if actual != expected:
+            self.failures.append('%s: %r, expected %r' % (what, actual, expected))
+
+
+def check_cases(page, tables, checks):
+    for name, (first, second, result, button) in (('ArcSineButton', ARC_SINE), ('ArcTangentButton', ARC_TANGENT),
+                                                  ('ArcCosineButton', ARC_COSINE)):
+        if len(tables.get(name, [])) < 3:
+            checks.failures.append(name + ': the table was not found in the end-to-end test')
+        for a, b, expected in tables.get(name, []):
+            page.type(first, a)
+            page.type(second, b)
+            page.click(button)
+            checks.equal(page.text(result), expected, '%s %s / %s' % (name, a, b))
+            checks.equal(page.text(first), a, '%s keeps its input' % name)
+    if len(tables.get('FunctionEvaluateButton', [])) < 3:
+        checks.failures.append('FunctionEvaluateButton: the table was not found in the end-to-end test')
+    for expression, expected in tables.get('FunctionEvaluateButton', []):
+        page.type(EXPRESSION, expression)
+        page.click(EVALUATE)
+        checks.equal(page.text(EXPRESSION_RESULT), expected, 'evaluate %s' % expression)
+    if len(tables.get('SideLengthsButton', [])) < 3:
+        checks.failures.append('SideLengthsButton: the table was not found in the end-to-end test')
+    for row in tables.get('SideLengthsButton', []):
+        for box in (ANGLE,) + KNOWN + RESULTS:
+            page.type(box, '')
+        for box, text in zip((ANGLE,) + KNOWN, row[:4]):
+            page.type(box, text)
+        page.click(SIDE_LENGTHS)
+        checks.equal(tuple(page.text(box) for box in RESULTS), row[4:], 'sides %s' % ', '.join(row[:4]))
+        checks.equal(page.shown(ANGLE_WARNING), False, 'no warning for %s' % row[0])
+    # No angle: the warning shows and the results stay.
+    page.type(ANGLE, '')
+    page.click(SIDE_LENGTHS)
+    checks.equal(page.shown(ANGLE_WARNING), True, 'the warning without an angle')
+
+
+def check_accessible_names(page, checks):
+    # Every box is named as on the desktop, so a screen reader can tell the three 对边长度 apart.
+    names = page.browser.evaluate("Array.from(document.querySelectorAll('#window input'))"
+                                  ".map(e => e.getAttribute('aria-label') || '')")
+    checks.equal(len(names), 18, 'edit boxes')
+    checks.equal(len(set(names)), len(names), 'every box has a name of its own')
+    checks.equal(page.browser.evaluate("%s.getAttribute('aria-label')" % unit(ARC_SINE[0])), '反正弦 对边长度',
+                 'the first box is named by its group and label')
+    checks.equal(page.browser.evaluate("%s.getAttribute('role')" % unit(ANGLE_WARNING)), 'alert',
+                 'the warning is announced')
+
+
+def check_keys(page, checks):
+    # Tab runs against the record order and stays in the window; Enter on a plain button does
+    # not click it.
+    page.click(ARC_SINE[0])
+    order = []
+    for _ in range(24):
+        order.append(page.browser.evaluate('document.activeElement.id'))
+        page.key('Tab', 9)
+    checks.equal(order[:6], ['u1601013a', 'u1601013b', 'u16010148', 'u16010150', 'u1601014f', 'u1601014e'],
+                 'Tab from 编辑框1')
+    checks.equal((len(set(order[:23])), order[23]), (23, 'u1601013a'), 'Tab visits the 23 units and comes back')
+    page.browser.evaluate('%s.focus()' % unit(ARC_SINE[0]))
+    page.key_with_shift('Tab', 9)
+    checks.equal(page.browser.evaluate('document.activeElement.id'), 'u%x' % SIDE_LENGTHS, 'Shift+Tab goes round backwards')
+    page.type(ARC_SINE[0], '1')
+    page.type(ARC_SINE[1], '2')
+    # The result box is still empty: the cases run after this.
+    page.browser.evaluate('%s.focus()' % unit(ARC_SINE[3]))
+    page.key('Enter', 13)
+    checks.equal(page.text(ARC_SINE[2]), '', 'Enter does not click a plain button')
+    page.key(' ', 32)
+    checks.equal(page.text(ARC_SINE[2]), '30.00000000086', 'Space clicks it')
+
+
+def check_bad_input(page, checks):
+    # A 64 KB paste and binary text: answered as quickly as on the desktop, the page alive after.
+    for text in ('1+' * 32768, ''.join(chr(c) for c in range(1, 0x800)) * 16):
+        page.type(EXPRESSION, text)
+        started = time.monotonic()
+        page.click(EVALUATE)
+        elapsed = time.monotonic() - started
+        checks.equal(elapsed < 5, True, 'a %d-character expression answered in %.1f s' % (len(text), elapsed))
+    page.type(EXPRESSION, '1+1')
+    page.click(EVALUATE)
+    checks.equal(page.text(EXPRESSION_RESULT), '2', 'the page still answers after bad input')
+
+
+def compare_with_golden(actual_path, golden_path, shapes, checks):
+    """Glyphs may render differently (antialiasing, hinting, a pixel's shift); the shapes'
+    edges, the bars and frames, may not differ at all."""
+    width, height, golden = read_png(golden_path)
+    actual_width, actual_height, actual = read_png(actual_path)
+    checks.equal((actual_width, actual_height), (width, height), 'screenshot size')
+    if (actual_width, actual_height) != (width, height):
+        return
+    far = 0
+    diff = [bytearray(3 * width) for _ in range(height)]
+    for y in range(height):
+        for x in range(3 * width):
+            value = actual[y][x]
+            diff[y][x] = 255 - min(255, 2 * abs(golden[y][x] - value))
+            if abs(golden[y][x] - value) <= 96:
+                continue
+            # Far from the same place and from each neighbour in the golden image.
+            near = any(abs(golden[ny][nx] - value) <= 96
+                       for ny in range(max(0, y - 1), min(height, y + 2))
+                       for nx in range(max(x % 3, x - 3), min(3 * width, x + 4), 3))
+            far += not near
+    # The glyphs' antialiased edges (the desktop draws them without) come to about 1.1 %.
+    checks.equal(far <= 0.015 * 3 * width * height, True,
+                 'screenshot: %d of %d samples far from the golden image' % (far, 3 * width * height))
+    before = len(checks.failures)
+    for shape in shapes:
+        differing = []
+        left, top = max(0, shape['left']), max(0, shape['top'])
+        right, bottom = min(width, shape['left'] + shape['width']), min(height, shape['top'] + shape['height'])
+        for y in range(top, bottom):
+            for x in range(left, right):
+                edge = min(x - left, right - 1 - x, y - top, bottom - 1 - y) < 2
+                if edge and any(abs(golden[y][3 * x + c] - actual[y][3 * x + c]) > 8 for c in range(3)):
+                    differing.append((x, y))
+        checks.equal(differing[:3], [], 'the edges of shape %x' % shape['id'])
+    if len(checks.failures) > before or far > 0.015 * 3 * width * height:
+        diff_path = os.path.splitext(actual_path)[0] + '_diff.png'
+        write_png(diff_path, width, height, diff)
+        print('page_test: the screenshot is %s, its difference %s' % (actual_path, diff_path))
+
+
+def main():
+    if len(sys.argv) < 4:
+        print(__doc__)
+        return 2
+    page_dir, end_to_end, golden = sys.argv[1:4]
+    actual_path = sys.argv[4] if len(sys.argv) > 4 else os.path.join(tempfile.gettempdir(), 'page_actual.png')
+    chromium = shutil.which('chromium')
+    if not chromium:
+        print('page_test: no chromium installed; skipped')
+        return 77
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=page_dir)
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    checks = Checks()
+    with tempfile.TemporaryDirectory() as profile:
+        browser = Browser(chromium, profile)
+        try:
+            browser.open('http://127.0.0.1:%d/' % server.server_address[1])
+            shapes = browser.evaluate(
+                "Array.from(document.querySelectorAll('#window > canvas')).map(c => ({id: parseInt(c.id.slice(1), 16),"
+                " left: c.offsetLeft, top: c.offsetTop, width: c.offsetWidth, height: c.offsetHeight,"
+                " hidden: getComputedStyle(c).display === 'none' || getComputedStyle(c).clipPath !== 'none'}))")
+            shot = browser.call('Page.captureScreenshot',
+                                {'format': 'png', 'clip': {'x': 0, 'y': 0, 'width': WIDTH, 'height': HEIGHT, 'scale': 1}})
+            with open(actual_path, 'wb') as f:
+                f.write(base64.b64decode(shot['data']))
+            compare_with_golden(actual_path, golden, [s for s in shapes if not s['hidden']], checks)
+            page = Page(browser)
+            check_accessible_names(page, checks)
+            check_keys(page, checks)
+            check_cases(page, end_to_end_tables(end_to_end), checks)
+            check_bad_input(page, checks)
+        finally:
+            browser.close()
+            server.shutdown()
+    for failure in checks.failures:
+        print('FAIL ' + failure)
+    print('page_test: %d checks, %d failed' % (checks.count, len(checks.failures)))
+    return 1 if checks.failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

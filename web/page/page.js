@@ -1,0 +1,301 @@
+// The page: builds the main window's units from the program's description of its template,
+// and hands clicks back to the program. Appended to emscripten's script, so the page is one
+// script and one .wasm.
+(function () {
+  'use strict';
+  const kButtonFace = 0xFF000000;
+  const kButtonFaceCss = '#f0f0f0';
+  const kShape = { rectangle: 0, square: 1, ellipse: 2, circle: 3, roundedRectangle: 4, roundedSquare: 5,
+                   horizontalLine: 6, verticalLine: 7 };
+
+  // Colours are stored 0x00BBGGRR.
+  function Css(colour) {
+    if (colour >>> 0 === kButtonFace) return kButtonFaceCss;
+    return 'rgb(' + (colour & 0xFF) + ',' + ((colour >>> 8) & 0xFF) + ',' + ((colour >>> 16) & 0xFF) + ')';
+  }
+
+  function ApplyFont(element, unit) {
+    if (unit.fontHeight) {
+      const pixels = Math.min(Math.abs(unit.fontHeight), 256);
+      element.style.fontSize = pixels + 'px';
+      element.style.lineHeight = (pixels + 1) + 'px';
+    }
+    if (unit.fontWeight >= 600) element.style.fontWeight = 'bold';
+  }
+
+  // A canvas at the device's pixel ratio, painted again when the ratio changes (zoom), so that
+  // painting stays crisp.
+  const canvases = [];
+  function PaintCanvas(canvas, unit, paint) {
+    const ratio = window.devicePixelRatio || 1;
+    canvas.width = Math.max(1, Math.round(unit.width * ratio));
+    canvas.height = Math.max(1, Math.round(unit.height * ratio));
+    const context = canvas.getContext('2d');
+    context.setTransform(ratio, 0, 0, ratio, 0, 0);
+    paint(context);
+  }
+  function Canvas(unit, paint) {
+    const canvas = document.createElement('canvas');
+    canvas.style.width = unit.width + 'px';
+    canvas.style.height = unit.height + 'px';
+    PaintCanvas(canvas, unit, paint);
+    canvases.push({ canvas: canvas, unit: unit, paint: paint, ratio: window.devicePixelRatio || 1 });
+    return canvas;
+  }
+  window.addEventListener('resize', function () {
+    for (const entry of canvases) {
+      if (entry.ratio === (window.devicePixelRatio || 1)) continue;
+      entry.ratio = window.devicePixelRatio || 1;
+      PaintCanvas(entry.canvas, entry.unit, entry.paint);
+    }
+  });
+
+  // A shape box paints as the desktop's does: the background over the whole box, then the
+  // shape once (effect 0) or in two passes, white then black (raised) or black then white
+  // (sunken), each pass a rectangle of (w - 1, h - 1) one pixel apart. Square kinds take the
+  // centred square of the shorter side; rounded corners are a fifth of the pass rectangle.
+  const kDashes = [[], [], [18, 6], [3, 3], [9, 6, 3, 6], [9, 3, 3, 3, 3, 3]];
+  const kLineNone = 0, kLineSolid = 1;
+
+  // Adds a shape's outline to a context's path or to a Path2D.
+  function Outline(path, shape, x, y, w, h, rx, ry) {
+    if (shape === kShape.ellipse || shape === kShape.circle)
+      path.ellipse(x + w / 2, y + h / 2, w / 2, h / 2, 0, 0, 2 * Math.PI);
+    else if (shape === kShape.roundedRectangle || shape === kShape.roundedSquare)
+      path.roundRect(x, y, w, h, [{ x: Math.min(Math.max(rx, 0), w / 2), y: Math.min(Math.max(ry, 0), h / 2) }]);
+    else
+      path.rect(x, y, w, h);
+  }
+
+  function FillOutline(context, colour, shape, x, y, w, h, rx, ry) {
+    context.fillStyle = colour;
+    context.beginPath();
+    Outline(context, shape, x, y, w, h, rx, ry);
+    context.fill();
+  }
+
+  function DrawLine(context, unit, pass, style, width) {
+    if (style === kLineNone) return;
+    const horizontal = unit.shape === kShape.horizontalLine;
+    const at = horizontal ? pass.y : pass.x;
+    const length = horizontal ? unit.width : unit.height;
+    if (length <= 0) return;
+    if (style === kLineSolid) {
+      context.fillStyle = pass.pen;
+      if (horizontal) context.fillRect(0, at, length, width); else context.fillRect(at, 0, width, length);
+      return;
+    }
+    context.strokeStyle = pass.pen;
+    context.lineWidth = 1;
+    context.setLineDash(kDashes[style]);
+    context.beginPath();
+    if (horizontal) { context.moveTo(0, at + 0.5); context.lineTo(length, at + 0.5); }
+    else { context.moveTo(at + 0.5, 0); context.lineTo(at + 0.5, length); }
+    context.stroke();
+  }
+
+  function DrawFigure(context, shape, pass, fill, style, width) {
+    const rx = Math.floor(pass.w / 5) / 2, ry = Math.floor(pass.h / 5) / 2;
+    let x = pass.x, y = pass.y, w = pass.w, h = pass.h;
+    if (shape === kShape.square || shape === kShape.circle || shape === kShape.roundedSquare) {
+      const side = Math.min(w, h);
+      x += Math.floor((w - side) / 2); y += Math.floor((h - side) / 2); w = h = side;
+    }
+    if (w <= 0 || h <= 0) return;
+    const brush = pass.fill ? fill : null;
+    if (style === kLineNone) {
+      if (brush) FillOutline(context, brush, shape, x, y, w, h, rx, ry);
+      return;
+    }
+    if (style === kLineSolid && width > 1) {
+      // A thick line lies inside the shape: a ring between the outline and the outline shrunk by the width.
+      const ring = new Path2D();
+      Outline(ring, shape, x, y, w, h, rx, ry);
+      if (w - 2 * width > 0 && h - 2 * width > 0) {
+        const ix = x + width, iy = y + width, iw = w - 2 * width, ih = h - 2 * width;
+        if (brush) FillOutline(context, brush, shape, ix, iy, iw, ih, rx - width, ry - width);
+        Outline(ring, shape, ix, iy, iw, ih, rx - width, ry - width);
+      }
+      context.fillStyle = pass.pen;
+      context.fill(ring, 'evenodd');
+      return;
+    }
+    if (brush) FillOutline(context, brush, shape, x, y, w, h, rx, ry);
+    if ((shape === kShape.rectangle || shape === kShape.square) && style === kLineSolid) {
+      // Whole pixels, as the desktop's unantialiased 1-pixel pen.
+      context.fillStyle = pass.pen;
+      context.fillRect(x, y, w, 1); context.fillRect(x, y + h - 1, w, 1);
+      context.fillRect(x, y, 1, h); context.fillRect(x + w - 1, y, 1, h);
+      return;
+    }
+    context.strokeStyle = pass.pen;
+    context.lineWidth = 1;
+    context.setLineDash(kDashes[style]);
+    context.beginPath();
+    Outline(context, shape, x + 0.5, y + 0.5, w - 1, h - 1, rx, ry);
+    context.stroke();
+  }
+
+  function PaintShape(context, unit) {
+    const w = unit.width, h = unit.height;
+    context.fillStyle = Css(unit.background);
+    context.fillRect(0, 0, w, h);
+    const shape = Math.min(Math.max(unit.shape, 0), 7);
+    const style = Math.min(Math.max(unit.lineStyle, 0), 5);
+    const passes = unit.effect3d === 1 ? [{ x: 1, y: 1, w: w - 1, h: h - 1, pen: '#ffffff', fill: true },
+                                          { x: 0, y: 0, w: w - 1, h: h - 1, pen: '#000000', fill: false }]
+                 : unit.effect3d === 2 ? [{ x: 1, y: 1, w: w - 1, h: h - 1, pen: '#000000', fill: true },
+                                          { x: 0, y: 0, w: w - 1, h: h - 1, pen: '#ffffff', fill: false }]
+                 : [{ x: 0, y: 0, w: w, h: h, pen: Css(unit.lineColour), fill: true }];
+    const width = unit.effect3d === 0 && style === kLineSolid ? Math.max(unit.lineWidth, 1) : 1;
+    const fill = unit.fillColour >>> 0 === kButtonFace ? null : Css(unit.fillColour);
+    for (const pass of passes) {
+      if (shape === kShape.horizontalLine || shape === kShape.verticalLine) DrawLine(context, unit, pass, style, width);
+      else DrawFigure(context, shape, pass, fill, style, width);
+    }
+  }
+
+  function MakeLabel(unit) {
+    const label = document.createElement('div');
+    label.className = 'label';
+    label.textContent = unit.text.replace(/\r\n/g, '\n');
+    label.style.color = Css(unit.textColour);
+    label.style.background = Css(unit.background);
+    label.style.justifyContent = ['flex-start', 'center', 'flex-end'][unit.alignment] || 'flex-start';
+    label.style.textAlign = ['left', 'center', 'right'][unit.alignment] || 'left';
+    // Vertical alignment holds for a single line only; several lines start at the top.
+    const single = !unit.text.includes('\n') && !unit.wordWrap;
+    label.style.alignItems = single ? (['flex-start', 'center', 'flex-end'][unit.verticalAlignment] || 'center') : 'flex-start';
+    if (unit.wordWrap) label.style.whiteSpace = 'pre-wrap';
+    ApplyFont(label, unit);
+    return label;
+  }
+
+  function MakeEditBox(unit) {
+    const box = document.createElement(unit.multiLine ? 'textarea' : 'input');
+    if (!unit.multiLine) box.type = unit.password ? 'password' : 'text';
+    box.value = unit.text;
+    box.readOnly = unit.readOnly;
+    box.spellcheck = false;
+    box.autocomplete = 'off';
+    if (unit.maxLength > 0) box.maxLength = unit.maxLength;
+    box.style.color = Css(unit.textColour);
+    box.style.background = Css(unit.background);
+    box.style.textAlign = ['left', 'center', 'right'][unit.alignment] || 'left';
+    if (unit.border === 0) { box.style.border = 'none'; box.style.boxShadow = 'none'; }
+    ApplyFont(box, unit);
+    return box;
+  }
+
+  function MakeButton(unit) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = unit.text;
+    ApplyFont(button, unit);
+    if (unit.clickable) button.addEventListener('click', function () { Module['_PageClick'](unit.id); });
+    return button;
+  }
+
+  function MakePicture(unit) {
+    const picture = document.createElement('div');
+    picture.style.background = Css(unit.background);
+    if (unit.pictureSize > 0) {
+      const bytes = HEAPU8.slice(unit.picture, unit.picture + unit.pictureSize);
+      const image = document.createElement('img');
+      image.src = URL.createObjectURL(new Blob([bytes], { type: 'image/jpeg' }));
+      image.alt = '';
+      image.draggable = false;
+      image.style.position = 'absolute';
+      if (unit.displayMode === 1) { image.style.width = '100%'; image.style.height = '100%'; }
+      picture.appendChild(image);
+    }
+    return picture;
+  }
+
+  function Build(units) {
+    const frame = document.getElementById('window');
+    const byId = new Map(units.map(function (unit) { return [unit.id, unit]; }));
+    units.forEach(function (unit, index) {
+      let element;
+      switch (unit.kind) {
+        case 'edit': element = MakeEditBox(unit); break;
+        case 'label': element = MakeLabel(unit); break;
+        case 'button': element = MakeButton(unit); break;
+        case 'shape': element = Canvas(unit, function (context) { PaintShape(context, unit); }); break;
+        case 'picture': element = MakePicture(unit); break;
+        default:  // the window itself is the frame
+          frame.style.background = Css(unit.background);
+          return;
+      }
+      element.id = 'u' + unit.id.toString(16);
+      // The desktop's accessible names: each box by its group and label, the diagram described,
+      // the warning announced when it shows.
+      if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
+      if (unit.accessibleDescription) element.setAttribute('aria-description', unit.accessibleDescription);
+      if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
+      if (unit.alert) element.setAttribute('role', 'alert');
+      // Geometry is in the parent's client area, and a unit shows only inside its parent.
+      let left = unit.left, top = unit.top;
+      let clip = { left: 0, top: 0, right: unit.width, bottom: unit.height };
+      for (let parent = byId.get(unit.parent); parent && parent.kind !== 'window'; parent = byId.get(parent.parent)) {
+        clip = { left: Math.max(clip.left, -left), top: Math.max(clip.top, -top),
+                 right: Math.min(clip.right, parent.width - left), bottom: Math.min(clip.bottom, parent.height - top) };
+        left += parent.left; top += parent.top;
+      }
+      if (clip.left > 0 || clip.top > 0 || clip.right < unit.width || clip.bottom < unit.height) {
+        element.style.clipPath = 'inset(' + clip.top + 'px ' + Math.max(0, unit.width - clip.right) + 'px ' +
+                                 Math.max(0, unit.height - clip.bottom) + 'px ' + clip.left + 'px)';
+        if (clip.right <= clip.left || clip.bottom <= clip.top) element.style.display = 'none';
+      }
+      // The first record is on top of its siblings.
+      element.style.left = left + 'px';
+      element.style.top = top + 'px';
+      element.style.width = unit.width + 'px';
+      element.style.height = unit.height + 'px';
+      element.style.zIndex = String(units.length - index);
+      if (!unit.visible) element.style.visibility = 'hidden';
+      if ('disabled' in element) element.disabled = unit.disabled;
+      // The Tab order runs against the record order.
+      element.tabIndex = unit.tabStop && (unit.kind === 'edit' || unit.kind === 'button') ? units.length - index : -1;
+      frame.appendChild(element);
+    });
+  }
+
+  // The window's keys, as on the desktop: Tab and Shift+Tab cycle through the window's units
+  // without leaving it; Enter clicks the focused default button, or else the window's enabled
+  // default button, and is otherwise ignored (a plain button takes Space, not Enter). Escape
+  // does nothing: a page does not close itself.
+  function HandleKeys(frame, units) {
+    const defaults = units.filter(function (unit) { return unit.kind === 'button' && unit.defaultButton; });
+    frame.addEventListener('keydown', function (event) {
+      if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
+        const order = Array.from(frame.querySelectorAll('input, textarea, button'))
+          .filter(function (e) { return e.tabIndex >= 0 && !e.disabled && e.style.visibility !== 'hidden'; })
+          .sort(function (a, b) { return a.tabIndex - b.tabIndex; });
+        if (order.length === 0) return;
+        const at = order.indexOf(document.activeElement);
+        const step = event.shiftKey ? order.length - 1 : 1;
+        order[at < 0 ? 0 : (at + step) % order.length].focus();
+        event.preventDefault();
+      } else if (event.key === 'Enter' && !event.isComposing) {
+        if (event.target.tagName === 'TEXTAREA') return;
+        event.preventDefault();
+        const focused = defaults.find(function (unit) { return document.getElementById('u' + unit.id.toString(16)) === event.target; });
+        const target = focused || defaults.find(function (unit) { return !document.getElementById('u' + unit.id.toString(16)).disabled; });
+        if (target) Module['_PageClick'](target.id);
+      }
+    });
+  }
+
+  Module['onRuntimeInitialized'] = function () {
+    const units = JSON.parse(UTF8ToString(Module['_PageDescribe']()));
+    if (!units) {
+      document.getElementById('window').textContent = '载入窗口模板数据段出错!';
+      return;
+    }
+    Build(units);
+    HandleKeys(document.getElementById('window'), units);
+    document.documentElement.dataset.ready = 'true';
+    document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
+  };
+})();
