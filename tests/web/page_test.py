@@ -214,7 +214,7 @@ def check_accessible_names(page, checks):
 
 def check_keys(page, checks):
     # Tab runs against the record order and stays in the window; Enter on a plain button does
-    # not click it.
+    # not click it, Enter in a box clicks its group's button.
     page.click(ARC_SINE[0])
     order = []
     for _ in range(24):
@@ -234,6 +234,16 @@ def check_keys(page, checks):
     checks.equal(page.text(ARC_SINE[2]), '', 'Enter does not click a plain button')
     page.key(' ', 32)
     checks.equal(page.text(ARC_SINE[2]), '30.00000000086', 'Space clicks it')
+    # Enter in a box clicks its group's button; the note on why a result is empty goes when an
+    # input of the group changes.
+    page.type(EXPRESSION, '1/0')
+    page.key('Enter', 13)
+    checks.equal(page.text(EXPRESSION_RESULT), '', 'Enter in 编辑框10 evaluates it')
+    checks.equal(bool(page.browser.evaluate('%s.title' % unit(EXPRESSION_RESULT))), True, 'the empty result has a note')
+    page.type(EXPRESSION, 'sin(30)')
+    checks.equal(page.browser.evaluate('%s.title' % unit(EXPRESSION_RESULT)), '', 'typing takes the note away')
+    page.key('Enter', 13)
+    checks.equal(page.text(EXPRESSION_RESULT), '0.499999999987', 'Enter again')
 
 
 def check_bad_input(page, checks):

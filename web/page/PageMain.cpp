@@ -45,6 +45,11 @@ EM_JS(void, PageWriteText, (uint32_t unit_id, const char* utf8), {
     if (element)
         element.value = UTF8ToString(utf8);
 });
+EM_JS(void, PageShowTip, (uint32_t unit_id, const char* utf8), {
+    const element = document.getElementById("u" + (unit_id >>> 0).toString(16));
+    if (element)
+        Module["showTip"](element, UTF8ToString(utf8));
+});
 EM_JS(void, PageSetVisible, (uint32_t unit_id, int visible), {
     const element = document.getElementById("u" + (unit_id >>> 0).toString(16));
     if (element)
@@ -87,6 +92,29 @@ void SetUnitPropertyOfPage(uint32_t, uint32_t unit_id, int32_t property, int32_t
     }
 }
 
+// A note at a box, shown beside it and on hover until an input of its group changes.
+void ShowUnitTipOfPage(uint32_t, uint32_t unit_id, const char* gbk)
+{
+    PageShowTip(unit_id, GbkToUtf8(gbk != nullptr ? gbk : "").c_str());
+}
+
+// The group a box belongs to, named by its button: Enter in the box clicks it, and a change
+// to one of its inputs takes the group's notes away. 0 for a unit in no group.
+uint32_t GroupButtonOf(uint32_t unit_id, bool& is_input)
+{
+    for (const main_window::UnitGroup& group : main_window::kGroups) {
+        for (const uint32_t input : group.inputs) {
+            if (input != 0 && input == unit_id)
+                return is_input = true, group.button;
+        }
+        for (const uint32_t result : group.results) {
+            if (result != 0 && result == unit_id)
+                return is_input = false, group.button;
+        }
+    }
+    return 0;
+}
+
 void RaiseRuntimeErrorOfPage(int32_t code) { RaiseRuntimeError(code); }
 
 // The procedures call neither external commands nor the window services; a page cannot end
@@ -101,6 +129,7 @@ constexpr ServiceTable kPageServices = {
     &RaiseRuntimeErrorOfPage, &NoLibraryCommand, &CallCommand, &CallCommand,
     &GetUnitPropertyOfPage,   &SetUnitPropertyOfPage, &AllocateBlock, &ResizeBlock,
     &FreeBlock,               &NothingToEnd,     &NoMessageLoop, &NoOtherWindow, &NoSystemCall,
+    &ShowUnitTipOfPage,
 };
 
 class Json {
@@ -279,6 +308,9 @@ std::string DescribeMainWindow()
             }
         }
         Field(json, "alert", record.id == main_window::kAngleWarning);
+        bool is_input = false;
+        Field(json, "group", GroupButtonOf(record.id, is_input));
+        Field(json, "groupInput", is_input);
         KindFields(json, record);
         json.Close('}');
     }

@@ -262,9 +262,9 @@
   }
 
   // The window's keys, as on the desktop: Tab and Shift+Tab cycle through the window's units
-  // without leaving it; Enter clicks the focused default button, or else the window's enabled
-  // default button, and is otherwise ignored (a plain button takes Space, not Enter). Escape
-  // does nothing: a page does not close itself.
+  // without leaving it; Enter in a group's box clicks the group's button, on a default button
+  // clicks it, else clicks the window's enabled default button, and is otherwise ignored (a
+  // plain button takes Space, not Enter). Escape does nothing: a page does not close itself.
   function HandleKeys(frame, units) {
     const defaults = units.filter(function (unit) { return unit.kind === 'button' && unit.defaultButton; });
     frame.addEventListener('keydown', function (event) {
@@ -280,9 +280,50 @@
       } else if (event.key === 'Enter' && !event.isComposing) {
         if (event.target.tagName === 'TEXTAREA') return;
         event.preventDefault();
+        // Enter in a box of a group clicks the group's button.
+        const box = units.find(function (unit) { return document.getElementById('u' + unit.id.toString(16)) === event.target; });
+        if (box && box.kind === 'edit' && box.group && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
+          Module['_PageClick'](box.group);
+          return;
+        }
         const focused = defaults.find(function (unit) { return document.getElementById('u' + unit.id.toString(16)) === event.target; });
         const target = focused || defaults.find(function (unit) { return !document.getElementById('u' + unit.id.toString(16)).disabled; });
         if (target) Module['_PageClick'](target.id);
+      }
+    });
+  }
+
+  // Notes at the boxes: beside the box for a few seconds, then on hover (title), until an input
+  // of the box's group changes.
+  const kNoteSeconds = 4;
+  const notes = new Map();
+  function HideNote(element) {
+    const note = notes.get(element);
+    if (note) { note.remove(); notes.delete(element); }
+  }
+  Module['showTip'] = function (element, text) {
+    HideNote(element);
+    element.title = text;
+    if (!text) return;
+    const note = document.createElement('div');
+    note.className = 'note';
+    note.setAttribute('role', 'status');
+    note.textContent = text;
+    note.style.left = element.style.left;
+    note.style.top = (parseInt(element.style.top, 10) + parseInt(element.style.height, 10) + 1) + 'px';
+    element.parentNode.appendChild(note);
+    notes.set(element, note);
+    setTimeout(function () { if (notes.get(element) === note) HideNote(element); }, kNoteSeconds * 1000);
+  };
+  function ClearNotesOnInput(frame, units) {
+    frame.addEventListener('input', function (event) {
+      const changed = units.find(function (unit) { return document.getElementById('u' + unit.id.toString(16)) === event.target; });
+      if (!changed || !changed.groupInput) return;
+      for (const unit of units) {
+        if (unit.group !== changed.group) continue;
+        const element = document.getElementById('u' + unit.id.toString(16));
+        element.title = '';
+        HideNote(element);
       }
     });
   }
@@ -295,6 +336,7 @@
     }
     Build(units);
     HandleKeys(document.getElementById('window'), units);
+    ClearNotesOnInput(document.getElementById('window'), units);
     document.documentElement.dataset.ready = 'true';
     document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   };
