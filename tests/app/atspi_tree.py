@@ -3,7 +3,8 @@
 Started by atspi_tree_test.sh inside Xvfb and a private D-Bus session: runs anglarix, finds it
 on the AT-SPI desktop by its process id and checks that every unit a person can see is there
 with its name and role, that each box is labelled by the label to its left, that the shapes
-are not there, and that the warning is read once it shows. Ends the program with Escape.
+are not there, and that the warning and the notes at the boxes are read. Ends the program
+with Escape.
 """
 import signal
 import subprocess
@@ -144,17 +145,36 @@ def check_box_label(box, labels):
           "label %r is the label for %r" % (label.name, [t.name for t in label_for]))
 
 
+def named(nodes, name):
+    return next(node for node in nodes if node.name == name)
+
+
+def press(buttons, name):
+    action = named(buttons, name).queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    if check("Press" in names, "%s offers the actions %r" % (name, names)):
+        action.doAction(names.index("Press"))
+
+
 # A screen reader user fills in a side without the angle and presses 边长计算.
 def check_warning_is_read(boxes, buttons, warning):
-    side = next(box for box in boxes if box.name == "已知数据 对边长度")
-    side.queryEditableText().setTextContents("1")
-    button = next(b for b in buttons if b.name == "边长计算")
-    action = button.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    if not check("Press" in names, "边长计算 offers the actions %r" % names):
-        return
-    action.doAction(names.index("Press"))
+    named(boxes, "已知数据 对边长度").queryEditableText().setTextContents("1")
+    press(buttons, "边长计算")
     check(wait_for(lambda: showing(warning), 5), "the warning shows after 边长计算 without an angle")
+
+
+# The notes at the boxes are read as their descriptions: what an input takes, and why a
+# result is what it is once a click leaves a reason.
+def check_notes_are_descriptions(boxes, buttons):
+    check("度" in named(boxes, "已知数据 角度").description, "the angle box's description names degrees")
+    check("sin" in named(boxes, "函数计算 输入三角函数").description, "the expression box's description names sin")
+    result = named(boxes, "反正弦 计算角度")
+    before = result.description
+    named(boxes, "反正弦 对边长度").queryEditableText().setTextContents("2")
+    named(boxes, "反正弦 斜边长度").queryEditableText().setTextContents("1")
+    press(buttons, "求反正弦角度")
+    check(wait_for(lambda: result.description not in ("", before), 5),
+          "a side longer than the hypotenuse gives the result box a reason as its description")
 
 
 def close(program, frame):
@@ -181,6 +201,7 @@ def main():
         boxes, buttons, warnings = check_tree(frame)
         if warnings:
             check_warning_is_read(boxes, buttons, warnings[0])
+        check_notes_are_descriptions(boxes, buttons)
         close(program, frame)
     finally:
         if program.poll() is None:
@@ -188,7 +209,7 @@ def main():
             program.wait()
     if failures:
         return 1
-    print("ok: %d units read, labelled and related; the warning is read; no shapes" % UNIT_COUNT)
+    print("ok: %d units read, labelled and related; the warning and the notes are read; no shapes" % UNIT_COUNT)
     return 0
 
 
