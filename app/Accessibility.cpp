@@ -8,6 +8,7 @@
 #include "data/AccessibleTexts.h"
 #include "data/MainWindowUnits.h"
 #include "forms/live/LiveUnits.h"
+#include "forms/units/UnitAccessibility.h"
 #include "forms/runtime/WindowList.h"
 
 namespace {
@@ -47,6 +48,8 @@ void DescribeForAccessibility(uint32_t window_id)
         widget->setAccessibleName(QString::fromUtf8(text.name));
         if (text.description != nullptr)
             widget->setAccessibleDescription(QString::fromUtf8(text.description));
+        if (text.label_id != 0)
+            RelateLabel(LiveWidget(window_id, text.label_id), widget);
         if (text.unit_id == main_window::kAngleWarning)
             widget->installEventFilter(new AlertOnShow(widget));
     }

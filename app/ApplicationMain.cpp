@@ -14,6 +14,7 @@
 #include "app/StartRoutine.h"
 #include "app/Termination.h"
 #include "forms/runtime/EventDispatch.h"
+#include "forms/units/UnitAccessibility.h"
 #include "values/RuntimeError.h"
 #include "contract/ServiceTable.h"
 
@@ -63,6 +64,7 @@ void PrepareApplication(QApplication&)
         InstallChineseTranslations();
     });
     FirstFrameProbe::InstallIfAsked();
+    InstallUnitAccessibility();
 
     RuntimeErrorHooks hooks;
     hooks.before_report = &SuppressEvents;

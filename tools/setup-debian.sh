@@ -22,6 +22,7 @@ test=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip
+  dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream lintian locales
   chromium
 )

@@ -18,6 +18,17 @@ void LabelUnit::Paint(QPainter& painter, const QRect& rect) const
     PaintLabel(painter, rect, m_props, m_caption, m_font, m_picture);
 }
 
+QString LabelUnit::AccessibleText() const
+{
+    // Painted unwrapped, a caption is one line; wrapped, each CR LF, LF or CR ends a line.
+    QString text = m_caption;
+    if (m_props.word_wrap == 0) {
+        text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+        return text;
+    }
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 void LabelUnit::Apply(int32_t own)
 {
     switch (own) {

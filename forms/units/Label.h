@@ -1,6 +1,7 @@
 #pragma once
 // Label: paints its caption, border and background itself (see LabelPainting.h). It raises
-// no events.
+// no events. Assistive technology reads it as static text, its caption with the line ends
+// it is painted with.
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -8,11 +9,13 @@
 #include "forms/props/LabelProps.h"
 #include "forms/units/PaintedUnit.h"
 
-class LabelUnit : public PaintedUnit<LabelProps> {
+class LabelUnit : public PaintedUnit<LabelProps, PaintedLabelWidget> {
 public:
     static LabelUnit* Create(const CreateArgs& args) { return CreatePainted<LabelUnit>(args); }
     LabelUnit(const CreateArgs& args, LabelProps props);
     void Paint(QPainter& painter, const QRect& rect) const override;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+    QString AccessibleText() const override;
 
 protected:
     void Apply(int32_t own) override;

@@ -1,6 +1,9 @@
 #pragma once
 // The kinds that draw everything themselves (Label, ShapeBox, PicBox): a plain widget whose
 // paint event asks its unit to paint, so that painting stays a function of the properties.
+// The unit also says what assistive technology is told about it (UnitAccessibility.h).
+#include <QAccessible>
+#include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -10,34 +13,54 @@
 class PaintSource {
 public:
     virtual void Paint(QPainter& painter, const QRect& rect) const = 0;
+    // NoRole leaves the unit out of the accessibility tree: it is decoration.
+    virtual QAccessible::Role AccessibleRole() const = 0;
+    // What is read for the unit when the program gave it no name of its own.
+    virtual QString AccessibleText() const { return {}; }
 
 protected:
     ~PaintSource() = default;
 };
 
-class PaintedWidget : public QWidget {
+// The part of a painted widget the accessibility factory looks for.
+class PaintedFace {
 public:
-    PaintedWidget(QWidget* parent, const PaintSource* source) : QWidget(parent), m_source(source)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-    // The unit is going: paint nothing from now on.
+    virtual ~PaintedFace() = default;
+    // Null once the unit is going.
+    const PaintSource* Source() const { return m_source; }
     void Detach() { m_source = nullptr; }
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (!m_source)
-            return;
-        QPainter painter(this);
-        m_source->Paint(painter, rect());
-    }
+    explicit PaintedFace(const PaintSource* source) : m_source(source) {}
 
 private:
     const PaintSource* m_source;
 };
 
-template <class Props>
+template <class Base>
+class PaintedWidgetOn : public Base, public PaintedFace {
+public:
+    PaintedWidgetOn(QWidget* parent, const PaintSource* source) : Base(parent), PaintedFace(source)
+    {
+        this->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!Source())
+            return;
+        QPainter painter(this);
+        Source()->Paint(painter, this->rect());
+    }
+};
+
+using PaintedWidget = PaintedWidgetOn<QWidget>;
+// A label's widget is a QLabel that never paints as one: Qt then relates each box to the
+// label whose buddy it is (RelateLabel).
+using PaintedLabelWidget = PaintedWidgetOn<QLabel>;
+
+template <class Props, class Widget = PaintedWidget>
 class PaintedUnit : public UnitBase<Props>, public PaintSource {
 public:
     ~PaintedUnit() override
@@ -54,7 +77,7 @@ public:
         if (!props)
             return nullptr;
         auto* unit = new U(args, std::move(*props));
-        unit->m_painted = new PaintedWidget(args.parent, unit);
+        unit->m_painted = new Widget(args.parent, unit);
         unit->Adopt(unit->m_painted, args, false);
         return unit;
     }
@@ -68,5 +91,5 @@ protected:
     }
 
 private:
-    QPointer<PaintedWidget> m_painted;
+    QPointer<Widget> m_painted;
 };

@@ -11,6 +11,7 @@ public:
     static PicBoxUnit* Create(const CreateArgs& args) { return CreatePainted<PicBoxUnit>(args); }
     PicBoxUnit(const CreateArgs& args, PicBoxProps props);
     void Paint(QPainter& painter, const QRect& rect) const override;
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Graphic; }
 
 protected:
     void Apply(int32_t own) override;
