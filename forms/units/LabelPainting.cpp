@@ -81,7 +81,6 @@ std::vector<PlacedLine> LayoutLabelText(const QString& text, const QFont& font, 
 
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
-    int top = area.top();
     for (const QString& paragraph : Paragraphs(text)) {
         QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
@@ -90,16 +89,24 @@ std::vector<PlacedLine> LayoutLabelText(const QString& text, const QFont& font, 
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(std::max(area.width(), 0));
             const QString part = paragraph.mid(line.textStart(), line.textLength());
-            const int left = AlignedLeft(area, InkWidth(metrics, part), horizontal);
-            lines.push_back({part, QPoint(left, top + line_metrics.baseline)});
-            top += line_metrics.pitch;
+            lines.push_back({part, QPoint(AlignedLeft(area, InkWidth(metrics, part), horizontal), 0)});
             any = true;
         }
         layout.endLayout();
-        if (!any) {  // an empty paragraph is an empty line
-            lines.push_back({QString(), QPoint(area.left(), top + line_metrics.baseline)});
-            top += line_metrics.pitch;
-        }
+        if (!any)  // an empty paragraph is an empty line
+            lines.push_back({QString(), QPoint(area.left(), 0)});
+    }
+
+    // Lines that overrun the bottom by at most a pixel each are drawn that much closer, the
+    // last one ending at the bottom, so that its descenders are not cut; the line height
+    // never drops below the font's, so lines touch but do not overlap.
+    const int64_t count = static_cast<int64_t>(lines.size());
+    const int64_t pitch = line_metrics.pitch;
+    const int64_t room = int64_t(area.height()) - pitch;  // for the steps between the line tops
+    const bool squeeze = count > 1 && count * pitch > area.height() && room >= (count - 1) * (pitch - 1);
+    for (int64_t i = 0; i < count; ++i) {
+        const int64_t top = squeeze ? i * room / (count - 1) : i * pitch;
+        lines[size_t(i)].baseline.setY(static_cast<int>(area.top() + top + line_metrics.baseline));
     }
     return lines;
 }

@@ -27,8 +27,9 @@ struct PlacedLine {
 
 // Lays the caption out in `area`. Alignments: horizontal 0 left, 1 centre, 2 right; vertical
 // 0 top, 1 centre, 2 bottom, single lines only. With wrap, CR LF / LF / CR end lines and lines
-// wrap at word boundaries (between CJK characters too), the first line at the top; without,
-// line ends are dropped and the text is one line.
+// wrap at word boundaries (between CJK characters too), the first line at the top; lines
+// that overrun the area by a pixel or less each are drawn closer, the last one ending at the
+// bottom. Without wrap, line ends are dropped and the text is one line.
 std::vector<PlacedLine> LayoutLabelText(const QString& text, const QFont& font, const QRect& area,
                                         int32_t horizontal, int32_t vertical, bool wrap);
 

@@ -107,6 +107,52 @@ TEST_F(LabelTest, SheetOfEffectsAlignmentsWrapAndBorders)
     EXPECT_TRUE(MatchesGolden(sheet.Render(), "label_sheet"));
 }
 
+// Wrapped lines keep a 13-pixel pitch unless they overrun the label by a pixel or less each;
+// then they close up so that the last line ends at the bottom.
+TEST_F(LabelTest, WrappedLinesCloseUpOnlyToFitTheLastLine)
+{
+    const struct { const char* text; int height; std::vector<int> tops; } cases[] = {
+        {"a\nb\nc\n\nd", 65, {0, 13, 26, 39, 52}},   // fits
+        {"a\nb\nc\n\nd", 64, {0, 12, 25, 38, 51}},   // the note: one pixel short
+        {"a\nb\nc\n\nd", 61, {0, 12, 24, 36, 48}},   // four short, the closest they go
+        {"a\nb\nc\n\nd", 60, {0, 13, 26, 39, 52}},   // too short: cut as before
+        {"a", 5, {0}},
+        {"", 0, {0}},
+    };
+    for (const auto& c : cases) {
+        const auto lines = LayoutLabelText(QString::fromUtf8(c.text), DefaultGuiFont(), QRect(0, 10, 100, c.height), 0, 0, true);
+        std::vector<int> tops;
+        for (const PlacedLine& line : lines)
+            tops.push_back(line.baseline.y() - 10 - 11);
+        EXPECT_EQ(tops, c.tops) << c.text << " in " << c.height;
+    }
+}
+
+// The note's fifth line, with the descenders of "g", "(" and ",", is drawn whole: its last
+// 13 rows are that line exactly as a label of its own draws it.
+TEST_F(LabelTest, TheNotesLastLineKeepsItsDescenders)
+{
+    const char* last_line = "三角函数示例：sin(10),正切用tg表示";
+    LabelProps note = Caption((std::string("注：正弦值等于角对边除以角斜边；\r\n    余弦值等于角邻边除以角斜边；\r\n"
+                                           "    正切值等于角对边除以角邻边。\r\n\r\n") + last_line).c_str());
+    note.word_wrap = 1;
+    note.background = 0xC0C0C0;
+    LabelProps alone = Caption(last_line);
+    alone.background = 0xC0C0C0;
+    Sheet note_sheet(216, 64);
+    note_sheet.Add(LabelInterface, WriteProps(note), QRect(0, 0, 216, 64));
+    Sheet alone_sheet(216, 13);
+    alone_sheet.Add(LabelInterface, WriteProps(alone), QRect(0, 0, 216, 13));
+    const QImage drawn = note_sheet.Render().copy(0, 51, 216, 13);
+    const QImage expected = alone_sheet.Render();
+    EXPECT_EQ(drawn, expected);
+    // The descenders reach the bottom row.
+    bool ink_in_bottom_row = false;
+    for (int x = 0; x < expected.width(); ++x)
+        ink_in_bottom_row |= expected.pixel(x, 12) != qRgb(0xC0, 0xC0, 0xC0);
+    EXPECT_TRUE(ink_in_bottom_row);
+}
+
 TEST_F(LabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignment)
 {
     const QFont font = DefaultGuiFont();
