@@ -1,13 +1,19 @@
 #include "forms/units/EditControls.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QPaintEngine>
 #include <QMimeData>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QTextBlock>
+#include <QStyle>
+#include <QTimerEvent>
 #include <QValidator>
+
+#include <algorithm>
 
 #include "forms/props/EditBoxProps.h"
 #include "forms/units/Borders.h"
@@ -128,6 +134,10 @@ void EditLine::SetContent(const QString& text)
 void EditLine::SetInputMode(bool read_only, QChar password)
 {
     setReadOnly(read_only);
+    if (!read_only)
+        m_caret_blink.stop();
+    else if (hasFocus() && QApplication::cursorFlashTime() > 0)
+        m_caret_blink.start(QApplication::cursorFlashTime() / 2, this);
     if (!password.isNull()) {
         // QLineEdit asks the style for the character only when told the style changed.
         setProperty(kPasswordProperty, int(password.unicode()));
@@ -144,13 +154,55 @@ void EditLine::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
+    PaintReadOnlyCaret(painter);
     DrawBorder(painter, rect(), m_border);
+}
+
+// QLineEdit draws no caret in a read-only box, so Tab into an empty result box would show
+// nothing; it gets the same blinking caret as the boxes one types into.
+void EditLine::PaintReadOnlyCaret(QPainter& painter)
+{
+    if (!isReadOnly() || !hasFocus() || !m_caret_shown)
+        return;
+    // Drawn as QLineEdit draws its own: from the line's top, as tall as the font, inverting
+    // what is under it. Its caret rectangle pads the caret by 5 pixels on the left.
+    constexpr int kCaretPadLeft = 5;
+    const QRect padded = cursorRect();
+    const QFontMetricsF metrics(font());
+    const int width = std::max(style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this), 1);
+    painter.save();
+    if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.fillRect(QRectF(padded.left() + kCaretPadLeft, padded.top(), width, metrics.ascent() + metrics.descent()),
+                     palette().color(QPalette::Text));
+    painter.restore();
+}
+
+void EditLine::focusInEvent(QFocusEvent* event)
+{
+    RaisesFocusEvents::focusInEvent(event);
+    m_caret_shown = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (isReadOnly() && flash > 0)
+        m_caret_blink.start(flash / 2, this);
+    update();
+}
+
+void EditLine::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_caret_blink.timerId()) {
+        RaisesFocusEvents::timerEvent(event);
+        return;
+    }
+    m_caret_shown = !m_caret_shown;
+    update();
 }
 
 // QLineEdit drops the selection when the focus leaves; a box that shows its selection
 // without the focus puts it back.
 void EditLine::focusOutEvent(QFocusEvent* event)
 {
+    m_caret_blink.stop();
     m_kept_start = selectionStart();
     m_kept_length = selectionLength();
     RaisesFocusEvents::focusOutEvent(event);
@@ -232,6 +284,21 @@ bool EditArea::event(QEvent* event)
         DrawBorder(painter, rect(), m_border);
     }
     return handled;
+}
+
+// QPlainTextEdit keeps its selection highlighted without the focus; a box that hides it lets
+// it go, as QLineEdit does, unless the focus only went to a popup or another window.
+void EditArea::focusOutEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    if (m_hide_selection && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        QTextCursor cursor = textCursor();
+        if (cursor.hasSelection()) {
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+    }
+    RaisesFocusEvents::focusOutEvent(event);
 }
 
 void EditArea::keyPressEvent(QKeyEvent* event)

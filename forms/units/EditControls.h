@@ -2,6 +2,7 @@
 // The two controls an EditBox shows, behind one interface: a single-line box on QLineEdit and
 // a multi-line box on QPlainTextEdit. Each raises event 0 once per content change, typed or
 // written (its own notification of a write is swallowed), and the focus events.
+#include <QBasicTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
@@ -53,15 +54,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
     void AfterFocusOut() override;
 
 private:
+    void PaintReadOnlyCaret(QPainter& painter);
+
     bool m_setting = false;
     int32_t m_border = 0;
     bool m_hide_selection = true;
     int m_kept_start = -1;  // the selection across a focus loss
     int m_kept_length = 0;
+    QBasicTimer m_caret_blink;  // a read-only box's own caret, which QLineEdit does not draw
+    bool m_caret_shown = false;
 };
 
 class EditArea : public RaisesFocusEvents<QPlainTextEdit>, public EditControl {
@@ -76,11 +83,12 @@ public:
     bool Setting() const override { return m_setting; }
     void SetBorder(int32_t border) override;
     void SetMaxLength(int32_t max_length) override { m_max_length = max_length > 0 ? max_length : 0; }
-    void SetHideSelection(bool) override {}
+    void SetHideSelection(bool hide) override { m_hide_selection = hide; }
     void SetInputMode(bool read_only, QChar) override { setReadOnly(read_only); }
 
 protected:
     bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
@@ -91,6 +99,7 @@ private:
     int32_t m_border = 0;
     int m_max_length = 0;
     int32_t m_case = 0;
+    bool m_hide_selection = true;
 };
 
 // A text in the case the box converts to.

@@ -180,6 +180,82 @@ TEST(EditBox, FocusRaisesGainedAndLost)
     EXPECT_EQ(log.events[2].event, -7);
 }
 
+// Whether the box's selection highlight colour shows anywhere in it.
+bool ShowsHighlight(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb active = widget->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    const QRgb inactive = widget->palette().color(QPalette::Inactive, QPalette::Highlight).rgb();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == active || image.pixel(x, y) == inactive)
+                return true;
+    return false;
+}
+
+// A box that hides its selection shows none once another box has the focus, single- or
+// multi-line; one that does not keeps it, highlighted.
+TEST(EditBox, HideSelectionLetsTheSelectionGoWithTheFocus)
+{
+    const struct { int32_t multi_line, hide; bool kept; } cases[] = {
+        {0, 1, false}, {1, 1, false}, {0, 0, true}, {1, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "multi-line " << c.multi_line << ", hide " << c.hide);
+        EditBoxProps props;
+        props.multi_line = c.multi_line;
+        props.hide_selection = c.hide;
+        props.content = "sin(30)";
+        const std::vector<uint8_t> data = WriteProps(props);
+        const std::vector<uint8_t> other_data;
+        QWidget window;
+        window.resize(200, 100);
+        auto box = CreateUnit(EditBoxInterface, data, &window, QRect(0, 0, 112, 42), kBox);
+        auto other = CreateUnit(EditBoxInterface, other_data, &window, QRect(0, 50, 112, 21), 0x16010002);
+        box->Widget()->show();
+        other->Widget()->show();
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+        box->Widget()->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(box->Widget(), Qt::Key_A, Qt::ControlModifier);
+        ASSERT_EQ(GetOwnText(EditBoxInterface, box.get(), EditBoxOwn::Selection), "sin(30)");
+        ASSERT_TRUE(ShowsHighlight(box->Widget()));
+
+        other->Widget()->setFocus(Qt::MouseFocusReason);
+        ASSERT_FALSE(box->Widget()->hasFocus());
+        EXPECT_EQ(GetOwnText(EditBoxInterface, box.get(), EditBoxOwn::Selection), c.kept ? "sin(30)" : "");
+        EXPECT_EQ(ShowsHighlight(box->Widget()), c.kept);
+    }
+}
+
+// Tab into a read-only result box shows the same caret as in a box one types into, and
+// nothing once the focus has gone.
+TEST(EditBox, AFocusedReadOnlyBoxShowsACaret)
+{
+    for (const char* content : {"", "0.5"}) {
+        SCOPED_TRACE(content);
+        auto grab = [&](int32_t input_mode, bool focused) {
+            EditBoxProps props;
+            props.input_mode = input_mode;
+            props.content = content;
+            Box box(props);
+            box.window.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&box.window));
+            if (focused)
+                box.Line()->setFocus(Qt::OtherFocusReason);  // a Tab would select the text
+            else
+                box.Line()->clearFocus();
+            EXPECT_EQ(box.Line()->hasFocus(), focused);
+            return box.Line()->grab().toImage();
+        };
+        const QImage read_only = grab(int32_t(InputMode::ReadOnly), true);
+        EXPECT_EQ(read_only, grab(int32_t(InputMode::Normal), true));
+        EXPECT_NE(read_only, grab(int32_t(InputMode::ReadOnly), false));
+    }
+}
+
 TEST(EditBox, DamagedPropertyDataFailsTheCreate)
 {
     std::vector<uint8_t> data = WriteProps(EditBoxProps{});
