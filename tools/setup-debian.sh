@@ -11,7 +11,7 @@ set -euo pipefail
 run=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
-  libjpeg62-turbo-dev libedit-dev gettext
+  libjpeg62-turbo-dev libedit-dev gettext libxcb1-dev
   fonts-wqy-zenhei
 )
 package=(dpkg-dev file)
@@ -21,7 +21,7 @@ web=(emscripten node-acorn g++ googletest python3)
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool xclip
+  xvfb xauth xdotool xclip openbox x11-utils
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream lintian locales
   chromium

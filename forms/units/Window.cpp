@@ -7,8 +7,11 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "forms/units/Colours.h"
 #include "forms/units/GbkText.h"
@@ -16,6 +19,7 @@
 #include "forms/units/JpegPicture.h"
 #include "forms/units/PicturePlacement.h"
 #include "forms/units/BuiltInKinds.h"
+#include "forms/units/WindowManagerFrame.h"
 
 namespace {
 
@@ -67,6 +71,27 @@ void WindowWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), ColourFromWin(m_unit->Properties().background));
     DrawPicture(painter, m_unit->BackgroundPicture(), m_unit->Properties().background_picture_mode, rect());
+}
+
+// Qt maps the window after this event, so a window placed here is first drawn where it
+// belongs.
+void WindowWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!std::exchange(m_centre_on_show, false) || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    const QScreen* desk_screen = screen();
+    const std::optional<QMargins> frame = WindowManagerFrame(*this, WindowFrameMargins());
+    if (!frame || desk_screen == nullptr)
+        return;  // nothing draws a frame: the client stays where the classic one puts it
+    const QRect desk = desk_screen->geometry();
+    const QSize outer = size().grownBy(*frame);
+    const QPoint corner(desk.left() + (desk.width() - outer.width()) / 2,
+                        desk.top() + (desk.height() - outer.height()) / 2);
+    // Qt turns the frame's corner into the client's by the extents the request above left on
+    // the window.
+    if (QWindow* handle = windowHandle())
+        handle->setFramePosition(corner);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event)
@@ -128,6 +153,7 @@ WindowUnit* WindowUnit::Create(const CreateArgs& args)
             outer.moveTopLeft(QPoint(desk.left() + (desk.width() - outer.width()) / 2,
                                      desk.top() + (desk.height() - outer.height()) / 2));
         }
+        window->CentreOnShow();
     }
     QRect client = outer.marginsRemoved(WindowFrameMargins());
     client.setSize(client.size().expandedTo(QSize(0, 0)));

@@ -3,7 +3,8 @@
 // classic fixed frame of 3 pixels on each side and a 19-pixel caption, so a 488 x 420 window
 // has a 482 x 395 client area; the window manager draws its own frame around that. It is
 // not resizable, has a close button and no maximise or minimise buttons unless its
-// properties ask for them, and starts centred on the screen. A window that starts minimised,
+// properties ask for them, and starts centred on the screen: the frame the window manager
+// draws is centred, or without one the classic frame. A window that starts minimised,
 // or maximised when resizable, is in that state from creation, so a plain show honours it.
 //
 // Events: 1 when asked to close (a result of 0 cancels it, unless the unit went meanwhile);
@@ -30,9 +31,12 @@ public:
     void Detach() { m_unit = nullptr; }
     // The position and size last reported by events 3 and 4 (or set at creation).
     void MarkPlaced();
+    // On its first show the window is centred again by the frame the window manager draws.
+    void CentreOnShow() { m_centre_on_show = true; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -42,6 +46,7 @@ private:
     UnitIds m_ids;
     QPoint m_placed_at;
     QSize m_placed_size;
+    bool m_centre_on_show = false;
 };
 
 class WindowUnit : public UnitBase<WindowProps> {

@@ -18,9 +18,11 @@ find_window() {
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Anglarix$' | head -n 1)
   [ -n "$window" ] || return 1
   sleep 0.5
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  origin_x=$X
-  origin_y=$Y
+  # xwininfo, not xdotool, which counts a window manager's frame twice.
+  local info
+  info=$(xwininfo -id "$window")
+  origin_x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  origin_y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
 }
 
 click() {
