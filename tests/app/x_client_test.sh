@@ -83,9 +83,12 @@ type_into edit10 '2*sin(30)'; click button4
 expect edit11 0.999999999974
 # Full-width, as a Chinese input method types it. xdotool types these through a keycode it
 # remaps, and a key sent before the client has read the new map is lost now and then: type
-# again until the box holds the text, then click.
-for _ in 1 2 3; do
-  type_into edit10 'ｓｉｎ（３０）'
+# again, slowly, until the box holds the text, then click.
+for _ in 1 2 3 4 5; do
+  click edit10
+  xdotool key --clearmodifiers ctrl+a BackSpace
+  xdotool type --delay 150 -- 'ｓｉｎ（３０）'
+  sleep 0.3
   [ "$(read_box edit10)" = 'ｓｉｎ（３０）' ] && break
 done
 expect edit10 'ｓｉｎ（３０）'; click button4
