@@ -38,7 +38,8 @@ pid=$!
 find_window
 type_into edit10 'sin(30)/0'; click button4
 sleep 0.5
-import -window root -crop "${WIDTH}x${HEIGHT}+${origin_x}+${origin_y}" +repage "$here/anglarix-tip.png"
+size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+import -window root -crop "${size}+${origin_x}+${origin_y}" +repage "$here/anglarix-tip.png"
 xdotool key --clearmodifiers Escape
 wait $pid
 
