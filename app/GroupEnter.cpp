@@ -46,12 +46,9 @@ void ClickGroupButtonsOnEnter(uint32_t window_id)
         auto* button = qobject_cast<QAbstractButton*>(LiveWidget(window_id, group.button));
         if (button == nullptr)
             continue;
-        for (const uint32_t* list : {group.inputs, group.results}) {
-            const size_t count = list == group.inputs ? std::size(group.inputs) : std::size(group.results);
-            for (size_t i = 0; i < count && list[i] != 0; ++i) {
-                if (QWidget* box = LiveWidget(window_id, list[i]))
-                    box->installEventFilter(new EnterClicks(box, button));
-            }
-        }
+        group.ForEachBox([&](uint32_t id, bool) {
+            if (QWidget* box = LiveWidget(window_id, id))
+                box->installEventFilter(new EnterClicks(box, button));
+        });
     }
 }

@@ -117,27 +117,24 @@ void PrepareTips(uint32_t window_id)
     auto* filter = new TipFilter(LiveWidget(window_id, kWindowRecord));
     for (const UnitGroup& group : kGroups) {
         QList<QPointer<QWidget>> boxes;
-        for (const uint32_t* list : {group.inputs, group.results}) {
-            const size_t count = list == group.inputs ? std::size(group.inputs) : std::size(group.results);
-            for (size_t i = 0; i < count && list[i] != 0; ++i) {
-                if (QWidget* box = LiveWidget(window_id, list[i])) {
-                    box->setProperty("anglarixUnit", list[i]);
-                    box->installEventFilter(filter);
-                    Describe(box);
-                    boxes.append(box);
-                }
+        group.ForEachBox([&](uint32_t id, bool) {
+            if (QWidget* box = LiveWidget(window_id, id)) {
+                box->setProperty("anglarixUnit", id);
+                box->installEventFilter(filter);
+                Describe(box);
+                boxes.append(box);
             }
-        }
+        });
         // A change the user makes to an input takes the group's reasons away.
-        for (size_t i = 0; i < std::size(group.inputs) && group.inputs[i] != 0; ++i) {
-            auto* line = qobject_cast<QLineEdit*>(LiveWidget(window_id, group.inputs[i]));
+        group.ForEachBox([&](uint32_t id, bool is_input) {
+            auto* line = is_input ? qobject_cast<QLineEdit*>(LiveWidget(window_id, id)) : nullptr;
             if (line == nullptr)
-                continue;
+                return;
             QObject::connect(line, &QLineEdit::textEdited, filter, [boxes] {
                 for (const QPointer<QWidget>& box : boxes)
                     if (box != nullptr)
                         SetReason(box, {});
             });
-        }
+        });
     }
 }

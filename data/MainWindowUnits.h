@@ -71,6 +71,18 @@ struct UnitGroup {
     uint32_t button;
     uint32_t inputs[4];   // 0 ends the list
     uint32_t results[3];  // 0 ends the list
+
+    // Calls visit(id, is_input) for each box of the group, inputs first.
+    template <class Visit>
+    constexpr void ForEachBox(Visit&& visit) const
+    {
+        for (uint32_t id : inputs)
+            if (id != 0)
+                visit(id, true);
+        for (uint32_t id : results)
+            if (id != 0)
+                visit(id, false);
+    }
 };
 inline constexpr UnitGroup kGroups[] = {
     {kArcSineButton, {kArcSineOpposite, kArcSineHypotenuse}, {kArcSineResult}},
