@@ -9,6 +9,7 @@
 
 #include <map>
 
+#include "data/AccessibleTexts.h"
 #include "data/MainWindowUnits.h"
 #include "forms/live/LiveUnits.h"
 #include "forms/units/GbkText.h"
@@ -20,15 +21,6 @@ using namespace main_window;
 // How long a reason stays up after a click; hovering shows it again.
 constexpr int kShownMilliseconds = 6000;
 
-// What the input boxes (and the angle results) take, in a few words.
-const std::map<uint32_t, const char*> kInputNotes = {
-    {kAngle, "角度，以度为单位；也可以写算式，例如 30+15"},
-    {kExpression, "函数 sin cos tg ctg（角度以度为单位）；运算符 ^ * / + -；可以用括号"},
-    {kArcSineResult, "角度，以度为单位"},
-    {kArcTangentResult, "角度，以度为单位"},
-    {kArcCosineResult, "角度，以度为单位"},
-};
-
 // The reasons now standing, by box.
 std::map<QWidget*, QString>& Reasons()
 {
@@ -36,11 +28,15 @@ std::map<QWidget*, QString>& Reasons()
     return reasons;
 }
 
+// What a box takes, as its stored description says; empty for most boxes.
 QString InputNote(QWidget* box)
 {
-    const QVariant unit = box->property("anglarixUnit");
-    const auto found = kInputNotes.find(unit.toUInt());
-    return found != kInputNotes.end() ? QString::fromUtf8(found->second) : QString();
+    const uint32_t unit = box->property("anglarixUnit").toUInt();
+    for (const AccessibleText& text : MainWindowAccessibleTexts()) {
+        if (text.unit_id == unit && text.description != nullptr)
+            return QString::fromUtf8(text.description);
+    }
+    return {};
 }
 
 // What hovering a box shows: its reason, or what it takes; and its whole text when that is

@@ -1,7 +1,8 @@
 #pragma once
 // What assistive technology hears about the main window, in the window and on the page alike:
 // each edit box is named by its group and its label ("反正弦 对边长度") and is labelled by that
-// label on screen, the diagram carries a description, and the warning "角度必须输入" is announced
+// label on screen, the diagram and the boxes that take angles or expressions carry a
+// description (what they take, shown on hover too), and the warning "角度必须输入" is announced
 // when it shows (kAngleWarning).
 #include <cstdint>
 #include <span>
@@ -10,7 +11,7 @@ struct AccessibleText {
     uint32_t unit_id;
     uint32_t label_id;  // the label that names the unit on screen, 0 for none
     const char* name;   // UTF-8
-    const char* description = nullptr;
+    const char* description = nullptr;  // UTF-8
 };
 
 std::span<const AccessibleText> MainWindowAccessibleTexts();
