@@ -11,7 +11,7 @@
 #include "app/StartRoutine.h"
 #include "app/Termination.h"
 #include "forms/live/LoadWindow.h"
-#include "forms/live/UnitProperties.h"
+#include "forms/runtime/UnitPropertyAccess.h"
 #include "forms/runtime/WindowList.h"
 #include "values/Blocks.h"
 #include "values/RuntimeError.h"

@@ -1,5 +1,6 @@
 #include "forms/live/BuiltInLibrary.h"
 
+#include "forms/live/UnitProperties.h"
 #include "forms/units/UnitEvents.h"
 #include "forms/units/BuiltInKinds.h"
 
@@ -7,8 +8,10 @@ namespace {
 
 intptr_t NotifyBuiltInLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
 {
-    if (number == kLibraryNotifyStartup)
+    if (number == kLibraryNotifyStartup) {
         SetUnitRuntimeEntry(reinterpret_cast<RuntimeEntry>(a));
+        SetLiveUnitAccess(&WidgetUnitAccess());
+    }
     return 0;
 }
 

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int32_t kGb2312Charset = 134;
 
 QMargins WindowFrameMargins()
 {
@@ -76,17 +75,4 @@ RuntimeRecord* FocusedRecord(RuntimeWindow& window)
             found = &record;
     }
     return found;
-}
-
-const std::vector<uint8_t>& DefaultLogFont()
-{
-    static const std::vector<uint8_t> font = [] {
-        std::vector<uint8_t> bytes(kLogFontSize, 0);
-        logfont::WriteWord(bytes.data(), logfont::kHeight, -kGuiFontPixels);
-        logfont::WriteWord(bytes.data(), logfont::kWeight, logfont::kWeightNormal);
-        bytes[logfont::kCharSet] = uint8_t(kGb2312Charset);
-        std::memcpy(bytes.data() + logfont::kFaceName, kGuiFontFamily, std::strlen(kGuiFontFamily));
-        return bytes;
-    }();
-    return font;
 }

@@ -25,5 +25,3 @@ bool IsOwnDisabled(const QWidget& widget);
 // The record whose widget is, or contains, the focus widget; null when none of the window.
 RuntimeRecord* FocusedRecord(RuntimeWindow& window);
 
-// The default GUI font described as a 60-byte LOGFONT.
-const std::vector<uint8_t>& DefaultLogFont();

@@ -3,206 +3,65 @@
 #include <QCursor>
 #include <QWidget>
 
-#include <algorithm>
-
 #include "forms/live/LiveUnits.h"
-#include "forms/runtime/PropertyConversion.h"
-#include "forms/runtime/RuntimeErrors.h"
 #include "forms/live/RuntimeInternal.h"
-#include "forms/runtime/UnitTypeTable.h"
-#include "values/Blocks.h"
-#include "values/RuntimeError.h"
-#include "values/TextBlocks.h"
 
 namespace {
 
-constexpr int32_t kCoordinateLimit = 32627;
-const std::vector<uint8_t> kDefaultPointer(4, 0);
-
-struct Target {
-    RuntimeWindow* window;
-    RuntimeRecord* record;
-};
-
-// An unknown unit of a known window has no message of its own: it is reported like an
-// unknown window, the other way a procedure can name a unit that is not there.
-Target FindTarget(uint32_t window_id, uint32_t unit_id)
-{
-    RuntimeWindow* window = FindWindow(window_id);
-    RuntimeRecord* record = window != nullptr ? FindRecord(*window, unit_id) : nullptr;
-    if (record == nullptr)
-        ReportRuntimeError(runtime_errors::kPropertyWindowMissing, 0);
-    return {window, record};
-}
-
-Unit* LiveObject(const RuntimeRecord& record)
-{
-    if (record.object == nullptr)
-        ReportRuntimeError(runtime_errors::kWindowNotLoaded, 0);
-    return record.object.get();
-}
-
-uint64_t TextValue(const std::string& text)
-{
-    return uint64_t(reinterpret_cast<uintptr_t>(NewText(text.data(), ptrdiff_t(text.size()))));
-}
-
-uint64_t NewPointerValue(const std::vector<uint8_t>& bytes)
-{
-    return uint64_t(reinterpret_cast<uintptr_t>(NewByteSet(bytes.data(), bytes.size())));
-}
-
-// A null block is the default arrow.
-std::vector<uint8_t> PointerBytes(uint64_t value)
-{
-    const void* block = reinterpret_cast<const void*>(uintptr_t(value));
-    if (block == nullptr)
-        return kDefaultPointer;
-    const std::span<const uint8_t> bytes = ByteSetContents(block);
-    return {bytes.begin(), bytes.end()};
-}
-
-uint64_t GetCommon(const RuntimeRecord& record, int32_t property)
+bool ReadCommon(const RuntimeRecord& record, int32_t property, uint64_t& value)
 {
     const QWidget* widget = LiveWidget(record);
-    const QRect live = widget != nullptr ? LiveGeometry(*widget) : QRect();
-    auto word = [](int32_t value) { return uint64_t(uint32_t(value)); };
+    if (widget == nullptr)
+        return false;
+    const QRect live = LiveGeometry(*widget);
+    auto word = [](int32_t number) { return uint64_t(uint32_t(number)); };
     switch (property) {
-    case kPropertyLeft: return word(widget != nullptr ? live.x() : record.left);
-    case kPropertyTop: return word(widget != nullptr ? live.y() : record.top);
-    case kPropertyWidth: return word(widget != nullptr ? live.width() : record.width);
-    case kPropertyHeight: return word(widget != nullptr ? live.height() : record.height);
-    case kPropertyTag: return TextValue(record.tag);
-    case kPropertyVisible:
-        return widget != nullptr ? widget->isVisible() : (record.state_flags & kStateVisible) != 0;
-    case kPropertyDisabled:
-        return widget != nullptr ? IsOwnDisabled(*widget) : (record.state_flags & kStateDisabled) != 0;
-    case kPropertyMousePointer:  // no data is the default arrow, stored as four zero bytes
-        return NewPointerValue(record.mouse_pointer.empty() ? kDefaultPointer : record.mouse_pointer);
-    default: return 0;
+    case kPropertyLeft: value = word(live.x()); return true;
+    case kPropertyTop: value = word(live.y()); return true;
+    case kPropertyWidth: value = word(live.width()); return true;
+    case kPropertyHeight: value = word(live.height()); return true;
+    case kPropertyVisible: value = widget->isVisible(); return true;
+    case kPropertyDisabled: value = IsOwnDisabled(*widget); return true;
+    default: return false;
     }
 }
 
-void SetFlag(RuntimeRecord& record, uint32_t flag, bool on)
-{
-    record.state_flags = on ? record.state_flags | flag : record.state_flags & ~flag;
-}
-
-void SetCommon(RuntimeRecord& record, int32_t property, uint64_t value)
+void ApplyCommon(RuntimeRecord& record, int32_t property)
 {
     QWidget* widget = LiveWidget(record);
-    const int32_t number = int32_t(uint32_t(value));
-    const int32_t coordinate = std::clamp(number, -kCoordinateLimit, kCoordinateLimit);
-    const int32_t extent = std::clamp(number, 0, kCoordinateLimit);
-    QRect live = widget != nullptr ? LiveGeometry(*widget) : QRect();
+    if (widget == nullptr)
+        return;
+    QRect live = LiveGeometry(*widget);
     switch (property) {
-    case kPropertyLeft:
-    case kPropertyTop:
-        (property == kPropertyLeft ? record.left : record.top) = coordinate;
-        if (widget != nullptr) {
-            live.moveTo(property == kPropertyLeft ? coordinate : live.x(),
-                        property == kPropertyTop ? coordinate : live.y());
-            SetLiveGeometry(*widget, live);
-        }
-        break;
-    case kPropertyWidth:
-    case kPropertyHeight:
-        (property == kPropertyWidth ? record.width : record.height) = extent;
-        if (widget != nullptr) {
-            if (property == kPropertyWidth)
-                live.setWidth(extent);
-            else
-                live.setHeight(extent);
-            SetLiveGeometry(*widget, live);
-        }
-        break;
-    case kPropertyTag: {
-        const char* text = reinterpret_cast<const char*>(uintptr_t(value));
-        record.tag = text != nullptr ? text : "";
-        break;
-    }
+    case kPropertyLeft: live.moveTo(record.left, live.y()); SetLiveGeometry(*widget, live); break;
+    case kPropertyTop: live.moveTo(live.x(), record.top); SetLiveGeometry(*widget, live); break;
+    case kPropertyWidth: live.setWidth(record.width); SetLiveGeometry(*widget, live); break;
+    case kPropertyHeight: live.setHeight(record.height); SetLiveGeometry(*widget, live); break;
     case kPropertyVisible:
-        SetFlag(record, kStateVisible, number != 0);
-        if (widget != nullptr && number == 0)
+        if ((record.state_flags & kStateVisible) == 0)
             widget->hide();
-        else if (widget != nullptr && (widget->isWindow() || MayShow(record)))
+        else if (widget->isWindow() || MayShow(record))
             widget->show();
         break;
-    case kPropertyDisabled:
-        SetFlag(record, kStateDisabled, number != 0);
-        if (widget != nullptr)
-            widget->setEnabled(number == 0);
-        break;
+    case kPropertyDisabled: widget->setEnabled((record.state_flags & kStateDisabled) == 0); break;
     case kPropertyMousePointer:
-        record.mouse_pointer = PointerBytes(value);
-        if (widget != nullptr) {
-            widget->setCursor(CursorFromPointerData(record.mouse_pointer));
-            QCursor::setPos(QCursor::pos());  // the new pointer shows without a mouse move
-        }
+        widget->setCursor(CursorFromPointerData(record.mouse_pointer));
+        QCursor::setPos(QCursor::pos());  // the new pointer shows without a mouse move
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
-// The unit's font as a LOGFONT, the default GUI font when it has none of its own.
-std::vector<uint8_t> CurrentFont(Unit* unit, GetPropertyEntry get, int32_t own)
+void RebuildLive(RuntimeWindow& window, RuntimeRecord& record)
 {
-    PropertyValue answer;
-    if (get == nullptr || get(unit, own, &answer) != 1)
-        return DefaultLogFont();
-    return LogFontOrDefault(answer, DefaultLogFont());
+    if (LiveWidget(record) != nullptr)
+        RebuildUnit(window, record);
 }
 
 }  // namespace
 
-uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part)
+const LiveUnitAccess& WidgetUnitAccess()
 {
-    const Target target = FindTarget(window_id, unit_id);
-    const RuntimeRecord& record = *target.record;
-    if (property < kFirstOwnProperty)
-        return GetCommon(record, property);
-
-    Unit* unit = LiveObject(record);
-    const uint16_t type = PropertyType(record.kind, property);
-    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
-    const int32_t own = property - kFirstOwnProperty;
-    if (type == 0 || get == nullptr)
-        return 0;
-    if (type == PROP_FONT)
-        return ReadFontPart(CurrentFont(unit, get, own), part);
-    PropertyValue answer;
-    if (get(unit, own, &answer) != 1)
-        return 0;
-    return ConvertRead(type, answer);
-}
-
-void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part,
-                     uint64_t value)
-{
-    const Target target = FindTarget(window_id, unit_id);
-    RuntimeRecord& record = *target.record;
-    if (property < kFirstOwnProperty) {
-        SetCommon(record, property, value);
-        return;
-    }
-
-    Unit* unit = LiveObject(record);
-    const uint16_t type = PropertyType(record.kind, property);
-    const auto set = reinterpret_cast<SetPropertyEntry>(KindEntry(record.kind, kEntrySetProperty));
-    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
-    const int32_t own = property - kFirstOwnProperty;
-    if (type == 0 || set == nullptr)
-        return;
-    std::vector<uint8_t> storage;
-    if (type == PROP_FONT) {
-        // A whole-font write of null returns the unit to the default font.
-        if (part != kWholeValue || value != 0) {
-            storage = CurrentFont(unit, get, own);
-            WriteFontPart(storage, part, value);
-        }
-    }
-    const PropertyValue prepared = ConvertWrite(type, value, storage);
-    if (set(unit, own, prepared) == 1 && LiveWidget(record) != nullptr)
-        RebuildUnit(*target.window, record);
+    static const LiveUnitAccess access{&ReadCommon, &ApplyCommon, &RebuildLive};
+    return access;
 }

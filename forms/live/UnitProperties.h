@@ -1,20 +1,6 @@
 #pragma once
-// The property services through which procedures read and write units. A property is
-// addressed by window id, unit id (0 or the window record's id for the window itself),
-// property number (0-7 common, 8 and above the kind's own) and part (-1 the whole value;
-// 0-6 one part of a font: angle, bold, italic, underline, strike-out, size, face name).
-// Values are 64 bits as PropertyConversion.h describes; what a read returns is the caller's.
-//
-//   GetUnitProperty(0x52010001, 0x1601013A, 8, -1)            -> 0 for an empty box, else a new text
-//   SetUnitProperty(0x52010001, 0x16011DF4, 5, -1, 1)         shows the warning label
-//   SetUnitProperty(0x52010001, 0x1601013A, 0, -1, 40000)     stores left 32627
-//
-// An unknown window is the fatal "未载入欲访问窗口组件所在的窗口" (so is an unknown unit of a known
-// window); an own property of a unit whose window is not loaded is "指定窗口尚未载入".
-#include <cstdint>
+// The live side of the property services on the desktop: the common properties read from and
+// shown on the units' widgets, and rebuilds. The built-in library installs it at start-up.
+#include "forms/runtime/UnitPropertyAccess.h"
 
-#include "forms/KindInterface.h"
-
-uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part);
-void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part,
-                     uint64_t value);
+const LiveUnitAccess& WidgetUnitAccess();

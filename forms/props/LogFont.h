@@ -3,8 +3,17 @@
 // property services read and write. Words are little-endian 32-bit.
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "forms/template/LittleEndian.h"
+
+// The font of every unit without a font of its own, and of every window: one pinned 12-pixel
+// CJK font, so that text takes the same pixels on every machine.
+inline constexpr const char* kGuiFontFamily = "WenQuanYi Zen Hei";
+constexpr int kGuiFontPixels = 12;
+
+// The default GUI font described as a LOGFONT.
+const std::vector<uint8_t>& DefaultLogFont();
 
 namespace logfont {
 
@@ -21,6 +30,7 @@ constexpr size_t kFaceNameSize = 32;
 
 constexpr int32_t kWeightNormal = 400;
 constexpr int32_t kWeightBold = 700;
+constexpr uint8_t kGb2312Charset = 134;
 
 inline int32_t ReadWord(const uint8_t* font, size_t offset) { return int32_t(ReadLe32(font + offset)); }
 

@@ -1,13 +1,11 @@
 #pragma once
-// Fonts of the kinds. The default GUI font is one pinned 12-pixel CJK font, so that text
-// takes the same pixels on every machine; a stored font is a Windows LOGFONT.
+// Fonts of the kinds as Qt fonts; a stored font is a Windows LOGFONT.
 #include <QFont>
 
 #include <cstdint>
 #include <span>
 
-inline constexpr const char* kGuiFontFamily = "WenQuanYi Zen Hei";
-constexpr int kGuiFontPixels = 12;
+#include "forms/props/LogFont.h"
 
 // The font of every unit without a font of its own, and of every window.
 QFont DefaultGuiFont();

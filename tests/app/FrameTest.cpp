@@ -18,7 +18,7 @@
 #include "app/ServiceTable.h"
 #include "app/StartRoutine.h"
 #include "calc/Procedures.h"
-#include "forms/live/UnitProperties.h"
+#include "forms/runtime/UnitPropertyAccess.h"
 #include "forms/runtime/WindowList.h"
 #include "values/Blocks.h"
 #include "values/Constants.h"

@@ -6,7 +6,7 @@
 #include "MainWindowLayout.h"
 #include "RuntimeTestSupport.h"
 #include "forms/live/KeyboardFilter.h"
-#include "forms/live/UnitProperties.h"
+#include "forms/runtime/UnitPropertyAccess.h"
 #include "forms/KindInterface.h"
 #include "values/Blocks.h"
 

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "RuntimeTestSupport.h"
-#include "forms/live/UnitProperties.h"
+#include "forms/runtime/UnitPropertyAccess.h"
 
 using namespace runtime_test;
 

@@ -8,7 +8,7 @@
 
 #include "RuntimeTestSupport.h"
 #include "forms/runtime/PropertyConversion.h"
-#include "forms/live/UnitProperties.h"
+#include "forms/runtime/UnitPropertyAccess.h"
 #include "values/Blocks.h"
 
 using namespace runtime_test;
