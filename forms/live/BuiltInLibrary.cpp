@@ -32,17 +32,6 @@ const UnitTypeTable& BuiltInTypes()
 
 const LibraryDescriptor& BuiltInLibrary()
 {
-    static const LibraryDescriptor library{
-        .version = 1,
-        .identifier = "75FF712E4CB7732FD678F4E672738EC0",
-        .display_name = "\xc4\xda\xd6\xc3\xb5\xa5\xd4\xaa\xbf\xe2",  // 内置单元库
-        .major = 1,
-        .minor = 0,
-        .type_count = kUnitTypeSlots,
-        .types = BuiltInTypes().data(),
-        .command_count = kCommandCount,
-        .commands = CommandTable,
-        .notify = &NotifyBuiltInLibrary,
-    };
+    static const LibraryDescriptor library = BuiltInLibraryDescriptor(BuiltInTypes(), &NotifyBuiltInLibrary);
     return library;
 }

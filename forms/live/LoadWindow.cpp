@@ -21,12 +21,7 @@ bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, int32
     const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
     if (create == nullptr)
         return false;
-    uint32_t style = 0;
-    if ((KindFlags(record.kind) & kKindCreatedHidden) == 0 || parent == nullptr) {
-        style = (record.state_flags & kStateDisabled) != 0 ? kStyleDisabled : 0;
-        if (parent != nullptr && (record.state_flags & kStateTabStop) != 0)
-            style |= kStyleTabStop;
-    }
+    const uint32_t style = CreationStyle(record, parent == nullptr);
     const QRect place(record.left, record.top, record.width, record.height);
     Unit* unit = create(UnitCreateArgs(window, record, record.property_data, style, parent, control_id, place));
     if (unit == nullptr || unit->Widget() == nullptr) {

@@ -51,6 +51,16 @@ void InitializeUnitLibraries(std::span<const LibraryDescriptor* const> libraries
     }
 }
 
+uint32_t CreationStyle(const RuntimeRecord& record, bool top_level)
+{
+    if ((KindFlags(record.kind) & kKindCreatedHidden) != 0 && !top_level)
+        return 0;
+    uint32_t style = (record.state_flags & kStateDisabled) != 0 ? kStyleDisabled : 0;
+    if (!top_level && (record.state_flags & kStateTabStop) != 0)
+        style |= kStyleTabStop;
+    return style;
+}
+
 void LoadProgramWindows(std::span<const uint8_t> template_bytes, ProcedureArea procedures)
 {
     if (template_bytes.empty())

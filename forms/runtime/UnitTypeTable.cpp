@@ -51,3 +51,19 @@ uint16_t PropertyType(uint32_t kind_code, int32_t property)
         return 0;
     return type->properties[property].type;
 }
+
+LibraryDescriptor BuiltInLibraryDescriptor(const UnitTypeTable& types, LibraryNotifyFn notify)
+{
+    return {
+        .version = 1,
+        .identifier = "75FF712E4CB7732FD678F4E672738EC0",
+        .display_name = "\xc4\xda\xd6\xc3\xb5\xa5\xd4\xaa\xbf\xe2",  // 内置单元库
+        .major = 1,
+        .minor = 0,
+        .type_count = kUnitTypeSlots,
+        .types = types.data(),
+        .command_count = kCommandCount,
+        .commands = CommandTable,
+        .notify = notify,
+    };
+}

@@ -28,6 +28,9 @@ struct LibraryDescriptor {
     LibraryNotifyFn notify = nullptr;
 };
 
+// The built-in library's descriptor around a table of its kinds: the desktop's widgets and
+// the page's elements are the same library shown two ways.
+LibraryDescriptor BuiltInLibraryDescriptor(const UnitTypeTable& types, LibraryNotifyFn notify);
 
 // The libraries the running program uses, in library-number order.
 void SetUnitLibraries(std::span<const LibraryDescriptor* const> libraries);

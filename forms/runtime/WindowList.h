@@ -46,5 +46,9 @@ void InitializeUnitLibraries(std::span<const LibraryDescriptor* const> libraries
 // window. Any damage, an offset outside the area included, is the fatal
 // "载入窗口模板数据段出错!".
 void LoadProgramWindows(std::span<const uint8_t> template_bytes, ProcedureArea procedures);
+// The style bits a record's unit is created with: disabled and, inside a window, tab stop; a
+// kind created hidden gets neither inside a window.
+uint32_t CreationStyle(const RuntimeRecord& record, bool top_level);
+
 // Releases every unit object and empties the window list.
 void ClearWindows();

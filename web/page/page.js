@@ -42,6 +42,11 @@
     canvases.push({ canvas: canvas, unit: unit, paint: paint, ratio: window.devicePixelRatio || 1 });
     return canvas;
   }
+  function ForgetCanvases(element) {
+    for (let i = canvases.length - 1; i >= 0; --i) {
+      if (element.contains(canvases[i].canvas)) canvases.splice(i, 1);
+    }
+  }
   window.addEventListener('resize', function () {
     for (const entry of canvases) {
       if (entry.ratio === (window.devicePixelRatio || 1)) continue;
@@ -56,6 +61,10 @@
   // centred square of the shorter side; rounded corners are a fifth of the pass rectangle.
   const kDashes = [[], [], [18, 6], [3, 3], [9, 6, 3, 6], [9, 3, 3, 3, 3, 3]];
   const kLineNone = 0, kLineSolid = 1;
+  const kEventClick = 0;
+
+  // A unit's event goes to the program, which runs whatever the window binds to it.
+  function Raise(id, event) { return Module['_PageRaiseEvent'](id, event); }
 
   // Adds a shape's outline to a context's path or to a Path2D.
   function Outline(path, shape, x, y, w, h, rx, ry) {
@@ -192,7 +201,7 @@
     button.type = 'button';
     button.textContent = unit.text;
     ApplyFont(button, unit);
-    if (unit.clickable) button.addEventListener('click', function () { Module['_PageClick'](unit.id); });
+    button.addEventListener('click', function () { Raise(unit.id, kEventClick); });
     return button;
   }
 
@@ -212,61 +221,124 @@
     return picture;
   }
 
-  function Build(units) {
-    const frame = document.getElementById('window');
-    const byId = new Map(units.map(function (unit) { return [unit.id, unit]; }));
-    units.forEach(function (unit, index) {
-      let element;
-      switch (unit.kind) {
-        case 'edit': element = MakeEditBox(unit); break;
-        case 'label': element = MakeLabel(unit); break;
-        case 'button': element = MakeButton(unit); break;
-        case 'shape': element = Canvas(unit, function (context) { PaintShape(context, unit); }); break;
-        case 'picture': element = MakePicture(unit); break;
-        default:  // the window itself is the frame
-          frame.style.background = Css(unit.background);
-          return;
-      }
-      element.id = 'u' + unit.id.toString(16);
-      // The desktop's accessible names: each box by its group and label, the diagram described,
-      // the warning announced when it shows.
-      if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
-      if (unit.accessibleDescription) element.setAttribute('aria-description', unit.accessibleDescription);
-      if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
-      if (unit.alert) element.setAttribute('role', 'alert');
-      // Geometry is in the parent's client area, and a unit shows only inside its parent.
-      let left = unit.left, top = unit.top;
-      let clip = { left: 0, top: 0, right: unit.width, bottom: unit.height };
-      for (let parent = byId.get(unit.parent); parent && parent.kind !== 'window'; parent = byId.get(parent.parent)) {
-        clip = { left: Math.max(clip.left, -left), top: Math.max(clip.top, -top),
-                 right: Math.min(clip.right, parent.width - left), bottom: Math.min(clip.bottom, parent.height - top) };
-        left += parent.left; top += parent.top;
-      }
-      if (clip.left > 0 || clip.top > 0 || clip.right < unit.width || clip.bottom < unit.height) {
-        element.style.clipPath = 'inset(' + clip.top + 'px ' + Math.max(0, unit.width - clip.right) + 'px ' +
-                                 Math.max(0, unit.height - clip.bottom) + 'px ' + clip.left + 'px)';
-        if (clip.right <= clip.left || clip.bottom <= clip.top) element.style.display = 'none';
-      }
-      // The first record is on top of its siblings.
-      element.style.left = left + 'px';
-      element.style.top = top + 'px';
-      element.style.width = unit.width + 'px';
-      element.style.height = unit.height + 'px';
-      element.style.zIndex = String(units.length - index);
-      if (!unit.visible) element.style.visibility = 'hidden';
-      if ('disabled' in element) element.disabled = unit.disabled;
-      // The Tab order runs against the record order.
-      element.tabIndex = unit.tabStop && (unit.kind === 'edit' || unit.kind === 'button') ? units.length - index : -1;
-      frame.appendChild(element);
-    });
+  // The units by id: each one's own description merged with its place in the window.
+  const units = new Map();
+  let ordered = [];
+  const pending = new Map();  // elements made before the window is arranged
+
+  function ElementOf(id) { return document.getElementById('u' + (id >>> 0).toString(16)); }
+
+  function MakeElement(unit) {
+    switch (unit.kind) {
+      case 'edit': return MakeEditBox(unit);
+      case 'label': return MakeLabel(unit);
+      case 'button': return MakeButton(unit);
+      case 'shape': return Canvas(unit, function (context) { PaintShape(context, unit); });
+      case 'picture': return MakePicture(unit);
+      default: return null;
+    }
   }
+
+  // Geometry is in the parent's client area, and a unit shows only inside its parent.
+  function Place(element, unit) {
+    let left = unit.left, top = unit.top;
+    let clip = { left: 0, top: 0, right: unit.width, bottom: unit.height };
+    for (let parent = units.get(unit.parent); parent && parent.kind !== 'window'; parent = units.get(parent.parent)) {
+      clip = { left: Math.max(clip.left, -left), top: Math.max(clip.top, -top),
+               right: Math.min(clip.right, parent.width - left), bottom: Math.min(clip.bottom, parent.height - top) };
+      left += parent.left; top += parent.top;
+    }
+    element.style.clipPath = '';
+    element.style.display = '';
+    if (clip.left > 0 || clip.top > 0 || clip.right < unit.width || clip.bottom < unit.height) {
+      element.style.clipPath = 'inset(' + clip.top + 'px ' + Math.max(0, unit.width - clip.right) + 'px ' +
+                               Math.max(0, unit.height - clip.bottom) + 'px ' + clip.left + 'px)';
+      if (clip.right <= clip.left || clip.bottom <= clip.top) element.style.display = 'none';
+    }
+    element.style.left = left + 'px';
+    element.style.top = top + 'px';
+    element.style.width = unit.width + 'px';
+    element.style.height = unit.height + 'px';
+  }
+
+  // The first record is on top of its siblings, and the Tab order runs against the record order.
+  function Arrange(element, unit) {
+    const index = ordered.indexOf(unit);
+    Place(element, unit);
+    element.style.zIndex = String(ordered.length - index);
+    element.style.visibility = unit.visible ? '' : 'hidden';
+    element.tabIndex = unit.tabStop && (unit.kind === 'edit' || unit.kind === 'button') ? ordered.length - index : -1;
+    // The desktop's accessible names: each box by its group and label, the diagram described,
+    // the warning announced when it shows.
+    if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
+    if (unit.accessibleDescription) element.setAttribute('aria-description', unit.accessibleDescription);
+    if (unit.labelledBy) element.setAttribute('aria-labelledby', 'u' + unit.labelledBy.toString(16));
+    if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
+    if (unit.alert) element.setAttribute('role', 'alert');
+  }
+
+  // A unit's element, built anew from its description whenever a property changes.
+  Module['showUnit'] = function (description) {
+    const unit = Object.assign(units.get(description.id) || {}, description);
+    units.set(unit.id, unit);
+    const frame = document.getElementById('window');
+    if (unit.kind === 'window') {
+      frame.style.background = Css(unit.background);
+      if (unit.text) document.title = unit.text;
+      return;
+    }
+    const element = MakeElement(unit);
+    element.id = 'u' + unit.id.toString(16);
+    if ('disabled' in element) element.disabled = unit.disabled;
+    const old = ElementOf(unit.id);
+    if (!old) {
+      pending.set(unit.id, element);
+      return;
+    }
+    ForgetCanvases(old);
+    element.title = old.title;
+    Arrange(element, unit);
+    old.replaceWith(element);
+  };
+
+  // Every unit once created: placed, stacked and shown as its record says, in record order.
+  Module['arrangeUnits'] = function (layout) {
+    const frame = document.getElementById('window');
+    ordered = layout.map(function (place) { return Object.assign(units.get(place.id) || {}, place); });
+    for (const unit of ordered) {
+      units.set(unit.id, unit);
+      if (unit.kind === 'window') {
+        // The window's geometry is its outer rectangle around a classic frame.
+        frame.style.width = Math.max(0, unit.width - 6) + 'px';
+        frame.style.height = Math.max(0, unit.height - 25) + 'px';
+        continue;
+      }
+      const element = ElementOf(unit.id) || pending.get(unit.id);
+      pending.delete(unit.id);
+      if (!element) continue;
+      Arrange(element, unit);
+      frame.appendChild(element);
+    }
+  };
+
+  Module['unitText'] = function (id) { const element = ElementOf(id); return element ? element.value : ''; };
+  Module['setUnitText'] = function (id, text) { const element = ElementOf(id); if (element) element.value = text; };
+  // -1 leaves a state as it is.
+  Module['setUnitState'] = function (id, visible, disabled) {
+    const element = ElementOf(id);
+    const unit = units.get(id);
+    if (!element || !unit) return;
+    if (visible >= 0) { unit.visible = visible !== 0; element.style.visibility = unit.visible ? '' : 'hidden'; }
+    if (disabled >= 0 && 'disabled' in element) { unit.disabled = disabled !== 0; element.disabled = unit.disabled; }
+  };
 
   // The window's keys, as on the desktop: Tab and Shift+Tab cycle through the window's units
   // without leaving it; Enter in a group's box clicks the group's button, on a default button
   // clicks it, else clicks the window's enabled default button, and is otherwise ignored (a
   // plain button takes Space, not Enter). Escape does nothing: a page does not close itself.
-  function HandleKeys(frame, units) {
-    const defaults = units.filter(function (unit) { return unit.kind === 'button' && unit.defaultButton; });
+  function UnitOf(element) { return ordered.find(function (unit) { return ElementOf(unit.id) === element; }); }
+
+  function HandleKeys(frame) {
     frame.addEventListener('keydown', function (event) {
       if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
         const order = Array.from(frame.querySelectorAll('input, textarea, button'))
@@ -281,27 +353,30 @@
         if (event.target.tagName === 'TEXTAREA') return;
         event.preventDefault();
         // Enter in a box of a group clicks the group's button.
-        const box = units.find(function (unit) { return document.getElementById('u' + unit.id.toString(16)) === event.target; });
+        const box = UnitOf(event.target);
         if (box && box.kind === 'edit' && box.group && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
-          Module['_PageClick'](box.group);
+          Raise(box.group, kEventClick);
           return;
         }
-        const focused = defaults.find(function (unit) { return document.getElementById('u' + unit.id.toString(16)) === event.target; });
-        const target = focused || defaults.find(function (unit) { return !document.getElementById('u' + unit.id.toString(16)).disabled; });
-        if (target) Module['_PageClick'](target.id);
+        const defaults = ordered.filter(function (unit) { return unit.kind === 'button' && unit.defaultButton; });
+        const focused = defaults.find(function (unit) { return ElementOf(unit.id) === event.target; });
+        const target = focused || defaults.find(function (unit) { return !ElementOf(unit.id).disabled; });
+        if (target) Raise(target.id, kEventClick);
       }
     });
   }
 
   // Notes at the boxes: beside the box for a few seconds, then on hover (title), until an input
   // of the box's group changes.
-  const kNoteSeconds = 4;
+  const kNoteSeconds = 6;
   const notes = new Map();
   function HideNote(element) {
     const note = notes.get(element);
     if (note) { note.remove(); notes.delete(element); }
   }
-  Module['showTip'] = function (element, text) {
+  Module['showTip'] = function (id, text) {
+    const element = ElementOf(id);
+    if (!element) return;
     HideNote(element);
     element.title = text;
     if (!text) return;
@@ -315,28 +390,35 @@
     notes.set(element, note);
     setTimeout(function () { if (notes.get(element) === note) HideNote(element); }, kNoteSeconds * 1000);
   };
-  function ClearNotesOnInput(frame, units) {
+  function ClearNotesOnInput(frame) {
     frame.addEventListener('input', function (event) {
-      const changed = units.find(function (unit) { return document.getElementById('u' + unit.id.toString(16)) === event.target; });
+      const changed = UnitOf(event.target);
       if (!changed || !changed.groupInput) return;
-      for (const unit of units) {
+      for (const unit of ordered) {
         if (unit.group !== changed.group) continue;
-        const element = document.getElementById('u' + unit.id.toString(16));
+        const element = ElementOf(unit.id);
         element.title = '';
         HideNote(element);
       }
     });
   }
 
+  // A fatal error's box text in place of the window; the program has stopped.
+  Module['showError'] = function (text) {
+    const frame = document.getElementById('window');
+    frame.textContent = '';
+    const box = document.createElement('pre');
+    box.className = 'error';
+    box.setAttribute('role', 'alert');
+    box.textContent = text.replace(/\r\n/g, '\n');
+    frame.appendChild(box);
+  };
+
   Module['onRuntimeInitialized'] = function () {
-    const units = JSON.parse(UTF8ToString(Module['_PageDescribe']()));
-    if (!units) {
-      document.getElementById('window').textContent = '载入窗口模板数据段出错!';
-      return;
-    }
-    Build(units);
-    HandleKeys(document.getElementById('window'), units);
-    ClearNotesOnInput(document.getElementById('window'), units);
+    const frame = document.getElementById('window');
+    HandleKeys(frame);
+    ClearNotesOnInput(frame);
+    if (!Module['_PageLoad']()) return;
     document.documentElement.dataset.ready = 'true';
     document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   };

@@ -1,0 +1,196 @@
+// Property access by number without widgets: the main window's records with plain units that
+// keep their property sets, and a live side that notes what it was asked to show. The same
+// core serves the desktop's widgets and the page's elements.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "contract/ProcedureArea.h"
+#include "contract/ServiceTable.h"
+#include "data/MainWindowTemplate.h"
+#include "data/MainWindowUnits.h"
+#include "forms/props/KindProps.h"
+#include "forms/runtime/UnitPropertyAccess.h"
+#include "forms/runtime/UnitTypeTable.h"
+#include "values/Blocks.h"
+
+namespace {
+
+using namespace main_window;
+
+// A unit that is only its property set; own number 7 of an edit box (multi-line) asks for a
+// rebuild, as the widgets do.
+class PlainUnit final : public Unit {
+public:
+    PlainUnit(const CreateArgs& args, AnyKindProps props) : Unit(args.window_id, args.unit_id), props(std::move(props)) {}
+    QWidget* Widget() const override { return nullptr; }
+    AnyKindProps props;
+};
+
+Unit* Create(const CreateArgs& args)
+{
+    const RuntimeWindow* window = FindWindow(args.window_id);
+    const RuntimeRecord* record = window != nullptr ? FindRecord(const_cast<RuntimeWindow&>(*window), args.unit_id) : nullptr;
+    return record != nullptr ? new PlainUnit(args, *DefaultPropsOf(record->kind)) : nullptr;
+}
+
+int Get(Unit* unit, int32_t own, PropertyValue* value)
+{
+    return std::visit([&](auto& props) { return GetOwnProperty(props, own, value) ? 1 : 0; },
+                      static_cast<PlainUnit*>(unit)->props);
+}
+
+int Set(Unit* unit, int32_t own, const PropertyValue& value)
+{
+    return std::visit([&](auto& props) { return SetOwnProperty(props, own, value).rebuild ? 1 : 0; },
+                      static_cast<PlainUnit*>(unit)->props);
+}
+
+AnyEntry Interface(int32_t number)
+{
+    switch (number) {
+    case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create);
+    case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&Get);
+    case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&Set);
+    default: return nullptr;
+    }
+}
+
+struct Applied {
+    uint32_t unit;
+    int32_t property;
+};
+std::vector<Applied> applied;
+std::vector<uint32_t> rebuilt;
+constexpr uint64_t kLiveWidth = 99;
+
+// The live side answers only the width, and only for the expression box.
+bool ReadCommon(const RuntimeRecord& record, int32_t property, uint64_t& value)
+{
+    if (record.id != kExpression || property != kPropertyWidth)
+        return false;
+    value = kLiveWidth;
+    return true;
+}
+void ApplyCommon(RuntimeRecord& record, int32_t property) { applied.push_back({record.id, property}); }
+void Rebuild(RuntimeWindow&, RuntimeRecord& record) { rebuilt.push_back(record.id); }
+const LiveUnitAccess kNotingAccess{&ReadCommon, &ApplyCommon, &Rebuild};
+
+ProcedureResult NoProcedure(const uint32_t*, int32_t) { return {}; }
+const Procedure kProcedures[kProcedureAreaSize] = {&NoProcedure, &NoProcedure, &NoProcedure,
+                                                   &NoProcedure, &NoProcedure, &NoProcedure};
+
+class UnitPropertyAccess : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        static const KindInterfaceRow rows[] = {
+            {KIND_WINDOW, &Interface}, {KIND_EDIT_BOX, &Interface}, {KIND_PIC_BOX, &Interface},
+            {KIND_SHAPE_BOX, &Interface}, {KIND_LABEL, &Interface}, {KIND_BUTTON, &Interface}};
+        static const UnitTypeTable types = MakeUnitTypeTable(rows);
+        static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, nullptr);
+        static const LibraryDescriptor* const libraries[] = {&library};
+        ClearWindows();
+        InitializeUnitLibraries(libraries);
+        SetLiveUnitAccess(&kNotingAccess);
+        LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, kProcedures);
+        RuntimeWindow& window = *FindWindow(kMainWindowId);
+        for (RuntimeRecord& record : window.records) {
+            CreateArgs args;
+            args.window_id = window.id;
+            args.unit_id = record.id;
+            record.object.reset(Create(args));
+        }
+        applied.clear();
+        rebuilt.clear();
+    }
+    void TearDown() override
+    {
+        SetLiveUnitAccess(nullptr);
+        ClearWindows();
+    }
+};
+
+uint64_t Get(uint32_t unit, int32_t property) { return GetUnitProperty(kMainWindowId, unit, property, kWholeValue); }
+void Set(uint32_t unit, int32_t property, uint64_t value) { SetUnitProperty(kMainWindowId, unit, property, kWholeValue, value); }
+uint64_t Address(const char* text) { return uint64_t(reinterpret_cast<uintptr_t>(text)); }
+std::string Take(uint64_t value)
+{
+    TextBlock block(reinterpret_cast<char*>(uintptr_t(value)));
+    return block ? std::string(block.get()) : std::string();
+}
+
+TEST_F(UnitPropertyAccess, CommonWritesAreClampedIntoTheRecordAndShown)
+{
+    const struct {
+        int32_t property;
+        int64_t written;
+        uint32_t read;
+    } cases[] = {
+        {kPropertyLeft, 40000, 32627},  {kPropertyTop, -40000, uint32_t(-32627)},
+        {kPropertyWidth, -5, 0},        {kPropertyHeight, 70000, 32627},
+        {kPropertyVisible, 7, 1},       {kPropertyDisabled, 1, 1},
+        {kPropertyVisible, 0, 0},       {kPropertyLeft, -12, uint32_t(-12)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "property " << c.property << " <- " << c.written);
+        applied.clear();
+        Set(kArcSineResult, c.property, uint64_t(c.written));
+        EXPECT_EQ(Get(kArcSineResult, c.property), c.read);
+        ASSERT_EQ(applied.size(), 1u);
+        EXPECT_EQ(applied[0].unit, kArcSineResult);
+        EXPECT_EQ(applied[0].property, c.property);
+    }
+}
+
+TEST_F(UnitPropertyAccess, TheLiveSideAnswersWhatItShowsAndTheRecordTheRest)
+{
+    Set(kExpression, kPropertyWidth, 10);
+    EXPECT_EQ(Get(kExpression, kPropertyWidth), kLiveWidth);
+    EXPECT_EQ(Get(kExpressionResult, kPropertyWidth), Get(kExpressionResult, kPropertyWidth));
+    Set(kExpression, kPropertyTag, Address("tag"));
+    EXPECT_EQ(Take(Get(kExpression, kPropertyTag)), "tag");
+    EXPECT_EQ(applied.size(), 1u);  // the width; nothing shows a tag
+
+    SetLiveUnitAccess(nullptr);
+    EXPECT_EQ(Get(kExpression, kPropertyWidth), 10u);
+    Set(kExpression, kPropertyVisible, 0);
+    EXPECT_EQ(Get(kExpression, kPropertyVisible), 0u);
+    EXPECT_EQ(applied.size(), 1u);
+}
+
+TEST_F(UnitPropertyAccess, OwnPropertiesReachTheKindByNumberAndRebuildOnlyWhenItAsks)
+{
+    const struct {
+        uint32_t unit;
+        int32_t own;
+        uint64_t written;  // a number, or the address of a text
+        const char* text;  // the text read back, or null for a number
+        bool rebuild;
+    } cases[] = {
+        {kExpression, EditBoxOwn::Content, Address("1+1"), "1+1", false},
+        {kExpression, EditBoxOwn::TextColour, 0x0000FF, nullptr, false},
+        {kExpression, EditBoxOwn::MultiLine, 1, nullptr, true},
+        {kAngleWarning, LabelOwn::Caption, Address("\xbd\xc7"), "\xbd\xc7", false},
+        {kArcSineButton, ButtonOwn::DefaultButton, 1, nullptr, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.unit << " own " << std::dec << c.own);
+        rebuilt.clear();
+        Set(c.unit, kFirstOwnProperty + c.own, c.written);
+        const uint64_t read = Get(c.unit, kFirstOwnProperty + c.own);
+        if (c.text != nullptr)
+            EXPECT_EQ(Take(read), c.text);
+        else
+            EXPECT_EQ(read, c.written);
+        EXPECT_EQ(rebuilt, c.rebuild ? std::vector<uint32_t>{c.unit} : std::vector<uint32_t>{});
+    }
+    // A number the kind does not have reads 0 and takes nothing.
+    Set(kExpression, kFirstOwnProperty + EditBoxOwn::Count + 5, 1);
+    EXPECT_EQ(Get(kExpression, kFirstOwnProperty + EditBoxOwn::Count + 5), 0u);
+    EXPECT_TRUE(rebuilt.empty());
+}
+
+}  // namespace
