@@ -87,6 +87,7 @@ package: programs
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@if [ -f $(WEB_BUILD)/page/anglarix.wasm ]; then python3 bench/page_bench.py $(WEB_BUILD)/page; fi
 
 clean:
 	rm -rf $(BUILD) $(WEB_BUILD)
