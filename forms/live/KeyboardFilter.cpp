@@ -171,16 +171,10 @@ void InstallKeyboardFilter()
 
 std::vector<RuntimeRecord*> FocusOrder(RuntimeWindow& window)
 {
-    std::vector<RuntimeRecord*> order;
-    for (size_t i = window.records.size(); i-- > 1;) {
-        RuntimeRecord& record = window.records[i];
-        const QWidget* widget = LiveWidget(record);
-        if (widget != nullptr && widget->isVisible() && widget->isEnabled() &&
-            (record.state_flags & kStateTabStop) != 0)
-            order.push_back(&record);
-    }
-    std::stable_sort(order.begin(), order.end(), [](const RuntimeRecord* a, const RuntimeRecord* b) {
-        return a->focus_rank < b->focus_rank;
+    std::vector<RuntimeRecord*> order = TabOrder(window);
+    std::erase_if(order, [](const RuntimeRecord* record) {
+        const QWidget* widget = LiveWidget(*record);
+        return widget == nullptr || !widget->isVisible() || !widget->isEnabled();
     });
     return order;
 }

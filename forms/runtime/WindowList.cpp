@@ -1,5 +1,7 @@
 #include "forms/runtime/WindowList.h"
 
+#include <algorithm>
+
 #include "forms/runtime/Runtime.h"
 
 std::vector<RuntimeWindow>& Windows()
@@ -36,4 +38,17 @@ void ClearWindows()
             window.records[i].object.reset();
     }
     Windows().clear();
+}
+
+std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window)
+{
+    std::vector<RuntimeRecord*> order;
+    for (size_t i = window.records.size(); i-- > 1;) {
+        if ((window.records[i].state_flags & kStateTabStop) != 0)
+            order.push_back(&window.records[i]);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const RuntimeRecord* a, const RuntimeRecord* b) {
+        return a->focus_rank < b->focus_rank;
+    });
+    return order;
 }

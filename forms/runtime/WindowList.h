@@ -50,5 +50,9 @@ void LoadProgramWindows(std::span<const uint8_t> template_bytes, ProcedureArea p
 // kind created hidden gets neither inside a window.
 uint32_t CreationStyle(const RuntimeRecord& record, bool top_level);
 
+// The units Tab visits, in order: the tab stops from the last record back, stably by focus
+// rank. Whoever shows them leaves out those hidden or disabled at the time.
+std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window);
+
 // Releases every unit object and empties the window list.
 void ClearWindows();

@@ -4,6 +4,7 @@
 // through the runtime to the page's elements.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -71,14 +72,17 @@ uint32_t GroupButtonOf(uint32_t unit_id, bool& is_input)
 
 // What the page needs beyond each unit's own description: where it sits among the others,
 // whether it shows, and what assistive technology and the keyboard make of it.
-std::string DescribeLayout(const RuntimeWindow& window)
+std::string DescribeLayout(RuntimeWindow& window)
 {
+    const std::vector<RuntimeRecord*> tab_order = TabOrder(window);
     Json json;
     json.Open('[');
     for (const RuntimeRecord& record : window.records) {
         json.Open('{');
         json.Field("id", record.id);
         json.Field("parent", record.parent_id);
+        const auto tab = std::find(tab_order.begin(), tab_order.end(), &record);
+        json.Field("tabOrder", tab != tab_order.end() ? tab - tab_order.begin() + 1 : 0);
         json.Field("visible", (record.state_flags & kStateVisible) != 0 && !record.on_hidden_page);
         for (const AccessibleText& text : MainWindowAccessibleTexts()) {
             if (text.unit_id != record.id)

@@ -261,13 +261,12 @@
     element.style.height = unit.height + 'px';
   }
 
-  // The first record is on top of its siblings, and the Tab order runs against the record order.
+  // The first record is on top of its siblings; Tab follows the window's tab order.
   function Arrange(element, unit) {
-    const index = ordered.indexOf(unit);
     Place(element, unit);
-    element.style.zIndex = String(ordered.length - index);
+    element.style.zIndex = String(ordered.length - ordered.indexOf(unit));
     element.style.visibility = unit.visible ? '' : 'hidden';
-    element.tabIndex = unit.tabStop && (unit.kind === 'edit' || unit.kind === 'button') ? ordered.length - index : -1;
+    element.tabIndex = unit.tabOrder > 0 && (unit.kind === 'edit' || unit.kind === 'button') ? unit.tabOrder : -1;
     // The desktop's accessible names: each box by its group and label, the diagram described,
     // the warning announced when it shows.
     if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
@@ -338,12 +337,17 @@
   // plain button takes Space, not Enter). Escape does nothing: a page does not close itself.
   function UnitOf(element) { return ordered.find(function (unit) { return ElementOf(unit.id) === element; }); }
 
+  // The units Tab visits now: in tab order, leaving out the hidden and the disabled.
+  function FocusOrder(frame) {
+    return Array.from(frame.querySelectorAll('input, textarea, button'))
+      .filter(function (e) { return e.tabIndex >= 0 && !e.disabled && e.style.visibility !== 'hidden'; })
+      .sort(function (a, b) { return a.tabIndex - b.tabIndex; });
+  }
+
   function HandleKeys(frame) {
     frame.addEventListener('keydown', function (event) {
       if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
-        const order = Array.from(frame.querySelectorAll('input, textarea, button'))
-          .filter(function (e) { return e.tabIndex >= 0 && !e.disabled && e.style.visibility !== 'hidden'; })
-          .sort(function (a, b) { return a.tabIndex - b.tabIndex; });
+        const order = FocusOrder(frame);
         if (order.length === 0) return;
         const at = order.indexOf(document.activeElement);
         const step = event.shiftKey ? order.length - 1 : 1;
@@ -419,6 +423,9 @@
     HandleKeys(frame);
     ClearNotesOnInput(frame);
     if (!Module['_PageLoad']()) return;
+    // The window starts with the focus on the first unit of its tab order.
+    const first = FocusOrder(frame)[0];
+    if (first) first.focus();
     document.documentElement.dataset.ready = 'true';
     document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   };
