@@ -190,6 +190,16 @@ void FontFields(Json& json, const std::vector<uint8_t>& font)
     Field(json, "fontFace", std::string(face, strnlen(face, logfont::kFaceNameSize)));
 }
 
+// A three-colour property as stored; 0xFF000000 leaves a colour out.
+void ColoursField(Json& json, const char* key, const uint32_t (&colours)[3])
+{
+    json.Key(key);
+    json.Open('[');
+    for (const uint32_t colour : colours)
+        json.Number(colour);
+    json.Close(']');
+}
+
 void PictureFields(Json& json, const std::vector<uint8_t>& picture)
 {
     Field(json, "picture", int64_t(uintptr_t(picture.data())));
@@ -227,6 +237,11 @@ void KindFields(Json& json, const UnitRecord& record)
         Field(json, "alignment", props.horizontal_alignment);
         Field(json, "verticalAlignment", props.vertical_alignment);
         Field(json, "wordWrap", props.word_wrap);
+        Field(json, "textEffect", props.text_effect);
+        Field(json, "gradientBorderWidth", props.gradient_border_width);
+        ColoursField(json, "gradientBorder", props.gradient_border);
+        Field(json, "gradientMode", props.gradient_mode);
+        ColoursField(json, "gradientBackground", props.gradient_background);
         FontFields(json, props.font);
         break;
     }
@@ -302,6 +317,8 @@ std::string DescribeMainWindow()
                 continue;
             json.Key("accessibleName");
             json.Text(text.name);
+            if (text.label_id != 0)
+                Field(json, "labelledBy", text.label_id);
             if (text.description != nullptr) {
                 json.Key("accessibleDescription");
                 json.Text(text.description);
