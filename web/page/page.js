@@ -398,6 +398,24 @@
     return picture;
   }
 
+  // Links a box to the label that names it on screen. aria-labelledby outranks aria-label, so
+  // the words of the name the label does not show ("反正弦 ") go first, from hidden text, and
+  // the name stays the desktop's.
+  function LabelledBy(frame, element, unit, label) {
+    if (!label || !unit.accessibleName || !unit.accessibleName.endsWith(label.text)) return;
+    const ids = ['u' + label.id.toString(16)];
+    const rest = unit.accessibleName.slice(0, unit.accessibleName.length - label.text.length).trim();
+    if (rest) {
+      const words = document.createElement('span');
+      words.className = 'caption';
+      words.id = 'n' + unit.id.toString(16);
+      words.textContent = rest;
+      frame.appendChild(words);
+      ids.unshift(words.id);
+    }
+    element.setAttribute('aria-labelledby', ids.join(' '));
+  }
+
   function Build(units) {
     const frame = document.getElementById('window');
     const byId = new Map(units.map(function (unit) { return [unit.id, unit]; }));
@@ -417,7 +435,7 @@
       // The desktop's accessible names: each box by its group and label, the diagram described,
       // the warning announced when it shows.
       if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
-      if (unit.labelledBy) element.setAttribute('aria-labelledby', 'u' + unit.labelledBy.toString(16));
+      if (unit.labelledBy) LabelledBy(frame, element, unit, byId.get(unit.labelledBy));
       if (unit.accessibleDescription) element.setAttribute('aria-description', unit.accessibleDescription);
       if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
       if (unit.alert) element.setAttribute('role', 'alert');
