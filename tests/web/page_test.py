@@ -348,9 +348,79 @@ def check_bad_input(page, tables, checks):
     checks.equal(page.text(EXPRESSION_RESULT), '2', 'the page still answers after bad input')
 
 
+def label_sheet():
+    """The labels the desktop's label test paints into tests/forms/golden/label_sheet.png, as
+    the page's descriptions: effects, alignments, wrap, the note, borders, an overlong line,
+    gradient frames and the eight gradient backgrounds."""
+    face, grey = 0xFF000000, 0xC0C0C0
+
+    def label(text, left, top, width, height, **props):
+        unit = {'text': text, 'left': left, 'top': top, 'width': width, 'height': height, 'textEffect': 0,
+                'border': 0, 'gradientBorderWidth': 8, 'gradientBorder': [0x808080, 0xFFFFFF, 0x808080],
+                'textColour': 0, 'background': face, 'gradientMode': 0,
+                'gradientBackground': [0x808080, 0xFFFFFF, 0x808080], 'alignment': 0, 'verticalAlignment': 1,
+                'wordWrap': 0}
+        unit.update(props)
+        return unit
+
+    units = [label('效果 Effect', 4 + e * 114, 4, 110, 24, textEffect=e, background=grey, alignment=1,
+                   textColour=0x00FFFF if e == 3 else 0x800000) for e in range(4)]
+    units += [label('对齐 Ag', 4 + h * 76, 34 + v * 34, 72, 30, alignment=h, verticalAlignment=v, background=0xFFFFFF)
+              for v in range(3) for h in range(3)]
+    units += [label('word wrap 自动换行的标签文字\r\n第二段', 236 + h * 76, 34, 72, 98, wordWrap=1, alignment=h,
+                    verticalAlignment=2, background=0xFFFFFF) for h in range(3)]
+    units.append(label('注：正弦值等于角对边除以角斜边；\r\n    余弦值等于角邻边除以角斜边；\r\n'
+                       '    正切值等于角对边除以角邻边。\r\n\r\n三角函数示例：sin(10),正切用tg表示',
+                       4, 140, 216, 64, wordWrap=1, background=grey))
+    units += [label('边框', 228 + (b - 1) * 46, 140, 42, 28, border=b) for b in range(1, 6)]
+    units.append(label('一行放不下的标题', 228, 176, 60, 28, alignment=1))
+    units.append(label('渐变边框', 4, 212, 110, 40, border=6, alignment=1))
+    units.append(label('渐变边框', 118, 212, 110, 40, border=6, alignment=1, gradientBorderWidth=12,
+                       gradientBorder=[0x0000FF, face, 0xFF0000]))
+    units.append(label('渐变边框', 232, 212, 110, 40, border=6, alignment=1, gradientBorder=[face, face, 0x808080]))
+    units += [label('渐变', 4 + (m - 1) % 4 * 114, 260 + (m - 1) // 4 * 48, 110, 44, gradientMode=m,
+                    gradientBackground=[0x0000FF, 0xFFFFFF, 0x008000], fontHeight=-14, fontWeight=700)
+              for m in range(1, 9)]
+    return units
+
+
+SHEET = """(units => {
+    const sheet = document.createElement('div');
+    sheet.style.cssText = 'left: 0; top: 0; width: 464px; height: 356px; z-index: 1000; background: #c0c0c0';
+    for (const unit of units) {
+        const label = Module.makeLabel(unit);
+        label.style.cssText = 'position: absolute; left: ' + unit.left + 'px; top: ' + unit.top + 'px';
+        sheet.appendChild(label);
+    }
+    document.getElementById('window').appendChild(sheet);
+})(%s)"""
+
+
+def check_label_sheet(browser, golden_path, actual_path, checks):
+    """The page paints the desktop's label sheet: glyphs within the screenshot's tolerance;
+    borders, gradient frames and the text-free right half of the gradient backgrounds exactly."""
+    units = label_sheet()
+    browser.evaluate(SHEET % json.dumps(units))
+    shot = browser.call('Page.captureScreenshot',
+                        {'format': 'png', 'clip': {'x': 0, 'y': 0, 'width': 464, 'height': 356, 'scale': 1}})
+    with open(actual_path, 'wb') as f:
+        f.write(base64.b64decode(shot['data']))
+    border_widths = [0, 2, 3, 1, 5, 1]
+    exact = []
+    for index, unit in enumerate(units):
+        if unit['gradientMode']:
+            half = unit['width'] // 2
+            exact.append(dict(unit, id=index, left=unit['left'] + half, width=unit['width'] - half, edge=half))
+        elif unit['border'] == 6:
+            exact.append(dict(unit, id=index, edge=unit['gradientBorderWidth']))
+        elif unit['border']:
+            exact.append(dict(unit, id=index, edge=border_widths[unit['border']]))
+    compare_with_golden(actual_path, golden_path, exact, checks)
+
+
 def compare_with_golden(actual_path, golden_path, shapes, checks):
     """Glyphs may render differently (antialiasing, hinting, a pixel's shift); the shapes'
-    edges, the bars and frames, may not differ at all."""
+    edges, the bars and frames, may not differ at all: `edge` pixels deep, 2 unless given."""
     width, height, golden = read_png(golden_path)
     actual_width, actual_height, actual = read_png(actual_path)
     checks.equal((actual_width, actual_height), (width, height), 'screenshot size')
@@ -379,7 +449,7 @@ def compare_with_golden(actual_path, golden_path, shapes, checks):
         right, bottom = min(width, shape['left'] + shape['width']), min(height, shape['top'] + shape['height'])
         for y in range(top, bottom):
             for x in range(left, right):
-                edge = min(x - left, right - 1 - x, y - top, bottom - 1 - y) < 2
+                edge = min(x - left, right - 1 - x, y - top, bottom - 1 - y) < shape.get('edge', 2)
                 if edge and any(abs(golden[y][3 * x + c] - actual[y][3 * x + c]) > 8 for c in range(3)):
                     differing.append((x, y))
         checks.equal(differing[:3], [], 'the edges of shape %x' % shape['id'])
@@ -427,6 +497,8 @@ def main():
             tables = end_to_end_tables(end_to_end)
             check_cases(page, tables, checks)
             check_bad_input(page, tables, checks)
+            check_label_sheet(browser, os.path.join(os.path.dirname(golden), 'label_sheet.png'),
+                              os.path.splitext(actual_path)[0] + '_labels.png', checks)
         finally:
             browser.close()
             server.shutdown()

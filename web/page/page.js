@@ -357,6 +357,10 @@
     return label;
   }
 
+  // Labels from descriptions like the window's, for a page of labels alone; the tests set such
+  // a page beside the desktop's painting of the same labels.
+  Module['makeLabel'] = MakeLabel;
+
   function MakeEditBox(unit) {
     const box = document.createElement(unit.multiLine ? 'textarea' : 'input');
     if (!unit.multiLine) box.type = unit.password ? 'password' : 'text';
