@@ -418,6 +418,18 @@ def check_label_sheet(browser, golden_path, actual_path, checks):
     compare_with_golden(actual_path, golden_path, exact, checks)
 
 
+def check_zoom(browser, checks):
+    # At another pixel ratio the painted units are painted again at that ratio, so they stay crisp.
+    browser.call('Emulation.setDeviceMetricsOverride', {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 2,
+                                                        'mobile': False})
+    blurred = ("Array.from(document.querySelectorAll('#window canvas'))"
+               ".filter(c => c.offsetWidth && c.width !== 2 * c.offsetWidth).length")
+    deadline = time.monotonic() + 5
+    while browser.evaluate(blurred) and time.monotonic() < deadline:
+        browser.call('Page.captureScreenshot', {'format': 'png'})  # headless renders, and reports the change, for a shot
+    checks.equal(browser.evaluate(blurred), 0, 'canvases painted at twice the pixels')
+
+
 def compare_with_golden(actual_path, golden_path, shapes, checks):
     """Glyphs may render differently (antialiasing, hinting, a pixel's shift); the shapes'
     edges, the bars and frames, may not differ at all: `edge` pixels deep, 2 unless given."""
@@ -499,6 +511,7 @@ def main():
             check_bad_input(page, tables, checks)
             check_label_sheet(browser, os.path.join(os.path.dirname(golden), 'label_sheet.png'),
                               os.path.splitext(actual_path)[0] + '_labels.png', checks)
+            check_zoom(browser, checks)
         finally:
             browser.close()
             server.shutdown()

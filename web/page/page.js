@@ -42,13 +42,19 @@
     canvases.push({ canvas: canvas, unit: unit, paint: paint, ratio: window.devicePixelRatio || 1 });
     return canvas;
   }
-  window.addEventListener('resize', function () {
+  function Repaint() {
     for (const entry of canvases) {
       if (entry.ratio === (window.devicePixelRatio || 1)) continue;
       entry.ratio = window.devicePixelRatio || 1;
       PaintCanvas(entry.canvas, entry.unit, entry.paint);
     }
-  });
+  }
+  window.addEventListener('resize', Repaint);
+  // A ratio can change without a resize (a window moved to another screen).
+  (function WatchRatio() {
+    matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)')
+      .addEventListener('change', function () { Repaint(); WatchRatio(); }, { once: true });
+  })();
 
   // A shape box paints as the desktop's does: the background over the whole box, then the
   // shape once (effect 0) or in two passes, white then black (raised) or black then white
