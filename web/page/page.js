@@ -201,7 +201,9 @@
     if (segment >= n - 1) return colours[n - 1];
     const rem = scaled % den;
     const a = colours[segment], b = colours[segment + 1];
-    return [0, 1, 2].map(function (i) { return Math.floor((a[i] * (den - rem) + b[i] * rem + Math.floor(den / 2)) / den); });
+    return [0, 1, 2].map(function (i) {
+      return Math.floor((a[i] * (den - rem) + b[i] * rem + Math.floor(den / 2)) / den);
+    });
   }
   function Rgb(c) { return 'rgb(' + c[0] + ',' + c[1] + ',' + c[2] + ')'; }
 
@@ -289,7 +291,8 @@
   function LayoutLabelText(context, text, font, area, horizontal, vertical, wrap) {
     function Left(line) {
       const width = InkWidth(context, line);
-      return horizontal === 1 ? area.x + Math.trunc((area.w - width) / 2) : horizontal === 2 ? area.x + area.w - width : area.x;
+      if (horizontal === 1) return area.x + Math.trunc((area.w - width) / 2);
+      return horizontal === 2 ? area.x + area.w - width : area.x;
     }
     if (!wrap) {
       const line = text.replace(/[\r\n]/g, '');
@@ -300,7 +303,8 @@
     }
     const lines = [];
     for (const paragraph of text.replace(/\r\n?/g, '\n').split('\n'))
-      for (const line of WrapParagraph(context, paragraph, Math.max(area.w, 0))) lines.push({ text: line, x: Left(line) });
+      for (const line of WrapParagraph(context, paragraph, Math.max(area.w, 0)))
+        lines.push({ text: line, x: Left(line) });
     const count = lines.length, pitch = font.pitch, room = area.h - pitch;
     const squeeze = count > 1 && count * pitch > area.h && room >= (count - 1) * (pitch - 1);
     lines.forEach(function (line, i) {
@@ -328,12 +332,14 @@
       area = { x: client.x + frame, y: client.y + frame, w: client.w - 2 * frame, h: client.h - 2 * frame };
     }
     const gradient = PresentColours(unit.gradientBackground);
-    if (area.w > 0 && area.h > 0 && unit.gradientMode && gradient.length) DrawGradient(context, area, unit.gradientMode, gradient);
+    if (area.w > 0 && area.h > 0 && unit.gradientMode && gradient.length)
+      DrawGradient(context, area, unit.gradientMode, gradient);
     if (unit.text) {
       const font = UnitFont(unit);
       context.font = font.css;
       context.textBaseline = 'alphabetic';
-      const lines = LayoutLabelText(context, unit.text, font, area, unit.alignment, unit.verticalAlignment, !!unit.wordWrap);
+      const lines = LayoutLabelText(context, unit.text, font, area, unit.alignment, unit.verticalAlignment,
+                                    !!unit.wordWrap);
       const draw = function (dx, dy, colour) {
         context.fillStyle = colour;
         for (const line of lines) context.fillText(line.text, line.x + dx, line.y + dy);
