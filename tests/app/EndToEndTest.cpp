@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -192,6 +194,84 @@ TEST(EndToEnd, SideLengthsWithoutAnAngleShowsTheWarningAndKeepsTheResults)
     ClickUnit(main_window::kSideLengthsButton);
     EXPECT_FALSE(WarningShown());
     EXPECT_EQ(SolverResults(), before);
+}
+
+// Bad input as a user pastes it. The page's test runs these rows on the page too, so each row
+// is a recipe: `unit` repeated `count` times and then `tail`, pasted into `box` while the
+// group's other inputs hold `others`; after a click on `button` the box keeps `kept`
+// characters and the group's results read `results`. The click times go to the file
+// ANGLARIX_CLICK_TIMES names, if any, for the page's test to set its own beside.
+constexpr const char* kBinary =
+    "\u0001\u0002\u0003\b\t\n\u000B\f\r\u001B\u001F 7(+-*/^)\u007F\u0080\u009F\u00A0\u00AD\u00B2\u00D7\u00FF"
+    "\u0131\u0300\u0391\u03C0\u0416\u05D0\u0627\u0660\u07C0\u07FF";
+
+struct BadInputCase {
+    const char* unit;
+    int count;
+    const char* tail;
+    uint32_t box;
+    const char* others;
+    uint32_t button;
+    int kept;
+    const char* results;  // the group's result boxes, " | " between
+};
+
+const main_window::UnitGroup* GroupOf(uint32_t button)
+{
+    for (const main_window::UnitGroup& group : main_window::kGroups)
+        if (group.button == button)
+            return &group;
+    return nullptr;
+}
+
+TEST(EndToEnd, BadInput)
+{
+    using namespace main_window;
+    const BadInputCase cases[] = {
+        {"1+", 32768, "", kExpression, "", kEvaluateButton, 65536, "32768"},
+        {"sin(30)+", 8191, "1", kExpression, "", kEvaluateButton, 65529, "4096.499999998"},
+        {"(", 65535, "1", kExpression, "", kEvaluateButton, 65536, "1"},
+        {kBinary, 1190, "", kExpression, "", kEvaluateButton, 45220, ""},
+        {"\u0001", 65536, "", kExpression, "", kEvaluateButton, 65536, ""},
+        {"1+", 32768, "", kArcSineHypotenuse, "1", kArcSineButton, 65536, "90.00000000257"},
+        {kBinary, 1190, "", kArcSineOpposite, "2", kArcSineButton, 45220, "0"},
+        {"1+", 32768, "", kAngle, "1", kSideLengthsButton, 65536, "1 | 7.185297370052 | 7.11537056632"},
+        {kBinary, 1190, "", kKnownOpposite, "30", kSideLengthsButton, 45220, "17.32050807509 | 34.64101615108 | 30"},
+        {kBinary, 1190, "", kAngle, "1", kSideLengthsButton, 45220, " |  | "},
+    };
+    const char* times_path = std::getenv("ANGLARIX_CLICK_TIMES");
+    std::FILE* times = times_path != nullptr ? std::fopen(times_path, "w") : nullptr;
+    for (const BadInputCase& c : cases) {
+        const UnitGroup* group = GroupOf(c.button);
+        ASSERT_NE(group, nullptr);
+        std::vector<QLineEdit*> results;
+        group->ForEachBox([&](uint32_t id, bool is_input) {
+            auto* box = qobject_cast<QLineEdit*>(UnitWidget(id));
+            if (!is_input)
+                box->clear(), results.push_back(box);
+            else if (id != c.box)
+                SetBoxText(id, c.others);
+        });
+        auto* box = qobject_cast<QLineEdit*>(UnitWidget(c.box));
+        ASSERT_NE(box, nullptr);
+        box->clear();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.unit).repeated(c.count) + QString::fromUtf8(c.tail));
+        box->paste();
+        QElapsedTimer timer;
+        timer.start();
+        ClickUnit(c.button);
+        const qint64 elapsed = timer.elapsed();
+        QStringList texts;
+        for (const QLineEdit* result : results)
+            texts << result->text();
+        EXPECT_EQ(box->text().size(), c.kept) << c.unit << " x " << c.count;
+        EXPECT_EQ(texts.join(QStringLiteral(" | ")).toStdString(), c.results) << c.unit << " x " << c.count;
+        EXPECT_LT(elapsed, 5000) << c.unit << " x " << c.count;
+        if (times != nullptr)
+            std::fprintf(times, "%lld\n", static_cast<long long>(elapsed));
+    }
+    if (times != nullptr)
+        std::fclose(times);
 }
 
 // Copy works in the read-only result boxes too, and the edit menu is in Chinese.

@@ -101,6 +101,16 @@ void FontFields(Json& json, const std::vector<uint8_t>& font)
     json.GbkField("fontFace", std::string(face, strnlen(face, logfont::kFaceNameSize)));
 }
 
+// A three-colour property as stored; 0xFF000000 leaves a colour out.
+void ColoursField(Json& json, const char* key, const uint32_t (&colours)[3])
+{
+    json.Key(key);
+    json.Open('[');
+    for (const uint32_t colour : colours)
+        json.Number(colour);
+    json.Close(']');
+}
+
 }  // namespace
 
 std::string DescribeUnit(const CreateArgs& args, const WindowProps& props)
@@ -137,6 +147,11 @@ std::string DescribeUnit(const CreateArgs& args, const LabelProps& props)
     json.Field("alignment", props.horizontal_alignment);
     json.Field("verticalAlignment", props.vertical_alignment);
     json.Field("wordWrap", props.word_wrap);
+    json.Field("textEffect", props.text_effect);
+    json.Field("gradientBorderWidth", props.gradient_border_width);
+    ColoursField(json, "gradientBorder", props.gradient_border);
+    json.Field("gradientMode", props.gradient_mode);
+    ColoursField(json, "gradientBackground", props.gradient_background);
     FontFields(json, props.font);
     return Close(json);
 }

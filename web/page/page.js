@@ -47,13 +47,19 @@
       if (element.contains(canvases[i].canvas)) canvases.splice(i, 1);
     }
   }
-  window.addEventListener('resize', function () {
+  function Repaint() {
     for (const entry of canvases) {
       if (entry.ratio === (window.devicePixelRatio || 1)) continue;
       entry.ratio = window.devicePixelRatio || 1;
       PaintCanvas(entry.canvas, entry.unit, entry.paint);
     }
-  });
+  }
+  window.addEventListener('resize', Repaint);
+  // A ratio can change without a resize (a window moved to another screen).
+  (function WatchRatio() {
+    matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)')
+      .addEventListener('change', function () { Repaint(); WatchRatio(); }, { once: true });
+  })();
 
   // A shape box paints as the desktop's does: the background over the whole box, then the
   // shape once (effect 0) or in two passes, white then black (raised) or black then white
@@ -164,21 +170,217 @@
     }
   }
 
+  // The classic edges a border style draws, outermost ring first: [top-left, bottom-right].
+  const kHighlight = '#ffffff', kLight = '#e3e3e3', kShadow = '#a0a0a0', kDarkShadow = '#696969';
+  const kSunken = [[kShadow, kHighlight], [kDarkShadow, kLight]];
+  const kDialogFrame = [[kLight, kDarkShadow], [kHighlight, kShadow], [kButtonFaceCss, kButtonFaceCss]];
+  const kBorderRings = [[], kSunken, kDialogFrame, [[kShadow, kHighlight]], kDialogFrame.concat(kSunken),
+                        [['#646464', '#646464']]];
+  const kBorderGradient = 6;
+
+  // Draws a border's rings inside rect and returns the rectangle left inside them. The
+  // bottom-right colour takes the top-right and bottom-left corners, as Windows draws them.
+  function DrawBorder(context, rect, style) {
+    let r = rect;
+    for (const ring of kBorderRings[style] || []) {
+      if (r.w <= 0 || r.h <= 0) break;
+      context.fillStyle = ring[0];
+      context.fillRect(r.x, r.y, r.w - 1, 1);
+      context.fillRect(r.x, r.y, 1, r.h - 1);
+      context.fillStyle = ring[1];
+      context.fillRect(r.x, r.y + r.h - 1, r.w, 1);
+      context.fillRect(r.x + r.w - 1, r.y, 1, r.h);
+      r = { x: r.x + 1, y: r.y + 1, w: r.w - 2, h: r.h - 2 };
+    }
+    return r;
+  }
+
+  function PresentColours(colours) {
+    return (colours || []).filter(function (c) { return c >>> 0 !== kButtonFace; })
+      .map(function (c) { return [c & 0xFF, (c >>> 8) & 0xFF, (c >>> 16) & 0xFF]; });
+  }
+
+  // The colour at num/den along the list, linear between neighbours and rounded as the
+  // desktop's integer blend, so that both give the same pixels.
+  function ColourAt(colours, num, den) {
+    const n = colours.length;
+    if (den <= 0 || n === 1) return colours[0];
+    const scaled = num * (n - 1);
+    const segment = Math.floor(scaled / den);
+    if (segment >= n - 1) return colours[n - 1];
+    const rem = scaled % den;
+    const a = colours[segment], b = colours[segment + 1];
+    return [0, 1, 2].map(function (i) {
+      return Math.floor((a[i] * (den - rem) + b[i] * rem + Math.floor(den / 2)) / den);
+    });
+  }
+  function Rgb(c) { return 'rgb(' + c[0] + ',' + c[1] + ',' + c[2] + ')'; }
+
+  // Gradient modes 1-4 run left to right, top to bottom and along the two diagonals; 5-8 the
+  // same reversed. Painted a CSS pixel at a time, then scaled without smoothing.
+  function DrawGradient(context, area, mode, colours) {
+    if (mode < 1 || mode > 8 || area.w <= 0 || area.h <= 0) return;
+    const w = area.w, h = area.h, direction = (mode - 1) % 4, reversed = mode > 4;
+    const den = direction === 0 ? w - 1 : direction === 1 ? h - 1 : (w - 1) + (h - 1);
+    const pixels = new ImageData(w, h);
+    for (let y = 0; y < h; ++y) {
+      for (let x = 0; x < w; ++x) {
+        let num = direction === 0 ? x : direction === 1 ? y : direction === 2 ? x + y : x + (h - 1 - y);
+        if (reversed) num = den - num;
+        const c = ColourAt(colours, num, den), at = 4 * (y * w + x);
+        pixels.data[at] = c[0]; pixels.data[at + 1] = c[1]; pixels.data[at + 2] = c[2]; pixels.data[at + 3] = 255;
+      }
+    }
+    const image = document.createElement('canvas');
+    image.width = w; image.height = h;
+    image.getContext('2d').putImageData(pixels, 0, 0);
+    context.imageSmoothingEnabled = false;
+    context.drawImage(image, area.x, area.y);
+  }
+
+  function DrawGradientFrame(context, rect, width, colours) {
+    if (colours.length < 2) return;
+    let r = rect;
+    for (let i = 0; i < width && r.w > 0 && r.h > 0; ++i) {
+      context.fillStyle = Rgb(ColourAt(colours, i, width - 1));
+      context.fillRect(r.x, r.y, r.w, 1); context.fillRect(r.x, r.y + r.h - 1, r.w, 1);
+      context.fillRect(r.x, r.y, 1, r.h); context.fillRect(r.x + r.w - 1, r.y, 1, r.h);
+      r = { x: r.x + 1, y: r.y + 1, w: r.w - 2, h: r.h - 2 };
+    }
+  }
+
+  // The window's font, or the unit's own height and weight; lines are set at the pixel
+  // height plus one, the baseline at the pixel height less one below the line's top.
+  const kFontFamilies = '"WenQuanYi Zen Hei", "Noto Sans CJK SC", "Source Han Sans SC", "Microsoft YaHei", sans-serif';
+  function UnitFont(unit) {
+    const pixels = unit.fontHeight ? Math.min(Math.abs(unit.fontHeight), 1000) : 12;
+    const weight = unit.fontWeight > 0 ? Math.min(unit.fontWeight, 1000) : 400;
+    return { css: weight + ' ' + pixels + 'px ' + kFontFamilies, pitch: pixels + 1, baseline: pixels - 1 };
+  }
+
+  const kSpace = /\s/;
+  function Advance(context, text) { return Math.round(context.measureText(text).width); }
+  // The width alignment sees: trailing blanks do not count.
+  function InkWidth(context, line) { return Advance(context, line.replace(/\s+$/, '')); }
+
+  // Ideographs, kana, hangul and full-width forms: a line may break before or after each.
+  const kCjk = /[\u1100-\u11FF\u2E80-\u303F\u3040-\u30FF\u3100-\u31FF\u3200-\u4DBF\u4E00-\u9FFF\uA960-\uA97F\uAC00-\uD7FF\uF900-\uFAFF\uFE30-\uFE4F\uFF00-\uFFEF]/;
+  // Closing marks never start a line; opening marks never end one.
+  const kNoBreakBefore = /[!%),.:;?\]}¢°’”‰′″℃、。〉》」』】〕〗〙〛〞・ー゛゜！％），．：；？］｝～｡｣､･ｰ]/;
+  const kNoBreakAfter = /[$(\[{£¥‘“〈《「『【〔〖〘〚〝（［｛｢＄￡￥]/;
+  function BreakBefore(text, i) {
+    const before = text[i - 1], at = text[i];
+    if (kSpace.test(at) || kNoBreakBefore.test(at) || kNoBreakAfter.test(before)) return false;
+    return kSpace.test(before) || kCjk.test(before) || kCjk.test(at) ||
+           (before === '-' && i > 1 && /\w/.test(text[i - 2]) && /\w/.test(at));
+  }
+
+  // Breaks one paragraph into lines no wider than width at word boundaries; a word wider than
+  // the line keeps a line of its own, and blanks stay at the end of the line they follow.
+  function WrapParagraph(context, paragraph, width) {
+    const words = [];
+    let start = 0;
+    for (let i = 1; i < paragraph.length; ++i) {
+      if (BreakBefore(paragraph, i)) { words.push(paragraph.slice(start, i)); start = i; }
+    }
+    words.push(paragraph.slice(start));
+    const lines = [];
+    let line = '';
+    for (const word of words) {
+      if (line && InkWidth(context, line + word) > width) { lines.push(line); line = word; }
+      else line += word;
+    }
+    lines.push(line);
+    return lines;
+  }
+
+  // Places the caption's lines in area: without wrap, one line with its ends dropped, placed
+  // by the vertical alignment; with wrap, from the top, lines that overrun the bottom by a
+  // pixel or less each drawn that much closer so that the last one ends at the bottom.
+  function LayoutLabelText(context, text, font, area, horizontal, vertical, wrap) {
+    function Left(line) {
+      const width = InkWidth(context, line);
+      if (horizontal === 1) return area.x + Math.trunc((area.w - width) / 2);
+      return horizontal === 2 ? area.x + area.w - width : area.x;
+    }
+    if (!wrap) {
+      const line = text.replace(/[\r\n]/g, '');
+      let top = area.y;
+      if (vertical === 1) top += Math.trunc((area.h - font.pitch) / 2);
+      else if (vertical === 2) top += area.h - font.pitch;
+      return [{ text: line, x: Left(line), y: top + font.baseline }];
+    }
+    const lines = [];
+    for (const paragraph of text.replace(/\r\n?/g, '\n').split('\n'))
+      for (const line of WrapParagraph(context, paragraph, Math.max(area.w, 0)))
+        lines.push({ text: line, x: Left(line) });
+    const count = lines.length, pitch = font.pitch, room = area.h - pitch;
+    const squeeze = count > 1 && count * pitch > area.h && room >= (count - 1) * (pitch - 1);
+    lines.forEach(function (line, i) {
+      line.y = area.y + (squeeze ? Math.floor(i * room / (count - 1)) : i * pitch) + font.baseline;
+    });
+    return lines;
+  }
+
+  // A label paints as the desktop's: its border, inside it the background colour, the
+  // gradient frame (border 6) shrinking the area, the gradient background, then the caption
+  // in the text colour and its effect, clipped to the border's inside but not to the area.
+  function PaintLabel(context, unit) {
+    const client = DrawBorder(context, { x: 0, y: 0, w: unit.width, h: unit.height }, unit.border);
+    if (client.w <= 0 || client.h <= 0) return;
+    context.save();
+    context.beginPath();
+    context.rect(client.x, client.y, client.w, client.h);
+    context.clip();
+    context.fillStyle = Css(unit.background);
+    context.fillRect(client.x, client.y, client.w, client.h);
+    let area = client;
+    const frame = unit.gradientBorderWidth;
+    if (unit.border === kBorderGradient && frame > 0) {
+      DrawGradientFrame(context, client, frame, PresentColours(unit.gradientBorder));
+      area = { x: client.x + frame, y: client.y + frame, w: client.w - 2 * frame, h: client.h - 2 * frame };
+    }
+    const gradient = PresentColours(unit.gradientBackground);
+    if (area.w > 0 && area.h > 0 && unit.gradientMode && gradient.length)
+      DrawGradient(context, area, unit.gradientMode, gradient);
+    if (unit.text) {
+      const font = UnitFont(unit);
+      context.font = font.css;
+      context.textBaseline = 'alphabetic';
+      const lines = LayoutLabelText(context, unit.text, font, area, unit.alignment, unit.verticalAlignment,
+                                    !!unit.wordWrap);
+      const draw = function (dx, dy, colour) {
+        context.fillStyle = colour;
+        for (const line of lines) context.fillText(line.text, line.x + dx, line.y + dy);
+      };
+      const text = Css(unit.textColour);
+      switch (unit.textEffect) {
+        case 1: draw(1, 1, '#ffffff'); draw(0, 0, text); break;
+        case 2: draw(0, 0, '#ffffff'); draw(1, 1, text); break;
+        case 3: draw(2, 2, '#000000'); draw(0, 0, text); break;
+        default: draw(0, 0, text);
+      }
+    }
+    context.restore();
+  }
+
+  // The painting is hidden from assistive technology, which reads the caption as text: one
+  // line unwrapped, each CR LF, LF or CR ending a line when wrapped.
   function MakeLabel(unit) {
     const label = document.createElement('div');
     label.className = 'label';
-    label.textContent = unit.text.replace(/\r\n/g, '\n');
-    label.style.color = Css(unit.textColour);
-    label.style.background = Css(unit.background);
-    label.style.justifyContent = ['flex-start', 'center', 'flex-end'][unit.alignment] || 'flex-start';
-    label.style.textAlign = ['left', 'center', 'right'][unit.alignment] || 'left';
-    // Vertical alignment holds for a single line only; several lines start at the top.
-    const single = !unit.text.includes('\n') && !unit.wordWrap;
-    label.style.alignItems = single ? (['flex-start', 'center', 'flex-end'][unit.verticalAlignment] || 'center') : 'flex-start';
-    if (unit.wordWrap) label.style.whiteSpace = 'pre-wrap';
-    ApplyFont(label, unit);
+    const canvas = Canvas(unit, function (context) { PaintLabel(context, unit); });
+    canvas.setAttribute('aria-hidden', 'true');
+    const caption = document.createElement('span');
+    caption.className = 'caption';
+    caption.textContent = unit.wordWrap ? unit.text.replace(/\r\n?/g, '\n') : unit.text.replace(/[\r\n]/g, '');
+    label.append(canvas, caption);
     return label;
   }
+
+  // Labels from descriptions like the window's, for a page of labels alone; the tests set such
+  // a page beside the desktop's painting of the same labels.
+  Module['makeLabel'] = MakeLabel;
 
   function MakeEditBox(unit) {
     const box = document.createElement(unit.multiLine ? 'textarea' : 'input');
@@ -219,6 +421,24 @@
       picture.appendChild(image);
     }
     return picture;
+  }
+
+  // Links a box to the label that names it on screen. aria-labelledby outranks aria-label, so
+  // the words of the name the label does not show ("反正弦 ") go first, from hidden text, and
+  // the name stays the desktop's.
+  function LabelledBy(frame, element, unit, label) {
+    if (!label || !unit.accessibleName || !unit.accessibleName.endsWith(label.text)) return;
+    const ids = ['u' + label.id.toString(16)];
+    const rest = unit.accessibleName.slice(0, unit.accessibleName.length - label.text.length).trim();
+    if (rest) {
+      const id = 'n' + unit.id.toString(16);
+      const words = document.getElementById(id) || frame.appendChild(document.createElement('span'));
+      words.className = 'caption';
+      words.id = id;
+      words.textContent = rest;
+      ids.unshift(id);
+    }
+    element.setAttribute('aria-labelledby', ids.join(' '));
   }
 
   // The units by id: each one's own description merged with its place in the window.
@@ -271,7 +491,7 @@
     // the warning announced when it shows.
     if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
     if (unit.accessibleDescription) element.setAttribute('aria-description', unit.accessibleDescription);
-    if (unit.labelledBy) element.setAttribute('aria-labelledby', 'u' + unit.labelledBy.toString(16));
+    if (unit.labelledBy) LabelledBy(document.getElementById('window'), element, unit, units.get(unit.labelledBy));
     if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
     if (unit.alert) element.setAttribute('role', 'alert');
   }
@@ -370,19 +590,37 @@
     });
   }
 
-  // Notes at the boxes: beside the box for a few seconds, then on hover (title), until an input
-  // of the box's group changes.
+  // Notes at the boxes: beside the box for a few seconds, and on hover until an input of the
+  // box's group changes.
   const kNoteSeconds = 6;
   const notes = new Map();
+  const reasons = new Map();
+  const measure = document.createElement('canvas').getContext('2d');
   function HideNote(element) {
     const note = notes.get(element);
     if (note) { note.remove(); notes.delete(element); }
   }
+
+  // What hovering a box shows: its standing reason, or else what it takes; and its whole text
+  // on a line after that when the text is wider than the box (the desktop's line has no
+  // margins, so the room is the box's width less 4).
+  function HoverText(element) {
+    let text = reasons.get(element.id) || element.getAttribute('aria-description') || '';
+    const value = element.value || '';
+    if (value) {
+      const style = getComputedStyle(element);
+      measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
+      if (measure.measureText(value).width > element.offsetWidth - 4) text = text ? text + '\n' + value : value;
+    }
+    return text;
+  }
+
   Module['showTip'] = function (id, text) {
     const element = ElementOf(id);
     if (!element) return;
     HideNote(element);
-    element.title = text;
+    if (text) reasons.set(element.id, text); else reasons.delete(element.id);
+    element.title = HoverText(element);
     if (!text) return;
     const note = document.createElement('div');
     note.className = 'note';
@@ -394,14 +632,19 @@
     notes.set(element, note);
     setTimeout(function () { if (notes.get(element) === note) HideNote(element); }, kNoteSeconds * 1000);
   };
-  function ClearNotesOnInput(frame) {
+  function HandleNotes(frame) {
+    frame.addEventListener('mouseover', function (event) {
+      const unit = UnitOf(event.target);
+      if (unit && unit.group) event.target.title = HoverText(event.target);
+    });
     frame.addEventListener('input', function (event) {
       const changed = UnitOf(event.target);
       if (!changed || !changed.groupInput) return;
       for (const unit of ordered) {
         if (unit.group !== changed.group) continue;
         const element = ElementOf(unit.id);
-        element.title = '';
+        reasons.delete(element.id);
+        element.title = HoverText(element);
         HideNote(element);
       }
     });
@@ -421,7 +664,7 @@
   Module['onRuntimeInitialized'] = function () {
     const frame = document.getElementById('window');
     HandleKeys(frame);
-    ClearNotesOnInput(frame);
+    HandleNotes(frame);
     if (!Module['_PageLoad']()) return;
     // The window starts with the focus on the first unit of its tab order.
     const first = FocusOrder(frame)[0];
