@@ -240,6 +240,10 @@ TEST(EndToEnd, BadInput)
         {kBinary, 1190, "", kAngle, "1", kSideLengthsButton, 45220, " |  | "},
     };
     const char* times_path = std::getenv("ANGLARIX_CLICK_TIMES");
+#ifdef ANGLARIX_CLICK_TIMES_FILE
+    if (times_path == nullptr)
+        times_path = ANGLARIX_CLICK_TIMES_FILE;
+#endif
     std::FILE* times = times_path != nullptr ? std::fopen(times_path, "w") : nullptr;
     for (const BadInputCase& c : cases) {
         const UnitGroup* group = GroupOf(c.button);
