@@ -2,7 +2,8 @@
 # Makes the README's screenshots of the running calculator, at scale 1 and 2, on an Xvfb
 # server: every group filled with an example and its button clicked, then the window captured;
 # and one with a note showing why a result box stays empty.
-# The offscreen picture of the freshly loaded window is the golden image the tests keep.
+# The offscreen picture of the freshly loaded window is the golden image the tests keep; the
+# page's is the screenshot its chromium test took last.
 #   docs/screenshots.sh build/app/anglarix
 set -eu
 anglarix=$(realpath "${1:?usage: docs/screenshots.sh path/to/anglarix}")
@@ -45,3 +46,9 @@ wait $pid
 
 cp "$here/../tests/forms/golden/main_window.png" "$here/main-window.png"
 echo "written: $here/anglarix-scale1.png $here/anglarix-scale2.png $here/anglarix-tip.png $here/main-window.png"
+# The page as chromium showed it in its test (make web-test), at zoom 1.
+page="$here/../build-web/page_actual.png"
+if [ -f "$page" ]; then
+  cp "$page" "$here/page-chromium.png"
+  echo "written: $here/page-chromium.png"
+fi
