@@ -493,8 +493,12 @@ def main():
         browser = Browser(chromium, profile)
         try:
             browser.open('http://127.0.0.1:%d/' % server.server_address[1])
+            # The diagram is decoded by the browser after the page is interactive.
+            deadline = time.monotonic() + 10
+            while browser.evaluate("document.documentElement.dataset.painted || ''") != 'true' and time.monotonic() < deadline:
+                time.sleep(0.05)
             shapes = browser.evaluate(
-                "Array.from(document.querySelectorAll('#window > canvas')).map(c => ({id: parseInt(c.id.slice(1), 16),"
+                "Array.from(document.querySelectorAll('#window > canvas:not(.picture)')).map(c => ({id: parseInt(c.id.slice(1), 16),"
                 " left: c.offsetLeft, top: c.offsetTop, width: c.offsetWidth, height: c.offsetHeight,"
                 " hidden: getComputedStyle(c).display === 'none' || getComputedStyle(c).clipPath !== 'none'}))")
             shot = browser.call('Page.captureScreenshot',

@@ -407,20 +407,60 @@
     return button;
   }
 
+  // Where a picture goes in an area: at its own size from the top-left corner (0), stretched
+  // over the area (1), or scaled down to fit, the side that overflows most deciding, and
+  // centred (2); integer pixels, as the desktop places it.
+  function PictureTarget(mode, pw, ph, area) {
+    if (pw <= 0 || ph <= 0 || area.w <= 0 || area.h <= 0) return null;
+    if (mode === 1) return area;
+    if (mode !== 2) return { x: area.x, y: area.y, w: pw, h: ph };
+    let w = pw, h = ph;
+    if (pw > area.w || ph > area.h) {
+      if (pw * area.h > ph * area.w) { w = area.w; h = Math.floor(ph * area.w / pw); }
+      else { h = area.h; w = Math.floor(pw * area.h / ph); }
+    }
+    return { x: area.x + Math.floor((area.w - w) / 2), y: area.y + Math.floor((area.h - h) / 2), w: w, h: h };
+  }
+
+  // A picture box paints its background, its border, then its picture inside the border,
+  // unsmoothed; the browser decodes the JPEG bytes, and the box paints again once it has.
+  function PaintPicture(context, unit, image) {
+    context.fillStyle = Css(unit.background);
+    context.fillRect(0, 0, unit.width, unit.height);
+    const area = DrawBorder(context, { x: 0, y: 0, w: unit.width, h: unit.height }, unit.border);
+    const target = image && PictureTarget(unit.displayMode, image.width, image.height, area);
+    if (!target) return;
+    context.save();
+    context.beginPath();
+    context.rect(area.x, area.y, area.w, area.h);
+    context.clip();
+    context.imageSmoothingEnabled = false;
+    context.drawImage(image, target.x, target.y, target.w, target.h);
+    context.restore();
+  }
+
+  // Pictures still decoding; the page marks itself fully painted when none is left.
+  let decoding = 0;
+  function Decoded() {
+    if (--decoding === 0) document.documentElement.dataset.painted = 'true';
+  }
+
   function MakePicture(unit) {
-    const picture = document.createElement('div');
-    picture.style.background = Css(unit.background);
+    let image = null;
+    const paint = function (context) { PaintPicture(context, unit, image); };
+    const canvas = Canvas(unit, paint);
+    canvas.className = 'picture';
     if (unit.pictureSize > 0) {
       const bytes = HEAPU8.slice(unit.picture, unit.picture + unit.pictureSize);
-      const image = document.createElement('img');
-      image.src = URL.createObjectURL(new Blob([bytes], { type: 'image/jpeg' }));
-      image.alt = '';
-      image.draggable = false;
-      image.style.position = 'absolute';
-      if (unit.displayMode === 1) { image.style.width = '100%'; image.style.height = '100%'; }
-      picture.appendChild(image);
+      ++decoding;
+      delete document.documentElement.dataset.painted;
+      createImageBitmap(new Blob([bytes], { type: 'image/jpeg' })).then(function (decoded) {
+        image = decoded;
+        PaintCanvas(canvas, unit, paint);
+        Decoded();
+      }, Decoded);  // a picture that does not decode leaves the box without one
     }
-    return picture;
+    return canvas;
   }
 
   // Links a box to the label that names it on screen. aria-labelledby outranks aria-label, so
@@ -670,6 +710,7 @@
     const first = FocusOrder(frame)[0];
     if (first) first.focus();
     document.documentElement.dataset.ready = 'true';
+    if (decoding === 0) document.documentElement.dataset.painted = 'true';
     document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   };
 })();
