@@ -61,6 +61,7 @@ public:
         if constexpr (std::is_same_v<Props, EditBoxProps>) {
             if (IsTypedText(own)) {
                 WriteElementText(UnitId(), m_props.content);
+                RaisePageEvent(UnitId(), kEventChange);  // as a typed change does
                 return 0;
             }
         }

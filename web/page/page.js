@@ -67,7 +67,7 @@
   // centred square of the shorter side; rounded corners are a fifth of the pass rectangle.
   const kDashes = [[], [], [18, 6], [3, 3], [9, 6, 3, 6], [9, 3, 3, 3, 3, 3]];
   const kLineNone = 0, kLineSolid = 1;
-  const kEventClick = 0;
+  const kEventClick = 0, kEventChange = 0, kEventFocusIn = -7, kEventFocusOut = -8;
 
   // A unit's event goes to the program, which runs whatever the window binds to it.
   function Raise(id, event) { return Module['_PageRaiseEvent'](id, event); }
@@ -581,7 +581,14 @@
   };
 
   Module['unitText'] = function (id) { const element = ElementOf(id); return element ? element.value : ''; };
-  Module['setUnitText'] = function (id, text) { const element = ElementOf(id); if (element) element.value = text; };
+  // A written text shows from its start.
+  Module['setUnitText'] = function (id, text) {
+    const element = ElementOf(id);
+    if (!element) return;
+    element.value = text;
+    element.setSelectionRange(0, 0);
+    element.scrollLeft = 0;
+  };
   // -1 leaves a state as it is.
   Module['setUnitState'] = function (id, visible, disabled) {
     const element = ElementOf(id);
@@ -602,6 +609,17 @@
     return Array.from(frame.querySelectorAll('input, textarea, button'))
       .filter(function (e) { return e.tabIndex >= 0 && !e.disabled && e.style.visibility !== 'hidden'; })
       .sort(function (a, b) { return a.tabIndex - b.tabIndex; });
+  }
+
+  // What the user does to a box or a button raises its unit's events, as the window's do.
+  function RaiseUserEvents(frame) {
+    const raise = function (event, number) {
+      const unit = UnitOf(event.target);
+      if (unit && (unit.kind === 'edit' || unit.kind === 'button')) Raise(unit.id, number);
+    };
+    frame.addEventListener('input', function (event) { raise(event, kEventChange); });
+    frame.addEventListener('focusin', function (event) { raise(event, kEventFocusIn); });
+    frame.addEventListener('focusout', function (event) { raise(event, kEventFocusOut); });
   }
 
   function HandleKeys(frame) {
@@ -705,6 +723,7 @@
     const frame = document.getElementById('window');
     HandleKeys(frame);
     HandleNotes(frame);
+    RaiseUserEvents(frame);
     if (!Module['_PageLoad']()) return;
     // The window starts with the focus on the first unit of its tab order.
     const first = FocusOrder(frame)[0];
