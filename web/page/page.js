@@ -581,13 +581,13 @@
   };
 
   Module['unitText'] = function (id) { const element = ElementOf(id); return element ? element.value : ''; };
-  // A written text shows from its start.
+  // A written text shows from its start: an unfocused box shows it so by itself, a focused one
+  // would follow its caret to the end.
   Module['setUnitText'] = function (id, text) {
     const element = ElementOf(id);
     if (!element) return;
     element.value = text;
-    element.setSelectionRange(0, 0);
-    element.scrollLeft = 0;
+    if (document.activeElement === element) element.setSelectionRange(0, 0);
   };
   // -1 leaves a state as it is.
   Module['setUnitState'] = function (id, visible, disabled) {
