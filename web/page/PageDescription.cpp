@@ -1,5 +1,6 @@
 #include "web/page/PageDescription.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -116,6 +117,9 @@ void ColoursField(Json& json, const char* key, const uint32_t (&colours)[3])
 std::string DescribeUnit(const CreateArgs& args, const WindowProps& props)
 {
     Json json = Open(args, "window");
+    // The window's geometry is its outer rectangle; the page shows its client area.
+    json.Field("clientWidth", std::max(0, args.width - kClassicFrame.left - kClassicFrame.right));
+    json.Field("clientHeight", std::max(0, args.height - kClassicFrame.top - kClassicFrame.bottom));
     json.GbkField("text", props.caption);
     json.Field("background", props.background);
     return Close(json);

@@ -165,10 +165,13 @@
     const frame = document.getElementById('window');
     if (unit.kind === 'window') {
       frame.style.background = Painting.Css(unit.background);
+      frame.style.width = unit.clientWidth + 'px';
+      frame.style.height = unit.clientHeight + 'px';
       if (unit.text) document.title = unit.text;
       return;
     }
     const element = MakeElement(unit);
+    if (!element) return;
     element.id = 'u' + unit.id.toString(16);
     if ('disabled' in element) element.disabled = unit.disabled;
     const old = ElementOf(unit.id);
@@ -188,12 +191,6 @@
     ordered = layout.map(function (place) { return Object.assign(units.get(place.id) || {}, place); });
     for (const unit of ordered) {
       units.set(unit.id, unit);
-      if (unit.kind === 'window') {
-        // The window's geometry is its outer rectangle around a classic frame.
-        frame.style.width = Math.max(0, unit.width - 6) + 'px';
-        frame.style.height = Math.max(0, unit.height - 25) + 'px';
-        continue;
-      }
       const element = ElementOf(unit.id) || pending.get(unit.id);
       pending.delete(unit.id);
       if (!element) continue;
