@@ -61,8 +61,10 @@ uint32_t GroupButtonOf(uint32_t unit_id, bool& is_input)
     for (const main_window::UnitGroup& group : main_window::kGroups) {
         bool found = false;
         group.ForEachBox([&](uint32_t box, bool input) {
-            if (box == unit_id && !found)
-                found = true, is_input = input;
+            if (box == unit_id) {
+                found = true;
+                is_input = input;
+            }
         });
         if (found)
             return group.button;
