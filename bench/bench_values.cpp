@@ -1,5 +1,7 @@
 // The conversions against the C library on the same inputs: ToText of doubles against
-// snprintf("%.13g"), ToNumber of short number texts against strtod.
+// snprintf("%.13g"), ToNumber of short number texts against strtod; and what a paste into a
+// box costs on its way to GBK: 64 KB of an expression, and of binary text in which most
+// characters have no GBK form.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -11,6 +13,7 @@
 
 #include "values/Blocks.h"
 #include "values/Commands.h"
+#include "values/Gbk.h"
 #include "values/Number.h"
 
 namespace {
@@ -110,6 +113,34 @@ void Strtod(benchmark::State& state)
         benchmark::DoNotOptimize(std::strtod(texts[i++ % texts.size()].c_str(), nullptr));
 }
 BENCHMARK(Strtod);
+
+// Control characters and the code points up to U+07FF, as UTF-8, repeated to about 64 KB.
+std::string BinaryUtf8(size_t size)
+{
+    std::string text;
+    for (uint32_t c = 1; text.size() < size; c = c % 0x7FF + 1) {
+        if (c < 0x80) {
+            text.push_back(char(c));
+        } else {
+            text.push_back(char(0xC0 | (c >> 6)));
+            text.push_back(char(0x80 | (c & 0x3F)));
+        }
+    }
+    return text;
+}
+
+void Utf8ToGbkOfPastes(benchmark::State& state)
+{
+    std::string expression;
+    while (expression.size() < 65536)
+        expression += "1+";
+    const std::string text = state.range(0) == 0 ? expression : BinaryUtf8(65536);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Utf8ToGbk(text));
+    state.SetLabel(state.range(0) == 0 ? "64 KB expression" : "64 KB binary text");
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
+}
+BENCHMARK(Utf8ToGbkOfPastes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

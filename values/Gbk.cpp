@@ -17,6 +17,7 @@ std::string Utf8ToGbk(std::string_view utf8) { return Utf8ToGbkByTable(utf8); }
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "values/Utf8.h"
@@ -74,18 +75,26 @@ std::string Convert(std::string_view input, Source source)
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
     output.reserve(input.size() * 2);
 
+    // iconv is handed a short window of the input at a time: after a refused character,
+    // glibc converts again everything it had taken into its internal buffer to learn where to
+    // stop, so over the whole rest of the input a text full of characters without a form in
+    // the target (a pasted binary file) took time that grew with the square of its length.
+    constexpr size_t kWindow = 64;
     char buffer[256];
     size_t offset = 0;
     while (offset < input.size()) {
         char* in = const_cast<char*>(input.data() + offset);
-        size_t in_left = input.size() - offset;
+        const size_t window = std::min(input.size() - offset, kWindow);
+        size_t in_left = window;
         char* out = buffer;
         size_t out_left = sizeof buffer;
         const size_t rc = iconv(cd, &in, &in_left, &out, &out_left);
         const int error = errno;
         output.append(buffer, size_t(out - buffer));
-        offset = input.size() - in_left;
-        if (rc != size_t(-1) || error == E2BIG)
+        const bool cut_by_window = offset + window < input.size();
+        offset += window - in_left;
+        // A sequence the window cut short starts the next window.
+        if (rc != size_t(-1) || error == E2BIG || (error == EINVAL && cut_by_window))
             continue;
         // EILSEQ (invalid or without a form in the target) or EINVAL (cut short at the end).
         output.push_back('?');
