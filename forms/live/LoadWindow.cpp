@@ -22,8 +22,10 @@ bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, int32
     if (create == nullptr)
         return false;
     const uint32_t style = CreationStyle(record, parent == nullptr);
-    const QRect place(record.left, record.top, record.width, record.height);
-    Unit* unit = create(UnitCreateArgs(window, record, record.property_data, style, parent, control_id, place));
+    CreateArgs args = UnitCreateArgs(window, record, record.property_data, style);
+    args.parent = parent;
+    args.control_id = control_id;
+    Unit* unit = create(args);
     if (unit == nullptr || unit->Widget() == nullptr) {
         delete unit;
         return false;

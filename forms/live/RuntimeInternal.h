@@ -1,19 +1,11 @@
 #pragma once
 // Runtime pieces shared between its own files.
 #include <QCursor>
-#include <QRect>
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 #include "forms/runtime/WindowList.h"
-
-// What a kind's create entry gets for the record's unit: the ids, the property data, the
-// style bits, the parent and the place in it.
-CreateArgs UnitCreateArgs(const RuntimeWindow& window, const RuntimeRecord& record,
-                          std::span<const uint8_t> property_data, uint32_t style, QWidget* parent,
-                          int32_t control_id, const QRect& geometry);
 
 // Rebuilds a unit whose set entry asked for it: the saved properties make a new unit of the
 // same kind in the old one's place (parent, geometry, control id, state, z-order, children

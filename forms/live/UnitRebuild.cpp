@@ -32,24 +32,6 @@ QCursor CursorFromPointerData(const std::vector<uint8_t>& data)
     return QCursor(Qt::CursorShape(shape - 1));
 }
 
-CreateArgs UnitCreateArgs(const RuntimeWindow& window, const RuntimeRecord& record,
-                          std::span<const uint8_t> property_data, uint32_t style, QWidget* parent,
-                          int32_t control_id, const QRect& geometry)
-{
-    CreateArgs args;
-    args.property_data = property_data;
-    args.style = style;
-    args.parent = parent;
-    args.control_id = control_id;
-    args.left = geometry.x();
-    args.top = geometry.y();
-    args.width = geometry.width();
-    args.height = geometry.height();
-    args.window_id = window.id;
-    args.unit_id = record.id;
-    return args;
-}
-
 void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
 {
     QPointer<QWidget> old_widget = LiveWidget(record);
@@ -64,8 +46,15 @@ void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
     const std::vector<uint8_t> data = save(record.object.get());
     const uint32_t style = (IsOwnDisabled(*old_widget) ? kStyleDisabled : 0) |
                            ((record.state_flags & kStateTabStop) != 0 ? kStyleTabStop : 0);
-    Unit* fresh = create(UnitCreateArgs(window, record, data, style, old_widget->parentWidget(),
-                                        record.control_id, old_widget->geometry()));
+    CreateArgs args = UnitCreateArgs(window, record, data, style);
+    args.parent = old_widget->parentWidget();
+    args.control_id = record.control_id;
+    const QRect place = old_widget->geometry();
+    args.left = place.x();
+    args.top = place.y();
+    args.width = place.width();
+    args.height = place.height();
+    Unit* fresh = create(args);
     if (fresh == nullptr)
         return;
 

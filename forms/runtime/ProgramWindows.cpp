@@ -61,6 +61,21 @@ uint32_t CreationStyle(const RuntimeRecord& record, bool top_level)
     return style;
 }
 
+CreateArgs UnitCreateArgs(const RuntimeWindow& window, const RuntimeRecord& record,
+                          std::span<const uint8_t> property_data, uint32_t style)
+{
+    CreateArgs args;
+    args.property_data = property_data;
+    args.style = style;
+    args.left = record.left;
+    args.top = record.top;
+    args.width = record.width;
+    args.height = record.height;
+    args.window_id = window.id;
+    args.unit_id = record.id;
+    return args;
+}
+
 void LoadProgramWindows(std::span<const uint8_t> template_bytes, ProcedureArea procedures)
 {
     if (template_bytes.empty())

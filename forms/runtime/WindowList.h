@@ -50,6 +50,11 @@ void LoadProgramWindows(std::span<const uint8_t> template_bytes, ProcedureArea p
 // kind created hidden gets neither inside a window.
 uint32_t CreationStyle(const RuntimeRecord& record, bool top_level);
 
+// What a kind's create entry gets for a record's unit: the ids, the property data and style
+// bits, at the record's place; whoever shows the unit adds the parent and control id.
+CreateArgs UnitCreateArgs(const RuntimeWindow& window, const RuntimeRecord& record,
+                          std::span<const uint8_t> property_data, uint32_t style);
+
 // The units Tab visits, in order: the tab stops from the last record back, stably by focus
 // rank. Whoever shows them leaves out those hidden or disabled at the time.
 std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window);

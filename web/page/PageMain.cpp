@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "calc/Procedures.h"
@@ -54,29 +55,20 @@ constexpr ServiceTable kPageServices = {
 void PresentError(const std::string& gbk) { PageShowError(GbkToUtf8(gbk).c_str()); }
 [[noreturn]] void StopProgram(int code) { emscripten_force_exit(code); __builtin_unreachable(); }
 
-// The group a box belongs to, named by its button: Enter in the box clicks it, and a change
-// to one of its inputs takes the group's notes away. 0 for a unit in no group.
-uint32_t GroupButtonOf(uint32_t unit_id, bool& is_input)
-{
-    for (const main_window::UnitGroup& group : main_window::kGroups) {
-        bool found = false;
-        group.ForEachBox([&](uint32_t box, bool input) {
-            if (box == unit_id) {
-                found = true;
-                is_input = input;
-            }
-        });
-        if (found)
-            return group.button;
-    }
-    return 0;
-}
-
 // What the page needs beyond each unit's own description: where it sits among the others,
 // whether it shows, and what assistive technology and the keyboard make of it.
 std::string DescribeLayout(RuntimeWindow& window)
 {
     const std::vector<RuntimeRecord*> tab_order = TabOrder(window);
+    // Each box's group, named by its button: Enter in the box clicks it, and a change to one of
+    // its inputs takes the group's notes away.
+    struct Membership {
+        uint32_t button;
+        bool is_input;
+    };
+    std::map<uint32_t, Membership> groups;
+    for (const main_window::UnitGroup& group : main_window::kGroups)
+        group.ForEachBox([&](uint32_t box, bool is_input) { groups[box] = {group.button, is_input}; });
     Json json;
     json.Open('[');
     for (const RuntimeRecord& record : window.records) {
@@ -96,9 +88,9 @@ std::string DescribeLayout(RuntimeWindow& window)
                 json.Field("accessibleDescription", text.description);
         }
         json.Field("alert", record.id == main_window::kAngleWarning);
-        bool is_input = false;
-        json.Field("group", GroupButtonOf(record.id, is_input));
-        json.Field("groupInput", is_input);
+        const auto group = groups.find(record.id);
+        json.Field("group", group != groups.end() ? group->second.button : 0);
+        json.Field("groupInput", group != groups.end() && group->second.is_input);
         json.Close('}');
     }
     json.Close(']');
@@ -110,16 +102,7 @@ bool Create(RuntimeWindow& window, RuntimeRecord& record, bool top_level)
     const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
     if (create == nullptr)
         return false;
-    CreateArgs args;
-    args.property_data = record.property_data;
-    args.style = CreationStyle(record, top_level);
-    args.left = record.left;
-    args.top = record.top;
-    args.width = record.width;
-    args.height = record.height;
-    args.window_id = window.id;
-    args.unit_id = record.id;
-    record.object.reset(create(args));
+    record.object.reset(create(UnitCreateArgs(window, record, record.property_data, CreationStyle(record, top_level))));
     return record.object != nullptr;
 }
 

@@ -221,7 +221,8 @@
   // without leaving it; Enter in a group's box clicks the group's button, on a default button
   // clicks it, else clicks the window's enabled default button, and is otherwise ignored (a
   // plain button takes Space, not Enter). Escape does nothing: a page does not close itself.
-  function UnitOf(element) { return ordered.find(function (unit) { return ElementOf(unit.id) === element; }); }
+  // The unit an element shows, from the id it carries.
+  function UnitOf(element) { return /^u[0-9a-f]+$/.test(element.id) ? units.get(parseInt(element.id.slice(1), 16)) : undefined; }
 
   // The units Tab visits now: in tab order, leaving out the hidden and the disabled.
   function FocusOrder(frame) {
