@@ -1,6 +1,5 @@
-// anglarix-calc: the calculator's expression engine and its angle and side computations on the
-// command line. Arguments and lines are UTF-8; the engine sees GBK, as in the window.
-#include <cctype>
+// anglarix-calc on Linux: its terminal (libedit for typed lines, stdio otherwise) and its
+// messages (gettext). Everything else is calc/CalcCommandLine.cpp, shared with Windows.
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -8,183 +7,53 @@
 #include <string_view>
 
 #include <editline/readline.h>
-#include <getopt.h>
 #include <libintl.h>
 #include <unistd.h>
 
-#include "calc/AngleRatios.h"
-#include "calc/EvaluateExpression.h"
-#include "calc/Reasons.h"
-#include "calc/SideLengths.h"
-#include "data/ProductInfo.h"
-#include "values/Gbk.h"
+#include "calc/CalcCommandLine.h"
 
-#define _(text) gettext(text)
+namespace calc_terminal {
+
+const char* Translate(const char* english) { return gettext(english); }
+
+void WriteOut(std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
+
+void WriteErr(std::string_view utf8)
+{
+    std::fflush(stdout);
+    std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+}
+
+void FlushOut() { std::fflush(stdout); }
+
+bool IsInteractive() { return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO); }
+
+// On a terminal: a prompt, line editing and history.
+bool ReadLine(std::string& line)
+{
+    if (!IsInteractive()) {
+        static char* buffer = nullptr;
+        static size_t capacity = 0;
+        const ssize_t length = getline(&buffer, &capacity, stdin);
+        if (length < 0)
+            return false;
+        line.assign(buffer, size_t(length));
+        return true;
+    }
+    rl_readline_name = kCalcProgram;  // the name ~/.editrc settings are given under
+    char* typed = readline("> ");
+    if (typed == nullptr)
+        return false;
+    line = typed;
+    if (!line.empty())
+        add_history(typed);
+    std::free(typed);
+    return true;
+}
+
+}  // namespace calc_terminal
 
 namespace {
-
-constexpr char kProgram[] = "anglarix-calc";
-
-// "anglarix-calc: 1/0: division by 0 or by a number too small"; without a subject, just the
-// reason. The wordings are the calculator's own, one per reason.
-void ReportFailure(Reason reason, std::string_view subject = {})
-{
-    const char* text = _(WordingOf(reason).english);
-    if (subject.empty())
-        std::fprintf(stderr, "%s: %s\n", kProgram, text);
-    else
-        std::fprintf(stderr, "%s: %.*s: %s\n", kProgram, int(subject.size()), subject.data(), text);
-}
-
-void PrintUsage()
-{
-    std::fputs(_("Usage:\n"
-                 "  anglarix-calc [--] EXPR...     print the value of each expression, one per line\n"
-                 "  anglarix-calc                  read expressions from standard input, one per line\n"
-                 "  anglarix-calc --asin OPPOSITE HYPOTENUSE\n"
-                 "  anglarix-calc --atan OPPOSITE ADJACENT\n"
-                 "  anglarix-calc --acos ADJACENT HYPOTENUSE\n"
-                 "                                 the angle in degrees that the button writes\n"
-                 "  anglarix-calc --solve ANGLE OPPOSITE ADJACENT HYPOTENUSE\n"
-                 "                                 the result opposite side, hypotenuse and adjacent side\n"
-                 "                                 (give \"\" for an empty box)\n"
-                 "  -h, --help                     this text\n"
-                 "  -V, --version                  the version and the licence\n"
-                 "\n"
-                 "Angles are in degrees; sin( cos( tg( ctg( are the functions, e.g. \"2*tg(30)+1\".\n"
-                 "An expression without a value prints an empty line and stderr says why; with\n"
-                 "arguments, the exit status is then 1. On a terminal, lines are edited with history\n"
-                 "and Ctrl+D ends.\n"),
-               stdout);
-}
-
-void PrintHelpHint() { std::fprintf(stderr, _("Try '%s --help' for more information.\n"), kProgram); }
-
-// One-line complaint and the hint, for everything that is not how the program is called.
-int UsageError(const char* message, const char* detail)
-{
-    std::fprintf(stderr, "%s: ", kProgram);
-    std::fprintf(stderr, message, detail);
-    std::fprintf(stderr, "\n");
-    PrintHelpHint();
-    return 2;
-}
-
-void PrintLine(const std::string& gbk)
-{
-    const std::string utf8 = GbkToUtf8(gbk);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
-// Prints the expression's value, or says why it has none; false when it has none.
-bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_empty)
-{
-    const Evaluation evaluation = engine.EvaluateWithReason(Utf8ToGbk(expression));
-    const std::string& value = evaluation.text;
-    if (!value.empty() || print_empty)
-        PrintLine(value);
-    if (value.empty())
-        ReportFailure(evaluation.reason, expression);
-    return !value.empty();
-}
-
-// One line in, one answer out and flushed at once, so the program can serve as a co-process.
-int EvaluateLines()
-{
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    ExpressionEngine engine;
-    char* line = nullptr;
-    size_t capacity = 0;
-    ssize_t length = 0;
-    while ((length = getline(&line, &capacity, stdin)) >= 0) {
-        std::string_view text(line, size_t(length));
-        if (!text.empty() && text.back() == '\n')
-            text.remove_suffix(1);
-        if (!text.empty() && text.back() == '\r')
-            text.remove_suffix(1);
-        Answer(engine, text, true);
-    }
-    std::free(line);
-    return 0;
-}
-
-// On a terminal: a prompt, line editing and history. Empty lines are skipped, as in a shell.
-int Interact()
-{
-    rl_readline_name = kProgram;  // the name ~/.editrc settings are given under
-    ExpressionEngine engine;
-    while (char* line = readline("> ")) {
-        const std::string_view text(line);
-        if (!text.empty()) {
-            add_history(line);
-            Answer(engine, text, false);
-            std::fflush(stdout);
-        }
-        std::free(line);
-    }
-    std::fputc('\n', stdout);
-    return 0;
-}
-
-int EvaluateArguments(char** first, char** last)
-{
-    ExpressionEngine engine;
-    int status = 0;
-    for (char** arg = first; arg != last; ++arg)
-        if (!Answer(engine, *arg, true))
-            status = 1;
-    return status;
-}
-
-enum class Mode { Expressions, ArcSine, ArcTangent, ArcCosine, Solve };
-
-int Angle(Mode mode, std::string_view a, std::string_view b)
-{
-    const std::string first = Utf8ToGbk(a);
-    const std::string second = Utf8ToGbk(b);
-    Reason reason = Reason::None;
-    const std::string angle = mode == Mode::ArcSine      ? ArcSineText(first, second, &reason)
-                              : mode == Mode::ArcTangent ? ArcTangentText(first, second, &reason)
-                                                         : ArcCosineText(first, second, &reason);
-    PrintLine(angle);
-    if (!angle.empty())
-        return 0;
-    ReportFailure(reason);
-    return 1;
-}
-
-int Solve(char** boxes)
-{
-    const SideLengths sides =
-        SolveSides(Utf8ToGbk(boxes[0]), Utf8ToGbk(boxes[1]), Utf8ToGbk(boxes[2]), Utf8ToGbk(boxes[3]));
-    if (sides.outcome == SolveOutcome::AngleMissing) {
-        ReportFailure(sides.reason);
-        return 1;
-    }
-    // Starting from empty result boxes, a click without a known side leaves them empty.
-    PrintLine(sides.opposite);
-    PrintLine(sides.hypotenuse);
-    PrintLine(sides.adjacent);
-    // Each reason for an empty side once: the sides are empty for one cause at a time.
-    Reason reported = sides.reason;
-    if (reported != Reason::None)
-        ReportFailure(reported);
-    for (const Reason reason : {sides.opposite_reason, sides.hypotenuse_reason, sides.adjacent_reason}) {
-        if (reason != Reason::None && reason != reported) {
-            ReportFailure(reason);
-            reported = reason;
-        }
-    }
-    return 0;
-}
-
-// A leading "-" before a digit, a point or a bracket starts an expression such as "-5-3",
-// not an option.
-bool IsExpression(const char* arg)
-{
-    return arg[0] == '-' && arg[1] != '\0' && arg[1] != '-' && !std::isalpha(static_cast<unsigned char>(arg[1]));
-}
 
 // The translations sit at the same place relative to the program in the build tree, under
 // the install prefix and in an unpacked package.
@@ -197,9 +66,9 @@ void BindTranslations()
         const std::string_view path(exe, size_t(length));
         dir = std::string(path.substr(0, path.rfind('/') + 1)) + ANGLARIX_LOCALEDIR_FROM_BINDIR;
     }
-    bindtextdomain(kProgram, dir.c_str());
-    bind_textdomain_codeset(kProgram, "UTF-8");
-    textdomain(kProgram);
+    bindtextdomain(kCalcProgram, dir.c_str());
+    bind_textdomain_codeset(kCalcProgram, "UTF-8");
+    textdomain(kCalcProgram);
 }
 
 }  // namespace
@@ -208,54 +77,5 @@ int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "");
     BindTranslations();
-    argv[0] = const_cast<char*>(kProgram);  // getopt's own messages name the program as ours do
-
-    static const option kOptions[] = {
-        {"asin", no_argument, nullptr, 'S'},  {"atan", no_argument, nullptr, 'T'},
-        {"acos", no_argument, nullptr, 'C'},  {"solve", no_argument, nullptr, 'L'},
-        {"help", no_argument, nullptr, 'h'},  {"version", no_argument, nullptr, 'V'},
-        {nullptr, 0, nullptr, 0},
-    };
-    Mode mode = Mode::Expressions;
-    const char* mode_option = nullptr;
-    // "+": the first expression ends the options, so "1 -2" is two expressions.
-    while (optind < argc && !IsExpression(argv[optind])) {
-        const int c = getopt_long(argc, argv, "+hV", kOptions, nullptr);
-        if (c == -1)
-            break;
-        Mode chosen = Mode::Expressions;
-        switch (c) {
-        case 'h':
-            PrintUsage();
-            return 0;
-        case 'V':
-            std::printf("%s (%s) %s\n%s\nLicense: %s\n", kProgram, product::kName, product::kVersion,
-                        product::kCopyright, product::kLicense);
-            return 0;
-        case 'S': chosen = Mode::ArcSine; break;
-        case 'T': chosen = Mode::ArcTangent; break;
-        case 'C': chosen = Mode::ArcCosine; break;
-        case 'L': chosen = Mode::Solve; break;
-        default:  // getopt has said what was wrong
-            PrintHelpHint();
-            return 2;
-        }
-        if (mode_option != nullptr)
-            return UsageError(_("%s cannot be combined with another computation"), argv[optind - 1]);
-        mode = chosen;
-        mode_option = argv[optind - 1];
-    }
-
-    char** operands = argv + optind;
-    const int count = argc - optind;
-    switch (mode) {
-    case Mode::Expressions:
-        if (count > 0)
-            return EvaluateArguments(operands, operands + count);
-        return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO) ? Interact() : EvaluateLines();
-    case Mode::Solve:
-        return count == 4 ? Solve(operands) : UsageError(_("%s takes four values"), mode_option);
-    default:
-        return count == 2 ? Angle(mode, operands[0], operands[1]) : UsageError(_("%s takes two values"), mode_option);
-    }
+    return RunCalc(argc, argv);
 }

@@ -3,8 +3,10 @@
 #   run      building and starting the programs (make run, make install)
 #   package  run, and building the Debian package (make package)
 #   web      building the page with emscripten (make web, make web-run)
-#   test     package, web, and the tests, validators, benchmarks and fuzzing tools, and the
-#            browser the page's test drives (make test; the default)
+#   windows  cross-building the Windows programs, installer and zip, and running them under
+#            Wine (make windows)
+#   test     package, web, windows, and the tests, validators, benchmarks and fuzzing tools,
+#            and the browser the page's test drives (make test; the default)
 # Packages already present are skipped, so a second run costs one dpkg query.
 set -euo pipefail
 
@@ -18,6 +20,10 @@ package=(dpkg-dev file)
 # emscripten finds acorn through NODE_PATH; the host compiler writes the GBK tables; the node
 # tests build GoogleTest from its sources; python3 serves the page.
 web=(emscripten node-acorn g++ googletest python3)
+# The posix flavour of mingw-w64 has std::thread and friends; the host compiler writes the GBK
+# tables and msgfmt the messages; wine64 runs the tests (Debian's wine is its launcher); nsis
+# writes the installer.
+windows=(cmake ninja-build make g++ gettext googletest g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip)
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
@@ -31,8 +37,9 @@ case "${1:-test}" in
   run) packages=("${run[@]}") ;;
   package) packages=("${run[@]}" "${package[@]}") ;;
   web) packages=(cmake ninja-build make "${web[@]}") ;;
-  test) packages=("${run[@]}" "${package[@]}" "${web[@]}" "${test[@]}") ;;
-  *) echo "usage: $0 [run|package|web|test]" >&2; exit 2 ;;
+  windows) packages=("${windows[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${web[@]}" "${windows[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 [run|package|web|windows|test]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -170,6 +170,9 @@ TEST(CalcTool, UsageErrorsSayWhatAndHowToGetHelp)
     } cases[] = {
         {{"--frobnicate"}, "anglarix-calc: unrecognized option '--frobnicate'"},
         {{"-x", "1"}, "anglarix-calc: invalid option -- 'x'"},
+        {{"--a", "1", "2"}, "anglarix-calc: option '--a' is ambiguous; possibilities: '--asin' '--atan' '--acos'"},
+        {{"--help=1"}, "anglarix-calc: option '--help' doesn't allow an argument"},
+        {{"--as", "1"}, "anglarix-calc: --as takes two values"},
         {{"--asin", "1"}, "anglarix-calc: --asin takes two values"},
         {{"--acos", "1", "2", "3"}, "anglarix-calc: --acos takes two values"},
         {{"--solve", "30", "1", ""}, "anglarix-calc: --solve takes four values"},

@@ -1,0 +1,33 @@
+#pragma once
+// anglarix-calc apart from its terminal: the options, the answers, the line handling, the
+// reasons and the exit statuses, the same on every system. Arguments, lines and everything
+// written are UTF-8; the engine sees GBK, as in the window.
+//   anglarix-calc sin(30)          out "0.499999999987\n", status 0
+//   anglarix-calc 1/0              out "\n", err "anglarix-calc: 1/0: division by 0 ...\n", 1
+//   anglarix-calc --asin 1         err "anglarix-calc: --asin takes two values\n" + hint, 2
+#include <string>
+#include <string_view>
+
+inline constexpr char kCalcProgram[] = "anglarix-calc";
+
+// argv[0] is ignored: messages name the program as kCalcProgram.
+int RunCalc(int argc, char** argv);
+
+// What each system's main supplies: its terminal, its message catalogue.
+namespace calc_terminal {
+
+// The message in the user's language; the English text itself when there is no translation.
+const char* Translate(const char* english);
+// Standard output and standard error, given UTF-8. Writing to standard error hands on what
+// standard output holds first, so that the two keep their order where they meet.
+void WriteOut(std::string_view utf8);
+void WriteErr(std::string_view utf8);
+// Hands standard output on now: each answer to a line leaves before the next line is read.
+void FlushOut();
+// True when a person types the lines: a prompt, line editing and history, and empty lines
+// skipped, as in a shell.
+bool IsInteractive();
+// The next line, its line ending may be left on; false at the end of the input.
+bool ReadLine(std::string& line);
+
+}  // namespace calc_terminal
