@@ -2,8 +2,8 @@
 
 #include "values/GbkByTable.h"
 
-// Emscripten's C library has iconv but no GBK in it.
-#if !defined(ANGLARIX_PORTABLE_GBK) && defined(__EMSCRIPTEN__)
+// Emscripten's C library has iconv but no GBK in it; Windows has no iconv.
+#if !defined(ANGLARIX_PORTABLE_GBK) && (defined(__EMSCRIPTEN__) || defined(_WIN32))
 #define ANGLARIX_PORTABLE_GBK 1
 #endif
 

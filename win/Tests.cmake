@@ -1,0 +1,54 @@
+# The Windows programs under Wine, in a prefix inside the build folder that the first test of a
+# run makes afresh: the value and engine tests cross-built, and the installer. anglarix-calc.exe
+# is run by the desktop build's command-line test through anglarix-calc-wine, written here.
+# Without Wine nothing is registered; the programs are still built.
+find_program(ANGLARIX_WINE64 wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+find_program(ANGLARIX_WINESERVER wineserver PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+if(NOT ANGLARIX_WINE64 OR NOT ANGLARIX_WINESERVER)
+  message(STATUS "No Wine: the Windows programs are built but not tested")
+  return()
+endif()
+
+set(ANGLARIX_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+set(WINE_RUN ${CMAKE_BINARY_DIR}/wine-run)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/wine-run.in ${WINE_RUN} @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/anglarix-calc-wine
+  CONTENT "#!/bin/sh\nexec '${WINE_RUN}' '${CMAKE_BINARY_DIR}/anglarix-calc.exe' \"$@\"\n")
+file(CHMOD ${CMAKE_BINARY_DIR}/anglarix-calc-wine PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+  GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+enable_testing()
+add_test(NAME Win.WinePrefix
+  COMMAND ${ANGLARIX_ROOT}/tests/windows/wine_prefix.sh ${ANGLARIX_WINE_PREFIX} ${ANGLARIX_WINE64} ${ANGLARIX_WINESERVER})
+set_tests_properties(Win.WinePrefix PROPERTIES FIXTURES_SETUP WinePrefix TIMEOUT 120)
+
+# GoogleTest from the sources Debian ships, built for Windows like the rest. One ctest test per
+# program: each start of Wine costs more than the program's cases.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest googletest EXCLUDE_FROM_ALL)
+function(anglarix_win_test folder name libs)
+  add_executable(win_${name} ${ANGLARIX_ROOT}/tests/${folder}/${name}.cpp)
+  target_link_libraries(win_${name} PRIVATE ${libs} GTest::gtest GTest::gtest_main)
+  add_test(NAME Win.${name} COMMAND ${WINE_RUN} $<TARGET_FILE:win_${name}>)
+  set_tests_properties(Win.${name} PROPERTIES FIXTURES_REQUIRED WinePrefix TIMEOUT 120
+    ENVIRONMENT "ANGLARIX_VECTORS_DIR=${ANGLARIX_VECTORS_DIR}")
+endfunction()
+foreach(name ConversionVectorsTest ToTextTest TextToNumberTest ToTextReferenceTest MathCommandsTest TextCommandsTest
+             GbkTest)
+  anglarix_win_test(values ${name} values)
+endforeach()
+foreach(name EvaluateExpressionTest ResolveParenthesesTest ReduceOperatorsTest AngleRatiosTest SideLengthsTest
+             EngineAgreementTest ReasonsTest LargeInputTest)
+  anglarix_win_test(calc ${name} calc)
+endforeach()
+target_compile_definitions(win_ReasonsTest PRIVATE ANGLARIX_PO_FILE="${ANGLARIX_ROOT}/po/zh.po")
+
+# The installer installs silently for the user, the installed program starts, and the
+# uninstaller leaves nothing behind.
+add_test(NAME Win.Installer
+  COMMAND ${ANGLARIX_ROOT}/tests/windows/installer_test.sh ${WINE_RUN} ${ANGLARIX_WINESERVER} ${ANGLARIX_WINE_PREFIX}
+          ${ANGLARIX_SETUP} ${ANGLARIX_ZIP})
+set_tests_properties(Win.Installer PROPERTIES FIXTURES_REQUIRED WinePrefix TIMEOUT 180)

@@ -1,0 +1,98 @@
+; The Anglarix installer: for the user who runs it, with no administrator rights, into the
+; user's own programs folder; a Start-menu entry and an uninstaller registered for the user.
+; "/S" installs and uninstalls silently. Written by makensis from win/Packaging.cmake, which
+; defines VERSION, PROGRAMS (the folder of the .exe files), LICENSE_FILE, README_FILE, OUTFILE
+; and, once the window program is built, WITH_WINDOW.
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+
+!include "MUI2.nsh"
+!include "WinVer.nsh"
+
+!define PRODUCT "Anglarix"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Anglarix"
+!ifdef WITH_WINDOW
+  !define START_PROGRAM "anglarix.exe"
+  !define START_ENTRY "Anglarix"
+!else
+  !define START_PROGRAM "anglarix-calc.exe"
+  !define START_ENTRY "Anglarix (command line)"
+!endif
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+!insertmacro MUI_PAGE_LICENSE "${LICENSE_FILE}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!ifdef WITH_WINDOW
+  !define MUI_FINISHPAGE_RUN "$INSTDIR\anglarix.exe"
+!endif
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+; The first language is taken when the user's is neither.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+
+VIProductVersion "${VERSION}"
+VIFileVersion "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT} ${VERSION} setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (c) 2026 Anglarix developers"
+
+Function .onInit
+  ${IfNot} ${AtLeastWin7}
+    MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} needs Windows 7 or later." /SD IDOK
+    Abort
+  ${EndIf}
+  SetShellVarContext current
+FunctionEnd
+
+Function un.onInit
+  SetShellVarContext current
+FunctionEnd
+
+Section
+  SetOutPath "$INSTDIR"
+  File "${PROGRAMS}/anglarix-calc.exe"
+  !ifdef WITH_WINDOW
+    File "${PROGRAMS}/anglarix.exe"
+  !endif
+  File /oname=LICENSE.txt "${LICENSE_FILE}"
+  File /oname=README.txt "${README_FILE}"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortCut "$SMPROGRAMS\${START_ENTRY}.lnk" "$INSTDIR\${START_PROGRAM}"
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Anglarix developers"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${START_PROGRAM}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; Only what the installer wrote: a folder the user chose that holds other files keeps them.
+Section "Uninstall"
+  Delete "$INSTDIR\anglarix-calc.exe"
+  Delete "$INSTDIR\anglarix.exe"
+  Delete "$INSTDIR\LICENSE.txt"
+  Delete "$INSTDIR\README.txt"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  ; The user's programs folder, when nothing else is installed there.
+  RMDir "$LOCALAPPDATA\Programs"
+  Delete "$SMPROGRAMS\${START_ENTRY}.lnk"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
