@@ -22,7 +22,8 @@ const char* Translate(const char* english);
 // standard output holds first, so that the two keep their order where they meet.
 void WriteOut(std::string_view utf8);
 void WriteErr(std::string_view utf8);
-// Hands standard output on now: each answer to a line leaves before the next line is read.
+// Called after each answer to a line, which must leave before the program waits for the next
+// line; a terminal may hold it until it is about to wait.
 void FlushOut();
 // True when a person types the lines: a prompt, line editing and history, and empty lines
 // skipped, as in a shell.

@@ -117,10 +117,12 @@ bool ReadConsoleLine(HANDLE input, std::string& line)
     return true;
 }
 
-// Bytes from a pipe or a file, cut at each line feed.
+// Bytes from a pipe or a file, cut at each line feed. What the answers so far wrote is handed
+// on before each read that may wait: the writer of the lines may be waiting for it. Lines
+// already read are answered without a write each, which under Wine costs a round trip.
 class ByteLines {
 public:
-    bool Next(HANDLE input, std::string& line)
+    bool Next(HANDLE input, std::string& line, Output& answers)
     {
         for (;;) {
             const size_t end = m_pending.find('\n', m_scanned);
@@ -131,6 +133,7 @@ public:
                 return true;
             }
             m_scanned = m_pending.size();
+            answers.Flush();
             char buffer[64 * 1024];
             DWORD read = 0;
             // A closed pipe's writer ends the input as an end of file does.
@@ -188,7 +191,8 @@ void WriteErr(std::string_view utf8)
     StandardError().Flush();
 }
 
-void FlushOut() { StandardOutput().Flush(); }
+// A console is written at once; anything else before the next read (ReadLine).
+void FlushOut() {}
 
 bool IsInteractive()
 {
@@ -204,7 +208,7 @@ bool ReadLine(std::string& line)
         return ReadConsoleLine(input, line);
     }
     static ByteLines lines;
-    return lines.Next(input, line);
+    return lines.Next(input, line, StandardOutput());
 }
 
 }  // namespace calc_terminal
@@ -220,6 +224,6 @@ int wmain(int argc, wchar_t** wargv)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
     const int status = RunCalc(argc, argv.data());
-    calc_terminal::FlushOut();
+    StandardOutput().Flush();
     return status;
 }

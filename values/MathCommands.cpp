@@ -4,7 +4,24 @@
 #include "values/Commands.h"
 #include "values/Bits.h"
 
+#ifdef _WIN32
+// mingw-w64's own sin and cos are the x87 instructions, whose reduction by a 66-bit pi loses
+// digits near the multiples of pi/2 (cos of 90 degrees in its tenth digit). The system C
+// library's functions keep them, as glibc's do, so Windows shows the desktop's texts; its tan
+// is the one mingw-w64 links already.
+extern "C" double (*__imp_sin)(double);
+extern "C" double (*__imp_cos)(double);
+#endif
+
 namespace {
+
+#ifdef _WIN32
+double LibrarySine(double x) { return __imp_sin(x); }
+double LibraryCosine(double x) { return __imp_cos(x); }
+#else
+double LibrarySine(double x) { return std::sin(x); }
+double LibraryCosine(double x) { return std::cos(x); }
+#endif
 
 // What the floating-point unit produces for an invalid operation: sign set, top fraction bit
 // set. ToText prints exactly this NaN as "-1.#IND", so results that stand for an invalid
@@ -58,12 +75,12 @@ void SquareRoot(TypedValue* result, int32_t, const TypedValue* args)
 
 void Sine(TypedValue* result, int32_t, const TypedValue* args)
 {
-    SetDouble(result, ReducedTrig(ArgDouble(args, 0), [](double x) { return std::sin(x); }));
+    SetDouble(result, ReducedTrig(ArgDouble(args, 0), LibrarySine));
 }
 
 void Cosine(TypedValue* result, int32_t, const TypedValue* args)
 {
-    SetDouble(result, ReducedTrig(ArgDouble(args, 0), [](double x) { return std::cos(x); }));
+    SetDouble(result, ReducedTrig(ArgDouble(args, 0), LibraryCosine));
 }
 
 // Beyond 2^63 (infinities included) the tangent is the default NaN; near pi/2 it is large but

@@ -29,6 +29,8 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest googletest EXCLUDE_FROM_ALL)
+# M_PI and friends are behind this on Windows.
+add_compile_definitions(_USE_MATH_DEFINES)
 function(anglarix_win_test folder name libs)
   add_executable(win_${name} ${ANGLARIX_ROOT}/tests/${folder}/${name}.cpp)
   target_link_libraries(win_${name} PRIVATE ${libs} GTest::gtest GTest::gtest_main)

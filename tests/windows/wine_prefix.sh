@@ -9,5 +9,5 @@ export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 if [ -d "$prefix" ]; then "$wineserver" -k 2>/dev/null && "$wineserver" -w || true; fi
 rm -rf "$prefix"
 mkdir -p "$prefix"
-"$wineserver" -p60
+"$wineserver" -p60 </dev/null >/dev/null 2>&1
 "$wine64" wineboot --init >/dev/null 2>&1

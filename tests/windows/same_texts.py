@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""The Windows command line writes the Linux one's texts: the inputs of the engine's tables
+(the first text of each row of the given test sources), the four functions at every 7.5
+degrees over two turns and at large angles, and numbers at the edges of the formatting, all
+sent as lines to both programs, whose answers and reasons must agree line for line.
+    same_texts.py LINUX_CALC WINDOWS_CALC TEST_SOURCE...
+"""
+import re
+import subprocess
+import sys
+
+ROW = re.compile(r'\{\s*"((?:[^"\\]|\\.)*)"\s*,')
+
+
+def table_inputs(path):
+    with open(path, encoding="utf-8") as source:
+        text = source.read()
+    for match in ROW.finditer(text):
+        # The rows are C strings: their escapes are bytes (GBK as the engine sees it).
+        raw = match.group(1).encode("utf-8").decode("unicode_escape").encode("latin-1")
+        if b"\n" not in raw and b"\r" not in raw:
+            yield raw
+
+
+def generated_inputs():
+    for step in range(-96, 97):
+        angle = f"{step * 7.5:g}"
+        for function in ("sin", "cos", "tg", "ctg"):
+            yield f"{function}({angle})".encode()
+    for angle in ("1e15", "-1e15", "1e17", "1e20", "1e300", "123456789.123", "0.000001", "89.9999999"):
+        for function in ("sin", "cos", "tg", "ctg"):
+            yield f"{function}({angle})".encode()
+    yield from (e.encode() for e in (
+        "1/3", "2/3*3", "0.1+0.2", "1e-5*2", "2^1024", "2^-1074", "2^-1075", "10^15", "10^16",
+        "123456789012345", "0.0001234567890123456", "-0", "0-0", "1e308*10", "(0-8)^(1/3)",
+        "2^0.5", "7^(1/3)", "sin(30)^2+cos(30)^2", "ctg(0)", "1/0.0000001", "3.14159265358979"))
+
+
+def run(program, lines):
+    completed = subprocess.run([program], input=b"".join(line + b"\n" for line in lines),
+                               capture_output=True, timeout=120)
+    return completed.returncode, completed.stdout.split(b"\n"), completed.stderr.split(b"\n")
+
+
+def main():
+    linux, windows, sources = sys.argv[1], sys.argv[2], sys.argv[3:]
+    lines = [line for path in sources for line in table_inputs(path)] + list(generated_inputs())
+    expected = run(linux, lines)
+    actual = run(windows, lines)
+    differences = 0
+    for name, index in (("status", 0),):
+        if expected[index] != actual[index]:
+            print(f"{name}: Linux {expected[index]}, Windows {actual[index]}")
+            differences += 1
+    for stream, index in (("answer", 1), ("reason", 2)):
+        for number, (want, got) in enumerate(zip(expected[index], actual[index])):
+            if want != got:
+                subject = lines[number] if stream == "answer" and number < len(lines) else b""
+                print(f"{stream} {number + 1} {subject!r}: Linux {want!r}, Windows {got!r}")
+                differences += 1
+        if len(expected[index]) != len(actual[index]):
+            print(f"{stream}s: Linux {len(expected[index])} lines, Windows {len(actual[index])}")
+            differences += 1
+    print(f"same_texts: {len(lines)} lines, {differences} differences")
+    return 1 if differences else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
