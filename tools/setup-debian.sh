@@ -23,7 +23,7 @@ web=(emscripten node-acorn g++ googletest python3)
 # The posix flavour of mingw-w64 has std::thread and friends; the host compiler writes the GBK
 # tables and msgfmt the messages; wine64 runs the tests (Debian's wine is its launcher); nsis
 # writes the installer.
-windows=(cmake ninja-build make g++ gettext googletest g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip)
+windows=(cmake ninja-build make g++ gettext googletest g++-mingw-w64-x86-64-posix wine wine64 nsis)
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
