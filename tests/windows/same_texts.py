@@ -2,10 +2,13 @@
 """The Windows command line writes the Linux one's texts: the inputs of the engine's tables
 (the first text of each row of the given test sources), the four functions at every 7.5
 degrees over two turns and at large angles, and numbers at the edges of the formatting, all
-sent as lines to both programs, whose answers and reasons must agree line for line.
+sent as lines to both programs, whose answers and reasons must agree line for line. Then, as
+a co-process, the Windows program answers each line before the next is written.
     same_texts.py LINUX_CALC WINDOWS_CALC TEST_SOURCE...
 """
+import os
 import re
+import select
 import subprocess
 import sys
 
@@ -42,6 +45,28 @@ def run(program, lines):
     return completed.returncode, completed.stdout.split(b"\n"), completed.stderr.split(b"\n")
 
 
+def answers_each_line_at_once(program):
+    """The lines and answers that did not arrive while the input stayed open."""
+    exchanges = [(b"sin(30)\n", b"0.499999999987\n"), (b"\xef\xbc\x93\xef\xbc\x90+1\n", b"31\n"),
+                 (b"1/0\n", b"\n"), (b"007\n", b"007\n")]
+    calc = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    missing = []
+    for sent, answer in exchanges:
+        calc.stdin.write(sent)
+        calc.stdin.flush()
+        received = b""
+        while len(received) < len(answer) and select.select([calc.stdout], [], [], 60)[0]:
+            chunk = os.read(calc.stdout.fileno(), len(answer) - len(received))
+            if not chunk:
+                break
+            received += chunk
+        if received != answer:
+            missing.append((sent, answer, received))
+    calc.stdin.close()
+    calc.wait(timeout=60)
+    return missing
+
+
 def main():
     linux, windows, sources = sys.argv[1], sys.argv[2], sys.argv[3:]
     lines = [line for path in sources for line in table_inputs(path)] + list(generated_inputs())
@@ -61,6 +86,9 @@ def main():
         if len(expected[index]) != len(actual[index]):
             print(f"{stream}s: Linux {len(expected[index])} lines, Windows {len(actual[index])}")
             differences += 1
+    for sent, answer, received in answers_each_line_at_once(windows):
+        print(f"co-process: {sent!r} was answered {received!r} while the input was open, not {answer!r}")
+        differences += 1
     print(f"same_texts: {len(lines)} lines, {differences} differences")
     return 1 if differences else 0
 
