@@ -6,6 +6,7 @@
 // calc/CalcCommandLine.cpp, shared with Linux.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
