@@ -1,6 +1,7 @@
 # What Windows users download: the installer anglarix-<version>-setup.exe (NSIS, Debian's
 # makensis) and the portable anglarix-<version>-win64.zip, both holding the .exe files, the
-# licence and a short readme, as text files with Windows line ends.
+# licence and a short readme, as text files with Windows line ends (the readme, in English and
+# Chinese, starts with a byte-order mark, by which Notepad before Windows 10 knows UTF-8).
 find_program(MAKENSIS makensis REQUIRED NO_CMAKE_FIND_ROOT_PATH)
 set(PACKAGE_NAME anglarix-${PROJECT_VERSION})
 set(STAGE ${CMAKE_BINARY_DIR}/portable/${PACKAGE_NAME}-win64)
