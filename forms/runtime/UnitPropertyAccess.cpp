@@ -137,7 +137,7 @@ uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property,
     const uint16_t type = PropertyType(record.kind, property);
     const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     const int32_t own = property - kFirstOwnProperty;
-    if (type == 0 || get == nullptr)
+    if (type == PROP_NONE || get == nullptr)
         return 0;
     if (type == PROP_FONT)
         return ReadFontPart(CurrentFont(unit, get, own), part);
@@ -162,7 +162,7 @@ void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int
     const auto set = reinterpret_cast<SetPropertyEntry>(KindEntry(record.kind, kEntrySetProperty));
     const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     const int32_t own = property - kFirstOwnProperty;
-    if (type == 0 || set == nullptr)
+    if (type == PROP_NONE || set == nullptr)
         return;
     std::vector<uint8_t> storage;
     if (type == PROP_FONT) {
