@@ -134,7 +134,7 @@ uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property,
         return GetCommon(record, property);
 
     Unit* unit = LiveObject(record);
-    const uint16_t type = PropertyType(record.kind, property);
+    const uint16_t type = DeclaredType(record.kind, property);
     const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     const int32_t own = property - kFirstOwnProperty;
     if (type == PROP_NONE || get == nullptr)
@@ -158,7 +158,7 @@ void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int
     }
 
     Unit* unit = LiveObject(record);
-    const uint16_t type = PropertyType(record.kind, property);
+    const uint16_t type = DeclaredType(record.kind, property);
     const auto set = reinterpret_cast<SetPropertyEntry>(KindEntry(record.kind, kEntrySetProperty));
     const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     const int32_t own = property - kFirstOwnProperty;

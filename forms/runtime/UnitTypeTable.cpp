@@ -43,7 +43,7 @@ uint32_t KindFlags(uint32_t kind_code)
     return type != nullptr ? type->kind_flags : 0;
 }
 
-uint16_t PropertyType(uint32_t kind_code, int32_t property)
+uint16_t DeclaredType(uint32_t kind_code, int32_t property)
 {
     const UnitTypeDescriptor* type = FindUnitType(kind_code);
     if (type == nullptr || type->properties == nullptr || property < 0 ||

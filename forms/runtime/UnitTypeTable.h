@@ -42,4 +42,4 @@ AnyEntry KindEntry(uint32_t kind_code, int32_t number);
 // The kind's flags; 0 for a code that names no kind.
 uint32_t KindFlags(uint32_t kind_code);
 // The declared type of a property number of a kind, or PROP_NONE when it has no such number.
-uint16_t PropertyType(uint32_t kind_code, int32_t property);
+uint16_t DeclaredType(uint32_t kind_code, int32_t property);

@@ -172,9 +172,9 @@ TEST_F(EventDispatch, BuiltInLibraryDescribesTheSixKinds)
     // Empty slots, slots beyond the table and other libraries name no kind.
     for (uint32_t code : {0x00010002u, 0x00010033u, 0x00010034u, 0x00020001u, 0x00010000u, 0u})
         EXPECT_EQ(FindUnitType(code), nullptr) << std::hex << code;
-    EXPECT_EQ(PropertyType(0x00010005, 8), PROP_TEXT);
-    EXPECT_EQ(PropertyType(0x00010005, 29), 0);
-    EXPECT_EQ(PropertyType(0x00010005, -1), 0);
+    EXPECT_EQ(DeclaredType(0x00010005, 8), PROP_TEXT);
+    EXPECT_EQ(DeclaredType(0x00010005, 29), 0);
+    EXPECT_EQ(DeclaredType(0x00010005, -1), 0);
 }
 
 TEST_F(EventDispatch, NotificationAllocatesRuntimeBlocks)
