@@ -10,7 +10,7 @@
 #include "app/ErrorBox.h"
 #include "app/FirstFrameProbe.h"
 #include "data/ProductInfo.h"
-#include "app/ServiceTable.h"
+#include "app/ProgramServices.h"
 #include "app/StartRoutine.h"
 #include "app/Termination.h"
 #include "forms/runtime/EventDispatch.h"
@@ -74,7 +74,7 @@ void PrepareApplication(QApplication&)
 
     // A test may have put a table of its own in front of the program's.
     if (InstalledServices == nullptr)
-        InstallServices(&ProgramServiceTable());
+        InstallServices(&ProgramServices());
 }
 
 int ApplicationMain(int argc, char** argv)

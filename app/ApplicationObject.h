@@ -42,13 +42,9 @@ struct ApplicationObject {
     ApplicationObject(const ApplicationObject&) = delete;
     ApplicationObject& operator=(const ApplicationObject&) = delete;
 
-    int header_copies[3] = {};
-
     std::string program_file_name;
-    std::string program_directory_with_separator;
 
     std::vector<const LibraryDescriptor*> libraries;
-    std::vector<intptr_t> library_values;
 
     std::vector<IdleRegistration> idle_registrations;
 

@@ -51,13 +51,8 @@ void InitializeRuntime()
     ApplicationObject& app = App();
     const ProgramHeader& header = TheProgramHeader();
 
-    app.header_copies[0] = int(header.build_kind);
-    app.header_copies[1] = int(header.word1);
-    app.header_copies[2] = int(header.word2) + 1;
-
     const ProgramPath path = SplitProgramPath(ProgramFilePath());
     app.program_file_name = path.file_name;
-    app.program_directory_with_separator = path.directory + "/";
     // A directory that cannot be entered leaves the current one; that is not an error.
     if (!path.directory.empty() && ::chdir(path.directory.c_str()) != 0) {
     }
@@ -73,7 +68,6 @@ void InitializeRuntime()
 
     // Each library is handed the runtime's notification entry (notification 1).
     app.libraries.assign(header.libraries, header.libraries + header.library_count);
-    app.library_values.assign(app.libraries.size(), 0);
     InitializeUnitLibraries(app.libraries);
 
     if (header.window_template_size != 0)

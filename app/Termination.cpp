@@ -30,14 +30,11 @@ void RunExitProcedureOnce()
 void ReleaseLibraries()
 {
     ApplicationObject& app = App();
-    for (size_t i = 0; i < app.libraries.size(); ++i) {
-        const LibraryDescriptor* library = app.libraries[i];
-        const intptr_t value = i < app.library_values.size() ? app.library_values[i] : 0;
+    for (const LibraryDescriptor* library : app.libraries) {
         if (library != nullptr && library->notify != nullptr)
-            library->notify(kLibraryNotifyEnd, value, 0);
+            library->notify(kLibraryNotifyEnd, 0, 0);
     }
     app.libraries.clear();
-    app.library_values.clear();
 }
 
 }  // namespace

@@ -43,21 +43,21 @@ ShapeBoxProps Bar(uint32_t fill)
     return {.effect_3d = int32_t(Effect3d::Flat), .line_colour = kNavy, .fill_colour = fill};
 }
 const EditBoxProps kEditV1{.version = 1};
-const EditBoxProps kReadOnly{.version = 2, .input_mode = 1};
+const EditBoxProps kReadOnly{.version = 2, .input_mode = int32_t(InputMode::ReadOnly)};
 
 const WindowProps kWindow{
     .version = 6,
-    .border_style = 2,       // fixed frame with title bar
+    .border_style = int32_t(WindowBorder::Fixed),  // fixed frame with title bar
     .background = kGrey,
     .maximise_box = 0,
     .minimise_box = 0,
     .control_box = 1,
-    .start_position = 1,     // centred on the screen
+    .start_position = int32_t(StartPosition::Centred),
     .movable = 1,
     .enter_moves_focus = 0,
     .escape_closes = 1,
     .f1_opens_help = 0,
-    .window_shape = 0,
+    .window_shape = int32_t(WindowShape::Rectangle),
     .always_on_top = 0,
 };
 

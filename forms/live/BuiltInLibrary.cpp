@@ -15,16 +15,16 @@ intptr_t NotifyBuiltInLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
     return 0;
 }
 
-// A new kind is one row here, beside its row in Kinds().
+// A new kind is one row here, beside its entry in AnyKindProps (forms/props/KindProps.h).
 constexpr KindInterfaceRow kInterfaces[] = {
     {KIND_WINDOW, &WindowInterface},     {KIND_EDIT_BOX, &EditBoxInterface},
     {KIND_PIC_BOX, &PicBoxInterface},    {KIND_SHAPE_BOX, &ShapeBoxInterface},
     {KIND_LABEL, &LabelInterface},       {KIND_BUTTON, &ButtonInterface},
 };
 
-const UnitTypeTable& BuiltInTypes()
+const UnitTypeSlots& BuiltInTypes()
 {
-    static const UnitTypeTable table = MakeUnitTypeTable(kInterfaces);
+    static const UnitTypeSlots table = MakeUnitTypeSlots(kInterfaces);
     return table;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
-// Every built-in kind's property set as one type, for code that treats all kinds alike (the
-// property-set tests, the property-data fuzzer). Each set names its kind by kKindCode.
+// Every built-in kind's property set as one type: the list of the library's kinds, in slot
+// order, from which the kinds table (Kinds(), UnitTypes.cpp) is made, and the type for code
+// that treats all kinds alike (the property-set tests, the property-data fuzzer). Each set
+// names its kind by kKindCode; a new kind is one entry here.
 //   std::get<LabelProps>(*DefaultPropsOf(KIND_LABEL)).caption == "标签" (GBK)
 #include <optional>
 #include <variant>

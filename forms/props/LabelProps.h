@@ -1,6 +1,7 @@
 #pragma once
-// Label property set. Own numbers in comments; fields in stored order.
+// Label property set: its own property numbers, choice values, struct and table.
 #include "forms/props/PropertySet.h"
+#include "forms/props/PropertyTable.h"
 #include "forms/props/UnitTypes.h"
 
 constexpr uint32_t kLabelMaxVersion = 2;
@@ -29,27 +30,51 @@ constexpr int32_t kLabelMinGradientWidth = 5;
 struct LabelProps {
     static constexpr uint32_t kKindCode = KIND_LABEL;
     uint32_t version = kLabelMaxVersion;
-    int32_t text_effect = 0;              // own 1 (TextEffect)
-    int32_t gradient_border_width = 8;    // own 3, values below 5 become 5
-    int32_t border = 0;                   // own 2 (BorderStyle, up to Gradient)
-    uint32_t gradient_border[3] = {0x808080, 0xFFFFFF, 0x808080};  // own 4-6, kButtonFaceColour = left out
-    uint32_t text_colour = 0x000000;      // own 8
-    uint32_t background = kButtonFaceColour;  // own 9, type 1017
-    int32_t picture_mode = int32_t(PictureMode::Stretched);  // own 11 (PictureMode)
-    int32_t gradient_mode = kGradientNone;  // own 12, up to kGradientLastMode
-    uint32_t gradient_background[3] = {0x808080, 0xFFFFFF, 0x808080};  // own 13-15
-    int32_t horizontal_alignment = 0;     // own 16 (HorizontalAlignment)
-    int32_t vertical_alignment = int32_t(VerticalAlignment::Centre);  // own 18, single line only
-    int32_t word_wrap = 0;                // own 17, boolean
-    std::vector<uint8_t> font{};        // own 7, empty or a LOGFONT
-    std::vector<uint8_t> picture{};     // own 10, background picture file bytes
-    std::string caption = "\xB1\xEA\xC7\xA9";  // own 0, "标签"
-    std::string extra_text1{};          // own 19, [v2]
-    std::string extra_text2{};          // own 20, [v2]
+    int32_t text_effect = 0;              // TextEffect
+    int32_t gradient_border_width = 8;    // values below 5 become 5
+    int32_t border = 0;                   // BorderStyle, up to Gradient
+    uint32_t gradient_border[3] = {0x808080, 0xFFFFFF, 0x808080};  // kButtonFaceColour = left out
+    uint32_t text_colour = 0x000000;
+    uint32_t background = kButtonFaceColour;
+    int32_t picture_mode = int32_t(PictureMode::Stretched);
+    int32_t gradient_mode = kGradientNone;  // up to kGradientLastMode
+    uint32_t gradient_background[3] = {0x808080, 0xFFFFFF, 0x808080};
+    int32_t horizontal_alignment = 0;     // HorizontalAlignment
+    int32_t vertical_alignment = int32_t(VerticalAlignment::Centre);  // single line only
+    int32_t word_wrap = 0;
+    std::vector<uint8_t> font{};        // empty or a LOGFONT
+    std::vector<uint8_t> picture{};     // background picture file bytes
+    std::string caption = "\xB1\xEA\xC7\xA9";  // "标签"
+    std::string extra_text1{};
+    std::string extra_text2{};
 };
 
 template <>
-std::optional<LabelProps> ReadProps<LabelProps>(std::span<const uint8_t> data);
-std::vector<uint8_t> WriteProps(const LabelProps& props);
-bool GetOwnProperty(const LabelProps& props, int32_t own, PropertyValue* value);
-SetOutcome SetOwnProperty(LabelProps& props, int32_t own, const PropertyValue& value);
+struct KindTable<LabelProps> {
+    using P = LabelProps;
+    static constexpr const char* kName = "\xB1\xEA\xC7\xA9";  // 标签
+    static constexpr const char* kEnglishName = "Label";
+    static constexpr uint32_t kFlags = kKindBuiltIn | kKindOwnWindowClass | kKindRaisesEvents | UnreadKindFlags(0x2000);
+    static constexpr uint32_t kMaxVersion = kLabelMaxVersion;
+    static constexpr int32_t kOwnCount = LabelOwn::Count;
+    // In stored order.
+    static constexpr PropertyRow<P> kRows[] = {
+        Property<&P::text_effect>(LabelOwn::TextEffect, "textEffect", PROP_CHOICE).UpTo(TextEffect::BlackShadow),
+        Property<&P::gradient_border_width>(LabelOwn::GradientBorderWidth, "gradientBorderWidth", PROP_INTEGER).AtLeast(kLabelMinGradientWidth),
+        Property<&P::border>(LabelOwn::Border, "border", PROP_CHOICE).UpTo(BorderStyle::Gradient),
+        Property<&P::gradient_border>(LabelOwn::GradientBorder0, "gradientBorder", PROP_COLOUR),
+        Property<&P::text_colour>(LabelOwn::TextColour, "textColour", PROP_COLOUR),
+        Property<&P::background>(LabelOwn::Background, "background", PROP_COLOUR_DEFAULT),
+        Property<&P::picture_mode>(LabelOwn::PictureMode, "pictureMode", PROP_CHOICE).UpTo(PictureMode::Last),
+        Property<&P::gradient_mode>(LabelOwn::GradientMode, "gradientMode", PROP_CHOICE).UpTo(kGradientLastMode),
+        Property<&P::gradient_background>(LabelOwn::GradientBackground0, "gradientBackground", PROP_COLOUR),
+        Property<&P::horizontal_alignment>(LabelOwn::HorizontalAlignment, "alignment", PROP_CHOICE).UpTo(HorizontalAlignment::Right),
+        Property<&P::vertical_alignment>(LabelOwn::VerticalAlignment, "verticalAlignment", PROP_CHOICE).UpTo(VerticalAlignment::Bottom),
+        Property<&P::word_wrap>(LabelOwn::WordWrap, "wordWrap", PROP_BOOLEAN),
+        Property<&P::font>(LabelOwn::Font, "font", PROP_FONT),
+        Property<&P::picture>(LabelOwn::Picture, "picture", PROP_PICTURE),
+        Property<&P::caption>(LabelOwn::Caption, "text", PROP_TEXT),
+        Property<&P::extra_text1>(LabelOwn::ExtraText1, "extraText1", PROP_EXTRA_TEXT1).Since(2),
+        Property<&P::extra_text2>(LabelOwn::ExtraText2, "extraText2", PROP_EXTRA_TEXT2).Since(2),
+    };
+};

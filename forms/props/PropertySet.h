@@ -2,7 +2,8 @@
 // What the six kinds' property sets share: the answer of a set, the colour that stands for the
 // button face, and the byte-level shapes of fonts and pictures.
 //
-// Every kind offers the same four functions on its plain property struct (overloaded by type):
+// Every kind offers the same four functions on its plain property struct, derived from its
+// property table (PropertyTable.h):
 //   std::optional<P> ReadProps<P>(data)      empty data = every default; damaged data or a
 //                                            version above the kind's maximum = nullopt
 //   std::vector<uint8_t> WriteProps(p)       the exact inverse, at the version p was read with
@@ -42,6 +43,3 @@ struct SetOutcome {
     bool changed = false;  // the stored value differs from before
     bool rebuild = false;  // the change needs the control rebuilt (EditBox window styles)
 };
-
-template <class Props>
-std::optional<Props> ReadProps(std::span<const uint8_t> data);

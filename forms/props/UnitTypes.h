@@ -1,8 +1,9 @@
 #pragma once
 // The built-in unit library's kinds as data: kind codes, names, kind flags and the declared
-// type of every property number. The Qt side plugs each kind's interface function in with
-// MakeUnitTypeTable; everything else here is fixed. The runtime reads all of it through the
-// unit-type table it is given (forms/runtime/UnitTypeTable.h), never from here.
+// type of every property number, gathered from each kind's table (KindTable, in its
+// <Kind>Props.h). The Qt side plugs each kind's interface function in with MakeUnitTypeSlots;
+// everything else here is fixed. The runtime reads all of it through the unit-type table it is
+// given (forms/runtime/UnitTypeTable.h), never from here.
 #include <array>
 #include <cstdint>
 #include <span>
@@ -11,6 +12,7 @@
 
 // Declared property data types.
 enum PropertyType : uint16_t {
+    PROP_NONE = 0,  // the kind has no such property number
     PROP_INTEGER = 1001,
     PROP_BOOLEAN = 1003,
     PROP_TEXT = 1005,
@@ -29,19 +31,31 @@ enum PropertyType : uint16_t {
 constexpr uint16_t kCommonPropertyFlags = 0xE000;
 constexpr uint16_t kOwnPropertyFlags = 0x8000;
 
-constexpr uint32_t KIND_WINDOW = 0x00010001;
-constexpr uint32_t KIND_EDIT_BOX = 0x00010005;
-constexpr uint32_t KIND_PIC_BOX = 0x00010006;
-constexpr uint32_t KIND_SHAPE_BOX = 0x00010007;
-constexpr uint32_t KIND_LABEL = 0x0001000A;
-constexpr uint32_t KIND_BUTTON = 0x0001000B;
+// A kind code is the library's number in the high half and its slot + 1 in the low half; the
+// built-in library is number 1.
+constexpr uint32_t kBuiltInLibrary = 1;
+constexpr uint32_t BuiltInKind(int slot) { return kBuiltInLibrary << 16 | uint32_t(slot + 1); }
+constexpr int SlotOf(uint32_t kind_code) { return int(kind_code & 0xFFFF) - 1; }
 
-// Kind flags the runtime looks at.
-constexpr uint32_t kKindMayRaiseEvents = 0x04 | 0x40;  // a kind with neither bit may not raise events
+constexpr uint32_t KIND_WINDOW = BuiltInKind(0);
+constexpr uint32_t KIND_EDIT_BOX = BuiltInKind(4);
+constexpr uint32_t KIND_PIC_BOX = BuiltInKind(5);
+constexpr uint32_t KIND_SHAPE_BOX = BuiltInKind(6);
+constexpr uint32_t KIND_LABEL = BuiltInKind(9);
+constexpr uint32_t KIND_BUTTON = BuiltInKind(10);
+
+// Kind flags. The runtime reads the event bits, the paged-container bit and the
+// created-hidden bit; the others are declared by the library and carried as declared.
+constexpr uint32_t kKindRaisesEvents = 0x40;
+constexpr uint32_t kKindMayRaiseEvents = 0x04 | kKindRaisesEvents;  // a kind with neither bit may not raise events
 constexpr uint32_t kKindPagedContainer = 0x100;
 constexpr uint32_t kKindCreatedHidden = 0x8000;
+constexpr uint32_t kKindBuiltIn = 0x80000000;             // on every kind of the built-in library
+constexpr uint32_t kKindOwnWindowClass = 0x04010000;      // the kinds drawn in the runtime's own window class
+// Further bits a kind declares that nothing here reads, written where the kind lives.
+constexpr uint32_t UnreadKindFlags(uint32_t bits) { return bits; }
 
-constexpr int kUnitTypeSlots = 51;
+constexpr int kUnitTypeSlotCount = 51;
 
 // The 20-byte stored descriptor, with pointer-sized address fields on this build.
 struct PropertyDescriptor {
@@ -81,7 +95,19 @@ struct KindInfo {
     std::span<const PropertyDescriptor> properties;
 };
 
-// The six kinds in slot order.
+// Properties 0-7 of every kind: left, top, width, height, tag, visible, disabled, pointer.
+inline constexpr PropertyDescriptor kCommonProperties[kFirstOwnProperty] = {
+    {.english_name = "left", .type = PROP_INTEGER, .flags = kCommonPropertyFlags},
+    {.english_name = "top", .type = PROP_INTEGER, .flags = kCommonPropertyFlags},
+    {.english_name = "width", .type = PROP_INTEGER, .flags = kCommonPropertyFlags},
+    {.english_name = "height", .type = PROP_INTEGER, .flags = kCommonPropertyFlags},
+    {.english_name = "tag", .type = PROP_TEXT, .flags = kCommonPropertyFlags},
+    {.english_name = "visible", .type = PROP_BOOLEAN, .flags = kCommonPropertyFlags},
+    {.english_name = "disabled", .type = PROP_BOOLEAN, .flags = kCommonPropertyFlags},
+    {.english_name = "mousePointer", .type = PROP_MOUSE_POINTER, .flags = kCommonPropertyFlags},
+};
+
+// The kinds of AnyKindProps (KindProps.h) in slot order.
 std::span<const KindInfo> Kinds();
 
 // A kind's interface function, named by its kind code.
@@ -92,5 +118,5 @@ struct KindInterfaceRow {
 
 // The stored table with each kind's interface function plugged in; a kind without a row
 // keeps a null one.
-using UnitTypeTable = std::array<UnitTypeDescriptor, kUnitTypeSlots>;
-UnitTypeTable MakeUnitTypeTable(std::span<const KindInterfaceRow> interfaces);
+using UnitTypeSlots = std::array<UnitTypeDescriptor, kUnitTypeSlotCount>;
+UnitTypeSlots MakeUnitTypeSlots(std::span<const KindInterfaceRow> interfaces);

@@ -68,13 +68,13 @@ int DispatchEvent(EventRecord& event)
     const Procedure procedure = BoundProcedure(owner, event.event);
     if (procedure == nullptr)
         return 0;
-    // A procedure may raise further events through property writes; the outer source
-    // comes back when the inner one returns.
-    const EventSource outer = TheRuntime().source;
+    // The source names the running procedure's unit and is cleared when it returns, also
+    // when it was a nested event raised by an outer procedure's property write: the outer
+    // procedure then runs on with no source.
     TheRuntime().source = {event.window_id, record->id};
     const int32_t count = std::clamp(event.arg_count, 0, 5);
     const ProcedureResult result = procedure(event.args, count);
-    TheRuntime().source = outer;
+    TheRuntime().source = {};
     if (result.has_value) {
         event.has_result = 1;
         event.result = result.value;

@@ -134,10 +134,10 @@ uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property,
         return GetCommon(record, property);
 
     Unit* unit = LiveObject(record);
-    const uint16_t type = PropertyType(record.kind, property);
+    const uint16_t type = DeclaredType(record.kind, property);
     const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     const int32_t own = property - kFirstOwnProperty;
-    if (type == 0 || get == nullptr)
+    if (type == PROP_NONE || get == nullptr)
         return 0;
     if (type == PROP_FONT)
         return ReadFontPart(CurrentFont(unit, get, own), part);
@@ -158,11 +158,11 @@ void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int
     }
 
     Unit* unit = LiveObject(record);
-    const uint16_t type = PropertyType(record.kind, property);
+    const uint16_t type = DeclaredType(record.kind, property);
     const auto set = reinterpret_cast<SetPropertyEntry>(KindEntry(record.kind, kEntrySetProperty));
     const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
     const int32_t own = property - kFirstOwnProperty;
-    if (type == 0 || set == nullptr)
+    if (type == PROP_NONE || set == nullptr)
         return;
     std::vector<uint8_t> storage;
     if (type == PROP_FONT) {

@@ -43,16 +43,16 @@ uint32_t KindFlags(uint32_t kind_code)
     return type != nullptr ? type->kind_flags : 0;
 }
 
-uint16_t PropertyType(uint32_t kind_code, int32_t property)
+uint16_t DeclaredType(uint32_t kind_code, int32_t property)
 {
     const UnitTypeDescriptor* type = FindUnitType(kind_code);
     if (type == nullptr || type->properties == nullptr || property < 0 ||
         uint32_t(property) >= type->property_count)
-        return 0;
+        return PROP_NONE;
     return type->properties[property].type;
 }
 
-LibraryDescriptor BuiltInLibraryDescriptor(const UnitTypeTable& types, LibraryNotifyFn notify)
+LibraryDescriptor BuiltInLibraryDescriptor(const UnitTypeSlots& types, LibraryNotifyFn notify)
 {
     return {
         .version = 1,
@@ -60,7 +60,7 @@ LibraryDescriptor BuiltInLibraryDescriptor(const UnitTypeTable& types, LibraryNo
         .display_name = "\xc4\xda\xd6\xc3\xb5\xa5\xd4\xaa\xbf\xe2",  // 内置单元库
         .major = 1,
         .minor = 0,
-        .type_count = kUnitTypeSlots,
+        .type_count = kUnitTypeSlotCount,
         .types = types.data(),
         .command_count = kCommandCount,
         .commands = CommandTable,

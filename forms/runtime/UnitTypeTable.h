@@ -30,7 +30,7 @@ struct LibraryDescriptor {
 
 // The built-in library's descriptor around a table of its kinds: the desktop's widgets and
 // the page's elements are the same library shown two ways.
-LibraryDescriptor BuiltInLibraryDescriptor(const UnitTypeTable& types, LibraryNotifyFn notify);
+LibraryDescriptor BuiltInLibraryDescriptor(const UnitTypeSlots& types, LibraryNotifyFn notify);
 
 // The libraries the running program uses, in library-number order.
 void SetUnitLibraries(std::span<const LibraryDescriptor* const> libraries);
@@ -41,5 +41,5 @@ const UnitTypeDescriptor* FindUnitType(uint32_t kind_code);
 AnyEntry KindEntry(uint32_t kind_code, int32_t number);
 // The kind's flags; 0 for a code that names no kind.
 uint32_t KindFlags(uint32_t kind_code);
-// The declared type of a property number of a kind, or 0 when it has no such number.
-uint16_t PropertyType(uint32_t kind_code, int32_t property);
+// The declared type of a property number of a kind, or PROP_NONE when it has no such number.
+uint16_t DeclaredType(uint32_t kind_code, int32_t property);

@@ -24,7 +24,7 @@
 #include "ProgramHarness.h"
 #include "app/ApplicationObject.h"
 #include "app/ErrorBox.h"
-#include "app/ServiceTable.h"
+#include "app/ProgramServices.h"
 #include "app/Termination.h"
 #include "calc/Procedures.h"
 #include "forms/runtime/EventDispatch.h"
@@ -125,7 +125,7 @@ TEST(ProgramLifecycle, RuntimeErrorInAProcedureShowsTheBoxAndEndsWith255)
                 ++gets;
                 if (unit == main_window::kArcSineOpposite)
                     Services().RaiseRuntimeError(4);
-                return ProgramServiceTable().GetUnitProperty(window, unit, property, part);
+                return ProgramServices().GetUnitProperty(window, unit, property, part);
             };
         };
         return RunProgram(
@@ -167,7 +167,7 @@ TEST(ProgramLifecycle, StartupWindowMissingIsFatalBeforeAnyWindowShows)
 {
     const ChildOutcome outcome = RunInChild([] {
         return RunProgram({}, [](ServiceTable& table) {
-            table.LoadWindow = [](uint32_t) { ProgramServiceTable().LoadWindow(main_window::kWindow + 1); };
+            table.LoadWindow = [](uint32_t) { ProgramServices().LoadWindow(main_window::kWindow + 1); };
             OnErrorBox([] {
                 int shown = 0;
                 for (QWidget* widget : QApplication::topLevelWidgets())
@@ -194,7 +194,7 @@ TEST(ProgramLifecycle, IdlePhaseRaisesTheWindowIdleEventOncePerPeriod)
     const ChildOutcome outcome = RunInChild([] {
         const auto change = [](ServiceTable& table) {
             table.LoadWindow = [](uint32_t window_id) {
-                ProgramServiceTable().LoadWindow(window_id);
+                ProgramServices().LoadWindow(window_id);
                 RuntimeRecord& window_record = FindWindow(window_id)->records.front();
                 window_record.bindings.push_back({7, 0});
                 // Asks for more idle time on its first two calls only.

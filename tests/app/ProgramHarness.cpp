@@ -10,7 +10,7 @@
 
 #include "ChildProcess.h"
 #include "app/ApplicationMain.h"
-#include "app/ServiceTable.h"
+#include "app/ProgramServices.h"
 #include "calc/Procedures.h"
 #include "forms/live/LiveUnits.h"
 #include "forms/runtime/WindowList.h"
@@ -35,13 +35,13 @@ intptr_t LoggingSystemCall(int32_t number, intptr_t a, intptr_t b)
         g_exit_procedure = reinterpret_cast<void (*)()>(a);
         a = reinterpret_cast<intptr_t>(&LoggingExitProcedure);
     }
-    return ProgramServiceTable().SystemCall(number, a, b);
+    return ProgramServices().SystemCall(number, a, b);
 }
 
 void LoggingLoadWindow(uint32_t window_id)
 {
     ChildLog("load window " + std::to_string(window_id));
-    ProgramServiceTable().LoadWindow(window_id);
+    ProgramServices().LoadWindow(window_id);
 }
 
 void LoopWithTestBody()
@@ -49,7 +49,7 @@ void LoopWithTestBody()
     ChildLog("run message loop");
     if (g_in_loop)
         QTimer::singleShot(0, g_in_loop);
-    ProgramServiceTable().RunMessageLoop();
+    ProgramServices().RunMessageLoop();
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ void LoopWithTestBody()
 int RunProgram(std::function<void()> in_loop, const TableChange& change)
 {
     g_in_loop = std::move(in_loop);
-    g_table = ProgramServiceTable();
+    g_table = ProgramServices();
     g_table.SystemCall = &LoggingSystemCall;
     g_table.LoadWindow = &LoggingLoadWindow;
     g_table.RunMessageLoop = &LoopWithTestBody;

@@ -81,17 +81,31 @@ TEST_F(EventDispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
     EXPECT_EQ(Ran(), std::vector<int>{kArcSineClickOffset});
 }
 
+// Raises the arcsine button's event from inside a procedure, as a property write does, and
+// notes the source once that inner procedure has returned.
+EventSource g_source_after_inner;
+ProcedureResult RaiseInner(const uint32_t*, int32_t)
+{
+    RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0);
+    g_source_after_inner = CurrentEventSource();
+    return {true, 0x1234};
+}
+
 TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
 {
     Record(main_window::kArcSineButton).procedures[0] = &Observe;
     Record(0).procedures[0] = &Observe;
+    Record(main_window::kArcTangentButton).procedures[0] = &RaiseInner;
     const struct { uint32_t unit; int32_t count; uint32_t expected_unit; int32_t expected_count; } cases[] = {
         {main_window::kArcSineButton, 3, main_window::kArcSineButton, 3},
         {0, 0, main_window::kWindowRecord, 0},   // the window's own record stands for unit id 0
         {main_window::kArcSineButton, 9, main_window::kArcSineButton, 5}, // a damaged count never reads past the five arguments
         {main_window::kArcSineButton, -2, main_window::kArcSineButton, 0},
+        // the inner event's source; the inner return clears it rather than giving the outer back
+        {main_window::kArcTangentButton, 0, main_window::kArcSineButton, 0},
     };
     for (const auto& c : cases) {
+        g_source_after_inner = {1, 1};
         EventRecord event;
         event.window_id = kMainWindowId;
         event.unit_id = c.unit;
@@ -107,6 +121,8 @@ TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
         EXPECT_EQ(event.has_result, 1);
         EXPECT_EQ(event.result, 0x1234u);
         EXPECT_EQ(CurrentEventSource().unit_id, 0u);  // cleared once the procedure returned
+        if (c.unit == main_window::kArcTangentButton)
+            EXPECT_EQ(g_source_after_inner.unit_id, 0u);
     }
 }
 
@@ -156,9 +172,9 @@ TEST_F(EventDispatch, BuiltInLibraryDescribesTheSixKinds)
     // Empty slots, slots beyond the table and other libraries name no kind.
     for (uint32_t code : {0x00010002u, 0x00010033u, 0x00010034u, 0x00020001u, 0x00010000u, 0u})
         EXPECT_EQ(FindUnitType(code), nullptr) << std::hex << code;
-    EXPECT_EQ(PropertyType(0x00010005, 8), PROP_TEXT);
-    EXPECT_EQ(PropertyType(0x00010005, 29), 0);
-    EXPECT_EQ(PropertyType(0x00010005, -1), 0);
+    EXPECT_EQ(DeclaredType(0x00010005, 8), PROP_TEXT);
+    EXPECT_EQ(DeclaredType(0x00010005, 29), 0);
+    EXPECT_EQ(DeclaredType(0x00010005, -1), 0);
 }
 
 TEST_F(EventDispatch, NotificationAllocatesRuntimeBlocks)

@@ -69,13 +69,31 @@ void Json::Separate()
 
 namespace {
 
-// The fields every unit has, opening its object; the caller adds its kind's and closes it.
-Json Open(const CreateArgs& args, const char* kind)
+// A stored font as its pixel height (0 = the window's), weight and face, under the row's name.
+void FontFields(Json& json, const std::string& name, const std::vector<uint8_t>& font)
+{
+    if (font.size() < logfont::kFaceName + logfont::kFaceNameSize)
+        return;
+    json.Field((name + "Height").c_str(), logfont::ReadWord(font.data(), logfont::kHeight));
+    json.Field((name + "Weight").c_str(), logfont::ReadWord(font.data(), logfont::kWeight));
+    const char* face = reinterpret_cast<const char*>(font.data() + logfont::kFaceName);
+    json.GbkField((name + "Face").c_str(), std::string(face, strnlen(face, logfont::kFaceNameSize)));
+}
+
+// A word field as JSON gives it: choices and integers signed, colours as stored.
+int64_t WordOf(const FieldRef& field)
+{
+    return field.kind == FieldKind::Colour ? int64_t(*field.colour) : int64_t(*field.integer);
+}
+
+}  // namespace
+
+Json OpenUnit(const CreateArgs& args, const char* element)
 {
     Json json;
     json.Open('{');
     json.Field("id", args.unit_id);
-    json.Field("kind", kind);
+    json.Field("kind", element);
     json.Field("left", args.left);
     json.Field("top", args.top);
     json.Field("width", args.width);
@@ -85,110 +103,52 @@ Json Open(const CreateArgs& args, const char* kind)
     return json;
 }
 
-std::string Close(Json& json)
+void DescribeProperty(Json& json, const char* name, std::span<const FieldRef> fields)
 {
-    json.Close('}');
-    return json.Result();
-}
-
-// A stored font as its pixel height (0 = the window's), weight and face.
-void FontFields(Json& json, const std::vector<uint8_t>& font)
-{
-    if (font.size() < logfont::kFaceName + logfont::kFaceNameSize)
+    if (fields.empty())
         return;
-    json.Field("fontHeight", logfont::ReadWord(font.data(), logfont::kHeight));
-    json.Field("fontWeight", logfont::ReadWord(font.data(), logfont::kWeight));
-    const char* face = reinterpret_cast<const char*>(font.data() + logfont::kFaceName);
-    json.GbkField("fontFace", std::string(face, strnlen(face, logfont::kFaceNameSize)));
+    const FieldRef& first = fields.front();
+    switch (first.kind) {
+    case FieldKind::Integer:
+    case FieldKind::Choice:
+    case FieldKind::Boolean:
+    case FieldKind::Colour:
+        if (fields.size() == 1) {
+            json.Field(name, WordOf(first));
+            return;
+        }
+        json.Key(name);
+        json.Open('[');
+        for (const FieldRef& field : fields)
+            json.Number(WordOf(field));
+        json.Close(']');
+        return;
+    case FieldKind::Text: json.GbkField(name, *first.text); return;
+    case FieldKind::PasswordChar: {
+        PropertyValue value;
+        GetField(first, &value);
+        json.GbkField(name, std::string(static_cast<const char*>(value.data), value.size));
+        return;
+    }
+    case FieldKind::Font: FontFields(json, name, *first.block); return;
+    case FieldKind::Block:
+        json.Field(name, int64_t(uintptr_t(first.block->data())));
+        json.Field((std::string(name) + "Size").c_str(), int64_t(first.block->size()));
+        return;
+    case FieldKind::LiveOnly:
+    case FieldKind::None: return;
+    }
 }
 
-// A three-colour property as stored; 0xFF000000 leaves a colour out.
-void ColoursField(Json& json, const char* key, const uint32_t (&colours)[3])
+void DescribeElement(Json& json, const CreateArgs& args, const WindowProps&)
 {
-    json.Key(key);
-    json.Open('[');
-    for (const uint32_t colour : colours)
-        json.Number(colour);
-    json.Close(']');
-}
-
-}  // namespace
-
-std::string DescribeUnit(const CreateArgs& args, const WindowProps& props)
-{
-    Json json = Open(args, "window");
     // The window's geometry is its outer rectangle; the page shows its client area.
     json.Field("clientWidth", std::max(0, args.width - kClassicFrame.left - kClassicFrame.right));
     json.Field("clientHeight", std::max(0, args.height - kClassicFrame.top - kClassicFrame.bottom));
-    json.GbkField("text", props.caption);
-    json.Field("background", props.background);
-    return Close(json);
 }
 
-std::string DescribeUnit(const CreateArgs& args, const EditBoxProps& props)
+void DescribeElement(Json& json, const CreateArgs&, const EditBoxProps& props)
 {
-    Json json = Open(args, "edit");
-    json.GbkField("text", props.content);
-    json.Field("border", props.border);
-    json.Field("textColour", props.text_colour);
-    json.Field("background", props.background);
     json.Field("readOnly", props.input_mode == int32_t(InputMode::ReadOnly));
     json.Field("password", props.input_mode == int32_t(InputMode::Password));
-    json.Field("multiLine", props.multi_line);
-    json.Field("alignment", props.alignment);
-    json.Field("maxLength", props.max_length);
-    FontFields(json, props.font);
-    return Close(json);
-}
-
-std::string DescribeUnit(const CreateArgs& args, const LabelProps& props)
-{
-    Json json = Open(args, "label");
-    json.GbkField("text", props.caption);
-    json.Field("border", props.border);
-    json.Field("textColour", props.text_colour);
-    json.Field("background", props.background);
-    json.Field("alignment", props.horizontal_alignment);
-    json.Field("verticalAlignment", props.vertical_alignment);
-    json.Field("wordWrap", props.word_wrap);
-    json.Field("textEffect", props.text_effect);
-    json.Field("gradientBorderWidth", props.gradient_border_width);
-    ColoursField(json, "gradientBorder", props.gradient_border);
-    json.Field("gradientMode", props.gradient_mode);
-    ColoursField(json, "gradientBackground", props.gradient_background);
-    FontFields(json, props.font);
-    return Close(json);
-}
-
-std::string DescribeUnit(const CreateArgs& args, const ButtonProps& props)
-{
-    Json json = Open(args, "button");
-    json.GbkField("text", props.caption);
-    json.Field("defaultButton", props.default_button);
-    FontFields(json, props.font);
-    return Close(json);
-}
-
-std::string DescribeUnit(const CreateArgs& args, const ShapeBoxProps& props)
-{
-    Json json = Open(args, "shape");
-    json.Field("shape", props.shape);
-    json.Field("effect3d", props.effect_3d);
-    json.Field("lineStyle", props.line_style);
-    json.Field("lineWidth", props.line_width);
-    json.Field("lineColour", props.line_colour);
-    json.Field("fillColour", props.fill_colour);
-    json.Field("background", props.background);
-    return Close(json);
-}
-
-std::string DescribeUnit(const CreateArgs& args, const PicBoxProps& props)
-{
-    Json json = Open(args, "picture");
-    json.Field("border", props.border);
-    json.Field("background", props.background);
-    json.Field("displayMode", props.display_mode);
-    json.Field("picture", int64_t(uintptr_t(props.picture.data())));
-    json.Field("pictureSize", int64_t(props.picture.size()));
-    return Close(json);
 }

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <type_traits>
+#include <vector>
 
 #include "web/page/PageDescription.h"
 #include "web/page/PageElements.h"
@@ -28,6 +29,9 @@ std::map<uint32_t, PageUnitBase*>& LiveUnits()
     static std::map<uint32_t, PageUnitBase*> units;
     return units;
 }
+
+// The element that shows a kind, as the script names it.
+const char* ElementOf(uint32_t kind_code);
 
 template <class Props>
 class PageUnit final : public PageUnitBase {
@@ -95,7 +99,7 @@ private:
                 m_props.content = ReadElementText(UnitId());
         }
     }
-    void Show() const { ShowUnitElement(DescribeUnit(m_args, m_props)); }
+    void Show() const { ShowUnitElement(DescribeUnit(m_args, m_props, ElementOf(Props::kKindCode))); }
 
     CreateArgs m_args;
     Props m_props;
@@ -168,17 +172,40 @@ intptr_t NotifyPageLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
     return 0;
 }
 
-constexpr KindInterfaceRow kInterfaces[] = {
-    {KIND_WINDOW, &PageInterface<WindowProps>},     {KIND_EDIT_BOX, &PageInterface<EditBoxProps>},
-    {KIND_PIC_BOX, &PageInterface<PicBoxProps>},    {KIND_SHAPE_BOX, &PageInterface<ShapeBoxProps>},
-    {KIND_LABEL, &PageInterface<LabelProps>},       {KIND_BUTTON, &PageInterface<ButtonProps>},
+// A kind on the page: one row, its interface and the element the script builds for it.
+struct PageKindRow {
+    KindInterfaceRow kind;
+    const char* element;
 };
+
+constexpr PageKindRow kPageKinds[] = {
+    {{KIND_WINDOW, &PageInterface<WindowProps>}, "window"},
+    {{KIND_EDIT_BOX, &PageInterface<EditBoxProps>}, "edit"},
+    {{KIND_PIC_BOX, &PageInterface<PicBoxProps>}, "picture"},
+    {{KIND_SHAPE_BOX, &PageInterface<ShapeBoxProps>}, "shape"},
+    {{KIND_LABEL, &PageInterface<LabelProps>}, "label"},
+    {{KIND_BUTTON, &PageInterface<ButtonProps>}, "button"},
+};
+
+const char* ElementOf(uint32_t kind_code)
+{
+    for (const PageKindRow& row : kPageKinds) {
+        if (row.kind.code == kind_code)
+            return row.element;
+    }
+    return "";
+}
 
 }  // namespace
 
 const LibraryDescriptor& PageLibrary()
 {
-    static const UnitTypeTable types = MakeUnitTypeTable(kInterfaces);
+    static const UnitTypeSlots types = [] {
+        std::vector<KindInterfaceRow> interfaces;
+        for (const PageKindRow& row : kPageKinds)
+            interfaces.push_back(row.kind);
+        return MakeUnitTypeSlots(interfaces);
+    }();
     static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, &NotifyPageLibrary);
     return library;
 }

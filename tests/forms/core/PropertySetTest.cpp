@@ -120,7 +120,7 @@ TEST(PropertySet, KindTable)
         {KIND_PIC_BOX, 5, "PicBox", 15, 0x840100C0}, {KIND_SHAPE_BOX, 6, "ShapeBox", 15, 0x840100C0},
         {KIND_LABEL, 9, "Label", 29, 0x84012040}, {KIND_BUTTON, 10, "Button", 14, 0x80000840},
     };
-    UnitTypeTable table = MakeUnitTypeTable({});
+    UnitTypeSlots table = MakeUnitTypeSlots({});
     for (const auto& c : kinds) {
         ASSERT_LT(IndexOf(c.code), Kinds().size());
         const KindInfo* kind = &Kinds()[IndexOf(c.code)];

@@ -89,7 +89,7 @@ protected:
         static const KindInterfaceRow rows[] = {
             {KIND_WINDOW, &Interface}, {KIND_EDIT_BOX, &Interface}, {KIND_PIC_BOX, &Interface},
             {KIND_SHAPE_BOX, &Interface}, {KIND_LABEL, &Interface}, {KIND_BUTTON, &Interface}};
-        static const UnitTypeTable types = MakeUnitTypeTable(rows);
+        static const UnitTypeSlots types = MakeUnitTypeSlots(rows);
         static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, nullptr);
         static const LibraryDescriptor* const libraries[] = {&library};
         ClearWindows();

@@ -1,4 +1,4 @@
-#include "app/ServiceTable.h"
+#include "app/ProgramServices.h"
 
 #include <cstring>
 #include <string>
@@ -57,7 +57,7 @@ constexpr ServiceTable kServiceTable = {
 
 }  // namespace
 
-const ServiceTable& ProgramServiceTable() { return kServiceTable; }
+const ServiceTable& ProgramServices() { return kServiceTable; }
 
 void MakeArrayWritable(void** array_reference, uint32_t element_size)
 {

@@ -1,11 +1,12 @@
 #pragma once
-// The frame's ServiceTable and the SystemCall functions behind slot 12.
+// The program's services: the frame's filling of the ServiceTable (contract/ServiceTable.h) and the
+// SystemCall functions behind slot 12.
 #include <cstdint>
 
 struct ServiceTable;
 
 // The table in slot order, complete before the first procedure runs and never changed.
-const ServiceTable& ProgramServiceTable();
+const ServiceTable& ProgramServices();
 
 // SystemCall 2: an array (dimension count, the dimensions' sizes, then the elements) that
 // still lies in the constants block is copied whole into a new heap block and the reference
