@@ -43,6 +43,13 @@ void ClearWindows()
 std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window)
 {
     std::vector<RuntimeRecord*> order;
+    if (!window.additions.tab_order.empty()) {
+        for (uint32_t unit_id : window.additions.tab_order) {
+            if (RuntimeRecord* record = unit_id != 0 ? FindRecord(window, unit_id) : nullptr)
+                order.push_back(record);
+        }
+        return order;
+    }
     for (size_t i = window.records.size(); i-- > 1;) {
         if ((window.records[i].state_flags & kStateTabStop) != 0)
             order.push_back(&window.records[i]);
