@@ -91,9 +91,10 @@ for i in "${!stops[@]}"; do
   typed[${stops[i]}]+=${letters:i:1}
   xdotool key --clearmodifiers Tab
 done
-xdotool type --delay 20 -- z; typed[${stops[0]}]+=z
+# A box reached by Tab has its text selected, so what is typed there replaces it.
+xdotool type --delay 20 -- z; typed[${stops[0]}]=z
 xdotool key --clearmodifiers shift+Tab
-xdotool type --delay 20 -- y; typed[${stops[-1]}]+=y
+xdotool type --delay 20 -- y; typed[${stops[-1]}]=y
 sleep 0.1
 for stop in "${stops[@]}"; do
   case $stop in
