@@ -45,16 +45,8 @@ RuntimeWindow* WindowWithFrame(const QObject* object)
 
 void MoveFocus(RuntimeWindow& window, bool forward)
 {
-    const std::vector<RuntimeRecord*> order = FocusOrder(window);
-    if (order.empty())
-        return;
-    const auto at = std::find(order.begin(), order.end(), FocusedRecord(window));
-    size_t next = 0;
-    if (at != order.end()) {
-        const size_t index = size_t(at - order.begin());
-        next = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
-    }
-    LiveWidget(*order[next])->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (RuntimeRecord* next = NextInFocusOrder(FocusOrder(window), FocusedRecord(window), forward))
+        LiveWidget(*next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 bool PressEnter(RuntimeWindow& window, RuntimeRecord* focused, bool modified)

@@ -59,3 +59,14 @@ std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window)
     });
     return order;
 }
+
+RuntimeRecord* NextInFocusOrder(const std::vector<RuntimeRecord*>& order, const RuntimeRecord* from, bool forward)
+{
+    if (order.empty())
+        return nullptr;
+    const auto at = std::find(order.begin(), order.end(), from);
+    if (at == order.end())
+        return order.front();
+    const size_t index = size_t(at - order.begin());
+    return order[forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size()];
+}

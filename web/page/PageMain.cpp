@@ -114,17 +114,23 @@ bool IsLive(const RuntimeRecord& record) { return record.object != nullptr; }
 // The elements are placed, stacked and shown from one description of the window's layout.
 void Arrange(RuntimeWindow& window) { ArrangeUnitElements(DescribeLayout(window)); }
 
-// The window shows with the focus on the first unit of its focus order that can take it.
+// The units Tab visits now: the window's order, leaving out the hidden and the disabled, which
+// the records know on the page.
+std::vector<RuntimeRecord*> FocusOrder(RuntimeWindow& window)
+{
+    std::vector<RuntimeRecord*> order = TabOrder(window);
+    std::erase_if(order, [](const RuntimeRecord* record) {
+        return record->object == nullptr || (record->state_flags & kStateVisible) == 0 || !MayShow(*record) ||
+               (record->state_flags & kStateDisabled) != 0;
+    });
+    return order;
+}
+
+// The window shows with the focus on the first unit of its focus order.
 void ShowWindow(RuntimeWindow& window)
 {
-    uint32_t first = 0;
-    for (const RuntimeRecord* record : TabOrder(window)) {
-        if ((record->state_flags & kStateVisible) != 0 && (record->state_flags & kStateDisabled) == 0) {
-            first = record->id;
-            break;
-        }
-    }
-    PageShowWindow(first);
+    const std::vector<RuntimeRecord*> order = FocusOrder(window);
+    PageShowWindow(order.empty() ? 0 : order.front()->id);
 }
 
 constexpr LoadSurface kElements{
@@ -171,7 +177,7 @@ EMSCRIPTEN_KEEPALIVE void PageFocus(uint32_t unit_id, int focused)
 }
 
 // Enter on a unit (0 for none) that did not take it itself, with Shift, Ctrl or Alt or not:
-// 1 when it clicked a button, 2 when the focus is to move on as by Tab, else 0.
+// 1 when it clicked a button, 2 when the focus is to move on as by Tab (PageTab), else 0.
 EMSCRIPTEN_KEEPALIVE int PageEnter(uint32_t unit_id, int modified)
 {
     RuntimeWindow* window = FindWindow(kMainWindowId);
@@ -183,6 +189,17 @@ EMSCRIPTEN_KEEPALIVE int PageEnter(uint32_t unit_id, int modified)
         return 1;
     }
     return answer.action == EnterAnswer::Action::MoveFocus ? 2 : 0;
+}
+
+// Tab (or Shift+Tab, backward) from a unit, 0 for none: the unit to focus, 0 for none.
+EMSCRIPTEN_KEEPALIVE uint32_t PageTab(uint32_t unit_id, int backward)
+{
+    RuntimeWindow* window = FindWindow(kMainWindowId);
+    if (window == nullptr || !window->loaded)
+        return 0;
+    const RuntimeRecord* from = unit_id != 0 ? FindRecord(*window, unit_id) : nullptr;
+    const RuntimeRecord* next = NextInFocusOrder(FocusOrder(*window), from, backward == 0);
+    return next != nullptr ? next->id : 0;
 }
 
 // The pointer came to rest over a unit.

@@ -215,18 +215,11 @@
   // The unit an element shows, from the id it carries.
   function UnitOf(element) { return /^u[0-9a-f]+$/.test(element.id) ? units.get(parseInt(element.id.slice(1), 16)) : undefined; }
 
-  // The units Tab visits now: in the window's tab order, leaving out the hidden and the disabled.
-  function FocusOrder(frame) {
-    return Array.from(frame.querySelectorAll('input, textarea, button'))
-      .filter(function (e) { return e.tabIndex >= 0 && !e.disabled && e.style.visibility !== 'hidden'; })
-      .sort(function (a, b) { return a.tabIndex - b.tabIndex; });
-  }
-
-  function MoveFocus(frame, forward) {
-    const order = FocusOrder(frame);
-    if (order.length === 0) return;
-    const at = order.indexOf(document.activeElement);
-    order[at < 0 ? 0 : (at + (forward ? 1 : order.length - 1)) % order.length].focus();
+  // Tab and Shift+Tab go where the window's focus order says, wrapping, without leaving it.
+  function MoveFocus(from, backward) {
+    const unit = UnitOf(from);
+    const next = ElementOf(Module['_PageTab'](unit ? unit.id : 0, backward ? 1 : 0));
+    if (next) next.focus();
   }
 
   // What the user does to a box or a button goes to the program as that unit's.
@@ -243,19 +236,18 @@
     frame.addEventListener('mouseover', report('_PageHover'));
   }
 
-  // Tab and Shift+Tab cycle through the window's units without leaving it; Enter, unless a
-  // multi-line box takes it, is the program's to answer. Escape does nothing: a page does not
-  // close itself.
+  // Tab and Enter, unless a multi-line box takes Enter, are the window's to answer. Escape does
+  // nothing: a page does not close itself.
   function HandleKeys(frame) {
     frame.addEventListener('keydown', function (event) {
       if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
-        MoveFocus(frame, !event.shiftKey);
+        MoveFocus(event.target, event.shiftKey);
         event.preventDefault();
       } else if (event.key === 'Enter' && !event.isComposing && event.target.tagName !== 'TEXTAREA') {
         event.preventDefault();
         const unit = UnitOf(event.target);
         const modified = event.shiftKey || event.ctrlKey || event.altKey || event.metaKey;
-        if (Module['_PageEnter'](unit ? unit.id : 0, modified ? 1 : 0) === 2) MoveFocus(frame, true);
+        if (Module['_PageEnter'](unit ? unit.id : 0, modified ? 1 : 0) === 2) MoveFocus(event.target, false);
       }
     });
   }
