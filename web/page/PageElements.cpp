@@ -21,8 +21,11 @@ EM_JS(void, PageWriteText, (uint32_t unit_id, const char* utf8), {
 EM_JS(void, PageSetState, (uint32_t unit_id, int visible, int disabled), {
     Module["setUnitState"](unit_id >>> 0, visible, disabled);
 });
-EM_JS(void, PageShowNotes, (uint32_t unit_id, const char* note, const char* hover, const char* description, int milliseconds), {
-    Module["showNotes"](unit_id >>> 0, UTF8ToString(note), UTF8ToString(hover), UTF8ToString(description), milliseconds);
+EM_JS(void, PageSetNoteTexts, (uint32_t unit_id, const char* hover, const char* description), {
+    Module["setNoteTexts"](unit_id >>> 0, UTF8ToString(hover), UTF8ToString(description));
+});
+EM_JS(void, PageShowNote, (uint32_t unit_id, const char* note, int milliseconds), {
+    Module["showNote"](unit_id >>> 0, UTF8ToString(note), milliseconds);
 });
 
 void ShowUnitElement(const std::string& description) { PageShowUnit(description.c_str()); }
@@ -47,8 +50,12 @@ void SetElementVisible(uint32_t unit_id, bool visible) { PageSetState(unit_id, v
 
 void SetElementDisabled(uint32_t unit_id, bool disabled) { PageSetState(unit_id, -1, disabled); }
 
-void ShowElementNotes(uint32_t unit_id, const std::string& note, const std::string& hover,
-                      const std::string& description, int milliseconds)
+void SetElementNoteTexts(uint32_t unit_id, const std::string& hover, const std::string& description)
 {
-    PageShowNotes(unit_id, note.c_str(), hover.c_str(), description.c_str(), milliseconds);
+    PageSetNoteTexts(unit_id, hover.c_str(), description.c_str());
+}
+
+void ShowElementNote(uint32_t unit_id, const std::string& note, int milliseconds)
+{
+    PageShowNote(unit_id, note.c_str(), milliseconds);
 }

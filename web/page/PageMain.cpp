@@ -42,11 +42,10 @@ int LineWidth(uint32_t unit_id, const std::string& utf8) { return PageLineWidth(
 
 constexpr NoteMeasure kMeasure{&LineWidth, &PageLineRoom};
 
-// A box's hover text and description as the program now has them; a note beside the box at
-// once when one is given.
-void PresentNotes(uint32_t unit_id, const std::string& note = {})
+// A box's hover text and description as the program now has them.
+void PresentNoteTexts(uint32_t unit_id)
 {
-    ShowElementNotes(unit_id, note, NoteHoverText(unit_id, kMeasure), NoteDescription(unit_id), kNoteMilliseconds);
+    SetElementNoteTexts(unit_id, NoteHoverText(unit_id, kMeasure), NoteDescription(unit_id));
 }
 
 void ShowUnitTipOfPage(uint32_t window_id, uint32_t unit_id, const char* gbk)
@@ -55,7 +54,8 @@ void ShowUnitTipOfPage(uint32_t window_id, uint32_t unit_id, const char* gbk)
     if (window == nullptr || !window->loaded || !HasNotes(unit_id))
         return;
     const bool stands = SetNoteReason(unit_id, gbk);
-    PresentNotes(unit_id, stands ? NoteHoverText(unit_id, kMeasure) : std::string());
+    PresentNoteTexts(unit_id);
+    ShowElementNote(unit_id, stands ? NoteHoverText(unit_id, kMeasure) : std::string(), kNoteMilliseconds);
 }
 
 void RaiseRuntimeErrorOfPage(int32_t code) { RaiseRuntimeError(code); }
@@ -101,8 +101,8 @@ std::string DescribeLayout(RuntimeWindow& window)
                 json.Field("labelledBy", text.label_id);
             if (text.description != nullptr)
                 json.Field("accessibleDescription", text.description);
+            json.Field("alert", text.alert);
         }
-        json.Field("alert", record.id == main_window::kAngleWarning);
         json.Close('}');
     }
     json.Close(']');
@@ -167,8 +167,10 @@ EMSCRIPTEN_KEEPALIVE int PageClick(uint32_t unit_id) { return RaisePageEvent(uni
 EMSCRIPTEN_KEEPALIVE void PageChanged(uint32_t unit_id)
 {
     RaisePageEvent(unit_id, kEventChange);
-    for (uint32_t noted : UserChangedBox(unit_id))
-        PresentNotes(noted);
+    for (uint32_t noted : UserChangedBox(unit_id)) {
+        PresentNoteTexts(noted);
+        ShowElementNote(noted, {}, 0);
+    }
 }
 
 EMSCRIPTEN_KEEPALIVE void PageFocus(uint32_t unit_id, int focused)
@@ -207,7 +209,7 @@ EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id)
 {
     RuntimeWindow* window = FindWindow(kMainWindowId);
     if (window != nullptr && window->loaded && HasNotes(unit_id))
-        PresentNotes(unit_id);
+        PresentNoteTexts(unit_id);
 }
 
 }  // extern "C"

@@ -269,12 +269,16 @@
   };
   // A box's line has no margins of its own.
   Module['lineRoom'] = function (id) { const element = ElementOf(id); return element ? element.offsetWidth - 4 : 0; };
-  Module['showNotes'] = function (id, text, hover, description, milliseconds) {
+  Module['setNoteTexts'] = function (id, hover, description) {
+    const element = ElementOf(id);
+    if (!element) return;
+    element.title = hover;
+    if (description) element.setAttribute('aria-description', description); else element.removeAttribute('aria-description');
+  };
+  Module['showNote'] = function (id, text, milliseconds) {
     const element = ElementOf(id);
     if (!element) return;
     HideNote(element);
-    element.title = hover;
-    if (description) element.setAttribute('aria-description', description); else element.removeAttribute('aria-description');
     if (!text) return;
     const note = document.createElement('div');
     note.className = 'note';
