@@ -50,7 +50,7 @@ void DescribeForAccessibility(uint32_t window_id)
             widget->setAccessibleDescription(QString::fromUtf8(text.description));
         if (text.label_id != 0)
             RelateLabel(LiveWidget(window_id, text.label_id), widget);
-        if (text.unit_id == main_window::kAngleWarning)
+        if (text.alert)
             widget->installEventFilter(new AlertOnShow(widget));
     }
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/Accessibility.h"
-#include "app/GroupEnter.h"
 #include "app/Tips.h"
 #include "app/ApplicationObject.h"
 #include "app/MessageLoop.h"
@@ -13,6 +12,7 @@
 #include "forms/live/LoadWindow.h"
 #include "forms/runtime/UnitPropertyAccess.h"
 #include "forms/runtime/WindowList.h"
+#include "program/FramePolicy.h"
 #include "values/Blocks.h"
 #include "values/RuntimeError.h"
 #include "contract/ServiceTable.h"
@@ -113,9 +113,9 @@ intptr_t SystemCall(int32_t number, intptr_t a, intptr_t b)
 
 void LoadWindowService(uint32_t window_id)
 {
+    AddFramePolicy(window_id);
     LoadWindowOrFail(window_id);
     DescribeForAccessibility(window_id);
     PrepareTips(window_id);
-    ClickGroupButtonsOnEnter(window_id);
     WatchLiveWindows();
 }

@@ -1,76 +1,59 @@
 #include "app/Tips.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHelpEvent>
-#include <QLineEdit>
-#include <QPointer>
 #include <QToolTip>
 #include <QWidget>
 
-#include <map>
-
-#include "data/AccessibleTexts.h"
 #include "data/MainWindowUnits.h"
 #include "forms/live/LiveUnits.h"
-#include "forms/units/GbkText.h"
+#include "forms/units/EditControls.h"
+#include "program/Notes.h"
 
 namespace {
 
-using namespace main_window;
+using main_window::kWindow;
 
-// How long a reason stays up after a click; hovering shows it again.
-constexpr int kShownMilliseconds = 6000;
-
-// The reasons now standing, by box.
-std::map<QWidget*, QString>& Reasons()
+int LineWidth(uint32_t unit_id, const std::string& utf8)
 {
-    static std::map<QWidget*, QString> reasons;
-    return reasons;
+    QWidget* box = LiveWidget(kWindow, unit_id);
+    return box != nullptr ? box->fontMetrics().horizontalAdvance(QString::fromStdString(utf8)) : 0;
 }
 
-// What a box takes, as its stored description says; empty for most boxes.
-QString InputNote(QWidget* box)
+// The box's line has no margins of its own inside the frame.
+int Room(uint32_t unit_id)
 {
-    const uint32_t unit = box->property("anglarixUnit").toUInt();
-    for (const AccessibleText& text : MainWindowAccessibleTexts()) {
-        if (text.unit_id == unit && text.description != nullptr)
-            return QString::fromUtf8(text.description);
+    QWidget* box = LiveWidget(kWindow, unit_id);
+    return box != nullptr ? box->contentsRect().width() - 4 : 0;
+}
+
+constexpr NoteMeasure kMeasure{&LineWidth, &Room};
+
+QString Hover(uint32_t unit_id) { return QString::fromStdString(NoteHoverText(unit_id, kMeasure)); }
+
+void Describe(uint32_t unit_id)
+{
+    if (QWidget* box = LiveWidget(kWindow, unit_id))
+        box->setAccessibleDescription(QString::fromStdString(NoteDescription(unit_id)));
+}
+
+// The box with notes that is, or holds, the widget: a multi-line box hovers through its
+// viewport. 0 for none.
+uint32_t NotedBoxOf(const QWidget* widget)
+{
+    RuntimeWindow* window = FindWindow(kWindow);
+    if (window == nullptr || widget == nullptr)
+        return 0;
+    for (const RuntimeRecord& record : window->records) {
+        const QWidget* box = HasNotes(record.id) ? LiveWidget(record) : nullptr;
+        if (box != nullptr && (box == widget || box->isAncestorOf(widget)))
+            return record.id;
     }
-    return {};
+    return 0;
 }
 
-// What hovering a box shows: its reason, or what it takes; and its whole text when that is
-// wider than the box.
-QString HoverText(QWidget* box)
-{
-    const auto reason = Reasons().find(box);
-    QString note = reason != Reasons().end() ? reason->second : InputNote(box);
-    if (const auto* line = qobject_cast<QLineEdit*>(box)) {
-        const int room = line->contentsRect().width() - 4;
-        if (line->fontMetrics().horizontalAdvance(line->text()) > room)
-            note = note.isEmpty() ? line->text() : note + QLatin1Char('\n') + line->text();
-    }
-    return note;
-}
-
-void Describe(QWidget* box)
-{
-    const auto reason = Reasons().find(box);
-    box->setAccessibleDescription(reason != Reasons().end() ? reason->second : InputNote(box));
-}
-
-void SetReason(QWidget* box, const QString& reason)
-{
-    if (reason.isEmpty()) {
-        const QString shown = HoverText(box);
-        if (Reasons().erase(box) != 0 && QToolTip::isVisible() && QToolTip::text() == shown)
-            QToolTip::hideText();
-    } else {
-        Reasons()[box] = reason;
-    }
-    Describe(box);
-}
-
+// Watches every widget's hover, so a box rebuilt with new properties keeps its notes.
 class TipFilter : public QObject {
 public:
     using QObject::QObject;
@@ -78,18 +61,18 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::ToolTip) {
-            auto* box = static_cast<QWidget*>(watched);
-            const QString text = HoverText(box);
-            if (text.isEmpty())
-                QToolTip::hideText();
-            else
-                QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, box);
-            return true;
-        }
-        if (event->type() == QEvent::Destroy)
-            Reasons().erase(static_cast<QWidget*>(watched));
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        const uint32_t unit_id = NotedBoxOf(widget);
+        if (unit_id == 0)
+            return false;
+        const QString text = Hover(unit_id);
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, widget);
+        return true;
     }
 };
 
@@ -98,39 +81,39 @@ protected:
 void ShowUnitTip(uint32_t window_id, uint32_t unit_id, const char* text)
 {
     QWidget* box = LiveWidget(window_id, unit_id);
-    if (box == nullptr)
+    if (box == nullptr || window_id != kWindow || !HasNotes(unit_id))
         return;
-    const QString reason = text != nullptr ? FromGbk(text) : QString();
-    SetReason(box, reason);
-    if (!reason.isEmpty() && box->isVisible())
-        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), HoverText(box), box, {}, kShownMilliseconds);
+    const QString before = QToolTip::isVisible() ? Hover(unit_id) : QString();
+    const bool stands = SetNoteReason(unit_id, text);
+    Describe(unit_id);
+    if (stands && box->isVisible())
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), Hover(unit_id), box, {}, kNoteMilliseconds);
+    else if (!stands && !before.isEmpty() && QToolTip::text() == before)
+        QToolTip::hideText();
 }
 
 void PrepareTips(uint32_t window_id)
 {
-    if (window_id != kWindow)
+    RuntimeWindow* window = FindWindow(window_id);
+    if (window_id != kWindow || window == nullptr)
         return;
-    auto* filter = new TipFilter(LiveWidget(window_id, kWindowRecord));
-    for (const UnitGroup& group : kGroups) {
-        QList<QPointer<QWidget>> boxes;
-        group.ForEachBox([&](uint32_t id, bool) {
-            if (QWidget* box = LiveWidget(window_id, id)) {
-                box->setProperty("anglarixUnit", id);
-                box->installEventFilter(filter);
-                Describe(box);
-                boxes.append(box);
-            }
-        });
-        // A change the user makes to an input takes the group's reasons away.
-        group.ForEachBox([&](uint32_t id, bool is_input) {
-            auto* line = is_input ? qobject_cast<QLineEdit*>(LiveWidget(window_id, id)) : nullptr;
-            if (line == nullptr)
-                return;
-            QObject::connect(line, &QLineEdit::textEdited, filter, [boxes] {
-                for (const QPointer<QWidget>& box : boxes)
-                    if (box != nullptr)
-                        SetReason(box, {});
-            });
+    static TipFilter* filter = nullptr;
+    if (filter == nullptr) {
+        filter = new TipFilter(qApp);
+        qApp->installEventFilter(filter);
+    }
+    for (const RuntimeRecord& record : window->records) {
+        QWidget* box = HasNotes(record.id) ? LiveWidget(record) : nullptr;
+        if (box == nullptr)
+            continue;
+        const uint32_t unit_id = record.id;
+        Describe(unit_id);
+        WhenUserEdits(box, box, [unit_id] {
+            const std::vector<uint32_t> gone = UserChangedBox(unit_id);
+            for (uint32_t noted : gone)
+                Describe(noted);
+            if (!gone.empty() && QToolTip::isVisible())
+                QToolTip::hideText();
         });
     }
 }

@@ -1,9 +1,6 @@
 #pragma once
-// Notes at the main window's edit boxes: why a result box shows what it shows (the reasons the
-// procedures send through the service table), the whole text of a result too wide for its box,
-// and short notes on what the input boxes take. A reason is shown at once for a few seconds,
-// again on hover, and read as the box's description; it goes when an input of its group
-// changes.
+// The notes at the main window's boxes on widgets: the program decides what they say and when
+// they go (program/Notes.h); this shows them as tool tips and accessible descriptions.
 #include <cstdint>
 
 // The service: note (GBK) at a unit; an empty or null text takes it away.

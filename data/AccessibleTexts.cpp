@@ -31,7 +31,7 @@ const AccessibleText kMainWindowTexts[] = {
     {main_window::kDiagram, 0, "三角形示意图",
      "直角三角形：直角在右下角，所求的角在左下角；底边是邻边，右侧竖边是对边，"
      "从左下角升到竖边顶端的是斜边。"},
-    {main_window::kAngleWarning, 0, "角度必须输入"},
+    {main_window::kAngleWarning, 0, "角度必须输入", nullptr, true},
 };
 
 }  // namespace

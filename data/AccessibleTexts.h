@@ -3,7 +3,7 @@
 // each edit box is named by its group and its label ("反正弦 对边长度") and is labelled by that
 // label on screen, the diagram and the boxes that take angles or expressions carry a
 // description (what they take, shown on hover too), and the warning "角度必须输入" is announced
-// when it shows (kAngleWarning).
+// when it shows (alert).
 #include <cstdint>
 #include <span>
 
@@ -12,6 +12,7 @@ struct AccessibleText {
     uint32_t label_id;  // the label that names the unit on screen, 0 for none
     const char* name;   // UTF-8
     const char* description = nullptr;  // UTF-8
+    bool alert = false;                  // announced each time it shows
 };
 
 std::span<const AccessibleText> MainWindowAccessibleTexts();

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "forms/props/ButtonProps.h"
 #include "forms/props/WindowProps.h"
+#include "forms/runtime/EnterKey.h"
 #include "forms/runtime/EventDispatch.h"
 #include "forms/live/LiveUnits.h"
 #include "forms/live/LoadWindow.h"
@@ -19,25 +19,9 @@
 
 namespace {
 
-PropertyValue OwnProperty(const RuntimeRecord& record, int32_t own)
-{
-    PropertyValue value;
-    const auto get = reinterpret_cast<GetPropertyEntry>(KindEntry(record.kind, kEntryGetProperty));
-    if (record.object == nullptr || get == nullptr || get(record.object.get(), own, &value) != 1)
-        return {};
-    return value;
-}
-
 bool Setting(const RuntimeWindow& window, int32_t own)
 {
-    return OwnProperty(window.records.front(), own).low != 0;
-}
-
-bool IsEnabledDefaultButton(const RuntimeRecord& record)
-{
-    const QWidget* widget = LiveWidget(record);
-    return record.kind == KIND_BUTTON && widget != nullptr && widget->isEnabled() &&
-           OwnProperty(record, ButtonOwn::DefaultButton).low == 1;
+    return OwnPropertyOf(window.records.front(), own).low != 0;
 }
 
 RuntimeWindow* LoadedWindowOf(const QWidget* widget)
@@ -61,46 +45,31 @@ RuntimeWindow* WindowWithFrame(const QObject* object)
 
 void MoveFocus(RuntimeWindow& window, bool forward)
 {
-    const std::vector<RuntimeRecord*> order = FocusOrder(window);
-    if (order.empty())
-        return;
-    const auto at = std::find(order.begin(), order.end(), FocusedRecord(window));
-    size_t next = 0;
-    if (at != order.end()) {
-        const size_t index = size_t(at - order.begin());
-        next = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
-    }
-    LiveWidget(*order[next])->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (RuntimeRecord* next = NextInFocusOrder(FocusOrder(window), FocusedRecord(window), forward))
+        LiveWidget(*next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
-bool PressEnter(RuntimeWindow& window, RuntimeRecord* focused)
+bool PressEnter(RuntimeWindow& window, RuntimeRecord* focused, bool modified)
 {
-    if (focused != nullptr && IsEnabledDefaultButton(*focused)) {
-        RaiseEventFromRuntime(window.id, focused->id, kEventClick);
-        return true;
-    }
-    if (Setting(window, WindowOwn::EnterMovesFocus)) {
-        MoveFocus(window, true);
-        return true;
-    }
-    for (RuntimeRecord& record : window.records) {
-        if (IsEnabledDefaultButton(record)) {
-            RaiseEventFromRuntime(window.id, record.id, kEventClick);
-            return true;
-        }
+    const EnterAnswer answer = AnswerEnter(window, focused != nullptr ? focused->id : 0, modified);
+    switch (answer.action) {
+    case EnterAnswer::Action::Click: RaiseEventFromRuntime(window.id, answer.unit, kEventClick); return true;
+    case EnterAnswer::Action::MoveFocus: MoveFocus(window, true); return true;
+    case EnterAnswer::Action::Nothing: return false;
     }
     return false;
 }
 
 // True when the key was acted on and the unit must not see it.
-bool HandleKey(RuntimeWindow& window, const QKeyEvent& key)
+bool HandleKey(RuntimeWindow& window, const QWidget& target, const QKeyEvent& key)
 {
     const int code = key.key();
     const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
     if (code != Qt::Key_Tab && code != Qt::Key_Backtab && !enter && code != Qt::Key_Escape &&
         code != Qt::Key_F1)
         return false;
-    RuntimeRecord* focused = FocusedRecord(window);
+    // The unit the key is for: the focused one, as keys arrive.
+    RuntimeRecord* focused = RecordOfWidget(window, &target);
     if (focused != nullptr) {
         const auto wants = reinterpret_cast<WantsKeyEntry>(KindEntry(focused->kind, kEntryWantsKey));
         if (wants != nullptr && focused->object != nullptr && wants(focused->object.get(), code) != 0)
@@ -111,8 +80,10 @@ bool HandleKey(RuntimeWindow& window, const QKeyEvent& key)
         MoveFocus(window, code == Qt::Key_Tab && !shift);
         return true;
     }
-    if (enter)
-        return PressEnter(window, focused);
+    if (enter) {
+        const auto modifiers = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+        return PressEnter(window, focused, modifiers != Qt::NoModifier);
+    }
     if (code == Qt::Key_Escape) {
         if (!Setting(window, WindowOwn::EscapeCloses))
             return false;
@@ -121,7 +92,7 @@ bool HandleKey(RuntimeWindow& window, const QKeyEvent& key)
     }
     if (!Setting(window, WindowOwn::F1OpensHelp))
         return false;
-    const PropertyValue file = OwnProperty(window.records.front(), WindowOwn::HelpFile);
+    const PropertyValue file = OwnPropertyOf(window.records.front(), WindowOwn::HelpFile);
     if (file.data != nullptr && file.size > 0) {
         const std::string name(static_cast<const char*>(file.data), file.size);
         QDesktopServices::openUrl(QUrl::fromLocalFile(FromGbk(name)));
@@ -135,7 +106,8 @@ public:
     {
         if (event->type() == QEvent::KeyPress && target->isWidgetType()) {
             RuntimeWindow* window = LoadedWindowOf(static_cast<QWidget*>(target));
-            return window != nullptr && HandleKey(*window, *static_cast<QKeyEvent*>(event));
+            return window != nullptr &&
+                   HandleKey(*window, *static_cast<QWidget*>(target), *static_cast<QKeyEvent*>(event));
         }
         if (event->type() == QEvent::Close)
             return Close(target, static_cast<QCloseEvent*>(event));

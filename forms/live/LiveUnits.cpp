@@ -60,9 +60,10 @@ void SetLiveGeometry(QWidget& widget, const QRect& geometry)
 
 bool IsOwnDisabled(const QWidget& widget) { return !widget.isEnabledTo(widget.parentWidget()); }
 
-RuntimeRecord* FocusedRecord(RuntimeWindow& window)
+RuntimeRecord* FocusedRecord(RuntimeWindow& window) { return RecordOfWidget(window, QApplication::focusWidget()); }
+
+RuntimeRecord* RecordOfWidget(RuntimeWindow& window, const QWidget* focus)
 {
-    QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr)
         return nullptr;
     // The innermost unit holding the focus: a unit's widget may have inner widgets.

@@ -22,6 +22,8 @@ void SetLiveGeometry(QWidget& widget, const QRect& geometry);
 // Whether the widget itself is disabled (a disabled parent does not count).
 bool IsOwnDisabled(const QWidget& widget);
 
-// The record whose widget is, or contains, the focus widget; null when none of the window.
+// The innermost record whose widget is, or contains, the widget; null when none of the window.
+RuntimeRecord* RecordOfWidget(RuntimeWindow& window, const QWidget* widget);
+// The same for the focus widget.
 RuntimeRecord* FocusedRecord(RuntimeWindow& window);
 

@@ -1,10 +1,9 @@
 #pragma once
-// Loading a window of the template: its window and units are created, placed, shown, and
-// its events 0, 3 and 4 raised, with every event suppressed while it is being built.
-// A window that is already live is brought forward instead.
+// Loading a window of the template on widgets: the runtime's loading sequence
+// (forms/runtime/LoadSequence.h) with the units as widgets of a top-level window.
 #include <cstdint>
 
-struct RuntimeWindow;
+#include "forms/runtime/LoadSequence.h"
 
 // False when the window id is not in the list or a unit cannot be created; what was built
 // is then released again.
@@ -14,6 +13,3 @@ void LoadWindowOrFail(uint32_t window_id);
 
 // Whether the window's own record holds a live window.
 bool IsWindowLive(uint32_t window_id);
-// Releases a window's unit objects (units first, the window last) and marks it not loaded.
-// The records keep the values the units were last written with.
-void ReleaseWindow(RuntimeWindow& window);

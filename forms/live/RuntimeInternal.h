@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "forms/runtime/WindowList.h"
+#include "forms/runtime/LoadSequence.h"
 
 // Rebuilds a unit whose set entry asked for it: the saved properties make a new unit of the
 // same kind in the old one's place (parent, geometry, control id, state, z-order, children
@@ -15,6 +15,3 @@ void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record);
 // The cursor for stored pointer data. Empty data or a first word of 0 is the default arrow;
 // a first word n from 1 to 21 is the n-th of the standard shapes in Qt's order.
 QCursor CursorFromPointerData(const std::vector<uint8_t>& data);
-
-// Whether a visible write may show this unit: not a kind created hidden, not on a hidden page.
-bool MayShow(const RuntimeRecord& record);

@@ -16,12 +16,6 @@ constexpr int kStandardCursorShapes = 21;
 
 }  // namespace
 
-bool MayShow(const RuntimeRecord& record)
-{
-    const bool created_hidden = (KindFlags(record.kind) & kKindCreatedHidden) != 0;
-    return !created_hidden && !record.on_hidden_page;
-}
-
 QCursor CursorFromPointerData(const std::vector<uint8_t>& data)
 {
     uint8_t word[4] = {};  // a shorter datum is its first bytes

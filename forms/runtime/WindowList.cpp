@@ -43,6 +43,13 @@ void ClearWindows()
 std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window)
 {
     std::vector<RuntimeRecord*> order;
+    if (!window.additions.tab_order.empty()) {
+        for (uint32_t unit_id : window.additions.tab_order) {
+            if (RuntimeRecord* record = unit_id != 0 ? FindRecord(window, unit_id) : nullptr)
+                order.push_back(record);
+        }
+        return order;
+    }
     for (size_t i = window.records.size(); i-- > 1;) {
         if ((window.records[i].state_flags & kStateTabStop) != 0)
             order.push_back(&window.records[i]);
@@ -51,4 +58,15 @@ std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window)
         return a->focus_rank < b->focus_rank;
     });
     return order;
+}
+
+RuntimeRecord* NextInFocusOrder(const std::vector<RuntimeRecord*>& order, const RuntimeRecord* from, bool forward)
+{
+    if (order.empty())
+        return nullptr;
+    const auto at = std::find(order.begin(), order.end(), from);
+    if (at == order.end())
+        return order.front();
+    const size_t index = size_t(at - order.begin());
+    return order[forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size()];
 }

@@ -24,10 +24,21 @@ struct RuntimeRecord : UnitRecord {
     bool IsMenuItem() const { return RecordClassOf(id) == RecordClass::MenuItem; }
 };
 
+struct RuntimeWindow;
+
+// What a program adds to one of its windows, beyond the template: its own Tab order (unit ids;
+// empty for the runtime's rule) and the button Enter clicks from the focused unit, modified
+// meaning with Shift, Ctrl or Alt held (0 when the program leaves Enter to the runtime). A face never decides these itself.
+struct WindowAdditions {
+    std::vector<uint32_t> tab_order;
+    uint32_t (*enter_clicks)(const RuntimeWindow& window, uint32_t focused_unit, bool modified) = nullptr;
+};
+
 struct RuntimeWindow {
     uint32_t id = 0;
     std::vector<RuntimeRecord> records;
     bool loaded = false;  // set at the end of LoadWindow, cleared when the window goes
+    WindowAdditions additions;
 };
 
 // The window list of the running program.
@@ -55,9 +66,13 @@ uint32_t CreationStyle(const RuntimeRecord& record, bool top_level);
 CreateArgs UnitCreateArgs(const RuntimeWindow& window, const RuntimeRecord& record,
                           std::span<const uint8_t> property_data, uint32_t style);
 
-// The units Tab visits, in order: the tab stops from the last record back, stably by focus
-// rank. Whoever shows them leaves out those hidden or disabled at the time.
+// The units Tab visits, in order: the program's own order when it set one, else the tab stops
+// from the last record back, stably by focus rank. Whoever shows them leaves out those hidden
+// or disabled at the time.
 std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window);
+// Where Tab (forward) or Shift+Tab goes from a unit in a focus order, wrapping at both ends; a
+// unit not in the order goes to the first. Null for an empty order.
+RuntimeRecord* NextInFocusOrder(const std::vector<RuntimeRecord*>& order, const RuntimeRecord* from, bool forward);
 
 // Releases every unit object and empties the window list.
 void ClearWindows();

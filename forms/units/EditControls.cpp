@@ -321,3 +321,14 @@ void EditArea::insertFromMimeData(const QMimeData* source)
     }
     QPlainTextEdit::insertFromMimeData(source);
 }
+
+void WhenUserEdits(QWidget* box, QObject* context, std::function<void()> edited)
+{
+    if (auto* line = dynamic_cast<EditLine*>(box))
+        QObject::connect(line, &QLineEdit::textEdited, context, edited);
+    else if (auto* area = dynamic_cast<EditArea*>(box))
+        QObject::connect(area, &QPlainTextEdit::textChanged, context, [area, edited] {
+            if (!area->Setting())
+                edited();
+        });
+}

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 #include "forms/units/FocusEvents.h"
 
@@ -101,6 +102,10 @@ private:
     int32_t m_case = 0;
     bool m_hide_selection = true;
 };
+
+// Calls edited each time the user changes the text of a box that is either control (typing,
+// pasting, deleting), never for a write; the connection ends with context.
+void WhenUserEdits(QWidget* box, QObject* context, std::function<void()> edited);
 
 // A text in the case the box converts to.
 QString Converted(const QString& text, int32_t conversion);

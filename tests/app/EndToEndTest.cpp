@@ -22,6 +22,8 @@
 #include "app/Accessibility.h"
 #include "app/ApplicationObject.h"
 #include "calc/Procedures.h"
+#include "forms/live/LiveUnits.h"
+#include "values/Gbk.h"
 
 namespace {
 
@@ -276,6 +278,85 @@ TEST(EndToEnd, BadInput)
     }
     if (times != nullptr)
         std::fclose(times);
+}
+
+std::string FocusedUnitName()
+{
+    RuntimeWindow* window = FindWindow(main_window::kWindow);
+    const RuntimeRecord* record = window != nullptr ? FocusedRecord(*window) : nullptr;
+    return record != nullptr ? GbkToUtf8(record->name) : std::string("-");
+}
+
+// Tab goes in reading order, group by group, and wraps; Shift+Tab goes back the same way.
+// The X client and the page walk this table too.
+TEST(EndToEnd, TabFollowsTheReadingOrder)
+{
+    const struct { const char* unit; } order[] = {
+        {"编辑框1"},
+        {"编辑框9"},
+        {"按钮1"},
+        {"编辑框2"},
+        {"编辑框4"},
+        {"编辑框8"},
+        {"按钮2"},
+        {"编辑框3"},
+        {"编辑框6"},
+        {"编辑框7"},
+        {"按钮3"},
+        {"编辑框5"},
+        {"编辑框10"},
+        {"按钮4"},
+        {"编辑框11"},
+        {"编辑框12"},
+        {"编辑框13"},
+        {"编辑框15"},
+        {"编辑框14"},
+        {"按钮5"},
+        {"编辑框18"},
+        {"编辑框17"},
+        {"编辑框16"},
+    };
+    const size_t count = std::size(order);
+    UnitWidget(main_window::kArcSineOpposite)->setFocus(Qt::MouseFocusReason);
+    for (size_t i = 1; i <= count; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(FocusedUnitName(), order[i % count].unit) << "Tab from " << order[i - 1].unit;
+    }
+    for (size_t i = count; i-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(FocusedUnitName(), order[i].unit) << "Shift+Tab from " << order[(i + 1) % count].unit;
+    }
+}
+
+// Enter on a focused button clicks it, as Space does; the page runs this table too.
+TEST(EndToEnd, EnterOnAFocusedButtonClicksIt)
+{
+    using namespace main_window;
+    const struct {
+        uint32_t first;
+        const char* first_text;
+        uint32_t second;
+        const char* second_text;
+        uint32_t button;
+        uint32_t result;
+        const char* expected;
+    } cases[] = {
+        {kArcSineOpposite, "1", kArcSineHypotenuse, "2", kArcSineButton, kArcSineResult, "30.00000000086"},
+        {kArcTangentOpposite, "1", kArcTangentAdjacent, "1", kArcTangentButton, kArcTangentResult, "45.00000000129"},
+        {kArcCosineAdjacent, "1", kArcCosineHypotenuse, "2", kArcCosineButton, kArcCosineResult, "59.99999999914"},
+        {kExpression, "sin(30)", kExpression, "sin(30)", kEvaluateButton, kExpressionResult, "0.499999999987"},
+        {kAngle, "30", kKnownOpposite, "1", kSideLengthsButton, kResultHypotenuse, "2.000000000052"},
+    };
+    for (const auto& c : cases) {
+        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+            SetBoxText(c.first, c.first_text);
+            SetBoxText(c.second, c.second_text);
+            SetBoxText(c.result, "");
+            UnitWidget(c.button)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            EXPECT_EQ(BoxText(c.result), c.expected) << std::hex << c.button;
+        }
+    }
 }
 
 // Copy works in the read-only result boxes too, and the edit menu is in Chinese.

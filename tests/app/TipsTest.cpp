@@ -109,6 +109,25 @@ TEST(Tips, HoverShowsTheWholeResultAndWhatInputsTake)
     EXPECT_EQ(Hover(kExpressionResult), "") << "a short result needs no note";
 }
 
+// A multi-line box has its notes as a single-line one does: the reason, and its whole text on
+// hover, also after the box was rebuilt multi-line.
+TEST(Tips, AMultiLineBoxHasNotesToo)
+{
+    constexpr int32_t kMultiLine = kFirstOwnProperty + EditBoxOwn::MultiLine;
+    Services().SetUnitProperty(kWindow, kExpressionResult, kMultiLine, -1, 1);
+    ASSERT_EQ(qobject_cast<QLineEdit*>(UnitWidget(kExpressionResult)), nullptr);
+    SetBoxText(kExpression, "1/0");
+    ClickUnit(kEvaluateButton);
+    EXPECT_EQ(Description(kExpressionResult), "除以 0 或过小的数");
+    EXPECT_EQ(Hover(kExpressionResult), "除以 0 或过小的数");
+    SetBoxText(kExpression, "1+1");
+    EXPECT_EQ(Description(kExpressionResult), "") << "typing takes it away";
+    const std::string wide = "12345678901234567890 12345678901234567890";
+    Services().SetUnitProperty(kWindow, kExpressionResult, kBoxText, -1, uint64_t(uintptr_t(wide.c_str())));
+    EXPECT_EQ(Hover(kExpressionResult), wide);
+    Services().SetUnitProperty(kWindow, kExpressionResult, kMultiLine, -1, 0);
+}
+
 TEST(Tips, EnterInAnyBoxClicksItsGroupsButton)
 {
     const struct {

@@ -2,7 +2,8 @@
 # A real X client run of anglarix: on an Xvfb server with a window manager (openbox), check
 # that the window's frame opens centred on the screen, type into the edit boxes and click the
 # buttons with xdotool where they are on screen, read the result boxes back through the
-# clipboard (select all, copy, xclip) and compare; close with Escape and expect status 0.
+# clipboard (select all, copy, xclip) and compare; walk the Tab order of the end-to-end test's
+# table, press Enter on a button; close with Escape and expect status 0.
 # Exits 77 (skipped) when Xvfb or the tools are missing.
 set -u
 anglarix=${1:?usage: x_client_test.sh path/to/anglarix}
@@ -73,6 +74,35 @@ expect() {
   fi
 }
 
+# Tab in reading order: a letter typed at each stop lands in the box Tab reached (buttons and
+# the read-only results take none), the walk wraps back to the first stop, and Shift+Tab from
+# there reaches the last one. The boxes are still empty.
+mapfile -t stops < <(sed -n '/^TEST(EndToEnd, TabFollowsTheReadingOrder)/,/^}/p' "$(dirname "$0")/EndToEndTest.cpp" |
+  grep -o '^ *{"[^"]*"},$' | tr -d ' {}",' | sed 's/编辑框/edit/; s/按钮/button/')
+if [ ${#stops[@]} -ne 23 ]; then
+  echo "FAIL: the Tab table has ${#stops[@]} stops, expected 23"
+  failures=$((failures + 1))
+fi
+letters=abcdefghijklmnopqrstuvwxyz
+declare -A typed=()
+click "${stops[0]}"
+for i in "${!stops[@]}"; do
+  xdotool type --delay 20 -- "${letters:i:1}"
+  typed[${stops[i]}]+=${letters:i:1}
+  xdotool key --clearmodifiers Tab
+done
+# A box reached by Tab has its text selected, so what is typed there replaces it.
+xdotool type --delay 20 -- z; typed[${stops[0]}]=z
+xdotool key --clearmodifiers shift+Tab
+xdotool type --delay 20 -- y; typed[${stops[-1]}]=y
+sleep 0.1
+for stop in "${stops[@]}"; do
+  case $stop in
+    edit2 | edit3 | edit5 | button*) ;;
+    *) expect "$stop" "${typed[$stop]}" ;;
+  esac
+done
+
 type_into edit1 1; type_into edit9 2; click button1
 expect edit2 30.00000000086
 type_into edit4 1; type_into edit8 1; click button2
@@ -97,6 +127,11 @@ type_into edit12 30; type_into edit13 1; click button5
 expect edit18 1
 expect edit17 2.000000000052
 expect edit16 1.732050807629
+# Enter on a focused button clicks it: Tab from the group's last input reaches the button.
+type_into edit1 1; type_into edit9 1
+xdotool key --clearmodifiers Tab Return
+sleep 0.1
+expect edit2 90.00000000257
 
 xdotool key --clearmodifiers Escape
 status=

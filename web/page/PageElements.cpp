@@ -21,8 +21,11 @@ EM_JS(void, PageWriteText, (uint32_t unit_id, const char* utf8), {
 EM_JS(void, PageSetState, (uint32_t unit_id, int visible, int disabled), {
     Module["setUnitState"](unit_id >>> 0, visible, disabled);
 });
-EM_JS(void, PageShowNote, (uint32_t unit_id, const char* utf8), {
-    Module["showTip"](unit_id >>> 0, UTF8ToString(utf8));
+EM_JS(void, PageSetNoteTexts, (uint32_t unit_id, const char* hover, const char* description), {
+    Module["setNoteTexts"](unit_id >>> 0, UTF8ToString(hover), UTF8ToString(description));
+});
+EM_JS(void, PageShowNote, (uint32_t unit_id, const char* note, int milliseconds), {
+    Module["showNote"](unit_id >>> 0, UTF8ToString(note), milliseconds);
 });
 
 void ShowUnitElement(const std::string& description) { PageShowUnit(description.c_str()); }
@@ -47,7 +50,12 @@ void SetElementVisible(uint32_t unit_id, bool visible) { PageSetState(unit_id, v
 
 void SetElementDisabled(uint32_t unit_id, bool disabled) { PageSetState(unit_id, -1, disabled); }
 
-void ShowElementNote(uint32_t unit_id, const std::string& gbk)
+void SetElementNoteTexts(uint32_t unit_id, const std::string& hover, const std::string& description)
 {
-    PageShowNote(unit_id, GbkToUtf8(gbk).c_str());
+    PageSetNoteTexts(unit_id, hover.c_str(), description.c_str());
+}
+
+void ShowElementNote(uint32_t unit_id, const std::string& note, int milliseconds)
+{
+    PageShowNote(unit_id, note.c_str(), milliseconds);
 }

@@ -13,5 +13,7 @@ std::string ReadElementText(uint32_t unit_id);
 void WriteElementText(uint32_t unit_id, const std::string& gbk);
 void SetElementVisible(uint32_t unit_id, bool visible);
 void SetElementDisabled(uint32_t unit_id, bool disabled);
-// A note at a box, shown beside it at once and on hover until an input of its group changes.
-void ShowElementNote(uint32_t unit_id, const std::string& gbk);
+// A box's hover text and accessible description as the program has them (UTF-8).
+void SetElementNoteTexts(uint32_t unit_id, const std::string& hover, const std::string& description);
+// A note beside the box for the given time; any earlier one goes, and an empty note shows none.
+void ShowElementNote(uint32_t unit_id, const std::string& note, int milliseconds);

@@ -13,11 +13,6 @@
     if (unit.fontWeight >= 600) element.style.fontWeight = 'bold';
   }
 
-  const kEventClick = 0, kEventChange = 0, kEventFocusIn = -7, kEventFocusOut = -8;
-
-  // A unit's event goes to the program, which runs whatever the window binds to it.
-  function Raise(id, event) { return Module['_PageRaiseEvent'](id, event); }
-
   // The painting is hidden from assistive technology, which reads the caption as text: one
   // line unwrapped, each CR LF, LF or CR ending a line when wrapped.
   function MakeLabel(unit) {
@@ -57,7 +52,7 @@
     button.type = 'button';
     button.textContent = unit.text;
     ApplyFont(button, unit);
-    button.addEventListener('click', function () { Raise(unit.id, kEventClick); });
+    button.addEventListener('click', function () { Module['_PageClick'](unit.id); });
     return button;
   }
 
@@ -217,88 +212,73 @@
     if (disabled >= 0 && 'disabled' in element) { unit.disabled = disabled !== 0; element.disabled = unit.disabled; }
   };
 
-  // The window's keys, as on the desktop: Tab and Shift+Tab cycle through the window's units
-  // without leaving it; Enter in a group's box clicks the group's button, on a default button
-  // clicks it, else clicks the window's enabled default button, and is otherwise ignored (a
-  // plain button takes Space, not Enter). Escape does nothing: a page does not close itself.
   // The unit an element shows, from the id it carries.
   function UnitOf(element) { return /^u[0-9a-f]+$/.test(element.id) ? units.get(parseInt(element.id.slice(1), 16)) : undefined; }
 
-  // The units Tab visits now: in tab order, leaving out the hidden and the disabled.
-  function FocusOrder(frame) {
-    return Array.from(frame.querySelectorAll('input, textarea, button'))
-      .filter(function (e) { return e.tabIndex >= 0 && !e.disabled && e.style.visibility !== 'hidden'; })
-      .sort(function (a, b) { return a.tabIndex - b.tabIndex; });
+  // Tab and Shift+Tab go where the window's focus order says, wrapping, without leaving it.
+  function MoveFocus(from, backward) {
+    const unit = UnitOf(from);
+    const next = ElementOf(Module['_PageTab'](unit ? unit.id : 0, backward ? 1 : 0));
+    if (next) next.focus();
   }
 
-  // What the user does to a box or a button raises its unit's events, as the window's do.
-  function RaiseUserEvents(frame) {
-    const raise = function (event, number) {
-      const unit = UnitOf(event.target);
-      if (unit && (unit.kind === 'edit' || unit.kind === 'button')) Raise(unit.id, number);
+  // What the user does to a box or a button goes to the program as that unit's.
+  function ReportUser(frame) {
+    const report = function (name, extra) {
+      return function (event) {
+        const unit = UnitOf(event.target);
+        if (unit && (unit.kind === 'edit' || unit.kind === 'button')) Module[name](unit.id, extra);
+      };
     };
-    frame.addEventListener('input', function (event) { raise(event, kEventChange); });
-    frame.addEventListener('focusin', function (event) { raise(event, kEventFocusIn); });
-    frame.addEventListener('focusout', function (event) { raise(event, kEventFocusOut); });
+    frame.addEventListener('input', report('_PageChanged'));
+    frame.addEventListener('focusin', report('_PageFocus', 1));
+    frame.addEventListener('focusout', report('_PageFocus', 0));
+    frame.addEventListener('mouseover', report('_PageHover'));
   }
 
+  // Tab and Enter, unless a multi-line box takes Enter, are the window's to answer. Escape does
+  // nothing: a page does not close itself.
   function HandleKeys(frame) {
     frame.addEventListener('keydown', function (event) {
       if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
-        const order = FocusOrder(frame);
-        if (order.length === 0) return;
-        const at = order.indexOf(document.activeElement);
-        const step = event.shiftKey ? order.length - 1 : 1;
-        order[at < 0 ? 0 : (at + step) % order.length].focus();
+        MoveFocus(event.target, event.shiftKey);
         event.preventDefault();
-      } else if (event.key === 'Enter' && !event.isComposing) {
-        if (event.target.tagName === 'TEXTAREA') return;
+      } else if (event.key === 'Enter' && !event.isComposing && event.target.tagName !== 'TEXTAREA') {
         event.preventDefault();
-        // Enter in a box of a group clicks the group's button.
-        const box = UnitOf(event.target);
-        if (box && box.kind === 'edit' && box.group && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
-          Raise(box.group, kEventClick);
-          return;
-        }
-        const defaults = ordered.filter(function (unit) { return unit.kind === 'button' && unit.defaultButton; });
-        const focused = defaults.find(function (unit) { return ElementOf(unit.id) === event.target; });
-        const target = focused || defaults.find(function (unit) { return !ElementOf(unit.id).disabled; });
-        if (target) Raise(target.id, kEventClick);
+        const unit = UnitOf(event.target);
+        const modified = event.shiftKey || event.ctrlKey || event.altKey || event.metaKey;
+        if (Module['_PageEnter'](unit ? unit.id : 0, modified ? 1 : 0) === 2) MoveFocus(event.target, false);
       }
     });
   }
 
-  // Notes at the boxes: beside the box for a few seconds, and on hover until an input of the
-  // box's group changes.
-  const kNoteSeconds = 6;
+  // Notes at the boxes, as the program words them: the hover text, the description, and a note
+  // beside the box for a while.
   const notes = new Map();
-  const reasons = new Map();
   const measure = document.createElement('canvas').getContext('2d');
   function HideNote(element) {
     const note = notes.get(element);
     if (note) { note.remove(); notes.delete(element); }
   }
-
-  // What hovering a box shows: its standing reason, or else what it takes; and its whole text
-  // on a line after that when the text is wider than the box (the desktop's line has no
-  // margins, so the room is the box's width less 4).
-  function HoverText(element) {
-    let text = reasons.get(element.id) || element.getAttribute('aria-description') || '';
-    const value = element.value || '';
-    if (value) {
-      const style = getComputedStyle(element);
-      measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
-      if (measure.measureText(value).width > element.offsetWidth - 4) text = text ? text + '\n' + value : value;
-    }
-    return text;
-  }
-
-  Module['showTip'] = function (id, text) {
+  Module['lineWidth'] = function (id, text) {
+    const element = ElementOf(id);
+    if (!element) return 0;
+    const style = getComputedStyle(element);
+    measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
+    return Math.ceil(measure.measureText(text).width);
+  };
+  // A box's line has no margins of its own.
+  Module['lineRoom'] = function (id) { const element = ElementOf(id); return element ? element.offsetWidth - 4 : 0; };
+  Module['setNoteTexts'] = function (id, hover, description) {
+    const element = ElementOf(id);
+    if (!element) return;
+    element.title = hover;
+    if (description) element.setAttribute('aria-description', description); else element.removeAttribute('aria-description');
+  };
+  Module['showNote'] = function (id, text, milliseconds) {
     const element = ElementOf(id);
     if (!element) return;
     HideNote(element);
-    if (text) reasons.set(element.id, text); else reasons.delete(element.id);
-    element.title = HoverText(element);
     if (!text) return;
     const note = document.createElement('div');
     note.className = 'note';
@@ -308,25 +288,8 @@
     note.style.top = (parseInt(element.style.top, 10) + parseInt(element.style.height, 10) + 1) + 'px';
     element.parentNode.appendChild(note);
     notes.set(element, note);
-    setTimeout(function () { if (notes.get(element) === note) HideNote(element); }, kNoteSeconds * 1000);
+    setTimeout(function () { if (notes.get(element) === note) HideNote(element); }, milliseconds);
   };
-  function HandleNotes(frame) {
-    frame.addEventListener('mouseover', function (event) {
-      const unit = UnitOf(event.target);
-      if (unit && unit.group) event.target.title = HoverText(event.target);
-    });
-    frame.addEventListener('input', function (event) {
-      const changed = UnitOf(event.target);
-      if (!changed || !changed.groupInput) return;
-      for (const unit of ordered) {
-        if (unit.group !== changed.group) continue;
-        const element = ElementOf(unit.id);
-        reasons.delete(element.id);
-        element.title = HoverText(element);
-        HideNote(element);
-      }
-    });
-  }
 
   // A fatal error's box text in place of the window; the program has stopped.
   Module['showError'] = function (text) {
@@ -337,17 +300,22 @@
     box.setAttribute('role', 'alert');
     box.textContent = text.replace(/\r\n/g, '\n');
     frame.appendChild(box);
+    frame.style.visibility = '';
+  };
+
+  // The window shows once built, when its record says so, with the focus on the unit given.
+  Module['showWindow'] = function (first) {
+    document.getElementById('window').style.visibility = '';
+    const element = first ? ElementOf(first) : null;
+    if (element) element.focus();
   };
 
   Module['onRuntimeInitialized'] = function () {
     const frame = document.getElementById('window');
     HandleKeys(frame);
-    HandleNotes(frame);
-    RaiseUserEvents(frame);
+    ReportUser(frame);
+    frame.style.visibility = 'hidden';
     if (!Module['_PageLoad']()) return;
-    // The window starts with the focus on the first unit of its tab order.
-    const first = FocusOrder(frame)[0];
-    if (first) first.focus();
     document.documentElement.dataset.ready = 'true';
     if (decoding === 0) document.documentElement.dataset.painted = 'true';
     document.documentElement.dataset.readyAt = String(Math.round(performance.now()));

@@ -1,0 +1,94 @@
+#include "program/Notes.h"
+
+#include <map>
+#include <memory>
+
+#include "data/AccessibleTexts.h"
+#include "forms/runtime/UnitPropertyAccess.h"
+#include "program/Groups.h"
+#include "values/Blocks.h"
+#include "values/Gbk.h"
+
+namespace {
+
+// The reasons now standing, by box.
+std::map<uint32_t, std::string>& Reasons()
+{
+    static std::map<uint32_t, std::string> reasons;
+    return reasons;
+}
+
+// What a box takes, as its accessible texts say; empty for most boxes.
+std::string InputNote(uint32_t unit_id)
+{
+    for (const AccessibleText& text : MainWindowAccessibleTexts()) {
+        if (text.unit_id == unit_id && text.description != nullptr)
+            return text.description;
+    }
+    return {};
+}
+
+// The box's text, lines ending in LF.
+std::string BoxText(uint32_t unit_id)
+{
+    const uint64_t value = GetUnitProperty(main_window::kWindow, unit_id, main_window::kBoxText, -1);
+    std::unique_ptr<char, void (*)(char*)> text(reinterpret_cast<char*>(uintptr_t(value)),
+                                               [](char* block) { FreeBlock(block); });
+    std::string utf8 = text != nullptr ? GbkToUtf8(text.get()) : std::string();
+    std::erase(utf8, '\r');
+    return utf8;
+}
+
+bool WiderThanBox(uint32_t unit_id, const std::string& text, const NoteMeasure& measure)
+{
+    const int room = measure.room(unit_id);
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        if (measure.line_width(unit_id, text.substr(start, end - start)) > room)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool HasNotes(uint32_t unit_id) { return GroupOfBox(unit_id).has_value(); }
+
+bool SetNoteReason(uint32_t unit_id, const char* gbk)
+{
+    const std::string reason = gbk != nullptr ? GbkToUtf8(gbk) : std::string();
+    if (reason.empty())
+        Reasons().erase(unit_id);
+    else
+        Reasons()[unit_id] = reason;
+    return !reason.empty();
+}
+
+std::string NoteDescription(uint32_t unit_id)
+{
+    const auto reason = Reasons().find(unit_id);
+    return reason != Reasons().end() ? reason->second : InputNote(unit_id);
+}
+
+std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure)
+{
+    std::string note = NoteDescription(unit_id);
+    const std::string text = BoxText(unit_id);
+    if (!text.empty() && WiderThanBox(unit_id, text, measure))
+        note = note.empty() ? text : note + '\n' + text;
+    return note;
+}
+
+std::vector<uint32_t> UserChangedBox(uint32_t unit_id)
+{
+    std::vector<uint32_t> gone;
+    const std::optional<BoxInGroup> changed = GroupOfBox(unit_id);
+    if (!changed || !changed->is_input)
+        return gone;
+    changed->group->ForEachBox([&](uint32_t box, bool) {
+        if (Reasons().erase(box) != 0)
+            gone.push_back(box);
+    });
+    return gone;
+}

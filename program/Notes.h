@@ -1,0 +1,43 @@
+#pragma once
+// The notes at the main window's boxes, the same on every face: why a result box shows what it
+// shows (the reason a procedure sends through the service table), the whole text of a box too
+// wide for it, and what an input box takes. A reason shows at once for kNoteMilliseconds, again
+// on hover, and is the box's accessible description; it goes when the user changes an input of
+// the box's group. Every edit box of a group has notes, single- or multi-line.
+//   SetNoteReason(编辑框11, "除以 0 或过小的数")  -> shown at once; Description(编辑框11) is the reason
+//   NoteHoverText(编辑框12) with an empty box      -> "角度，以度为单位；也可以写算式，例如 30+15"
+//   NoteHoverText(编辑框2) holding a wide result   -> "角度，以度为单位\n30.00000000086"
+//   UserChangedBox(编辑框9)                        -> the reasons of 编辑框1, 9 and 2 go
+// Texts are UTF-8 here; the service's reasons arrive as GBK.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr int kNoteMilliseconds = 6000;
+
+// How a face measures a box's text, in its own pixels.
+struct NoteMeasure {
+    // The width one line of text takes in the box's font.
+    int (*line_width)(uint32_t unit_id, const std::string& utf8) = nullptr;
+    // The width a line has in the box.
+    int (*room)(uint32_t unit_id) = nullptr;
+};
+
+// Whether the unit is a box that has notes.
+bool HasNotes(uint32_t unit_id);
+
+// The service: a reason (GBK) at a box; null or empty takes it away. True when a reason now
+// stands, to be shown at once.
+bool SetNoteReason(uint32_t unit_id, const char* gbk);
+
+// The box's standing reason, else what it takes; empty for neither. Its accessible description.
+std::string NoteDescription(uint32_t unit_id);
+
+// What hovering the box shows: its description, and the box's whole text on a line after it
+// when a line of that text is wider than the box. Reads the box through the property service,
+// so the window must be loaded.
+std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure);
+
+// The user changed a box: when it is an input of a group, the group's reasons go. The boxes
+// whose reason went, for the face to take their notes down.
+std::vector<uint32_t> UserChangedBox(uint32_t unit_id);

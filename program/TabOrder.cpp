@@ -1,0 +1,20 @@
+#include "program/TabOrder.h"
+
+#include "data/MainWindowUnits.h"
+
+namespace {
+
+using namespace main_window;
+
+constexpr uint32_t kReadingOrder[] = {
+    kArcSineOpposite, kArcSineHypotenuse, kArcSineButton, kArcSineResult,
+    kArcTangentOpposite, kArcTangentAdjacent, kArcTangentButton, kArcTangentResult,
+    kArcCosineAdjacent, kArcCosineHypotenuse, kArcCosineButton, kArcCosineResult,
+    kExpression, kEvaluateButton, kExpressionResult,
+    kAngle, kKnownOpposite, kKnownHypotenuse, kKnownAdjacent, kSideLengthsButton,
+    kResultOpposite, kResultHypotenuse, kResultAdjacent,
+};
+
+}  // namespace
+
+std::span<const uint32_t> MainWindowTabOrder() { return kReadingOrder; }
