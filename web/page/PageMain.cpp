@@ -86,6 +86,8 @@ std::string DescribeLayout(RuntimeWindow& window)
                 json.Field("labelledBy", text.label_id);
             if (text.description != nullptr)
                 json.Field("accessibleDescription", text.description);
+            if (text.keyboard != Keyboard::None)
+                json.Field("keyboard", text.keyboard == Keyboard::Decimal ? "decimal" : "text");
         }
         json.Field("alert", record.id == main_window::kAngleWarning);
         const auto group = groups.find(record.id);
