@@ -126,7 +126,12 @@ class Browser:
 
     def wait(self, until=READY, seconds=30):
         deadline = time.monotonic() + seconds
-        while self.evaluate(until) in ('', None, False):
+        while True:
+            try:
+                if self.evaluate(until) not in ('', None, False):
+                    return
+            except RuntimeError:
+                pass  # between two documents, there is none to evaluate in
             if time.monotonic() > deadline:
                 raise TimeoutError('the page did not get ready: ' + until)
             time.sleep(0.05)
