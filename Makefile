@@ -1,6 +1,6 @@
 # make run  — set up, build and start the calculator
 # make test — set up, build and run every test headless
-# make web  — the page (WebAssembly) in build-web/page; make web-run serves it
+# make web  — the page (WebAssembly) in build-web/page, and the single file anglarix.html; make web-run serves it
 # make windows — the Windows programs, installer and portable zip in build-win/
 BUILD ?= build
 WEB_BUILD ?= build-web
@@ -63,7 +63,7 @@ web-build:
 web:
 	@tools/setup-debian.sh web
 	@$(MAKE) --no-print-directory $(WEB_BUILD)/build.ninja
-	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target anglarix_page
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target page
 
 WEB_PORT ?= 8936
 web-run: web

@@ -1,21 +1,20 @@
 #!/usr/bin/env python3
 """The page's figures in Debian's chromium, headless, served from localhost: the transfer size
-(each file compressed with gzip -9), the time from navigation to interactive for a first load
-and for later ones, and one click of each button with the boxes filled as in bench_click.
+(each file compressed with gzip -9), the time from navigation to interactive on a cold cache
+(each load from an origin of its own, so nothing cached and no service worker) and on a warm
+one (the service worker serving), the single file's from the disk, and one click of each button
+with the boxes filled as in bench_click.
 
     page_bench.py PAGE_DIR [LOADS]"""
-import functools
 import gzip
-import http.server
 import os
 import shutil
 import statistics
 import sys
 import tempfile
-import threading
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
-from page_test import Browser  # noqa: E402
+from page_test import Browser, serve  # noqa: E402
 
 CLICKS = {
     'ArcSine': (0x1601013B, {0x1601013A: '1', 0x16011DCC: '2'}),
@@ -48,36 +47,57 @@ def main():
     if not chromium:
         print('page_bench: no chromium installed')
         return 77
-    total = 0
-    for name in sorted(os.listdir(page_dir)):
-        with open(os.path.join(page_dir, name), 'rb') as f:
-            data = f.read()
-        packed = len(gzip.compress(data, 9))
-        total += packed
-        print('transfer  %-14s %7d bytes, gzip -9 %7d bytes' % (name, len(data), packed))
-    print('transfer  total gzip -9 %.1f KB' % (total / 1000))
+    # The served page is every file but the single one, which is a download of its own.
+    served = 0
+    for folder, _, names in sorted(os.walk(page_dir)):
+        for name in sorted(names):
+            path = os.path.join(folder, name)
+            with open(path, 'rb') as f:
+                data = f.read()
+            packed = len(gzip.compress(data, 9))
+            served += packed if name != 'anglarix.html' else 0
+            print('transfer  %-26s %7d bytes, gzip -9 %7d bytes' % (os.path.relpath(path, page_dir), len(data), packed))
+    print('transfer  served page total gzip -9 %.1f KB' % (served / 1000))
 
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
+    def ready_ms(browser):
+        return int(browser.evaluate('document.documentElement.dataset.readyAt'))
 
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Quiet, directory=page_dir))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = 'http://127.0.0.1:%d/' % server.server_address[1]
+    def summary(times):
+        return 'median %d ms (min %d, max %d, %d loads)' % (statistics.median(times), min(times), max(times), len(times))
+
     with tempfile.TemporaryDirectory() as profile:
         browser = Browser(chromium, profile)
+        server = serve(page_dir)
         try:
-            ready = []
+            cold = []
+            for _ in range(max(3, loads // 3)):
+                fresh = serve(page_dir)
+                browser.open('http://127.0.0.1:%d/' % fresh.server_address[1])
+                cold.append(ready_ms(browser))
+                fresh.shutdown()
+                fresh.server_close()
+            print('load to interactive, cold cache: ' + summary(cold))
+            url = 'http://127.0.0.1:%d/' % server.server_address[1]
+            browser.open(url)
+            browser.evaluate('navigator.serviceWorker.ready.then(() => true)', settle=True)
+            warm = []
             for _ in range(loads):
                 browser.open(url)
-                ready.append(int(browser.evaluate('document.documentElement.dataset.readyAt')))
-            print('load to interactive: first %d ms, later median %d ms (min %d, max %d, %d loads)'
-                  % (ready[0], statistics.median(ready[1:]), min(ready[1:]), max(ready[1:]), loads - 1))
+                warm.append(ready_ms(browser))
+            controlled = browser.evaluate('!!navigator.serviceWorker.controller')
+            print('load to interactive, warm cache%s: %s' % (' (service worker)' if controlled else '', summary(warm)))
+            single = []
+            for _ in range(max(3, loads // 3)):
+                browser.open('file://' + os.path.abspath(os.path.join(page_dir, 'anglarix.html')))
+                single.append(ready_ms(browser))
+            print('load to interactive, the single file from the disk: ' + summary(single))
+            browser.open(url)
             for name, (button, boxes) in CLICKS.items():
                 print('click  %-12s median %.1f us, fastest round %.1f us' % ((name,) + click_microseconds(browser, button, boxes)))
         finally:
             browser.close()
             server.shutdown()
+            server.server_close()
     return 0
 
 

@@ -2,7 +2,9 @@
 // a blue rounded tile, its acute angle marked by an orange wedge and its right angle by a small
 // square, the same figure as the diagram in the window. One drawing, in 256 x 256 units, makes
 // every size: data/icon.png (256 px, built into the program), data/icons/N.png for the other
-// sizes of the desktop's icon theme, and data/icons/scalable.svg.
+// sizes of the desktop's icon theme and the page's 192 and 512 px icons, data/icons/scalable.svg,
+// and data/icons/maskable-512.png, the page's icon for launchers that cut their own shape: the
+// tile's colour to every edge and the figure inside the central circle they always keep.
 //
 // The committed pictures are the program's data; this tool is built but never run by the
 // build. To regenerate them:
@@ -23,11 +25,17 @@
 namespace {
 
 constexpr int kSize = 256;
-// The icon theme's sizes besides kSize, which is data/icon.png.
-constexpr int kThemeSizes[] = {16, 24, 32, 48, 64, 128};
+// The icon theme's sizes besides kSize, which is data/icon.png, and the page's.
+constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 192, 512};
+// A maskable icon's launcher may keep only the circle of 80 % of its width: the figure, which
+// reaches 0.87 of the half width from the centre, is scaled to fit inside it.
+constexpr int kMaskableSize = 512;
+constexpr double kMaskableScale = 0.8;
+
+enum class Tile { Rounded, FullBleed };
 
 // Paints the icon in kSize units onto a device the painter has already scaled.
-void PaintIcon(QPainter& painter)
+void PaintIcon(QPainter& painter, Tile tile = Tile::Rounded)
 {
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -36,7 +44,14 @@ void PaintIcon(QPainter& painter)
     tile_gradient.setColorAt(1, QColor(0x1d, 0x4e, 0xa0));
     painter.setPen(Qt::NoPen);
     painter.setBrush(tile_gradient);
-    painter.drawRoundedRect(QRectF(12, 12, 232, 232), 44, 44);
+    if (tile == Tile::Rounded) {
+        painter.drawRoundedRect(QRectF(12, 12, 232, 232), 44, 44);
+    } else {
+        painter.drawRect(QRectF(0, 0, kSize, kSize));
+        painter.translate(kSize / 2.0, kSize / 2.0);
+        painter.scale(kMaskableScale, kMaskableScale);
+        painter.translate(-kSize / 2.0, -kSize / 2.0);
+    }
 
     const QPointF acute(44, 200);
     const QPointF right(212, 200);
@@ -68,13 +83,13 @@ void PaintIcon(QPainter& painter)
                                    QPointF(right.x(), right.y() - kSquare)});
 }
 
-bool WritePng(int size, const QString& path)
+bool WritePng(int size, const QString& path, Tile tile = Tile::Rounded)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.scale(double(size) / kSize, double(size) / kSize);
-    PaintIcon(painter);
+    PaintIcon(painter, tile);
     painter.end();
     return image.save(path, "PNG");
 }
@@ -104,8 +119,10 @@ int main(int argc, char** argv)
     }
     const QDir data(QString::fromLocal8Bit(argv[1]));
     bool written = data.mkpath(QStringLiteral("icons")) && WritePng(kSize, data.filePath(QStringLiteral("icon.png"))) &&
-                   WriteSvg(data.filePath(QStringLiteral("icons/scalable.svg")));
-    for (const int size : kThemeSizes)
+                   WriteSvg(data.filePath(QStringLiteral("icons/scalable.svg"))) &&
+                   WritePng(kMaskableSize, data.filePath(QStringLiteral("icons/maskable-%1.png").arg(kMaskableSize)),
+                            Tile::FullBleed);
+    for (const int size : kSizes)
         written = written && WritePng(size, data.filePath(QStringLiteral("icons/%1.png").arg(size)));
     if (!written) {
         std::fprintf(stderr, "cannot write the icons under %s\n", argv[1]);

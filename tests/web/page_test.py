@@ -111,20 +111,34 @@ class Browser:
                 return reply.get('result', {})
         raise TimeoutError(method)
 
-    def open(self, url):
+    READY = "(document.documentElement && document.documentElement.dataset.ready) || ''"
+
+    def open(self, url, until=READY, prepare=None):
+        """A new tab at url, once until is true; prepare() sets the tab up before it navigates."""
         target = self.call('Target.createTarget', {'url': 'about:blank'})['targetId']
         self.session = self.call('Target.attachToTarget', {'targetId': target, 'flatten': True})['sessionId']
         self.call('Emulation.setDeviceMetricsOverride',
                   {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
+        if prepare:
+            prepare()
         self.call('Page.navigate', {'url': url})
-        deadline = time.monotonic() + 30
-        while self.evaluate("(document.documentElement && document.documentElement.dataset.ready) || ''") != 'true':
+        self.wait(until)
+
+    def wait(self, until=READY, seconds=30):
+        deadline = time.monotonic() + seconds
+        while True:
+            try:
+                if self.evaluate(until) not in ('', None, False):
+                    return
+            except RuntimeError:
+                pass  # between two documents, there is none to evaluate in
             if time.monotonic() > deadline:
-                raise TimeoutError('the page did not get ready')
+                raise TimeoutError('the page did not get ready: ' + until)
             time.sleep(0.05)
 
-    def evaluate(self, expression):
-        result = self.call('Runtime.evaluate', {'expression': expression, 'returnByValue': True})
+    def evaluate(self, expression, settle=False):
+        """The expression's value; with settle, the value its promise settles to."""
+        result = self.call('Runtime.evaluate', {'expression': expression, 'returnByValue': True, 'awaitPromise': settle})
         if 'exceptionDetails' in result:
             raise RuntimeError(expression + ': ' + json.dumps(result['exceptionDetails']))
         return result['result'].get('value')
@@ -370,6 +384,116 @@ def check_bad_input(page, tables, checks):
     checks.equal(page.text(EXPRESSION_RESULT), '2', 'the page still answers after bad input')
 
 
+def check_keyboards(page, checks):
+    # A phone offers digits for a side or an angle and letters for an expression, and neither
+    # capitalises nor corrects what is typed; results ask for no keyboard.
+    expected = {}
+    for button, (inputs, results) in GROUPS.items():
+        expected.update({box: 'text' if button == EVALUATE else 'decimal' for box in inputs})
+        expected.update({box: '' for box in results})
+    checks.equal({box: page.browser.evaluate('%s.inputMode' % unit(box)) for box in expected}, expected, 'keyboards')
+    checks.equal(page.browser.evaluate(
+        "Array.from(document.querySelectorAll('#window input')).filter(e => e.getAttribute('autocapitalize') !== 'off'"
+        " || e.getAttribute('autocorrect') !== 'off' || e.spellcheck || e.enterKeyHint !== 'go').map(e => e.id)"),
+        [], 'boxes that capitalise, correct or lack the Go key')
+
+
+def check_installable(browser, checks):
+    """The manifest names the page and its icons, every icon loads at its size, and chromium
+    finds nothing in the way of installing it once the service worker runs."""
+    browser.evaluate('navigator.serviceWorker.ready.then(() => true)', settle=True)
+    manifest = browser.call('Page.getAppManifest')
+    checks.equal(manifest.get('errors'), [], 'manifest errors')
+    data = json.loads(manifest.get('data') or '{}')
+    checks.equal([bool(data.get(key)) for key in ('name', 'short_name', 'start_url', 'display')], [True] * 4,
+                 'the manifest has a name, a short name, a start and a display')
+    icons = sorted((icon['sizes'], icon.get('purpose', 'any')) for icon in data.get('icons', []))
+    checks.equal(icons, [('192x192', 'any'), ('512x512', 'any'), ('512x512', 'maskable')], 'the manifest\'s icons')
+    sizes = browser.evaluate('Promise.all(%s.map(icon => new Promise(done => { const image = new Image();'
+                             ' image.onload = () => done(image.naturalWidth + "x" + image.naturalHeight);'
+                             ' image.onerror = () => done(""); image.src = icon.src; })))'
+                             % json.dumps(data.get('icons', [])), settle=True)
+    checks.equal(sizes, [icon['sizes'] for icon in data.get('icons', [])], 'icons load at their sizes')
+    checks.equal(browser.evaluate("fetch(document.querySelector('link[rel=icon]').href).then(r => r.status)", settle=True),
+                 200, 'the favicon')
+    try:
+        errors = browser.call('Page.getInstallabilityErrors')['installabilityErrors']
+        checks.equal([error['errorId'] for error in errors], [], 'installability errors')
+    except RuntimeError:
+        pass  # a chromium without the call
+
+
+def check_offline(browser, server, tables, checks):
+    """Once the service worker has the page's files, the page starts again with no server, no
+    network and no HTTP cache, and computes."""
+    browser.evaluate('navigator.serviceWorker.ready.then(() => navigator.serviceWorker.controller ? true : new Promise('
+                     "done => navigator.serviceWorker.addEventListener('controllerchange', () => done(true))))", settle=True)
+    server.shutdown()
+    server.server_close()
+    browser.call('Network.enable')
+    browser.call('Network.setCacheDisabled', {'cacheDisabled': True})
+    browser.call('Network.emulateNetworkConditions',
+                 {'offline': True, 'latency': 0, 'downloadThroughput': -1, 'uploadThroughput': -1})
+    browser.evaluate('window.beforeReload = true')
+    browser.call('Page.reload', {'ignoreCache': False})  # a reload that ignores caches passes the worker by
+    browser.wait('!window.beforeReload && (%s)' % Browser.READY)
+    checks.equal(browser.evaluate('!!navigator.serviceWorker.controller'), True, 'offline, the worker serves the page')
+    page = Page(browser)
+    for expression, expected in tables.get('FunctionEvaluateButton', [])[:3]:
+        page.type(EXPRESSION, expression)
+        page.click(EVALUATE)
+        checks.equal(page.text(EXPRESSION_RESULT), expected, 'offline, evaluate %s' % expression)
+
+
+def check_load_failures(browser, page_dir, shot_path, checks):
+    """Each way the page can fail to start shows its message where the window would be,
+    Chinese and then English; a screenshot of each is written beside shot_path. Each is served
+    from an origin of its own, where no service worker has kept the files."""
+    shown = "(document.getElementById('failure') || {dataset: {}}).dataset.failure || ''"
+
+    def refuse():
+        browser.call('Network.enable')
+        browser.call('Network.setBlockedURLs', {'urls': ['*anglarix.wasm']})
+
+    def no_webassembly():
+        browser.call('Page.enable')
+        browser.call('Page.addScriptToEvaluateOnNewDocument', {'source': 'delete window.WebAssembly'})
+
+    # The way, the failure it shows, the file served as missing (None: the page opened from the
+    # disk), what is set up before loading and done after.
+    ways = (
+        ('opened from the disk', 'disk', None, None, None),
+        ('the .wasm missing', 'missing', 'anglarix.wasm', None, None),
+        ('the .wasm refused', 'missing', '', refuse, None),
+        ('no WebAssembly', 'no-wasm', '', no_webassembly, None),
+        ('a trap in the program', 'stopped', '', None, 'setTimeout(() => Module._free(0x7ffffff0))'),
+    )
+    for way, kind, missing, prepare, after in ways:
+        server = serve(page_dir, missing=(missing,) if missing else ()) if missing is not None else None
+        try:
+            address = ('http://127.0.0.1:%d/' % server.server_address[1] if server else
+                       'file://' + os.path.abspath(os.path.join(page_dir, 'index.html')))
+            browser.open(address, until=Browser.READY if after else shown, prepare=prepare)
+            if after:
+                browser.evaluate(after)
+                browser.wait(shown, 10)
+        finally:
+            if server:
+                server.shutdown()
+                server.server_close()
+        checks.equal(browser.evaluate(shown), kind, way)
+        lines = browser.evaluate("Array.from(document.querySelectorAll('#failure p')).map(p => [p.lang, p.innerText])")
+        checks.equal([lang for lang, _ in lines[:2]], ['zh-CN', 'en'], way + ': Chinese, then English')
+        checks.equal(len(lines) >= 2 and bool(re.search('[\u4e00-\u9fff]', lines[0][1])) and lines[1][1].isascii(),
+                     True, way + ': the texts')
+        checks.equal(browser.evaluate("(r => r.height > 0 && r.top >= 0 && r.top < innerHeight)"
+                                      "(document.getElementById('failure').getBoundingClientRect())"), True,
+                     way + ': in view')
+        shot = browser.call('Page.captureScreenshot', {'format': 'png'})
+        with open('%s_%s.png' % (os.path.splitext(shot_path)[0], re.sub(r'\W+', '_', way)), 'wb') as f:
+            f.write(base64.b64decode(shot['data']))
+
+
 def label_sheet():
     """The labels the desktop's label test paints into tests/forms/golden/label_sheet.png, as
     the page's descriptions: effects, alignments, wrap, the note, borders, an overlong line,
@@ -493,6 +617,28 @@ def compare_with_golden(actual_path, golden_path, shapes, checks):
         print('page_test: the screenshot is %s, its difference %s' % (actual_path, diff_path))
 
 
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    missing = ()
+
+    def log_message(self, *args):
+        pass
+
+    def do_GET(self):
+        if os.path.basename(self.path.split('?')[0]) in self.missing:
+            self.send_error(404)
+        else:
+            super().do_GET()
+
+
+def serve(page_dir, missing=()):
+    """A server of page_dir on a port of its own (so an origin of its own), started; the files
+    named in missing are not found."""
+    handler = functools.partial(type('Serving', (Quiet,), {'missing': missing}), directory=page_dir)
+    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
 def main():
     if len(sys.argv) < 4:
         print(__doc__)
@@ -503,18 +649,13 @@ def main():
     if not chromium:
         print('page_test: no chromium installed; skipped')
         return 77
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-
-    handler = functools.partial(Quiet, directory=page_dir)
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
+    server = serve(page_dir)
     checks = Checks()
     with tempfile.TemporaryDirectory() as profile:
         browser = Browser(chromium, profile)
         try:
-            browser.open('http://127.0.0.1:%d/' % server.server_address[1])
+            url = 'http://127.0.0.1:%d/' % server.server_address[1]
+            browser.open(url)
             # The diagram is decoded by the browser after the page is interactive.
             deadline = time.monotonic() + 10
             while browser.evaluate("document.documentElement.dataset.painted || ''") != 'true' and time.monotonic() < deadline:
@@ -529,6 +670,8 @@ def main():
                 f.write(base64.b64decode(shot['data']))
             compare_with_golden(actual_path, golden, [s for s in shapes if not s['hidden']], checks)
             page = Page(browser)
+            check_keyboards(page, checks)
+            check_installable(browser, checks)
             check_accessible_names(page, checks)
             tables = end_to_end_tables(end_to_end)
             units = main_window_units(os.path.join(os.path.dirname(end_to_end), '..', '..', 'data', 'MainWindowUnits.h'))
@@ -539,9 +682,16 @@ def main():
             check_label_sheet(browser, os.path.join(os.path.dirname(golden), 'label_sheet.png'),
                               os.path.splitext(actual_path)[0] + '_labels.png', checks)
             check_zoom(browser, checks)
+            # The single file from the disk runs the same tables.
+            browser.open('file://' + os.path.abspath(os.path.join(page_dir, 'anglarix.html')))
+            check_cases(Page(browser), tables, checks)
+            check_load_failures(browser, page_dir, actual_path, checks)
+            browser.open(url)
+            check_offline(browser, server, tables, checks)
         finally:
             browser.close()
             server.shutdown()
+            server.server_close()
     for failure in checks.failures:
         print('FAIL ' + failure)
     print('page_test: %d checks, %d failed' % (checks.count, len(checks.failures)))

@@ -102,6 +102,8 @@ std::string DescribeLayout(RuntimeWindow& window)
             if (text.description != nullptr)
                 json.Field("accessibleDescription", text.description);
             json.Field("alert", text.alert);
+            if (text.keyboard != Keyboard::None)
+                json.Field("keyboard", text.keyboard == Keyboard::Decimal ? "decimal" : "text");
         }
         json.Close('}');
     }

@@ -38,6 +38,10 @@
     box.readOnly = unit.readOnly;
     box.spellcheck = false;
     box.autocomplete = 'off';
+    // A phone's keyboard must not capitalise sin into Sin, nor correct what it does not know.
+    box.setAttribute('autocapitalize', 'off');
+    box.setAttribute('autocorrect', 'off');
+    box.enterKeyHint = 'go';
     if (unit.maxLength > 0) box.maxLength = unit.maxLength;
     box.style.color = Painting.Css(unit.textColour);
     box.style.background = Painting.Css(unit.background);
@@ -149,6 +153,7 @@
     if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
     if (unit.accessibleDescription) element.setAttribute('aria-description', unit.accessibleDescription);
     if (unit.labelledBy) LabelledBy(document.getElementById('window'), element, unit, units.get(unit.labelledBy));
+    if (unit.keyboard) element.inputMode = unit.keyboard;
     if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
     if (unit.alert) element.setAttribute('role', 'alert');
   }

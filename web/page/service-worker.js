@@ -1,0 +1,39 @@
+// Keeps the page's files so that it starts offline after the first visit. One cache per
+// version, named after a hash of the files the build wrote, so that a new version served is
+// a new worker: it fetches every file afresh past the browser's HTTP cache, takes over at once,
+// and drops the caches of older versions; the page open at the time keeps running the files it
+// loaded. The build fills in the version and the list.
+'use strict';
+const kCache = 'anglarix-@VERSION@';
+const kFiles = @FILES@;
+
+self.addEventListener('install', function (event) {
+  event.waitUntil(caches.open(kCache)
+    .then(function (cache) { return cache.addAll(kFiles.map(function (file) { return new Request(file, { cache: 'reload' }); })); })
+    .then(function () { return self.skipWaiting(); }));
+});
+
+self.addEventListener('activate', function (event) {
+  event.waitUntil(caches.keys()
+    .then(function (names) {
+      return Promise.all(names.filter(function (name) { return name.startsWith('anglarix-') && name !== kCache; })
+        .map(function (name) { return caches.delete(name); }));
+    })
+    .then(function () { return self.clients.claim(); }));
+});
+
+// The files of this version from its cache, whatever the network does; a page address of the
+// scope not in the list is the page itself. Anything else goes to the network.
+self.addEventListener('fetch', function (event) {
+  const request = event.request;
+  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
+  event.respondWith(caches.open(kCache).then(function (cache) {
+    return cache.match(request, { ignoreSearch: true }).then(function (hit) {
+      if (hit) return hit;
+      if (request.mode === 'navigate') {
+        return fetch(request).catch(function () { return cache.match('./'); });
+      }
+      return fetch(request);
+    });
+  }));
+});
