@@ -3,7 +3,7 @@
 #include <QBuffer>
 
 #include "forms/props/PicBoxProps.h"
-#include "forms/units/PicturePlacement.h"
+#include "forms/paint/PicturePlacement.h"
 #include "forms/units/BuiltInKinds.h"
 
 namespace {
@@ -60,8 +60,8 @@ TEST(PicBox, SheetOfDisplayModesAndBorders)
 
 TEST(PicBox, PictureTargetsByMode)
 {
-    const QRect box(10, 20, 208, 56);
-    const struct { int mode; QSize picture; QRect target; } cases[] = {
+    const paint::Rect box{10, 20, 208, 56};
+    const struct { int mode; paint::Size picture; paint::Rect target; } cases[] = {
         {0, {195, 113}, {10, 20, 195, 113}},
         {1, {195, 113}, {10, 20, 208, 56}},
         {2, {195, 113}, {10 + 56, 20, 96, 56}},
@@ -70,7 +70,7 @@ TEST(PicBox, PictureTargetsByMode)
         {2, {0, 10}, {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PictureTarget(c.mode, c.picture, box), c.target) << c.mode;
+        EXPECT_EQ(paint::PictureTarget(c.mode, c.picture, box), c.target) << c.mode;
 }
 
 }  // namespace
