@@ -76,9 +76,13 @@ struct LineOp {  // a 1-pixel dashed line along the cells of `rect` (one of w an
     Argb colour;
     Dash dash;
 };
-struct PixelsOp {  // an image computed by the rules, w x h opaque pixels row by row
+// Colours that run along a direction: pixel (x, y) of `rect`, counted from its corner, takes
+// ramp[x], ramp[y], ramp[x + y] or ramp[x + h - 1 - y] for directions 0-3 (left to right, top to
+// bottom, the two diagonals).
+struct RampOp {
     Rect rect;
-    std::vector<Argb> pixels;
+    int32_t direction;
+    std::vector<Argb> ramp;
 };
 struct PictureOp {  // the unit's decoded picture scaled unsmoothed onto `target`, inside `clip`
     Rect clip;
@@ -95,7 +99,7 @@ struct ClipOp {  // what follows, up to the matching UnclipOp, shows only inside
 };
 struct UnclipOp {};
 
-using PaintOp = std::variant<FillOp, FigureOp, RingOp, StrokeOp, LineOp, PixelsOp, PictureOp, TextOp, ClipOp,
+using PaintOp = std::variant<FillOp, FigureOp, RingOp, StrokeOp, LineOp, RampOp, PictureOp, TextOp, ClipOp,
                              UnclipOp>;
 using DisplayList = std::vector<PaintOp>;
 

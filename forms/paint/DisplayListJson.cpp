@@ -31,6 +31,14 @@ public:
         m_out += text;
         return *this;
     }
+    OpWriter& operator<<(const std::vector<Argb>& colours)
+    {
+        m_out += ",[";
+        for (size_t i = 0; i < colours.size(); ++i)
+            m_out += (i ? "," : "") + std::to_string(colours[i]);
+        m_out += ']';
+        return *this;
+    }
     OpWriter& operator<<(const Rect& r) { return *this << int64_t(r.x) << int64_t(r.y) << int64_t(r.w) << int64_t(r.h); }
     OpWriter& operator<<(const std::string& utf8)
     {
@@ -54,37 +62,6 @@ public:
 private:
     std::string& m_out;
 };
-
-std::string Base64Rgba(const std::vector<Argb>& pixels)
-{
-    static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve(pixels.size() * 16 / 3 + 4);
-    uint32_t bits = 0;
-    int count = 0;
-    auto put = [&](uint32_t byte) {
-        bits = bits << 8 | byte;
-        if (++count == 3) {
-            for (int shift = 18; shift >= 0; shift -= 6)
-                out += kDigits[bits >> shift & 63];
-            bits = 0;
-            count = 0;
-        }
-    };
-    for (const Argb p : pixels) {
-        put(p >> 16 & 0xFF);
-        put(p >> 8 & 0xFF);
-        put(p & 0xFF);
-        put(p >> 24);
-    }
-    if (count > 0) {
-        bits <<= 8 * (3 - count);
-        for (int i = 0; i <= count; ++i)
-            out += kDigits[bits >> (18 - 6 * i) & 63];
-        out.append(size_t(3 - count), '=');
-    }
-    return out;
-}
 
 int64_t N(Argb colour) { return int64_t(colour); }
 int64_t N(auto enumerator) { return int64_t(enumerator); }
@@ -112,8 +89,8 @@ std::string DisplayListJson(const DisplayList& list)
                                             << N(o.filled) << N(o.fill);
                 else if constexpr (std::is_same_v<T, LineOp>)
                     OpWriter(out, "line") << o.rect << N(o.colour) << N(o.dash);
-                else if constexpr (std::is_same_v<T, PixelsOp>)
-                    OpWriter(out, "pixels") << o.rect << Base64Rgba(o.pixels);
+                else if constexpr (std::is_same_v<T, RampOp>)
+                    OpWriter(out, "ramp") << o.rect << int64_t(o.direction) << o.ramp;
                 else if constexpr (std::is_same_v<T, PictureOp>)
                     OpWriter(out, "picture") << o.clip << o.target;
                 else if constexpr (std::is_same_v<T, TextOp>)

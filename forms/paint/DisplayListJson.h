@@ -6,7 +6,7 @@
 //   ["ring", outline, x, y, w, h, rx, ry, ix, iy, iw, ih, irx, iry, argb]
 //   ["stroke", outline, x, y, w, h, rx, ry, pen, dash, filled, fill]
 //   ["line", x, y, w, h, argb, dash]
-//   ["pixels", x, y, w, h, "RGBA bytes in base64"]
+//   ["ramp", x, y, w, h, direction, [argb, ...]]
 //   ["picture", clip x, y, w, h, target x, y, w, h]
 //   ["text", x, baseline, "text", argb, pixels, weight, italic + 2 underline + 4 strike-out, "face"]
 //   ["clip", x, y, w, h]      ["unclip"]

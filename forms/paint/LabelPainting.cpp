@@ -8,23 +8,18 @@
 
 namespace paint {
 
-std::vector<Argb> GradientPixels(Size size, int32_t mode, std::span<const Argb> colours)
+void AddGradient(DisplayList& list, const Rect& area, int32_t mode, std::span<const Argb> colours)
 {
-    if (mode <= kGradientNone || mode > kGradientLastMode || colours.empty() || size.Empty())
-        return {};
-    const int64_t w = size.w, h = size.h;
-    std::vector<Argb> pixels(size_t(w * h));
-    const int direction = (mode - 1) % 4;
+    if (mode <= kGradientNone || mode > kGradientLastMode || colours.empty() || area.Empty())
+        return;
+    const int64_t w = area.w, h = area.h;
+    const int32_t direction = (mode - 1) % 4;
     const bool reversed = mode > 4;
     const int64_t den = direction == 0 ? w - 1 : direction == 1 ? h - 1 : (w - 1) + (h - 1);
-    for (int64_t y = 0; y < h; ++y)
-        for (int64_t x = 0; x < w; ++x) {
-            int64_t num = direction == 0 ? x : direction == 1 ? y : direction == 2 ? x + y : x + (h - 1 - y);
-            if (reversed)
-                num = den - num;
-            pixels[size_t(y * w + x)] = ColourAt(colours, num, den);
-        }
-    return pixels;
+    std::vector<Argb> ramp(size_t(den + 1));
+    for (int64_t num = 0; num <= den; ++num)
+        ramp[size_t(num)] = ColourAt(colours, reversed ? den - num : num, den);
+    list.push_back(RampOp{area, direction, std::move(ramp)});
 }
 
 void AddGradientFrame(DisplayList& list, const Rect& rect, int32_t width, std::span<const Argb> colours)
@@ -59,13 +54,10 @@ DisplayList PaintLabel(const LabelProps& props, Size size, Size picture, const T
 
     if (!area.Empty()) {
         const std::vector<Argb> gradient = PresentColours(props.gradient_background);
-        if (props.gradient_mode != kGradientNone && !gradient.empty()) {
-            std::vector<Argb> pixels = GradientPixels({area.w, area.h}, props.gradient_mode, gradient);
-            if (!pixels.empty())
-                list.push_back(PixelsOp{area, std::move(pixels)});
-        } else {
+        if (props.gradient_mode != kGradientNone && !gradient.empty())
+            AddGradient(list, area, props.gradient_mode, gradient);
+        else
             AddPicture(list, picture, props.picture_mode, area);
-        }
     }
 
     const std::string caption = GbkToUtf8(props.caption);

@@ -18,8 +18,8 @@ namespace paint {
 // The gradient modes 1-8 run the colours along a direction, the first colour at the start:
 //   1 left to right    2 top to bottom    3 top-left to bottom-right    4 bottom-left to top-right
 //   5-8 the same four directions reversed
-// One colour fills flat; none, mode 0 or a mode past 8 give no pixels.
-std::vector<Argb> GradientPixels(Size size, int32_t mode, std::span<const Argb> colours);
+// One colour fills flat. Adds nothing for no colour, mode 0 or a mode past 8.
+void AddGradient(DisplayList& list, const Rect& area, int32_t mode, std::span<const Argb> colours);
 
 // A frame of `width` 1-pixel rings inside `rect`, the colours running from the outer ring to
 // the inner one. Needs at least two colours.

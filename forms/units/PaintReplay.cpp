@@ -103,11 +103,17 @@ public:
         m_painter.setPen(CosmeticPen(o.colour, o.dash));
         m_painter.drawLine(o.rect.x, o.rect.y, o.rect.x + o.rect.w - 1, o.rect.y + o.rect.h - 1);
     }
-    void operator()(const PixelsOp& o)
+    void operator()(const RampOp& o)
     {
-        QImage image(o.rect.w, o.rect.h, QImage::Format_RGB32);
-        for (int y = 0; y < o.rect.h; ++y)
-            std::copy_n(o.pixels.begin() + ptrdiff_t(y) * o.rect.w, o.rect.w, reinterpret_cast<QRgb*>(image.scanLine(y)));
+        const int w = o.rect.w, h = o.rect.h;
+        QImage image(w, h, QImage::Format_RGB32);
+        for (int y = 0; y < h; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const size_t at = size_t(o.direction == 0 ? x : o.direction == 1 ? y : o.direction == 2 ? x + y : x + h - 1 - y);
+                row[x] = at < o.ramp.size() ? o.ramp[at] : 0xFF000000u;
+            }
+        }
         m_painter.drawImage(QPoint(o.rect.x, o.rect.y), image);
     }
     void operator()(const PictureOp& o)

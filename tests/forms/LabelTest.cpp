@@ -1,6 +1,8 @@
 #include "UnitTestSupport.h"
 
 #include "forms/props/LabelProps.h"
+#include "forms/paint/DisplayListJson.h"
+#include "forms/paint/LabelPainting.h"
 #include "forms/paint/TextLayout.h"
 #include "forms/units/PaintReplay.h"
 #include "forms/units/BuiltInKinds.h"
@@ -34,9 +36,22 @@ std::vector<uint8_t> FontBytes(int32_t height, int32_t weight, uint8_t italic, c
 
 class LabelTest : public ::testing::Test {};
 
+// The sheet's pixels, and its display lists, which the page's test compares its own with.
+class LabelSheet : public Sheet {
+public:
+    using Sheet::Sheet;
+    void Add(InterfaceFn kind, const std::vector<uint8_t>& data, const QRect& rect)
+    {
+        Sheet::Add(kind, data, rect);
+        const LabelProps props = ReadProps<LabelProps>(data).value();
+        lists += paint::DisplayListJson(paint::PaintLabel(props, {rect.width(), rect.height()}, {}, QtTextMeasure())) + "\n";
+    }
+    std::string lists;
+};
+
 TEST_F(LabelTest, SheetOfEffectsAlignmentsWrapAndBorders)
 {
-    Sheet sheet(464, 356);
+    LabelSheet sheet(464, 356);
     // Row 1: the four text effects on the window's grey.
     for (int effect = 0; effect < 4; ++effect) {
         LabelProps props = Caption("效果 Effect");
@@ -106,6 +121,7 @@ TEST_F(LabelTest, SheetOfEffectsAlignmentsWrapAndBorders)
         sheet.Add(LabelInterface, WriteProps(props), QRect(4 + (mode - 1) % 4 * 114, 260 + (mode - 1) / 4 * 48, 110, 44));
     }
     EXPECT_TRUE(MatchesGolden(sheet.Render(), "label_sheet"));
+    EXPECT_TRUE(MatchesGoldenText(sheet.lists, "label_sheet.paint.json"));
 }
 
 // Wrapped lines keep a 13-pixel pitch unless they overrun the label by a pixel or less each;

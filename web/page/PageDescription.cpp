@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "forms/props/LogFont.h"
+#include "web/page/PagePainting.h"
 #include "values/Gbk.h"
 
 void Json::Key(const char* key)
@@ -39,6 +40,12 @@ void Json::Text(const std::string& utf8)
         }
     }
     m_text += '"';
+}
+
+void Json::Raw(const std::string& json)
+{
+    Separate();
+    m_text += json;
 }
 
 void Json::Open(char bracket)
@@ -112,6 +119,13 @@ void ColoursField(Json& json, const char* key, const uint32_t (&colours)[3])
     json.Close(']');
 }
 
+// A picture's bytes by their address in the module's memory; the script copies them out at once.
+void PictureFields(Json& json, const std::vector<uint8_t>& picture)
+{
+    json.Field("picture", int64_t(uintptr_t(picture.data())));
+    json.Field("pictureSize", int64_t(picture.size()));
+}
+
 }  // namespace
 
 std::string DescribeUnit(const CreateArgs& args, const WindowProps& props)
@@ -157,6 +171,9 @@ std::string DescribeUnit(const CreateArgs& args, const LabelProps& props)
     json.Field("gradientMode", props.gradient_mode);
     ColoursField(json, "gradientBackground", props.gradient_background);
     FontFields(json, props.font);
+    PictureFields(json, props.picture);
+    json.Key("paint");
+    json.Raw(PaintJson(args, props));
     return Close(json);
 }
 
@@ -179,6 +196,8 @@ std::string DescribeUnit(const CreateArgs& args, const ShapeBoxProps& props)
     json.Field("lineColour", props.line_colour);
     json.Field("fillColour", props.fill_colour);
     json.Field("background", props.background);
+    json.Key("paint");
+    json.Raw(PaintJson(args, props));
     return Close(json);
 }
 
@@ -188,7 +207,8 @@ std::string DescribeUnit(const CreateArgs& args, const PicBoxProps& props)
     json.Field("border", props.border);
     json.Field("background", props.background);
     json.Field("displayMode", props.display_mode);
-    json.Field("picture", int64_t(uintptr_t(props.picture.data())));
-    json.Field("pictureSize", int64_t(props.picture.size()));
+    PictureFields(json, props.picture);
+    json.Key("paint");
+    json.Raw(PaintJson(args, props));
     return Close(json);
 }

@@ -17,7 +17,8 @@ std::string DescribeUnit(const CreateArgs& args, const EditBoxProps& props);
 std::string DescribeUnit(const CreateArgs& args, const LabelProps& props);
 std::string DescribeUnit(const CreateArgs& args, const ButtonProps& props);
 std::string DescribeUnit(const CreateArgs& args, const ShapeBoxProps& props);
-// The picture's bytes are described by their address in the module's memory; the script
+// The painted kinds carry their display list ("paint", PagePainting.h); a label's and a picture
+// box's picture bytes are described by their address in the module's memory, and the script
 // copies them out at once.
 std::string DescribeUnit(const CreateArgs& args, const PicBoxProps& props);
 
@@ -27,6 +28,8 @@ public:
     void Key(const char* key);
     void Number(int64_t value);
     void Text(const std::string& utf8);
+    // JSON written elsewhere, as a value.
+    void Raw(const std::string& json);
     void Open(char bracket);
     void Close(char bracket);
     const std::string& Result() const { return m_text; }
