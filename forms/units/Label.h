@@ -1,7 +1,7 @@
 #pragma once
-// Label: paints its caption, border and background itself (see forms/paint/LabelPainting.h). It raises
-// no events. Assistive technology reads it as static text, its caption with the line ends
-// it is painted with.
+// Label: paints its caption, border and background itself (see forms/paint/LabelPainting.h).
+// It raises no events. Assistive technology reads it as static text, its caption with the
+// line ends it is painted with.
 #include <QImage>
 #include <QString>
 

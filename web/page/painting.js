@@ -31,27 +31,21 @@ const Painting = (function () {
     else path.rect(x, y, w, h);
   }
   const kDashes = [[], [18, 6], [3, 3], [9, 6, 3, 6], [9, 3, 3, 3, 3, 3]];
-  function Stroke(c, path, dash) {
-    c.lineWidth = 1;
-    c.setLineDash(kDashes[dash] || []);
-    c.stroke(path);
-    c.setLineDash([]);
-  }
+  function Stroke(c, path, dash) { c.lineWidth = 1; c.setLineDash(kDashes[dash] || []); c.stroke(path); c.setLineDash([]); }
+  function Filled(c, path, argb, rule) { c.fillStyle = Rgb(argb); c.fill(path, rule); }
 
   const ops = {
     fill(c, x, y, w, h, argb) { c.fillStyle = Rgb(argb); c.fillRect(x, y, w, h); },
     figure(c, outline, x, y, w, h, rx, ry, argb) {
       const path = new Path2D();
       Figure(path, outline, x, y, w, h, rx, ry);
-      c.fillStyle = Rgb(argb);
-      c.fill(path);
+      Filled(c, path, argb, 'nonzero');
     },
     ring(c, outline, x, y, w, h, rx, ry, ix, iy, iw, ih, irx, iry, argb) {
       const path = new Path2D();
       Figure(path, outline, x, y, w, h, rx, ry);
       if (iw > 0 && ih > 0) Figure(path, outline, ix, iy, iw, ih, irx, iry);
-      c.fillStyle = Rgb(argb);
-      c.fill(path, 'evenodd');
+      Filled(c, path, argb, 'evenodd');
     },
     // A 1-pixel pen along the outermost cells: a solid rectangle in whole pixels, as the
     // desktop's unantialiased pen; other outlines along the cells' centres.
@@ -76,14 +70,11 @@ const Painting = (function () {
     },
     ramp(c, x, y, w, h, direction, ramp) {
       const pixels = new ImageData(w, h), words = new Uint32Array(pixels.data.buffer);  // ABGR
-      for (let j = 0; j < h; ++j) {
-        for (let i = 0; i < w; ++i) {
-          const a = ramp[[i, j, i + j, i + h - 1 - j][direction]];
-          words[j * w + i] = 0xFF000000 | (a & 0xFF) << 16 | (a & 0xFF00) | (a >>> 16 & 0xFF);
-        }
+      for (let j = 0; j < h; ++j) for (let i = 0; i < w; ++i) {
+        const a = ramp[[i, j, i + j, i + h - 1 - j][direction]];
+        words[j * w + i] = 0xFF000000 | (a & 0xFF) << 16 | (a & 0xFF00) | (a >>> 16 & 0xFF);
       }
-      const image = document.createElement('canvas');
-      image.width = w; image.height = h;
+      const image = new OffscreenCanvas(w, h);
       image.getContext('2d').putImageData(pixels, 0, 0);
       c.drawImage(image, x, y);
     },
@@ -129,9 +120,7 @@ const Painting = (function () {
     return canvas;
   }
   function ForgetCanvases(element) {
-    for (let i = canvases.length - 1; i >= 0; --i) {
-      if (element.contains(canvases[i].canvas)) canvases.splice(i, 1);
-    }
+    for (let i = canvases.length - 1; i >= 0; --i) if (element.contains(canvases[i].canvas)) canvases.splice(i, 1);
   }
   function Repaint() {
     for (const entry of canvases) {
