@@ -16,7 +16,8 @@
 #include <algorithm>
 
 #include "forms/props/EditBoxProps.h"
-#include "forms/units/Borders.h"
+#include "forms/paint/Borders.h"
+#include "forms/units/PaintReplay.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ EditLine::EditLine(QWidget* parent, UnitIds ids, int32_t case_conversion) : Rais
 void EditLine::SetBorder(int32_t border)
 {
     m_border = border;
-    const int w = BorderWidth(border);
+    const int w = paint::BorderWidth(border);
     setTextMargins(w, w, w, w);
     update();
 }
@@ -234,7 +235,7 @@ QString EditArea::SelectedText() const
 void EditArea::SetBorder(int32_t border)
 {
     m_border = border;
-    const int w = BorderWidth(border);
+    const int w = paint::BorderWidth(border);
     // A plain box frame of the border's width keeps the viewport and the scroll bars inside
     // the border, which is painted over the frame.
     if (w == 0) {

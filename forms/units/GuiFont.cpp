@@ -1,16 +1,11 @@
 #include "forms/units/GuiFont.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <string>
 
-#include "forms/props/LogFont.h"
 #include "forms/props/PropertySet.h"
-#include "forms/units/GbkText.h"
+#include "forms/paint/TextLayout.h"
 
 namespace {
 
@@ -22,8 +17,6 @@ void PinRendering(QFont& font)
     font.setHintingPreference(QFont::PreferNoHinting);
 }
 
-constexpr int kMaxFontPixels = 1000;
-
 }  // namespace
 
 QFont DefaultGuiFont()
@@ -34,36 +27,23 @@ QFont DefaultGuiFont()
     return font;
 }
 
-QFont FontFromLogFont(std::span<const uint8_t> logfont)
+QFont FontFromSpec(const paint::FontSpec& spec)
 {
     QFont font = DefaultGuiFont();
-    if (logfont.size() != kLogFontSize)
-        return font;
-    const uint8_t* p = logfont.data();
-
-    const int64_t height = logfont::ReadWord(p, logfont::kHeight);
-    const int64_t pixels = height == 0 ? kGuiFontPixels : std::min<int64_t>(std::abs(height), kMaxFontPixels);
-    font.setPixelSize(static_cast<int>(pixels));
-
-    const int32_t weight = logfont::ReadWord(p, logfont::kWeight);
-    font.setWeight(weight <= 0 ? QFont::Normal : QFont::Weight(std::min(weight, 1000)));
-    font.setItalic(p[logfont::kItalic] != 0);
-    font.setUnderline(p[logfont::kUnderline] != 0);
-    font.setStrikeOut(p[logfont::kStrikeOut] != 0);
-
-    const char* face = reinterpret_cast<const char*>(p + logfont::kFaceName);
-    const std::string gbk(face, strnlen(face, logfont::kFaceNameSize));
-    const QString family = FromGbk(gbk);
+    font.setPixelSize(std::max(spec.pixels, 1));
+    font.setWeight(QFont::Weight(std::clamp(spec.weight, 1, 1000)));
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strike_out);
+    const QString family = QString::fromStdString(spec.face);
     if (!family.isEmpty() && QFontDatabase::hasFamily(family))
         font.setFamily(family);
     return font;
 }
 
-TextLineMetrics LineMetrics(const QFont& font)
+QFont FontFromLogFont(std::span<const uint8_t> logfont)
 {
-    int pixels = font.pixelSize();
-    if (pixels <= 0)
-        pixels = QFontInfo(font).pixelSize();
-    pixels = std::max(pixels, 1);
-    return {pixels + 1, pixels - 1};
+    if (logfont.size() != kLogFontSize)
+        return DefaultGuiFont();
+    return FontFromSpec(paint::FontSpecFromLogFont(logfont));
 }

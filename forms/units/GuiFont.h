@@ -5,22 +5,16 @@
 #include <cstdint>
 #include <span>
 
+#include "forms/paint/DisplayList.h"
 #include "forms/props/LogFont.h"
 
 // The font of every unit without a font of its own, and of every window.
 QFont DefaultGuiFont();
 
-// A 60-byte LOGFONT as a Qt font: a negative height is the pixel height, a positive one the
-// cell height (taken as the pixel height too), 0 the default 12 pixels; weight 0 is normal;
-// a face that is not installed ("宋体" here) falls back to the pinned family. Anything but
-// 60 bytes gives the default GUI font.
-QFont FontFromLogFont(std::span<const uint8_t> logfont);
+// A font spec of the display list as a Qt font: its pixel size, weight and styles, and its
+// face when that is installed, else the pinned family ("宋体" here falls back).
+QFont FontFromSpec(const paint::FontSpec& spec);
 
-// Lines of text are set at a fixed pitch of the pixel height plus one, with the baseline at
-// the pixel height less one below the line's top, like the classic CJK bitmap fonts: five
-// lines of the 12-pixel font take 65 pixels (ink to the last descender).
-struct TextLineMetrics {
-    int pitch;
-    int baseline;
-};
-TextLineMetrics LineMetrics(const QFont& font);
+// A 60-byte LOGFONT as a Qt font, read by FontSpecFromLogFont (forms/paint/TextLayout.h).
+// Anything but 60 bytes gives the default GUI font.
+QFont FontFromLogFont(std::span<const uint8_t> logfont);

@@ -1,21 +1,23 @@
 #include "forms/units/Label.h"
 
+#include "forms/paint/LabelPainting.h"
+#include "forms/paint/PicturePlacement.h"
 #include "forms/units/GbkText.h"
-#include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
-#include "forms/units/LabelPainting.h"
+#include "forms/units/PaintReplay.h"
 #include "forms/units/BuiltInKinds.h"
 
 LabelUnit::LabelUnit(const CreateArgs& args, LabelProps props) : PaintedUnit(args, std::move(props))
 {
     Apply(LabelOwn::Caption);
-    Apply(LabelOwn::Font);
     Apply(LabelOwn::Picture);
 }
 
 void LabelUnit::Paint(QPainter& painter, const QRect& rect) const
 {
-    PaintLabel(painter, rect, m_props, m_caption, m_font, m_picture);
+    const paint::Size size{rect.width(), rect.height()};
+    ReplayDisplayList(painter, paint::PaintLabel(m_props, size, paint::PictureFileSize(m_props.picture), QtTextMeasure()),
+                      m_picture);
 }
 
 QString LabelUnit::AccessibleText() const
@@ -33,7 +35,6 @@ void LabelUnit::Apply(int32_t own)
 {
     switch (own) {
     case LabelOwn::Caption: m_caption = FromGbk(m_props.caption); break;
-    case LabelOwn::Font: m_font = FontFromLogFont(m_props.font); break;
     case LabelOwn::Picture: m_picture = DecodePicture(m_props.picture); break;
     default: break;
     }

@@ -1,8 +1,7 @@
 #pragma once
-// Label: paints its caption, border and background itself (see LabelPainting.h). It raises
-// no events. Assistive technology reads it as static text, its caption with the line ends
-// it is painted with.
-#include <QFont>
+// Label: paints its caption, border and background itself (see forms/paint/LabelPainting.h).
+// It raises no events. Assistive technology reads it as static text, its caption with the
+// line ends it is painted with.
 #include <QImage>
 #include <QString>
 
@@ -22,6 +21,5 @@ protected:
 
 private:
     QString m_caption;  // the GBK caption as Unicode
-    QFont m_font;
     QImage m_picture;   // the background picture, decoded
 };

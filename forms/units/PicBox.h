@@ -1,6 +1,6 @@
 #pragma once
 // PicBox: paints its border, its background colour and its picture in one of three display
-// modes (see PicturePlacement.h). It raises no events.
+// modes (see forms/paint/PicturePlacement.h). It raises no events.
 #include <QImage>
 
 #include "forms/props/PicBoxProps.h"
@@ -20,5 +20,3 @@ private:
     QImage m_picture;  // decoded once per change of the picture; null when none or broken
 };
 
-// Paints a picture box into `outer`: border, background colour inside it, then the picture.
-void PaintPicBox(QPainter& painter, const QRect& outer, const PicBoxProps& props, const QImage& picture);

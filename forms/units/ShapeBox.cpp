@@ -1,11 +1,12 @@
 #include "forms/units/ShapeBox.h"
 
-#include "forms/units/ShapePainting.h"
+#include "forms/paint/ShapePainting.h"
+#include "forms/units/PaintReplay.h"
 #include "forms/units/BuiltInKinds.h"
 
 void ShapeBoxUnit::Paint(QPainter& painter, const QRect& rect) const
 {
-    PaintShapeBox(painter, rect.size(), m_props);
+    ReplayDisplayList(painter, paint::PaintShapeBox(m_props, {rect.width(), rect.height()}));
 }
 
 AnyEntry ShapeBoxInterface(int32_t number)

@@ -1,5 +1,5 @@
 #pragma once
-// ShapeBox: paints one of eight shapes (see ShapePainting.h). It raises no events.
+// ShapeBox: paints one of eight shapes (see forms/paint/ShapePainting.h). It raises no events.
 #include "forms/props/ShapeBoxProps.h"
 #include "forms/units/PaintedUnit.h"
 

@@ -17,7 +17,7 @@
 #include "forms/units/GbkText.h"
 #include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
-#include "forms/units/PicturePlacement.h"
+#include "forms/units/PaintReplay.h"
 #include "forms/units/BuiltInKinds.h"
 #include "forms/units/WindowManagerFrame.h"
 

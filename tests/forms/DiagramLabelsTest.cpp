@@ -13,7 +13,7 @@
 #include "data/DiagramLayout.h"
 #include "forms/units/GuiFont.h"
 #include "forms/units/JpegPicture.h"
-#include "forms/units/PicturePlacement.h"
+#include "forms/units/PaintReplay.h"
 
 namespace {
 

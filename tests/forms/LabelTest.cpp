@@ -1,7 +1,10 @@
 #include "UnitTestSupport.h"
 
 #include "forms/props/LabelProps.h"
-#include "forms/units/LabelPainting.h"
+#include "forms/paint/DisplayListJson.h"
+#include "forms/paint/LabelPainting.h"
+#include "forms/paint/TextLayout.h"
+#include "forms/units/PaintReplay.h"
 #include "forms/units/BuiltInKinds.h"
 #include "values/Gbk.h"
 
@@ -33,9 +36,22 @@ std::vector<uint8_t> FontBytes(int32_t height, int32_t weight, uint8_t italic, c
 
 class LabelTest : public ::testing::Test {};
 
+// The sheet's pixels, and its display lists, which the page's test compares its own with.
+class LabelSheet : public Sheet {
+public:
+    using Sheet::Sheet;
+    void Add(InterfaceFn kind, const std::vector<uint8_t>& data, const QRect& rect)
+    {
+        Sheet::Add(kind, data, rect);
+        const LabelProps props = ReadProps<LabelProps>(data).value();
+        lists += paint::DisplayListJson(paint::PaintLabel(props, {rect.width(), rect.height()}, {}, QtTextMeasure())) + "\n";
+    }
+    std::string lists;
+};
+
 TEST_F(LabelTest, SheetOfEffectsAlignmentsWrapAndBorders)
 {
-    Sheet sheet(464, 356);
+    LabelSheet sheet(464, 356);
     // Row 1: the four text effects on the window's grey.
     for (int effect = 0; effect < 4; ++effect) {
         LabelProps props = Caption("效果 Effect");
@@ -105,6 +121,7 @@ TEST_F(LabelTest, SheetOfEffectsAlignmentsWrapAndBorders)
         sheet.Add(LabelInterface, WriteProps(props), QRect(4 + (mode - 1) % 4 * 114, 260 + (mode - 1) / 4 * 48, 110, 44));
     }
     EXPECT_TRUE(MatchesGolden(sheet.Render(), "label_sheet"));
+    EXPECT_TRUE(MatchesGoldenText(sheet.lists, "label_sheet.paint.json"));
 }
 
 // Wrapped lines keep a 13-pixel pitch unless they overrun the label by a pixel or less each;
@@ -120,10 +137,10 @@ TEST_F(LabelTest, WrappedLinesCloseUpOnlyToFitTheLastLine)
         {"", 0, {0}},
     };
     for (const auto& c : cases) {
-        const auto lines = LayoutLabelText(QString::fromUtf8(c.text), DefaultGuiFont(), QRect(0, 10, 100, c.height), 0, 0, true);
+        const auto lines = paint::LayoutLabelText(c.text, {}, {0, 10, 100, c.height}, 0, 0, true, QtTextMeasure());
         std::vector<int> tops;
-        for (const PlacedLine& line : lines)
-            tops.push_back(line.baseline.y() - 10 - 11);
+        for (const paint::PlacedLine& line : lines)
+            tops.push_back(line.baseline - 10 - 11);
         EXPECT_EQ(tops, c.tops) << c.text << " in " << c.height;
     }
 }
@@ -155,31 +172,27 @@ TEST_F(LabelTest, TheNotesLastLineKeepsItsDescenders)
 
 TEST_F(LabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignment)
 {
-    const QFont font = DefaultGuiFont();
-    const QRect area(0, 0, 100, 80);
     for (int vertical = 0; vertical < 3; ++vertical) {
-        const auto lines = LayoutLabelText(QStringLiteral("a\r\nb\nc\rd"), font, area, 0, vertical, true);
+        const auto lines = paint::LayoutLabelText("a\r\nb\nc\rd", {}, {0, 0, 100, 80}, 0, vertical, true, QtTextMeasure());
         ASSERT_EQ(lines.size(), 4u);
         for (size_t i = 0; i < lines.size(); ++i)
-            EXPECT_EQ(lines[i].baseline.y(), 11 + 13 * int(i)) << "vertical " << vertical;
+            EXPECT_EQ(lines[i].baseline, 11 + 13 * int(i)) << "vertical " << vertical;
     }
 }
 
 TEST_F(LabelTest, OneLinePlacedByBothAlignments)
 {
-    const QFont font = DefaultGuiFont();
-    const QRect area(10, 20, 100, 33);
-    const int width = QFontMetrics(font).horizontalAdvance(QStringLiteral("ab"));
+    const int width = QFontMetrics(DefaultGuiFont()).horizontalAdvance(QStringLiteral("ab"));
     const struct { int h, v; int x, y; } cases[] = {
         {0, 0, 10, 20 + 11},
         {1, 1, 10 + (100 - width) / 2, 20 + 10 + 11},
         {2, 2, 110 - width, 20 + 20 + 11},
     };
     for (const auto& c : cases) {
-        const auto lines = LayoutLabelText(QStringLiteral("a\r\nb"), font, area, c.h, c.v, false);
+        const auto lines = paint::LayoutLabelText("a\r\nb", {}, {10, 20, 100, 33}, c.h, c.v, false, QtTextMeasure());
         ASSERT_EQ(lines.size(), 1u);
-        EXPECT_EQ(lines[0].text, QStringLiteral("ab"));
-        EXPECT_EQ(lines[0].baseline, QPoint(c.x, c.y)) << c.h << "," << c.v;
+        EXPECT_EQ(lines[0].text, "ab");
+        EXPECT_EQ(QPoint(lines[0].x, lines[0].baseline), QPoint(c.x, c.y)) << c.h << "," << c.v;
     }
 }
 

@@ -3,7 +3,7 @@
 #include <QBuffer>
 
 #include "forms/props/PicBoxProps.h"
-#include "forms/units/PicturePlacement.h"
+#include "forms/paint/PicturePlacement.h"
 #include "forms/units/BuiltInKinds.h"
 
 namespace {
@@ -60,8 +60,8 @@ TEST(PicBox, SheetOfDisplayModesAndBorders)
 
 TEST(PicBox, PictureTargetsByMode)
 {
-    const QRect box(10, 20, 208, 56);
-    const struct { int mode; QSize picture; QRect target; } cases[] = {
+    const paint::Rect box{10, 20, 208, 56};
+    const struct { int mode; paint::Size picture; paint::Rect target; } cases[] = {
         {0, {195, 113}, {10, 20, 195, 113}},
         {1, {195, 113}, {10, 20, 208, 56}},
         {2, {195, 113}, {10 + 56, 20, 96, 56}},
@@ -70,7 +70,35 @@ TEST(PicBox, PictureTargetsByMode)
         {2, {0, 10}, {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PictureTarget(c.mode, c.picture, box), c.target) << c.mode;
+        EXPECT_EQ(paint::PictureTarget(c.mode, c.picture, box), c.target) << c.mode;
+}
+
+// The painting rules place a picture by the size its file states, the same on every face.
+TEST(PicBox, PictureFileSizesFromHeaders)
+{
+    const std::vector<uint8_t> png = TestPicture();
+    auto saved = [](const char* format) {
+        QImage image(33, 17, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return std::vector<uint8_t>(bytes.begin(), bytes.end());
+    };
+    const std::vector<uint8_t> jpeg = saved("JPG"), bmp = saved("BMP");
+    const struct { std::vector<uint8_t> bytes; paint::Size size; } cases[] = {
+        {png, {120, 60}},
+        {jpeg, {33, 17}},
+        {bmp, {33, 17}},
+        {{png.begin(), png.begin() + 20}, {}},
+        {{jpeg.begin(), jpeg.begin() + 30}, {}},
+        {{0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x11, 0x08, 0x00, 0x00, 0x00, 0x10}, {}},  // a frame 0 rows high
+        {{'G', 'I', 'F', '8', '9', 'a', 5, 0, 7, 0}, {5, 7}},
+        {{}, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(paint::PictureFileSize(c.bytes), c.size) << c.bytes.size() << " bytes";
 }
 
 }  // namespace

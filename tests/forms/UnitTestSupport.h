@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -217,6 +218,23 @@ inline ::testing::AssertionResult MatchesGolden(const QImage& actual, const std:
         return failure << "size " << image.width() << "x" << image.height() << ", golden "
                        << expected.width() << "x" << expected.height();
     return failure << differing << " pixels differ; see golden-out/" << name << ".diff.png";
+}
+
+// Compares a text (the display lists of a sheet, one a line) with tests/forms/golden/<name>,
+// which the page's test compares its own lists with too. ANGLARIX_REGENERATE_GOLDEN=1 writes it.
+inline ::testing::AssertionResult MatchesGoldenText(const std::string& actual, const std::string& name)
+{
+    const std::filesystem::path path = std::filesystem::path(__FILE__).parent_path() / "golden" / name;
+    const char* regenerate = std::getenv("ANGLARIX_REGENERATE_GOLDEN");
+    if (regenerate && std::string(regenerate) == "1") {
+        std::ofstream(path, std::ios::binary) << actual;
+        return ::testing::AssertionSuccess() << "regenerated";
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::string expected((std::istreambuf_iterator<char>(in)), {});
+    if (actual == expected)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << name << " differs:\n" << actual;
 }
 
 }  // namespace unit_test

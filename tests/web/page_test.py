@@ -525,28 +525,54 @@ def label_sheet():
                        gradientBorder=[0x0000FF, face, 0xFF0000]))
     units.append(label('渐变边框', 232, 212, 110, 40, border=6, alignment=1, gradientBorder=[face, face, 0x808080]))
     units += [label('渐变', 4 + (m - 1) % 4 * 114, 260 + (m - 1) // 4 * 48, 110, 44, gradientMode=m,
-                    gradientBackground=[0x0000FF, 0xFFFFFF, 0x008000], fontHeight=-14, fontWeight=700)
+                    gradientBackground=[0x0000FF, 0xFFFFFF, 0x008000], fontHeight=-14, fontWeight=700, fontItalic=1,
+                    fontFace='宋体')
               for m in range(1, 9)]
     return units
 
 
+# Each label's display list from the program's rules, as the page computes it for a label of
+# the window, then the label built from its description; the lists go back to the test.
 SHEET = """(units => {
+    const fields = ['width', 'height', 'border', 'textColour', 'background', 'alignment', 'verticalAlignment',
+                    'wordWrap', 'textEffect', 'gradientBorderWidth', 'gradientBorder', 'gradientMode',
+                    'gradientBackground', 'fontHeight', 'fontWeight', 'fontItalic'];
+    const text = t => {
+        const bytes = new TextEncoder().encode(t + '\\0'), at = Module._malloc(bytes.length);
+        HEAPU8.set(bytes, at);
+        return at;
+    };
     const sheet = document.createElement('div');
     sheet.style.cssText = 'left: 0; top: 0; width: 464px; height: 356px; z-index: 1000; background: #c0c0c0';
-    for (const unit of units) {
+    const lists = units.map(unit => {
+        const numbers = [].concat(...fields.map(key => unit[key] || 0)).map(n => n | 0);
+        const at = Module._malloc(4 * numbers.length), caption = text(unit.text), face = text(unit.fontFace || '');
+        HEAP32.set(numbers, at >> 2);
+        const list = UTF8ToString(Module._PagePaintLabel(at, caption, face));
+        [at, caption, face].forEach(address => Module._free(address));
+        unit.paint = JSON.parse(list);
         const label = Module.makeLabel(unit);
         label.style.cssText = 'position: absolute; left: ' + unit.left + 'px; top: ' + unit.top + 'px';
         sheet.appendChild(label);
-    }
+        return list;
+    });
     document.getElementById('window').appendChild(sheet);
+    return lists;
 })(%s)"""
 
 
 def check_label_sheet(browser, golden_path, actual_path, checks):
-    """The page paints the desktop's label sheet: glyphs within the screenshot's tolerance;
-    borders, gradient frames and the text-free right half of the gradient backgrounds exactly."""
+    """The page paints the desktop's label sheet from the same display lists, compared exactly:
+    glyphs within the screenshot's tolerance; borders, gradient frames and the text-free right
+    half of the gradient backgrounds exactly."""
     units = label_sheet()
-    browser.evaluate(SHEET % json.dumps(units))
+    lists = browser.evaluate(SHEET % json.dumps(units))
+    # The desktop's label test writes its lists beside its picture, one a line.
+    with open(os.path.splitext(golden_path)[0] + '.paint.json', encoding='utf-8') as f:
+        desktop = f.read().splitlines()
+    checks.equal(len(lists), len(desktop), 'display lists of the label sheet')
+    for index, (page_list, desktop_list) in enumerate(zip(lists, desktop)):
+        checks.equal(page_list, desktop_list, 'the display list of label %d, the same on the page and the desktop' % index)
     shot = browser.call('Page.captureScreenshot',
                         {'format': 'png', 'clip': {'x': 0, 'y': 0, 'width': 464, 'height': 356, 'scale': 1}})
     with open(actual_path, 'wb') as f:

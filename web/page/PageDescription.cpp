@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "forms/props/LogFont.h"
+#include "web/page/PagePainting.h"
 #include "values/Gbk.h"
 
 void Json::Key(const char* key)
@@ -39,6 +40,12 @@ void Json::Text(const std::string& utf8)
         }
     }
     m_text += '"';
+}
+
+void Json::Raw(const std::string& json)
+{
+    Separate();
+    m_text += json;
 }
 
 void Json::Open(char bracket)
@@ -151,4 +158,22 @@ void DescribeElement(Json& json, const CreateArgs&, const EditBoxProps& props)
 {
     json.Field("readOnly", props.input_mode == int32_t(InputMode::ReadOnly));
     json.Field("password", props.input_mode == int32_t(InputMode::Password));
+}
+
+void DescribeElement(Json& json, const CreateArgs& args, const LabelProps& props)
+{
+    json.Key("paint");
+    json.Raw(PaintJson(args, props));
+}
+
+void DescribeElement(Json& json, const CreateArgs& args, const ShapeBoxProps& props)
+{
+    json.Key("paint");
+    json.Raw(PaintJson(args, props));
+}
+
+void DescribeElement(Json& json, const CreateArgs& args, const PicBoxProps& props)
+{
+    json.Key("paint");
+    json.Raw(PaintJson(args, props));
 }

@@ -23,6 +23,8 @@ public:
     void Key(const char* key);
     void Number(int64_t value);
     void Text(const std::string& utf8);
+    // Text that is JSON already, such as a display list.
+    void Raw(const std::string& json);
     void Open(char bracket);
     void Close(char bracket);
     const std::string& Result() const { return m_text; }
@@ -44,6 +46,10 @@ Json OpenUnit(const CreateArgs& args, const char* element);
 void DescribeProperty(Json& json, const char* name, std::span<const FieldRef> fields);
 void DescribeElement(Json& json, const CreateArgs& args, const WindowProps& props);
 void DescribeElement(Json& json, const CreateArgs& args, const EditBoxProps& props);
+// The painted kinds carry their display list ("paint", PagePainting.h).
+void DescribeElement(Json& json, const CreateArgs& args, const LabelProps& props);
+void DescribeElement(Json& json, const CreateArgs& args, const ShapeBoxProps& props);
+void DescribeElement(Json& json, const CreateArgs& args, const PicBoxProps& props);
 // The other kinds' elements need nothing worked out.
 template <class P>
 void DescribeElement(Json&, const CreateArgs&, const P&) {}

@@ -18,7 +18,7 @@
   function MakeLabel(unit) {
     const label = document.createElement('div');
     label.className = 'label';
-    const canvas = Painting.Canvas(unit, function (context) { Painting.PaintLabel(context, unit); });
+    const canvas = PaintedCanvas(unit);
     canvas.setAttribute('aria-hidden', 'true');
     const caption = document.createElement('span');
     caption.className = 'caption';
@@ -66,11 +66,12 @@
     if (--decoding === 0) document.documentElement.dataset.painted = 'true';
   }
 
-  function MakePicture(unit) {
+  // A painted unit replays the display list the program computed for it; the browser decodes
+  // its picture's bytes, and the unit is painted again once it has.
+  function PaintedCanvas(unit) {
     let image = null;
-    const paint = function (context) { Painting.PaintPicture(context, unit, image); };
+    const paint = function (context) { Painting.Replay(context, unit.paint, image); };
     const canvas = Painting.Canvas(unit, paint);
-    canvas.className = 'picture';
     if (unit.pictureSize > 0) {
       const bytes = HEAPU8.slice(unit.picture, unit.picture + unit.pictureSize);
       ++decoding;
@@ -79,7 +80,7 @@
         image = decoded;
         Painting.PaintCanvas(canvas, unit, paint);
         Decoded();
-      }, Decoded);  // a picture that does not decode leaves the box without one
+      }, Decoded);  // a picture that does not decode leaves the unit without one
     }
     return canvas;
   }
@@ -114,8 +115,8 @@
       case 'edit': return MakeEditBox(unit);
       case 'label': return MakeLabel(unit);
       case 'button': return MakeButton(unit);
-      case 'shape': return Painting.Canvas(unit, function (context) { Painting.PaintShape(context, unit); });
-      case 'picture': return MakePicture(unit);
+      case 'shape': return PaintedCanvas(unit);
+      case 'picture': { const canvas = PaintedCanvas(unit); canvas.className = 'picture'; return canvas; }
       default: return null;
     }
   }

@@ -8,15 +8,16 @@
 //   4 client edge in a dialog frame  5 px
 //   5 single-line border         1 px   window frame
 // Other values (Label's 6, the gradient border the label paints itself) draw nothing here.
-#include <QRect>
-
 #include <cstdint>
 
-#include "forms/props/PropertySet.h"
+#include "forms/paint/DisplayList.h"
 
-class QPainter;
+namespace paint {
 
-int BorderWidth(int32_t style);
+int32_t BorderWidth(int32_t style);
 
-// Draws the border along the inside of `outer` and returns the rectangle left inside it.
-QRect DrawBorder(QPainter& painter, const QRect& outer, int32_t style);
+// Adds the border along the inside of `outer` and returns the rectangle left inside it.
+//   AddBorder(list, {0, 0, 40, 20}, 3) == {1, 1, 38, 18}
+Rect AddBorder(DisplayList& list, const Rect& outer, int32_t style);
+
+}  // namespace paint

@@ -10,10 +10,11 @@
 // vertical one along the left edge, and the passes move them only across their thickness.
 // The line width counts only for a solid line with effect 0; it is drawn inside the shape.
 // Dashed styles use the classic 1-pixel patterns with transparent gaps.
-#include <QSize>
-
+#include "forms/paint/DisplayList.h"
 #include "forms/props/ShapeBoxProps.h"
 
-class QPainter;
+namespace paint {
 
-void PaintShapeBox(QPainter& painter, QSize size, const ShapeBoxProps& props);
+DisplayList PaintShapeBox(const ShapeBoxProps& props, Size size);
+
+}  // namespace paint
