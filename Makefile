@@ -39,7 +39,7 @@ build:
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: programs
-	@if [ -x $(BUILD)/app/anglarix ]; then $(BUILD)/app/anglarix; \
+	@if [ -x $(BUILD)/faces/qt/app/anglarix ]; then $(BUILD)/faces/qt/app/anglarix; \
 	else echo "anglarix: the window program is not built yet; everything else is."; fi
 
 test: build web-build win-build
@@ -51,7 +51,7 @@ EMSCRIPTEN_TOOLCHAIN = /usr/share/emscripten/cmake/Modules/Platform/Emscripten.c
 WEB_ENV = NODE_PATH=/usr/share/nodejs
 
 $(WEB_BUILD)/build.ninja:
-	$(WEB_ENV) cmake -S web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	$(WEB_ENV) cmake -S faces/web -B $(WEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(EMSCRIPTEN_TOOLCHAIN) -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node)
 
 web-build:

@@ -1,6 +1,6 @@
 // The floor for the start-up benchmark: a plain Qt Widgets window with the calculator's
 // content, built the plainest way Qt allows. Same client size, the same 21 Chinese labels,
-// 18 line edits and 5 buttons at their places from data/'s rows, a white box where the
+// 18 line edits and 5 buttons at their places from program/data/'s rows, a white box where the
 // diagram goes, the same pinned 12-pixel CJK font; no template, no runtime, no picture.
 #include <QApplication>
 #include <QFont>
@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "app/FirstFrameProbe.h"
-#include "data/MainWindow.h"
-#include "forms/template/WindowTemplate.h"
+#include "faces/qt/app/FirstFrameProbe.h"
+#include "program/data/MainWindow.h"
+#include "core/template/WindowTemplate.h"
 
 namespace {
 

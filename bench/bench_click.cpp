@@ -8,10 +8,10 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "app/ApplicationMain.h"
+#include "faces/qt/app/ApplicationMain.h"
 #include "contract/ServiceTable.h"
-#include "data/MainWindowUnits.h"
-#include "forms/live/LiveUnits.h"
+#include "program/data/MainWindowUnits.h"
+#include "faces/qt/live/LiveUnits.h"
 
 namespace {
 

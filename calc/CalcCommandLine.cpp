@@ -10,7 +10,7 @@
 #include "calc/EvaluateExpression.h"
 #include "calc/Reasons.h"
 #include "calc/SideLengths.h"
-#include "data/ProductInfo.h"
+#include "contract/ProductInfo.h"
 #include "values/Gbk.h"
 
 #define _(text) calc_terminal::Translate(text)

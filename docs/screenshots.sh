@@ -4,7 +4,7 @@
 # and one with a note showing why a result box stays empty.
 # The offscreen picture of the freshly loaded window is the golden image the tests keep; the
 # page's is the screenshot its chromium test took last.
-#   docs/screenshots.sh build/app/anglarix
+#   docs/screenshots.sh build/faces/qt/app/anglarix
 set -eu
 anglarix=$(realpath "${1:?usage: docs/screenshots.sh path/to/anglarix}")
 here=$(cd "$(dirname "$0")" && pwd)

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "forms/props/KindProps.h"
+#include "core/props/KindProps.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "forms/template/WindowTemplate.h"
+#include "core/template/WindowTemplate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,6 +1,6 @@
 #include "program/FramePolicy.h"
 
-#include "forms/props/UnitTypes.h"
+#include "core/props/UnitTypes.h"
 #include "program/Groups.h"
 #include "program/TabOrder.h"
 

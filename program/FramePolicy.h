@@ -7,7 +7,7 @@
 // A disabled button is not clicked. Other windows keep the runtime's rules.
 #include <cstdint>
 
-#include "forms/runtime/WindowList.h"
+#include "core/runtime/WindowList.h"
 
 // Call before the window is loaded, so its first focus follows the program's order too.
 void AddFramePolicy(uint32_t window_id);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "data/MainWindowUnits.h"
+#include "program/data/MainWindowUnits.h"
 
 struct BoxInGroup {
     const main_window::UnitGroup* group;

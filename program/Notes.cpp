@@ -3,8 +3,8 @@
 #include <map>
 #include <memory>
 
-#include "data/AccessibleTexts.h"
-#include "forms/runtime/UnitPropertyAccess.h"
+#include "program/data/AccessibleTexts.h"
+#include "core/runtime/UnitPropertyAccess.h"
 #include "program/Groups.h"
 #include "values/Blocks.h"
 #include "values/Gbk.h"

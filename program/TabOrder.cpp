@@ -1,6 +1,6 @@
 #include "program/TabOrder.h"
 
-#include "data/MainWindowUnits.h"
+#include "program/data/MainWindowUnits.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 """The tree's include arrows against ARCHITECTURE.md's layer table, with no build.
 
 Every C++ file belongs to the layer whose table entry is the longest one naming it (a folder
-`core/props/` names its whole subtree, a stem `calc/Procedures` names `calc/Procedures.h` and
+`core/props/` names its whole subtree, a stem `calc/Procedures` names `program/Procedures.h` and
 `.cpp`). An `#include "..."` may reach only the file's own layer and the layers its row lists;
 a layer marked "no" under Qt may not include a Qt header. Every CMake include directory is
 `${ANGLARIX_ROOT}`, so each target has the one root the include paths are written from.

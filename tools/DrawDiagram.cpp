@@ -1,11 +1,11 @@
 // Draws the triangle diagram that the picture box 图片框1 shows and writes it as a baseline
 // JFIF JPEG: 195 x 113 pixels, 96 dpi, three components (YCbCr), quality 95. The box shows it
-// stretched to 208 x 56, so everything is drawn pre-stretched (data/DiagramLayout.h).
+// stretched to 208 x 56, so everything is drawn pre-stretched (program/data/DiagramLayout.h).
 //
-// The committed data/diagram.jpg is the program's data; this tool is built but never run by
+// The committed program/data/diagram.jpg is the program's data; this tool is built but never run by
 // the build, so the picture only changes on purpose. To regenerate it:
 //   cmake --build <build> --target anglarix-draw-diagram
-//   QT_QPA_PLATFORM=offscreen <build>/tools/anglarix-draw-diagram data/diagram.jpg
+//   QT_QPA_PLATFORM=offscreen <build>/tools/anglarix-draw-diagram program/data/diagram.jpg
 // then look at the result before committing it.
 //
 // The encoder is libjpeg's own compression API, not Qt's JPEG plugin, so the header fields
@@ -24,7 +24,7 @@
 
 #include <jpeglib.h>
 
-#include "data/DiagramLayout.h"
+#include "program/data/DiagramLayout.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Draws the program's icon "DEFAULT_ICON" with transparency: a white right-angled triangle on
 // a blue rounded tile, its acute angle marked by an orange wedge and its right angle by a small
 // square, the same figure as the diagram in the window. One drawing, in 256 x 256 units, makes
-// every size: data/icon.png (256 px, built into the program), data/icons/N.png for the other
-// sizes of the desktop's icon theme and the page's 192 and 512 px icons, data/icons/scalable.svg,
-// and data/icons/maskable-512.png, the page's icon for launchers that cut their own shape: the
+// every size: program/data/icon.png (256 px, built into the program), program/data/icons/N.png for the other
+// sizes of the desktop's icon theme and the page's 192 and 512 px icons, program/data/icons/scalable.svg,
+// and program/data/icons/maskable-512.png, the page's icon for launchers that cut their own shape: the
 // tile's colour to every edge and the figure inside the central circle they always keep.
 //
 // The committed pictures are the program's data; this tool is built but never run by the
@@ -25,7 +25,7 @@
 namespace {
 
 constexpr int kSize = 256;
-// The icon theme's sizes besides kSize, which is data/icon.png, and the page's.
+// The icon theme's sizes besides kSize, which is program/data/icon.png, and the page's.
 constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 192, 512};
 // A maskable icon's launcher may keep only the circle of 80 % of its width: the figure, which
 // reaches 0.87 of the half width from the centre, is scaled to fit inside it.

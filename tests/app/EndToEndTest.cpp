@@ -19,10 +19,10 @@
 
 #include "ProgramHarness.h"
 #include "ProgramWindow.h"
-#include "app/Accessibility.h"
-#include "app/ApplicationObject.h"
-#include "calc/Procedures.h"
-#include "forms/live/LiveUnits.h"
+#include "faces/qt/app/Accessibility.h"
+#include "faces/qt/app/ApplicationObject.h"
+#include "program/Procedures.h"
+#include "faces/qt/live/LiveUnits.h"
 #include "values/Gbk.h"
 
 namespace {

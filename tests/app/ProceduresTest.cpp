@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/Procedures.h"
-#include "data/MainWindowUnits.h"
+#include "program/Procedures.h"
+#include "program/data/MainWindowUnits.h"
 #include "values/Blocks.h"
 #include "contract/ServiceTable.h"
 

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "ChildProcess.h"
-#include "app/ApplicationMain.h"
-#include "app/ProgramServices.h"
-#include "calc/Procedures.h"
-#include "forms/live/LiveUnits.h"
-#include "forms/runtime/WindowList.h"
+#include "faces/qt/app/ApplicationMain.h"
+#include "faces/qt/app/ProgramServices.h"
+#include "program/Procedures.h"
+#include "faces/qt/live/LiveUnits.h"
+#include "core/runtime/WindowList.h"
 
 namespace {
 

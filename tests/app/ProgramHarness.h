@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "data/MainWindowUnits.h"
+#include "program/data/MainWindowUnits.h"
 #include "contract/ServiceTable.h"
 
 // Adjusts the table before the program starts (e.g. to put a failing slot in place).

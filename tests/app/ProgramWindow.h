@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/ApplicationMain.h"
-#include "data/MainWindowUnits.h"
-#include "forms/runtime/WindowList.h"
+#include "faces/qt/app/ApplicationMain.h"
+#include "program/data/MainWindowUnits.h"
+#include "core/runtime/WindowList.h"
 #include "contract/ServiceTable.h"
 
 class ProgramWindow : public ::testing::Environment {

@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "forms/props/ButtonProps.h"
-#include "forms/units/Button.h"
-#include "forms/units/BuiltInKinds.h"
+#include "core/props/ButtonProps.h"
+#include "faces/qt/units/Button.h"
+#include "faces/qt/units/BuiltInKinds.h"
 #include "values/Gbk.h"
 
 namespace {

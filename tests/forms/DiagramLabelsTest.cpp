@@ -10,10 +10,10 @@
 #include <iterator>
 #include <vector>
 
-#include "data/DiagramLayout.h"
-#include "forms/units/GuiFont.h"
-#include "forms/units/JpegPicture.h"
-#include "forms/units/PaintReplay.h"
+#include "program/data/DiagramLayout.h"
+#include "faces/qt/units/GuiFont.h"
+#include "faces/qt/units/JpegPicture.h"
+#include "faces/qt/units/PaintReplay.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ Likeness Compare(const QImage& shown, const QString& word, diagram::Point at)
     return best;
 }
 
-const std::filesystem::path kData = std::filesystem::path(__FILE__).parent_path() / "../../data";
+const std::filesystem::path kData = std::filesystem::path(__FILE__).parent_path() / "../../program/data";
 
 TEST(DiagramLabels, ReadAsTheWordsWrittenDirectly)
 {

@@ -5,8 +5,8 @@
 #include <QPlainTextEdit>
 #include <QtTest/QTest>
 
-#include "forms/props/EditBoxProps.h"
-#include "forms/units/BuiltInKinds.h"
+#include "core/props/EditBoxProps.h"
+#include "faces/qt/units/BuiltInKinds.h"
 #include "values/Gbk.h"
 
 namespace {

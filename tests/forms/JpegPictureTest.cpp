@@ -1,6 +1,6 @@
-#include "forms/units/JpegPicture.h"
+#include "faces/qt/units/JpegPicture.h"
 
-#include "data/DiagramLayout.h"
+#include "program/data/DiagramLayout.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ using Bytes = std::vector<uint8_t>;
 
 Bytes Diagram()
 {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "../../data/diagram.jpg";
+    const auto path = std::filesystem::path(__FILE__).parent_path() / "../../program/data/diagram.jpg";
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }

@@ -1,11 +1,11 @@
 #include "UnitTestSupport.h"
 
-#include "forms/props/LabelProps.h"
-#include "forms/paint/DisplayListJson.h"
-#include "forms/paint/LabelPainting.h"
-#include "forms/paint/TextLayout.h"
-#include "forms/units/PaintReplay.h"
-#include "forms/units/BuiltInKinds.h"
+#include "core/props/LabelProps.h"
+#include "core/paint/DisplayListJson.h"
+#include "core/paint/LabelPainting.h"
+#include "core/paint/TextLayout.h"
+#include "faces/qt/units/PaintReplay.h"
+#include "faces/qt/units/BuiltInKinds.h"
 #include "values/Gbk.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 // The main window's 52 units in record order, as the original layout has them: written out
-// here once, independently of data/MainWindow.cpp, so the template test and the load test
+// here once, independently of program/data/MainWindow.cpp, so the template test and the load test
 // compare what the program builds against the same expectation.
 #include <cstdint>
 
-#include "forms/props/UnitTypes.h"
-#include "forms/template/WindowTemplate.h"
+#include "core/props/UnitTypes.h"
+#include "core/template/WindowTemplate.h"
 
 namespace main_window_layout {
 

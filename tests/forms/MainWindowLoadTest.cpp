@@ -5,9 +5,9 @@
 
 #include "MainWindowLayout.h"
 #include "RuntimeTestSupport.h"
-#include "forms/live/KeyboardFilter.h"
-#include "forms/runtime/UnitPropertyAccess.h"
-#include "forms/KindInterface.h"
+#include "faces/qt/live/KeyboardFilter.h"
+#include "core/runtime/UnitPropertyAccess.h"
+#include "core/KindInterface.h"
 #include "values/Blocks.h"
 
 using namespace main_window_layout;

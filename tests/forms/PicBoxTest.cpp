@@ -2,9 +2,9 @@
 
 #include <QBuffer>
 
-#include "forms/props/PicBoxProps.h"
-#include "forms/paint/PicturePlacement.h"
-#include "forms/units/BuiltInKinds.h"
+#include "core/props/PicBoxProps.h"
+#include "core/paint/PicturePlacement.h"
+#include "faces/qt/units/BuiltInKinds.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "RuntimeTestSupport.h"
-#include "forms/runtime/UnitPropertyAccess.h"
+#include "core/runtime/UnitPropertyAccess.h"
 #include "values/Blocks.h"
 #include "values/RuntimeError.h"
 

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "RuntimeTestSupport.h"
-#include "forms/runtime/UnitPropertyAccess.h"
+#include "core/runtime/UnitPropertyAccess.h"
 
 using namespace runtime_test;
 

@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "RuntimeTestSupport.h"
-#include "forms/runtime/PropertyConversion.h"
-#include "forms/runtime/UnitPropertyAccess.h"
+#include "core/runtime/PropertyConversion.h"
+#include "core/runtime/UnitPropertyAccess.h"
 #include "values/Blocks.h"
 
 using namespace runtime_test;

@@ -13,14 +13,14 @@
 #include <vector>
 
 #include "UnitTestSupport.h"
-#include "data/MainWindowTemplate.h"
+#include "program/data/MainWindowTemplate.h"
 #include "contract/ProcedureArea.h"
-#include "forms/runtime/EventDispatch.h"
-#include "forms/live/LiveUnits.h"
-#include "forms/live/LoadWindow.h"
-#include "forms/live/BuiltInLibrary.h"
-#include "forms/runtime/UnitTypeTable.h"
-#include "forms/runtime/WindowList.h"
+#include "core/runtime/EventDispatch.h"
+#include "faces/qt/live/LiveUnits.h"
+#include "faces/qt/live/LoadWindow.h"
+#include "faces/qt/live/BuiltInLibrary.h"
+#include "core/runtime/UnitTypeTable.h"
+#include "core/runtime/WindowList.h"
 #include "values/Blocks.h"
 #include "values/Gbk.h"
 

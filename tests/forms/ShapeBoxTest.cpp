@@ -1,7 +1,7 @@
 #include "UnitTestSupport.h"
 
-#include "forms/props/ShapeBoxProps.h"
-#include "forms/units/BuiltInKinds.h"
+#include "core/props/ShapeBoxProps.h"
+#include "faces/qt/units/BuiltInKinds.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <QAccessible>
 
 #include "RuntimeTestSupport.h"
-#include "data/MainWindowUnits.h"
-#include "forms/props/LabelProps.h"
-#include "forms/units/BuiltInKinds.h"
-#include "forms/units/UnitAccessibility.h"
+#include "program/data/MainWindowUnits.h"
+#include "core/props/LabelProps.h"
+#include "faces/qt/units/BuiltInKinds.h"
+#include "faces/qt/units/UnitAccessibility.h"
 
 using namespace runtime_test;
 

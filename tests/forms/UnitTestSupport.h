@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "forms/KindInterface.h"
-#include "forms/units/GuiFont.h"
-#include "forms/units/UnitEvents.h"
+#include "core/KindInterface.h"
+#include "faces/qt/units/GuiFont.h"
+#include "faces/qt/units/UnitEvents.h"
 
 namespace unit_test {
 

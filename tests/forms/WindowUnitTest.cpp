@@ -4,9 +4,9 @@
 #include <QScreen>
 #include <QtTest/QTest>
 
-#include "forms/props/WindowProps.h"
-#include "forms/units/BuiltInKinds.h"
-#include "forms/units/Window.h"
+#include "core/props/WindowProps.h"
+#include "faces/qt/units/BuiltInKinds.h"
+#include "faces/qt/units/Window.h"
 #include "values/Gbk.h"
 
 namespace {

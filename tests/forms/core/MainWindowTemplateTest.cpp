@@ -6,17 +6,17 @@
 #include <array>
 #include <span>
 
-#include "data/MainWindowTemplate.h"
+#include "program/data/MainWindowTemplate.h"
 #include "tests/forms/MainWindowLayout.h"
 #include "contract/ProcedureArea.h"
-#include "forms/props/ButtonProps.h"
-#include "forms/props/EditBoxProps.h"
-#include "forms/props/LabelProps.h"
-#include "forms/props/PicBoxProps.h"
-#include "forms/props/ShapeBoxProps.h"
-#include "forms/props/UnitTypes.h"
-#include "forms/props/WindowProps.h"
-#include "forms/template/WindowTemplate.h"
+#include "core/props/ButtonProps.h"
+#include "core/props/EditBoxProps.h"
+#include "core/props/LabelProps.h"
+#include "core/props/PicBoxProps.h"
+#include "core/props/ShapeBoxProps.h"
+#include "core/props/UnitTypes.h"
+#include "core/props/WindowProps.h"
+#include "core/template/WindowTemplate.h"
 #include "values/Gbk.h"
 
 namespace {

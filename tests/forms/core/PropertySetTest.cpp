@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "forms/props/KindProps.h"
+#include "core/props/KindProps.h"
 
 namespace {
 

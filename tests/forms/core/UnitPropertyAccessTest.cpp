@@ -9,11 +9,11 @@
 
 #include "contract/ProcedureArea.h"
 #include "contract/ServiceTable.h"
-#include "data/MainWindowTemplate.h"
-#include "data/MainWindowUnits.h"
-#include "forms/props/KindProps.h"
-#include "forms/runtime/UnitPropertyAccess.h"
-#include "forms/runtime/UnitTypeTable.h"
+#include "program/data/MainWindowTemplate.h"
+#include "program/data/MainWindowUnits.h"
+#include "core/props/KindProps.h"
+#include "core/runtime/UnitPropertyAccess.h"
+#include "core/runtime/UnitTypeTable.h"
 #include "values/Blocks.h"
 
 namespace {

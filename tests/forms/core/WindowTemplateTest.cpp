@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "data/MainWindowTemplate.h"
-#include "forms/template/WindowTemplate.h"
+#include "program/data/MainWindowTemplate.h"
+#include "core/template/WindowTemplate.h"
 
 namespace {
 

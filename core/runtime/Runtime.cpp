@@ -1,0 +1,7 @@
+#include "core/runtime/Runtime.h"
+
+Runtime& TheRuntime()
+{
+    static Runtime runtime;
+    return runtime;
+}

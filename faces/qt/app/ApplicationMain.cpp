@@ -1,0 +1,88 @@
+#include "faces/qt/app/ApplicationMain.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "faces/qt/app/AfterFirstFrame.h"
+#include "faces/qt/app/ApplicationObject.h"
+#include "faces/qt/app/DefaultIcon.h"
+#include "faces/qt/app/ErrorBox.h"
+#include "faces/qt/app/FirstFrameProbe.h"
+#include "contract/ProductInfo.h"
+#include "faces/qt/app/ProgramServices.h"
+#include "faces/qt/app/StartRoutine.h"
+#include "faces/qt/app/Termination.h"
+#include "core/runtime/EventDispatch.h"
+#include "faces/qt/units/UnitAccessibility.h"
+#include "values/RuntimeError.h"
+#include "contract/ServiceTable.h"
+
+namespace {
+
+// The report's last steps: the program's exit procedure must not run after a fault, then
+// the termination sequence ends the process.
+void EndAfterRuntimeError(int code)
+{
+    App().exit_procedure = nullptr;
+    EndProgram(code);
+}
+
+// The application object's start hook.
+int StartHook()
+{
+    return StartRoutine();
+}
+
+}  // namespace
+
+void InstallChineseTranslations()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    static QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
+
+void PrepareApplication(QApplication&)
+{
+    Q_INIT_RESOURCE(anglarix);
+    QApplication::setApplicationName(QString::fromUtf8(product::kName));
+    QApplication::setApplicationVersion(QString::fromUtf8(product::kVersion));
+    QApplication::setDesktopFileName(QStringLiteral("org.anglarix.Anglarix"));
+    // The run ends by the frame's own rule when the last window of the program is gone.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Nothing shows these before the window does. A window system takes every size of a
+    // window's icon when the window is made (on X the whole 256 x 256 picture, decoded and
+    // sent), so windows without an icon of their own take the program's after their first
+    // frame. The error box installs the translations itself if it comes first.
+    RunAfterFirstFrame([] {
+        QApplication::setWindowIcon(DefaultIcon());
+        InstallChineseTranslations();
+    });
+    FirstFrameProbe::InstallIfAsked();
+    InstallUnitAccessibility();
+
+    RuntimeErrorHooks hooks;
+    hooks.before_report = &SuppressEvents;
+    hooks.present = &PresentRuntimeErrorBox;
+    hooks.end_program = &EndAfterRuntimeError;
+    SetRuntimeErrorHooks(hooks);
+
+    // A test may have put a table of its own in front of the program's.
+    if (InstalledServices == nullptr)
+        InstallServices(&ProgramServices());
+}
+
+int ApplicationMain(int argc, char** argv)
+{
+    // Fractional scale factors (1.25, 1.5) are used as they are, not rounded to whole ones.
+    QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication application(argc, argv);
+    PrepareApplication(application);
+    StartHook();  // returns 0 when the loop has ended: straight on to the exit path
+    return ExitHandler(App().quit_code);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Start-up of the program, in the order the frame fixes:
+//   StartRoutine: InitializeRuntime (SystemCall 6); the floating-point state reset (round to
+//   nearest, every exception masked); GlobalsInit; SetExitProcedure(ExitProcedure) (SystemCall
+//   3); StartupProcedure, whose result is not used; LoadWindow(0x52010001); RunMessageLoop;
+//   return 0.
+#include <cstdint>
+#include <string>
+
+#include "program/data/MainWindowTemplate.h"
+
+constexpr uint32_t kStartupWindowId = kMainWindowId;
+
+int StartRoutine();
+
+// SystemCall 6. The steps, with what stands for them on Linux:
+//   1 the heap of the memory services is the C heap;       2 copy header words 0-2 (2 plus one);
+//   3 no OLE;                                              4 the program's directory (from
+//   /proc/self/exe) becomes the current directory;         5 the relay for end requests;
+//   6 record the main thread;                              7 enter the constants block into
+//   the constant ranges;  8 no external commands;          9 notify each unit library (1);
+//   10 read the window template, binding handlers to the procedure area; damage is fatal.
+void InitializeRuntime();
+
+// Splits a program path at its last "/": {directory without it, file name}; no "/" gives an
+// empty directory and the whole path as the name.
+//   "/usr/bin/anglarix" -> {"/usr/bin", "anglarix"}    "/anglarix" -> {"", "anglarix"}
+struct ProgramPath {
+    std::string directory;
+    std::string file_name;
+};
+ProgramPath SplitProgramPath(const std::string& path);

@@ -1,0 +1,119 @@
+#include "faces/qt/app/Tips.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWidget>
+
+#include "program/data/MainWindowUnits.h"
+#include "faces/qt/live/LiveUnits.h"
+#include "faces/qt/units/EditControls.h"
+#include "program/Notes.h"
+
+namespace {
+
+using main_window::kWindow;
+
+int LineWidth(uint32_t unit_id, const std::string& utf8)
+{
+    QWidget* box = LiveWidget(kWindow, unit_id);
+    return box != nullptr ? box->fontMetrics().horizontalAdvance(QString::fromStdString(utf8)) : 0;
+}
+
+// The box's line has no margins of its own inside the frame.
+int Room(uint32_t unit_id)
+{
+    QWidget* box = LiveWidget(kWindow, unit_id);
+    return box != nullptr ? box->contentsRect().width() - 4 : 0;
+}
+
+constexpr NoteMeasure kMeasure{&LineWidth, &Room};
+
+QString Hover(uint32_t unit_id) { return QString::fromStdString(NoteHoverText(unit_id, kMeasure)); }
+
+void Describe(uint32_t unit_id)
+{
+    if (QWidget* box = LiveWidget(kWindow, unit_id))
+        box->setAccessibleDescription(QString::fromStdString(NoteDescription(unit_id)));
+}
+
+// The box with notes that is, or holds, the widget: a multi-line box hovers through its
+// viewport. 0 for none.
+uint32_t NotedBoxOf(const QWidget* widget)
+{
+    RuntimeWindow* window = FindWindow(kWindow);
+    if (window == nullptr || widget == nullptr)
+        return 0;
+    for (const RuntimeRecord& record : window->records) {
+        const QWidget* box = HasNotes(record.id) ? LiveWidget(record) : nullptr;
+        if (box != nullptr && (box == widget || box->isAncestorOf(widget)))
+            return record.id;
+    }
+    return 0;
+}
+
+// Watches every widget's hover, so a box rebuilt with new properties keeps its notes.
+class TipFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        const uint32_t unit_id = NotedBoxOf(widget);
+        if (unit_id == 0)
+            return false;
+        const QString text = Hover(unit_id);
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, widget);
+        return true;
+    }
+};
+
+}  // namespace
+
+void ShowUnitTip(uint32_t window_id, uint32_t unit_id, const char* text)
+{
+    QWidget* box = LiveWidget(window_id, unit_id);
+    if (box == nullptr || window_id != kWindow || !HasNotes(unit_id))
+        return;
+    const QString before = QToolTip::isVisible() ? Hover(unit_id) : QString();
+    const bool stands = SetNoteReason(unit_id, text);
+    Describe(unit_id);
+    if (stands && box->isVisible())
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), Hover(unit_id), box, {}, kNoteMilliseconds);
+    else if (!stands && !before.isEmpty() && QToolTip::text() == before)
+        QToolTip::hideText();
+}
+
+void PrepareTips(uint32_t window_id)
+{
+    RuntimeWindow* window = FindWindow(window_id);
+    if (window_id != kWindow || window == nullptr)
+        return;
+    static TipFilter* filter = nullptr;
+    if (filter == nullptr) {
+        filter = new TipFilter(qApp);
+        qApp->installEventFilter(filter);
+    }
+    for (const RuntimeRecord& record : window->records) {
+        QWidget* box = HasNotes(record.id) ? LiveWidget(record) : nullptr;
+        if (box == nullptr)
+            continue;
+        const uint32_t unit_id = record.id;
+        Describe(unit_id);
+        WhenUserEdits(box, box, [unit_id] {
+            const std::vector<uint32_t> gone = UserChangedBox(unit_id);
+            for (uint32_t noted : gone)
+                Describe(noted);
+            if (!gone.empty() && QToolTip::isVisible())
+                QToolTip::hideText();
+        });
+    }
+}

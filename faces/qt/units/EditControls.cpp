@@ -1,0 +1,335 @@
+#include "faces/qt/units/EditControls.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QPaintEngine>
+#include <QMimeData>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QTextBlock>
+#include <QStyle>
+#include <QTimerEvent>
+#include <QValidator>
+
+#include <algorithm>
+
+#include "core/props/EditBoxProps.h"
+#include "core/paint/Borders.h"
+#include "faces/qt/units/PaintReplay.h"
+
+namespace {
+
+constexpr int kNoTextLimit = 0x7FFFFFFE;  // what a limit of 0 means: the system's maximum
+constexpr const char* kPasswordProperty = "anglarixPasswordChar";
+
+// The password character comes from a widget property, since Qt takes it from the style.
+class PasswordStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter && widget) {
+            const QVariant c = widget->property(kPasswordProperty);
+            if (c.isValid())
+                return c.toInt();
+        }
+        if (hint == SH_LineEdit_PasswordMaskDelay)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+QStyle* SharedPasswordStyle()
+{
+    static QPointer<PasswordStyle> style;
+    if (!style) {
+        style = new PasswordStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+class CaseValidator : public QValidator {
+public:
+    CaseValidator(int32_t conversion, QObject* parent) : QValidator(parent), m_case(conversion) {}
+    State validate(QString& input, int&) const override
+    {
+        input = Converted(input, m_case);
+        return Acceptable;
+    }
+
+private:
+    int32_t m_case;
+};
+
+QString WithLineFeeds(const QString& text)
+{
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return plain;
+}
+
+}  // namespace
+
+QString Converted(const QString& text, int32_t conversion)
+{
+    switch (CaseConversion(conversion)) {
+    case CaseConversion::Lower: return text.toLower();
+    case CaseConversion::Upper: return text.toUpper();
+    default: return text;
+    }
+}
+
+Qt::Alignment QtHorizontalAlignment(int32_t alignment)
+{
+    switch (HorizontalAlignment(alignment)) {
+    case HorizontalAlignment::Centre: return Qt::AlignHCenter;
+    case HorizontalAlignment::Right: return Qt::AlignRight;
+    default: return Qt::AlignLeft;
+    }
+}
+
+EditLine::EditLine(QWidget* parent, UnitIds ids, int32_t case_conversion) : RaisesFocusEvents(parent, ids)
+{
+    setFrame(false);
+    setStyle(SharedPasswordStyle());
+    if (CaseConversion(case_conversion) != CaseConversion::None)
+        setValidator(new CaseValidator(case_conversion, this));
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!m_setting)
+            RaiseUnitEvent(Ids(), kEventChange);
+    });
+}
+
+void EditLine::SetBorder(int32_t border)
+{
+    m_border = border;
+    const int w = paint::BorderWidth(border);
+    setTextMargins(w, w, w, w);
+    update();
+}
+
+void EditLine::SetMaxLength(int32_t max_length)
+{
+    setMaxLength(max_length > 0 ? max_length : kNoTextLimit);
+}
+
+void EditLine::SetInitialContent(const QString& text)
+{
+    blockSignals(true);
+    setText(text);
+    blockSignals(false);
+}
+
+void EditLine::SetContent(const QString& text)
+{
+    m_setting = true;
+    setText(text);
+    setCursorPosition(0);  // a written text shows from its start
+    m_setting = false;
+    RaiseUnitEvent(Ids(), kEventChange);
+}
+
+void EditLine::SetInputMode(bool read_only, QChar password)
+{
+    setReadOnly(read_only);
+    if (!read_only)
+        m_caret_blink.stop();
+    else if (hasFocus() && QApplication::cursorFlashTime() > 0)
+        m_caret_blink.start(QApplication::cursorFlashTime() / 2, this);
+    if (!password.isNull()) {
+        // QLineEdit asks the style for the character only when told the style changed.
+        setProperty(kPasswordProperty, int(password.unicode()));
+        QEvent style_change(QEvent::StyleChange);
+        QApplication::sendEvent(this, &style_change);
+        setEchoMode(QLineEdit::Password);
+    } else {
+        setEchoMode(QLineEdit::Normal);
+    }
+    update();
+}
+
+void EditLine::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    PaintReadOnlyCaret(painter);
+    DrawBorder(painter, rect(), m_border);
+}
+
+// QLineEdit draws no caret in a read-only box, so Tab into an empty result box would show
+// nothing; it gets the same blinking caret as the boxes one types into.
+void EditLine::PaintReadOnlyCaret(QPainter& painter)
+{
+    if (!isReadOnly() || !hasFocus() || !m_caret_shown)
+        return;
+    // Drawn as QLineEdit draws its own: from the line's top, as tall as the font, inverting
+    // what is under it. Its caret rectangle pads the caret by 5 pixels on the left.
+    constexpr int kCaretPadLeft = 5;
+    const QRect padded = cursorRect();
+    const QFontMetricsF metrics(font());
+    const int width = std::max(style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this), 1);
+    painter.save();
+    if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.fillRect(QRectF(padded.left() + kCaretPadLeft, padded.top(), width, metrics.ascent() + metrics.descent()),
+                     palette().color(QPalette::Text));
+    painter.restore();
+}
+
+void EditLine::focusInEvent(QFocusEvent* event)
+{
+    RaisesFocusEvents::focusInEvent(event);
+    m_caret_shown = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (isReadOnly() && flash > 0)
+        m_caret_blink.start(flash / 2, this);
+    update();
+}
+
+void EditLine::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_caret_blink.timerId()) {
+        RaisesFocusEvents::timerEvent(event);
+        return;
+    }
+    m_caret_shown = !m_caret_shown;
+    update();
+}
+
+// QLineEdit drops the selection when the focus leaves; a box that shows its selection
+// without the focus puts it back.
+void EditLine::focusOutEvent(QFocusEvent* event)
+{
+    m_caret_blink.stop();
+    m_kept_start = selectionStart();
+    m_kept_length = selectionLength();
+    RaisesFocusEvents::focusOutEvent(event);
+}
+
+void EditLine::AfterFocusOut()
+{
+    if (!m_hide_selection && m_kept_start >= 0 && m_kept_length > 0)
+        setSelection(m_kept_start, m_kept_length);
+}
+
+EditArea::EditArea(QWidget* parent, UnitIds ids, int32_t case_conversion)
+    : RaisesFocusEvents(parent, ids), m_case(case_conversion)
+{
+    setFrameShape(QFrame::NoFrame);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { OnChanged(); });
+}
+
+QString EditArea::Text() const
+{
+    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+QString EditArea::SelectedText() const
+{
+    return textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+}
+
+void EditArea::SetBorder(int32_t border)
+{
+    m_border = border;
+    const int w = paint::BorderWidth(border);
+    // A plain box frame of the border's width keeps the viewport and the scroll bars inside
+    // the border, which is painted over the frame.
+    if (w == 0) {
+        setFrameStyle(QFrame::NoFrame);
+    } else {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(w);
+    }
+    update();
+}
+
+void EditArea::SetInitialContent(const QString& text)
+{
+    blockSignals(true);
+    setPlainText(WithLineFeeds(text));
+    blockSignals(false);
+}
+
+void EditArea::SetContent(const QString& text)
+{
+    m_setting = true;
+    setPlainText(WithLineFeeds(text));
+    m_setting = false;
+    RaiseUnitEvent(Ids(), kEventChange);
+}
+
+void EditArea::OnChanged()
+{
+    if (m_setting)
+        return;
+    if (m_max_length > 0 && document()->characterCount() - 1 > m_max_length) {
+        m_setting = true;
+        QTextCursor cursor(document());
+        cursor.setPosition(m_max_length);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        m_setting = false;
+    }
+    RaiseUnitEvent(Ids(), kEventChange);
+}
+
+bool EditArea::event(QEvent* event)
+{
+    const bool handled = QPlainTextEdit::event(event);
+    if (event->type() == QEvent::Paint) {
+        QPainter painter(this);
+        DrawBorder(painter, rect(), m_border);
+    }
+    return handled;
+}
+
+// QPlainTextEdit keeps its selection highlighted without the focus; a box that hides it lets
+// it go, as QLineEdit does, unless the focus only went to a popup or another window.
+void EditArea::focusOutEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    if (m_hide_selection && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        QTextCursor cursor = textCursor();
+        if (cursor.hasSelection()) {
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+    }
+    RaisesFocusEvents::focusOutEvent(event);
+}
+
+void EditArea::keyPressEvent(QKeyEvent* event)
+{
+    if (m_case != 0 && !event->text().isEmpty()) {
+        QKeyEvent converted(event->type(), event->key(), event->modifiers(), Converted(event->text(), m_case),
+                            event->isAutoRepeat(), event->count());
+        QPlainTextEdit::keyPressEvent(&converted);
+        event->setAccepted(converted.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void EditArea::insertFromMimeData(const QMimeData* source)
+{
+    if (m_case != 0 && source && source->hasText()) {
+        insertPlainText(Converted(source->text(), m_case));
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void WhenUserEdits(QWidget* box, QObject* context, std::function<void()> edited)
+{
+    if (auto* line = dynamic_cast<EditLine*>(box))
+        QObject::connect(line, &QLineEdit::textEdited, context, edited);
+    else if (auto* area = dynamic_cast<EditArea*>(box))
+        QObject::connect(area, &QPlainTextEdit::textChanged, context, [area, edited] {
+            if (!area->Setting())
+                edited();
+        });
+}

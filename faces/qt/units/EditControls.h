@@ -1,0 +1,113 @@
+#pragma once
+// The two controls an EditBox shows, behind one interface: a single-line box on QLineEdit and
+// a multi-line box on QPlainTextEdit. Each raises event 0 once per content change, typed or
+// written (its own notification of a write is swallowed), and the focus events.
+#include <QBasicTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+#include "faces/qt/units/FocusEvents.h"
+
+class EditControl {
+public:
+    virtual ~EditControl() = default;
+    virtual QWidget* Widget() = 0;
+
+    // The text as the box holds it, lines ending in CR LF.
+    virtual QString Text() const = 0;
+    virtual QString SelectedText() const = 0;
+    // Replaces the selection (or inserts at the caret) as the user would type it.
+    virtual void Insert(const QString& text) = 0;
+    // Shows the text (CR LF or LF line ends) without the control's change event, then raises
+    // event 0 once.
+    virtual void SetContent(const QString& text) = 0;
+    // Shows the text at creation, raising nothing.
+    virtual void SetInitialContent(const QString& text) = 0;
+    // True while SetContent is writing.
+    virtual bool Setting() const = 0;
+
+    virtual void SetBorder(int32_t border) = 0;
+    virtual void SetMaxLength(int32_t max_length) = 0;  // 0 or less: no limit but the system's
+    virtual void SetHideSelection(bool hide) = 0;
+    // Read-only or not; a single-line box echoes the password character instead of its
+    // text when it is not null.
+    virtual void SetInputMode(bool read_only, QChar password) = 0;
+};
+
+class EditLine : public RaisesFocusEvents<QLineEdit>, public EditControl {
+public:
+    EditLine(QWidget* parent, UnitIds ids, int32_t case_conversion);
+    QWidget* Widget() override { return this; }
+    QString Text() const override { return text(); }
+    QString SelectedText() const override { return selectedText(); }
+    void Insert(const QString& text) override { insert(text); }
+    void SetContent(const QString& text) override;
+    void SetInitialContent(const QString& text) override;
+    bool Setting() const override { return m_setting; }
+    void SetBorder(int32_t border) override;
+    void SetMaxLength(int32_t max_length) override;
+    void SetHideSelection(bool hide) override { m_hide_selection = hide; }
+    void SetInputMode(bool read_only, QChar password) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void AfterFocusOut() override;
+
+private:
+    void PaintReadOnlyCaret(QPainter& painter);
+
+    bool m_setting = false;
+    int32_t m_border = 0;
+    bool m_hide_selection = true;
+    int m_kept_start = -1;  // the selection across a focus loss
+    int m_kept_length = 0;
+    QBasicTimer m_caret_blink;  // a read-only box's own caret, which QLineEdit does not draw
+    bool m_caret_shown = false;
+};
+
+class EditArea : public RaisesFocusEvents<QPlainTextEdit>, public EditControl {
+public:
+    EditArea(QWidget* parent, UnitIds ids, int32_t case_conversion);
+    QWidget* Widget() override { return this; }
+    QString Text() const override;
+    QString SelectedText() const override;
+    void Insert(const QString& text) override { insertPlainText(text); }
+    void SetContent(const QString& text) override;
+    void SetInitialContent(const QString& text) override;
+    bool Setting() const override { return m_setting; }
+    void SetBorder(int32_t border) override;
+    void SetMaxLength(int32_t max_length) override { m_max_length = max_length > 0 ? max_length : 0; }
+    void SetHideSelection(bool hide) override { m_hide_selection = hide; }
+    void SetInputMode(bool read_only, QChar) override { setReadOnly(read_only); }
+
+protected:
+    bool event(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void OnChanged();
+
+    bool m_setting = false;
+    int32_t m_border = 0;
+    int m_max_length = 0;
+    int32_t m_case = 0;
+    bool m_hide_selection = true;
+};
+
+// Calls edited each time the user changes the text of a box that is either control (typing,
+// pasting, deleting), never for a write; the connection ends with context.
+void WhenUserEdits(QWidget* box, QObject* context, std::function<void()> edited);
+
+// A text in the case the box converts to.
+QString Converted(const QString& text, int32_t conversion);
+// Qt's horizontal alignment for the box's alignment choice.
+Qt::Alignment QtHorizontalAlignment(int32_t alignment);

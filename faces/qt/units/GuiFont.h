@@ -1,0 +1,20 @@
+#pragma once
+// Fonts of the kinds as Qt fonts; a stored font is a Windows LOGFONT.
+#include <QFont>
+
+#include <cstdint>
+#include <span>
+
+#include "core/paint/DisplayList.h"
+#include "core/props/LogFont.h"
+
+// The font of every unit without a font of its own, and of every window.
+QFont DefaultGuiFont();
+
+// A font spec of the display list as a Qt font: its pixel size, weight and styles, and its
+// face when that is installed, else the pinned family ("宋体" here falls back).
+QFont FontFromSpec(const paint::FontSpec& spec);
+
+// A 60-byte LOGFONT as a Qt font, read by FontSpecFromLogFont (core/paint/TextLayout.h).
+// Anything but 60 bytes gives the default GUI font.
+QFont FontFromLogFont(std::span<const uint8_t> logfont);

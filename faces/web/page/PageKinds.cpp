@@ -1,0 +1,223 @@
+#include "faces/web/page/PageKinds.h"
+
+#include <map>
+#include <type_traits>
+#include <vector>
+
+#include "faces/web/page/PageDescription.h"
+#include "faces/web/page/PageElements.h"
+
+namespace {
+
+RuntimeEntry& RuntimeEntryOfPage()
+{
+    static RuntimeEntry entry = nullptr;
+    return entry;
+}
+
+class PageUnitBase : public Unit {
+public:
+    using Unit::Unit;
+    QWidget* Widget() const override { return nullptr; }
+    // Shows the unit again at the place its record now holds.
+    virtual void MoveTo(const RuntimeRecord& record) = 0;
+};
+
+// The live units of the page by unit id; the page shows one window.
+std::map<uint32_t, PageUnitBase*>& LiveUnits()
+{
+    static std::map<uint32_t, PageUnitBase*> units;
+    return units;
+}
+
+// The element that shows a kind, as the script names it.
+const char* ElementOf(uint32_t kind_code);
+
+template <class Props>
+class PageUnit final : public PageUnitBase {
+public:
+    PageUnit(const CreateArgs& args, Props props)
+        : PageUnitBase(args.window_id, args.unit_id), m_args(args), m_props(std::move(props))
+    {
+        m_args.property_data = {};  // the record's bytes may move; the struct holds them now
+        LiveUnits()[UnitId()] = this;
+        Show();
+    }
+    ~PageUnit() override
+    {
+        const auto found = LiveUnits().find(UnitId());
+        if (found != LiveUnits().end() && found->second == this)
+            LiveUnits().erase(found);
+    }
+
+    int Get(int32_t own, PropertyValue* value)
+    {
+        TakeTypedText(own);
+        return GetOwnProperty(m_props, own, value) ? 1 : 0;
+    }
+
+    // Never asks the runtime for a rebuild: the element is built again here.
+    int Set(int32_t own, const PropertyValue& value)
+    {
+        TakeTypedText(own);
+        if (!SetOwnProperty(m_props, own, value).changed)
+            return 0;
+        if constexpr (std::is_same_v<Props, EditBoxProps>) {
+            if (IsTypedText(own)) {
+                WriteElementText(UnitId(), m_props.content);
+                RaisePageEvent(UnitId(), kEventChange);  // as a typed change does
+                return 0;
+            }
+        }
+        Show();
+        return 0;
+    }
+
+    std::vector<uint8_t> Save() const { return WriteProps(m_props); }
+
+    void MoveTo(const RuntimeRecord& record) override
+    {
+        m_args.left = record.left;
+        m_args.top = record.top;
+        m_args.width = record.width;
+        m_args.height = record.height;
+        Show();
+    }
+
+private:
+    static bool IsTypedText(int32_t own)
+    {
+        if constexpr (std::is_same_v<Props, EditBoxProps>)
+            return own == EditBoxOwn::Content;
+        return false;
+    }
+    // The struct's copy of the box's text is only as new as the last property call.
+    void TakeTypedText(int32_t own)
+    {
+        if constexpr (std::is_same_v<Props, EditBoxProps>) {
+            if (IsTypedText(own))
+                m_props.content = ReadElementText(UnitId());
+        }
+    }
+    void Show() const { ShowUnitElement(DescribeUnit(m_args, m_props, ElementOf(Props::kKindCode))); }
+
+    CreateArgs m_args;
+    Props m_props;
+};
+
+// A record whose data does not read keeps the kind's defaults, as the widgets do.
+template <class Props>
+Unit* Create(const CreateArgs& args)
+{
+    return new PageUnit<Props>(args, ReadProps<Props>(args.property_data).value_or(Props{}));
+}
+
+template <class Props>
+int GetProperty(Unit* unit, int32_t own, PropertyValue* value)
+{
+    return static_cast<PageUnit<Props>*>(unit)->Get(own, value);
+}
+
+template <class Props>
+int SetProperty(Unit* unit, int32_t own, const PropertyValue& value)
+{
+    return static_cast<PageUnit<Props>*>(unit)->Set(own, value);
+}
+
+template <class Props>
+std::vector<uint8_t> SaveProperties(Unit* unit)
+{
+    return static_cast<PageUnit<Props>*>(unit)->Save();
+}
+
+template <class Props>
+AnyEntry PageInterface(int32_t number)
+{
+    switch (number) {
+    case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create<Props>);
+    case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&SetProperty<Props>);
+    case kEntrySaveProperties: return reinterpret_cast<AnyEntry>(&SaveProperties<Props>);
+    case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&GetProperty<Props>);
+    default: return nullptr;  // the browser decides which keys a focused element takes
+    }
+}
+
+PageUnitBase* PageUnitOf(const RuntimeRecord& record) { return static_cast<PageUnitBase*>(record.object.get()); }
+
+// The common properties the page shows; the records answer every read.
+void ApplyCommon(RuntimeRecord& record, int32_t property)
+{
+    PageUnitBase* unit = PageUnitOf(record);
+    if (unit == nullptr)
+        return;
+    switch (property) {
+    case kPropertyLeft:
+    case kPropertyTop:
+    case kPropertyWidth:
+    case kPropertyHeight: unit->MoveTo(record); break;
+    case kPropertyVisible: SetElementVisible(record.id, (record.state_flags & kStateVisible) != 0); break;
+    case kPropertyDisabled: SetElementDisabled(record.id, (record.state_flags & kStateDisabled) != 0); break;
+    default: break;  // the pointer follows the browser's own
+    }
+}
+
+const LiveUnitAccess kElementAccess{nullptr, &ApplyCommon, nullptr};
+
+intptr_t NotifyPageLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
+{
+    if (number == kLibraryNotifyStartup) {
+        RuntimeEntryOfPage() = reinterpret_cast<RuntimeEntry>(a);
+        SetLiveUnitAccess(&kElementAccess);
+    }
+    return 0;
+}
+
+// A kind on the page: one row, its interface and the element the script builds for it.
+struct PageKindRow {
+    KindInterfaceRow kind;
+    const char* element;
+};
+
+constexpr PageKindRow kPageKinds[] = {
+    {{KIND_WINDOW, &PageInterface<WindowProps>}, "window"},
+    {{KIND_EDIT_BOX, &PageInterface<EditBoxProps>}, "edit"},
+    {{KIND_PIC_BOX, &PageInterface<PicBoxProps>}, "picture"},
+    {{KIND_SHAPE_BOX, &PageInterface<ShapeBoxProps>}, "shape"},
+    {{KIND_LABEL, &PageInterface<LabelProps>}, "label"},
+    {{KIND_BUTTON, &PageInterface<ButtonProps>}, "button"},
+};
+
+const char* ElementOf(uint32_t kind_code)
+{
+    for (const PageKindRow& row : kPageKinds) {
+        if (row.kind.code == kind_code)
+            return row.element;
+    }
+    return "";
+}
+
+}  // namespace
+
+const LibraryDescriptor& PageLibrary()
+{
+    static const UnitTypeSlots types = [] {
+        std::vector<KindInterfaceRow> interfaces;
+        for (const PageKindRow& row : kPageKinds)
+            interfaces.push_back(row.kind);
+        return MakeUnitTypeSlots(interfaces);
+    }();
+    static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, &NotifyPageLibrary);
+    return library;
+}
+
+bool RaisePageEvent(uint32_t unit_id, int32_t event)
+{
+    const auto found = LiveUnits().find(unit_id);
+    if (found == LiveUnits().end() || RuntimeEntryOfPage() == nullptr)
+        return false;
+    EventRecord record;
+    record.window_id = found->second->WindowId();
+    record.unit_id = unit_id;
+    record.event = event;
+    return RuntimeEntryOfPage()(kNotifyRaiseEvent, reinterpret_cast<intptr_t>(&record), 0) == 1;
+}

@@ -1,6 +1,0 @@
-#pragma once
-// The built-in unit library: the six kinds on Qt widgets, the commands, and the notification
-// entry through which the runtime hands the kinds its own entry at start-up.
-#include "forms/runtime/UnitTypeTable.h"
-
-const LibraryDescriptor& BuiltInLibrary();

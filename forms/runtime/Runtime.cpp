@@ -1,7 +1,0 @@
-#include "forms/runtime/Runtime.h"
-
-Runtime& TheRuntime()
-{
-    static Runtime runtime;
-    return runtime;
-}
