@@ -1,7 +1,7 @@
 #pragma once
 // Where texts meet Linux (Qt, the command line), Windows and the browser: GBK (code page 936) <-> UTF-8.
 // A character that has no GBK form becomes "?"; an invalid byte sequence in either direction
-// becomes "?". Through iconv, or through build-time tables where iconv has no GBK.
+// becomes "?". Through tables written at build time from iconv (values/GbkByTable.h).
 #include <string>
 #include <string_view>
 

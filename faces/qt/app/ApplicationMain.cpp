@@ -4,6 +4,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "faces/qt/app/AfterFirstFrame.h"
 #include "faces/qt/app/ApplicationObject.h"
 #include "faces/qt/app/DefaultIcon.h"
@@ -79,6 +83,13 @@ void PrepareApplication(QApplication&)
 
 int ApplicationMain(int argc, char** argv)
 {
+#if defined(__GLIBC__)
+    // Blocks of 128 KiB and more always get pages of their own, given back when freed. Left to
+    // itself the C library raises that bound to the largest block freed so far, so the
+    // icon's pictures, a quarter of a megabyte each and made once, would stay in the heap for
+    // the rest of the run.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     // Fractional scale factors (1.25, 1.5) are used as they are, not rounded to whole ones.
     QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication application(argc, argv);
