@@ -1,0 +1,24 @@
+#pragma once
+// The display list on GDI: fonts made from the units' font specs (宋体 is SimSun on Windows),
+// text measured by GDI for the painting rules, and a painted unit's list replayed into a DC.
+#include "win/face/WinApi.h"
+
+#include <cstdint>
+#include <span>
+
+#include "core/paint/DisplayList.h"
+
+// The font of a spec, made once and kept for the run; `scale` is the monitor's factor.
+HFONT FontOf(const paint::FontSpec& spec, double scale);
+// The font of a unit's stored LOGFONT record, or the default 宋体 9 point when it has none.
+HFONT FontOfRecord(std::span<const uint8_t> logfont, double scale);
+
+// Advances in GDI's pixels at the factor 1, as the rules lay text out.
+const paint::TextMeasure& GdiMeasure();
+
+// A picture file (JPEG, PNG, BMP, GIF) decoded by the system's imaging component, as a 32-bit
+// top-down bitmap; null when it does not decode.
+HBITMAP DecodePicture(std::span<const uint8_t> bytes);
+
+// Replays `list` onto `dc` at the factor `scale`, with `picture` for the picture operations.
+void ReplayDisplayList(HDC dc, const paint::DisplayList& list, HBITMAP picture, double scale);
