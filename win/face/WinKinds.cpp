@@ -236,8 +236,10 @@ private:
             const SIZE outer = OuterSize(hwnd, args.width, args.height);
             int x = Scaled(args.left), y = Scaled(args.top);
             if (m_props.start_position == int32_t(StartPosition::Centred)) {
-                RECT work{};
-                SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+                MONITORINFO monitor{};
+                monitor.cbSize = sizeof monitor;
+                GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+                const RECT work = monitor.rcWork;
                 x = work.left + (work.right - work.left - outer.cx) / 2;
                 y = work.top + (work.bottom - work.top - outer.cy) / 2;
             }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/paint/TextLayout.h"
+#include "win/face/GdiPainting.h"
 #include "program/Notes.h"
 #include "win/face/WideText.h"
 #include "win/face/WinKinds.h"
@@ -58,6 +58,8 @@ HWND MakeTip(DWORD style)
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, g_owner, nullptr, GetModuleHandleW(nullptr),
                                nullptr);
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    // The system's tip font may have no Chinese; the notes are in the window's own font.
+    SendMessageW(tip, WM_SETFONT, WPARAM(FontOf(paint::FontSpec{}, DpiScale())), FALSE);
     return tip;
 }
 
