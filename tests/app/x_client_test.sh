@@ -120,6 +120,7 @@ for _ in 1 2 3 4 5; do
   xdotool key --clearmodifiers ctrl+a BackSpace
   if [ -n "${ANGLARIX_X_WIDE_BY_CLIPBOARD:-}" ]; then
     printf '%s' 'ｓｉｎ（３０）' | xclip -selection clipboard
+    sleep 0.5  # the client learns of the new owner in its own time
     xdotool key --clearmodifiers ctrl+v
   else
     xdotool type --delay 150 -- 'ｓｉｎ（３０）'

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/paint/TextLayout.h"
+#include "core/props/LogFont.h"
 #include "win/face/WideText.h"
 
 namespace {
@@ -150,22 +151,30 @@ public:
         StretchDIBits(m_dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, w, h, pixels.data(), &info,
                       DIB_RGB_COLORS, SRCCOPY);
     }
+    // Unsmoothed: each target pixel takes the source pixel under its centre.
     void operator()(const PictureOp& o) const
     {
-        BITMAP bitmap{};
-        if (m_picture == nullptr || GetObjectW(m_picture, sizeof bitmap, &bitmap) == 0)
+        DIBSECTION dib{};
+        if (m_picture == nullptr || GetObjectW(m_picture, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBits == nullptr)
             return;
+        const RECT t = CellRect(o.target, m_scale);
+        const int w = t.right - t.left, h = t.bottom - t.top;
+        const int sw = dib.dsBm.bmWidth, sh = dib.dsBm.bmHeight;
+        if (w <= 0 || h <= 0 || w > 16384 || h > 16384)
+            return;
+        const auto* source = static_cast<const uint32_t*>(dib.dsBm.bmBits);
+        std::vector<uint32_t> pixels(size_t(w) * size_t(h));
+        for (int y = 0; y < h; ++y) {
+            const int sy = std::min(sh - 1, int((y + 0.5) * sh / h));
+            for (int x = 0; x < w; ++x)
+                pixels[size_t(y) * size_t(w) + size_t(x)] = source[size_t(sy) * size_t(sw) + size_t(std::min(sw - 1, int((x + 0.5) * sw / w)))];
+        }
         const int saved = SaveDC(m_dc);
         const RECT clip = CellRect(o.clip, m_scale);
         IntersectClipRect(m_dc, clip.left, clip.top, clip.right, clip.bottom);
-        HDC source = CreateCompatibleDC(m_dc);
-        HGDIOBJ old = SelectObject(source, m_picture);
-        const RECT t = CellRect(o.target, m_scale);
-        SetStretchBltMode(m_dc, COLORONCOLOR);
-        StretchBlt(m_dc, t.left, t.top, t.right - t.left, t.bottom - t.top, source, 0, 0, bitmap.bmWidth,
-                   bitmap.bmHeight, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        SetDIBitsToDevice(m_dc, t.left, t.top, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), pixels.data(), &info, DIB_RGB_COLORS);
         RestoreDC(m_dc, saved);
     }
     void operator()(const TextOp& o) const
@@ -219,6 +228,39 @@ public:
     }
 };
 
+bool Installed(const std::wstring& face)
+{
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
+    bool found = false;
+    HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        dc, &wanted, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+            *reinterpret_cast<bool*>(found) = true;
+            return 0;
+        },
+        LPARAM(&found), 0);
+    ReleaseDC(nullptr, dc);
+    return found;
+}
+
+// The unit's face when the system has it (宋体 is SimSun), else the pinned family the other
+// faces draw with, else SimSun for the system to substitute.
+std::wstring InstalledFace(const std::string& utf8)
+{
+    static std::map<std::string, std::wstring> chosen;
+    const auto known = chosen.find(utf8);
+    if (known != chosen.end())
+        return known->second;
+    std::wstring face = utf8.empty() || utf8 == "宋体" ? L"SimSun" : WideFromUtf8(utf8);
+    if (!Installed(face)) {
+        const std::wstring pinned = WideFromUtf8(kGuiFontFamily) + L" Sharp";
+        face = Installed(pinned) ? pinned : L"SimSun";
+    }
+    return chosen[utf8] = face;
+}
+
 }  // namespace
 
 HFONT FontOf(const FontSpec& spec, double scale)
@@ -235,9 +277,8 @@ HFONT FontOf(const FontSpec& spec, double scale)
         record.lfUnderline = spec.underline;
         record.lfStrikeOut = spec.strike_out;
         record.lfCharSet = GB2312_CHARSET;
-        record.lfQuality = DEFAULT_QUALITY;
-        const std::wstring face = spec.face.empty() || spec.face == "宋体" ? L"SimSun" : WideFromUtf8(spec.face);
-        lstrcpynW(record.lfFaceName, face.c_str(), LF_FACESIZE);
+        record.lfQuality = NONANTIALIASED_QUALITY;
+        lstrcpynW(record.lfFaceName, InstalledFace(spec.face).c_str(), LF_FACESIZE);
         font = CreateFontIndirectW(&record);
     }
     return font;

@@ -5,6 +5,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "core/paint/Borders.h"
 #include "core/paint/Colours.h"
 #include "core/props/KindProps.h"
 #include "core/paint/LabelPainting.h"
@@ -62,6 +63,7 @@ public:
 
     int32_t m_width = 0, m_height = 0;  // the unit's size at the factor 1
     bool m_programmatic = false;        // the program, not the user, is changing the text
+    int32_t m_border = 0;               // an edit box's border style, drawn as the core draws it
 
 private:
     HWND m_hwnd = nullptr;
@@ -78,6 +80,29 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
     LRESULT result = 0;
     if (message != WM_ERASEBKGND && HandleUnitMessage(hwnd, message, wparam, lparam, result))
         return result;
+    return DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
+// An edit box's border is the classic edge the core describes, in the control's frame, so the
+// box looks the same as on the other faces whatever the system's theme draws.
+LRESULT CALLBACK EditFrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR)
+{
+    const WinUnit* unit = UnitOf(hwnd);
+    const int width = unit != nullptr ? Scaled(paint::BorderWidth(unit->m_border)) : 0;
+    if (message == WM_NCCALCSIZE && width > 0) {
+        RECT* client = wparam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0] : reinterpret_cast<RECT*>(lparam);
+        InflateRect(client, -width, -width);
+        return DefSubclassProc(hwnd, message, wparam, lparam);
+    }
+    if (message == WM_NCPAINT && width > 0) {
+        const LRESULT result = DefSubclassProc(hwnd, message, wparam, lparam);
+        paint::DisplayList list;
+        paint::AddBorder(list, {0, 0, unit->m_width, unit->m_height}, unit->m_border);
+        HDC dc = GetWindowDC(hwnd);
+        ReplayDisplayList(dc, list, nullptr, g_scale);
+        ReleaseDC(hwnd, dc);
+        return result;
+    }
     return DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
@@ -268,18 +293,15 @@ private:
                 style |= ES_UPPERCASE;
             if (m_props.hide_selection == 0)
                 style |= ES_NOHIDESEL;
-            DWORD ex_style = 0;
-            switch (BorderStyle(m_props.border)) {
-            case BorderStyle::SunkenClient:
-            case BorderStyle::ClientInDialog: ex_style = WS_EX_CLIENTEDGE; break;
-            case BorderStyle::RaisedDialog: ex_style = WS_EX_DLGMODALFRAME; break;
-            case BorderStyle::ThinStatic: ex_style = WS_EX_STATICEDGE; break;
-            case BorderStyle::SingleLine: style |= WS_BORDER; break;
-            default: break;
-            }
             m_programmatic = true;
-            HWND hwnd = MakeChild(args, L"EDIT", WideFromGbk(m_props.content), style, ex_style);
+            HWND hwnd = MakeChild(args, L"EDIT", WideFromGbk(m_props.content), style);
             m_programmatic = false;
+            m_border = m_props.border;
+            if (hwnd != nullptr) {
+                SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<WinUnit*>(this)));
+                SetWindowSubclass(hwnd, &EditFrameProc, 1, 0);
+                SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+            }
             if (hwnd != nullptr && m_props.max_length > 0)
                 SendMessageW(hwnd, EM_SETLIMITTEXT, WPARAM(m_props.max_length), 0);
             return hwnd;
@@ -346,6 +368,10 @@ private:
                 SendMessageW(Hwnd(), EM_SETREADONLY, m_props.input_mode == int32_t(InputMode::ReadOnly), 0);
                 return;
             case EditBoxOwn::MaxLength: SendMessageW(Hwnd(), EM_SETLIMITTEXT, WPARAM(std::max(0, m_props.max_length)), 0); return;
+            case EditBoxOwn::Border:
+                m_border = m_props.border;
+                SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+                return;
             case EditBoxOwn::Background:
                 if (m_brush != nullptr)
                     DeleteObject(m_brush);
