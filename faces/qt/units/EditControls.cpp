@@ -24,6 +24,33 @@ namespace {
 constexpr int kNoTextLimit = 0x7FFFFFFE;  // what a limit of 0 means: the system's maximum
 constexpr const char* kPasswordProperty = "anglarixPasswordChar";
 
+// Past this many characters a focused box's caret stops blinking and stays shown: QLineEdit
+// draws its whole line for each blink, which for megabytes keeps a core busy.
+constexpr int kSteadyCaretLength = 16384;
+
+// Holds back the blink of QLineEdit's own caret while its text is long. The caret's timer is
+// its line control's, the one child object that receives timer events; a key press or the
+// focus coming back shows the caret again.
+class SteadyCaret : public QObject {
+public:
+    explicit SteadyCaret(QLineEdit* line) : QObject(line), m_line(line)
+    {
+        for (QObject* child : line->children()) {
+            if (child->inherits("QWidgetLineControl"))
+                child->installEventFilter(this);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::Timer && m_line->text().size() > kSteadyCaretLength;
+    }
+
+private:
+    QLineEdit* m_line;
+};
+
 // The password character comes from a widget property, since Qt takes it from the style.
 class PasswordStyle : public QProxyStyle {
 public:
@@ -95,6 +122,7 @@ EditLine::EditLine(QWidget* parent, UnitIds ids, int32_t case_conversion) : Rais
 {
     setFrame(false);
     setStyle(SharedPasswordStyle());
+    new SteadyCaret(this);
     if (CaseConversion(case_conversion) != CaseConversion::None)
         setValidator(new CaseValidator(case_conversion, this));
     connect(this, &QLineEdit::textChanged, this, [this] {
@@ -195,8 +223,10 @@ void EditLine::timerEvent(QTimerEvent* event)
         RaisesFocusEvents::timerEvent(event);
         return;
     }
+    if (m_caret_shown && text().size() > kSteadyCaretLength)
+        return;
     m_caret_shown = !m_caret_shown;
-    update();
+    update(cursorRect());
 }
 
 // QLineEdit drops the selection when the focus leaves; a box that shows its selection
