@@ -47,8 +47,10 @@ public:
         const int width = std::min(fontMetrics().averageCharWidth() * 60, screen.width() / 2);
         const int height = std::min(fontMetrics().lineSpacing() * 24, screen.height() / 2);
         resize(width, height);
-        move(std::clamp(at.x(), screen.left(), screen.right() - width),
-             std::clamp(at.y(), screen.top(), screen.bottom() - height));
+        // Beside the pointer, as a tool tip goes, so that the box stays clickable.
+        const QPoint place = at + QPoint(2, 16);
+        move(std::clamp(place.x(), screen.left(), screen.right() - width),
+             std::clamp(place.y(), screen.top(), screen.bottom() - height));
         show();
         if (msecs > 0)
             m_timer.start(msecs);
@@ -59,6 +61,14 @@ public:
     const QString& Text() const { return m_text; }
 
 protected:
+    // A note of megabytes gives its memory back once it has gone.
+    void hideEvent(QHideEvent* event) override
+    {
+        m_text.clear();
+        clear();
+        QPlainTextEdit::hideEvent(event);
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (!isVisible())
