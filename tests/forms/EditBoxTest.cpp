@@ -289,8 +289,19 @@ TEST(EditBox, ALargeEditIsNotKeptForUndo)
         EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "");
         EXPECT_EQ(undoable(), p.undoable) << "cleared";
     }
+    // What goes past the limit is left out of the paste, as for a small one.
+    EditBoxProps limited;
+    limited.max_length = 70002;
+    limited.content = "ab";
+    Box box(limited);
+    box.Line()->setCursorPosition(1);
+    QApplication::clipboard()->setText(large + large);
+    QTest::keySequence(box.Line(), QKeySequence::Paste);
+    EXPECT_EQ(box.Line()->text(), QLatin1Char('a') + large + QLatin1Char('b'));
+    EXPECT_EQ(box.Line()->cursorPosition(), 70001);
+
     // The menu's Paste goes the same way.
-    Box box;
+    box.Line()->clear();
     QApplication::clipboard()->setText(large);
     QContextMenuEvent menu_event(QContextMenuEvent::Mouse, QPoint(2, 2), box.Line()->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(box.Line(), &menu_event);

@@ -180,9 +180,11 @@ bool EditLine::EditWithoutUndo(const QString& inserted, bool by_user)
         return false;
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     QString edited = text();
-    edited.replace(start, removed, inserted);
+    // As QLineEdit inserts: what goes past the limit is left out of the inserted text.
+    const QString fitting = inserted.left(std::max<qsizetype>(maxLength() - (edited.size() - removed), 0));
+    edited.replace(start, removed, fitting);
     setText(edited);  // a new text, with a new undo history
-    setCursorPosition(start + int(inserted.size()));
+    setCursorPosition(start + int(fitting.size()));
     if (by_user)
         emit textEdited(text());
     return true;
