@@ -20,6 +20,7 @@
 #include "core/runtime/UnitTypeTable.h"
 #include "core/runtime/WindowList.h"
 #include "program/FramePolicy.h"
+#include "program/Groups.h"
 #include "program/Notes.h"
 #include "program/ReadingOrder.h"
 #include "values/Blocks.h"
@@ -93,7 +94,8 @@ std::string DescribeLayout(RuntimeWindow& window)
             if (record.id == place.unit_id)
                 reading.emplace_back(&record, place.group);
     for (const RuntimeRecord& record : window.records)
-        if (std::ranges::find(reading, &record, &std::pair<const RuntimeRecord*, int>::first) == reading.end())
+        if (std::find_if(reading.begin(), reading.end(), [&](const auto& read) { return read.first == &record; }) ==
+            reading.end())
             reading.emplace_back(&record, 0);
     Json json;
     json.Open('[');
@@ -104,6 +106,8 @@ std::string DescribeLayout(RuntimeWindow& window)
         json.Field("parent", record.parent_id);
         json.Field("stack", int(window.records.size() - (&record - window.records.data())));
         json.Field("group", group);
+        const std::optional<BoxInGroup> box = GroupOfBox(record.id);
+        json.Field("result", box && !box->is_input);
         const auto tab = std::find(tab_order.begin(), tab_order.end(), &record);
         json.Field("tabOrder", tab != tab_order.end() ? tab - tab_order.begin() + 1 : 0);
         json.Field("visible", (record.state_flags & kStateVisible) != 0 && MayShow(record));

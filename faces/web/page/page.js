@@ -13,15 +13,11 @@
   // The painting is hidden from assistive technology, which reads the caption as text: one
   // line unwrapped, each CR LF, LF or CR ending a line when wrapped.
   function MakeLabel(unit) {
-    const label = document.createElement('label');
-    label.className = 'label';
-    label.htmlFor = labelFor.get(unit.id) || '';
+    const label = Object.assign(document.createElement('label'), { className: 'label', htmlFor: labelFor.get(unit.id) || '' });
     const canvas = PaintedCanvas(unit);
     canvas.setAttribute('aria-hidden', 'true');
-    const caption = document.createElement('span');
-    caption.className = 'caption';
-    caption.textContent = unit.wordWrap ? unit.text.replace(/\r\n?/g, '\n') : unit.text.replace(/[\r\n]/g, '');
-    label.append(canvas, caption);
+    label.append(canvas, Object.assign(document.createElement('span'), { className: 'caption',
+      textContent: unit.wordWrap ? unit.text.replace(/\r\n?/g, '\n') : unit.text.replace(/[\r\n]/g, '') }));
     return label;
   }
 
@@ -47,9 +43,7 @@
   }
 
   function MakeButton(unit) {
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.textContent = unit.text;
+    const button = Object.assign(document.createElement('button'), { type: 'button', textContent: unit.text });
     ApplyFont(button, unit);
     button.addEventListener('click', function () { Module['_PageClick'](unit.id); });
     return button;
@@ -137,6 +131,8 @@
       frame.style.background = Painting.Css(unit.background);
       frame.style.width = unit.clientWidth + 'px';
       frame.style.height = unit.clientHeight + 'px';
+      windowWidth = unit.clientWidth;
+      Fit();
       if (unit.text) document.title = unit.text;
       return;
     }
@@ -176,7 +172,7 @@
     if (!element) return;
     element.value = text;
     if (document.activeElement === element) element.setSelectionRange(0, 0);
-    if (element.readOnly && text) { Say(element.getAttribute('aria-label') + ' ' + text); Reveal(element); }
+    if (units.get(id).result && text) { Say(element.getAttribute('aria-label') + ' ' + text); Reveal(element); }
   };
   // What a screen reader says politely: the results and reasons of one click together.
   let saying = [];
@@ -184,11 +180,16 @@
     if (!saying.length) setTimeout(() => { document.getElementById('said').textContent = saying.join('；'); saying = []; });
     saying.push(text);
   }
-  function Reveal(element) { if (innerWidth < 500) element.scrollIntoView({ block: 'nearest' }); }
+  function Reveal(element) { if (Fit()) element.scrollIntoView({ block: 'nearest' }); }
+  // A screen narrower than the window shows its units in one column (index.html's .narrow).
+  let windowWidth = 0;
+  function Fit() {
+    return document.getElementById('window').classList.toggle('narrow', matchMedia(`(max-width: ${windowWidth - 0.5}px)`).matches);
+  }
+  addEventListener('resize', Fit);
   // -1 leaves a state as it is.
   Module['setUnitState'] = function (id, visible, disabled) {
-    const element = ElementOf(id);
-    const unit = units.get(id);
+    const element = ElementOf(id), unit = units.get(id);
     if (!element || !unit) return;
     if (visible >= 0) { unit.visible = visible !== 0; element.style.visibility = unit.visible ? '' : 'hidden'; }
     if (disabled >= 0 && 'disabled' in element) { unit.disabled = disabled !== 0; element.disabled = unit.disabled; }
@@ -199,18 +200,15 @@
 
   // Tab and Shift+Tab go where the window's focus order says, wrapping, without leaving it.
   function MoveFocus(from, backward) {
-    const unit = UnitOf(from);
-    const next = ElementOf(Module['_PageTab'](unit ? unit.id : 0, backward ? 1 : 0));
+    const unit = UnitOf(from), next = ElementOf(Module['_PageTab'](unit ? unit.id : 0, backward ? 1 : 0));
     if (next) next.focus();
   }
 
   // What the user does to a box or a button goes to the program as that unit's.
   function ReportUser(frame) {
-    const report = function (name, extra) {
-      return function (event) {
-        const unit = UnitOf(event.target);
-        if (unit && (unit.kind === 'edit' || unit.kind === 'button')) Module[name](unit.id, extra);
-      };
+    const report = (name, extra) => event => {
+      const unit = UnitOf(event.target);
+      if (unit && (unit.kind === 'edit' || unit.kind === 'button')) Module[name](unit.id, extra);
     };
     frame.addEventListener('input', report('_PageChanged'));
     frame.addEventListener('focusin', report('_PageFocus', 1));
@@ -245,14 +243,10 @@
   // beside the box for a while.
   const notes = new Map();
   const measure = document.createElement('canvas').getContext('2d');
-  function HideNote(element) {
-    const note = notes.get(element);
-    if (note) { note.remove(); notes.delete(element); }
-  }
+  function HideNote(element) { if (notes.has(element)) notes.get(element).remove(); notes.delete(element); }
   Module['lineWidth'] = function (id, text) {
-    const element = ElementOf(id);
+    const element = ElementOf(id), style = element && getComputedStyle(element);
     if (!element) return 0;
-    const style = getComputedStyle(element);
     measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
     return Math.ceil(measure.measureText(text).width);
   };
@@ -270,9 +264,7 @@
     HideNote(element);
     if (!text) return;
     Say(text);
-    const note = document.body.appendChild(document.createElement('div'));
-    note.className = 'note';
-    note.textContent = text;
+    const note = document.body.appendChild(Object.assign(document.createElement('div'), { className: 'note', textContent: text }));
     notes.set(element, note);
     // Under the box, else over it when the group's button is under it, always inside the viewport.
     const box = element.getBoundingClientRect(), size = note.getBoundingClientRect();
@@ -291,19 +283,15 @@
   Module['showError'] = function (text) {
     const frame = document.getElementById('window');
     frame.textContent = '';
-    const box = document.createElement('pre');
-    box.className = 'error';
+    const box = frame.appendChild(Object.assign(document.createElement('pre'), { className: 'error', textContent: text.replace(/\r\n/g, '\n') }));
     box.setAttribute('role', 'alert');
-    box.textContent = text.replace(/\r\n/g, '\n');
-    frame.appendChild(box);
     frame.style.visibility = '';
   };
 
   // The window shows once built, when its record says so, with the focus on the unit given.
   Module['showWindow'] = function (first) {
     document.getElementById('window').style.visibility = '';
-    const element = first ? ElementOf(first) : null;
-    if (element) element.focus();
+    if (first && ElementOf(first)) ElementOf(first).focus();
   };
 
   Module['onRuntimeInitialized'] = function () {
