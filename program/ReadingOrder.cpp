@@ -25,6 +25,10 @@ std::vector<ReadingPlace> MainWindowReadingOrder()
     std::vector<ReadingPlace> order;
     for (uint32_t unit_id : MainWindowTabOrder()) {
         const int group = GroupNumber(unit_id);
+        if (unit_id == main_window::kAngle)
+            order.push_back({main_window::kKnownHeading, group});
+        if (unit_id == main_window::kResultOpposite)
+            order.push_back({main_window::kResultsHeading, group});
         for (const AccessibleText& text : MainWindowAccessibleTexts())
             if (text.unit_id == unit_id && text.label_id != 0)
                 order.push_back({text.label_id, group});
