@@ -344,10 +344,10 @@ def check_focus_ring(page, checks):
     checks.equal(shot() != unfocused, True, 'a ring on the focused read-only box')
 
 
-def check_phone(browser, url, tables, checks):
+def check_phone(browser, url, tables, shot_path, checks):
     """On a phone the window is one column of groups: nothing off the side from 360 to 430 px,
     every control a finger's size with text a phone need not zoom, the tables by taps, and a
-    note in view."""
+    note in view; a screenshot of the first screen is written beside shot_path."""
     def metrics(width, height=844):
         browser.call('Emulation.setDeviceMetricsOverride', {'width': width, 'height': height, 'deviceScaleFactor': 3,
                                                             'mobile': True})
@@ -369,6 +369,10 @@ def check_phone(browser, url, tables, checks):
                             " (b => r.bottom <= b.top || r.top >= b.bottom)(%s.getBoundingClientRect())])"
                             "(n.getBoundingClientRect()))(document.querySelector('.note'))" % unit(EVALUATE))
     checks.equal(note, [True, True], 'the note in view, off its button')
+    browser.evaluate('scrollTo(0, 0)')
+    with open(os.path.splitext(shot_path)[0] + '_phone.png', 'wb') as f:
+        f.write(base64.b64decode(browser.call('Page.captureScreenshot', {'format': 'png', 'clip': {
+            'x': 0, 'y': 0, 'width': 390, 'height': 844, 'scale': 1 / 3}})['data']))
 
 
 def main_window_units(path):
@@ -792,7 +796,7 @@ def main():
             browser.open('file://' + os.path.abspath(os.path.join(page_dir, 'anglarix.html')))
             check_cases(Page(browser), tables, checks)
             check_load_failures(browser, page_dir, actual_path, checks)
-            check_phone(browser, url, tables, checks)
+            check_phone(browser, url, tables, actual_path, checks)
             browser.open(url)
             check_offline(browser, server, tables, checks)
         finally:

@@ -57,17 +57,15 @@
   // its picture's bytes, and the unit is painted again once it has.
   function PaintedCanvas(unit) {
     let image = null;
-    const paint = function (context) { Painting.Replay(context, unit.paint, image); };
+    const paint = context => Painting.Replay(context, unit.paint, image);
     const canvas = Painting.Canvas(unit, paint);
     if (unit.pictureSize > 0) {
       const bytes = HEAPU8.slice(unit.picture, unit.picture + unit.pictureSize);
       ++decoding;
       delete document.documentElement.dataset.painted;
-      createImageBitmap(new Blob([bytes], { type: 'image/jpeg' })).then(function (decoded) {
-        image = decoded;
-        Painting.PaintCanvas(canvas, unit, paint);
-        Decoded();
-      }, Decoded);  // a picture that does not decode leaves the unit without one
+      // A picture that does not decode leaves the unit without one.
+      createImageBitmap(new Blob([bytes], { type: 'image/jpeg' }))
+        .then(decoded => { image = decoded; Painting.PaintCanvas(canvas, unit, paint); Decoded(); }, Decoded);
     }
     return canvas;
   }
@@ -92,8 +90,7 @@
                right: Math.min(clip.right, parent.width - left), bottom: Math.min(clip.bottom, parent.height - top) };
       left += parent.left; top += parent.top;
     }
-    element.style.clipPath = '';
-    element.style.display = '';
+    Object.assign(element.style, { clipPath: '', display: '' });
     if (clip.left > 0 || clip.top > 0 || clip.right < unit.width || clip.bottom < unit.height) {
       element.style.clipPath = 'inset(' + clip.top + 'px ' + Math.max(0, unit.width - clip.right) + 'px ' +
                                Math.max(0, unit.height - clip.bottom) + 'px ' + clip.left + 'px)';
@@ -128,9 +125,8 @@
     units.set(unit.id, unit);
     const frame = document.getElementById('window');
     if (unit.kind === 'window') {
-      frame.style.background = Painting.Css(unit.background);
-      frame.style.width = unit.clientWidth + 'px';
-      frame.style.height = unit.clientHeight + 'px';
+      Object.assign(frame.style, { background: Painting.Css(unit.background), width: unit.clientWidth + 'px',
+                                   height: unit.clientHeight + 'px' });
       windowWidth = unit.clientWidth;
       Fit();
       if (unit.text) document.title = unit.text;
@@ -168,8 +164,7 @@
   // A written text shows from its start: an unfocused box shows it so by itself, a focused one
   // would follow its caret to the end.
   Module['setUnitText'] = function (id, text) {
-    const element = ElementOf(id);
-    if (!element) return;
+    const element = ElementOf(id); if (!element) return;
     element.value = text;
     if (document.activeElement === element) element.setSelectionRange(0, 0);
     if (units.get(id).result && text) { Say(element.getAttribute('aria-label') + ' ' + text); Reveal(element); }
@@ -177,10 +172,9 @@
   // What a screen reader says politely: the results and reasons of one click together.
   let saying = [];
   function Say(text) {
-    if (!saying.length) setTimeout(() => { document.getElementById('said').textContent = saying.join('；'); saying = []; });
-    saying.push(text);
+    if (saying.push(text) === 1) setTimeout(() => { document.getElementById('said').textContent = saying.join('；'); saying = []; });
   }
-  function Reveal(element) { if (Fit()) element.scrollIntoView({ block: 'nearest' }); }
+  function Reveal(element) { if (document.getElementById('window').classList.contains('narrow')) element.scrollIntoView({ block: 'nearest' }); }
   // A screen narrower than the window shows its units in one column (index.html's .narrow).
   let windowWidth = 0;
   function Fit() {
@@ -248,19 +242,20 @@
     const element = ElementOf(id), style = element && getComputedStyle(element);
     if (!element) return 0;
     measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
-    return Math.ceil(measure.measureText(text).width);
+    // The program asks whether a line is wider than the box: a pasted line's start often says so
+    // at once, where measuring all of it would hold the page for seconds.
+    const start = Math.ceil(measure.measureText(text.slice(0, 4096)).width);
+    return start > element.offsetWidth || text.length <= 4096 ? start : Math.ceil(measure.measureText(text).width);
   };
   // A box's line has no margins of its own.
   Module['lineRoom'] = function (id) { const element = ElementOf(id); return element ? element.offsetWidth - 4 : 0; };
   Module['setNoteTexts'] = function (id, hover, description) {
-    const element = ElementOf(id);
-    if (!element) return;
+    const element = ElementOf(id); if (!element) return;
     element.title = hover;
     if (description) element.setAttribute('aria-description', description); else element.removeAttribute('aria-description');
   };
   Module['showNote'] = function (id, text, milliseconds) {
-    const element = ElementOf(id);
-    if (!element) return;
+    const element = ElementOf(id); if (!element) return;
     HideNote(element);
     if (!text) return;
     Say(text);
