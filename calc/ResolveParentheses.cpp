@@ -221,11 +221,11 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
     const size_t end = std::min(m_text.Size(), last + 1 + std::max<size_t>(used, 1));
     m_text.MoveGapTo(end);
     // Values in the tail hold no sign and no operator follows them: only those before matter.
-    m_region_values.clear();
-    for (auto v = first_value; v != m_values.end() && v->start < end; ++v)
-        m_region_values.push_back({uint32_t(v->start - start), uint32_t(std::min<size_t>(v->end, end) - start)});
+    const auto after_region = std::lower_bound(first_value, m_values.end(), end,
+                                               [](const ValueSpan& v, size_t e) { return v.start < e; });
     size_t tail_used = 0;
-    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), m_region_values, m_reduced, tail_used)) {
+    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), std::span(first_value, after_region),
+                          m_reduced, tail_used, start)) {
         m_failure = m_reducer.Failure();
         return false;
     }

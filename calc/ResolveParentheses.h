@@ -74,7 +74,6 @@ private:
     std::vector<uint32_t> m_groups;     // where the text of each open group begins
     std::vector<uint32_t> m_operators;  // ascending positions of operator bytes in m_text
     std::vector<ValueSpan> m_values;    // the values in m_text, in order
-    std::vector<ValueSpan> m_region_values;
     std::string m_reduced;
     OperatorReducer m_reducer;
     Reason m_failure = Reason::None;
