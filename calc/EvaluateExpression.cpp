@@ -101,7 +101,7 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
     out.clear();
     m_calls.clear();
     m_values.clear();
-    m_failure = Reason::Overflow;
+    m_failure = Reason::TooLong;
     if (text.size() >= UINT32_MAX)
         return false;
     m_failure = Reason::None;
@@ -283,6 +283,7 @@ bool ExpressionEngine::Run(std::string_view expression, AngleUnit unit)
     if (std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }))
         return false;
     std::span<const ValueSpan> values;
+    std::string* owner = nullptr;
     if (HoldsCallName(text)) {
         if (!m_expander.Expand(text, unit, m_resolver, m_expanded)) {
             m_reason = m_expander.Failure();
@@ -290,8 +291,9 @@ bool ExpressionEngine::Run(std::string_view expression, AngleUnit unit)
         }
         text = m_expanded;
         values = m_expander.Values();
+        owner = &m_expanded;
     }
-    if (!m_resolver.Resolve(text, m_value, values)) {
+    if (!m_resolver.Resolve(text, m_value, values, owner)) {
         m_reason = m_resolver.Failure();
         return false;
     }

@@ -84,14 +84,17 @@ void GapText::CopyTo(std::string& out) const
 }
 
 // text = { kept byte | "(" text ")" -> ReduceOperators(text) }, then ReduceOperators(text)
-bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values)
+bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values,
+                                  std::string* owner)
 {
     expression = engine::UpToNul(expression);
     out.clear();
-    m_failure = Reason::Overflow;
+    m_failure = Reason::TooLong;
     if (expression.size() >= UINT32_MAX)
         return false;
     m_failure = Reason::None;
+    if (!expression.empty() && std::all_of(expression.begin(), expression.end(), IsKeptByte))
+        return ReduceFlat(expression, values, owner, out);
     m_next_ignored = 0;
     m_text.Clear();
     m_groups.clear();
@@ -242,4 +245,39 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
     if (group)
         m_values.push_back({uint32_t(start), uint32_t(m_text.Size())});
     return true;
+}
+
+// A text the filter keeps whole and without parentheses (what expanding the calls of a typed
+// sum leaves) is reduced as ReduceFrom(0) would reduce its copy, without the copy.
+bool ParenthesisResolver::ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner,
+                                     std::string& out)
+{
+    size_t count = 0;
+    size_t first = 0;
+    size_t last = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsOperatorByte(text[i])) {
+            first = count++ == 0 ? i : first;
+            last = i;
+        }
+    }
+    if (count == 0 || (count == 1 && first == 0 && text[0] == '-')) {
+        out.assign(text);
+        return true;
+    }
+    size_t used = 0;
+    ReadDecimal(text.substr(last + 1), &used);
+    const size_t end = std::min(text.size(), last + 1 + std::max<size_t>(used, 1));
+    if (owner != nullptr && owner->size() == text.size()) {
+        if (m_reducer.ReduceInPlace(*owner, end, values, out))
+            return true;
+    } else {
+        size_t tail_used = 0;
+        if (m_reducer.Reduce(text.substr(0, end), text.substr(end), values, out, tail_used)) {
+            out.append(text.substr(end + tail_used));
+            return true;
+        }
+    }
+    m_failure = m_reducer.Failure();
+    return false;
 }

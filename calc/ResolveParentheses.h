@@ -55,7 +55,10 @@ public:
     // values in expression, each one operand. False when the evaluation fails: a group that
     // reduces to nothing ("()"), a failed reduction, nothing left after filtering, or a text
     // longer than positions of 32 bits reach.
-    bool Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values = {});
+    // When owner is given, expression is the whole of *owner and the resolver may take its
+    // buffer as working memory (owner then holds another buffer).
+    bool Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values = {},
+                 std::string* owner = nullptr);
 
     // Why the last resolution failed.
     Reason Failure() const { return m_failure; }
@@ -69,6 +72,7 @@ private:
     void Append(std::string_view expression, size_t i);
     void Ignore(std::string_view expression, size_t i, size_t count);
     bool ReduceFrom(size_t start, bool group);
+    bool ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner, std::string& out);
 
     GapText m_text;
     std::vector<uint32_t> m_groups;     // where the text of each open group begins
