@@ -195,6 +195,7 @@ void OperatorReducer::JoinSigns(std::string_view text, std::span<const ValueSpan
                                  bool note_values)
 {
     m_ahead.clear();
+    m_ahead_typed.clear();
     size_t copied = 0;
     size_t previous_end = std::string_view::npos;
     for (const ValueSpan& value : values) {
@@ -223,16 +224,17 @@ void OperatorReducer::JoinSigns(std::string_view text, std::span<const ValueSpan
             from = sink.Size() - (end - start);
         }
         if (note_values)
-            m_ahead.push_back({int64_t(from), int64_t(sink.Size()), typed});
+            PushAhead({int64_t(from), int64_t(sink.Size()), typed});
         copied = end;
         previous_end = end;
     }
     sink.Copy(copied, text.size() - copied);
     // Count the bounds back from the end, the next value last.
     const int64_t text_end = int64_t(sink.Size());
-    for (Value& value : m_ahead)
-        value = {text_end - value.start, text_end - value.end, value.typed};
+    for (Bounds& bounds : m_ahead)
+        bounds = {uint32_t(text_end - bounds.start), uint32_t(text_end - bounds.end)};
     std::reverse(m_ahead.begin(), m_ahead.end());
+    std::reverse(m_ahead_typed.begin(), m_ahead_typed.end());
 }
 
 // Copies text in front of the gap, its signs joined.
@@ -275,8 +277,8 @@ void OperatorReducer::LoadInPlace(size_t end, std::span<const ValueSpan> values,
     const size_t tail = m_buffer.size() - end;
     std::memmove(m_buffer.data() + sink.written, m_buffer.data() + end, tail);
     m_buffer.resize(sink.written + tail);
-    for (Value& value : m_ahead)
-        value = {value.start + int64_t(tail), value.end + int64_t(tail), value.typed};
+    for (Bounds& bounds : m_ahead)
+        bounds = {uint32_t(bounds.start + tail), uint32_t(bounds.end + tail)};
     const size_t headroom = m_buffer.capacity() - m_buffer.size() >= kHeadroom ? kHeadroom : 0;
     m_buffer.insert(0, headroom, '\0');
     m_left = 0;
@@ -339,8 +341,8 @@ bool OperatorReducer::RunPass(Pass pass)
         // A value is one operand: an operation may start at its first byte, which is never a
         // boundary.
         if (m_track_values && !m_ahead.empty() && ExpressionEnd() - m_ahead.back().start == int64_t(m_right)) {
-            const Value value = m_ahead.back();
-            m_ahead.pop_back();
+            const Value value = NextAhead();
+            PopAhead();
             m_behind = {int64_t(m_left), int64_t(m_left) + (value.start - value.end), value.typed};
             start = m_left;
             Advance();
@@ -412,7 +414,7 @@ bool OperatorReducer::RewritePowerOfValue()
     m_behind = {-1, -1, '\0'};
     DropValuesBefore(m_right);
     PutInFront(result.text, result.length);
-    m_ahead.push_back({ExpressionEnd() - int64_t(m_right), ExpressionEnd() - int64_t(m_right + result.length), typed});
+    PushAhead({ExpressionEnd() - int64_t(m_right), ExpressionEnd() - int64_t(m_right + result.length), typed});
     if (m_steps != nullptr)
         m_steps->push_back(WorkingText());
     return true;
@@ -422,7 +424,19 @@ bool OperatorReducer::RewritePowerOfValue()
 void OperatorReducer::DropValuesBefore(size_t right)
 {
     while (!m_ahead.empty() && ExpressionEnd() - m_ahead.back().start < int64_t(right))
-        m_ahead.pop_back();
+        PopAhead();
+}
+
+void OperatorReducer::PushAhead(const Value& value)
+{
+    m_ahead.push_back({uint32_t(value.start), uint32_t(value.end)});
+    m_ahead_typed.push_back(value.typed);
+}
+
+void OperatorReducer::PopAhead()
+{
+    m_ahead.pop_back();
+    m_ahead_typed.pop_back();
 }
 
 // The text after the operator at the scan position, with enough of the tail taken in that

@@ -101,7 +101,17 @@ private:
     size_t m_right = 0;  // the unscanned text is m_buffer[m_right, end)
     std::string_view m_tail;  // what follows the text, taken in only as far as it is read
     size_t m_tail_used = 0;
-    std::vector<Value> m_ahead;  // values not yet scanned, the next one last
+    // Values not yet scanned, the next one last, their bounds counted back from the end of the
+    // expression (which is shorter than 4 GiB) and their typed signs apart: 9 bytes a value.
+    struct Bounds {
+        uint32_t start;
+        uint32_t end;
+    };
+    std::vector<Bounds> m_ahead;
+    std::vector<char> m_ahead_typed;
+    void PushAhead(const Value& value);
+    Value NextAhead() const { return {m_ahead.back().start, m_ahead.back().end, m_ahead_typed.back()}; }
+    void PopAhead();
     Value m_behind{-1, -1, 0};   // the value the scan passed last, while it is whole
     bool m_track_values = false;
     Reason m_failure = Reason::None;

@@ -83,6 +83,14 @@ void GapText::CopyTo(std::string& out) const
     out.append(AfterGap());
 }
 
+void GapText::TakeText(std::string& text)
+{
+    MoveGapTo(Size());
+    m_buffer.resize(m_left);
+    m_buffer.swap(text);
+    Clear();
+}
+
 // text = { kept byte | "(" text ")" -> ReduceOperators(text) }, then ReduceOperators(text)
 bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values,
                                   std::string* owner)
@@ -93,8 +101,19 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
     if (expression.size() >= UINT32_MAX)
         return false;
     m_failure = Reason::None;
-    if (!expression.empty() && std::all_of(expression.begin(), expression.end(), IsKeptByte))
-        return ReduceFlat(expression, values, owner, out);
+    if (!expression.empty() && std::all_of(expression.begin(), expression.end(), IsKeptByte)) {
+        // No exponent letter: every operator byte is an operator.
+        size_t count = 0;
+        size_t first = 0;
+        size_t last = 0;
+        for (size_t i = 0; i < expression.size(); ++i) {
+            if (IsOperatorByte(expression[i])) {
+                first = count++ == 0 ? i : first;
+                last = i;
+            }
+        }
+        return ReduceFlat(expression, values, owner, count, first, last, out);
+    }
     m_next_ignored = 0;
     m_text.Clear();
     m_groups.clear();
@@ -135,10 +154,7 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
     // Unmatched "(" never entered the text.
     if (!m_groups.empty() && m_ignored.size() < kIgnoredShown)
         m_ignored.append(m_ignored.empty() ? "(" : " (");
-    if (!ReduceFrom(0, false))
-        return false;
-    m_text.CopyTo(out);
-    return true;
+    return ReduceWhole(out);
 }
 
 // kept = digit | "." | "*" "+" "-" "/" "^" | backslash | "e" between a digit or point and [sign] digit
@@ -249,18 +265,10 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
 
 // A text the filter keeps whole and without parentheses (what expanding the calls of a typed
 // sum leaves) is reduced as ReduceFrom(0) would reduce its copy, without the copy.
+// The reduction is given where the operators stand: their count, the first and the last.
 bool ParenthesisResolver::ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner,
-                                     std::string& out)
+                                     size_t count, size_t first, size_t last, std::string& out)
 {
-    size_t count = 0;
-    size_t first = 0;
-    size_t last = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (IsOperatorByte(text[i])) {
-            first = count++ == 0 ? i : first;
-            last = i;
-        }
-    }
     if (count == 0 || (count == 1 && first == 0 && text[0] == '-')) {
         out.assign(text);
         return true;
@@ -280,4 +288,20 @@ bool ParenthesisResolver::ReduceFlat(std::string_view text, std::span<const Valu
     }
     m_failure = m_reducer.Failure();
     return false;
+}
+
+// ReduceFrom(0) at the end of the scan, on the working text in its own buffer; the operators'
+// positions are let go first, as the reduction needs none of them.
+bool ParenthesisResolver::ReduceWhole(std::string& out)
+{
+    if (m_text.Size() == 0) {
+        m_failure = Reason::NothingToEvaluate;
+        return false;
+    }
+    const size_t count = m_operators.size();
+    const size_t first = count > 0 ? m_operators.front() : 0;
+    const size_t last = count > 0 ? m_operators.back() : 0;
+    std::vector<uint32_t>().swap(m_operators);
+    m_text.TakeText(m_whole);
+    return ReduceFlat(m_whole, m_values, &m_whole, count, first, last, out);
 }

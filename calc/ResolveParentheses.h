@@ -29,6 +29,8 @@ public:
     // Replaces the text from `from` to the gap and the first `after` bytes after it by text.
     void ReplaceAtGap(size_t from, size_t after, std::string_view text);
     void CopyTo(std::string& out) const;
+    // Moves the whole text into text, which gives its buffer in exchange; the text is then empty.
+    void TakeText(std::string& text);
 
 private:
     std::string m_buffer;
@@ -72,13 +74,16 @@ private:
     void Append(std::string_view expression, size_t i);
     void Ignore(std::string_view expression, size_t i, size_t count);
     bool ReduceFrom(size_t start, bool group);
-    bool ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner, std::string& out);
+    bool ReduceWhole(std::string& out);
+    bool ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner, size_t operators,
+                    size_t first, size_t last, std::string& out);
 
     GapText m_text;
     std::vector<uint32_t> m_groups;     // where the text of each open group begins
     std::vector<uint32_t> m_operators;  // ascending positions of operator bytes in m_text
     std::vector<ValueSpan> m_values;    // the values in m_text, in order
     std::string m_reduced;
+    std::string m_whole;  // the working text for the last reduction
     OperatorReducer m_reducer;
     Reason m_failure = Reason::None;
     std::string m_ignored;
