@@ -1,14 +1,21 @@
 // anglarix-calc: the calculator's expression engine and its angle and side computations on the
-// command line. Arguments and lines are UTF-8; the engine sees GBK, as in the window.
+// command line. Arguments, lines and messages are in the locale's character set (UTF-8 or
+// GBK); the engine sees GBK, as in the window.
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <csignal>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 #include <editline/readline.h>
+#include <fcntl.h>
 #include <getopt.h>
+#include <langinfo.h>
 #include <libintl.h>
 #include <unistd.h>
 
@@ -24,16 +31,119 @@
 namespace {
 
 constexpr char kProgram[] = "anglarix-calc";
+// A read or a write that failed: the answers are not all where they should be.
+constexpr int kInputOutputFailed = 3;
+// How much of a failing expression its message repeats.
+constexpr size_t kSubjectCharacters = 40;
+
+// The locale's character set, which arguments, lines and messages are in: GBK under a
+// Chinese GBK locale (GB2312 and GB18030 read as GBK), UTF-8 otherwise.
+bool g_gbk_locale = false;
+
+void ChooseCharacterSet()
+{
+    const std::string_view codeset = nl_langinfo(CODESET);
+    g_gbk_locale = codeset == "GBK" || codeset == "GB2312" || codeset == "GB18030" || codeset == "CP936";
+}
+
+bool IsAscii(std::string_view text)
+{
+    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// A text in the locale's character set as the engine reads it; ASCII needs no conversion.
+std::string_view ToEngine(std::string_view text, std::string& converted)
+{
+    if (g_gbk_locale || IsAscii(text))
+        return text;
+    converted = Utf8ToGbk(text);
+    return converted;
+}
+
+std::string ToEngine(std::string_view text)
+{
+    std::string converted;
+    return std::string(ToEngine(text, converted));
+}
+
+// At most the first kSubjectCharacters characters of text, then "…" when there are more.
+std::string Abbreviated(std::string_view text)
+{
+    size_t end = 0;
+    for (size_t count = 0; end < text.size() && count < kSubjectCharacters; ++count) {
+        const auto byte = static_cast<unsigned char>(text[end]);
+        size_t length = 1;
+        if (g_gbk_locale && byte >= 0x81)
+            length = 2;
+        else if (!g_gbk_locale)
+            while (end + length < text.size() && (static_cast<unsigned char>(text[end + length]) & 0xC0) == 0x80)
+                ++length;
+        end = std::min(text.size(), end + length);
+    }
+    if (end == text.size())
+        return std::string(text);
+    return std::string(text.substr(0, end)) + (g_gbk_locale ? "\xA1\xAD" : "\xE2\x80\xA6");
+}
 
 // "anglarix-calc: 1/0: division by 0 or by a number too small"; without a subject, just the
 // reason. The wordings are the calculator's own, one per reason.
 void ReportFailure(Reason reason, std::string_view subject = {})
 {
     const char* text = _(WordingOf(reason).english);
-    if (subject.empty())
+    if (subject.empty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, text);
-    else
-        std::fprintf(stderr, "%s: %.*s: %s\n", kProgram, int(subject.size()), subject.data(), text);
+        return;
+    }
+    const std::string shown = Abbreviated(subject);
+    std::fprintf(stderr, "%s: %s: %s\n", kProgram, shown.c_str(), text);
+}
+
+// Standard input or output closed when the program started: /dev/null holds its number, so
+// that no file the program opens takes it, opened the wrong way round so that reading or
+// writing it still fails as on the closed stream.
+void HoldClosedStreams()
+{
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO}) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF &&
+            open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY) != fd)
+            std::exit(kInputOutputFailed);
+    }
+}
+
+int InputOutputFailed(const char* what, int error)
+{
+    std::fprintf(stderr, "%s: %s: %s\n", kProgram, what, std::strerror(error));
+    return kInputOutputFailed;
+}
+
+int ReadFailed(int error) { return InputOutputFailed(_("cannot read the input"), error); }
+
+int WriteFailed(int error) { return InputOutputFailed(_("cannot write the output"), error); }
+
+// Why the first write to standard output that failed did.
+int g_write_error = 0;
+
+void NoteWriteError()
+{
+    if (g_write_error == 0 && std::ferror(stdout))
+        g_write_error = errno != 0 ? errno : EIO;
+}
+
+// Whether everything written so far has reached standard output.
+bool OutputFailed(int& error)
+{
+    errno = 0;
+    std::fflush(stdout);
+    NoteWriteError();
+    error = g_write_error;
+    return error != 0;
+}
+
+// The status to exit with once the answers are written: 3 when they could not all be.
+int Finish(int status)
+{
+    int error = 0;
+    return OutputFailed(error) ? WriteFailed(error) : status;
 }
 
 void PrintUsage()
@@ -54,7 +164,7 @@ void PrintUsage()
                  "Angles are in degrees; sin( cos( tg( ctg( are the functions, e.g. \"2*tg(30)+1\".\n"
                  "An expression without a value prints an empty line and stderr says why; with\n"
                  "arguments, the exit status is then 1. On a terminal, lines are edited with history\n"
-                 "and Ctrl+D ends.\n"),
+                 "and Ctrl+D or Ctrl+C ends. A failed read or write exits with status 3.\n"),
                stdout);
 }
 
@@ -72,15 +182,18 @@ int UsageError(const char* message, const char* detail)
 
 void PrintLine(const std::string& gbk)
 {
-    const std::string utf8 = GbkToUtf8(gbk);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    const std::string text = g_gbk_locale || IsAscii(gbk) ? gbk : GbkToUtf8(gbk);
+    errno = 0;
+    std::fwrite(text.data(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
+    NoteWriteError();
 }
 
 // Prints the expression's value, or says why it has none; false when it has none.
 bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_empty)
 {
-    const Evaluation evaluation = engine.EvaluateWithReason(Utf8ToGbk(expression));
+    std::string converted;
+    const Evaluation evaluation = engine.EvaluateWithReason(ToEngine(expression, converted));
     const std::string& value = evaluation.text;
     if (!value.empty() || print_empty)
         PrintLine(value);
@@ -104,17 +217,45 @@ int EvaluateLines()
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
         Answer(engine, text, true);
+        int error = 0;
+        if (OutputFailed(error)) {
+            std::free(line);
+            return WriteFailed(error);
+        }
     }
+    const int error = errno;
     std::free(line);
+    if (std::ferror(stdin))
+        return ReadFailed(error);
     return 0;
 }
 
+// Esc-x (and Meta-x as one byte) and ":" in vi's command mode read an editor command, whose
+// parser Debian's libedit crashes on a lone quote: no key runs it.
+void UnbindEditorCommands()
+{
+    for (const char* binding : {"bind ^[x ed-unassigned", "bind ^[X ed-unassigned", "bind \\\\370 ed-insert",
+                                "bind \\\\330 ed-insert", "bind -a : ed-unassigned"})
+        rl_parse_and_bind(binding);
+}
+
+volatile sig_atomic_t g_interrupted = 0;
+
+void NoteInterrupt(int) { g_interrupted = 1; }
+
 // On a terminal: a prompt, line editing and history. Empty lines are skipped, as in a shell.
+// Ctrl+C ends the session as Ctrl+D does: the line editor puts the terminal back and hands the
+// signal on, and the read it interrupted ends.
 int Interact()
 {
+    struct sigaction interrupt = {};
+    interrupt.sa_handler = &NoteInterrupt;
+    sigaction(SIGINT, &interrupt, nullptr);
     rl_readline_name = kProgram;  // the name ~/.editrc settings are given under
+    rl_initialize();
+    UnbindEditorCommands();
     ExpressionEngine engine;
-    while (char* line = readline("> ")) {
+    while (char* line = g_interrupted ? nullptr : readline("> ")) {
         const std::string_view text(line);
         if (!text.empty()) {
             add_history(line);
@@ -141,8 +282,8 @@ enum class Mode { Expressions, ArcSine, ArcTangent, ArcCosine, Solve };
 
 int Angle(Mode mode, std::string_view a, std::string_view b)
 {
-    const std::string first = Utf8ToGbk(a);
-    const std::string second = Utf8ToGbk(b);
+    const std::string first = ToEngine(a);
+    const std::string second = ToEngine(b);
     Reason reason = Reason::None;
     const std::string angle = mode == Mode::ArcSine      ? ArcSineText(first, second, &reason)
                               : mode == Mode::ArcTangent ? ArcTangentText(first, second, &reason)
@@ -157,7 +298,7 @@ int Angle(Mode mode, std::string_view a, std::string_view b)
 int Solve(char** boxes)
 {
     const SideLengths sides =
-        SolveSides(Utf8ToGbk(boxes[0]), Utf8ToGbk(boxes[1]), Utf8ToGbk(boxes[2]), Utf8ToGbk(boxes[3]));
+        SolveSides(ToEngine(boxes[0]), ToEngine(boxes[1]), ToEngine(boxes[2]), ToEngine(boxes[3]));
     if (sides.outcome == SolveOutcome::AngleMissing) {
         ReportFailure(sides.reason);
         return 1;
@@ -176,7 +317,8 @@ int Solve(char** boxes)
             reported = reason;
         }
     }
-    return 0;
+    const bool all = !sides.opposite.empty() && !sides.hypotenuse.empty() && !sides.adjacent.empty();
+    return all ? 0 : 1;
 }
 
 // A leading "-" before a digit, a point or a bracket starts an expression such as "-5-3",
@@ -198,15 +340,15 @@ void BindTranslations()
         dir = std::string(path.substr(0, path.rfind('/') + 1)) + ANGLARIX_LOCALEDIR_FROM_BINDIR;
     }
     bindtextdomain(kProgram, dir.c_str());
-    bind_textdomain_codeset(kProgram, "UTF-8");
+    bind_textdomain_codeset(kProgram, g_gbk_locale ? nl_langinfo(CODESET) : "UTF-8");
     textdomain(kProgram);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
+    HoldClosedStreams();
     std::setlocale(LC_ALL, "");
+    ChooseCharacterSet();
     BindTranslations();
     argv[0] = const_cast<char*>(kProgram);  // getopt's own messages name the program as ours do
 
@@ -258,4 +400,12 @@ int main(int argc, char** argv)
     default:
         return count == 2 ? Angle(mode, operands[0], operands[1]) : UsageError(_("%s takes two values"), mode_option);
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int status = Run(argc, argv);
+    return status == kInputOutputFailed ? status : Finish(status);
 }

@@ -196,6 +196,10 @@ void OperatorReducer::JoinSigns(std::string_view text, std::span<const ValueSpan
 {
     m_ahead.clear();
     m_ahead_typed.clear();
+    if (note_values) {
+        m_ahead.reserve(values.size());
+        m_ahead_typed.reserve(values.size());
+    }
     size_t copied = 0;
     size_t previous_end = std::string_view::npos;
     for (const ValueSpan& value : values) {

@@ -17,6 +17,8 @@ namespace {
 constexpr size_t kGapHeadroom = 64;
 // How much of the ignored characters is kept for a note.
 constexpr size_t kIgnoredShown = 40;
+// From this length on, a text's working memory is reserved from what it holds.
+constexpr size_t kReserveFrom = 4096;
 
 // The bytes that pass the filter unconditionally: digits, the point, the operators and the
 // backslash (which is carried along as neither an operator nor part of a number).
@@ -119,6 +121,7 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
     m_groups.clear();
     m_operators.clear();
     m_values.clear();
+    ReserveFor(expression, values.size());
     size_t next_value = 0;
     size_t value_start = 0;
     for (size_t i = 0; i < expression.size(); ++i) {
@@ -155,6 +158,20 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
     if (!m_groups.empty() && m_ignored.size() < kIgnoredShown)
         m_ignored.append(m_ignored.empty() ? "(" : " (");
     return ReduceWhole(out);
+}
+
+// The working text and the positions beside it take no more than the text has of each, so a
+// long text reserves that much at once: growing by doubling would copy each of them and hold
+// both copies for a while.
+void ParenthesisResolver::ReserveFor(std::string_view expression, size_t values)
+{
+    if (expression.size() < kReserveFrom)
+        return;
+    const size_t groups = size_t(std::count(expression.begin(), expression.end(), '('));
+    m_text.Reserve(expression.size());
+    m_groups.reserve(groups);
+    m_operators.reserve(size_t(std::count_if(expression.begin(), expression.end(), IsOperatorByte)));
+    m_values.reserve(values + groups);
 }
 
 // kept = digit | "." | "*" "+" "-" "/" "^" | backslash | "e" between a digit or point and [sign] digit

@@ -22,6 +22,7 @@ public:
     size_t Size() const { return m_left + (m_buffer.size() - m_right); }
     char At(size_t i) const { return i < m_left ? m_buffer[i] : m_buffer[m_right + (i - m_left)]; }
     void Append(char c) { m_buffer.push_back(c); }
+    void Reserve(size_t size) { m_buffer.reserve(size); }
     // Moves the gap to position, so that the text before it and after it are contiguous.
     void MoveGapTo(size_t position);
     std::string_view BeforeGap() const { return {m_buffer.data(), m_left}; }
@@ -70,6 +71,7 @@ public:
     void ClearIgnored() { m_ignored.clear(); }
 
 private:
+    void ReserveFor(std::string_view expression, size_t values);
     bool Keeps(std::string_view expression, size_t i) const;
     void Append(std::string_view expression, size_t i);
     void Ignore(std::string_view expression, size_t i, size_t count);
