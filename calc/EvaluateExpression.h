@@ -93,7 +93,7 @@ class ExpressionEngine {
 public:
     // The longest text taken; a longer one fails as too long. Positions are 32 bits, and in a
     // 32-bit address space (the page) the working memory must fit beside everything else.
-    static constexpr size_t kLongestExpression = sizeof(void*) >= 8 ? UINT32_MAX - 1 : size_t(128) << 20;
+    static constexpr size_t kLongestExpression = sizeof(void*) >= 8 ? UINT32_MAX - 1 : size_t(64) << 20;
     static constexpr size_t kKeptWorkingBytes = size_t(1) << 20;
 
     // longest: a lower limit than kLongestExpression, for tests.
