@@ -259,9 +259,10 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
     // Values in the tail hold no sign and no operator follows them: only those before matter.
     const auto after_region = std::lower_bound(first_value, m_values.end(), end,
                                                [](const ValueSpan& v, size_t e) { return v.start < e; });
+    const std::span<const ValueSpan> region(m_values.data() + (first_value - m_values.begin()),
+                                            size_t(after_region - first_value));
     size_t tail_used = 0;
-    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), std::span(first_value, after_region),
-                          m_reduced, tail_used, start)) {
+    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), region, m_reduced, tail_used, start)) {
         m_failure = m_reducer.Failure();
         return false;
     }
