@@ -323,14 +323,15 @@ def check_lone_surrogates(page, checks):
 
 def check_long_texts(page, checks):
     """Three clicks on a 4 MB expression: the engine gives its working memory back or reuses it,
-    so the page's memory stays within a few times the text."""
+    so the page's memory (which never shrinks) stays within what one click needs: the text's
+    copies on its way to the engine and the engine's few times the text."""
     page.browser.evaluate("%s.value = 'tg(1)+'.repeat(699050) + '1'" % unit(EXPRESSION))
     for _ in range(3):
         page.click(EVALUATE)
     checks.equal(page.text(EXPRESSION_RESULT), '12202.96255194', '4 MB of tg(1)+')
     memory = page.browser.evaluate('HEAP8.length') / 2 ** 20
     print('page_test: %.0f MB of memory after three clicks on 4 MB' % memory)
-    checks.equal(memory <= 96, True, '%.0f MB after three clicks on 4 MB, within 96 MB' % memory)
+    checks.equal(memory <= 128, True, '%.0f MB after three clicks on 4 MB, within 128 MB' % memory)
 
 
 def check_bad_input(page, tables, checks):
