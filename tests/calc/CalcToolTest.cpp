@@ -250,10 +250,25 @@ TEST(CalcTool, StatusesAndMessagesAtTheEdges)
          Utf8ToGbk("anglarix-calc: 1/0: 除以 0 或过小的数\n")},
     };
     for (const auto& c : cases) {
+#ifdef ANGLARIX_CALC_WINDOWS
+        // Windows has no GBK locale: its console is UTF-16 and its pipes UTF-8.
+        if (c.locale == Locale::ChineseGbk)
+            continue;
+#endif
         const ToolRun run = RunTool(c.args, c.input, c.locale, c.redirect);
         const std::string what = (c.args.empty() ? std::string("lines") : c.args[0].substr(0, 20)) + " " + c.redirect;
         EXPECT_EQ(run.status, c.status) << what;
         EXPECT_EQ(run.out, c.out) << what;
+#ifdef ANGLARIX_CALC_WINDOWS
+        // A failed read or write ends with the system's own words, which are Windows' there.
+        if (c.status == 3) {
+            const std::string before_words = c.err.substr(0, c.err.rfind(": ") + 2);
+            EXPECT_EQ(run.err.substr(0, before_words.size()), before_words) << what;
+            EXPECT_GT(run.err.size(), before_words.size() + 1) << what;
+            EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << what;
+            continue;
+        }
+#endif
         EXPECT_EQ(run.err, c.err) << what;
     }
 }
