@@ -431,6 +431,27 @@ def check_keys(page, tables, units, checks):
     checks.equal(page.text(EXPRESSION_RESULT), '0.499999999987', 'Enter again')
 
 
+def check_lone_surrogates(page, checks):
+    """A lone surrogate reads as U+FFFD, as on the desktop, never joined with what follows it."""
+    for typed, expected in (('3\ud800*2', '6'), ('2*\udc003', '6')):
+        page.browser.evaluate('%s.value = %s' % (unit(EXPRESSION), json.dumps(typed)))
+        page.click(EVALUATE)
+        checks.equal(page.text(EXPRESSION_RESULT), expected, 'a lone surrogate in %r' % typed)
+
+
+def check_long_texts(page, checks):
+    """Three clicks on a 4 MB expression: the engine gives its working memory back or reuses it,
+    so the page's memory (which never shrinks) stays within what one click needs: the text's
+    copies on its way to the engine and the engine's few times the text."""
+    page.browser.evaluate("%s.value = 'tg(1)+'.repeat(699050) + '1'" % unit(EXPRESSION))
+    for _ in range(3):
+        page.click(EVALUATE)
+    checks.equal(page.text(EXPRESSION_RESULT), '12202.96255194', '4 MB of tg(1)+')
+    memory = page.browser.evaluate('HEAP8.length') / 2 ** 20
+    print('page_test: %.0f MB of memory after three clicks on 4 MB' % memory)
+    checks.equal(memory <= 128, True, '%.0f MB after three clicks on 4 MB, within 128 MB' % memory)
+
+
 def check_bad_input(page, tables, checks):
     """The end-to-end test's bad inputs (64 KB pastes, binary text) give the desktop's results,
     about as quickly: each click within ten times the desktop's, and a quarter of a second,
@@ -789,6 +810,8 @@ def main():
             check_hover(page, checks)
             check_cases(page, tables, checks)
             check_bad_input(page, tables, checks)
+            check_lone_surrogates(page, checks)
+            check_long_texts(page, checks)
             check_label_sheet(browser, os.path.join(os.path.dirname(golden), 'label_sheet.png'),
                               os.path.splitext(actual_path)[0] + '_labels.png', checks)
             check_zoom(browser, checks)
