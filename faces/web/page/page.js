@@ -32,8 +32,7 @@
     box.readOnly = unit.readOnly;
     // A phone's keyboard must not capitalise sin into Sin, nor correct what it does not know.
     Object.assign(box, { spellcheck: false, autocomplete: 'off', enterKeyHint: 'go' });
-    box.setAttribute('autocapitalize', 'off');
-    box.setAttribute('autocorrect', 'off');
+    for (const name of ['autocapitalize', 'autocorrect']) box.setAttribute(name, 'off');
     if (unit.maxLength > 0) box.maxLength = unit.maxLength;
     Object.assign(box.style, { color: Painting.Css(unit.textColour), background: Painting.Css(unit.background),
                                textAlign: ['left', 'center', 'right'][unit.alignment] || 'left' });
@@ -172,13 +171,15 @@
   // What a screen reader says politely: the results and reasons of one click together.
   let saying = [];
   function Say(text) {
-    if (saying.push(text) === 1) setTimeout(() => { document.getElementById('said').textContent = saying.join('；'); saying = []; });
+    if (saying.push(text) > 1) return;
+    setTimeout(() => { document.getElementById('said').textContent = saying.join('；'); saying = []; });
   }
-  function Reveal(element) { if (document.getElementById('window').classList.contains('narrow')) element.scrollIntoView({ block: 'nearest' }); }
   // A screen narrower than the window shows its units in one column (index.html's .narrow).
-  let windowWidth = 0;
+  let windowWidth = 0, narrow = false;
+  function Reveal(element) { if (narrow) element.scrollIntoView({ block: 'nearest' }); }
   function Fit() {
-    return document.getElementById('window').classList.toggle('narrow', matchMedia(`(max-width: ${windowWidth - 0.5}px)`).matches);
+    narrow = matchMedia(`(max-width: ${windowWidth - 0.5}px)`).matches;
+    document.getElementById('window').classList.toggle('narrow', narrow);
   }
   addEventListener('resize', Fit);
   // -1 leaves a state as it is.
@@ -278,8 +279,8 @@
   Module['showError'] = function (text) {
     const frame = document.getElementById('window');
     frame.textContent = '';
-    const box = frame.appendChild(Object.assign(document.createElement('pre'), { className: 'error', textContent: text.replace(/\r\n/g, '\n') }));
-    box.setAttribute('role', 'alert');
+    const box = frame.appendChild(Object.assign(document.createElement('pre'), { className: 'error' }));
+    Object.assign(box, { role: 'alert', textContent: text.replace(/\r\n/g, '\n') });
     frame.style.visibility = '';
   };
 

@@ -10,7 +10,6 @@ const kFiles = @FILES@;
 self.addEventListener('install', event => event.waitUntil(caches.open(kCache)
   .then(cache => cache.addAll(kFiles.map(file => new Request(file, { cache: 'reload' }))))
   .then(() => self.skipWaiting())));
-
 self.addEventListener('activate', event => event.waitUntil(caches.keys()
   .then(names => Promise.all(names.filter(name => name.startsWith('anglarix-') && name !== kCache).map(name => caches.delete(name))))
   .then(() => self.clients.claim())));
