@@ -1,11 +1,20 @@
-// The expression engine against muParser on the same expressions, and the engine's growth on
-// long texts. muParser parses and evaluates every expression afresh (SetExpr then Eval, as the
+// The expression engine against muParser on the same expressions, and the engine's growth and
+// memory on long texts. muParser parses and evaluates every expression afresh (SetExpr then Eval, as the
 // engine also starts from the text each time), with degrees converted explicitly; the
 // "constructed" variant also builds a new parser object each time.
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/EvaluateExpression.h"
@@ -130,14 +139,94 @@ BENCHMARK(BM_EngineGrowth<Nested>)->Name("BM_EngineNested")->RangeMultiplier(4)-
 BENCHMARK(BM_EngineGrowth<NestedSums>)->Name("BM_EngineNestedSums")->RangeMultiplier(4)->Range(1024, 65536)
     ->Unit(benchmark::kMillisecond)->Complexity();
 
-BENCHMARK(BM_EngineGrowth<SumChain>)->Name("BM_EngineSumChainMB")->RangeMultiplier(4)->Range(1 << 20, 16 << 20)
-    ->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_EngineGrowth<NestedAroundTail>)->Name("BM_EngineNestedAroundTail")->RangeMultiplier(4)
-    ->Range(1 << 20, 16 << 20)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_EngineGrowth<CallsAroundTail>)->Name("BM_EngineCallsAroundTail")->RangeMultiplier(4)
-    ->Range(1 << 20, 16 << 20)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_EngineGrowth<AlternatingTails>)->Name("BM_EngineAlternatingTails")->RangeMultiplier(4)
-    ->Range(1 << 20, 16 << 20)->Unit(benchmark::kMillisecond)->Complexity();
+// Memory on long lines: each shape at 1, 4 and 16 MB, timed, with the peak of the process's
+// resident memory while one evaluation runs, text included, against the ceiling of 6 times
+// the text. The peak is taken in a child process of its own, on a fresh engine: the memory a
+// previous evaluation left behind must not hide it.
+// Built in place: a copy made on the way would stay in the heap and count as the engine's.
+std::string Repeated(const char* piece, size_t bytes)
+{
+    const std::string_view text_piece(piece);
+    std::string text;
+    text.reserve(bytes + 1);
+    for (size_t i = 0; i < bytes / text_piece.size(); ++i)
+        text += text_piece;
+    text += '1';
+    return text;
+}
+
+const struct {
+    const char* name;
+    std::string (*make)(size_t bytes);
+} kShapes[] = {
+    {"tg(1)+", [](size_t bytes) { return Repeated("tg(1)+", bytes); }},
+    {"-tg(1)", [](size_t bytes) { return Repeated("-tg(1)", bytes); }},
+    {"sin(1)+", [](size_t bytes) { return Repeated("sin(1)+", bytes); }},
+    {"(1)+", [](size_t bytes) { return Repeated("(1)+", bytes); }},
+    {"-(1)", [](size_t bytes) { return Repeated("-(1)", bytes); }},
+    {"-(1)^1", [](size_t bytes) { return Repeated("-(1)^1", bytes); }},
+    {"1+1+…", SumChain},
+    {"((…1…))", Nested},
+    {"(1+(1+…", NestedSums},
+    {"(1+ around \\", NestedAroundTail},
+    {"sin(1+ around \\", CallsAroundTail},
+    {"(1+\\\\…", AlternatingTails},
+};
+constexpr double kMemoryCeiling = 6.0;
+
+size_t StatusKilobytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.starts_with(field))
+            return size_t(std::strtoull(line.c_str() + std::strlen(field), nullptr, 10));
+    return 0;
+}
+
+// The peak resident bytes of building the text and evaluating it once, in a child process.
+double PeakBytes(size_t shape, size_t bytes)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return 0;
+    const pid_t child = fork();
+    if (child == 0) {
+        malloc_trim(0);
+        const size_t before = StatusKilobytes("VmRSS:");
+        {
+            const std::string text = kShapes[shape].make(bytes);
+            ExpressionEngine engine;
+            benchmark::DoNotOptimize(engine.Evaluate(text));
+        }
+        const double peak = double(StatusKilobytes("VmHWM:") - before) * 1024;
+        _exit(write(channel[1], &peak, sizeof peak) == sizeof peak ? 0 : 1);
+    }
+    close(channel[1]);
+    double peak = 0;
+    if (read(channel[0], &peak, sizeof peak) != sizeof peak)
+        peak = 0;
+    close(channel[0]);
+    waitpid(child, nullptr, 0);
+    return peak;
+}
+
+void BM_EngineShape(benchmark::State& state)
+{
+    const size_t shape = size_t(state.range(0));
+    const std::string text = kShapes[shape].make(size_t(state.range(1)));
+    state.SetLabel(kShapes[shape].name);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EvaluateExpression(text));
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
+    const double peak = PeakBytes(shape, size_t(state.range(1)));
+    state.counters["peak_MB"] = peak / double(1 << 20);
+    state.counters["peak_ratio"] = peak / double(text.size());
+    state.counters["ceiling"] = kMemoryCeiling;
+}
+BENCHMARK(BM_EngineShape)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, int(std::size(kShapes)) - 1, 1), {1 << 20, 4 << 20, 16 << 20}})
+    ->Unit(benchmark::kMillisecond)->Iterations(2);
 
 template <std::string (*Make)(size_t)>
 void BM_MuParserGrowth(benchmark::State& state)

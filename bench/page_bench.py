@@ -40,6 +40,24 @@ def click_microseconds(browser, button, boxes):
     return statistics.median(rounds), min(rounds)
 
 
+def big_paste(browser, rounds=3):
+    """A 4 MB paste into the expression box and a click, three times: the click's time as the
+    page sees it, and the memory the page keeps after each (the WebAssembly heap, which never
+    shrinks, and the script heap)."""
+    expression, button = 0x16011DCE, 0x16011DCF
+    text = '1+' * (2 << 20)
+    for round_ in range(rounds):
+        browser.evaluate('%s.focus(); %s.select()' % (element(expression), element(expression)))
+        browser.call('Input.insertText', {'text': text})
+        started = browser.evaluate('performance.now()')
+        took = browser.evaluate('(() => { %s.click(); return performance.now(); })()' % element(button)) - started
+        metrics = {m['name']: m['value'] for m in browser.call('Performance.getMetrics')['metrics']}
+        wasm = browser.evaluate('HEAP8.buffer.byteLength')
+        print('4 MB paste, click %d: %.0f ms; WebAssembly heap %.1f MB, script heap %.1f MB, result %r'
+              % (round_ + 1, took, wasm / 1e6, metrics.get('JSHeapUsedSize', 0) / 1e6,
+                 browser.evaluate('%s.value' % element(0x16011DD1))))
+
+
 def main():
     page_dir = sys.argv[1]
     loads = int(sys.argv[2]) if len(sys.argv) > 2 else 15
@@ -94,6 +112,9 @@ def main():
             browser.open(url)
             for name, (button, boxes) in CLICKS.items():
                 print('click  %-12s median %.1f us, fastest round %.1f us' % ((name,) + click_microseconds(browser, button, boxes)))
+            browser.open(url)
+            browser.call('Performance.enable')
+            big_paste(browser)
         finally:
             browser.close()
             server.shutdown()

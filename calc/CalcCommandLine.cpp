@@ -33,13 +33,30 @@ std::string Formatted(const char* format, std::string_view arg)
     return text;
 }
 
+// How much of a failing expression its message repeats.
+constexpr size_t kSubjectCharacters = 40;
+
+// At most the first kSubjectCharacters characters of UTF-8 text, then "…" when there are more.
+std::string Abbreviated(std::string_view text)
+{
+    size_t end = 0;
+    for (size_t count = 0; end < text.size() && count < kSubjectCharacters; ++count) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+    }
+    if (end == text.size())
+        return std::string(text);
+    return std::string(text.substr(0, end)) + "\xE2\x80\xA6";
+}
+
 // "anglarix-calc: 1/0: division by 0 or by a number too small"; without a subject, just the
 // reason. The wordings are the calculator's own, one per reason.
 void ReportFailure(Reason reason, std::string_view subject = {})
 {
     std::string line = std::string(kCalcProgram) + ": ";
     if (!subject.empty())
-        line.append(subject).append(": ");
+        line.append(Abbreviated(subject)).append(": ");
     line.append(_(WordingOf(reason).english)).push_back('\n');
     WriteErr(line);
 }
@@ -62,8 +79,18 @@ void PrintUsage()
                "Angles are in degrees; sin( cos( tg( ctg( are the functions, e.g. \"2*tg(30)+1\".\n"
                "An expression without a value prints an empty line and stderr says why; with\n"
                "arguments, the exit status is then 1. On a terminal, lines are edited with history\n"
-               "and Ctrl+D ends.\n"));
+               "and Ctrl+D or Ctrl+C ends. A failed read or write exits with status 3.\n"));
 }
+
+int InputOutputFailed(const char* what, const std::string& why)
+{
+    WriteErr(std::string(kCalcProgram) + ": " + what + ": " + why + "\n");
+    return kCalcInputOutputFailed;
+}
+
+int ReadFailed(const std::string& why) { return InputOutputFailed(_("cannot read the input"), why); }
+
+int WriteFailed(const std::string& why) { return InputOutputFailed(_("cannot write the output"), why); }
 
 void PrintVersion()
 {
@@ -115,7 +142,13 @@ int EvaluateLines()
             continue;
         Answer(engine, text, !interactive);
         calc_terminal::FlushOut();
+        const std::string write_failure = calc_terminal::WriteFailure();
+        if (!write_failure.empty())
+            return WriteFailed(write_failure);
     }
+    const std::string read_failure = calc_terminal::ReadFailure();
+    if (!read_failure.empty())
+        return ReadFailed(read_failure);
     if (interactive)
         WriteOut("\n");
     return 0;
@@ -170,7 +203,8 @@ int Solve(char** boxes)
             reported = reason;
         }
     }
-    return 0;
+    const bool all = !sides.opposite.empty() && !sides.hypotenuse.empty() && !sides.adjacent.empty();
+    return all ? 0 : 1;
 }
 
 // A leading "-" before a digit, a point or a bracket starts an expression such as "-5-3",
@@ -242,9 +276,7 @@ ParsedOption ParseOption(std::string_view arg)
     return {kLong[found].choice, kLong[found].mode};
 }
 
-}  // namespace
-
-int RunCalc(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     Mode mode = Mode::Expressions;
     const char* mode_option = nullptr;
@@ -283,4 +315,16 @@ int RunCalc(int argc, char** argv)
     default:
         return count == 2 ? Angle(mode, operands[0], operands[1]) : UsageError(_("%s takes two values"), mode_option);
     }
+}
+
+}  // namespace
+
+int RunCalc(int argc, char** argv)
+{
+    const int status = Run(argc, argv);
+    if (status == kCalcInputOutputFailed)
+        return status;
+    calc_terminal::FinishOut();
+    const std::string failure = calc_terminal::WriteFailure();
+    return failure.empty() ? status : WriteFailed(failure);
 }

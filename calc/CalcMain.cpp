@@ -1,30 +1,137 @@
 // anglarix-calc on Linux: its terminal (libedit for typed lines, stdio otherwise) and its
-// messages (gettext). Everything else is calc/CalcCommandLine.cpp, shared with Windows.
+// messages (gettext). Arguments, lines and messages are in the locale's character set (UTF-8
+// or GBK). Everything else is calc/CalcCommandLine.cpp, shared with Windows.
+#include <algorithm>
+#include <cerrno>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <editline/readline.h>
+#include <fcntl.h>
+#include <langinfo.h>
 #include <libintl.h>
 #include <unistd.h>
 
 #include "calc/CalcCommandLine.h"
+#include "values/Gbk.h"
+
+namespace {
+
+// GBK under a Chinese GBK locale (GB2312 and GB18030 read as GBK), UTF-8 otherwise.
+bool g_gbk_locale = false;
+
+void ChooseCharacterSet()
+{
+    const std::string_view codeset = nl_langinfo(CODESET);
+    g_gbk_locale = codeset == "GBK" || codeset == "GB2312" || codeset == "GB18030" || codeset == "CP936";
+}
+
+bool IsAscii(std::string_view text)
+{
+    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// Between the locale's character set and the UTF-8 the shared part reads and writes; ASCII
+// is the same in both.
+std::string FromLocale(std::string_view text)
+{
+    return g_gbk_locale && !IsAscii(text) ? GbkToUtf8(text) : std::string(text);
+}
+
+std::string ToLocale(std::string_view utf8)
+{
+    return g_gbk_locale && !IsAscii(utf8) ? Utf8ToGbk(utf8) : std::string(utf8);
+}
+
+// Why the first write to standard output that failed did, and why the last read failed.
+int g_write_error = 0;
+int g_read_error = 0;
+
+void NoteWriteError()
+{
+    if (g_write_error == 0 && std::ferror(stdout))
+        g_write_error = errno != 0 ? errno : EIO;
+}
+
+std::string Described(int error) { return error == 0 ? std::string() : FromLocale(std::strerror(error)); }
+
+// Standard input or output closed when the program started: /dev/null holds its number, so
+// that no file the program opens takes it, opened the wrong way round so that reading or
+// writing it still fails as on the closed stream.
+void HoldClosedStreams()
+{
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO}) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF &&
+            open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY) != fd)
+            std::exit(kCalcInputOutputFailed);
+    }
+}
+
+// Esc-x (and Meta-x as one byte) and ":" in vi's command mode read an editor command, whose
+// parser Debian's libedit crashes on a lone quote: no key runs it.
+void UnbindEditorCommands()
+{
+    for (const char* binding : {"bind ^[x ed-unassigned", "bind ^[X ed-unassigned", "bind \\\\370 ed-insert",
+                                "bind \\\\330 ed-insert", "bind -a : ed-unassigned"})
+        rl_parse_and_bind(binding);
+}
+
+volatile sig_atomic_t g_interrupted = 0;
+
+void NoteInterrupt(int) { g_interrupted = 1; }
+
+// Ctrl+C ends the session as Ctrl+D does: the line editor puts the terminal back and hands the
+// signal on, and the read it interrupted ends.
+void StartLineEditor()
+{
+    struct sigaction interrupt = {};
+    interrupt.sa_handler = &NoteInterrupt;
+    sigaction(SIGINT, &interrupt, nullptr);
+    rl_readline_name = kCalcProgram;  // the name ~/.editrc settings are given under
+    rl_initialize();
+    UnbindEditorCommands();
+}
+
+}  // namespace
 
 namespace calc_terminal {
 
+// The catalogue is bound as UTF-8, as everything the shared part writes.
 const char* Translate(const char* english) { return gettext(english); }
 
-void WriteOut(std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
+void WriteOut(std::string_view utf8)
+{
+    const std::string text = ToLocale(utf8);
+    errno = 0;
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    NoteWriteError();
+}
 
 void WriteErr(std::string_view utf8)
 {
-    std::fflush(stdout);
-    std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+    FlushOut();
+    const std::string text = ToLocale(utf8);
+    std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
-void FlushOut() { std::fflush(stdout); }
+void FlushOut()
+{
+    errno = 0;
+    std::fflush(stdout);
+    NoteWriteError();
+}
+
+void FinishOut() { FlushOut(); }
+
+std::string WriteFailure() { return Described(g_write_error); }
+
+std::string ReadFailure() { return Described(g_read_error); }
 
 bool IsInteractive() { return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO); }
 
@@ -34,17 +141,22 @@ bool ReadLine(std::string& line)
     if (!IsInteractive()) {
         static char* buffer = nullptr;
         static size_t capacity = 0;
+        errno = 0;
         const ssize_t length = getline(&buffer, &capacity, stdin);
-        if (length < 0)
+        if (length < 0) {
+            if (std::ferror(stdin))
+                g_read_error = errno != 0 ? errno : EIO;
             return false;
-        line.assign(buffer, size_t(length));
+        }
+        line = FromLocale(std::string_view(buffer, size_t(length)));
         return true;
     }
-    rl_readline_name = kCalcProgram;  // the name ~/.editrc settings are given under
-    char* typed = readline("> ");
+    static const bool started = (StartLineEditor(), true);
+    (void)started;
+    char* typed = g_interrupted ? nullptr : readline("> ");
     if (typed == nullptr)
         return false;
-    line = typed;
+    line = FromLocale(typed);
     if (!line.empty())
         add_history(typed);
     std::free(typed);
@@ -75,7 +187,16 @@ void BindTranslations()
 
 int main(int argc, char** argv)
 {
+    HoldClosedStreams();
     std::setlocale(LC_ALL, "");
+    ChooseCharacterSet();
     BindTranslations();
-    return RunCalc(argc, argv);
+    std::vector<std::string> arguments(argv, argv + argc);
+    std::vector<char*> utf8_argv;
+    for (std::string& argument : arguments) {
+        argument = FromLocale(argument);
+        utf8_argv.push_back(argument.data());
+    }
+    utf8_argv.push_back(nullptr);
+    return RunCalc(argc, utf8_argv.data());
 }

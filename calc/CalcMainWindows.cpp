@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,18 +44,53 @@ std::string Narrowed(std::wstring_view wide)
     return utf8;
 }
 
+// The system's words for an error, as strerror gives them on Linux: one line, no full stop.
+std::string Described(DWORD error)
+{
+    if (error == 0)
+        return {};
+    wchar_t* text = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string described = length == 0 ? std::string() : Narrowed(std::wstring_view(text, length));
+    LocalFree(text);
+    while (!described.empty() && (std::isspace(static_cast<unsigned char>(described.back())) || described.back() == '.'))
+        described.pop_back();
+    return described.empty() ? "error " + std::to_string(error) : described;
+}
+
+// Why the last read of standard input failed; 0 when the input just ended.
+DWORD g_read_error = 0;
+
+// Ctrl+C at a console ends the typed lines as Ctrl+D does, instead of ending the program
+// between an answer and its message.
+volatile LONG g_interrupted = 0;
+
+BOOL WINAPI NoteInterrupt(DWORD event)
+{
+    if (event != CTRL_C_EVENT)
+        return FALSE;
+    InterlockedExchange(&g_interrupted, 1);
+    return TRUE;
+}
+
 // One standard handle: a console is written as UTF-16 at once, anything else as UTF-8 bytes,
-// gathered until handed on.
+// gathered until handed on. The first write that fails is remembered, and nothing more is
+// written.
 class Output {
 public:
     explicit Output(DWORD which) : m_handle(GetStdHandle(which)), m_console(IsConsole(m_handle)) {}
 
     void Write(std::string_view utf8)
     {
+        if (m_error != 0)
+            return;
         if (m_console) {
             const std::wstring wide = Widened(utf8);
             DWORD written = 0;
-            WriteConsoleW(m_handle, wide.data(), DWORD(wide.size()), &written, nullptr);
+            if (!wide.empty() && !WriteConsoleW(m_handle, wide.data(), DWORD(wide.size()), &written, nullptr))
+                m_error = ErrorOf(GetLastError());
             return;
         }
         m_pending.append(utf8);
@@ -68,17 +104,28 @@ public:
         while (done < m_pending.size()) {
             DWORD written = 0;
             const DWORD chunk = DWORD(std::min<size_t>(m_pending.size() - done, 1 << 20));
-            if (!WriteFile(m_handle, m_pending.data() + done, chunk, &written, nullptr) || written == 0)
+            if (!WriteFile(m_handle, m_pending.data() + done, chunk, &written, nullptr)) {
+                m_error = ErrorOf(GetLastError());
                 break;
+            }
+            if (written == 0) {
+                m_error = ERROR_WRITE_FAULT;
+                break;
+            }
             done += written;
         }
         m_pending.clear();
     }
 
+    DWORD Error() const { return m_error; }
+
 private:
+    static DWORD ErrorOf(DWORD error) { return error != 0 ? error : ERROR_WRITE_FAULT; }
+
     HANDLE m_handle;
     bool m_console;
     std::string m_pending;
+    DWORD m_error = 0;
 };
 
 Output& StandardOutput()
@@ -99,6 +146,8 @@ bool ReadConsoleLine(HANDLE input, std::string& line)
 {
     constexpr wchar_t kCtrlD = 0x04;
     constexpr wchar_t kCtrlZ = 0x1A;
+    if (g_interrupted != 0)
+        return false;
     std::wstring typed;
     wchar_t buffer[512];
     for (;;) {
@@ -106,7 +155,14 @@ bool ReadConsoleLine(HANDLE input, std::string& line)
         control.nLength = sizeof control;
         control.dwCtrlWakeupMask = 1u << kCtrlD;
         DWORD read = 0;
-        if (!ReadConsoleW(input, buffer, DWORD(std::size(buffer)), &read, &control) || read == 0)
+        const BOOL done = ReadConsoleW(input, buffer, DWORD(std::size(buffer)), &read, &control);
+        if (g_interrupted != 0)
+            return false;
+        if (!done) {
+            g_read_error = GetLastError();
+            return false;
+        }
+        if (read == 0)
             return false;
         typed.append(buffer, read);
         if (typed.find(kCtrlD) != std::wstring::npos || typed.front() == kCtrlZ)
@@ -138,7 +194,13 @@ public:
             char buffer[64 * 1024];
             DWORD read = 0;
             // A closed pipe's writer ends the input as an end of file does.
-            if (!ReadFile(input, buffer, sizeof buffer, &read, nullptr) || read == 0) {
+            if (!ReadFile(input, buffer, sizeof buffer, &read, nullptr)) {
+                const DWORD error = GetLastError();
+                if (error != ERROR_BROKEN_PIPE && error != ERROR_HANDLE_EOF)
+                    g_read_error = error;
+                read = 0;
+            }
+            if (read == 0) {
                 if (m_pending.empty())
                     return false;
                 line.swap(m_pending);
@@ -195,6 +257,12 @@ void WriteErr(std::string_view utf8)
 // A console is written at once; anything else before the next read (ReadLine).
 void FlushOut() {}
 
+void FinishOut() { StandardOutput().Flush(); }
+
+std::string WriteFailure() { return Described(StandardOutput().Error()); }
+
+std::string ReadFailure() { return Described(g_read_error); }
+
 bool IsInteractive()
 {
     return IsConsole(GetStdHandle(STD_INPUT_HANDLE)) && IsConsole(GetStdHandle(STD_OUTPUT_HANDLE));
@@ -204,6 +272,8 @@ bool ReadLine(std::string& line)
 {
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     if (IsConsole(input)) {
+        static const BOOL handled = SetConsoleCtrlHandler(&NoteInterrupt, TRUE);
+        (void)handled;
         if (IsInteractive())
             WriteOut("> ");
         return ReadConsoleLine(input, line);
@@ -224,7 +294,5 @@ int wmain(int argc, wchar_t** wargv)
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    const int status = RunCalc(argc, argv.data());
-    StandardOutput().Flush();
-    return status;
+    return RunCalc(argc, argv.data());
 }

@@ -101,10 +101,11 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
     out.clear();
     m_calls.clear();
     m_values.clear();
-    m_failure = Reason::Overflow;
+    m_failure = Reason::TooLong;
     if (text.size() >= UINT32_MAX)
         return false;
     m_failure = Reason::None;
+    ReserveFor(text);
     m_pending.clear();
     m_last_trail = std::string::npos;
     size_t depth = 0;
@@ -169,6 +170,22 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
             return false;
     }
     return true;
+}
+
+// A long text reserves its output for the values of the calls its names start, each as long
+// as a value's text may be, so that the output is not copied as it grows; the calls that a
+// vanishing call's letters make are too few to count.
+void CallExpander::ReserveFor(std::string_view text)
+{
+    if (text.size() < 4096)
+        return;
+    size_t names = 0;
+    for (const char* name : {SineCall, CosineCall, TangentCall})
+        for (size_t at = text.find(name); at != std::string_view::npos; at = text.find(name, at + 1))
+            ++names;
+    m_out->reserve(text.size() + names * kNumberTextSize);
+    m_values.reserve(names);
+    m_calls.reserve(names);
 }
 
 void CallExpander::Open(Function function, size_t& depth)
@@ -259,7 +276,9 @@ Evaluation EvaluateWithReason(std::string_view expression, AngleUnit unit)
 
 std::string ExpressionEngine::Evaluate(std::string_view expression, AngleUnit unit)
 {
-    return Run(expression, unit) ? m_value : std::string();
+    std::string value = Run(expression, unit) ? m_value : std::string();
+    ReleaseAfter(expression);
+    return value;
 }
 
 Evaluation ExpressionEngine::EvaluateWithReason(std::string_view expression, AngleUnit unit)
@@ -269,7 +288,14 @@ Evaluation ExpressionEngine::EvaluateWithReason(std::string_view expression, Ang
         evaluation.text = m_value;
     evaluation.reason = m_reason;
     evaluation.ignored = m_resolver.Ignored();
+    ReleaseAfter(expression);
     return evaluation;
+}
+
+void ExpressionEngine::ReleaseAfter(std::string_view expression)
+{
+    if (expression.size() > kKeptWorkingBytes)
+        *this = ExpressionEngine(m_longest);
 }
 
 // expression = map(× ÷ 。 full width) -> expand calls -> ResolveParentheses -> one number, or nothing
@@ -278,11 +304,15 @@ Evaluation ExpressionEngine::EvaluateWithReason(std::string_view expression, Ang
 bool ExpressionEngine::Run(std::string_view expression, AngleUnit unit)
 {
     m_resolver.ClearIgnored();
+    m_reason = Reason::TooLong;
+    if (expression.size() > m_longest)
+        return false;
     std::string_view text = Normalize(expression);
     m_reason = Reason::EmptyExpression;
     if (std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }))
         return false;
     std::span<const ValueSpan> values;
+    std::string* owner = nullptr;
     if (HoldsCallName(text)) {
         if (!m_expander.Expand(text, unit, m_resolver, m_expanded)) {
             m_reason = m_expander.Failure();
@@ -290,8 +320,9 @@ bool ExpressionEngine::Run(std::string_view expression, AngleUnit unit)
         }
         text = m_expanded;
         values = m_expander.Values();
+        owner = &m_expanded;
     }
-    if (!m_resolver.Resolve(text, m_value, values)) {
+    if (!m_resolver.Resolve(text, m_value, values, owner)) {
         m_reason = m_resolver.Failure();
         return false;
     }

@@ -5,6 +5,7 @@
 //   EvaluateExpression("2*tg(45)+1")  -> "2.99999999991"
 //   EvaluateExpression("007")         -> "007"              (no operator: not reformatted)
 //   EvaluateExpression("1/0")         -> ""
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,7 @@ private:
     };
 
     static bool MatchName(std::string_view text, size_t i, char before, Function& function, size_t& length);
+    void ReserveFor(std::string_view text);
     void Open(Function function, size_t& depth);
     bool Close(const Call& call);
     char ByteBeforePending() const;
@@ -83,13 +85,26 @@ private:
 // many expressions (the command-line tool reads them by the hundred thousand) allocates only
 // while a buffer still grows. One object serves one thread; the free function uses one per
 // thread, as ReduceOperators and ResolveParentheses keep one stage object per thread.
+//
+// Its working memory stays within a few times the text: about 6 times at most for a text that
+// expands to nearly three times its length ("tg(1)+tg(1)+…"). After a text of more than
+// kKeptWorkingBytes it is given back, so that one long text does not hold memory for good.
 class ExpressionEngine {
 public:
+    // The longest text taken; a longer one fails as too long. Positions are 32 bits, and in a
+    // 32-bit address space (the page) the working memory must fit beside everything else.
+    static constexpr size_t kLongestExpression = sizeof(void*) >= 8 ? UINT32_MAX - 1 : size_t(64) << 20;
+    static constexpr size_t kKeptWorkingBytes = size_t(1) << 20;
+
+    // longest: a lower limit than kLongestExpression, for tests.
+    explicit ExpressionEngine(size_t longest = kLongestExpression) : m_longest(longest) {}
+
     std::string Evaluate(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
     Evaluation EvaluateWithReason(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
 
 private:
     bool Run(std::string_view expression, AngleUnit unit);
+    void ReleaseAfter(std::string_view expression);
     std::string_view Normalize(std::string_view expression);
 
     std::string m_normalized;
@@ -98,4 +113,5 @@ private:
     CallExpander m_expander;
     ParenthesisResolver m_resolver;
     Reason m_reason = Reason::None;
+    size_t m_longest = kLongestExpression;
 };

@@ -27,10 +27,31 @@ MessageCatalogue::MessageCatalogue(std::string_view bytes)
     const uint64_t table_size = uint64_t(count) * 8;
     if (originals + table_size > bytes.size() || translations + table_size > bytes.size())
         return;
+    if (!IsContiguous(bytes, count, originals, translations))
+        return;
     m_bytes = bytes;
     m_count = count;
     m_originals = originals;
     m_translations = translations;
+}
+
+// msgfmt writes the originals one after the other, then the translations: a length or an
+// offset damaged in the tables leaves a gap or an overlap, which an entry checked alone may
+// not show (it can point at another message of the same length).
+bool MessageCatalogue::IsContiguous(std::string_view bytes, uint32_t count, uint32_t originals,
+                                    uint32_t translations)
+{
+    uint64_t next = count == 0 ? 0 : Word(bytes, originals + 4);
+    for (const uint32_t table : {originals, translations}) {
+        for (uint32_t index = 0; index < count; ++index) {
+            const uint32_t length = Word(bytes, table + size_t(index) * 8);
+            const uint32_t offset = Word(bytes, table + size_t(index) * 8 + 4);
+            if (offset != next)
+                return false;
+            next = uint64_t(offset) + length + 1;
+        }
+    }
+    return true;
 }
 
 std::string_view MessageCatalogue::Entry(uint32_t table, uint32_t index) const

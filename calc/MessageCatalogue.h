@@ -16,6 +16,7 @@ public:
     const char* Translate(std::string_view english) const;
 
 private:
+    static bool IsContiguous(std::string_view bytes, uint32_t count, uint32_t originals, uint32_t translations);
     // The entry's text, or an empty view when the entry points outside the bytes.
     std::string_view Entry(uint32_t table, uint32_t index) const;
 

@@ -24,6 +24,7 @@ constexpr struct {
     {Reason::AngleWithoutValue, {N_("the angle cannot be evaluated"), "角度无法计算"}},
     {Reason::NoKnownSide, {N_("no side above 0 is given"), "没有大于 0 的边"}},
     {Reason::SideOverflow, {N_("a side is too large"), "边长太大，溢出"}},
+    {Reason::TooLong, {N_("the expression is too long"), "表达式太长"}},
 };
 
 }  // namespace

@@ -21,6 +21,7 @@ enum class Reason : uint8_t {
     AngleWithoutValue,  // the solver's angle cannot be evaluated
     NoKnownSide,        // the solver has no side above 0
     SideOverflow,       // a computed side is too large
+    TooLong,            // a text longer than the engine takes
 };
 
 struct ReasonWording {

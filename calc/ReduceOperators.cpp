@@ -127,7 +127,8 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string& out)
 
 // text = pass("^") then pass("*" "/") then pass("+" "-"); each operation becomes its value's text
 bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
-                             std::span<const ValueSpan> values, std::string& out, size_t& tail_used)
+                             std::span<const ValueSpan> values, std::string& out, size_t& tail_used,
+                             size_t values_base)
 {
     out.clear();
     tail_used = 0;
@@ -136,10 +137,38 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
     m_tail_used = 0;
     if (expression.empty())
         return true;
-    Load(expression, values);
-    // Each pass runs only when its operators occur; the test is made once, before the pass.
-    // Values matter only to powers: once the signs are joined, products and sums read the
-    // text as it stands.
+    // Values matter only to powers: once the signs are joined, products and sums read the text
+    // as it stands.
+    Load(expression, values, values_base, std::memchr(expression.data(), '^', expression.size()) != nullptr);
+    if (!RunPasses())
+        return false;
+    out.assign(m_buffer.data(), m_left);
+    tail_used = m_tail_used;
+    return true;
+}
+
+bool OperatorReducer::ReduceInPlace(std::string& text, size_t end, std::span<const ValueSpan> values, std::string& out)
+{
+    out.clear();
+    m_failure = Reason::None;
+    m_tail = {};
+    m_tail_used = 0;
+    if (end == 0) {
+        out.assign(text);
+        return true;
+    }
+    const bool powers = std::memchr(text.data(), '^', end) != nullptr;
+    m_buffer.swap(text);
+    LoadInPlace(end, values, powers);
+    if (!RunPasses())
+        return false;
+    out.assign(m_buffer.data(), m_left);
+    return true;
+}
+
+// Each pass runs only when its operators occur; the test is made once, before the pass.
+bool OperatorReducer::RunPasses()
+{
     if (Holds('^')) {
         m_track_values = !m_ahead.empty();
         const bool reduced = RunPass(Pass::Powers);
@@ -153,60 +182,111 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
             return false;
         Reload();
     }
-    if (!RunPass(Pass::Sums))
-        return false;
-    out.assign(m_buffer.data(), m_left);
-    tail_used = m_tail_used;
-    return true;
+    return RunPass(Pass::Sums);
 }
 
 // [sign] value, at the start or after an operator byte -> one value with the joined sign
-// Copies text in front of the gap, joining into each value the sign typed in front of it at
-// the start or right after an operator byte (but not a sign that ends another value).
-void OperatorReducer::Load(std::string_view text, std::span<const ValueSpan> values)
+// Writes text through sink, joining into each value the sign typed in front of it at the start
+// or right after an operator byte (but not a sign that ends another value), and notes each
+// value's bounds as written when note_values is set (only powers need them). A join only ever shortens the text, so sink may write into the
+// bytes it reads, behind the reading.
+template <typename Sink>
+void OperatorReducer::JoinSigns(std::string_view text, std::span<const ValueSpan> values, size_t values_base, Sink& sink,
+                                 bool note_values)
 {
-    m_buffer.assign(kHeadroom, '\0');
-    m_left = 0;
-    m_right = kHeadroom;
     m_ahead.clear();
-    m_behind = {-1, -1, '\0'};
+    m_ahead_typed.clear();
+    if (note_values) {
+        m_ahead.reserve(values.size());
+        m_ahead_typed.reserve(values.size());
+    }
     size_t copied = 0;
     size_t previous_end = std::string_view::npos;
     for (const ValueSpan& value : values) {
-        const size_t start = value.start;
-        const size_t end = std::min<size_t>(value.end, text.size());
-        if (start >= end || start < copied)
+        const size_t start = value.start - values_base;
+        const size_t end = std::min<size_t>(value.end - values_base, text.size());
+        if (value.start < values_base || start >= end || start < copied)
             continue;
-        const bool joined = start >= 1 && engine::IsSign(text[start - 1]) && previous_end != start &&
+        const bool joined = start >= 1 && previous_end != start && engine::IsSign(text[start - 1]) &&
                             (start == 1 || engine::IsOperatorByte(text[start - 2]));
         char typed = '\0';
-        size_t from = start;
+        size_t from = 0;
         if (joined) {
             const char sign = text[start - 1];
-            m_buffer.append(text.substr(copied, start - 1 - copied));
-            from = m_buffer.size();
+            sink.Copy(copied, start - 1 - copied);
+            from = sink.Size();
             if (text[start] == '-') {
-                m_buffer.push_back(sign == '-' ? '+' : '-');
-                m_buffer.append(text.substr(start + 1, end - start - 1));
+                sink.Put(sign == '-' ? '+' : '-');
+                sink.Copy(start + 1, end - start - 1);
             } else {
-                m_buffer.append(text.substr(start - 1, end - start + 1));
+                sink.Copy(start - 1, end - start + 1);
             }
             // At the start the sign is the value's own; after an operator it applies after a power.
             typed = start == 1 ? '\0' : sign;
         } else {
-            m_buffer.append(text.substr(copied, end - copied));
-            from = m_buffer.size() - (end - start);
+            sink.Copy(copied, end - copied);
+            from = sink.Size() - (end - start);
         }
-        m_ahead.push_back({int64_t(from), int64_t(m_buffer.size()), typed});
+        if (note_values)
+            PushAhead({int64_t(from), int64_t(sink.Size()), typed});
         copied = end;
         previous_end = end;
     }
-    m_buffer.append(text.substr(copied));
+    sink.Copy(copied, text.size() - copied);
     // Count the bounds back from the end, the next value last.
-    const int64_t text_end = int64_t(m_buffer.size());
-    for (Value& value : m_ahead)
-        value = {text_end - value.start, text_end - value.end, value.typed};
+    const int64_t text_end = int64_t(sink.Size());
+    for (Bounds& bounds : m_ahead)
+        bounds = {uint32_t(text_end - bounds.start), uint32_t(text_end - bounds.end)};
     std::reverse(m_ahead.begin(), m_ahead.end());
+    std::reverse(m_ahead_typed.begin(), m_ahead_typed.end());
+}
+
+// Copies text in front of the gap, its signs joined.
+void OperatorReducer::Load(std::string_view text, std::span<const ValueSpan> values, size_t values_base,
+                           bool note_values)
+{
+    m_buffer.assign(kHeadroom, '\0');
+    m_left = 0;
+    m_right = kHeadroom;
+    m_behind = {-1, -1, '\0'};
+    struct Appending {
+        std::string& buffer;
+        std::string_view text;
+        void Copy(size_t from, size_t count) { buffer.append(text.substr(from, count)); }
+        void Put(char c) { buffer.push_back(c); }
+        size_t Size() const { return buffer.size() - kHeadroom; }
+    } sink{m_buffer, text};
+    JoinSigns(text, values, values_base, sink, note_values);
+}
+
+// The same where the text already lies: m_buffer[0, end) is the expression, the rest its tail,
+// which holds no operator and is scanned as it stands. Headroom goes in front only when the
+// buffer has room for it; without it, the first result longer than its operation grows the gap.
+void OperatorReducer::LoadInPlace(size_t end, std::span<const ValueSpan> values, bool note_values)
+{
+    m_behind = {-1, -1, '\0'};
+    struct Compacting {
+        char* data;
+        size_t written = 0;
+        void Copy(size_t from, size_t count)
+        {
+            std::memmove(data + written, data + from, count);
+            written += count;
+        }
+        void Put(char c) { data[written++] = c; }
+        size_t Size() const { return written; }
+    } sink{m_buffer.data()};
+    JoinSigns(std::string_view(m_buffer.data(), end), values, 0, sink, note_values);
+    // The values' bounds count back from the end of the expression, and the tail now follows it.
+    const size_t tail = m_buffer.size() - end;
+    std::memmove(m_buffer.data() + sink.written, m_buffer.data() + end, tail);
+    m_buffer.resize(sink.written + tail);
+    for (Bounds& bounds : m_ahead)
+        bounds = {uint32_t(bounds.start + tail), uint32_t(bounds.end + tail)};
+    const size_t headroom = m_buffer.capacity() - m_buffer.size() >= kHeadroom ? kHeadroom : 0;
+    m_buffer.insert(0, headroom, '\0');
+    m_left = 0;
+    m_right = headroom;
 }
 
 // After a pass the whole text is on the left; the next pass scans it from the right side.
@@ -265,8 +345,8 @@ bool OperatorReducer::RunPass(Pass pass)
         // A value is one operand: an operation may start at its first byte, which is never a
         // boundary.
         if (m_track_values && !m_ahead.empty() && ExpressionEnd() - m_ahead.back().start == int64_t(m_right)) {
-            const Value value = m_ahead.back();
-            m_ahead.pop_back();
+            const Value value = NextAhead();
+            PopAhead();
             m_behind = {int64_t(m_left), int64_t(m_left) + (value.start - value.end), value.typed};
             start = m_left;
             Advance();
@@ -338,7 +418,7 @@ bool OperatorReducer::RewritePowerOfValue()
     m_behind = {-1, -1, '\0'};
     DropValuesBefore(m_right);
     PutInFront(result.text, result.length);
-    m_ahead.push_back({ExpressionEnd() - int64_t(m_right), ExpressionEnd() - int64_t(m_right + result.length), typed});
+    PushAhead({ExpressionEnd() - int64_t(m_right), ExpressionEnd() - int64_t(m_right + result.length), typed});
     if (m_steps != nullptr)
         m_steps->push_back(WorkingText());
     return true;
@@ -348,7 +428,19 @@ bool OperatorReducer::RewritePowerOfValue()
 void OperatorReducer::DropValuesBefore(size_t right)
 {
     while (!m_ahead.empty() && ExpressionEnd() - m_ahead.back().start < int64_t(right))
-        m_ahead.pop_back();
+        PopAhead();
+}
+
+void OperatorReducer::PushAhead(const Value& value)
+{
+    m_ahead.push_back({uint32_t(value.start), uint32_t(value.end)});
+    m_ahead_typed.push_back(value.typed);
+}
+
+void OperatorReducer::PopAhead()
+{
+    m_ahead.pop_back();
+    m_ahead_typed.pop_back();
 }
 
 // The text after the operator at the scan position, with enough of the tail taken in that

@@ -48,8 +48,14 @@ public:
     //   into it as one byte ("-" and "-2" read "+2"); a power whose base is exactly a value
     //   takes it with its sign (a sign typed after an operator applies after the power), and
     //   is a value again.
+    // values_base is where expression starts in the text the values' positions count in.
     bool Reduce(std::string_view expression, std::string_view tail, std::span<const ValueSpan> values,
-                std::string& out, size_t& tail_used);
+                std::string& out, size_t& tail_used, size_t values_base = 0);
+
+    // The same on a text handed over whole, so that a long text is never copied: text[0, end)
+    // is the expression and the rest of text its tail. Its buffer becomes the working text and
+    // text gets the previous working buffer back; out is the reduction followed by the tail.
+    bool ReduceInPlace(std::string& text, size_t end, std::span<const ValueSpan> values, std::string& out);
 
     // When set, every rewrite appends the whole working text after it: the steps of a
     // reduction, for tests. Null stops it.
@@ -70,7 +76,12 @@ private:
         char typed;  // a sign typed after an operator, joined into the value; NUL for none
     };
 
-    void Load(std::string_view text, std::span<const ValueSpan> values);
+    void Load(std::string_view text, std::span<const ValueSpan> values, size_t values_base, bool note_values);
+    void LoadInPlace(size_t end, std::span<const ValueSpan> values, bool note_values);
+    template <typename Sink>
+    void JoinSigns(std::string_view text, std::span<const ValueSpan> values, size_t values_base, Sink& sink,
+                   bool note_values);
+    bool RunPasses();
     void Reload();
     bool Holds(char c) const;
     Role RoleAt(Pass pass) const;
@@ -90,7 +101,17 @@ private:
     size_t m_right = 0;  // the unscanned text is m_buffer[m_right, end)
     std::string_view m_tail;  // what follows the text, taken in only as far as it is read
     size_t m_tail_used = 0;
-    std::vector<Value> m_ahead;  // values not yet scanned, the next one last
+    // Values not yet scanned, the next one last, their bounds counted back from the end of the
+    // expression (which is shorter than 4 GiB) and their typed signs apart: 9 bytes a value.
+    struct Bounds {
+        uint32_t start;
+        uint32_t end;
+    };
+    std::vector<Bounds> m_ahead;
+    std::vector<char> m_ahead_typed;
+    void PushAhead(const Value& value);
+    Value NextAhead() const { return {m_ahead.back().start, m_ahead.back().end, m_ahead_typed.back()}; }
+    void PopAhead();
     Value m_behind{-1, -1, 0};   // the value the scan passed last, while it is whole
     bool m_track_values = false;
     Reason m_failure = Reason::None;

@@ -17,6 +17,8 @@ namespace {
 constexpr size_t kGapHeadroom = 64;
 // How much of the ignored characters is kept for a note.
 constexpr size_t kIgnoredShown = 40;
+// From this length on, a text's working memory is reserved from what it holds.
+constexpr size_t kReserveFrom = 4096;
 
 // The bytes that pass the filter unconditionally: digits, the point, the operators and the
 // backslash (which is carried along as neither an operator nor part of a number).
@@ -83,20 +85,43 @@ void GapText::CopyTo(std::string& out) const
     out.append(AfterGap());
 }
 
+void GapText::TakeText(std::string& text)
+{
+    MoveGapTo(Size());
+    m_buffer.resize(m_left);
+    m_buffer.swap(text);
+    Clear();
+}
+
 // text = { kept byte | "(" text ")" -> ReduceOperators(text) }, then ReduceOperators(text)
-bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values)
+bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values,
+                                  std::string* owner)
 {
     expression = engine::UpToNul(expression);
     out.clear();
-    m_failure = Reason::Overflow;
+    m_failure = Reason::TooLong;
     if (expression.size() >= UINT32_MAX)
         return false;
     m_failure = Reason::None;
+    if (!expression.empty() && std::all_of(expression.begin(), expression.end(), IsKeptByte)) {
+        // No exponent letter: every operator byte is an operator.
+        size_t count = 0;
+        size_t first = 0;
+        size_t last = 0;
+        for (size_t i = 0; i < expression.size(); ++i) {
+            if (IsOperatorByte(expression[i])) {
+                first = count++ == 0 ? i : first;
+                last = i;
+            }
+        }
+        return ReduceFlat(expression, values, owner, count, first, last, out);
+    }
     m_next_ignored = 0;
     m_text.Clear();
     m_groups.clear();
     m_operators.clear();
     m_values.clear();
+    ReserveFor(expression, values.size());
     size_t next_value = 0;
     size_t value_start = 0;
     for (size_t i = 0; i < expression.size(); ++i) {
@@ -132,10 +157,21 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
     // Unmatched "(" never entered the text.
     if (!m_groups.empty() && m_ignored.size() < kIgnoredShown)
         m_ignored.append(m_ignored.empty() ? "(" : " (");
-    if (!ReduceFrom(0, false))
-        return false;
-    m_text.CopyTo(out);
-    return true;
+    return ReduceWhole(out);
+}
+
+// The working text and the positions beside it take no more than the text has of each, so a
+// long text reserves that much at once: growing by doubling would copy each of them and hold
+// both copies for a while.
+void ParenthesisResolver::ReserveFor(std::string_view expression, size_t values)
+{
+    if (expression.size() < kReserveFrom)
+        return;
+    const size_t groups = size_t(std::count(expression.begin(), expression.end(), '('));
+    m_text.Reserve(expression.size());
+    m_groups.reserve(groups);
+    m_operators.reserve(size_t(std::count_if(expression.begin(), expression.end(), IsOperatorByte)));
+    m_values.reserve(values + groups);
 }
 
 // kept = digit | "." | "*" "+" "-" "/" "^" | backslash | "e" between a digit or point and [sign] digit
@@ -221,11 +257,12 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
     const size_t end = std::min(m_text.Size(), last + 1 + std::max<size_t>(used, 1));
     m_text.MoveGapTo(end);
     // Values in the tail hold no sign and no operator follows them: only those before matter.
-    m_region_values.clear();
-    for (auto v = first_value; v != m_values.end() && v->start < end; ++v)
-        m_region_values.push_back({uint32_t(v->start - start), uint32_t(std::min<size_t>(v->end, end) - start)});
+    const auto after_region = std::lower_bound(first_value, m_values.end(), end,
+                                               [](const ValueSpan& v, size_t e) { return v.start < e; });
+    const std::span<const ValueSpan> region(m_values.data() + (first_value - m_values.begin()),
+                                            size_t(after_region - first_value));
     size_t tail_used = 0;
-    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), m_region_values, m_reduced, tail_used)) {
+    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), region, m_reduced, tail_used, start)) {
         m_failure = m_reducer.Failure();
         return false;
     }
@@ -242,4 +279,47 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
     if (group)
         m_values.push_back({uint32_t(start), uint32_t(m_text.Size())});
     return true;
+}
+
+// A text the filter keeps whole and without parentheses (what expanding the calls of a typed
+// sum leaves) is reduced as ReduceFrom(0) would reduce its copy, without the copy.
+// The reduction is given where the operators stand: their count, the first and the last.
+bool ParenthesisResolver::ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner,
+                                     size_t count, size_t first, size_t last, std::string& out)
+{
+    if (count == 0 || (count == 1 && first == 0 && text[0] == '-')) {
+        out.assign(text);
+        return true;
+    }
+    size_t used = 0;
+    ReadDecimal(text.substr(last + 1), &used);
+    const size_t end = std::min(text.size(), last + 1 + std::max<size_t>(used, 1));
+    if (owner != nullptr && owner->size() == text.size()) {
+        if (m_reducer.ReduceInPlace(*owner, end, values, out))
+            return true;
+    } else {
+        size_t tail_used = 0;
+        if (m_reducer.Reduce(text.substr(0, end), text.substr(end), values, out, tail_used)) {
+            out.append(text.substr(end + tail_used));
+            return true;
+        }
+    }
+    m_failure = m_reducer.Failure();
+    return false;
+}
+
+// ReduceFrom(0) at the end of the scan, on the working text in its own buffer; the operators'
+// positions are let go first, as the reduction needs none of them.
+bool ParenthesisResolver::ReduceWhole(std::string& out)
+{
+    if (m_text.Size() == 0) {
+        m_failure = Reason::NothingToEvaluate;
+        return false;
+    }
+    const size_t count = m_operators.size();
+    const size_t first = count > 0 ? m_operators.front() : 0;
+    const size_t last = count > 0 ? m_operators.back() : 0;
+    std::vector<uint32_t>().swap(m_operators);
+    m_text.TakeText(m_whole);
+    return ReduceFlat(m_whole, m_values, &m_whole, count, first, last, out);
 }

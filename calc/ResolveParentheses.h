@@ -22,6 +22,7 @@ public:
     size_t Size() const { return m_left + (m_buffer.size() - m_right); }
     char At(size_t i) const { return i < m_left ? m_buffer[i] : m_buffer[m_right + (i - m_left)]; }
     void Append(char c) { m_buffer.push_back(c); }
+    void Reserve(size_t size) { m_buffer.reserve(size); }
     // Moves the gap to position, so that the text before it and after it are contiguous.
     void MoveGapTo(size_t position);
     std::string_view BeforeGap() const { return {m_buffer.data(), m_left}; }
@@ -29,6 +30,8 @@ public:
     // Replaces the text from `from` to the gap and the first `after` bytes after it by text.
     void ReplaceAtGap(size_t from, size_t after, std::string_view text);
     void CopyTo(std::string& out) const;
+    // Moves the whole text into text, which gives its buffer in exchange; the text is then empty.
+    void TakeText(std::string& text);
 
 private:
     std::string m_buffer;
@@ -55,7 +58,10 @@ public:
     // values in expression, each one operand. False when the evaluation fails: a group that
     // reduces to nothing ("()"), a failed reduction, nothing left after filtering, or a text
     // longer than positions of 32 bits reach.
-    bool Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values = {});
+    // When owner is given, expression is the whole of *owner and the resolver may take its
+    // buffer as working memory (owner then holds another buffer).
+    bool Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values = {},
+                 std::string* owner = nullptr);
 
     // Why the last resolution failed.
     Reason Failure() const { return m_failure; }
@@ -65,17 +71,21 @@ public:
     void ClearIgnored() { m_ignored.clear(); }
 
 private:
+    void ReserveFor(std::string_view expression, size_t values);
     bool Keeps(std::string_view expression, size_t i) const;
     void Append(std::string_view expression, size_t i);
     void Ignore(std::string_view expression, size_t i, size_t count);
     bool ReduceFrom(size_t start, bool group);
+    bool ReduceWhole(std::string& out);
+    bool ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner, size_t operators,
+                    size_t first, size_t last, std::string& out);
 
     GapText m_text;
     std::vector<uint32_t> m_groups;     // where the text of each open group begins
     std::vector<uint32_t> m_operators;  // ascending positions of operator bytes in m_text
     std::vector<ValueSpan> m_values;    // the values in m_text, in order
-    std::vector<ValueSpan> m_region_values;
     std::string m_reduced;
+    std::string m_whole;  // the working text for the last reduction
     OperatorReducer m_reducer;
     Reason m_failure = Reason::None;
     std::string m_ignored;

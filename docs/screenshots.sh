@@ -52,3 +52,8 @@ if [ -f "$page" ]; then
   cp "$page" "$here/page-chromium.png"
   echo "written: $here/page-chromium.png"
 fi
+# And on a phone (390 x 844, device scale 3), the first screen after the tables were tapped in.
+if [ -f "${page%.png}_phone.png" ]; then
+  cp "${page%.png}_phone.png" "$here/page-phone.png"
+  echo "written: $here/page-phone.png"
+fi

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "program/data/AccessibleTexts.h"
 #include "core/runtime/UnitPropertyAccess.h"
@@ -39,12 +40,36 @@ std::string BoxText(uint32_t unit_id)
     return utf8;
 }
 
+// The bytes of the text's first characters, up to about `wanted` bytes, cut before a
+// character's continuation bytes.
+size_t PrefixBytes(std::string_view line, size_t wanted)
+{
+    if (wanted >= line.size())
+        return line.size();
+    while (wanted > 0 && (static_cast<unsigned char>(line[wanted]) & 0xC0) == 0x80)
+        --wanted;
+    return wanted;
+}
+
+// Whether a line is wider than the room, measuring only as much of it as that takes: a prefix
+// twice as long each time, so a line of megabytes costs about what the box shows of it.
+bool LineWiderThan(uint32_t unit_id, std::string_view line, int room, const NoteMeasure& measure)
+{
+    for (size_t wanted = 64;; wanted *= 2) {
+        const size_t bytes = PrefixBytes(line, wanted);
+        if (measure.line_width(unit_id, std::string(line.substr(0, bytes))) > room)
+            return true;
+        if (bytes == line.size())
+            return false;
+    }
+}
+
 bool WiderThanBox(uint32_t unit_id, const std::string& text, const NoteMeasure& measure)
 {
     const int room = measure.room(unit_id);
     for (size_t start = 0; start <= text.size();) {
         const size_t end = std::min(text.find('\n', start), text.size());
-        if (measure.line_width(unit_id, text.substr(start, end - start)) > room)
+        if (LineWiderThan(unit_id, std::string_view(text).substr(start, end - start), room, measure))
             return true;
         start = end + 1;
     }

@@ -34,8 +34,9 @@ bool SetNoteReason(uint32_t unit_id, const char* gbk);
 std::string NoteDescription(uint32_t unit_id);
 
 // What hovering the box shows: its description, and the box's whole text on a line after it
-// when a line of that text is wider than the box. Reads the box through the property service,
-// so the window must be loaded.
+// when a line of that text is wider than the box. A line is measured only as far as it takes
+// to tell (a prefix of 64 bytes, then twice as long each time), so a box of megabytes costs
+// about what it shows. Reads the box through the property service, so the window must be loaded.
 std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure);
 
 // The user changed a box: when it is an input of a group, the group's reasons go. The boxes

@@ -131,7 +131,7 @@ TEST(FrameDeathTest, MakeArrayWritableRefusesAnImpossibleSize)
 
 std::string ReadSourceFile(const char* name)
 {
-    std::ifstream file(std::string(ANGLARIX_SOURCE_DIR) + "/app/" + name);
+    std::ifstream file(std::string(ANGLARIX_SOURCE_DIR) + "/faces/qt/app/" + name);
     std::stringstream text;
     text << file.rdbuf();
     return text.str();

@@ -4,6 +4,11 @@
 
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 #include <QToolTip>
 
@@ -12,6 +17,7 @@
 
 #include "ProgramHarness.h"
 #include "ProgramWindow.h"
+#include "program/Notes.h"
 
 namespace {
 
@@ -126,6 +132,38 @@ TEST(Tips, AMultiLineBoxHasNotesToo)
     Services().SetUnitProperty(kWindow, kExpressionResult, kBoxText, -1, uint64_t(uintptr_t(wide.c_str())));
     EXPECT_EQ(Hover(kExpressionResult), wide);
     Services().SetUnitProperty(kWindow, kExpressionResult, kMultiLine, -1, 0);
+}
+
+// A result of tens of thousands of digits shows whole on hover, wrapped in a note that fits on
+// the screen and scrolls; working out that it is wider than its box measures little of it.
+TEST(Tips, ALongResultShowsWholeInAWrappedScrollingNote)
+{
+    const std::string digits(65536, '7');
+    Services().SetUnitProperty(kWindow, kExpressionResult, kBoxText, -1, uint64_t(uintptr_t(digits.c_str())));
+    static size_t measured = 0;
+    const NoteMeasure counting{[](uint32_t, const std::string& utf8) {
+                                   measured += utf8.size();
+                                   return int(utf8.size()) * 8;
+                               },
+                               [](uint32_t) { return 200; }};
+    EXPECT_EQ(NoteHoverText(kExpressionResult, counting), digits);
+    EXPECT_LT(measured, 1000u) << "measured only as far as the box shows";
+
+    Hover(kExpressionResult);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000)) << "not a tool tip";
+    QPlainTextEdit* note = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->objectName() == QLatin1String("anglarixLongNote"))
+            note = qobject_cast<QPlainTextEdit*>(widget);
+    }
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->toPlainText().toStdString(), digits);
+    EXPECT_TRUE(note->screen()->availableGeometry().contains(note->geometry()));
+    EXPECT_GT(note->document()->firstBlock().layout()->lineCount(), 100) << "wrapped";
+    EXPECT_GT(note->verticalScrollBar()->maximum(), 0) << "scrolls";
+    QTest::keyClick(UnitWidget(kExpression), Qt::Key_Shift);
+    EXPECT_FALSE(note->isVisible()) << "a key takes it away";
+    SetBoxText(kExpressionResult, "");
 }
 
 TEST(Tips, EnterInAnyBoxClicksItsGroupsButton)

@@ -1,5 +1,6 @@
 // anglarix-calc in a conversation: as a co-process whose every answer must arrive before the
-// next line is written, and on a terminal with a prompt, line editing, history and Ctrl+D.
+// next line is written, and on a terminal with a prompt, line editing, history, Ctrl+D and
+// Ctrl+C.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -156,6 +157,9 @@ TEST(CalcSession, TerminalHasPromptEditingHistoryAndCtrlDEnds)
         {"\x1b[A\x1b[A\r", "0.499999999987"},  // up twice: sin(30) again
         {"0+1\x01" "9\r", "91"},                  // Ctrl+A, then 9 at the start: 90+1
         {"2+33\x7f\r", "5"},                      // backspace: 2+3
+        // Esc x reads no editor command (whose parser crashed on a lone quote), nor does Meta-x.
+        {"\x1bx\"\r", "nothing in the expression can be calculated"},
+        {"\xc3\xb8\"\r", "nothing in the expression can be calculated"},
     };
     for (const auto& e : exchanges) {
         calc.Write(e.sent);
@@ -169,6 +173,22 @@ TEST(CalcSession, TerminalHasPromptEditingHistoryAndCtrlDEnds)
     int status = -1;
     for (int attempt = 0; attempt < 5 && status == -1; ++attempt) {
         calc.Write(attempt == 0 ? "\x04" : "\x01\x0b\x04");
+        status = calc.Wait(100);
+    }
+    EXPECT_EQ(status, 0);
+}
+
+TEST(CalcSession, CtrlCEndsTheSession)
+{
+    CalcSession calc(CalcSession::Through::Terminal);
+    ASSERT_TRUE(calc.Started());
+    EXPECT_NE(calc.ReadUntil("> ").find("> "), std::string::npos);
+    // As with Ctrl+D, a Ctrl+C that arrives while the line editor sets the terminal up may be
+    // taken before the editor listens for it: press it again until it has been seen.
+    calc.Write("1+");
+    int status = -1;
+    for (int attempt = 0; attempt < 5 && status == -1; ++attempt) {
+        calc.Write("\x03");
         status = calc.Wait(100);
     }
     EXPECT_EQ(status, 0);

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "values/Gbk.h"
+
 namespace {
 
 struct ToolRun {
@@ -29,6 +31,14 @@ std::string Quote(const std::string& arg)
     return quoted + "'";
 }
 
+std::string Repeat(const std::string& piece, size_t count)
+{
+    std::string text;
+    for (size_t i = 0; i < count; ++i)
+        text += piece;
+    return text;
+}
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -38,19 +48,20 @@ std::string ReadFile(const std::string& path)
 }
 
 // The locale the tool runs under; zh_CN comes from the locales compiled for the tests.
-enum class Locale { English, Chinese };
+enum class Locale { English, Chinese, ChineseGbk };
 
-// Runs the tool with args, feeding input (when given) to its standard input. The scratch
-// files carry the test process's id: tests run side by side.
+// Runs the tool with args, feeding input (when given) to its standard input, its streams
+// then redirected as redirect says. The scratch files carry the test process's id: tests run
+// side by side.
 ToolRun RunTool(const std::vector<std::string>& args, const std::string* input = nullptr,
-                Locale locale = Locale::English)
+                Locale locale = Locale::English, const std::string& redirect = {})
 {
     const std::string scratch = ::testing::TempDir() + "/anglarix-calc." + std::to_string(getpid());
     const std::string err_path = scratch + ".err";
     const std::string in_path = scratch + ".in";
-    std::string command = locale == Locale::Chinese
-                              ? "LOCPATH=" + Quote(ANGLARIX_TEST_LOCPATH) + " LC_ALL=zh_CN.UTF-8 "
-                              : std::string("LC_ALL=C.UTF-8 ");
+    std::string command = locale == Locale::English ? std::string("LC_ALL=C.UTF-8 ")
+                          : "LOCPATH=" + Quote(ANGLARIX_TEST_LOCPATH) +
+                                (locale == Locale::Chinese ? " LC_ALL=zh_CN.UTF-8 " : " LC_ALL=zh_CN.GBK ");
     command += Quote(ANGLARIX_CALC_PATH);
     for (const std::string& arg : args)
         command += " " + Quote(arg);
@@ -58,7 +69,7 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string* input =
         std::ofstream(in_path, std::ios::binary) << *input;
         command += " < " + Quote(in_path);
     }
-    command += " 2> " + Quote(err_path);
+    command += " " + redirect + " 2> " + Quote(err_path);
     ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -203,6 +214,63 @@ TEST(CalcTool, ReasonsInChineseUnderAChineseLocale)
     for (const auto& c : cases)
         EXPECT_EQ(RunTool(c.args, c.input, Locale::Chinese).err, c.err);
     EXPECT_NE(RunTool({"--help"}, nullptr, Locale::Chinese).out.find("用法"), std::string::npos);
+}
+
+// What the command line owes its caller beyond the answers: a status that tells, one short
+// line on standard error, and the locale's character set both ways.
+TEST(CalcTool, StatusesAndMessagesAtTheEdges)
+{
+    const std::string line = "sin(30)\n";
+    const std::string long_line = "1/0+" + std::string(60, '1') + "\n";
+    const std::string gbk_times = "1\xA1\xC1" "2";  // 1×2 in GBK
+    const struct {
+        std::vector<std::string> args;
+        const std::string* input;
+        std::string redirect;
+        Locale locale;
+        int status;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"sin(30)"}, nullptr, ">&-", Locale::English, 3, "",
+         "anglarix-calc: cannot write the output: Bad file descriptor\n"},
+        {{"sin(30)"}, nullptr, "> /dev/full", Locale::English, 3, "",
+         "anglarix-calc: cannot write the output: No space left on device\n"},
+        {{}, &line, "> /dev/full", Locale::English, 3, "",
+         "anglarix-calc: cannot write the output: No space left on device\n"},
+        {{}, nullptr, "< /", Locale::English, 3, "", "anglarix-calc: cannot read the input: Is a directory\n"},
+        {{}, nullptr, "<&-", Locale::English, 3, "", "anglarix-calc: cannot read the input: Bad file descriptor\n"},
+        {{"--solve", "30", "", "", ""}, nullptr, "", Locale::English, 1, "\n\n\n",
+         "anglarix-calc: no side above 0 is given\n"},
+        {{}, &long_line, "", Locale::English, 0, "\n",
+         "anglarix-calc: 1/0+" + Repeat("1", 36) + "…: division by 0 or by a number too small\n"},
+        {{"1/0" + Repeat("中", 50)}, nullptr, "", Locale::English, 1, "\n",
+         "anglarix-calc: 1/0" + Repeat("中", 37) + "…: division by 0 or by a number too small\n"},
+        {{gbk_times, "1/0"}, nullptr, "", Locale::ChineseGbk, 1, "2\n\n",
+         Utf8ToGbk("anglarix-calc: 1/0: 除以 0 或过小的数\n")},
+    };
+    for (const auto& c : cases) {
+#ifdef ANGLARIX_CALC_WINDOWS
+        // Windows has no GBK locale: its console is UTF-16 and its pipes UTF-8.
+        if (c.locale == Locale::ChineseGbk)
+            continue;
+#endif
+        const ToolRun run = RunTool(c.args, c.input, c.locale, c.redirect);
+        const std::string what = (c.args.empty() ? std::string("lines") : c.args[0].substr(0, 20)) + " " + c.redirect;
+        EXPECT_EQ(run.status, c.status) << what;
+        EXPECT_EQ(run.out, c.out) << what;
+#ifdef ANGLARIX_CALC_WINDOWS
+        // A failed read or write ends with the system's own words, which are Windows' there.
+        if (c.status == 3) {
+            const std::string before_words = c.err.substr(0, c.err.rfind(": ") + 2);
+            EXPECT_EQ(run.err.substr(0, before_words.size()), before_words) << what;
+            EXPECT_GT(run.err.size(), before_words.size() + 1) << what;
+            EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << what;
+            continue;
+        }
+#endif
+        EXPECT_EQ(run.err, c.err) << what;
+    }
 }
 
 TEST(CalcTool, Help)

@@ -65,6 +65,32 @@ TEST(LargeInput, DeepNestingAroundLongTexts)
               "8194.555555556");
 }
 
+// Past the engine's limit (lowered here) a text is too long, whatever it holds; an engine that
+// gave back the memory of a long text goes on answering.
+TEST(LargeInput, TextsPastTheLimitAreTooLong)
+{
+    ExpressionEngine engine(16);
+    const struct {
+        std::string text;
+        const char* value;
+        Reason reason;
+    } cases[] = {
+        {"1+1+1+1+1+1+1+10", "17", Reason::None},
+        {"1+1+1+1+1+1+1+100", "", Reason::TooLong},
+        {std::string(17, ' '), "", Reason::TooLong},
+        {"sin(30)+" + Repeat(" ", 9), "", Reason::TooLong},
+    };
+    for (const auto& c : cases) {
+        const Evaluation e = engine.EvaluateWithReason(c.text);
+        EXPECT_EQ(e.text, c.value) << c.text;
+        EXPECT_EQ(e.reason, c.reason) << c.text;
+    }
+    ExpressionEngine unlimited;
+    const size_t count = ExpressionEngine::kKeptWorkingBytes / 8 + 1;
+    EXPECT_EQ(unlimited.Evaluate(Repeat("sin(90)+", count) + "0"), std::to_string(count));
+    EXPECT_EQ(unlimited.Evaluate("2*tg(45)+1"), "2.99999999991");
+}
+
 TEST(LargeInput, ArbitraryBytes)
 {
     std::mt19937 rng(64);

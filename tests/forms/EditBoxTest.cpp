@@ -1,7 +1,9 @@
 #include "UnitTestSupport.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QtTest/QTest>
 
@@ -254,6 +256,65 @@ TEST(EditBox, AFocusedReadOnlyBoxShowsACaret)
         EXPECT_EQ(read_only, grab(int32_t(InputMode::Normal), true));
         EXPECT_NE(read_only, grab(int32_t(InputMode::ReadOnly), false));
     }
+}
+
+// An edit of megabytes is not kept for undo, so that clearing the box returns its memory; a
+// small one still is. Either way the text is the user's edit and raises its one event.
+TEST(EditBox, ALargeEditIsNotKeptForUndo)
+{
+    const QString large(70000, QLatin1Char('7'));
+    const struct {
+        bool multi_line;
+        QString pasted;
+        bool undoable;
+    } pastes[] = {{false, QStringLiteral("12"), true}, {false, large, false}, {true, large, false}};
+    for (const auto& p : pastes) {
+        SCOPED_TRACE(p.pasted.size());
+        EditBoxProps props;
+        props.multi_line = p.multi_line;
+        Box box(props);
+        RecordEvents log;
+        QWidget* widget = box.unit->Widget();
+        auto undoable = [&] {
+            auto* area = qobject_cast<QPlainTextEdit*>(widget);
+            return area != nullptr ? area->document()->isUndoAvailable() : box.Line()->isUndoAvailable();
+        };
+        QApplication::clipboard()->setText(p.pasted);
+        QTest::keySequence(widget, QKeySequence::Paste);
+        EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0).size(), size_t(p.pasted.size()));
+        EXPECT_EQ(log.Count(kBox, 0), 1);
+        EXPECT_EQ(undoable(), p.undoable);
+        QTest::keySequence(widget, QKeySequence::SelectAll);
+        QTest::keyClick(widget, Qt::Key_Delete);
+        EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "");
+        EXPECT_EQ(undoable(), p.undoable) << "cleared";
+    }
+    // What goes past the limit is left out of the paste, as for a small one.
+    EditBoxProps limited;
+    limited.max_length = 70002;
+    limited.content = "ab";
+    Box box(limited);
+    box.Line()->setCursorPosition(1);
+    QApplication::clipboard()->setText(large + large);
+    QTest::keySequence(box.Line(), QKeySequence::Paste);
+    EXPECT_EQ(box.Line()->text(), QLatin1Char('a') + large + QLatin1Char('b'));
+    EXPECT_EQ(box.Line()->cursorPosition(), 70001);
+
+    // The menu's Paste goes the same way.
+    box.Line()->clear();
+    QApplication::clipboard()->setText(large);
+    QContextMenuEvent menu_event(QContextMenuEvent::Mouse, QPoint(2, 2), box.Line()->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(box.Line(), &menu_event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QLatin1String("&Paste")))
+            action->trigger();
+    }
+    menu->close();
+    EXPECT_EQ(box.Line()->text(), large);
+    EXPECT_FALSE(box.Line()->isUndoAvailable());
+    QApplication::clipboard()->clear();
 }
 
 TEST(EditBox, DamagedPropertyDataFailsTheCreate)

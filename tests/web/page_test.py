@@ -204,6 +204,16 @@ class Page:
         return self.browser.evaluate("%s.style.visibility !== 'hidden'" % unit(unit_id))
 
 
+class TouchPage(Page):
+    """The same person on a phone: a finger taps where the box shows once scrolled into view."""
+
+    def click(self, unit_id):
+        box = self.browser.evaluate("(e => (e.scrollIntoView({block: 'nearest'}), (r => [r.x + r.width / 2, r.y + r.height / 2])"
+                                    "(e.getBoundingClientRect())))(%s)" % unit(unit_id))
+        for kind, points in (('touchStart', [{'x': box[0], 'y': box[1]}]), ('touchEnd', [])):
+            self.browser.call('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
+
+
 class Checks:
     def __init__(self):
         self.failures = []
@@ -261,8 +271,7 @@ def check_accessible_names(page, checks):
     # Each box is linked to the label it stands by, whose painted caption is text for a screen
     # reader, and the name assistive technology computes is still the desktop's.
     for box, caption in ((ARC_SINE[0], '对边长度'), (EXPRESSION, '输入三角函数'), (RESULTS[1], '斜边长度')):
-        label = page.browser.evaluate("document.getElementById(%s.getAttribute('aria-labelledby').split(' ').pop())"
-                                      ".textContent" % unit(box))
+        label = page.browser.evaluate("document.querySelector('label[for=u%x]').textContent" % box)
         checks.equal(label, caption, 'the label of %x' % box)
     names = [page.accessible_name(box) for box in ARC_SINE[:3] + ARC_COSINE[:3] + (EXPRESSION, ANGLE) + KNOWN + RESULTS]
     checks.equal([name for name in names if ' ' not in name], [], 'computed names keep the group')
@@ -291,6 +300,79 @@ def check_hover(page, checks):
             page.click(button)
         page.hover(box)
         checks.equal(page.browser.evaluate('%s.title' % unit(box)), expected, 'hovering %x after %r' % (box, typed))
+
+
+def check_reading_tree(page, units, tab_order, checks):
+    """Assistive technology meets the boxes and buttons in the Tab order, each box named by its
+    label, inside no application, and hears each result politely."""
+    nodes = page.browser.call('Accessibility.getFullAXTree')['nodes']
+    by_id = {node['nodeId']: node for node in nodes}
+    walked, stack = [], [nodes[0]]
+    while stack:
+        node = stack.pop()
+        walked.append(node)
+        stack.extend(by_id[child] for child in reversed(node.get('childIds', [])) if child in by_id)
+    role = lambda node: node.get('role', {}).get('value', '')
+    name = lambda node: node.get('name', {}).get('value', '')
+    names = [name(node) for node in walked if role(node) in ('textbox', 'button')]
+    expected = [page.browser.evaluate("%s.getAttribute('aria-label') || %s.textContent" % (unit(u), unit(u)))
+                for u in tab_order]
+    checks.equal(names, expected, 'the tree in the Tab order')
+    checks.equal([role(node) for node in walked if role(node) == 'application'], [], 'no application')
+    unlabelled = page.browser.evaluate("Array.from(document.querySelectorAll('#window input')).filter(e => !e.labels.length"
+                                       " || !e.getAttribute('aria-label').endsWith(e.labels[0].textContent)).map(e => e.id)")
+    checks.equal(unlabelled, [], 'boxes not named by their label')
+    page.type(EXPRESSION, '1+1')
+    page.click(EVALUATE)
+    time.sleep(0.1)
+    nodes = page.browser.call('Accessibility.getFullAXTree')['nodes']
+    live = {node['nodeId'] for node in nodes if {'name': 'live', 'value': {'type': 'token', 'value': 'polite'}}
+            in node.get('properties', [])}
+    said = [name(node) for node in nodes if role(node) == 'StaticText' and node.get('parentId') in live]
+    checks.equal(said, ['函数计算 函数计算结果 2'], 'the result said politely')
+
+
+def check_focus_ring(page, checks):
+    # A read-only result shows where the focus is, as a typed box does.
+    def shot():
+        rect = page.browser.evaluate('(r => ({x: r.x - 2, y: r.y - 2, width: r.width + 4, height: r.height + 4, scale: 1}))'
+                                     '(%s.getBoundingClientRect())' % unit(ARC_SINE[2]))
+        return page.browser.call('Page.captureScreenshot', {'format': 'png', 'clip': rect})['data']
+    page.browser.evaluate('%s.focus()' % unit(ARC_SINE[0]))
+    unfocused = shot()
+    page.browser.evaluate('%s.focus()' % unit(ARC_SINE[2]))
+    checks.equal(shot() != unfocused, True, 'a ring on the focused read-only box')
+
+
+def check_phone(browser, url, tables, shot_path, checks):
+    """On a phone the window is one column of groups: nothing off the side from 360 to 430 px,
+    every control a finger's size with text a phone need not zoom, the tables by taps, and a
+    note in view; a screenshot of the first screen is written beside shot_path."""
+    def metrics(width, height=844):
+        browser.call('Emulation.setDeviceMetricsOverride', {'width': width, 'height': height, 'deviceScaleFactor': 3,
+                                                            'mobile': True})
+        browser.call('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+    browser.open(url, prepare=lambda: metrics(390))
+    controls = ("Array.from(document.querySelectorAll('#window input, #window button')).map(e => (r => [e.id, r.left >= 0"
+                " && r.right <= innerWidth, r.height >= 44, parseFloat(getComputedStyle(e).fontSize) >= 16])"
+                "(e.getBoundingClientRect())).filter(c => !(c[1] && c[2] && c[3]))")
+    for width in (360, 390, 430):
+        metrics(width)
+        checks.equal(browser.evaluate('document.documentElement.scrollWidth <= innerWidth'), True, 'no sideways scroll at %d' % width)
+        checks.equal(browser.evaluate(controls), [], 'controls off the side, short or small at %d' % width)
+    metrics(390)
+    page = TouchPage(browser)
+    check_cases(page, tables, checks)
+    page.type(EXPRESSION, '1/0')
+    page.click(EVALUATE)
+    note = browser.evaluate("(n => n && (r => [r.left >= 0 && r.right <= innerWidth && r.top >= 0 && r.bottom <= innerHeight,"
+                            " (b => r.bottom <= b.top || r.top >= b.bottom)(%s.getBoundingClientRect())])"
+                            "(n.getBoundingClientRect()))(document.querySelector('.note'))" % unit(EVALUATE))
+    checks.equal(note, [True, True], 'the note in view, off its button')
+    browser.evaluate('scrollTo(0, 0)')
+    with open(os.path.splitext(shot_path)[0] + '_phone.png', 'wb') as f:
+        f.write(base64.b64decode(browser.call('Page.captureScreenshot', {'format': 'png', 'clip': {
+            'x': 0, 'y': 0, 'width': 390, 'height': 844, 'scale': 1 / 3}})['data']))
 
 
 def main_window_units(path):
@@ -347,6 +429,27 @@ def check_keys(page, tables, units, checks):
     checks.equal(page.browser.evaluate('%s.title' % unit(EXPRESSION_RESULT)), '', 'typing takes the note away')
     page.key('Enter', 13)
     checks.equal(page.text(EXPRESSION_RESULT), '0.499999999987', 'Enter again')
+
+
+def check_lone_surrogates(page, checks):
+    """A lone surrogate reads as U+FFFD, as on the desktop, never joined with what follows it."""
+    for typed, expected in (('3\ud800*2', '6'), ('2*\udc003', '6')):
+        page.browser.evaluate('%s.value = %s' % (unit(EXPRESSION), json.dumps(typed)))
+        page.click(EVALUATE)
+        checks.equal(page.text(EXPRESSION_RESULT), expected, 'a lone surrogate in %r' % typed)
+
+
+def check_long_texts(page, checks):
+    """Three clicks on a 4 MB expression: the engine gives its working memory back or reuses it,
+    so the page's memory (which never shrinks) stays within what one click needs: the text's
+    copies on its way to the engine and the engine's few times the text."""
+    page.browser.evaluate("%s.value = 'tg(1)+'.repeat(699050) + '1'" % unit(EXPRESSION))
+    for _ in range(3):
+        page.click(EVALUATE)
+    checks.equal(page.text(EXPRESSION_RESULT), '12202.96255194', '4 MB of tg(1)+')
+    memory = page.browser.evaluate('HEAP8.length') / 2 ** 20
+    print('page_test: %.0f MB of memory after three clicks on 4 MB' % memory)
+    checks.equal(memory <= 128, True, '%.0f MB after three clicks on 4 MB, within 128 MB' % memory)
 
 
 def check_bad_input(page, tables, checks):
@@ -700,11 +803,15 @@ def main():
             check_installable(browser, checks)
             check_accessible_names(page, checks)
             tables = end_to_end_tables(end_to_end)
-            units = main_window_units(os.path.join(os.path.dirname(end_to_end), '..', '..', 'data', 'MainWindowUnits.h'))
+            units = main_window_units(os.path.join(os.path.dirname(end_to_end), '..', '..', 'program', 'data', 'MainWindowUnits.h'))
             check_keys(page, tables, units, checks)
+            check_reading_tree(page, units, [units[row[0]] for row in tables.get('TabFollowsTheReadingOrder', [])], checks)
+            check_focus_ring(page, checks)
             check_hover(page, checks)
             check_cases(page, tables, checks)
             check_bad_input(page, tables, checks)
+            check_lone_surrogates(page, checks)
+            check_long_texts(page, checks)
             check_label_sheet(browser, os.path.join(os.path.dirname(golden), 'label_sheet.png'),
                               os.path.splitext(actual_path)[0] + '_labels.png', checks)
             check_zoom(browser, checks)
@@ -712,6 +819,7 @@ def main():
             browser.open('file://' + os.path.abspath(os.path.join(page_dir, 'anglarix.html')))
             check_cases(Page(browser), tables, checks)
             check_load_failures(browser, page_dir, actual_path, checks)
+            check_phone(browser, url, tables, actual_path, checks)
             browser.open(url)
             check_offline(browser, server, tables, checks)
         finally:

@@ -1,5 +1,7 @@
 #include "faces/qt/app/Tips.h"
 
+#include "faces/qt/app/LongNote.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QHelpEvent>
@@ -67,11 +69,7 @@ protected:
         const uint32_t unit_id = NotedBoxOf(widget);
         if (unit_id == 0)
             return false;
-        const QString text = Hover(unit_id);
-        if (text.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, widget);
+        ShowNote(static_cast<QHelpEvent*>(event)->globalPos(), Hover(unit_id), widget);
         return true;
     }
 };
@@ -83,13 +81,13 @@ void ShowUnitTip(uint32_t window_id, uint32_t unit_id, const char* text)
     QWidget* box = LiveWidget(window_id, unit_id);
     if (box == nullptr || window_id != kWindow || !HasNotes(unit_id))
         return;
-    const QString before = QToolTip::isVisible() ? Hover(unit_id) : QString();
+    const QString before = !ShownNote().isEmpty() ? Hover(unit_id) : QString();
     const bool stands = SetNoteReason(unit_id, text);
     Describe(unit_id);
     if (stands && box->isVisible())
-        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), Hover(unit_id), box, {}, kNoteMilliseconds);
-    else if (!stands && !before.isEmpty() && QToolTip::text() == before)
-        QToolTip::hideText();
+        ShowNote(box->mapToGlobal(QPoint(0, box->height())), Hover(unit_id), box, kNoteMilliseconds);
+    else if (!stands && !before.isEmpty() && ShownNote() == before)
+        HideNote();
 }
 
 void PrepareTips(uint32_t window_id)
@@ -112,8 +110,8 @@ void PrepareTips(uint32_t window_id)
             const std::vector<uint32_t> gone = UserChangedBox(unit_id);
             for (uint32_t noted : gone)
                 Describe(noted);
-            if (!gone.empty() && QToolTip::isVisible())
-                QToolTip::hideText();
+            if (!gone.empty())
+                HideNote();
         });
     }
 }

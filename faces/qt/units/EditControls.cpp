@@ -1,6 +1,9 @@
 #include "faces/qt/units/EditControls.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPaintEngine>
@@ -14,6 +17,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/props/EditBoxProps.h"
 #include "core/paint/Borders.h"
@@ -23,6 +27,36 @@ namespace {
 
 constexpr int kNoTextLimit = 0x7FFFFFFE;  // what a limit of 0 means: the system's maximum
 constexpr const char* kPasswordProperty = "anglarixPasswordChar";
+
+// Past this many characters a focused box's caret stops blinking and stays shown: QLineEdit
+// draws its whole line for each blink, which for megabytes keeps a core busy.
+constexpr int kSteadyCaretLength = 16384;
+
+// An edit inserting or removing more characters than this is not kept for undo.
+constexpr qsizetype kUndoableEdit = 65536;
+
+// Holds back the blink of QLineEdit's own caret while its text is long. The caret's timer is
+// its line control's, the one child object that receives timer events; a key press or the
+// focus coming back shows the caret again.
+class SteadyCaret : public QObject {
+public:
+    explicit SteadyCaret(QLineEdit* line) : QObject(line), m_line(line)
+    {
+        for (QObject* child : line->children()) {
+            if (child->inherits("QWidgetLineControl"))
+                child->installEventFilter(this);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::Timer && m_line->text().size() > kSteadyCaretLength;
+    }
+
+private:
+    QLineEdit* m_line;
+};
 
 // The password character comes from a widget property, since Qt takes it from the style.
 class PasswordStyle : public QProxyStyle {
@@ -95,6 +129,7 @@ EditLine::EditLine(QWidget* parent, UnitIds ids, int32_t case_conversion) : Rais
 {
     setFrame(false);
     setStyle(SharedPasswordStyle());
+    new SteadyCaret(this);
     if (CaseConversion(case_conversion) != CaseConversion::None)
         setValidator(new CaseValidator(case_conversion, this));
     connect(this, &QLineEdit::textChanged, this, [this] {
@@ -130,6 +165,100 @@ void EditLine::SetContent(const QString& text)
     setCursorPosition(0);  // a written text shows from its start
     m_setting = false;
     RaiseUnitEvent(Ids(), kEventChange);
+}
+
+void EditLine::Insert(const QString& text)
+{
+    if (!EditWithoutUndo(text, false))
+        insert(text);
+}
+
+bool EditLine::EditWithoutUndo(const QString& inserted, bool by_user)
+{
+    const int removed = selectionLength();
+    if (isReadOnly() || inserted.size() + removed <= kUndoableEdit)
+        return false;
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    QString edited = text();
+    // As QLineEdit inserts: what goes past the limit is left out of the inserted text.
+    const QString fitting = inserted.left(std::max<qsizetype>(maxLength() - (edited.size() - removed), 0));
+    edited.replace(start, removed, fitting);
+    setText(edited);  // a new text, with a new undo history
+    setCursorPosition(start + int(fitting.size()));
+    if (by_user)
+        emit textEdited(text());
+    return true;
+}
+
+void EditLine::keyPressEvent(QKeyEvent* event)
+{
+    bool done = false;
+    if (event == QKeySequence::Paste) {
+        done = EditWithoutUndo(QApplication::clipboard()->text(), true);
+    } else if (event == QKeySequence::Cut && echoMode() == QLineEdit::Normal && selectionLength() > kUndoableEdit) {
+        copy();
+        done = EditWithoutUndo({}, true);
+    } else if (hasSelectedText() && (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)) {
+        done = EditWithoutUndo({}, true);
+    } else if (hasSelectedText() && !event->text().isEmpty() && event->text().front().isPrint()) {
+        done = EditWithoutUndo(event->text(), true);
+    }
+    if (done)
+        event->accept();
+    else
+        RaisesFocusEvents::keyPressEvent(event);
+}
+
+// X11's middle button pastes the primary selection at the pointer.
+void EditLine::mouseReleaseEvent(QMouseEvent* event)
+{
+    QClipboard* clipboard = QApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        const QString pasted = clipboard->text(QClipboard::Selection);
+        if (pasted.size() > kUndoableEdit) {
+            deselect();
+            setCursorPosition(cursorPositionAt(event->position().toPoint()));
+            EditWithoutUndo(pasted, true);
+            event->accept();
+            return;
+        }
+    }
+    RaisesFocusEvents::mouseReleaseEvent(event);
+}
+
+// The menu's Paste, Cut and Delete make a large edit as the keys do.
+void EditLine::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Found by the words Qt gives them, without their shortcut.
+    struct MenuEdit {
+        const char* words;
+        bool pastes;
+        void (QLineEdit::*undoable)();
+    };
+    static constexpr MenuEdit kEdits[] = {
+        {"&Paste", true, &QLineEdit::paste}, {"Cu&t", false, &QLineEdit::cut}, {"Delete", false, &QLineEdit::del}};
+    QMenu* menu = createStandardContextMenu();
+    if (menu == nullptr)
+        return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+        for (const MenuEdit& edit : kEdits) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr(edit.words))
+                continue;
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [this, edit] {
+                const QString inserted = edit.pastes ? QApplication::clipboard()->text() : QString();
+                if (inserted.size() + selectionLength() <= kUndoableEdit) {
+                    (this->*edit.undoable)();
+                    return;
+                }
+                if (edit.undoable == &QLineEdit::cut)
+                    copy();
+                EditWithoutUndo(inserted, true);
+            });
+        }
+    }
+    menu->popup(event->globalPos());
 }
 
 void EditLine::SetInputMode(bool read_only, QChar password)
@@ -195,8 +324,10 @@ void EditLine::timerEvent(QTimerEvent* event)
         RaisesFocusEvents::timerEvent(event);
         return;
     }
+    if (m_caret_shown && text().size() > kSteadyCaretLength)
+        return;
     m_caret_shown = !m_caret_shown;
-    update();
+    update(cursorRect());
 }
 
 // QLineEdit drops the selection when the focus leaves; a box that shows its selection
@@ -264,6 +395,11 @@ void EditArea::SetContent(const QString& text)
 
 void EditArea::OnChanged()
 {
+    // A large edit is not kept for undo, so that clearing the box returns its memory.
+    const int characters = document()->characterCount();
+    if (std::abs(characters - m_characters) > kUndoableEdit && document()->isUndoAvailable())
+        document()->clearUndoRedoStacks();
+    m_characters = characters;
     if (m_setting)
         return;
     if (m_max_length > 0 && document()->characterCount() - 1 > m_max_length) {

@@ -44,7 +44,7 @@ public:
     QWidget* Widget() override { return this; }
     QString Text() const override { return text(); }
     QString SelectedText() const override { return selectedText(); }
-    void Insert(const QString& text) override { insert(text); }
+    void Insert(const QString& text) override;
     void SetContent(const QString& text) override;
     void SetInitialContent(const QString& text) override;
     bool Setting() const override { return m_setting; }
@@ -58,10 +58,17 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void AfterFocusOut() override;
 
 private:
     void PaintReadOnlyCaret(QPainter& painter);
+    // Replaces the selection (or inserts at the caret) as an edit too large to undo: QLineEdit
+    // keeps a record of every character an edit inserts or removes, and never returns their
+    // memory. False, doing nothing, for an edit small enough to undo.
+    bool EditWithoutUndo(const QString& inserted, bool by_user);
 
     bool m_setting = false;
     int32_t m_border = 0;
@@ -99,6 +106,7 @@ private:
     bool m_setting = false;
     int32_t m_border = 0;
     int m_max_length = 0;
+    int m_characters = 1;  // the document's, after the last change
     int32_t m_case = 0;
     bool m_hide_selection = true;
 };

@@ -4,15 +4,24 @@
 
 #include <cstdlib>
 
+#include "calc/EvaluateExpression.h"
 #include "values/Gbk.h"
 
 EM_JS(void, PageShowUnit, (const char* json), { Module["showUnit"](JSON.parse(UTF8ToString(json))); });
 EM_JS(void, PageArrangeUnits, (const char* json), { Module["arrangeUnits"](JSON.parse(UTF8ToString(json))); });
-EM_JS(char*, PageReadText, (uint32_t unit_id), {
-    const text = Module["unitText"](unit_id >>> 0);
-    const size = lengthBytesUTF8(text) + 1;
+// A lone surrogate becomes U+FFFD, as the desktop's conversion makes it (stringToUTF8 would
+// pair it with whatever follows). At most most_bytes of UTF-8 are handed over; *cut says
+// whether the text had more.
+EM_JS(char*, PageReadText, (uint32_t unit_id, double most_bytes, int* cut), {
+    let text = Module["unitText"](unit_id >>> 0);
+    text = text.toWellFormed ? text.toWellFormed()
+         : text.replace(new RegExp("[\\uD800-\\uDBFF](?![\\uDC00-\\uDFFF])|(?<![\\uD800-\\uDBFF])[\\uDC00-\\uDFFF]", "g"), String.fromCharCode(0xFFFD));
+    const bytes = lengthBytesUTF8(text);
+    HEAP32[cut >> 2] = bytes > most_bytes ? 1 : 0;
+    const size = Math.min(bytes, most_bytes) + 1;
     const address = _malloc(size);
-    stringToUTF8(text, address, size);
+    if (address)
+        stringToUTF8(text, address, size);
     return address;
 });
 EM_JS(void, PageWriteText, (uint32_t unit_id, const char* utf8), {
@@ -32,11 +41,22 @@ void ShowUnitElement(const std::string& description) { PageShowUnit(description.
 
 void ArrangeUnitElements(const std::string& layout) { PageArrangeUnits(layout.c_str()); }
 
+// A box may hold more than the engine takes, and the page's 32-bit memory holds a few copies of
+// the longest text the engine takes but not of anything longer: such a text is read only as far
+// as it takes to be too long. Its GBK form, at least a third of its UTF-8 but for characters
+// GBK drops, is made too long when those made it short, so that it is refused as it is.
+// (Memory too short even for that leaves the box read as empty.)
 std::string ReadElementText(uint32_t unit_id)
 {
-    char* utf8 = PageReadText(unit_id);
+    constexpr size_t kLongest = ExpressionEngine::kLongestExpression;
+    int cut = 0;
+    char* utf8 = PageReadText(unit_id, double(3 * (kLongest + 1)), &cut);
+    if (utf8 == nullptr)
+        return {};
     std::string gbk = Utf8ToGbk(utf8);
     std::free(utf8);
+    if (cut != 0 && gbk.size() <= kLongest)
+        gbk.resize(kLongest + 1, ' ');
     return gbk;
 }
 

@@ -20,7 +20,9 @@
 #include "core/runtime/UnitTypeTable.h"
 #include "core/runtime/WindowList.h"
 #include "program/FramePolicy.h"
+#include "program/Groups.h"
 #include "program/Notes.h"
+#include "program/ReadingOrder.h"
 #include "values/Blocks.h"
 #include "values/Commands.h"
 #include "values/Gbk.h"
@@ -80,16 +82,32 @@ void PresentError(const std::string& gbk) { PageShowError(GbkToUtf8(gbk).c_str()
 [[noreturn]] void StopProgram(int code) { emscripten_force_exit(code); __builtin_unreachable(); }
 
 // What the page needs beyond each unit's own description: where it sits among the others,
-// whether it shows, and what assistive technology and the keyboard make of it.
+// whether it shows, and what assistive technology and the keyboard make of it. The units come
+// in reading order, which the page keeps for assistive technology and a narrow screen, each
+// with its place in the stack (the first record on top) and its group.
 std::string DescribeLayout(RuntimeWindow& window)
 {
     const std::vector<RuntimeRecord*> tab_order = TabOrder(window);
+    std::vector<std::pair<const RuntimeRecord*, int>> reading;
+    for (const ReadingPlace& place : MainWindowReadingOrder())
+        for (const RuntimeRecord& record : window.records)
+            if (record.id == place.unit_id)
+                reading.emplace_back(&record, place.group);
+    for (const RuntimeRecord& record : window.records)
+        if (std::find_if(reading.begin(), reading.end(), [&](const auto& read) { return read.first == &record; }) ==
+            reading.end())
+            reading.emplace_back(&record, 0);
     Json json;
     json.Open('[');
-    for (const RuntimeRecord& record : window.records) {
+    for (const auto& [record_pointer, group] : reading) {
+        const RuntimeRecord& record = *record_pointer;
         json.Open('{');
         json.Field("id", record.id);
         json.Field("parent", record.parent_id);
+        json.Field("stack", int(window.records.size() - (&record - window.records.data())));
+        json.Field("group", group);
+        const std::optional<BoxInGroup> box = GroupOfBox(record.id);
+        json.Field("result", box && !box->is_input);
         const auto tab = std::find(tab_order.begin(), tab_order.end(), &record);
         json.Field("tabOrder", tab != tab_order.end() ? tab - tab_order.begin() + 1 : 0);
         json.Field("visible", (record.state_flags & kStateVisible) != 0 && MayShow(record));

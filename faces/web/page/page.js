@@ -5,25 +5,19 @@
 (function () {
   'use strict';
   function ApplyFont(element, unit) {
-    if (unit.fontHeight) {
-      const pixels = Math.min(Math.abs(unit.fontHeight), 256);
-      element.style.fontSize = pixels + 'px';
-      element.style.lineHeight = (pixels + 1) + 'px';
-    }
+    const pixels = Math.min(Math.abs(unit.fontHeight), 256);
+    if (pixels) Object.assign(element.style, { fontSize: pixels + 'px', lineHeight: (pixels + 1) + 'px' });
     if (unit.fontWeight >= 600) element.style.fontWeight = 'bold';
   }
 
   // The painting is hidden from assistive technology, which reads the caption as text: one
   // line unwrapped, each CR LF, LF or CR ending a line when wrapped.
   function MakeLabel(unit) {
-    const label = document.createElement('div');
-    label.className = 'label';
+    const label = Object.assign(document.createElement('label'), { className: 'label', htmlFor: labelFor.get(unit.id) || '' });
     const canvas = PaintedCanvas(unit);
     canvas.setAttribute('aria-hidden', 'true');
-    const caption = document.createElement('span');
-    caption.className = 'caption';
-    caption.textContent = unit.wordWrap ? unit.text.replace(/\r\n?/g, '\n') : unit.text.replace(/[\r\n]/g, '');
-    label.append(canvas, caption);
+    label.append(canvas, Object.assign(document.createElement('span'), { className: 'caption',
+      textContent: unit.wordWrap ? unit.text.replace(/\r\n?/g, '\n') : unit.text.replace(/[\r\n]/g, '') }));
     return label;
   }
 
@@ -36,25 +30,19 @@
     if (!unit.multiLine) box.type = unit.password ? 'password' : 'text';
     box.value = unit.text;
     box.readOnly = unit.readOnly;
-    box.spellcheck = false;
-    box.autocomplete = 'off';
     // A phone's keyboard must not capitalise sin into Sin, nor correct what it does not know.
-    box.setAttribute('autocapitalize', 'off');
-    box.setAttribute('autocorrect', 'off');
-    box.enterKeyHint = 'go';
+    Object.assign(box, { spellcheck: false, autocomplete: 'off', enterKeyHint: 'go' });
+    for (const name of ['autocapitalize', 'autocorrect']) box.setAttribute(name, 'off');
     if (unit.maxLength > 0) box.maxLength = unit.maxLength;
-    box.style.color = Painting.Css(unit.textColour);
-    box.style.background = Painting.Css(unit.background);
-    box.style.textAlign = ['left', 'center', 'right'][unit.alignment] || 'left';
-    if (unit.border === 0) { box.style.border = 'none'; box.style.boxShadow = 'none'; }
+    Object.assign(box.style, { color: Painting.Css(unit.textColour), background: Painting.Css(unit.background),
+                               textAlign: ['left', 'center', 'right'][unit.alignment] || 'left' });
+    if (unit.border === 0) Object.assign(box.style, { border: 'none', boxShadow: 'none' });
     ApplyFont(box, unit);
     return box;
   }
 
   function MakeButton(unit) {
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.textContent = unit.text;
+    const button = Object.assign(document.createElement('button'), { type: 'button', textContent: unit.text });
     ApplyFont(button, unit);
     button.addEventListener('click', function () { Module['_PageClick'](unit.id); });
     return button;
@@ -62,64 +50,35 @@
 
   // Pictures still decoding; the page marks itself fully painted when none is left.
   let decoding = 0;
-  function Decoded() {
-    if (--decoding === 0) document.documentElement.dataset.painted = 'true';
-  }
+  function Decoded() { if (--decoding === 0) document.documentElement.dataset.painted = 'true'; }
 
   // A painted unit replays the display list the program computed for it; the browser decodes
   // its picture's bytes, and the unit is painted again once it has.
   function PaintedCanvas(unit) {
     let image = null;
-    const paint = function (context) { Painting.Replay(context, unit.paint, image); };
+    const paint = context => Painting.Replay(context, unit.paint, image);
     const canvas = Painting.Canvas(unit, paint);
     if (unit.pictureSize > 0) {
       const bytes = HEAPU8.slice(unit.picture, unit.picture + unit.pictureSize);
       ++decoding;
       delete document.documentElement.dataset.painted;
-      createImageBitmap(new Blob([bytes], { type: 'image/jpeg' })).then(function (decoded) {
-        image = decoded;
-        Painting.PaintCanvas(canvas, unit, paint);
-        Decoded();
-      }, Decoded);  // a picture that does not decode leaves the unit without one
+      // A picture that does not decode leaves the unit without one.
+      createImageBitmap(new Blob([bytes], { type: 'image/jpeg' }))
+        .then(decoded => { image = decoded; Painting.PaintCanvas(canvas, unit, paint); Decoded(); }, Decoded);
     }
     return canvas;
   }
 
-  // Links a box to the label that names it on screen. aria-labelledby outranks aria-label, so
-  // the words of the name the label does not show ("反正弦 ") go first, from hidden text, and
-  // the name stays the desktop's.
-  function LabelledBy(frame, element, unit, label) {
-    if (!label || !unit.accessibleName || !unit.accessibleName.endsWith(label.text)) return;
-    const ids = ['u' + label.id.toString(16)];
-    const rest = unit.accessibleName.slice(0, unit.accessibleName.length - label.text.length).trim();
-    if (rest) {
-      const id = 'n' + unit.id.toString(16);
-      const words = document.getElementById(id) || frame.appendChild(document.createElement('span'));
-      words.className = 'caption';
-      words.id = id;
-      words.textContent = rest;
-      ids.unshift(id);
-    }
-    element.setAttribute('aria-labelledby', ids.join(' '));
-  }
-
   // The units by id: each one's own description merged with its place in the window.
   const units = new Map();
-  let ordered = [];
   const pending = new Map();  // elements made before the window is arranged
+  const labelFor = new Map();  // a label's id to the id of the box it names
 
   function ElementOf(id) { return document.getElementById('u' + (id >>> 0).toString(16)); }
 
-  function MakeElement(unit) {
-    switch (unit.kind) {
-      case 'edit': return MakeEditBox(unit);
-      case 'label': return MakeLabel(unit);
-      case 'button': return MakeButton(unit);
-      case 'shape': return PaintedCanvas(unit);
-      case 'picture': { const canvas = PaintedCanvas(unit); canvas.className = 'picture'; return canvas; }
-      default: return null;
-    }
-  }
+  const kMakers = { edit: MakeEditBox, label: MakeLabel, button: MakeButton, shape: PaintedCanvas,
+                    picture: unit => Object.assign(PaintedCanvas(unit), { className: 'picture' }) };
+  function MakeElement(unit) { return kMakers[unit.kind] ? kMakers[unit.kind](unit) : null; }
 
   // Geometry is in the parent's client area, and a unit shows only inside its parent.
   function Place(element, unit) {
@@ -130,30 +89,30 @@
                right: Math.min(clip.right, parent.width - left), bottom: Math.min(clip.bottom, parent.height - top) };
       left += parent.left; top += parent.top;
     }
-    element.style.clipPath = '';
-    element.style.display = '';
+    Object.assign(element.style, { clipPath: '', display: '' });
     if (clip.left > 0 || clip.top > 0 || clip.right < unit.width || clip.bottom < unit.height) {
       element.style.clipPath = 'inset(' + clip.top + 'px ' + Math.max(0, unit.width - clip.right) + 'px ' +
                                Math.max(0, unit.height - clip.bottom) + 'px ' + clip.left + 'px)';
       if (clip.right <= clip.left || clip.bottom <= clip.top) element.style.display = 'none';
     }
-    element.style.left = left + 'px';
-    element.style.top = top + 'px';
-    element.style.width = unit.width + 'px';
-    element.style.height = unit.height + 'px';
+    Object.assign(element.style, { left: left + 'px', top: top + 'px', width: unit.width + 'px', height: unit.height + 'px' });
   }
 
-  // The first record is on top of its siblings; Tab follows the window's tab order.
+  // The first record is on top of its siblings; Tab follows the window's tab order. A narrow
+  // screen sets the units out in their reading order by group instead.
   function Arrange(element, unit) {
     Place(element, unit);
-    element.style.zIndex = String(ordered.length - ordered.indexOf(unit));
+    element.style.zIndex = String(unit.stack);
+    element.dataset.group = unit.group;
+    element.classList.toggle('first', !!unit.first);
     element.style.visibility = unit.visible ? '' : 'hidden';
     element.tabIndex = unit.tabOrder > 0 && (unit.kind === 'edit' || unit.kind === 'button') ? unit.tabOrder : -1;
     // The desktop's accessible names: each box by its group and label, the diagram described,
     // the warning announced when it shows.
     if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
     if (unit.accessibleDescription) element.setAttribute('aria-description', unit.accessibleDescription);
-    if (unit.labelledBy) LabelledBy(document.getElementById('window'), element, unit, units.get(unit.labelledBy));
+    if (unit.labelledBy) labelFor.set(unit.labelledBy, element.id);
+    if (unit.labelledBy && ElementOf(unit.labelledBy)) ElementOf(unit.labelledBy).htmlFor = element.id;
     if (unit.keyboard) element.inputMode = unit.keyboard;
     if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
     if (unit.alert) element.setAttribute('role', 'alert');
@@ -165,9 +124,10 @@
     units.set(unit.id, unit);
     const frame = document.getElementById('window');
     if (unit.kind === 'window') {
-      frame.style.background = Painting.Css(unit.background);
-      frame.style.width = unit.clientWidth + 'px';
-      frame.style.height = unit.clientHeight + 'px';
+      Object.assign(frame.style, { background: Painting.Css(unit.background), width: unit.clientWidth + 'px',
+                                   height: unit.clientHeight + 'px' });
+      windowWidth = unit.clientWidth;
+      Fit();
       if (unit.text) document.title = unit.text;
       return;
     }
@@ -176,22 +136,21 @@
     element.id = 'u' + unit.id.toString(16);
     if ('disabled' in element) element.disabled = unit.disabled;
     const old = ElementOf(unit.id);
-    if (!old) {
-      pending.set(unit.id, element);
-      return;
-    }
+    if (!old) return void pending.set(unit.id, element);
     Painting.ForgetCanvases(old);
     element.title = old.title;
     Arrange(element, unit);
     old.replaceWith(element);
   };
 
-  // Every unit once created: placed, stacked and shown as its record says, in record order.
+  // Every unit once created: placed, stacked and shown as its record says, in reading order.
   Module['arrangeUnits'] = function (layout) {
     const frame = document.getElementById('window');
-    ordered = layout.map(function (place) { return Object.assign(units.get(place.id) || {}, place); });
-    for (const unit of ordered) {
+    let group = 0;
+    for (const place of layout) {
+      const unit = Object.assign(units.get(place.id) || {}, place, { first: place.group !== group });
       units.set(unit.id, unit);
+      group = unit.group;
       const element = ElementOf(unit.id) || pending.get(unit.id);
       pending.delete(unit.id);
       if (!element) continue;
@@ -204,15 +163,28 @@
   // A written text shows from its start: an unfocused box shows it so by itself, a focused one
   // would follow its caret to the end.
   Module['setUnitText'] = function (id, text) {
-    const element = ElementOf(id);
-    if (!element) return;
+    const element = ElementOf(id); if (!element) return;
     element.value = text;
     if (document.activeElement === element) element.setSelectionRange(0, 0);
+    if (units.get(id).result && text) { Say(element.getAttribute('aria-label') + ' ' + text); Reveal(element); }
   };
+  // What a screen reader says politely: the results and reasons of one click together.
+  let saying = [];
+  function Say(text) {
+    if (saying.push(text) > 1) return;
+    setTimeout(() => { document.getElementById('said').textContent = saying.join('；'); saying = []; });
+  }
+  // A screen narrower than the window shows its units in one column (index.html's .narrow).
+  let windowWidth = 0, narrow = false;
+  function Reveal(element) { if (narrow) element.scrollIntoView({ block: 'nearest' }); }
+  function Fit() {
+    narrow = matchMedia(`(max-width: ${windowWidth - 0.5}px)`).matches;
+    document.getElementById('window').classList.toggle('narrow', narrow);
+  }
+  addEventListener('resize', Fit);
   // -1 leaves a state as it is.
   Module['setUnitState'] = function (id, visible, disabled) {
-    const element = ElementOf(id);
-    const unit = units.get(id);
+    const element = ElementOf(id), unit = units.get(id);
     if (!element || !unit) return;
     if (visible >= 0) { unit.visible = visible !== 0; element.style.visibility = unit.visible ? '' : 'hidden'; }
     if (disabled >= 0 && 'disabled' in element) { unit.disabled = disabled !== 0; element.disabled = unit.disabled; }
@@ -223,23 +195,27 @@
 
   // Tab and Shift+Tab go where the window's focus order says, wrapping, without leaving it.
   function MoveFocus(from, backward) {
-    const unit = UnitOf(from);
-    const next = ElementOf(Module['_PageTab'](unit ? unit.id : 0, backward ? 1 : 0));
+    const unit = UnitOf(from), next = ElementOf(Module['_PageTab'](unit ? unit.id : 0, backward ? 1 : 0));
     if (next) next.focus();
   }
 
   // What the user does to a box or a button goes to the program as that unit's.
   function ReportUser(frame) {
-    const report = function (name, extra) {
-      return function (event) {
-        const unit = UnitOf(event.target);
-        if (unit && (unit.kind === 'edit' || unit.kind === 'button')) Module[name](unit.id, extra);
-      };
+    const report = (name, extra) => event => {
+      const unit = UnitOf(event.target);
+      if (unit && (unit.kind === 'edit' || unit.kind === 'button')) Module[name](unit.id, extra);
     };
     frame.addEventListener('input', report('_PageChanged'));
     frame.addEventListener('focusin', report('_PageFocus', 1));
     frame.addEventListener('focusout', report('_PageFocus', 0));
     frame.addEventListener('mouseover', report('_PageHover'));
+    // A finger does not hover: a tap on a box shows what hovering would, its whole text included.
+    frame.addEventListener('pointerup', function (event) {
+      const unit = UnitOf(event.target);
+      if (event.pointerType !== 'touch' || !unit || unit.kind !== 'edit') return;
+      Module['_PageHover'](unit.id);
+      if (event.target.title) Module['showNote'](unit.id, event.target.title, 6000);
+    });
   }
 
   // Tab and Enter, unless a multi-line box takes Enter, are the window's to answer. Escape does
@@ -262,38 +238,40 @@
   // beside the box for a while.
   const notes = new Map();
   const measure = document.createElement('canvas').getContext('2d');
-  function HideNote(element) {
-    const note = notes.get(element);
-    if (note) { note.remove(); notes.delete(element); }
-  }
+  function HideNote(element) { if (notes.has(element)) notes.get(element).remove(); notes.delete(element); }
   Module['lineWidth'] = function (id, text) {
-    const element = ElementOf(id);
+    const element = ElementOf(id), style = element && getComputedStyle(element);
     if (!element) return 0;
-    const style = getComputedStyle(element);
     measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
-    return Math.ceil(measure.measureText(text).width);
+    // The program asks whether a line is wider than the box: a pasted line's start often says so
+    // at once, where measuring all of it would hold the page for seconds.
+    const start = Math.ceil(measure.measureText(text.slice(0, 4096)).width);
+    return start > element.offsetWidth || text.length <= 4096 ? start : Math.ceil(measure.measureText(text).width);
   };
   // A box's line has no margins of its own.
   Module['lineRoom'] = function (id) { const element = ElementOf(id); return element ? element.offsetWidth - 4 : 0; };
   Module['setNoteTexts'] = function (id, hover, description) {
-    const element = ElementOf(id);
-    if (!element) return;
+    const element = ElementOf(id); if (!element) return;
     element.title = hover;
     if (description) element.setAttribute('aria-description', description); else element.removeAttribute('aria-description');
   };
   Module['showNote'] = function (id, text, milliseconds) {
-    const element = ElementOf(id);
-    if (!element) return;
+    const element = ElementOf(id); if (!element) return;
     HideNote(element);
     if (!text) return;
-    const note = document.createElement('div');
-    note.className = 'note';
-    note.setAttribute('role', 'status');
-    note.textContent = text;
-    note.style.left = element.style.left;
-    note.style.top = (parseInt(element.style.top, 10) + parseInt(element.style.height, 10) + 1) + 'px';
-    element.parentNode.appendChild(note);
+    Say(text);
+    const note = document.body.appendChild(Object.assign(document.createElement('div'), { className: 'note', textContent: text }));
     notes.set(element, note);
+    // Under the box, else over it when the group's button is under it, always inside the viewport.
+    const box = element.getBoundingClientRect(), size = note.getBoundingClientRect();
+    const button = document.querySelector('#window button[data-group="' + element.dataset.group + '"]');
+    const below = button ? button.getBoundingClientRect() : null;
+    const over = below && below.top < box.bottom + size.height + 1 && below.bottom > box.bottom &&
+                 below.left < box.left + size.width && below.right > box.left;
+    const top = over && box.top > size.height + 1 ? box.top - size.height - 1 : box.bottom + 1;
+    note.style.left = scrollX + Math.max(0, Math.min(box.left, innerWidth - size.width)) + 'px';
+    note.style.top = scrollY + Math.min(top, innerHeight - size.height) + 'px';
+    Reveal(note);
     setTimeout(function () { if (notes.get(element) === note) HideNote(element); }, milliseconds);
   };
 
@@ -301,19 +279,15 @@
   Module['showError'] = function (text) {
     const frame = document.getElementById('window');
     frame.textContent = '';
-    const box = document.createElement('pre');
-    box.className = 'error';
-    box.setAttribute('role', 'alert');
-    box.textContent = text.replace(/\r\n/g, '\n');
-    frame.appendChild(box);
+    const box = frame.appendChild(Object.assign(document.createElement('pre'), { className: 'error' }));
+    Object.assign(box, { role: 'alert', textContent: text.replace(/\r\n/g, '\n') });
     frame.style.visibility = '';
   };
 
   // The window shows once built, when its record says so, with the focus on the unit given.
   Module['showWindow'] = function (first) {
     document.getElementById('window').style.visibility = '';
-    const element = first ? ElementOf(first) : null;
-    if (element) element.focus();
+    if (first && ElementOf(first)) ElementOf(first).focus();
   };
 
   Module['onRuntimeInitialized'] = function () {

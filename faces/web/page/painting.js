@@ -36,11 +36,7 @@ const Painting = (function () {
 
   const ops = {
     fill(c, x, y, w, h, argb) { c.fillStyle = Rgb(argb); c.fillRect(x, y, w, h); },
-    figure(c, outline, x, y, w, h, rx, ry, argb) {
-      const path = new Path2D();
-      Figure(path, outline, x, y, w, h, rx, ry);
-      Filled(c, path, argb, 'nonzero');
-    },
+    figure(c, outline, x, y, w, h, rx, ry, argb) { const path = new Path2D(); Figure(path, outline, x, y, w, h, rx, ry); Filled(c, path, argb, 'nonzero'); },
     ring(c, outline, x, y, w, h, rx, ry, ix, iy, iw, ih, irx, iry, argb) {
       const path = new Path2D();
       Figure(path, outline, x, y, w, h, rx, ry);
@@ -62,9 +58,7 @@ const Painting = (function () {
       Stroke(c, path, dash);
     },
     line(c, x, y, w, h, argb, dash) {
-      const path = new Path2D();
-      if (h === 1) { path.moveTo(x, y + 0.5); path.lineTo(x + w, y + 0.5); }
-      else { path.moveTo(x + 0.5, y); path.lineTo(x + 0.5, y + h); }
+      const path = new Path2D(h === 1 ? `M${x} ${y + 0.5}H${x + w}` : `M${x + 0.5} ${y}V${y + h}`);
       c.strokeStyle = Rgb(argb);
       Stroke(c, path, dash);
     },
@@ -78,17 +72,8 @@ const Painting = (function () {
       image.getContext('2d').putImageData(pixels, 0, 0);
       c.drawImage(image, x, y);
     },
-    picture(c, cx, cy, cw, ch, x, y, w, h, image) {
-      if (!image) return;
-      ops.clip(c, cx, cy, cw, ch);
-      c.drawImage(image, x, y, w, h);
-      c.restore();
-    },
-    text(c, x, y, text, argb, pixels, weight, styles) {
-      c.font = Font(pixels, weight, styles);
-      c.fillStyle = Rgb(argb);
-      c.fillText(text, x, y);
-    },
+    picture(c, cx, cy, cw, ch, x, y, w, h, image) { if (image) { ops.clip(c, cx, cy, cw, ch); c.drawImage(image, x, y, w, h); c.restore(); } },
+    text(c, x, y, text, argb, pixels, weight, styles) { c.font = Font(pixels, weight, styles); c.fillStyle = Rgb(argb); c.fillText(text, x, y); },
     clip(c, x, y, w, h) { c.save(); c.beginPath(); c.rect(x, y, w, h); c.clip(); },
     unclip(c) { c.restore(); },
   };
@@ -105,16 +90,13 @@ const Painting = (function () {
   const canvases = [];
   function PaintCanvas(canvas, unit, paint) {
     const ratio = window.devicePixelRatio || 1;
-    canvas.width = Math.max(1, Math.round(unit.width * ratio));
-    canvas.height = Math.max(1, Math.round(unit.height * ratio));
-    const context = canvas.getContext('2d');
-    context.setTransform(ratio, 0, 0, ratio, 0, 0);
-    paint(context);
+    Object.assign(canvas, { width: Math.max(1, Math.round(unit.width * ratio)), height: Math.max(1, Math.round(unit.height * ratio)) });
+    canvas.getContext('2d').setTransform(ratio, 0, 0, ratio, 0, 0);
+    paint(canvas.getContext('2d'));
   }
   function Canvas(unit, paint) {
     const canvas = document.createElement('canvas');
-    canvas.style.width = unit.width + 'px';
-    canvas.style.height = unit.height + 'px';
+    Object.assign(canvas.style, { width: unit.width + 'px', height: unit.height + 'px' });
     PaintCanvas(canvas, unit, paint);
     canvases.push({ canvas: canvas, unit: unit, paint: paint, ratio: window.devicePixelRatio || 1 });
     return canvas;
@@ -123,8 +105,7 @@ const Painting = (function () {
     for (let i = canvases.length - 1; i >= 0; --i) if (element.contains(canvases[i].canvas)) canvases.splice(i, 1);
   }
   function Repaint() {
-    for (const entry of canvases) {
-      if (entry.ratio === (window.devicePixelRatio || 1)) continue;
+    for (const entry of canvases.filter(entry => entry.ratio !== (window.devicePixelRatio || 1))) {
       entry.ratio = window.devicePixelRatio || 1;
       PaintCanvas(entry.canvas, entry.unit, entry.paint);
     }

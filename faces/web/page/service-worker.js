@@ -7,33 +7,18 @@
 const kCache = 'anglarix-@VERSION@';
 const kFiles = @FILES@;
 
-self.addEventListener('install', function (event) {
-  event.waitUntil(caches.open(kCache)
-    .then(function (cache) { return cache.addAll(kFiles.map(function (file) { return new Request(file, { cache: 'reload' }); })); })
-    .then(function () { return self.skipWaiting(); }));
-});
-
-self.addEventListener('activate', function (event) {
-  event.waitUntil(caches.keys()
-    .then(function (names) {
-      return Promise.all(names.filter(function (name) { return name.startsWith('anglarix-') && name !== kCache; })
-        .map(function (name) { return caches.delete(name); }));
-    })
-    .then(function () { return self.clients.claim(); }));
-});
+self.addEventListener('install', event => event.waitUntil(caches.open(kCache)
+  .then(cache => cache.addAll(kFiles.map(file => new Request(file, { cache: 'reload' }))))
+  .then(() => self.skipWaiting())));
+self.addEventListener('activate', event => event.waitUntil(caches.keys()
+  .then(names => Promise.all(names.filter(name => name.startsWith('anglarix-') && name !== kCache).map(name => caches.delete(name))))
+  .then(() => self.clients.claim())));
 
 // The files of this version from its cache, whatever the network does; a page address of the
 // scope not in the list is the page itself. Anything else goes to the network.
 self.addEventListener('fetch', function (event) {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
-  event.respondWith(caches.open(kCache).then(function (cache) {
-    return cache.match(request, { ignoreSearch: true }).then(function (hit) {
-      if (hit) return hit;
-      if (request.mode === 'navigate') {
-        return fetch(request).catch(function () { return cache.match('./'); });
-      }
-      return fetch(request);
-    });
-  }));
+  event.respondWith(caches.open(kCache).then(cache => cache.match(request, { ignoreSearch: true }).then(hit =>
+    hit || (request.mode === 'navigate' ? fetch(request).catch(() => cache.match('./')) : fetch(request)))));
 });
