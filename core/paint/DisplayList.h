@@ -28,14 +28,14 @@ struct Size {
 
 // A text's font as its unit stores it; each face finds the glyphs (a face not installed falls
 // back to the window's pinned family).
-struct FontSpec {
+struct TextFont {
     int32_t pixels = 12;
     int32_t weight = 400;
     bool italic = false;
     bool underline = false;
     bool strike_out = false;
     std::string face;  // UTF-8, empty for the pinned family
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const TextFont&) const = default;
 };
 
 // The outline a filled or stroked figure follows; rounded corners are ellipses of radii rx, ry.
@@ -91,7 +91,7 @@ struct PictureOp {  // the unit's decoded picture scaled unsmoothed onto `target
 struct TextOp {  // one line of text starting at (x, baseline), transparent behind
     int32_t x, baseline;
     std::string text;  // UTF-8
-    FontSpec font;
+    TextFont font;
     Argb colour;
 };
 struct ClipOp {  // what follows, up to the matching UnclipOp, shows only inside `rect`
@@ -107,7 +107,7 @@ using DisplayList = std::vector<PaintOp>;
 // wrap, squeeze and align text ask it, so the line breaking is written once.
 class TextMeasure {
 public:
-    virtual int32_t Advance(const std::string& utf8, const FontSpec& font) const = 0;
+    virtual int32_t Advance(const std::string& utf8, const TextFont& font) const = 0;
 
 protected:
     ~TextMeasure() = default;

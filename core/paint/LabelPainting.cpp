@@ -62,7 +62,7 @@ DisplayList PaintLabel(const LabelProps& props, Size size, Size picture, const T
 
     const std::string caption = GbkToUtf8(props.caption);
     if (!caption.empty()) {
-        const FontSpec font = FontSpecFromLogFont(props.font);
+        const TextFont font = TextFontFromLogFont(props.font);
         const std::vector<PlacedLine> lines = LayoutLabelText(
             caption, font, area, props.horizontal_alignment, props.vertical_alignment, props.word_wrap != 0, measure);
         auto draw = [&](int32_t offset, Argb colour) {

@@ -71,7 +71,7 @@ bool BreakBefore(std::u32string_view text, size_t i)
 }
 
 // The width the alignment sees: trailing blanks do not count.
-int32_t InkWidth(std::u32string_view line, const FontSpec& font, const TextMeasure& measure)
+int32_t InkWidth(std::u32string_view line, const TextFont& font, const TextMeasure& measure)
 {
     size_t end = line.size();
     while (end > 0 && IsSpace(line[end - 1]))
@@ -81,7 +81,7 @@ int32_t InkWidth(std::u32string_view line, const FontSpec& font, const TextMeasu
 
 // Breaks one paragraph into lines no wider than `width` at word boundaries; a word wider than
 // the line keeps a line of its own, and blanks stay at the end of the line they follow.
-std::vector<std::u32string> WrapParagraph(std::u32string_view paragraph, int32_t width, const FontSpec& font,
+std::vector<std::u32string> WrapParagraph(std::u32string_view paragraph, int32_t width, const TextFont& font,
                                           const TextMeasure& measure)
 {
     std::vector<std::u32string_view> words;
@@ -135,9 +135,9 @@ int32_t AlignedLeft(const Rect& area, int32_t width, int32_t horizontal)
 
 }  // namespace
 
-FontSpec FontSpecFromLogFont(std::span<const uint8_t> logfont)
+TextFont TextFontFromLogFont(std::span<const uint8_t> logfont)
 {
-    FontSpec font;
+    TextFont font;
     if (logfont.size() != kLogFontSize)
         return font;
     const uint8_t* p = logfont.data();
@@ -153,13 +153,13 @@ FontSpec FontSpecFromLogFont(std::span<const uint8_t> logfont)
     return font;
 }
 
-LineMetrics LineMetricsOf(const FontSpec& font)
+LineMetrics LineMetricsOf(const TextFont& font)
 {
     const int32_t pixels = std::max(font.pixels, 1);
     return {pixels + 1, pixels - 1};
 }
 
-std::vector<PlacedLine> LayoutLabelText(std::string_view utf8, const FontSpec& font, const Rect& area,
+std::vector<PlacedLine> LayoutLabelText(std::string_view utf8, const TextFont& font, const Rect& area,
                                         int32_t horizontal, int32_t vertical, bool wrap, const TextMeasure& measure)
 {
     const std::u32string text = Decode(utf8);

@@ -10,11 +10,11 @@
 
 namespace paint {
 
-// A stored font (a LOGFONT of kLogFontSize bytes) as a font spec: a negative height is the
+// A stored font (a LOGFONT of kLogFontSize bytes) as a text font: a negative height is the
 // pixel height, a positive one the cell height (taken as the pixel height too), 0 the default
 // 12 pixels, at most 1000; weight 0 is normal (400), at most 1000. Anything but a whole LOGFONT
 // gives the pinned 12-pixel font.
-FontSpec FontSpecFromLogFont(std::span<const uint8_t> logfont);
+TextFont TextFontFromLogFont(std::span<const uint8_t> logfont);
 
 // Lines are set at a fixed pitch of the pixel height plus one, the baseline at the pixel
 // height less one below the line's top, like the classic CJK bitmap fonts: five lines of the
@@ -23,7 +23,7 @@ struct LineMetrics {
     int32_t pitch;
     int32_t baseline;
 };
-LineMetrics LineMetricsOf(const FontSpec& font);
+LineMetrics LineMetricsOf(const TextFont& font);
 
 struct PlacedLine {
     std::string text;  // UTF-8
@@ -39,7 +39,7 @@ struct PlacedLine {
 // a line of its own), the first line at the top; lines that overrun the area by a pixel or
 // less each are drawn closer, the last one ending at the bottom. Without wrap, line ends are
 // dropped and the text is one line.
-std::vector<PlacedLine> LayoutLabelText(std::string_view utf8, const FontSpec& font, const Rect& area,
+std::vector<PlacedLine> LayoutLabelText(std::string_view utf8, const TextFont& font, const Rect& area,
                                         int32_t horizontal, int32_t vertical, bool wrap, const TextMeasure& measure);
 
 }  // namespace paint

@@ -216,7 +216,7 @@ private:
 
 class GdiTextMeasure final : public TextMeasure {
 public:
-    int32_t Advance(const std::string& utf8, const FontSpec& font) const override
+    int32_t Advance(const std::string& utf8, const TextFont& font) const override
     {
         static HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, FontOf(font, 1.0));
@@ -263,28 +263,32 @@ std::wstring InstalledFace(const std::string& utf8)
 
 }  // namespace
 
-HFONT FontOf(const FontSpec& spec, double scale)
+HFONT FontOf(const TextFont& text_font, double scale)
 {
     using Key = std::tuple<int32_t, int32_t, bool, bool, bool, std::string, int>;
     static std::map<Key, HFONT> fonts;
-    const Key key{spec.pixels, spec.weight, spec.italic, spec.underline, spec.strike_out, spec.face, int(scale * 100)};
+    const Key key{text_font.pixels, text_font.weight, text_font.italic, text_font.underline,
+                  text_font.strike_out, text_font.face, int(scale * 100)};
     HFONT& font = fonts[key];
     if (font == nullptr) {
         LOGFONTW record{};
-        record.lfHeight = -std::max(1, Scaled(spec.pixels, scale));
-        record.lfWeight = spec.weight;
-        record.lfItalic = spec.italic;
-        record.lfUnderline = spec.underline;
-        record.lfStrikeOut = spec.strike_out;
+        record.lfHeight = -std::max(1, Scaled(text_font.pixels, scale));
+        record.lfWeight = text_font.weight;
+        record.lfItalic = text_font.italic;
+        record.lfUnderline = text_font.underline;
+        record.lfStrikeOut = text_font.strike_out;
         record.lfCharSet = GB2312_CHARSET;
         record.lfQuality = NONANTIALIASED_QUALITY;
-        lstrcpynW(record.lfFaceName, InstalledFace(spec.face).c_str(), LF_FACESIZE);
+        lstrcpynW(record.lfFaceName, InstalledFace(text_font.face).c_str(), LF_FACESIZE);
         font = CreateFontIndirectW(&record);
     }
     return font;
 }
 
-HFONT FontOfRecord(std::span<const uint8_t> logfont, double scale) { return FontOf(FontSpecFromLogFont(logfont), scale); }
+HFONT FontOfRecord(std::span<const uint8_t> logfont, double scale)
+{
+    return FontOf(TextFontFromLogFont(logfont), scale);
+}
 
 const TextMeasure& GdiMeasure()
 {

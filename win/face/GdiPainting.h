@@ -1,5 +1,5 @@
 #pragma once
-// The display list on GDI: fonts made from the units' font specs (宋体 is SimSun on Windows),
+// The display list on GDI: fonts made from the units' text fonts (宋体 is SimSun on Windows),
 // text measured by GDI for the painting rules, and a painted unit's list replayed into a DC.
 #include "win/face/WinApi.h"
 
@@ -8,8 +8,8 @@
 
 #include "core/paint/DisplayList.h"
 
-// The font of a spec, made once and kept for the run; `scale` is the monitor's factor.
-HFONT FontOf(const paint::FontSpec& spec, double scale);
+// The GDI font of a text font, made once and kept for the run; `scale` is the monitor's factor.
+HFONT FontOf(const paint::TextFont& text_font, double scale);
 // The font of a unit's stored LOGFONT record, or the default 宋体 9 point when it has none.
 HFONT FontOfRecord(std::span<const uint8_t> logfont, double scale);
 

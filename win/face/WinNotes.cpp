@@ -59,7 +59,7 @@ HWND MakeTip(DWORD style)
                                nullptr);
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
     // The system's tip font may have no Chinese; the notes are in the window's own font.
-    SendMessageW(tip, WM_SETFONT, WPARAM(FontOf(paint::FontSpec{}, DpiScale())), FALSE);
+    SendMessageW(tip, WM_SETFONT, WPARAM(FontOf(paint::TextFont{}, DpiScale())), FALSE);
     return tip;
 }
 

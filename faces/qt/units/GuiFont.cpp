@@ -27,15 +27,15 @@ QFont DefaultGuiFont()
     return font;
 }
 
-QFont FontFromSpec(const paint::FontSpec& spec)
+QFont QtFontOf(const paint::TextFont& text_font)
 {
     QFont font = DefaultGuiFont();
-    font.setPixelSize(std::max(spec.pixels, 1));
-    font.setWeight(QFont::Weight(std::clamp(spec.weight, 1, 1000)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strike_out);
-    const QString family = QString::fromStdString(spec.face);
+    font.setPixelSize(std::max(text_font.pixels, 1));
+    font.setWeight(QFont::Weight(std::clamp(text_font.weight, 1, 1000)));
+    font.setItalic(text_font.italic);
+    font.setUnderline(text_font.underline);
+    font.setStrikeOut(text_font.strike_out);
+    const QString family = QString::fromStdString(text_font.face);
     if (!family.isEmpty() && QFontDatabase::hasFamily(family))
         font.setFamily(family);
     return font;
@@ -45,5 +45,5 @@ QFont FontFromLogFont(std::span<const uint8_t> logfont)
 {
     if (logfont.size() != kLogFontSize)
         return DefaultGuiFont();
-    return FontFromSpec(paint::FontSpecFromLogFont(logfont));
+    return QtFontOf(paint::TextFontFromLogFont(logfont));
 }

@@ -11,10 +11,10 @@
 // The font of every unit without a font of its own, and of every window.
 QFont DefaultGuiFont();
 
-// A font spec of the display list as a Qt font: its pixel size, weight and styles, and its
+// A text font of the display list as a Qt font: its pixel size, weight and styles, and its
 // face when that is installed, else the pinned family ("宋体" here falls back).
-QFont FontFromSpec(const paint::FontSpec& spec);
+QFont QtFontOf(const paint::TextFont& text_font);
 
-// A 60-byte LOGFONT as a Qt font, read by FontSpecFromLogFont (core/paint/TextLayout.h).
+// A 60-byte LOGFONT as a Qt font, read by TextFontFromLogFont (core/paint/TextLayout.h).
 // Anything but 60 bytes gives the default GUI font.
 QFont FontFromLogFont(std::span<const uint8_t> logfont);

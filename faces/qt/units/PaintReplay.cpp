@@ -42,14 +42,14 @@ QPainterPath Figure(Outline outline, const Rect& r, double rx, double ry)
     return path;
 }
 
-// Fonts by spec, made once for a run of texts in one font.
+// Qt fonts by text font, made once for a run of texts in one font.
 class FontCache {
 public:
-    const QFont& Get(const FontSpec& spec)
+    const QFont& Get(const TextFont& text_font)
     {
-        if (!m_made || !(spec == m_spec)) {
-            m_font = FontFromSpec(spec);
-            m_spec = spec;
+        if (!m_made || !(text_font == m_text_font)) {
+            m_font = QtFontOf(text_font);
+            m_text_font = text_font;
             m_made = true;
         }
         return m_font;
@@ -57,7 +57,7 @@ public:
 
 private:
     bool m_made = false;
-    FontSpec m_spec;
+    TextFont m_text_font;
     QFont m_font;
 };
 
@@ -161,11 +161,11 @@ void ReplayDisplayList(QPainter& painter, const DisplayList& list, const QImage&
     painter.restore();
 }
 
-int32_t QtTextMeasure::Advance(const std::string& utf8, const FontSpec& font) const
+int32_t QtTextMeasure::Advance(const std::string& utf8, const TextFont& font) const
 {
-    if (!m_made || !(font == m_spec)) {
-        m_font = FontFromSpec(font);
-        m_spec = font;
+    if (!m_made || !(font == m_text_font)) {
+        m_font = QtFontOf(font);
+        m_text_font = font;
         m_made = true;
     }
     return QFontMetrics(m_font).horizontalAdvance(QString::fromStdString(utf8));

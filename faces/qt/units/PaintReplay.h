@@ -13,13 +13,13 @@ class QPainter;
 // operations draw (none when null).
 void ReplayDisplayList(QPainter& painter, const paint::DisplayList& list, const QImage& picture = {});
 
-// Advances by QFontMetrics of the fonts FontFromSpec makes.
+// Advances by QFontMetrics of the fonts QtFontOf makes.
 class QtTextMeasure final : public paint::TextMeasure {
 public:
-    int32_t Advance(const std::string& utf8, const paint::FontSpec& font) const override;
+    int32_t Advance(const std::string& utf8, const paint::TextFont& font) const override;
 
 private:
-    mutable paint::FontSpec m_spec;  // the last font asked for, and its Qt font
+    mutable paint::TextFont m_text_font;  // the last font asked for, and its Qt font
     mutable QFont m_font;
     mutable bool m_made = false;
 };

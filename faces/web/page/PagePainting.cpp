@@ -17,7 +17,7 @@ EM_JS(int, PageMeasureText, (const char* utf8, int pixels, int weight, int style
 
 class CanvasMeasure final : public paint::TextMeasure {
 public:
-    int32_t Advance(const std::string& utf8, const paint::FontSpec& font) const override
+    int32_t Advance(const std::string& utf8, const paint::TextFont& font) const override
     {
         const int styles = font.italic + 2 * font.underline + 4 * font.strike_out;
         return PageMeasureText(utf8.c_str(), font.pixels, font.weight, styles);
