@@ -1,7 +1,6 @@
 // anglarix-calc on Linux: its terminal (libedit for typed lines, stdio otherwise) and its
 // messages (gettext). Arguments, lines and messages are in the locale's character set (UTF-8
 // or GBK). Everything else is calc/CalcCommandLine.cpp, shared with Windows.
-#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <csignal>
@@ -32,22 +31,10 @@ void ChooseCharacterSet()
     g_gbk_locale = codeset == "GBK" || codeset == "GB2312" || codeset == "GB18030" || codeset == "CP936";
 }
 
-bool IsAscii(std::string_view text)
-{
-    return std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
+// Between the locale's character set and the UTF-8 the shared part reads and writes.
+std::string FromLocale(std::string_view text) { return g_gbk_locale ? GbkToUtf8(text) : std::string(text); }
 
-// Between the locale's character set and the UTF-8 the shared part reads and writes; ASCII
-// is the same in both.
-std::string FromLocale(std::string_view text)
-{
-    return g_gbk_locale && !IsAscii(text) ? GbkToUtf8(text) : std::string(text);
-}
-
-std::string ToLocale(std::string_view utf8)
-{
-    return g_gbk_locale && !IsAscii(utf8) ? Utf8ToGbk(utf8) : std::string(utf8);
-}
+std::string ToLocale(std::string_view utf8) { return g_gbk_locale ? Utf8ToGbk(utf8) : std::string(utf8); }
 
 // Why the first write to standard output that failed did, and why the last read failed.
 int g_write_error = 0;
