@@ -120,7 +120,11 @@ std::string WriteFailure() { return Described(g_write_error); }
 
 std::string ReadFailure() { return Described(g_read_error); }
 
-bool IsInteractive() { return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO); }
+bool IsInteractive()
+{
+    static const bool interactive = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    return interactive;
+}
 
 // On a terminal: a prompt, line editing and history.
 bool ReadLine(std::string& line)

@@ -265,13 +265,16 @@ std::string ReadFailure() { return Described(g_read_error); }
 
 bool IsInteractive()
 {
-    return IsConsole(GetStdHandle(STD_INPUT_HANDLE)) && IsConsole(GetStdHandle(STD_OUTPUT_HANDLE));
+    static const bool interactive = IsConsole(GetStdHandle(STD_INPUT_HANDLE)) && IsConsole(GetStdHandle(STD_OUTPUT_HANDLE));
+    return interactive;
 }
 
+// Whether standard input is a console is asked once: under Wine each question is a round trip.
 bool ReadLine(std::string& line)
 {
-    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-    if (IsConsole(input)) {
+    static const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    static const bool console = IsConsole(input);
+    if (console) {
         static const BOOL handled = SetConsoleCtrlHandler(&NoteInterrupt, TRUE);
         (void)handled;
         if (IsInteractive())
