@@ -127,7 +127,8 @@ bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_em
 
 // One line in, one answer out and handed on at once, so the program can serve as a
 // co-process. Typed lines skip the empty ones and print no empty answer, as a shell does.
-int EvaluateLines()
+// The status is not the lines' to set: a failed read or write is RunCalc's to report.
+void EvaluateLines()
 {
     const bool interactive = calc_terminal::IsInteractive();
     ExpressionEngine engine;
@@ -142,16 +143,11 @@ int EvaluateLines()
             continue;
         Answer(engine, text, !interactive);
         calc_terminal::FlushOut();
-        const std::string write_failure = calc_terminal::WriteFailure();
-        if (!write_failure.empty())
-            return WriteFailed(write_failure);
+        if (!calc_terminal::WriteFailure().empty())
+            return;
     }
-    const std::string read_failure = calc_terminal::ReadFailure();
-    if (!read_failure.empty())
-        return ReadFailed(read_failure);
-    if (interactive)
+    if (interactive && calc_terminal::ReadFailure().empty())
         WriteOut("\n");
-    return 0;
 }
 
 int EvaluateArguments(char** first, char** last)
@@ -309,7 +305,10 @@ int Run(int argc, char** argv)
     const int count = argc - next;
     switch (mode) {
     case Mode::Expressions:
-        return count > 0 ? EvaluateArguments(operands, operands + count) : EvaluateLines();
+        if (count > 0)
+            return EvaluateArguments(operands, operands + count);
+        EvaluateLines();
+        return 0;
     case Mode::Solve:
         return count == 4 ? Solve(operands) : UsageError(_("%s takes four values"), mode_option);
     default:
@@ -322,9 +321,10 @@ int Run(int argc, char** argv)
 int RunCalc(int argc, char** argv)
 {
     const int status = Run(argc, argv);
-    if (status == kCalcInputOutputFailed)
-        return status;
+    const std::string read_failure = calc_terminal::ReadFailure();
+    if (!read_failure.empty())
+        return ReadFailed(read_failure);
     calc_terminal::FinishOut();
-    const std::string failure = calc_terminal::WriteFailure();
-    return failure.empty() ? status : WriteFailed(failure);
+    const std::string write_failure = calc_terminal::WriteFailure();
+    return write_failure.empty() ? status : WriteFailed(write_failure);
 }
