@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/AngleRatios.h"
 #include "calc/EvaluateExpression.h"
@@ -318,9 +319,13 @@ int Run(int argc, char** argv)
 
 }  // namespace
 
-int RunCalc(int argc, char** argv)
+int RunCalc(std::vector<std::string> arguments)
 {
-    const int status = Run(argc, argv);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const int status = Run(int(arguments.size()), argv.data());
     const std::string read_failure = calc_terminal::ReadFailure();
     if (!read_failure.empty())
         return ReadFailed(read_failure);

@@ -9,13 +9,14 @@
 // A failing expression is repeated up to its first 40 characters, then "…".
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr char kCalcProgram[] = "anglarix-calc";
 // A read or a write that failed: the answers are not all where they should be.
 inline constexpr int kCalcInputOutputFailed = 3;
 
-// argv[0] is ignored: messages name the program as kCalcProgram.
-int RunCalc(int argc, char** argv);
+// arguments[0] is ignored: messages name the program as kCalcProgram.
+int RunCalc(std::vector<std::string> arguments);
 
 // What each system's main supplies: its terminal, its message catalogue.
 namespace calc_terminal {

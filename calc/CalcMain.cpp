@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <editline/readline.h>
@@ -182,12 +183,8 @@ int main(int argc, char** argv)
     std::setlocale(LC_ALL, "");
     ChooseCharacterSet();
     BindTranslations();
-    std::vector<std::string> arguments(argv, argv + argc);
-    std::vector<char*> utf8_argv;
-    for (std::string& argument : arguments) {
-        argument = FromLocale(argument);
-        utf8_argv.push_back(argument.data());
-    }
-    utf8_argv.push_back(nullptr);
-    return RunCalc(argc, utf8_argv.data());
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.push_back(FromLocale(argv[i]));
+    return RunCalc(std::move(arguments));
 }

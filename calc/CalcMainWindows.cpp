@@ -10,6 +10,7 @@
 #include <cctype>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calc/CalcCommandLine.h"
@@ -290,12 +291,7 @@ bool ReadLine(std::string& line)
 int wmain(int argc, wchar_t** wargv)
 {
     std::vector<std::string> arguments;
-    arguments.reserve(size_t(argc));
     for (int i = 0; i < argc; ++i)
         arguments.push_back(Narrowed(wargv[i]));
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    return RunCalc(argc, argv.data());
+    return RunCalc(std::move(arguments));
 }
