@@ -32,10 +32,16 @@ void ChooseCharacterSet()
     g_gbk_locale = codeset == "GBK" || codeset == "GB2312" || codeset == "GB18030" || codeset == "CP936";
 }
 
-// Between the locale's character set and the UTF-8 the shared part reads and writes.
+// The locale's character set as the UTF-8 the shared part reads.
 std::string FromLocale(std::string_view text) { return g_gbk_locale ? GbkToUtf8(text) : std::string(text); }
 
-std::string ToLocale(std::string_view utf8) { return g_gbk_locale ? Utf8ToGbk(utf8) : std::string(utf8); }
+// Writes UTF-8 text in the locale's character set, without a copy under a UTF-8 locale.
+void WriteInLocale(std::string_view utf8, std::FILE* stream)
+{
+    const std::string gbk = g_gbk_locale ? Utf8ToGbk(utf8) : std::string();
+    const std::string_view text = g_gbk_locale ? std::string_view(gbk) : utf8;
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
 
 // Why the first write to standard output that failed did, and why the last read failed.
 int g_write_error = 0;
@@ -95,17 +101,15 @@ const char* Translate(const char* english) { return gettext(english); }
 
 void WriteOut(std::string_view utf8)
 {
-    const std::string text = ToLocale(utf8);
     errno = 0;
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    WriteInLocale(utf8, stdout);
     NoteWriteError();
 }
 
 void WriteErr(std::string_view utf8)
 {
     FlushOut();
-    const std::string text = ToLocale(utf8);
-    std::fwrite(text.data(), 1, text.size(), stderr);
+    WriteInLocale(utf8, stderr);
 }
 
 void FlushOut()
