@@ -8,6 +8,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
+#include "core/paint/DisplayList.h"
 #include "faces/qt/units/UnitBase.h"
 
 class PaintSource {
@@ -84,12 +87,28 @@ public:
 
 protected:
     using UnitBase<Props>::UnitBase;
+    // Every change of a property comes through here.
     void Repaint()
     {
+        m_list.reset();
         if (m_painted)
             m_painted->update();
     }
 
+    // The display list `make` gives at `size`, kept from one paint to the next until the unit
+    // changes or is painted at another size: making a label's measures its whole caption.
+    template <class Make>
+    const paint::DisplayList& KeptList(paint::Size size, Make make) const
+    {
+        if (!m_list || !(m_list_size == size)) {
+            m_list = make();
+            m_list_size = size;
+        }
+        return *m_list;
+    }
+
 private:
     QPointer<Widget> m_painted;
+    mutable std::optional<paint::DisplayList> m_list;
+    mutable paint::Size m_list_size;
 };
