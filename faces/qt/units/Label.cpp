@@ -16,7 +16,7 @@ LabelUnit::LabelUnit(const CreateArgs& args, LabelProps props) : PaintedUnit(arg
 void LabelUnit::Paint(QPainter& painter, const QRect& rect) const
 {
     const paint::Size size{rect.width(), rect.height()};
-    const paint::DisplayList& list = KeptList(size, [&] {
+    const paint::DisplayList& list = ListAt(size, [&] {
         return paint::PaintLabel(m_props, size, paint::PictureFileSize(m_props.picture), QtTextMeasure());
     });
     ReplayDisplayList(painter, list, m_picture);

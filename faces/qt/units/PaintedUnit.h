@@ -8,9 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <optional>
-
-#include "core/paint/DisplayList.h"
+#include "core/paint/KeptList.h"
 #include "faces/qt/units/UnitBase.h"
 
 class PaintSource {
@@ -90,25 +88,19 @@ protected:
     // Every change of a property comes through here.
     void Repaint()
     {
-        m_list.reset();
+        m_list.Forget();
         if (m_painted)
             m_painted->update();
     }
 
-    // The display list `make` gives at `size`, kept from one paint to the next until the unit
-    // changes or is painted at another size: making a label's measures its whole caption.
+    // The display list `make` gives at `size`, kept until the unit changes or is resized.
     template <class Make>
-    const paint::DisplayList& KeptList(paint::Size size, Make make) const
+    const paint::DisplayList& ListAt(paint::Size size, Make make) const
     {
-        if (!m_list || !(m_list_size == size)) {
-            m_list = make();
-            m_list_size = size;
-        }
-        return *m_list;
+        return m_list.At(size, make);
     }
 
 private:
     QPointer<Widget> m_painted;
-    mutable std::optional<paint::DisplayList> m_list;
-    mutable paint::Size m_list_size;
+    mutable paint::KeptList m_list;
 };

@@ -14,7 +14,7 @@ void PicBoxUnit::Paint(QPainter& painter, const QRect& rect) const
 {
     const paint::Size size{rect.width(), rect.height()};
     const paint::DisplayList& list =
-        KeptList(size, [&] { return paint::PaintPicBox(m_props, size, paint::PictureFileSize(m_props.picture)); });
+        ListAt(size, [&] { return paint::PaintPicBox(m_props, size, paint::PictureFileSize(m_props.picture)); });
     ReplayDisplayList(painter, list, m_picture);
 }
 

@@ -7,7 +7,7 @@
 void ShapeBoxUnit::Paint(QPainter& painter, const QRect& rect) const
 {
     const paint::Size size{rect.width(), rect.height()};
-    ReplayDisplayList(painter, KeptList(size, [&] { return paint::PaintShapeBox(m_props, size); }));
+    ReplayDisplayList(painter, ListAt(size, [&] { return paint::PaintShapeBox(m_props, size); }));
 }
 
 AnyEntry ShapeBoxInterface(int32_t number)
