@@ -25,11 +25,7 @@ void (*g_user_change)(uint32_t, uint32_t) = nullptr;
 
 int Scaled(int32_t value) { return int(std::lround(value * g_scale)); }
 
-COLORREF Ref(uint32_t win_colour)
-{
-    const paint::Argb argb = paint::ArgbFromWin(win_colour);
-    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
+COLORREF Ref(uint32_t win_colour) { return RefOf(paint::ArgbFromWin(win_colour)); }
 
 // A unit's window; its GWLP_USERDATA points back here while the unit lives.
 class WinUnit : public Unit {
