@@ -126,9 +126,8 @@ public:
                 const Argb to = o.ramp[size_t(std::min(i + 1, steps - 1))];
                 const Rect cell = across ? Rect{o.rect.x + i, o.rect.y, 1, o.rect.h} : Rect{o.rect.x, o.rect.y + i, o.rect.w, 1};
                 const RECT r = CellRect(cell, m_scale);
-                const LONG end_x = across ? r.right : r.right, end_y = r.bottom;
                 vertices.push_back(Vertex(r.left, r.top, from));
-                vertices.push_back(Vertex(end_x, end_y, m_scale > 1.0 ? to : from));
+                vertices.push_back(Vertex(r.right, r.bottom, m_scale > 1.0 ? to : from));
                 rects.push_back({ULONG(vertices.size() - 2), ULONG(vertices.size() - 1)});
             }
             GradientFill(m_dc, vertices.data(), ULONG(vertices.size()), rects.data(), ULONG(rects.size()),
