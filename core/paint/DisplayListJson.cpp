@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/paint/JsonText.h"
+
 namespace paint {
 
 namespace {
@@ -42,20 +44,8 @@ public:
     OpWriter& operator<<(const Rect& r) { return *this << int64_t(r.x) << int64_t(r.y) << int64_t(r.w) << int64_t(r.h); }
     OpWriter& operator<<(const std::string& utf8)
     {
-        m_out += ",\"";
-        for (const char c : utf8) {
-            if (c == '"' || c == '\\') {
-                m_out += '\\';
-                m_out += c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                m_out += escape;
-            } else {
-                m_out += c;
-            }
-        }
-        m_out += '"';
+        m_out += ',';
+        AppendJsonText(m_out, utf8);
         return *this;
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/paint/Borders.h"
 #include "core/paint/Colours.h"
+#include "core/template/LittleEndian.h"
 
 namespace paint {
 
@@ -9,8 +10,6 @@ namespace {
 
 uint32_t Be16(const uint8_t* p) { return uint32_t(p[0]) << 8 | p[1]; }
 uint32_t Be32(const uint8_t* p) { return Be16(p) << 16 | Be16(p + 2); }
-uint32_t Le16(const uint8_t* p) { return uint32_t(p[1]) << 8 | p[0]; }
-uint32_t Le32(const uint8_t* p) { return Le16(p + 2) << 16 | Le16(p); }
 
 Size Checked(int64_t w, int64_t h)
 {
@@ -87,12 +86,12 @@ Size PictureFileSize(std::span<const uint8_t> b)
     if (n >= 24 && b[0] == 0x89 && b[1] == 'P' && b[2] == 'N' && b[3] == 'G')
         return Checked(Be32(&b[16]), Be32(&b[20]));
     if (n >= 10 && b[0] == 'G' && b[1] == 'I' && b[2] == 'F')
-        return Checked(Le16(&b[6]), Le16(&b[8]));
+        return Checked(ReadLe16(&b[6]), ReadLe16(&b[8]));
     if (n >= 26 && b[0] == 'B' && b[1] == 'M') {
-        if (Le32(&b[14]) == 12)  // the old core header: 16-bit sides
-            return Checked(Le16(&b[18]), Le16(&b[20]));
-        const int64_t height = int32_t(Le32(&b[22]));
-        return Checked(int32_t(Le32(&b[18])), height < 0 ? -height : height);
+        if (ReadLe32(&b[14]) == 12)  // the old core header: 16-bit sides
+            return Checked(ReadLe16(&b[18]), ReadLe16(&b[20]));
+        const int64_t height = int32_t(ReadLe32(&b[22]));
+        return Checked(int32_t(ReadLe32(&b[18])), height < 0 ? -height : height);
     }
     return {};
 }

@@ -221,6 +221,33 @@ TEST_F(LabelTest, StoredFontsMapToThePinnedFamilyUnlessInstalled)
     }
 }
 
+// A label keeps its display list between paints: a change after the first paint, and a new
+// size, must still show as a label made that way does.
+TEST_F(LabelTest, ChangedOrResizedAfterPaintingPaintsAsMadeSo)
+{
+    LabelProps before = Caption("旧的 old");
+    before.background = 0xFFFFFF;
+    LabelProps after = before;
+    after.caption = Gbk("新的标签 new");
+    after.text_colour = 0x0000FF;
+    after.word_wrap = 1;
+    Sheet changed(60, 40);
+    Unit* unit = changed.Add(LabelInterface, WriteProps(before), QRect(0, 0, 60, 40));
+    ASSERT_TRUE(unit);
+    changed.Render();
+    SetOwnText(LabelInterface, unit, LabelOwn::Caption, after.caption);
+    SetOwn(LabelInterface, unit, LabelOwn::TextColour, after.text_colour);
+    SetOwn(LabelInterface, unit, LabelOwn::WordWrap, 1);
+    Sheet made(60, 40);
+    made.Add(LabelInterface, WriteProps(after), QRect(0, 0, 60, 40));
+    EXPECT_EQ(changed.Render(), made.Render());
+
+    unit->Widget()->resize(40, 30);
+    Sheet made_smaller(60, 40);
+    made_smaller.Add(LabelInterface, WriteProps(after), QRect(0, 0, 40, 30));
+    EXPECT_EQ(changed.Render(), made_smaller.Render());
+}
+
 TEST_F(LabelTest, GradientBorderWidthBelowFiveBecomesFive)
 {
     LabelProps props;

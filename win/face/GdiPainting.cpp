@@ -15,8 +15,6 @@ namespace {
 
 using namespace paint;
 
-COLORREF Ref(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
-
 int Scaled(int32_t value, double scale) { return int(std::lround(value * scale)); }
 
 // The cells {x, y, w, h} as GDI's half-open rectangle, scaled.
@@ -43,8 +41,8 @@ HPEN MakePen(Argb colour, Dash dash, double scale)
     const int width = std::max(1, Scaled(1, scale));
     const auto found = patterns.find(dash);
     if (found == patterns.end())
-        return CreatePen(PS_SOLID | PS_INSIDEFRAME, width, Ref(colour));
-    LOGBRUSH brush{BS_SOLID, Ref(colour), 0};
+        return CreatePen(PS_SOLID | PS_INSIDEFRAME, width, RefOf(colour));
+    LOGBRUSH brush{BS_SOLID, RefOf(colour), 0};
     std::vector<DWORD> pattern = found->second;
     for (DWORD& length : pattern)
         length = DWORD(Scaled(int32_t(length), scale));
@@ -58,7 +56,7 @@ public:
     void operator()(const FillOp& o) const
     {
         const RECT r = CellRect(o.rect, m_scale);
-        HBRUSH brush = CreateSolidBrush(Ref(o.colour));
+        HBRUSH brush = CreateSolidBrush(RefOf(o.colour));
         FillRect(m_dc, &r, brush);
         DeleteObject(brush);
     }
@@ -76,7 +74,7 @@ public:
     void operator()(const StrokeOp& o) const
     {
         HPEN pen = MakePen(o.pen, o.dash, m_scale);
-        HBRUSH brush = o.filled ? CreateSolidBrush(Ref(o.fill)) : HBRUSH(GetStockObject(NULL_BRUSH));
+        HBRUSH brush = o.filled ? CreateSolidBrush(RefOf(o.fill)) : HBRUSH(GetStockObject(NULL_BRUSH));
         HGDIOBJ old_pen = SelectObject(m_dc, pen);
         HGDIOBJ old_brush = SelectObject(m_dc, brush);
         const RECT r = CellRect(o.rect, m_scale);
@@ -128,9 +126,8 @@ public:
                 const Argb to = o.ramp[size_t(std::min(i + 1, steps - 1))];
                 const Rect cell = across ? Rect{o.rect.x + i, o.rect.y, 1, o.rect.h} : Rect{o.rect.x, o.rect.y + i, o.rect.w, 1};
                 const RECT r = CellRect(cell, m_scale);
-                const LONG end_x = across ? r.right : r.right, end_y = r.bottom;
                 vertices.push_back(Vertex(r.left, r.top, from));
-                vertices.push_back(Vertex(end_x, end_y, m_scale > 1.0 ? to : from));
+                vertices.push_back(Vertex(r.right, r.bottom, m_scale > 1.0 ? to : from));
                 rects.push_back({ULONG(vertices.size() - 2), ULONG(vertices.size() - 1)});
             }
             GradientFill(m_dc, vertices.data(), ULONG(vertices.size()), rects.data(), ULONG(rects.size()),
@@ -181,7 +178,7 @@ public:
     {
         HGDIOBJ old = SelectObject(m_dc, FontOf(o.font, m_scale));
         SetBkMode(m_dc, TRANSPARENT);
-        SetTextColor(m_dc, Ref(o.colour));
+        SetTextColor(m_dc, RefOf(o.colour));
         SetTextAlign(m_dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
         const std::wstring text = WideFromUtf8(o.text);
         TextOutW(m_dc, Scaled(o.x, m_scale), Scaled(o.baseline, m_scale), text.c_str(), int(text.size()));
@@ -203,7 +200,7 @@ private:
     }
     void FillRegion(HRGN region, Argb colour) const
     {
-        HBRUSH brush = CreateSolidBrush(Ref(colour));
+        HBRUSH brush = CreateSolidBrush(RefOf(colour));
         FillRgn(m_dc, region, brush);
         DeleteObject(brush);
         DeleteObject(region);
@@ -262,6 +259,8 @@ std::wstring InstalledFace(const std::string& utf8)
 }
 
 }  // namespace
+
+COLORREF RefOf(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
 
 HFONT FontOf(const TextFont& text_font, double scale)
 {

@@ -8,6 +8,9 @@
 
 #include "core/paint/DisplayList.h"
 
+// A display-list colour as GDI's COLORREF.
+COLORREF RefOf(paint::Argb argb);
+
 // The GDI font of a text font, made once and kept for the run; `scale` is the monitor's factor.
 HFONT FontOf(const paint::TextFont& text_font, double scale);
 // The font of a unit's stored LOGFONT record, or the default 宋体 9 point when it has none.

@@ -7,6 +7,7 @@
 
 #include "core/paint/Borders.h"
 #include "core/paint/Colours.h"
+#include "core/paint/KeptList.h"
 #include "core/props/KindProps.h"
 #include "core/paint/LabelPainting.h"
 #include "core/paint/PicturePlacement.h"
@@ -24,11 +25,7 @@ void (*g_user_change)(uint32_t, uint32_t) = nullptr;
 
 int Scaled(int32_t value) { return int(std::lround(value * g_scale)); }
 
-COLORREF Ref(uint32_t win_colour)
-{
-    const paint::Argb argb = paint::ArgbFromWin(win_colour);
-    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
+COLORREF Ref(uint32_t win_colour) { return RefOf(paint::ArgbFromWin(win_colour)); }
 
 // A unit's window; its GWLP_USERDATA points back here while the unit lives.
 class WinUnit : public Unit {
@@ -214,7 +211,8 @@ public:
             HDC memory = CreateCompatibleDC(dc);
             HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max(w, 1), std::max(h, 1));
             HGDIOBJ old = SelectObject(memory, bitmap);
-            ReplayDisplayList(memory, DisplayList(), Picture(), g_scale);
+            const paint::DisplayList& list = m_list.At({m_width, m_height}, [this] { return DisplayList(); });
+            ReplayDisplayList(memory, list, Picture(), g_scale);
             BitBlt(dc, rect.left, rect.top, w, h, memory, 0, 0, SRCCOPY);
             SelectObject(memory, old);
             DeleteObject(bitmap);
@@ -390,11 +388,13 @@ private:
             m_picture = nullptr;
             m_picture_failed = false;
         }
+        m_list.Forget();
         Rescale();
         InvalidateRect(Hwnd(), nullptr, TRUE);
     }
 
     Props m_props;
+    paint::KeptList m_list;  // a painted unit's, made at its size at the factor 1
     HBITMAP m_picture = nullptr;
     bool m_picture_failed = false;
     HBRUSH m_brush = nullptr;

@@ -41,6 +41,16 @@ QFont QtFontOf(const paint::TextFont& text_font)
     return font;
 }
 
+const QFont& QtFontCache::Get(const paint::TextFont& text_font)
+{
+    if (!m_made || !(text_font == m_text_font)) {
+        m_font = QtFontOf(text_font);
+        m_text_font = text_font;
+        m_made = true;
+    }
+    return m_font;
+}
+
 QFont FontFromLogFont(std::span<const uint8_t> logfont)
 {
     if (logfont.size() != kLogFontSize)

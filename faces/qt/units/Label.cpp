@@ -16,8 +16,10 @@ LabelUnit::LabelUnit(const CreateArgs& args, LabelProps props) : PaintedUnit(arg
 void LabelUnit::Paint(QPainter& painter, const QRect& rect) const
 {
     const paint::Size size{rect.width(), rect.height()};
-    ReplayDisplayList(painter, paint::PaintLabel(m_props, size, paint::PictureFileSize(m_props.picture), QtTextMeasure()),
-                      m_picture);
+    const paint::DisplayList& list = ListAt(size, [&] {
+        return paint::PaintLabel(m_props, size, paint::PictureFileSize(m_props.picture), QtTextMeasure());
+    });
+    ReplayDisplayList(painter, list, m_picture);
 }
 
 QString LabelUnit::AccessibleText() const

@@ -42,25 +42,6 @@ QPainterPath Figure(Outline outline, const Rect& r, double rx, double ry)
     return path;
 }
 
-// Qt fonts by text font, made once for a run of texts in one font.
-class FontCache {
-public:
-    const QFont& Get(const TextFont& text_font)
-    {
-        if (!m_made || !(text_font == m_text_font)) {
-            m_font = QtFontOf(text_font);
-            m_text_font = text_font;
-            m_made = true;
-        }
-        return m_font;
-    }
-
-private:
-    bool m_made = false;
-    TextFont m_text_font;
-    QFont m_font;
-};
-
 class Replayer {
 public:
     Replayer(QPainter& painter, const QImage& picture) : m_painter(painter), m_picture(picture) {}
@@ -146,7 +127,7 @@ public:
 private:
     QPainter& m_painter;
     const QImage& m_picture;
-    FontCache m_fonts;
+    QtFontCache m_fonts;
 };
 
 }  // namespace
@@ -163,12 +144,7 @@ void ReplayDisplayList(QPainter& painter, const DisplayList& list, const QImage&
 
 int32_t QtTextMeasure::Advance(const std::string& utf8, const TextFont& font) const
 {
-    if (!m_made || !(font == m_text_font)) {
-        m_font = QtFontOf(font);
-        m_text_font = font;
-        m_made = true;
-    }
-    return QFontMetrics(m_font).horizontalAdvance(QString::fromStdString(utf8));
+    return QFontMetrics(m_fonts.Get(font)).horizontalAdvance(QString::fromStdString(utf8));
 }
 
 QRect DrawBorder(QPainter& painter, const QRect& outer, int32_t style)

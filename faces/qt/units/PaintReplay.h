@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "core/paint/DisplayList.h"
+#include "faces/qt/units/GuiFont.h"
 
 class QPainter;
 
@@ -19,9 +20,7 @@ public:
     int32_t Advance(const std::string& utf8, const paint::TextFont& font) const override;
 
 private:
-    mutable paint::TextFont m_text_font;  // the last font asked for, and its Qt font
-    mutable QFont m_font;
-    mutable bool m_made = false;
+    mutable QtFontCache m_fonts;
 };
 
 // Draws a border (core/paint/Borders.h) along the inside of `outer`; returns what is left inside.

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "core/paint/KeptList.h"
 #include "faces/qt/units/UnitBase.h"
 
 class PaintSource {
@@ -84,12 +85,22 @@ public:
 
 protected:
     using UnitBase<Props>::UnitBase;
+    // Every change of a property comes through here.
     void Repaint()
     {
+        m_list.Forget();
         if (m_painted)
             m_painted->update();
     }
 
+    // The display list `make` gives at `size`, kept until the unit changes or is resized.
+    template <class Make>
+    const paint::DisplayList& ListAt(paint::Size size, Make make) const
+    {
+        return m_list.At(size, make);
+    }
+
 private:
     QPointer<Widget> m_painted;
+    mutable paint::KeptList m_list;
 };

@@ -13,7 +13,9 @@ PicBoxUnit::PicBoxUnit(const CreateArgs& args, PicBoxProps props) : PaintedUnit(
 void PicBoxUnit::Paint(QPainter& painter, const QRect& rect) const
 {
     const paint::Size size{rect.width(), rect.height()};
-    ReplayDisplayList(painter, paint::PaintPicBox(m_props, size, paint::PictureFileSize(m_props.picture)), m_picture);
+    const paint::DisplayList& list =
+        ListAt(size, [&] { return paint::PaintPicBox(m_props, size, paint::PictureFileSize(m_props.picture)); });
+    ReplayDisplayList(painter, list, m_picture);
 }
 
 void PicBoxUnit::Apply(int32_t own)

@@ -6,7 +6,8 @@
 
 void ShapeBoxUnit::Paint(QPainter& painter, const QRect& rect) const
 {
-    ReplayDisplayList(painter, paint::PaintShapeBox(m_props, {rect.width(), rect.height()}));
+    const paint::Size size{rect.width(), rect.height()};
+    ReplayDisplayList(painter, ListAt(size, [&] { return paint::PaintShapeBox(m_props, size); }));
 }
 
 AnyEntry ShapeBoxInterface(int32_t number)
