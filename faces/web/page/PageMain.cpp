@@ -114,17 +114,15 @@ std::string DescribeLayout(RuntimeWindow& window)
         const auto tab = std::find(tab_order.begin(), tab_order.end(), &record);
         json.Field("tabOrder", tab != tab_order.end() ? tab - tab_order.begin() + 1 : 0);
         json.Field("visible", (record.state_flags & kStateVisible) != 0 && MayShow(record));
-        for (const AccessibleText& text : MainWindowAccessibleTexts()) {
-            if (text.unit_id != record.id)
-                continue;
-            json.Field("accessibleName", text.name);
-            if (text.label_id != 0)
-                json.Field("labelledBy", text.label_id);
-            if (text.description != nullptr)
-                json.Field("accessibleDescription", text.description);
-            json.Field("alert", text.alert);
-            if (text.keyboard != Keyboard::None)
-                json.Field("keyboard", text.keyboard == Keyboard::Decimal ? "decimal" : "text");
+        if (const AccessibleText* text = MainWindowAccessibleText(record.id)) {
+            json.Field("accessibleName", text->name);
+            if (text->label_id != 0)
+                json.Field("labelledBy", text->label_id);
+            if (text->description != nullptr)
+                json.Field("accessibleDescription", text->description);
+            json.Field("alert", text->alert);
+            if (text->keyboard != Keyboard::None)
+                json.Field("keyboard", text->keyboard == Keyboard::Decimal ? "decimal" : "text");
         }
         json.Close('}');
     }
