@@ -8,11 +8,8 @@ namespace {
 
 bool IsEnabledButton(const RuntimeWindow& window, uint32_t unit_id)
 {
-    for (const RuntimeRecord& record : window.records) {
-        if (record.id == unit_id)
-            return record.kind == KIND_BUTTON && (record.state_flags & kStateDisabled) == 0;
-    }
-    return false;
+    const RuntimeRecord* record = FindRecord(window, unit_id);
+    return record != nullptr && record->kind == KIND_BUTTON && (record->state_flags & kStateDisabled) == 0;
 }
 
 }  // namespace

@@ -22,11 +22,8 @@ std::map<uint32_t, std::string>& Reasons()
 // What a box takes, as its accessible texts say; empty for most boxes.
 std::string InputNote(uint32_t unit_id)
 {
-    for (const AccessibleText& text : MainWindowAccessibleTexts()) {
-        if (text.unit_id == unit_id && text.description != nullptr)
-            return text.description;
-    }
-    return {};
+    const AccessibleText* text = MainWindowAccessibleText(unit_id);
+    return text != nullptr && text->description != nullptr ? text->description : std::string();
 }
 
 // The box's text, lines ending in LF.

@@ -29,9 +29,8 @@ std::vector<ReadingPlace> MainWindowReadingOrder()
             order.push_back({main_window::kKnownHeading, group});
         if (unit_id == main_window::kResultOpposite)
             order.push_back({main_window::kResultsHeading, group});
-        for (const AccessibleText& text : MainWindowAccessibleTexts())
-            if (text.unit_id == unit_id && text.label_id != 0)
-                order.push_back({text.label_id, group});
+        if (const AccessibleText* text = MainWindowAccessibleText(unit_id); text != nullptr && text->label_id != 0)
+            order.push_back({text->label_id, group});
         order.push_back({unit_id, group});
         if (unit_id == main_window::kAngle)
             order.push_back({main_window::kAngleWarning, group});

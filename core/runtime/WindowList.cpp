@@ -1,6 +1,7 @@
 #include "core/runtime/WindowList.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/runtime/Runtime.h"
 
@@ -18,17 +19,22 @@ RuntimeWindow* FindWindow(uint32_t window_id)
     return nullptr;
 }
 
-RuntimeRecord* FindRecord(RuntimeWindow& window, uint32_t unit_id)
+const RuntimeRecord* FindRecord(const RuntimeWindow& window, uint32_t unit_id)
 {
     if (window.records.empty())
         return nullptr;
     if (unit_id == 0)
         return &window.records.front();
-    for (RuntimeRecord& record : window.records) {
+    for (const RuntimeRecord& record : window.records) {
         if (record.id == unit_id)
             return &record;
     }
     return nullptr;
+}
+
+RuntimeRecord* FindRecord(RuntimeWindow& window, uint32_t unit_id)
+{
+    return const_cast<RuntimeRecord*>(FindRecord(std::as_const(window), unit_id));
 }
 
 void ClearWindows()

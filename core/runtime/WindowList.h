@@ -46,6 +46,7 @@ std::vector<RuntimeWindow>& Windows();
 RuntimeWindow* FindWindow(uint32_t window_id);
 // Unit id 0 names record 0; otherwise the record with that id, or null.
 RuntimeRecord* FindRecord(RuntimeWindow& window, uint32_t unit_id);
+const RuntimeRecord* FindRecord(const RuntimeWindow& window, uint32_t unit_id);
 
 // Takes the unit libraries into use (a kind code's library number n is libraries[n - 1]) and
 // hands each one the runtime's notification entry (notification 1). The descriptors must

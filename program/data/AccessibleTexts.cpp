@@ -37,3 +37,12 @@ const AccessibleText kMainWindowTexts[] = {
 }  // namespace
 
 std::span<const AccessibleText> MainWindowAccessibleTexts() { return kMainWindowTexts; }
+
+const AccessibleText* MainWindowAccessibleText(uint32_t unit_id)
+{
+    for (const AccessibleText& text : kMainWindowTexts) {
+        if (text.unit_id == unit_id)
+            return &text;
+    }
+    return nullptr;
+}

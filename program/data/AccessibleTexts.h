@@ -20,3 +20,5 @@ struct AccessibleText {
 };
 
 std::span<const AccessibleText> MainWindowAccessibleTexts();
+// The unit's texts, or null for a unit that has none.
+const AccessibleText* MainWindowAccessibleText(uint32_t unit_id);

@@ -306,10 +306,9 @@ void Built(RuntimeWindow& window)
             order.push_back(hwnd);
     };
     for (const RuntimeRecord* record : TabOrder(window)) {
-        for (const AccessibleText& text : MainWindowAccessibleTexts()) {
-            if (window.id == kMainWindowId && text.unit_id == record->id && text.label_id != 0)
-                add(FindRecord(window, text.label_id));
-        }
+        const AccessibleText* text = window.id == kMainWindowId ? MainWindowAccessibleText(record->id) : nullptr;
+        if (text != nullptr && text->label_id != 0)
+            add(FindRecord(window, text->label_id));
         add(record);
     }
     for (bool shapes : {false, true}) {

@@ -9,7 +9,6 @@
 #include "program/data/MainWindowUnits.h"
 #include "faces/qt/live/LiveUnits.h"
 #include "faces/qt/units/UnitAccessibility.h"
-#include "core/runtime/WindowList.h"
 
 namespace {
 
@@ -37,12 +36,8 @@ void DescribeForAccessibility(uint32_t window_id)
 {
     if (window_id != main_window::kWindow)
         return;
-    RuntimeWindow* window = FindWindow(window_id);
-    if (window == nullptr)
-        return;
     for (const AccessibleText& text : MainWindowAccessibleTexts()) {
-        const RuntimeRecord* record = FindRecord(*window, text.unit_id);
-        QWidget* widget = record != nullptr ? LiveWidget(*record) : nullptr;
+        QWidget* widget = LiveWidget(window_id, text.unit_id);
         if (widget == nullptr)
             continue;
         widget->setAccessibleName(QString::fromUtf8(text.name));

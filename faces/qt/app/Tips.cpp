@@ -81,7 +81,9 @@ void ShowUnitTip(uint32_t window_id, uint32_t unit_id, const char* text)
     QWidget* box = LiveWidget(window_id, unit_id);
     if (box == nullptr || window_id != kWindow || !HasNotes(unit_id))
         return;
-    const QString before = !ShownNote().isEmpty() ? Hover(unit_id) : QString();
+    // The note as it was matters only when the reason goes: this box's note then comes down.
+    const bool going = text == nullptr || *text == '\0';
+    const QString before = going && !ShownNote().isEmpty() ? Hover(unit_id) : QString();
     const bool stands = SetNoteReason(unit_id, text);
     Describe(unit_id);
     if (stands && box->isVisible())

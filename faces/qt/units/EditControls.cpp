@@ -402,7 +402,7 @@ void EditArea::OnChanged()
     m_characters = characters;
     if (m_setting)
         return;
-    if (m_max_length > 0 && document()->characterCount() - 1 > m_max_length) {
+    if (m_max_length > 0 && characters - 1 > m_max_length) {
         m_setting = true;
         QTextCursor cursor(document());
         cursor.setPosition(m_max_length);

@@ -44,10 +44,13 @@ int LineWidth(uint32_t unit_id, const std::string& utf8) { return PageLineWidth(
 
 constexpr NoteMeasure kMeasure{&LineWidth, &PageLineRoom};
 
-// A box's hover text and description as the program now has them.
-void PresentNoteTexts(uint32_t unit_id)
+// A box's hover text and description as the program now has them; the hover text is returned
+// too, since it reads the whole box.
+std::string PresentNoteTexts(uint32_t unit_id)
 {
-    SetElementNoteTexts(unit_id, NoteHoverText(unit_id, kMeasure), NoteDescription(unit_id));
+    std::string hover = NoteHoverText(unit_id, kMeasure);
+    SetElementNoteTexts(unit_id, hover, NoteDescription(unit_id));
+    return hover;
 }
 
 void ShowUnitTipOfPage(uint32_t window_id, uint32_t unit_id, const char* gbk)
@@ -56,8 +59,8 @@ void ShowUnitTipOfPage(uint32_t window_id, uint32_t unit_id, const char* gbk)
     if (window == nullptr || !window->loaded || !HasNotes(unit_id))
         return;
     const bool stands = SetNoteReason(unit_id, gbk);
-    PresentNoteTexts(unit_id);
-    ShowElementNote(unit_id, stands ? NoteHoverText(unit_id, kMeasure) : std::string(), kNoteMilliseconds);
+    const std::string hover = PresentNoteTexts(unit_id);
+    ShowElementNote(unit_id, stands ? hover : std::string(), kNoteMilliseconds);
 }
 
 void RaiseRuntimeErrorOfPage(int32_t code) { RaiseRuntimeError(code); }
@@ -111,17 +114,15 @@ std::string DescribeLayout(RuntimeWindow& window)
         const auto tab = std::find(tab_order.begin(), tab_order.end(), &record);
         json.Field("tabOrder", tab != tab_order.end() ? tab - tab_order.begin() + 1 : 0);
         json.Field("visible", (record.state_flags & kStateVisible) != 0 && MayShow(record));
-        for (const AccessibleText& text : MainWindowAccessibleTexts()) {
-            if (text.unit_id != record.id)
-                continue;
-            json.Field("accessibleName", text.name);
-            if (text.label_id != 0)
-                json.Field("labelledBy", text.label_id);
-            if (text.description != nullptr)
-                json.Field("accessibleDescription", text.description);
-            json.Field("alert", text.alert);
-            if (text.keyboard != Keyboard::None)
-                json.Field("keyboard", text.keyboard == Keyboard::Decimal ? "decimal" : "text");
+        if (const AccessibleText* text = MainWindowAccessibleText(record.id)) {
+            json.Field("accessibleName", text->name);
+            if (text->label_id != 0)
+                json.Field("labelledBy", text->label_id);
+            if (text->description != nullptr)
+                json.Field("accessibleDescription", text->description);
+            json.Field("alert", text->alert);
+            if (text->keyboard != Keyboard::None)
+                json.Field("keyboard", text->keyboard == Keyboard::Decimal ? "decimal" : "text");
         }
         json.Close('}');
     }
