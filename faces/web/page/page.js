@@ -243,10 +243,7 @@
     const element = ElementOf(id), style = element && getComputedStyle(element);
     if (!element) return 0;
     measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
-    // The program asks whether a line is wider than the box: a pasted line's start often says so
-    // at once, where measuring all of it would hold the page for seconds.
-    const start = Math.ceil(measure.measureText(text.slice(0, 4096)).width);
-    return start > element.offsetWidth || text.length <= 4096 ? start : Math.ceil(measure.measureText(text).width);
+    return Math.ceil(measure.measureText(text).width);
   };
   // A box's line has no margins of its own.
   Module['lineRoom'] = function (id) { const element = ElementOf(id); return element ? element.offsetWidth - 4 : 0; };
