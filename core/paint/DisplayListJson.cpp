@@ -42,20 +42,8 @@ public:
     OpWriter& operator<<(const Rect& r) { return *this << int64_t(r.x) << int64_t(r.y) << int64_t(r.w) << int64_t(r.h); }
     OpWriter& operator<<(const std::string& utf8)
     {
-        m_out += ",\"";
-        for (const char c : utf8) {
-            if (c == '"' || c == '\\') {
-                m_out += '\\';
-                m_out += c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                m_out += escape;
-            } else {
-                m_out += c;
-            }
-        }
-        m_out += '"';
+        m_out += ',';
+        AppendJsonString(m_out, utf8);
         return *this;
     }
 
@@ -67,6 +55,24 @@ int64_t N(Argb colour) { return int64_t(colour); }
 int64_t N(auto enumerator) { return int64_t(enumerator); }
 
 }  // namespace
+
+void AppendJsonString(std::string& out, std::string_view utf8)
+{
+    out += '"';
+    for (const char c : utf8) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
 
 std::string DisplayListJson(const DisplayList& list)
 {

@@ -12,11 +12,16 @@
 //   ["clip", x, y, w, h]      ["unclip"]
 // Outlines and dashes by their enumerators' numbers; texts UTF-8.
 #include <string>
+#include <string_view>
 
 #include "core/paint/DisplayList.h"
 
 namespace paint {
 
 std::string DisplayListJson(const DisplayList& list);
+
+// A UTF-8 text as a JSON string, quoted, with quotes, backslashes and control characters
+// escaped: "a\"b" for a"b. Appended to out.
+void AppendJsonString(std::string& out, std::string_view utf8);
 
 }  // namespace paint

@@ -1,9 +1,9 @@
 #include "faces/web/page/PageDescription.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
+#include "core/paint/DisplayListJson.h"
 #include "core/props/LogFont.h"
 #include "faces/web/page/PagePainting.h"
 #include "values/Gbk.h"
@@ -26,20 +26,7 @@ void Json::Number(int64_t value)
 void Json::Text(const std::string& utf8)
 {
     Separate();
-    m_text += '"';
-    for (const char c : utf8) {
-        if (c == '"' || c == '\\') {
-            m_text += '\\';
-            m_text += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-            m_text += escape;
-        } else {
-            m_text += c;
-        }
-    }
-    m_text += '"';
+    paint::AppendJsonString(m_text, utf8);
 }
 
 void Json::Raw(const std::string& json)
