@@ -44,10 +44,12 @@ int LineWidth(uint32_t unit_id, const std::string& utf8) { return PageLineWidth(
 
 constexpr NoteMeasure kMeasure{&LineWidth, &PageLineRoom};
 
-// A box's hover text and description as the program now has them.
-void PresentNoteTexts(uint32_t unit_id)
+// A box's hover text and description as the program now has them; the hover text.
+std::string PresentNoteTexts(uint32_t unit_id)
 {
-    SetElementNoteTexts(unit_id, NoteHoverText(unit_id, kMeasure), NoteDescription(unit_id));
+    std::string hover = NoteHoverText(unit_id, kMeasure);
+    SetElementNoteTexts(unit_id, hover, NoteDescription(unit_id));
+    return hover;
 }
 
 void ShowUnitTipOfPage(uint32_t window_id, uint32_t unit_id, const char* gbk)
@@ -56,8 +58,8 @@ void ShowUnitTipOfPage(uint32_t window_id, uint32_t unit_id, const char* gbk)
     if (window == nullptr || !window->loaded || !HasNotes(unit_id))
         return;
     const bool stands = SetNoteReason(unit_id, gbk);
-    PresentNoteTexts(unit_id);
-    ShowElementNote(unit_id, stands ? NoteHoverText(unit_id, kMeasure) : std::string(), kNoteMilliseconds);
+    const std::string hover = PresentNoteTexts(unit_id);
+    ShowElementNote(unit_id, stands ? hover : std::string(), kNoteMilliseconds);
 }
 
 void RaiseRuntimeErrorOfPage(int32_t code) { RaiseRuntimeError(code); }
@@ -224,12 +226,16 @@ EMSCRIPTEN_KEEPALIVE uint32_t PageTab(uint32_t unit_id, int backward)
     return next != nullptr ? next->id : 0;
 }
 
-// The pointer came to rest over a unit.
-EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id)
+// The pointer came to rest over a unit, or a finger tapped it (touched), which does not hover:
+// a tap on a box shows what hovering would as a note for a while.
+EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id, int touched)
 {
     RuntimeWindow* window = FindWindow(kMainWindowId);
-    if (window != nullptr && window->loaded && HasNotes(unit_id))
-        PresentNoteTexts(unit_id);
+    if (window == nullptr || !window->loaded || !HasNotes(unit_id))
+        return;
+    const std::string hover = PresentNoteTexts(unit_id);
+    if (touched != 0 && !hover.empty())
+        ShowElementNote(unit_id, hover, kNoteMilliseconds);
 }
 
 }  // extern "C"

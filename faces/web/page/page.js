@@ -208,13 +208,11 @@
     frame.addEventListener('input', report('_PageChanged'));
     frame.addEventListener('focusin', report('_PageFocus', 1));
     frame.addEventListener('focusout', report('_PageFocus', 0));
-    frame.addEventListener('mouseover', report('_PageHover'));
-    // A finger does not hover: a tap on a box shows what hovering would, its whole text included.
+    frame.addEventListener('mouseover', report('_PageHover', 0));
+    // A finger does not hover: the program shows a tapped box's hover text as a note instead.
     frame.addEventListener('pointerup', function (event) {
       const unit = UnitOf(event.target);
-      if (event.pointerType !== 'touch' || !unit || unit.kind !== 'edit') return;
-      Module['_PageHover'](unit.id);
-      if (event.target.title) Module['showNote'](unit.id, event.target.title, 6000);
+      if (event.pointerType === 'touch' && unit && unit.kind === 'edit') Module['_PageHover'](unit.id, 1);
     });
   }
 
