@@ -5,13 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
 
-#include "faces/qt/app/ApplicationMain.h"
-#include "contract/ServiceTable.h"
-#include "program/data/MainWindowUnits.h"
+#include "bench/OnMainWindow.h"
 #include "faces/qt/live/LiveUnits.h"
+#include "program/data/MainWindowUnits.h"
 
 namespace {
 
@@ -44,19 +42,7 @@ void BM_Click(benchmark::State& state, const Click& click)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qt_argc = 1;
-    char name[] = "anglarix";
-    char* qt_argv[] = {name, nullptr};
-    QApplication application(qt_argc, qt_argv);
-    PrepareApplication(application);
-    Services().SystemCall(kSystemCallInitializeRuntime, 0, 0);
-    Services().LoadWindow(kWindow);
-    QApplication::processEvents();
     for (const Click& click : kClicks)
         benchmark::RegisterBenchmark((std::string("BM_Click/") + click.name).c_str(), BM_Click, click);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOnMainWindow(argc, argv);
 }

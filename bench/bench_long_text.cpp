@@ -13,10 +13,9 @@
 
 #include <fstream>
 
-#include "faces/qt/app/ApplicationMain.h"
-#include "contract/ServiceTable.h"
-#include "program/data/MainWindowUnits.h"
+#include "bench/OnMainWindow.h"
 #include "faces/qt/live/LiveUnits.h"
+#include "program/data/MainWindowUnits.h"
 
 namespace {
 
@@ -102,20 +101,4 @@ BENCHMARK(BM_KeyInLongBox)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IdleWithLongBoxFocused)->Arg(1)->Arg(4)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PasteThenClear)->Arg(4)->Iterations(3)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qt_argc = 1;
-    char name[] = "anglarix";
-    char* qt_argv[] = {name, nullptr};
-    QApplication application(qt_argc, qt_argv);
-    PrepareApplication(application);
-    Services().SystemCall(kSystemCallInitializeRuntime, 0, 0);
-    Services().LoadWindow(kWindow);
-    QApplication::processEvents();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOnMainWindow(argc, argv); }

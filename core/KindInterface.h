@@ -117,3 +117,37 @@ constexpr int32_t kNotifyRaiseEvent = 2008;
 constexpr int32_t kNotifySuppressEvents = 2009;
 constexpr int32_t kNotifyResumeEvents = 2010;
 constexpr int32_t kNotifyAllocateBlock = 2024;
+
+// The entries of a kind's interface function, by number, from a unit class U that provides
+//   static Unit* Create(const CreateArgs&), int SetOwn(own, value), int GetOwn(own, result) and
+//   std::vector<uint8_t> Save(); a unit of another class gets nothing set, saved or answered.
+template <class U>
+struct KindEntries {
+    static Unit* Create(const CreateArgs& args) { return U::Create(args); }
+    static int Set(Unit* unit, int32_t own, const PropertyValue& value)
+    {
+        auto* u = dynamic_cast<U*>(unit);
+        return u ? u->SetOwn(own, value) : 0;
+    }
+    static std::vector<uint8_t> Save(Unit* unit)
+    {
+        auto* u = dynamic_cast<U*>(unit);
+        return u ? u->Save() : std::vector<uint8_t>();
+    }
+    static int Get(Unit* unit, int32_t own, PropertyValue* result)
+    {
+        auto* u = dynamic_cast<U*>(unit);
+        return u && result ? u->GetOwn(own, result) : 0;
+    }
+
+    static AnyEntry Entry(int32_t number)
+    {
+        switch (number) {
+        case kEntryCreate: return reinterpret_cast<AnyEntry>(static_cast<CreateEntry>(&Create));
+        case kEntrySetProperty: return reinterpret_cast<AnyEntry>(static_cast<SetPropertyEntry>(&Set));
+        case kEntrySaveProperties: return reinterpret_cast<AnyEntry>(static_cast<SavePropertiesEntry>(&Save));
+        case kEntryGetProperty: return reinterpret_cast<AnyEntry>(static_cast<GetPropertyEntry>(&Get));
+        default: return nullptr;
+        }
+    }
+};

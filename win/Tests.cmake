@@ -23,39 +23,25 @@ add_test(NAME Win.WinePrefix
   COMMAND ${ANGLARIX_ROOT}/tests/windows/wine_prefix.sh ${ANGLARIX_WINE_PREFIX} ${ANGLARIX_WINE64} ${ANGLARIX_WINESERVER})
 set_tests_properties(Win.WinePrefix PROPERTIES FIXTURES_SETUP WinePrefix TIMEOUT 120)
 
-# GoogleTest from the sources Debian ships, built for Windows like the rest. One ctest test per
-# program: each start of Wine costs more than the program's cases.
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest googletest EXCLUDE_FROM_ALL)
-# M_PI and friends are behind this on Windows.
-add_compile_definitions(_USE_MATH_DEFINES)
-function(anglarix_win_test folder name libs)
+# One ctest test per program: each start of Wine costs more than the program's cases.
+function(anglarix_cross_test folder name libs)
   add_executable(win_${name} ${ANGLARIX_ROOT}/tests/${folder}/${name}.cpp)
   target_link_libraries(win_${name} PRIVATE ${libs} GTest::gtest GTest::gtest_main)
   add_test(NAME Win.${name} COMMAND ${WINE_RUN} $<TARGET_FILE:win_${name}>)
   set_tests_properties(Win.${name} PROPERTIES FIXTURES_REQUIRED WinePrefix TIMEOUT 120
     ENVIRONMENT "ANGLARIX_VECTORS_DIR=${ANGLARIX_VECTORS_DIR}")
 endfunction()
-foreach(name ConversionVectorsTest ToTextTest TextToNumberTest ToTextReferenceTest MathCommandsTest TextCommandsTest
-             GbkTest)
-  anglarix_win_test(values ${name} values)
-endforeach()
-foreach(name EvaluateExpressionTest ResolveParenthesesTest ReduceOperatorsTest AngleRatiosTest SideLengthsTest
-             EngineAgreementTest ReasonsTest LargeInputTest)
-  anglarix_win_test(calc ${name} calc)
-endforeach()
+include(${ANGLARIX_ROOT}/cmake/CrossBuiltTests.cmake)
+# M_PI and friends are behind this on Windows (for this folder's targets, not GoogleTest's).
+add_compile_definitions(_USE_MATH_DEFINES)
 target_compile_definitions(win_ReasonsTest PRIVATE ANGLARIX_PO_FILE="${ANGLARIX_ROOT}/po/zh.po")
 
 # The window on Xvfb with a window manager: the golden picture, a note, the X client test's
 # rows, Tab order, Enter and Escape. It stops and starts the Wine server, so it runs alone.
-if(TARGET anglarix)
-  add_test(NAME Win.Window
-    COMMAND ${ANGLARIX_ROOT}/tests/windows/window_test.sh ${WINE_RUN} ${ANGLARIX_WINESERVER} ${ANGLARIX_WINE_PREFIX}
-            $<TARGET_FILE:anglarix> ${ANGLARIX_ROOT}/tests/forms/golden/main_window.png ${CMAKE_BINARY_DIR}/window-test)
-  set_tests_properties(Win.Window PROPERTIES FIXTURES_REQUIRED WinePrefix TIMEOUT 180 RUN_SERIAL ON SKIP_RETURN_CODE 77)
-endif()
+add_test(NAME Win.Window
+  COMMAND ${ANGLARIX_ROOT}/tests/windows/window_test.sh ${WINE_RUN} ${ANGLARIX_WINESERVER} ${ANGLARIX_WINE_PREFIX}
+          $<TARGET_FILE:anglarix> ${ANGLARIX_ROOT}/tests/forms/golden/main_window.png ${CMAKE_BINARY_DIR}/window-test)
+set_tests_properties(Win.Window PROPERTIES FIXTURES_REQUIRED WinePrefix TIMEOUT 180 RUN_SERIAL ON SKIP_RETURN_CODE 77)
 
 # The installer installs silently for the user, the installed program starts, and the
 # uninstaller leaves nothing behind.

@@ -1,8 +1,8 @@
 ; The Anglarix installer: for the user who runs it, with no administrator rights, into the
 ; user's own programs folder; a Start-menu entry and an uninstaller registered for the user.
 ; "/S" installs and uninstalls silently. Written by makensis from win/Packaging.cmake, which
-; defines VERSION, PROGRAMS (the folder of the .exe files), LICENSE_FILE, README_FILE, OUTFILE
-; and, once the window program is built, WITH_WINDOW.
+; defines VERSION, PROGRAMS (the folder of the .exe files), LICENSE_FILE, README_FILE and
+; OUTFILE.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -13,13 +13,8 @@ RequestExecutionLevel user
 
 !define PRODUCT "Anglarix"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Anglarix"
-!ifdef WITH_WINDOW
-  !define START_PROGRAM "anglarix.exe"
-  !define START_ENTRY "Anglarix"
-!else
-  !define START_PROGRAM "anglarix-calc.exe"
-  !define START_ENTRY "Anglarix (command line)"
-!endif
+!define START_PROGRAM "anglarix.exe"
+!define START_ENTRY "Anglarix"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -31,9 +26,7 @@ ShowUninstDetails nevershow
 !insertmacro MUI_PAGE_LICENSE "${LICENSE_FILE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!ifdef WITH_WINDOW
-  !define MUI_FINISHPAGE_RUN "$INSTDIR\anglarix.exe"
-!endif
+!define MUI_FINISHPAGE_RUN "$INSTDIR\anglarix.exe"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -64,9 +57,7 @@ FunctionEnd
 Section
   SetOutPath "$INSTDIR"
   File "${PROGRAMS}/anglarix-calc.exe"
-  !ifdef WITH_WINDOW
-    File "${PROGRAMS}/anglarix.exe"
-  !endif
+  File "${PROGRAMS}/anglarix.exe"
   File /oname=LICENSE.txt "${LICENSE_FILE}"
   File /oname=README.txt "${README_FILE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"

@@ -23,18 +23,12 @@ unset QT_SCALE_FACTOR
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/x_client.lsan.supp"
 failures=0
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
-
+source "$(dirname "$0")/x_units.sh"
+start_window_manager
 "$anglarix" &
 pid=$!
 trap 'kill $pid $wm_pid 2>/dev/null' EXIT
 
-source "$(dirname "$0")/x_units.sh"
 if ! find_window; then
   echo "FAIL: the window did not appear"
   exit 1

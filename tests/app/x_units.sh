@@ -1,5 +1,6 @@
-# Sourced by the X client test and the screenshot script: where the main window's boxes and
-# buttons are, and how to type into, click and read them with xdotool and xclip.
+# Sourced by the tests and scripts that drive the window on X: where the main window's boxes
+# and buttons are, how to type into, click and read them with xdotool and xclip, and the
+# window manager they run under.
 # Needs: window (the X window id), origin_x, origin_y (its client area's top-left corner on the
 # screen) and optionally scale (the Qt scale factor the program runs at, default 1).
 
@@ -12,6 +13,17 @@ declare -A place=(
   [edit12]="62 272 112 21" [edit13]="62 304 112 21" [edit15]="62 336 112 21" [edit14]="62 368 112 21"
   [edit18]="352 296 112 21" [edit17]="352 328 112 21" [edit16]="352 360 112 21" [button5]="203 320 64 24"
 )
+
+# Starts openbox (wm_pid) and waits until it manages the screen, so that the window is framed
+# and placed as on a desktop.
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+}
 
 # Finds the calculator's window and its place on the screen.
 find_window() {

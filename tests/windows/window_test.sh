@@ -30,17 +30,12 @@ printf '#!/bin/sh\nexec "%s" "%s" "$@"\n' "$wine_run" "$exe" >"$launcher"
 chmod +x "$launcher"
 failures=0
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
+source "$here/../app/x_units.sh"
+start_window_manager
 started=$(date +%s%N)
 "$launcher" &
 pid=$!
 trap 'kill $pid $wm_pid 2>/dev/null; stop_wine' EXIT
-source "$here/../app/x_units.sh"
 if ! find_window; then
   echo "FAIL: the window did not appear"
   exit 1

@@ -150,6 +150,17 @@ public:
         Adopt(Make(args));
         Rescale();
     }
+    // A record whose data does not read keeps the kind's defaults; a control the system cannot
+    // make fails the creation.
+    static Unit* Create(const CreateArgs& args)
+    {
+        auto* unit = new KindUnit(args, ReadProps<Props>(args.property_data).value_or(Props{}));
+        if (unit->Hwnd() == nullptr) {
+            delete unit;
+            return nullptr;
+        }
+        return unit;
+    }
     ~KindUnit() override
     {
         if (m_picture != nullptr)
@@ -158,7 +169,7 @@ public:
             DeleteObject(m_brush);
     }
 
-    int Get(int32_t own, PropertyValue* value)
+    int GetOwn(int32_t own, PropertyValue* value)
     {
         if constexpr (std::is_same_v<Props, EditBoxProps>) {
             if (own == EditBoxOwn::Content)
@@ -176,7 +187,7 @@ public:
     }
 
     // Never asks the runtime for a rebuild: the control takes the change where it is.
-    int Set(int32_t own, const PropertyValue& value)
+    int SetOwn(int32_t own, const PropertyValue& value)
     {
         if constexpr (std::is_same_v<Props, EditBoxProps>) {
             if (own == EditBoxOwn::Selection) {
@@ -401,37 +412,6 @@ private:
     std::string m_selection;
 };
 
-// A record whose data does not read keeps the kind's defaults; a control the system cannot
-// make fails the creation.
-template <class Props>
-Unit* Create(const CreateArgs& args)
-{
-    auto* unit = new KindUnit<Props>(args, ReadProps<Props>(args.property_data).value_or(Props{}));
-    if (unit->Hwnd() == nullptr) {
-        delete unit;
-        return nullptr;
-    }
-    return unit;
-}
-
-template <class Props>
-int GetProperty(Unit* unit, int32_t own, PropertyValue* value)
-{
-    return static_cast<KindUnit<Props>*>(unit)->Get(own, value);
-}
-
-template <class Props>
-int SetProperty(Unit* unit, int32_t own, const PropertyValue& value)
-{
-    return static_cast<KindUnit<Props>*>(unit)->Set(own, value);
-}
-
-template <class Props>
-std::vector<uint8_t> SaveProperties(Unit* unit)
-{
-    return static_cast<KindUnit<Props>*>(unit)->Save();
-}
-
 // A multi-line box takes Enter itself; Tab and Escape go to the runtime's rules.
 int EditWantsKey(Unit* unit, int key)
 {
@@ -442,15 +422,9 @@ int EditWantsKey(Unit* unit, int key)
 template <class Props>
 AnyEntry WinInterface(int32_t number)
 {
-    switch (number) {
-    case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create<Props>);
-    case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&SetProperty<Props>);
-    case kEntrySaveProperties: return reinterpret_cast<AnyEntry>(&SaveProperties<Props>);
-    case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&GetProperty<Props>);
-    case kEntryWantsKey:
+    if (number == kEntryWantsKey)
         return std::is_same_v<Props, EditBoxProps> ? reinterpret_cast<AnyEntry>(&EditWantsKey) : nullptr;
-    default: return nullptr;
-    }
+    return KindEntries<KindUnit<Props>>::Entry(number);
 }
 
 WinUnit* UnitOfRecord(const RuntimeRecord& record) { return static_cast<WinUnit*>(record.object.get()); }

@@ -78,34 +78,3 @@ protected:
     QPointer<QWidget> m_widget;
 };
 
-// The entries of a kind's interface function, by number.
-template <class U>
-struct KindEntries {
-    static Unit* Create(const CreateArgs& args) { return U::Create(args); }
-    static int Set(Unit* unit, int32_t own, const PropertyValue& value)
-    {
-        auto* u = dynamic_cast<U*>(unit);
-        return u ? u->SetOwn(own, value) : 0;
-    }
-    static std::vector<uint8_t> Save(Unit* unit)
-    {
-        auto* u = dynamic_cast<U*>(unit);
-        return u ? u->Save() : std::vector<uint8_t>();
-    }
-    static int Get(Unit* unit, int32_t own, PropertyValue* result)
-    {
-        auto* u = dynamic_cast<U*>(unit);
-        return u && result ? u->GetOwn(own, result) : 0;
-    }
-
-    static AnyEntry Entry(int32_t number)
-    {
-        switch (number) {
-        case kEntryCreate: return reinterpret_cast<AnyEntry>(static_cast<CreateEntry>(&Create));
-        case kEntrySetProperty: return reinterpret_cast<AnyEntry>(static_cast<SetPropertyEntry>(&Set));
-        case kEntrySaveProperties: return reinterpret_cast<AnyEntry>(static_cast<SavePropertiesEntry>(&Save));
-        case kEntryGetProperty: return reinterpret_cast<AnyEntry>(static_cast<GetPropertyEntry>(&Get));
-        default: return nullptr;
-        }
-    }
-};

@@ -43,6 +43,11 @@ public:
         LiveUnits()[UnitId()] = this;
         Show();
     }
+    // A record whose data does not read keeps the kind's defaults, as the widgets do.
+    static Unit* Create(const CreateArgs& args)
+    {
+        return new PageUnit(args, ReadProps<Props>(args.property_data).value_or(Props{}));
+    }
     ~PageUnit() override
     {
         const auto found = LiveUnits().find(UnitId());
@@ -50,14 +55,14 @@ public:
             LiveUnits().erase(found);
     }
 
-    int Get(int32_t own, PropertyValue* value)
+    int GetOwn(int32_t own, PropertyValue* value)
     {
         TakeTypedText(own);
         return GetOwnProperty(m_props, own, value) ? 1 : 0;
     }
 
     // Never asks the runtime for a rebuild: the element is built again here.
-    int Set(int32_t own, const PropertyValue& value)
+    int SetOwn(int32_t own, const PropertyValue& value)
     {
         TakeTypedText(own);
         if (!SetOwnProperty(m_props, own, value).changed)
@@ -105,43 +110,6 @@ private:
     Props m_props;
 };
 
-// A record whose data does not read keeps the kind's defaults, as the widgets do.
-template <class Props>
-Unit* Create(const CreateArgs& args)
-{
-    return new PageUnit<Props>(args, ReadProps<Props>(args.property_data).value_or(Props{}));
-}
-
-template <class Props>
-int GetProperty(Unit* unit, int32_t own, PropertyValue* value)
-{
-    return static_cast<PageUnit<Props>*>(unit)->Get(own, value);
-}
-
-template <class Props>
-int SetProperty(Unit* unit, int32_t own, const PropertyValue& value)
-{
-    return static_cast<PageUnit<Props>*>(unit)->Set(own, value);
-}
-
-template <class Props>
-std::vector<uint8_t> SaveProperties(Unit* unit)
-{
-    return static_cast<PageUnit<Props>*>(unit)->Save();
-}
-
-template <class Props>
-AnyEntry PageInterface(int32_t number)
-{
-    switch (number) {
-    case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create<Props>);
-    case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&SetProperty<Props>);
-    case kEntrySaveProperties: return reinterpret_cast<AnyEntry>(&SaveProperties<Props>);
-    case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&GetProperty<Props>);
-    default: return nullptr;  // the browser decides which keys a focused element takes
-    }
-}
-
 PageUnitBase* PageUnitOf(const RuntimeRecord& record) { return static_cast<PageUnitBase*>(record.object.get()); }
 
 // The common properties the page shows; the records answer every read.
@@ -172,19 +140,20 @@ intptr_t NotifyPageLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
     return 0;
 }
 
-// A kind on the page: one row, its interface and the element the script builds for it.
+// A kind on the page: one row, its interface and the element the script builds for it. No kind
+// wants a key itself: the browser decides which keys a focused element takes.
 struct PageKindRow {
     KindInterfaceRow kind;
     const char* element;
 };
 
 constexpr PageKindRow kPageKinds[] = {
-    {{KIND_WINDOW, &PageInterface<WindowProps>}, "window"},
-    {{KIND_EDIT_BOX, &PageInterface<EditBoxProps>}, "edit"},
-    {{KIND_PIC_BOX, &PageInterface<PicBoxProps>}, "picture"},
-    {{KIND_SHAPE_BOX, &PageInterface<ShapeBoxProps>}, "shape"},
-    {{KIND_LABEL, &PageInterface<LabelProps>}, "label"},
-    {{KIND_BUTTON, &PageInterface<ButtonProps>}, "button"},
+    {{KIND_WINDOW, &KindEntries<PageUnit<WindowProps>>::Entry}, "window"},
+    {{KIND_EDIT_BOX, &KindEntries<PageUnit<EditBoxProps>>::Entry}, "edit"},
+    {{KIND_PIC_BOX, &KindEntries<PageUnit<PicBoxProps>>::Entry}, "picture"},
+    {{KIND_SHAPE_BOX, &KindEntries<PageUnit<ShapeBoxProps>>::Entry}, "shape"},
+    {{KIND_LABEL, &KindEntries<PageUnit<LabelProps>>::Entry}, "label"},
+    {{KIND_BUTTON, &KindEntries<PageUnit<ButtonProps>>::Entry}, "button"},
 };
 
 const char* ElementOf(uint32_t kind_code)

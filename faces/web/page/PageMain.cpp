@@ -225,12 +225,16 @@ EMSCRIPTEN_KEEPALIVE uint32_t PageTab(uint32_t unit_id, int backward)
     return next != nullptr ? next->id : 0;
 }
 
-// The pointer came to rest over a unit.
-EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id)
+// The pointer came to rest over a unit, or a finger tapped it (touched), which does not hover:
+// a tap on a box shows what hovering would as a note for a while.
+EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id, int touched)
 {
     RuntimeWindow* window = FindWindow(kMainWindowId);
-    if (window != nullptr && window->loaded && HasNotes(unit_id))
-        PresentNoteTexts(unit_id);
+    if (window == nullptr || !window->loaded || !HasNotes(unit_id))
+        return;
+    const std::string hover = PresentNoteTexts(unit_id);
+    if (touched != 0 && !hover.empty())
+        ShowElementNote(unit_id, hover, kNoteMilliseconds);
 }
 
 }  // extern "C"

@@ -208,13 +208,11 @@
     frame.addEventListener('input', report('_PageChanged'));
     frame.addEventListener('focusin', report('_PageFocus', 1));
     frame.addEventListener('focusout', report('_PageFocus', 0));
-    frame.addEventListener('mouseover', report('_PageHover'));
-    // A finger does not hover: a tap on a box shows what hovering would, its whole text included.
+    frame.addEventListener('mouseover', report('_PageHover', 0));
+    // A finger does not hover: the program shows a tapped box's hover text as a note instead.
     frame.addEventListener('pointerup', function (event) {
       const unit = UnitOf(event.target);
-      if (event.pointerType !== 'touch' || !unit || unit.kind !== 'edit') return;
-      Module['_PageHover'](unit.id);
-      if (event.target.title) Module['showNote'](unit.id, event.target.title, 6000);
+      if (event.pointerType === 'touch' && unit && unit.kind === 'edit') Module['_PageHover'](unit.id, 1);
     });
   }
 
@@ -243,10 +241,7 @@
     const element = ElementOf(id), style = element && getComputedStyle(element);
     if (!element) return 0;
     measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
-    // The program asks whether a line is wider than the box: a pasted line's start often says so
-    // at once, where measuring all of it would hold the page for seconds.
-    const start = Math.ceil(measure.measureText(text.slice(0, 4096)).width);
-    return start > element.offsetWidth || text.length <= 4096 ? start : Math.ceil(measure.measureText(text).width);
+    return Math.ceil(measure.measureText(text).width);
   };
   // A box's line has no margins of its own.
   Module['lineRoom'] = function (id) { const element = ElementOf(id); return element ? element.offsetWidth - 4 : 0; };
