@@ -2,6 +2,7 @@
 
 #include <wincodec.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -14,6 +15,8 @@
 namespace {
 
 using namespace paint;
+
+std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, const std::wstring& text);
 
 int Scaled(int32_t value, double scale) { return int(std::lround(value * scale)); }
 
@@ -176,12 +179,17 @@ public:
     }
     void operator()(const TextOp& o) const
     {
+        const std::wstring text = WideFromUtf8(o.text);
+        const std::vector<double> ends = StandInEnds(m_dc, o.font, m_scale, text);
+        std::vector<INT> advances(ends.size());
+        for (size_t i = 0; i < ends.size(); ++i)
+            advances[i] = int(std::lround(ends[i]) - (i > 0 ? std::lround(ends[i - 1]) : 0));
         HGDIOBJ old = SelectObject(m_dc, FontOf(o.font, m_scale));
         SetBkMode(m_dc, TRANSPARENT);
         SetTextColor(m_dc, RefOf(o.colour));
         SetTextAlign(m_dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
-        const std::wstring text = WideFromUtf8(o.text);
-        TextOutW(m_dc, Scaled(o.x, m_scale), Scaled(o.baseline, m_scale), text.c_str(), int(text.size()));
+        ExtTextOutW(m_dc, Scaled(o.x, m_scale), Scaled(o.baseline, m_scale), 0, nullptr, text.c_str(), UINT(text.size()),
+                    advances.empty() ? nullptr : advances.data());
         SelectObject(m_dc, old);
     }
     void operator()(const ClipOp& o) const
@@ -216,8 +224,11 @@ public:
     int32_t Advance(const std::string& utf8, const TextFont& font) const override
     {
         static HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, FontOf(font, 1.0));
         const std::wstring text = WideFromUtf8(utf8);
+        const std::vector<double> ends = StandInEnds(dc, font, 1.0, text);
+        if (!ends.empty())
+            return int32_t(std::lround(ends.back()));
+        HGDIOBJ old = SelectObject(dc, FontOf(font, 1.0));
         SIZE size{};
         GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
         SelectObject(dc, old);
@@ -242,32 +253,42 @@ bool Installed(const std::wstring& face)
     return found;
 }
 
-// The unit's face when the system has it (宋体 is SimSun), else the pinned family the other
-// faces draw with, else SimSun for the system to substitute.
-std::wstring InstalledFace(const std::string& utf8)
+// The faces a unit's text is drawn and placed with: its own when the system has it (宋体 is
+// SimSun), both the same. Without it the pinned family the other faces draw with stands in:
+// its outlines place the characters, as they do there, and its bitmap strikes (the family's
+// Sharp face) draw them, since GDI's monochrome outlines at 12 pixels lose strokes. Else
+// SimSun, for the system to substitute.
+struct Faces {
+    std::wstring glyphs, places;
+};
+
+const Faces& InstalledFaces(const std::string& utf8)
 {
-    static std::map<std::string, std::wstring> chosen;
+    static std::map<std::string, Faces> chosen;
     const auto known = chosen.find(utf8);
     if (known != chosen.end())
         return known->second;
     std::wstring face = utf8.empty() || utf8 == "宋体" ? L"SimSun" : WideFromUtf8(utf8);
+    Faces faces{face, face};
     if (!Installed(face)) {
-        const std::wstring pinned = WideFromUtf8(kGuiFontFamily) + L" Sharp";
-        face = Installed(pinned) ? pinned : L"SimSun";
+        const std::wstring pinned = WideFromUtf8(kGuiFontFamily);
+        if (Installed(pinned + L" Sharp"))
+            faces = {pinned + L" Sharp", Installed(pinned) ? pinned : pinned + L" Sharp"};
+        else
+            faces = {L"SimSun", L"SimSun"};
     }
-    return chosen[utf8] = face;
+    return chosen[utf8] = faces;
 }
 
-}  // namespace
-
-COLORREF RefOf(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
-
-HFONT FontOf(const TextFont& text_font, double scale)
+HFONT MakeFont(const TextFont& text_font, double scale, bool places)
 {
-    using Key = std::tuple<int32_t, int32_t, bool, bool, bool, std::string, int>;
+    using Key = std::tuple<int32_t, int32_t, bool, bool, bool, std::string, int, bool>;
     static std::map<Key, HFONT> fonts;
+    const Faces& faces = InstalledFaces(text_font.face);
+    if (places && faces.places == faces.glyphs)
+        places = false;
     const Key key{text_font.pixels, text_font.weight, text_font.italic, text_font.underline,
-                  text_font.strike_out, text_font.face, int(scale * 100)};
+                  text_font.strike_out, text_font.face, int(scale * 100), places};
     HFONT& font = fonts[key];
     if (font == nullptr) {
         LOGFONTW record{};
@@ -278,11 +299,39 @@ HFONT FontOf(const TextFont& text_font, double scale)
         record.lfStrikeOut = text_font.strike_out;
         record.lfCharSet = GB2312_CHARSET;
         record.lfQuality = NONANTIALIASED_QUALITY;
-        lstrcpynW(record.lfFaceName, InstalledFace(text_font.face).c_str(), LF_FACESIZE);
+        lstrcpynW(record.lfFaceName, (places ? faces.places : faces.glyphs).c_str(), LF_FACESIZE);
         font = CreateFontIndirectW(&record);
     }
     return font;
 }
+
+// Where each character of `text` ends, in pixels from the start, when the stand-in family
+// draws it: by its outlines' advances in fractions of a pixel, as the other faces place them,
+// read from the outline face made 64 times larger. Empty for a face of the system's own.
+std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, const std::wstring& text)
+{
+    constexpr int kLarger = 64;
+    const Faces& faces = InstalledFaces(font.face);
+    if (faces.places == faces.glyphs || text.empty() || text.size() > 0x7FFFFFFF)
+        return {};
+    TextFont larger = font;
+    larger.pixels = std::max(font.pixels, 1) * kLarger;
+    HGDIOBJ old = SelectObject(dc, MakeFont(larger, scale, true));
+    std::vector<INT> ends(text.size(), 0);
+    SIZE size{};
+    GetTextExtentExPointW(dc, text.c_str(), int(text.size()), 0, nullptr, ends.data(), &size);
+    SelectObject(dc, old);
+    std::vector<double> result(ends.size());
+    for (size_t i = 0; i < ends.size(); ++i)
+        result[i] = double(ends[i]) / kLarger;
+    return result;
+}
+
+}  // namespace
+
+COLORREF RefOf(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
+
+HFONT FontOf(const TextFont& text_font, double scale) { return MakeFont(text_font, scale, false); }
 
 HFONT FontOfRecord(std::span<const uint8_t> logfont, double scale)
 {
