@@ -307,15 +307,16 @@ HFONT MakeFont(const TextFont& text_font, double scale, bool places)
 
 // Where each character of `text` ends, in pixels from the start, when the stand-in family
 // draws it: by its outlines' advances in fractions of a pixel, as the other faces place them,
-// read from the outline face made 64 times larger. Empty for a face of the system's own.
+// read from the outline face made up to 64 times larger (a few thousand pixels at most).
+// Empty for a face of the system's own.
 std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, const std::wstring& text)
 {
-    constexpr int kLarger = 64;
     const Faces& faces = InstalledFaces(font.face);
     if (faces.places == faces.glyphs || text.empty() || text.size() > 0x7FFFFFFF)
         return {};
     TextFont larger = font;
-    larger.pixels = std::max(font.pixels, 1) * kLarger;
+    const int larger_by = std::clamp(4096 / std::max(font.pixels, 1), 1, 64);
+    larger.pixels = std::max(font.pixels, 1) * larger_by;
     HGDIOBJ old = SelectObject(dc, MakeFont(larger, scale, true));
     std::vector<INT> ends(text.size(), 0);
     SIZE size{};
@@ -323,7 +324,7 @@ std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, cons
     SelectObject(dc, old);
     std::vector<double> result(ends.size());
     for (size_t i = 0; i < ends.size(); ++i)
-        result[i] = double(ends[i]) / kLarger;
+        result[i] = double(ends[i]) / larger_by;
     return result;
 }
 
