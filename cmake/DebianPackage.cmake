@@ -1,6 +1,6 @@
 # `make package`: a Debian package of what `make install` installs, under /usr. Depends come
 # from the shared libraries the programs link (dpkg-shlibdeps), plus the CJK font without which
-# the window's labels are boxes.
+# the window's labels are boxes and libjpeg, which the window opens only to decode a picture.
 set(ANGLARIX_MAINTAINER "Anglarix developers <developers@anglarix.org>")
 set(ANGLARIX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/anglarix)
 set(ANGLARIX_DEBIAN_DIR ${CMAKE_BINARY_DIR}/debian)
@@ -45,7 +45,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://anglarix.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-wqy-zenhei)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-zenhei, libjpeg62-turbo")
 # The window's context menus in Chinese come from Qt's translations.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -9,7 +9,7 @@ fail() { echo "FAIL: $*"; status=1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in fonts-wqy-zenhei libqt6widgets6 libc6; do
+for needed in fonts-wqy-zenhei libjpeg62-turbo libqt6widgets6 libc6; do
   [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed"
 done
 

@@ -1,5 +1,7 @@
 #include "faces/qt/units/JpegPicture.h"
 
+#include <dlfcn.h>
+
 #include <csetjmp>
 #include <cstdio>
 
@@ -7,6 +9,52 @@
 #include <jerror.h>
 
 namespace {
+
+// libjpeg is loaded for each picture and let go after: a window decodes its pictures as it
+// loads, and the library kept mapped would stay half a megabyte resident for the whole run.
+class JpegLibrary {
+public:
+    JpegLibrary() : m_handle(dlopen(ANGLARIX_JPEG_SONAME, RTLD_NOW | RTLD_LOCAL))
+    {
+        if (m_handle == nullptr)
+            return;
+        const bool found = Find(std_error, "jpeg_std_error") && Find(create, "jpeg_CreateDecompress")
+            && Find(read_header, "jpeg_read_header") && Find(start, "jpeg_start_decompress")
+            && Find(read_scanlines, "jpeg_read_scanlines") && Find(destroy, "jpeg_destroy_decompress")
+            && Find(resync_to_restart, "jpeg_resync_to_restart");
+        if (!found) {
+            dlclose(m_handle);
+            m_handle = nullptr;
+        }
+    }
+    ~JpegLibrary()
+    {
+        if (m_handle != nullptr)
+            dlclose(m_handle);
+    }
+    JpegLibrary(const JpegLibrary&) = delete;
+    JpegLibrary& operator=(const JpegLibrary&) = delete;
+
+    bool Loaded() const { return m_handle != nullptr; }
+
+    decltype(&jpeg_std_error) std_error = nullptr;
+    decltype(&jpeg_CreateDecompress) create = nullptr;
+    decltype(&jpeg_read_header) read_header = nullptr;
+    decltype(&jpeg_start_decompress) start = nullptr;
+    decltype(&jpeg_read_scanlines) read_scanlines = nullptr;
+    decltype(&jpeg_destroy_decompress) destroy = nullptr;
+    decltype(&jpeg_resync_to_restart) resync_to_restart = nullptr;
+
+private:
+    template <class F>
+    bool Find(F& function, const char* name)
+    {
+        function = reinterpret_cast<F>(dlsym(m_handle, name));
+        return function != nullptr;
+    }
+
+    void* m_handle;
+};
 
 // A real progressive picture has about ten scans; thousands of empty ones only cost time.
 constexpr int kMaxScans = 256;
@@ -86,18 +134,18 @@ struct Decoder {
 
 // Runs libjpeg on the decoder's state. Everything that a jump back must not skip lives in
 // the caller's Decoder, so no object of this frame has a destructor to miss.
-bool Run(Decoder& d, std::span<const uint8_t> bytes)
+bool Run(const JpegLibrary& jpeg, Decoder& d, std::span<const uint8_t> bytes)
 {
     if (setjmp(d.errors.jump))
         return false;
 
-    jpeg_create_decompress(&d.cinfo);  // keeps err; clears everything else
+    jpeg.create(&d.cinfo, JPEG_LIB_VERSION, sizeof d.cinfo);  // keeps err; clears everything else
     d.cinfo.progress = &d.progress;
     d.source.next_input_byte = bytes.data();
     d.source.bytes_in_buffer = bytes.size();
     d.cinfo.src = &d.source;
 
-    if (jpeg_read_header(&d.cinfo, TRUE) != JPEG_HEADER_OK)
+    if (jpeg.read_header(&d.cinfo, TRUE) != JPEG_HEADER_OK)
         return false;
     const bool known_colours = (d.cinfo.num_components == 1 && d.cinfo.jpeg_color_space == JCS_GRAYSCALE)
         || (d.cinfo.num_components == 3
@@ -109,7 +157,7 @@ bool Run(Decoder& d, std::span<const uint8_t> bytes)
         return false;
 
     d.cinfo.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&d.cinfo);
+    jpeg.start(&d.cinfo);
     if (d.cinfo.output_components != 3 || d.cinfo.output_width != width || d.cinfo.output_height != height)
         return false;
     d.image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB888);
@@ -117,7 +165,7 @@ bool Run(Decoder& d, std::span<const uint8_t> bytes)
         return false;
     while (d.cinfo.output_scanline < d.cinfo.output_height) {
         JSAMPROW row = d.image.scanLine(static_cast<int>(d.cinfo.output_scanline));
-        if (jpeg_read_scanlines(&d.cinfo, &row, 1) != 1)
+        if (jpeg.read_scanlines(&d.cinfo, &row, 1) != 1)
             return false;
     }
     // Every row is in; what follows the end marker cannot change the picture, so the decoder
@@ -131,20 +179,23 @@ QImage DecodeJpeg(std::span<const uint8_t> bytes)
 {
     if (bytes.empty())
         return {};
+    const JpegLibrary jpeg;
+    if (!jpeg.Loaded())
+        return {};
     Decoder d;
-    d.cinfo.err = jpeg_std_error(&d.errors.base);
+    d.cinfo.err = jpeg.std_error(&d.errors.base);
     d.errors.base.error_exit = JumpOut;
     d.errors.base.output_message = KeepQuiet;
     d.errors.base.emit_message = OnMessage;
     d.source.init_source = InitSource;
     d.source.fill_input_buffer = FillInput;
     d.source.skip_input_data = SkipInput;
-    d.source.resync_to_restart = jpeg_resync_to_restart;
+    d.source.resync_to_restart = jpeg.resync_to_restart;
     d.source.term_source = TermSource;
     d.progress.progress_monitor = LimitScans;
 
-    const bool ok = Run(d, bytes);
-    jpeg_destroy_decompress(&d.cinfo);  // also after a failed create: nothing to free then
+    const bool ok = Run(jpeg, d, bytes);
+    jpeg.destroy(&d.cinfo);  // also after a failed create: nothing to free then
     return ok ? std::move(d.image) : QImage();
 }
 
