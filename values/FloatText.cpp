@@ -3,12 +3,75 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #if !ANGLARIX_PORTABLE_FLOAT_TEXT
 #include <charconv>
 #endif
+
+// Every number an expression step reads comes through here, so the decimals that need no
+// general algorithm take a short way: at most 15 significant digits, within 22 powers of ten
+// of a whole number. Such a one is an exact double times (or over) an exact power of ten, and
+// one IEEE multiplication or division of exact operands is itself correctly rounded: the
+// result is the general one.
+namespace {
+
+constexpr int kShortDigits = 15;
+constexpr int kExactPowers = 22;
+constexpr double kPowersOfTen[kExactPowers + 1] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The short decimal [first, last) read exactly; false when it is not one.
+bool ReadShortDecimal(const char* first, const char* last, double& value)
+{
+    uint64_t mantissa = 0;
+    int significant = 0;
+    int exponent = 0;  // of the last digit read
+    bool point = false;
+    const char* p = first;
+    for (; p < last && (IsDigit(*p) || (*p == '.' && !point)); ++p) {
+        if (*p == '.') {
+            point = true;
+            continue;
+        }
+        if (point)
+            --exponent;
+        if (mantissa == 0 && *p == '0')
+            continue;
+        if (++significant > kShortDigits)
+            return false;
+        mantissa = mantissa * 10 + uint64_t(*p - '0');
+    }
+    if (p < last) {
+        if (*p != 'e' && *p != 'E')
+            return false;
+        ++p;
+        const bool negative = p < last && *p == '-';
+        if (p < last && (*p == '+' || *p == '-'))
+            ++p;
+        int written = 0;
+        for (; p < last && IsDigit(*p) && written < 1000; ++p)
+            written = written * 10 + (*p - '0');
+        if (p != last)
+            return false;
+        exponent += negative ? -written : written;
+    }
+    if (mantissa == 0) {
+        value = 0.0;
+        return true;
+    }
+    if (exponent < -kExactPowers || exponent > kExactPowers)
+        return false;
+    value = exponent < 0 ? double(mantissa) / kPowersOfTen[-exponent] : double(mantissa) * kPowersOfTen[exponent];
+    return true;
+}
+
+}  // namespace
 
 size_t WriteSeventeenDigits(double magnitude, char* out)
 {
@@ -23,6 +86,8 @@ size_t WriteSeventeenDigits(double magnitude, char* out)
 
 bool ReadDecimalDigits(const char* first, const char* last, double& value)
 {
+    if (ReadShortDecimal(first, last, value))
+        return true;
 #if ANGLARIX_PORTABLE_FLOAT_TEXT
     // strtod wants a NUL after the digits; it also reads "inf", signs and hex, which the
     // caller's range never holds.

@@ -76,6 +76,28 @@ char* LayOut(const char* digits, int kept, int exponent, int precision, char* ou
     return out + (kept - whole);
 }
 
+// A whole number below 10^precision (precision 1 to 17) is written as its digits, as the general way below would
+// write it; the steps of a long sum or count are mostly such. 0 when value is not one.
+size_t WriteWholeNumber(double value, int precision, char* buffer)
+{
+    const double magnitude = std::fabs(value);
+    static constexpr double kPowersOfTen[kStepDigits + 1] = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                                              1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
+    if (!(magnitude >= 1.0 && magnitude < kPowersOfTen[precision]) || magnitude != std::floor(magnitude))
+        return 0;
+    char reversed[kStepDigits];
+    int count = 0;
+    for (auto n = uint64_t(magnitude); n != 0; n /= 10)
+        reversed[count++] = char('0' + n % 10);
+    char* out = buffer;
+    if (value < 0)
+        *out++ = '-';
+    while (count > 0)
+        *out++ = reversed[--count];
+    *out = '\0';
+    return size_t(out - buffer);
+}
+
 }  // namespace
 
 size_t FormatDouble(double value, char* buffer, int precision)
@@ -96,6 +118,8 @@ size_t FormatDouble(double value, char* buffer, int precision)
         buffer[1] = '\0';
         return 1;
     }
+    if (const size_t written = WriteWholeNumber(value, precision, buffer))
+        return written;
 
     // "d.dddddddddddddddde+dd": 17 digits, correctly rounded.
     char step[32];

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -170,6 +171,19 @@ TEST(ReadDecimal, ReportsTheBytesOfTheNumber)
         size_t used = 99;
         EXPECT_EQ(ReadDecimal(c.input, &used), c.value) << c.input;
         EXPECT_EQ(used, c.used) << c.input;
+    }
+}
+
+// Short decimals take a short way; spelled with five more zeros they take the general one.
+TEST(ReadDecimal, ShortDecimalsReadAsTheirLongerSpellings)
+{
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 4000; ++i) {
+        std::string digits = std::to_string(random() % 1000000000000000 >> (random() % 50));
+        digits.insert(random() % (digits.size() + 1), ".");
+        const std::string exponent = "e" + std::to_string(int(random() % 61) - 30);
+        const std::string text = digits + exponent, longer = digits + "00000" + exponent;
+        EXPECT_EQ(Bits(ReadDecimal(text, nullptr)), Bits(ReadDecimal(longer, nullptr))) << text;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -216,6 +217,31 @@ TEST(FormatDouble, HonoursOtherPrecisions)
         char buffer[kNumberTextSize];
         FormatDouble(c.value, buffer, c.precision);
         EXPECT_STREQ(buffer, c.expected) << c.value << " %." << c.precision << 'g';
+    }
+}
+
+// Whole numbers below 10^P take a short way; from 10^P on, the general one.
+TEST(FormatDouble, WholeNumbersAreTheirDigitsBelowTenToThePrecision)
+{
+    char buffer[kNumberTextSize];
+    const struct {
+        double value;
+        int precision;
+        const char* expected;
+    } cases[] = {
+        {9999999999999.0, 13, "9999999999999"}, {10000000000000.0, 13, "1e+013"}, {-42.0, 13, "-42"},
+        {999999.0, 6, "999999"}, {1000000.0, 6, "1e+006"}, {1e16, 17, "10000000000000000"},
+        {1e17, 17, "1e+017"}, {9.0, 1, "9"}, {10.0, 1, "1e+001"},
+    };
+    for (const auto& c : cases) {
+        FormatDouble(c.value, buffer, c.precision);
+        EXPECT_STREQ(buffer, c.expected) << c.value << " %." << c.precision << 'g';
+    }
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 4000; ++i) {
+        const int64_t whole = int64_t(random() % 10000000000000 >> (random() % 44)) * (i % 2 != 0 ? -1 : 1);
+        FormatDouble(double(whole), buffer);
+        EXPECT_EQ(std::string(buffer), std::to_string(whole));
     }
 }
 
