@@ -1,5 +1,6 @@
 #include "values/FloatText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -71,10 +72,69 @@ bool ReadShortDecimal(const char* first, const char* last, double& value)
     return true;
 }
 
+// Magnitudes from 10^-5 up to 10^17 in the seventeen-digit layout by integer arithmetic; 0
+// for others. The magnitude is exactly m * 2^e, so m * 10^s * 2^e, with s = 16 - (its decimal
+// exponent), is its seventeen digits and a remainder, rounded half to even as the general
+// conversions round an exact tie.
+size_t WriteSeventeenDigitsExactly(double magnitude, char* out)
+{
+    using Wide = unsigned __int128;
+    constexpr uint64_t kLow = 10'000'000'000'000'000, kHigh = 100'000'000'000'000'000;  // 10^16, 10^17
+    if (!(magnitude >= 1e-5 && magnitude < 1e17))
+        return 0;
+    int binary_exponent = 0;
+    const auto m = uint64_t(std::ldexp(std::frexp(magnitude, &binary_exponent), 53));
+    const int e = binary_exponent - 53;  // from -70 to 4 in this range
+    int exponent = std::min(16, int(std::floor(std::log10(magnitude))));  // at most one off
+    for (int tries = 0; tries < 3; ++tries) {
+        const int s = 16 - exponent;  // 0 to 22: m * 10^s stays below 2^127
+        Wide scaled = m;
+        for (int i = 0; i < s; ++i)
+            scaled *= 10;
+        Wide quotient = scaled, remainder = 0, half = 0;
+        if (e >= 0) {
+            quotient <<= e;
+        } else {
+            quotient = scaled >> -e;
+            remainder = scaled & ((Wide(1) << -e) - 1);
+            half = Wide(1) << (-e - 1);
+        }
+        if (quotient < kLow && exponent > -6) {
+            --exponent;
+            continue;
+        }
+        if (quotient >= kHigh) {
+            ++exponent;
+            continue;
+        }
+        if (quotient < kLow)
+            return 0;
+        auto digits = uint64_t(quotient);
+        if (remainder > half || (remainder == half && half != 0 && (digits & 1) != 0))
+            ++digits;
+        if (digits == kHigh) {
+            digits = kLow;
+            ++exponent;
+        }
+        for (int i = 17; i >= 2; --i, digits /= 10)
+            out[i] = char('0' + digits % 10);
+        out[0] = char('0' + digits);
+        out[1] = '.';
+        out[18] = 'e';
+        out[19] = exponent < 0 ? '-' : '+';
+        out[20] = char('0' + std::abs(exponent) / 10);
+        out[21] = char('0' + std::abs(exponent) % 10);
+        return 22;
+    }
+    return 0;
+}
+
 }  // namespace
 
 size_t WriteSeventeenDigits(double magnitude, char* out)
 {
+    if (const size_t written = WriteSeventeenDigitsExactly(magnitude, out))
+        return written;
 #if ANGLARIX_PORTABLE_FLOAT_TEXT
     const int length = std::snprintf(out, 32, "%.16e", magnitude);
     return length > 0 ? size_t(length) : 0;

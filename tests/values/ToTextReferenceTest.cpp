@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "values/FloatText.h"
 #include "values/Number.h"
 #include "values/Bits.h"
 
@@ -106,6 +107,30 @@ TEST(ToTextReference, RandomDoublesOverTheWholeExponentRange)
         ExpectMatchesReference(std::fabs(x), "random");
         ++checked;
     }
+}
+
+// The seventeen-digit step itself, where numbers are mostly found: spread evenly over the
+// decimal exponents from -7 to 18, and next to every power of ten and every tie at the
+// eighteenth digit a short binary fraction makes.
+TEST(ToTextReference, TheSeventeenDigitStepIsTheCLibrarys)
+{
+    const auto expect_step = [](double x) {
+        char ours[32] = {}, reference[40];
+        ours[WriteSeventeenDigits(x, ours)] = '\0';
+        std::snprintf(reference, sizeof reference, "%.16e", x);
+        EXPECT_STREQ(ours, reference) << std::hexfloat << x;
+    };
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 100'000; ++i)
+        expect_step(std::pow(10.0, -7.0 + 25.0 * double(random() >> 11) / 9007199254740992.0));
+    for (int e = -7; e <= 18; ++e) {
+        const double power = std::pow(10.0, e);
+        for (const double x : {power, std::nextafter(power, 0.0), std::nextafter(power, 1e300)})
+            expect_step(x);
+    }
+    for (int k = 1; k <= 60; ++k)
+        for (uint64_t odd = 1; odd < 2000; odd += 2)
+            expect_step(std::ldexp(double(odd), -k));
 }
 
 // Every double that is exactly halfway between two 13-digit decimals is d * 10^e with d a
