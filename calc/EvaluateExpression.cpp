@@ -173,8 +173,9 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
 }
 
 // A long text reserves its output for the values of the calls its names start, each as long
-// as a value's text may be, so that the output is not copied as it grows; the calls that a
-// vanishing call's letters make are too few to count.
+// as a value's text may be, and their places, so that neither is copied as it grows; the
+// calls that a vanishing call's letters make are too few to count. Only the calls open at
+// once are kept, so they are left to grow: reserved, they took most of a page's memory.
 void CallExpander::ReserveFor(std::string_view text)
 {
     if (text.size() < 4096)
@@ -183,9 +184,8 @@ void CallExpander::ReserveFor(std::string_view text)
     for (const char* name : {SineCall, CosineCall, TangentCall})
         for (size_t at = text.find(name); at != std::string_view::npos; at = text.find(name, at + 1))
             ++names;
-    m_out->reserve(text.size() + names * kNumberTextSize);
+    m_out->reserve(text.size() + names * kLongestDoubleText);
     m_values.reserve(names);
-    m_calls.reserve(names);
 }
 
 void CallExpander::Open(Function function, size_t& depth)

@@ -15,6 +15,8 @@ double TextToNumber(std::string_view gbk);
 double ReadDecimal(std::string_view ascii, size_t* used);
 
 constexpr size_t kNumberTextSize = 100;
+// The longest text FormatDouble makes at 13 digits: "-1.234567890123e-308".
+constexpr size_t kLongestDoubleText = 20;
 // Writes a double as the user sees it: 13 significant digits, half away from zero after a
 // 17-digit step, exponent of at least three digits. Returns the length (buffer >= 100 bytes).
 //   0.5 -> "0.5"     1e13 -> "1e+013"     2^-20 -> "9.536743164063e-007"     inf -> "1.#INF"

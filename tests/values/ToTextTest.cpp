@@ -196,7 +196,7 @@ TEST(FormatNumber, FitsTheLongestTextsInTheBuffer)
     for (const TypedValue& value : cases) {
         char buffer[kNumberTextSize];
         const size_t length = FormatNumber(value, buffer);
-        EXPECT_LE(length, 20u);
+        EXPECT_LE(length, kLongestDoubleText);
         EXPECT_EQ(std::strlen(buffer), length);
     }
     char buffer[kNumberTextSize];

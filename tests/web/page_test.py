@@ -450,7 +450,7 @@ def check_long_texts(page, checks):
     checks.equal(page.text(EXPRESSION_RESULT), '12202.96255194', '4 MB of tg(1)+')
     memory = page.browser.evaluate('HEAP8.length') / 2 ** 20
     print('page_test: %.0f MB of memory after three clicks on 4 MB' % memory)
-    checks.equal(memory <= 128, True, '%.0f MB after three clicks on 4 MB, within 128 MB' % memory)
+    checks.equal(memory <= 64, True, '%.0f MB after three clicks on 4 MB, within 64 MB' % memory)
 
 
 def check_bad_input(page, tables, checks):
