@@ -22,6 +22,8 @@ import time
 from png import read_png, write_png
 
 WIDTH, HEIGHT = 482, 395
+# The narrowest screen that shows the window as it is (centred); below it the units are a column.
+SCREEN_WIDTH = 500
 
 # The boxes and buttons of the main window, by unit id.
 ARC_SINE = (0x1601013A, 0x16011DCC, 0x16010148, 0x1601013B)
@@ -118,7 +120,7 @@ class Browser:
         target = self.call('Target.createTarget', {'url': 'about:blank'})['targetId']
         self.session = self.call('Target.attachToTarget', {'targetId': target, 'flatten': True})['sessionId']
         self.call('Emulation.setDeviceMetricsOverride',
-                  {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
+                  {'width': SCREEN_WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 1, 'mobile': False})
         if prepare:
             prepare()
         self.call('Page.navigate', {'url': url})
@@ -146,6 +148,11 @@ class Browser:
     def close(self):
         self._process.terminate()
         self._process.wait(10)
+
+
+def window_left(browser):
+    """Where the window starts on a screen wider than it: it is centred."""
+    return browser.evaluate("document.getElementById('window').getBoundingClientRect().left")
 
 
 def unit(unit_id):
@@ -188,7 +195,7 @@ class Page:
     def hover(self, unit_id):
         """Leaves the window, then comes to rest over the box."""
         box = self.browser.evaluate('(r => [r.x + r.width / 2, r.y + r.height / 2])(%s.getBoundingClientRect())' % unit(unit_id))
-        for x, y in ((WIDTH - 1, HEIGHT - 1), (box[0], box[1])):
+        for x, y in ((SCREEN_WIDTH - 1, HEIGHT - 1), (box[0], box[1])):
             self.browser.call('Input.dispatchMouseEvent', {'type': 'mouseMoved', 'x': x, 'y': y})
 
     def accessible_name(self, unit_id):
@@ -360,6 +367,10 @@ def check_phone(browser, url, tables, shot_path, checks):
         metrics(width)
         checks.equal(browser.evaluate('document.documentElement.scrollWidth <= innerWidth'), True, 'no sideways scroll at %d' % width)
         checks.equal(browser.evaluate(controls), [], 'controls off the side, short or small at %d' % width)
+    for width, column in ((SCREEN_WIDTH - 1, True), (SCREEN_WIDTH, False)):
+        metrics(width)
+        checks.equal(browser.evaluate("document.getElementById('window').classList.contains('narrow')"), column,
+                     'one column at %d px' % width)
     metrics(390)
     page = TouchPage(browser)
     check_cases(page, tables, checks)
@@ -678,7 +689,7 @@ def check_label_sheet(browser, golden_path, actual_path, checks):
     for index, (page_list, desktop_list) in enumerate(zip(lists, desktop)):
         checks.equal(page_list, desktop_list, 'the display list of label %d, the same on the page and the desktop' % index)
     shot = browser.call('Page.captureScreenshot',
-                        {'format': 'png', 'clip': {'x': 0, 'y': 0, 'width': 464, 'height': 356, 'scale': 1}})
+                        {'format': 'png', 'clip': {'x': window_left(browser), 'y': 0, 'width': 464, 'height': 356, 'scale': 1}})
     with open(actual_path, 'wb') as f:
         f.write(base64.b64decode(shot['data']))
     border_widths = [0, 2, 3, 1, 5, 1]
@@ -696,7 +707,7 @@ def check_label_sheet(browser, golden_path, actual_path, checks):
 
 def check_zoom(browser, checks):
     # At another pixel ratio the painted units are painted again at that ratio, so they stay crisp.
-    browser.call('Emulation.setDeviceMetricsOverride', {'width': WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 2,
+    browser.call('Emulation.setDeviceMetricsOverride', {'width': SCREEN_WIDTH, 'height': HEIGHT, 'deviceScaleFactor': 2,
                                                         'mobile': False})
     blurred = ("Array.from(document.querySelectorAll('#window canvas'))"
                ".filter(c => c.offsetWidth && c.width !== 2 * c.offsetWidth).length")
@@ -795,7 +806,8 @@ def main():
                 " left: c.offsetLeft, top: c.offsetTop, width: c.offsetWidth, height: c.offsetHeight,"
                 " hidden: getComputedStyle(c).display === 'none' || getComputedStyle(c).clipPath !== 'none'}))")
             shot = browser.call('Page.captureScreenshot',
-                                {'format': 'png', 'clip': {'x': 0, 'y': 0, 'width': WIDTH, 'height': HEIGHT, 'scale': 1}})
+                                {'format': 'png', 'clip': {'x': window_left(browser), 'y': 0, 'width': WIDTH, 'height': HEIGHT,
+                                                           'scale': 1}})
             with open(actual_path, 'wb') as f:
                 f.write(base64.b64decode(shot['data']))
             compare_with_golden(actual_path, golden, [s for s in shapes if not s['hidden']], checks)

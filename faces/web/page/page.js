@@ -174,11 +174,13 @@
     if (saying.push(text) > 1) return;
     setTimeout(() => { document.getElementById('said').textContent = saying.join('；'); saying = []; });
   }
-  // A screen narrower than the window shows its units in one column (index.html's .narrow).
+  // A phone's screen, under 500 px, or one narrower than the window shows the units in one
+  // column (index.html's .narrow).
+  const kNarrowScreen = 500;
   let windowWidth = 0, narrow = false;
   function Reveal(element) { if (narrow) element.scrollIntoView({ block: 'nearest' }); }
   function Fit() {
-    narrow = matchMedia(`(max-width: ${windowWidth - 0.5}px)`).matches;
+    narrow = matchMedia(`(max-width: ${Math.max(windowWidth, kNarrowScreen) - 0.5}px)`).matches;
     document.getElementById('window').classList.toggle('narrow', narrow);
   }
   addEventListener('resize', Fit);
