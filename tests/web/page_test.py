@@ -367,10 +367,14 @@ def check_phone(browser, url, tables, shot_path, checks):
         metrics(width)
         checks.equal(browser.evaluate('document.documentElement.scrollWidth <= innerWidth'), True, 'no sideways scroll at %d' % width)
         checks.equal(browser.evaluate(controls), [], 'controls off the side, short or small at %d' % width)
+    # The page answers the resize event, which comes after the new size.
+    in_column = "document.getElementById('window').classList.contains('narrow')"
     for width, column in ((SCREEN_WIDTH - 1, True), (SCREEN_WIDTH, False)):
         metrics(width)
-        checks.equal(browser.evaluate("document.getElementById('window').classList.contains('narrow')"), column,
-                     'one column at %d px' % width)
+        deadline = time.monotonic() + 5
+        while browser.evaluate(in_column) != column and time.monotonic() < deadline:
+            time.sleep(0.05)
+        checks.equal(browser.evaluate(in_column), column, 'one column at %d px' % width)
     metrics(390)
     page = TouchPage(browser)
     check_cases(page, tables, checks)
