@@ -76,26 +76,17 @@ char* LayOut(const char* digits, int kept, int exponent, int precision, char* ou
     return out + (kept - whole);
 }
 
-// A whole number below 10^precision (precision 1 to 17) is written as its digits, as the general way below would
-// write it; the steps of a long sum or count are mostly such. 0 when value is not one.
+// A whole number below 10^precision (precision 1 to 17) is written as its digits, as the
+// general way below would write it; the steps of a long sum or count are mostly such. 0 when
+// value is not one.
 size_t WriteWholeNumber(double value, int precision, char* buffer)
 {
     const double magnitude = std::fabs(value);
-    static constexpr double kPowersOfTen[kStepDigits + 1] = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
-                                                              1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17};
     if (!(magnitude >= 1.0 && magnitude < kPowersOfTen[precision]) || magnitude != std::floor(magnitude))
         return 0;
-    char reversed[kStepDigits];
-    int count = 0;
-    for (auto n = uint64_t(magnitude); n != 0; n /= 10)
-        reversed[count++] = char('0' + n % 10);
-    char* out = buffer;
-    if (value < 0)
-        *out++ = '-';
-    while (count > 0)
-        *out++ = reversed[--count];
-    *out = '\0';
-    return size_t(out - buffer);
+    const auto written = std::to_chars(buffer, buffer + kNumberTextSize - 1, int64_t(value));
+    *written.ptr = '\0';
+    return size_t(written.ptr - buffer);
 }
 
 }  // namespace
@@ -158,12 +149,6 @@ size_t FormatDouble(double value, char* buffer, int precision)
 
 double RoundToSixDigits(float x)
 {
-    // 10^0 .. 10^39, each the double nearest to the power.
-    static constexpr double kPowersOfTen[] = {
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-        1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22, 1e23, 1e24, 1e25, 1e26, 1e27,
-        1e28, 1e29, 1e30, 1e31, 1e32, 1e33, 1e34, 1e35, 1e36, 1e37, 1e38, 1e39,
-    };
     constexpr double kLog10Of2 = 0.30102999566398119521;
     const auto bits = BitCast<uint32_t>(x);
     const int e2 = int8_t(uint8_t(((bits >> 23) & 0xFF) - 127));
