@@ -6,7 +6,7 @@ set -u
 anglarix=${1:?usage: atspi_tree_test.sh path/to/anglarix}
 python=/usr/bin/python3  # the system's, which has the pyatspi bindings
 
-for tool in Xvfb dbus-run-session; do
+for tool in Xvfb xprop dbus-run-session; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
@@ -14,16 +14,34 @@ done
 
 if [ -z "${ANGLARIX_INSIDE_DBUS:-}" ]; then
   # Xvfb picks a free display itself, so that X tests running at the same time never meet.
+  # -noreset: the AT-SPI daemons come and go as clients, and a server resetting between them
+  # can refuse the program's connection.
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-  xvfb=$!
+  xvfb=
   trap 'kill $xvfb 2>/dev/null; rm -f "$display_file"' EXIT
-  for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
+  # A server that reports its display but takes no client (its socket lost to a server that
+  # was ending on the same number) is started again, up to three times.
+  for attempt in 1 2 3; do
+    : >"$display_file"
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 100); do
+      [ -s "$display_file" ] && break
+      sleep 0.1
+    done
+    if [ -s "$display_file" ]; then
+      export DISPLAY=":$(head -n 1 "$display_file")"
+      for _ in $(seq 50); do
+        xprop -root >/dev/null 2>&1 && break 2
+        sleep 0.1
+      done
+    fi
+    echo "Xvfb attempt $attempt took no client"
+    kill $xvfb 2>/dev/null
+    wait $xvfb 2>/dev/null
   done
-  [ -s "$display_file" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
-  export DISPLAY=":$(head -n 1 "$display_file")" ANGLARIX_INSIDE_DBUS=1
+  xprop -root >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start"; exit 1; }
+  export ANGLARIX_INSIDE_DBUS=1
   # The session bus, and the AT-SPI bus it starts on demand, end with the walk.
   dbus-run-session -- "$0" "$anglarix"
   exit
