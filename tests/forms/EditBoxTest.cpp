@@ -317,6 +317,63 @@ TEST(EditBox, ALargeEditIsNotKeptForUndo)
     QApplication::clipboard()->clear();
 }
 
+// Past 16,384 characters the box lays out only what is in sight, and answers the keys QLineEdit
+// answers through its layout itself: each row of keys, from the end of the text, must edit
+// the tail of a long text as QLineEdit edits the same text alone.
+TEST(EditBox, ALongLineEditsAsAShortOne)
+{
+    const QString tail = QStringLiteral("12 sin(30)+4");
+    const QString head = QString(20000, QLatin1Char('7')) + QLatin1Char(' ');
+    const auto ctrl = Qt::ControlModifier;
+    const auto shift = Qt::ShiftModifier;
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    };
+    const std::vector<std::vector<Key>> rows = {
+        {{Qt::Key_Left}, {Qt::Key_Left}, {Qt::Key_Backspace}},
+        {{Qt::Key_Left}, {Qt::Key_Left}, {Qt::Key_Delete}},
+        {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Delete}},
+        {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Right}, {Qt::Key_Backspace}},
+        {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Left}, {Qt::Key_Backspace}},
+        {{Qt::Key_Left, ctrl}, {Qt::Key_Left, ctrl}, {Qt::Key_Backspace}},
+        {{Qt::Key_Left, ctrl | shift}, {Qt::Key_Left, ctrl | shift}, {Qt::Key_Left, ctrl | shift}, {Qt::Key_C, ctrl}},
+        {{Qt::Key_Left, ctrl}, {Qt::Key_Left, ctrl}, {Qt::Key_Left, ctrl}, {Qt::Key_Right, ctrl}, {Qt::Key_Delete}},
+        {{Qt::Key_Backspace, ctrl}, {Qt::Key_Backspace, ctrl}},
+        {{Qt::Key_Left}, {Qt::Key_Left}, {Qt::Key_Left}, {Qt::Key_Left}, {Qt::Key_Delete, ctrl}},
+        {{Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_Left, shift}, {Qt::Key_X, ctrl}},
+        {{Qt::Key_Left}, {Qt::Key_8}, {Qt::Key_Z, ctrl}, {Qt::Key_Left}, {Qt::Key_9}},
+        {{Qt::Key_Left}, {Qt::Key_8}, {Qt::Key_9}, {Qt::Key_Z, ctrl}, {Qt::Key_Z, ctrl | shift}},
+    };
+    struct Outcome {
+        QString tail;
+        int from_end;
+        QString selected;
+        QString copied;
+    };
+    auto edit = [&](const QString& text, const std::vector<Key>& keys) {
+        Box box;
+        QLineEdit* line = box.Line();
+        line->setText(text);
+        QApplication::clipboard()->clear();
+        for (const Key& key : keys)
+            QTest::keyClick(line, key.key, key.modifiers);
+        const QString edited = line->text();
+        EXPECT_TRUE(edited.startsWith(text.chopped(tail.size())));
+        return Outcome{edited.mid(text.size() - tail.size()), int(edited.size()) - line->cursorPosition(),
+                       line->selectedText(), QApplication::clipboard()->text()};
+    };
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Outcome alone = edit(tail, rows[i]);
+        const Outcome long_line = edit(head + tail, rows[i]);
+        EXPECT_EQ(long_line.tail.toStdString(), alone.tail.toStdString());
+        EXPECT_EQ(long_line.from_end, alone.from_end);
+        EXPECT_EQ(long_line.selected.toStdString(), alone.selected.toStdString());
+        EXPECT_EQ(long_line.copied.toStdString(), alone.copied.toStdString());
+    }
+}
+
 TEST(EditBox, DamagedPropertyDataFailsTheCreate)
 {
     std::vector<uint8_t> data = WriteProps(EditBoxProps{});

@@ -28,14 +28,12 @@ namespace {
 constexpr int kNoTextLimit = 0x7FFFFFFE;  // what a limit of 0 means: the system's maximum
 constexpr const char* kPasswordProperty = "anglarixPasswordChar";
 
-// Past this many characters a focused box's caret stops blinking and stays shown: QLineEdit
-// draws its whole line for each blink, which for megabytes keeps a core busy.
-constexpr int kSteadyCaretLength = 16384;
-
 // An edit inserting or removing more characters than this is not kept for undo.
 constexpr qsizetype kUndoableEdit = 65536;
 
-// Holds back the blink of QLineEdit's own caret while its text is long. The caret's timer is
+// Holds back the blink of QLineEdit's own caret while its text is long: a password box draws
+// its whole line for each blink, which for megabytes keeps a core busy, and the long-line view
+// draws a steady caret. The caret's timer is
 // its line control's, the one child object that receives timer events; a key press or the
 // focus coming back shows the caret again.
 class SteadyCaret : public QObject {
@@ -51,7 +49,7 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        return event->type() == QEvent::Timer && m_line->text().size() > kSteadyCaretLength;
+        return event->type() == QEvent::Timer && LongLineView::Wanted(m_line->text().size());
     }
 
 private:
@@ -133,6 +131,10 @@ EditLine::EditLine(QWidget* parent, UnitIds ids, int32_t case_conversion) : Rais
     if (CaseConversion(case_conversion) != CaseConversion::None)
         setValidator(new CaseValidator(case_conversion, this));
     connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!m_undoing)
+            m_redo_steps = 0;
+        ShowFor(text().size());
+        update();
         if (!m_setting)
             RaiseUnitEvent(Ids(), kEventChange);
     });
@@ -151,8 +153,41 @@ void EditLine::SetMaxLength(int32_t max_length)
     setMaxLength(max_length > 0 ? max_length : kNoTextLimit);
 }
 
+void EditLine::ShowFor(qsizetype length)
+{
+    const QLineEdit::EchoMode mode =
+        m_echo == QLineEdit::Normal && LongLineView::Wanted(length) ? QLineEdit::NoEcho : m_echo;
+    if (echoMode() != mode)
+        setEchoMode(mode);
+}
+
+// In its no-echo mode QLineEdit redoes nothing and undoes only by clearing the line, so a long
+// line goes back to the normal mode for an undo or a redo, at the cost of laying it out once.
+// QLineEdit says no redo is left in that mode, so the steps left are counted here.
+void EditLine::UndoOrRedo(bool redo)
+{
+    if (isReadOnly() || (redo ? m_redo_steps == 0 : !isUndoAvailable()))
+        return;
+    m_redo_steps += redo ? -1 : 1;
+    m_undoing = true;
+    setEchoMode(m_echo);
+    if (redo)
+        this->redo();
+    else
+        undo();
+    ShowFor(text().size());
+    m_undoing = false;
+}
+
+void EditLine::CopySelection() const
+{
+    if (m_echo == QLineEdit::Normal)
+        m_long.Copy();
+}
+
 void EditLine::SetInitialContent(const QString& text)
 {
+    ShowFor(text.size());
     blockSignals(true);
     setText(text);
     blockSignals(false);
@@ -161,6 +196,7 @@ void EditLine::SetInitialContent(const QString& text)
 void EditLine::SetContent(const QString& text)
 {
     m_setting = true;
+    ShowFor(text.size());
     setText(text);
     setCursorPosition(0);  // a written text shows from its start
     m_setting = false;
@@ -183,6 +219,7 @@ bool EditLine::EditWithoutUndo(const QString& inserted, bool by_user)
     // As QLineEdit inserts: what goes past the limit is left out of the inserted text.
     const QString fitting = inserted.left(std::max<qsizetype>(maxLength() - (edited.size() - removed), 0));
     edited.replace(start, removed, fitting);
+    ShowFor(edited.size());
     setText(edited);  // a new text, with a new undo history
     setCursorPosition(start + int(fitting.size()));
     if (by_user)
@@ -195,18 +232,42 @@ void EditLine::keyPressEvent(QKeyEvent* event)
     bool done = false;
     if (event == QKeySequence::Paste) {
         done = EditWithoutUndo(QApplication::clipboard()->text(), true);
-    } else if (event == QKeySequence::Cut && echoMode() == QLineEdit::Normal && selectionLength() > kUndoableEdit) {
-        copy();
+    } else if (event == QKeySequence::Cut && m_echo == QLineEdit::Normal && selectionLength() > kUndoableEdit) {
+        CopySelection();
         done = EditWithoutUndo({}, true);
     } else if (hasSelectedText() && (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)) {
         done = EditWithoutUndo({}, true);
     } else if (hasSelectedText() && !event->text().isEmpty() && event->text().front().isPrint()) {
         done = EditWithoutUndo(event->text(), true);
     }
+    if (!done && (event == QKeySequence::Undo || event == QKeySequence::Redo)) {
+        UndoOrRedo(event == QKeySequence::Redo);
+        done = true;
+    }
+    if (!done && Long())
+        done = m_long.KeyPress(event);
     if (done)
         event->accept();
     else
         RaisesFocusEvents::keyPressEvent(event);
+}
+
+void EditLine::mousePressEvent(QMouseEvent* event)
+{
+    if (!Long() || !m_long.MousePress(event))
+        RaisesFocusEvents::mousePressEvent(event);
+}
+
+void EditLine::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!Long() || !m_long.MouseMove(event))
+        RaisesFocusEvents::mouseMoveEvent(event);
+}
+
+void EditLine::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!Long() || !m_long.MouseDoubleClick(event))
+        RaisesFocusEvents::mouseDoubleClickEvent(event);
 }
 
 // X11's middle button pastes the primary selection at the pointer.
@@ -217,44 +278,69 @@ void EditLine::mouseReleaseEvent(QMouseEvent* event)
         const QString pasted = clipboard->text(QClipboard::Selection);
         if (pasted.size() > kUndoableEdit) {
             deselect();
-            setCursorPosition(cursorPositionAt(event->position().toPoint()));
+            setCursorPosition(PositionAt(event->position().toPoint()));
             EditWithoutUndo(pasted, true);
             event->accept();
             return;
         }
     }
+    if (Long() && event->button() == Qt::LeftButton) {
+        m_long.MouseRelease();
+        if (clipboard->supportsSelection() && hasSelectedText())
+            clipboard->setText(selectedText(), QClipboard::Selection);
+        event->accept();
+        return;
+    }
     RaisesFocusEvents::mouseReleaseEvent(event);
 }
 
-// The menu's Paste, Cut and Delete make a large edit as the keys do.
+QVariant EditLine::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (Long() && (query == Qt::ImCursorRectangle || query == Qt::ImAnchorRectangle))
+        return m_long.CaretRect();
+    return QLineEdit::inputMethodQuery(query);
+}
+
+// The menu's Paste, Cut and Delete make a large edit as the keys do; Undo, Copy and Cut work
+// on a long line, which QLineEdit's own entries do not in its no-echo mode.
 void EditLine::contextMenuEvent(QContextMenuEvent* event)
 {
+    enum class Edit { Undo, Redo, Cut, Copy, Paste, Delete };
     // Found by the words Qt gives them, without their shortcut.
-    struct MenuEdit {
+    struct Entry {
         const char* words;
-        bool pastes;
-        void (QLineEdit::*undoable)();
+        Edit edit;
     };
-    static constexpr MenuEdit kEdits[] = {
-        {"&Paste", true, &QLineEdit::paste}, {"Cu&t", false, &QLineEdit::cut}, {"Delete", false, &QLineEdit::del}};
+    static constexpr Entry kEntries[] = {
+        {"&Undo", Edit::Undo}, {"&Redo", Edit::Redo}, {"Cu&t", Edit::Cut}, {"&Copy", Edit::Copy}, {"&Paste", Edit::Paste}, {"Delete", Edit::Delete}};
     QMenu* menu = createStandardContextMenu();
     if (menu == nullptr)
         return;
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : menu->actions()) {
-        for (const MenuEdit& edit : kEdits) {
-            if (action->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr(edit.words))
+        for (const Entry& entry : kEntries) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr(entry.words))
                 continue;
+            if (entry.edit == Edit::Redo)
+                action->setEnabled(m_redo_steps > 0 && !isReadOnly());
+            if (entry.edit == Edit::Copy || entry.edit == Edit::Cut)
+                action->setEnabled(hasSelectedText() && m_echo == QLineEdit::Normal && (entry.edit == Edit::Copy || !isReadOnly()));
             QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [this, edit] {
-                const QString inserted = edit.pastes ? QApplication::clipboard()->text() : QString();
-                if (inserted.size() + selectionLength() <= kUndoableEdit) {
-                    (this->*edit.undoable)();
+            connect(action, &QAction::triggered, this, [this, edit = entry.edit] {
+                switch (edit) {
+                case Edit::Undo: UndoOrRedo(false); return;
+                case Edit::Redo: UndoOrRedo(true); return;
+                case Edit::Copy: CopySelection(); return;
+                case Edit::Cut: CopySelection(); [[fallthrough]];
+                case Edit::Delete:
+                    if (!EditWithoutUndo({}, true))
+                        del();
+                    return;
+                case Edit::Paste:
+                    if (!EditWithoutUndo(QApplication::clipboard()->text(), true))
+                        paste();
                     return;
                 }
-                if (edit.undoable == &QLineEdit::cut)
-                    copy();
-                EditWithoutUndo(inserted, true);
             });
         }
     }
@@ -273,15 +359,20 @@ void EditLine::SetInputMode(bool read_only, QChar password)
         setProperty(kPasswordProperty, int(password.unicode()));
         QEvent style_change(QEvent::StyleChange);
         QApplication::sendEvent(this, &style_change);
-        setEchoMode(QLineEdit::Password);
-    } else {
-        setEchoMode(QLineEdit::Normal);
     }
+    m_echo = password.isNull() ? QLineEdit::Normal : QLineEdit::Password;
+    ShowFor(text().size());
     update();
 }
 
 void EditLine::paintEvent(QPaintEvent* event)
 {
+    if (Long()) {
+        QPainter painter(this);
+        m_long.Paint(painter, hasFocus() && (!isReadOnly() || m_caret_shown));
+        DrawBorder(painter, rect(), m_border);
+        return;
+    }
     QLineEdit::paintEvent(event);
     QPainter painter(this);
     PaintReadOnlyCaret(painter);
@@ -324,7 +415,7 @@ void EditLine::timerEvent(QTimerEvent* event)
         RaisesFocusEvents::timerEvent(event);
         return;
     }
-    if (m_caret_shown && text().size() > kSteadyCaretLength)
+    if (m_caret_shown && LongLineView::Wanted(text().size()))
         return;
     m_caret_shown = !m_caret_shown;
     update(cursorRect());

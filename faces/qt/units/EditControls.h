@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "faces/qt/units/FocusEvents.h"
+#include "faces/qt/units/LongLineView.h"
 
 class EditControl {
 public:
@@ -59,11 +60,22 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void AfterFocusOut() override;
 
 private:
+    // Whether the long-line view shows the text (QLineEdit is in no-echo mode for it).
+    bool Long() const { return echoMode() == QLineEdit::NoEcho; }
+    // Hands a text of this length to the long-line view, or back to QLineEdit.
+    void ShowFor(qsizetype length);
+    int PositionAt(QPoint point) { return Long() ? m_long.PositionAt(point) : cursorPositionAt(point); }
+    void UndoOrRedo(bool redo);
+    void CopySelection() const;
     void PaintReadOnlyCaret(QPainter& painter);
     // Replaces the selection (or inserts at the caret) as an edit too large to undo: QLineEdit
     // keeps a record of every character an edit inserts or removes, and never returns their
@@ -73,6 +85,10 @@ private:
     bool m_setting = false;
     int32_t m_border = 0;
     bool m_hide_selection = true;
+    QLineEdit::EchoMode m_echo = QLineEdit::Normal;  // what the box shows when its text is short
+    LongLineView m_long{this};
+    int m_redo_steps = 0;  // undos since the last other edit
+    bool m_undoing = false;
     int m_kept_start = -1;  // the selection across a focus loss
     int m_kept_length = 0;
     QBasicTimer m_caret_blink;  // a read-only box's own caret, which QLineEdit does not draw
