@@ -73,7 +73,8 @@ void LongLineView::FollowCaret()
     const QString text = m_line->text();
     const int size = int(text.size());
     const int cursor = m_line->cursorPosition();
-    const int width = LineRect().width() - m_line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, m_line);
+    const int width =
+        std::max(LineRect().width() - m_line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, m_line), 1);
     m_first = std::clamp(m_first, 0, size);
     if (cursor < m_first) {
         m_first = cursor;
