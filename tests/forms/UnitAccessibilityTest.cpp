@@ -2,6 +2,7 @@
 // accessibility interfaces: each kind's role and text, the window without its shapes, a
 // label related to the box it names, and descriptions set on the widgets.
 #include <QAccessible>
+#include <QLineEdit>
 
 #include "RuntimeTestSupport.h"
 #include "program/data/MainWindowUnits.h"
@@ -115,6 +116,23 @@ TEST_F(UnitAccessibility, DescriptionsComeFromTheWidgets)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Interface(c.unit)->text(QAccessible::Description).toStdString(), c.description);
+}
+
+// A line too long to lay out whole is still read as its text, short and long alike.
+TEST_F(UnitAccessibility, ABoxIsReadAsItsTextAtAnyLength)
+{
+    auto* box = qobject_cast<QLineEdit*>(Widget(main_window::kArcSineOpposite));
+    ASSERT_NE(box, nullptr);
+    for (const qsizetype length : {qsizetype(3), qsizetype(40'000)}) {
+        box->setText(QString(length, QLatin1Char('7')) + QStringLiteral("+1"));
+        QAccessibleInterface* iface = Interface(main_window::kArcSineOpposite);
+        EXPECT_FALSE(iface->state().passwordEdit) << length;
+        EXPECT_EQ(iface->text(QAccessible::Value), box->text()) << length;
+        QAccessibleTextInterface* text = iface->textInterface();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->characterCount(), length + 2);
+        EXPECT_EQ(text->text(length, length + 2), QStringLiteral("+1"));
+    }
 }
 
 // A caption painted on one line is read on one line; a wrapped one keeps its line ends.

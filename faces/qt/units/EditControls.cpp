@@ -28,6 +28,9 @@ namespace {
 constexpr int kNoTextLimit = 0x7FFFFFFE;  // what a limit of 0 means: the system's maximum
 constexpr const char* kPasswordProperty = "anglarixPasswordChar";
 
+// QLineEdit's caret rectangle pads the caret by this many pixels on the left.
+constexpr int kCaretPadLeft = 5;
+
 // An edit inserting or removing more characters than this is not kept for undo.
 constexpr qsizetype kUndoableEdit = 65536;
 
@@ -379,6 +382,21 @@ void EditLine::paintEvent(QPaintEvent* event)
     DrawBorder(painter, rect(), m_border);
 }
 
+QRect EditLine::CharacterRect(int offset)
+{
+    const QString shown = text();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    if (Long())
+        return m_long.CharacterRect(offset);
+    // Measured from the caret, whose place QLineEdit gives with its scroll.
+    const QFontMetricsF metrics(font());
+    const QRect caret = cursorRect();
+    const qreal x = caret.left() + kCaretPadLeft + metrics.horizontalAdvance(shown.left(offset)) -
+                    metrics.horizontalAdvance(shown.left(cursorPosition()));
+    return QRectF(x, caret.top(), metrics.horizontalAdvance(shown.mid(offset, 1)), metrics.height()).toAlignedRect();
+}
+
 // QLineEdit draws no caret in a read-only box, so Tab into an empty result box would show
 // nothing; it gets the same blinking caret as the boxes one types into.
 void EditLine::PaintReadOnlyCaret(QPainter& painter)
@@ -386,8 +404,7 @@ void EditLine::PaintReadOnlyCaret(QPainter& painter)
     if (!isReadOnly() || !hasFocus() || !m_caret_shown)
         return;
     // Drawn as QLineEdit draws its own: from the line's top, as tall as the font, inverting
-    // what is under it. Its caret rectangle pads the caret by 5 pixels on the left.
-    constexpr int kCaretPadLeft = 5;
+    // what is under it.
     const QRect padded = cursorRect();
     const QFontMetricsF metrics(font());
     const int width = std::max(style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this), 1);

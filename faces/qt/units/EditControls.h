@@ -54,6 +54,13 @@ public:
     void SetHideSelection(bool hide) override { m_hide_selection = hide; }
     void SetInputMode(bool read_only, QChar password) override;
 
+    // For the screen reader's interface: whether the box hides its text behind a mask, the
+    // text position under a point and a character's place (empty when out of sight), both
+    // in the box's coordinates.
+    bool Masks() const { return m_echo != QLineEdit::Normal; }
+    int PositionAt(QPoint point) { return Long() ? m_long.PositionAt(point) : cursorPositionAt(point); }
+    QRect CharacterRect(int offset);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -73,7 +80,6 @@ private:
     bool Long() const { return echoMode() == QLineEdit::NoEcho; }
     // Hands a text of this length to the long-line view, or back to QLineEdit.
     void ShowFor(qsizetype length);
-    int PositionAt(QPoint point) { return Long() ? m_long.PositionAt(point) : cursorPositionAt(point); }
     void UndoOrRedo(bool redo);
     void CopySelection() const;
     void PaintReadOnlyCaret(QPainter& painter);

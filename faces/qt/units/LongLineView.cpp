@@ -97,9 +97,9 @@ void LongLineView::Paint(QPainter& painter, bool caret)
 
     FollowCaret();
     const QRect line_rect = LineRect();
-    const QString text = m_line->text();
-    const int shown = std::min(int(text.size()) - m_first, std::max(line_rect.width(), 0) + 1);
-    ShownLine line(text.mid(m_first, shown), m_line);
+    const QString shown_text = InSight(m_line->text(), line_rect);
+    const int shown = int(shown_text.size());
+    ShownLine line(shown_text, m_line);
 
     QList<QTextLayout::FormatRange> selections;
     if (m_line->hasSelectedText()) {
@@ -133,13 +133,30 @@ QRect LongLineView::CaretRect() const
     return {line_rect.x() + x, line_rect.y(), 1, line_rect.height()};
 }
 
+QString LongLineView::InSight(const QString& text, const QRect& line_rect) const
+{
+    // Every character takes at least a pixel.
+    return text.mid(First(text), std::max(line_rect.width(), 0) + 1);
+}
+
 int LongLineView::PositionAt(QPoint point) const
 {
     const QRect line_rect = LineRect();
     const QString text = m_line->text();
-    const int first = std::min(m_first, int(text.size()));
-    const int shown = std::min(int(text.size()) - first, std::max(line_rect.width(), 0) + 1);
-    return first + ShownLine(text.mid(first, shown), m_line).Position(point.x() - line_rect.x());
+    return First(text) + ShownLine(InSight(text, line_rect), m_line).Position(point.x() - line_rect.x());
+}
+
+QRect LongLineView::CharacterRect(int offset) const
+{
+    const QRect line_rect = LineRect();
+    const QString text = m_line->text();
+    const QString shown = InSight(text, line_rect);
+    const int at = offset - First(text);
+    if (at < 0 || at >= shown.size())
+        return {};
+    const ShownLine line(shown, m_line);
+    const qreal left = line.X(at);
+    return QRectF(line_rect.x() + left, line_rect.y(), line.X(at + 1) - left, line_rect.height()).toAlignedRect();
 }
 
 // Where QLineEdit's layout would step to from a position (a character, or a word with its

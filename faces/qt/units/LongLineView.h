@@ -11,6 +11,8 @@
 #include <QRect>
 #include <QTextLayout>
 
+#include <algorithm>
+
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
@@ -24,8 +26,10 @@ public:
     // The box's background, the characters in sight with the selection, and the caret.
     void Paint(QPainter& painter, bool caret);
     QRect CaretRect() const;
-    // The text position under a point of the box.
+    // The text position under a point of the box, and the place of a character in it (empty
+    // when the character is out of sight).
     int PositionAt(QPoint point) const;
+    QRect CharacterRect(int offset) const;
 
     // True when the event was answered here.
     bool KeyPress(QKeyEvent* event);
@@ -40,6 +44,8 @@ private:
     static constexpr qsizetype kLongLine = 16384;
 
     QRect LineRect() const;
+    int First(const QString& text) const { return std::min(m_first, int(text.size())); }
+    QString InSight(const QString& text, const QRect& line_rect) const;
     // Scrolls so that the caret is in sight: to it when it went left of the first shown
     // character, or until it is at the right edge when it went past that.
     void FollowCaret();

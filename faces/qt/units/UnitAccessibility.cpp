@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+#include "faces/qt/units/EditControls.h"
+#include "faces/qt/units/LineAccessible.h"
 #include "faces/qt/units/PaintedUnit.h"
 #include "faces/qt/units/Window.h"
 
@@ -103,6 +105,8 @@ QAccessibleInterface* UnitInterface(const QString&, QObject* object)
         return new PaintedAccessible(widget, face);
     if (dynamic_cast<WindowWidget*>(widget) != nullptr)
         return new WindowAccessible(widget);
+    if (auto* line = dynamic_cast<EditLine*>(widget))
+        return new LineAccessible(line);
     return nullptr;
 }
 

@@ -4,8 +4,9 @@
 //   PicBox    a graphic, named and described by the program
 //   ShapeBox  left out of the tree, with the window listing what a shape holds in its place
 //   window    a frame named by its title
-// EditBox and Button are Qt's own line edits, text edits and push buttons; a box named by a
-// label is "labelled by" it.
+//   EditBox   a single-line box an editable text (LineAccessible), a multi-line one Qt's
+//             own text edit; a box named by a label is "labelled by" it
+//   Button    Qt's own push button
 //
 // Qt builds a widget's interface the first time the widget reports a change, whether or not
 // assistive technology listens; the factory then makes one small object per unit, as Qt's own
