@@ -81,6 +81,8 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string* input =
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.err = ReadFile(err_path);
+    std::remove(err_path.c_str());
+    std::remove(in_path.c_str());
     return run;
 }
 
