@@ -23,9 +23,9 @@
 namespace {
 
 struct Sample {
-    double seconds = 0;         // exec to first painted frame
-    double resident_kib = 0;    // resident memory once settled
-    double peak_kib = 0;        // the most it was resident at any moment until then
+    double seconds = 0;       // exec to first painted frame
+    double resident_kib = 0;  // resident memory once settled
+    double peak_kib = 0;      // the most it was resident at any moment until then
 };
 
 long long MonotonicNanoseconds()
@@ -216,7 +216,9 @@ int main(int argc, char** argv)
     static XServer x_server;
     static const std::optional<std::string> display = x_server.Start();
     benchmark::RegisterBenchmark("Startup/xcb",
-                                 [](benchmark::State& state) { StartupBenchmark(state, display ? &*display : nullptr); })
+                                 [](benchmark::State& state) {
+                                     StartupBenchmark(state, display ? &*display : nullptr);
+                                 })
         ->UseManualTime()
         ->Iterations(kRounds)
         ->Unit(benchmark::kMillisecond);

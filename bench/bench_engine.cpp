@@ -132,12 +132,24 @@ void BM_EngineGrowth(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_EngineGrowth<SumChain>)->Name("BM_EngineSumChain")->RangeMultiplier(4)->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_EngineGrowth<Nested>)->Name("BM_EngineNested")->RangeMultiplier(4)->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_EngineGrowth<NestedSums>)->Name("BM_EngineNestedSums")->RangeMultiplier(4)->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_EngineGrowth<SumChain>)
+    ->Name("BM_EngineSumChain")
+    ->RangeMultiplier(4)
+    ->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+BENCHMARK(BM_EngineGrowth<Nested>)
+    ->Name("BM_EngineNested")
+    ->RangeMultiplier(4)
+    ->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+BENCHMARK(BM_EngineGrowth<NestedSums>)
+    ->Name("BM_EngineNestedSums")
+    ->RangeMultiplier(4)
+    ->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 // Memory on long lines: each shape at 1, 4 and 16 MB, timed, with the peak of the process's
 // resident memory while one evaluation runs, text included, against the ceiling of 6 times
@@ -226,7 +238,8 @@ void BM_EngineShape(benchmark::State& state)
 }
 BENCHMARK(BM_EngineShape)
     ->ArgsProduct({benchmark::CreateDenseRange(0, int(std::size(kShapes)) - 1, 1), {1 << 20, 4 << 20, 16 << 20}})
-    ->Unit(benchmark::kMillisecond)->Iterations(2);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 template <std::string (*Make)(size_t)>
 void BM_MuParserGrowth(benchmark::State& state)
@@ -247,8 +260,12 @@ void BM_MuParserGrowth(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_MuParserGrowth<SumChain>)->Name("BM_MuParserSumChain")->RangeMultiplier(4)->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_MuParserGrowth<SumChain>)
+    ->Name("BM_MuParserSumChain")
+    ->RangeMultiplier(4)
+    ->Range(1024, 65536)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 }  // namespace
 

@@ -22,6 +22,9 @@ std::optional<double> RatioArcCosine(double x);
 // The texts the three buttons write, from the texts of their two input boxes. When the text
 // is empty, *reason (if given) says why: NoRatio when the ratio is not a number (both sides
 // 0 or empty), RatioOutOfRange when no angle has that sine or cosine; None otherwise.
-std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box, Reason* reason = nullptr);
-std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box, Reason* reason = nullptr);
-std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box, Reason* reason = nullptr);
+std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box,
+                        Reason* reason = nullptr);
+std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box,
+                           Reason* reason = nullptr);
+std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box,
+                          Reason* reason = nullptr);

@@ -180,8 +180,8 @@ int Angle(Mode mode, std::string_view a, std::string_view b)
 
 int Solve(char** boxes)
 {
-    const SideLengths sides =
-        SolveSides(Utf8ToGbk(boxes[0]), Utf8ToGbk(boxes[1]), Utf8ToGbk(boxes[2]), Utf8ToGbk(boxes[3]));
+    const SideLengths sides = SolveSides(Utf8ToGbk(boxes[0]), Utf8ToGbk(boxes[1]), Utf8ToGbk(boxes[2]),
+                                         Utf8ToGbk(boxes[3]));
     if (sides.outcome == SolveOutcome::AngleMissing) {
         ReportFailure(sides.reason);
         return 1;
@@ -208,7 +208,8 @@ int Solve(char** boxes)
 // not an option.
 bool IsExpression(const char* arg)
 {
-    return arg[0] == '-' && arg[1] != '\0' && arg[1] != '-' && !std::isalpha(static_cast<unsigned char>(arg[1]));
+    return arg[0] == '-' && arg[1] != '\0' && arg[1] != '-' &&
+           !std::isalpha(static_cast<unsigned char>(arg[1]));
 }
 
 // What one option argument asks for. The long options may be shortened to any prefix that
@@ -222,6 +223,7 @@ struct ParsedOption {
 
 ParsedOption ParseOption(std::string_view arg)
 {
+    // clang-format off
     static const struct {
         const char* name;
         Choice choice;
@@ -231,6 +233,7 @@ ParsedOption ParseOption(std::string_view arg)
         {"acos", Choice::Computation, Mode::ArcCosine},   {"solve", Choice::Computation, Mode::Solve},
         {"help", Choice::Help, Mode::Expressions},        {"version", Choice::Version, Mode::Expressions},
     };
+    // clang-format on
     const std::string prog = std::string(kCalcProgram) + ": ";
     if (arg.substr(0, 2) != "--") {
         const char letter = arg[1];
@@ -257,8 +260,7 @@ ParsedOption ParseOption(std::string_view arg)
         found = found == -1 ? i : -2;
     }
     if (found == -2) {
-        WriteErr(prog + Formatted(_("option '%s' is ambiguous; possibilities:"), arg) +
-                 candidates + "\n");
+        WriteErr(prog + Formatted(_("option '%s' is ambiguous; possibilities:"), arg) + candidates + "\n");
         return {};
     }
     if (found == -1) {
@@ -266,7 +268,8 @@ ParsedOption ParseOption(std::string_view arg)
         return {};
     }
     if (equals != std::string_view::npos) {
-        WriteErr(prog + Formatted(_("option '%s' doesn't allow an argument"), std::string("--") + kLong[found].name) +
+        WriteErr(prog +
+                 Formatted(_("option '%s' doesn't allow an argument"), std::string("--") + kLong[found].name) +
                  "\n");
         return {};
     }
@@ -285,16 +288,10 @@ int Run(int argc, char** argv)
             break;
         const ParsedOption option = ParseOption(arg);
         switch (option.choice) {
-        case Choice::Help:
-            PrintUsage();
-            return 0;
-        case Choice::Version:
-            PrintVersion();
-            return 0;
-        case Choice::Wrong:
-            return HelpHint();
-        case Choice::Computation:
-            break;
+        case Choice::Help: PrintUsage(); return 0;
+        case Choice::Version: PrintVersion(); return 0;
+        case Choice::Wrong: return HelpHint();
+        case Choice::Computation: break;
         }
         if (mode_option != nullptr)
             return UsageError(_("%s cannot be combined with another computation"), arg);
@@ -313,7 +310,8 @@ int Run(int argc, char** argv)
     case Mode::Solve:
         return count == 4 ? Solve(operands) : UsageError(_("%s takes four values"), mode_option);
     default:
-        return count == 2 ? Angle(mode, operands[0], operands[1]) : UsageError(_("%s takes two values"), mode_option);
+        return count == 2 ? Angle(mode, operands[0], operands[1])
+                          : UsageError(_("%s takes two values"), mode_option);
     }
 }
 

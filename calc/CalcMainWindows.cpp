@@ -39,7 +39,8 @@ std::string Narrowed(std::wstring_view wide)
 {
     if (wide.empty())
         return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr,
+                                           nullptr);
     std::string utf8(size_t(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), length, nullptr, nullptr);
     return utf8;
@@ -51,12 +52,13 @@ std::string Described(DWORD error)
     if (error == 0)
         return {};
     wchar_t* text = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::string described = length == 0 ? std::string() : Narrowed(std::wstring_view(text, length));
     LocalFree(text);
-    while (!described.empty() && (std::isspace(static_cast<unsigned char>(described.back())) || described.back() == '.'))
+    while (!described.empty() &&
+           (std::isspace(static_cast<unsigned char>(described.back())) || described.back() == '.'))
         described.pop_back();
     return described.empty() ? "error " + std::to_string(error) : described;
 }
@@ -225,7 +227,9 @@ std::string_view ResourceBytes(const wchar_t* name)
         return {};
     HGLOBAL loaded = LoadResource(nullptr, resource);
     const void* bytes = loaded == nullptr ? nullptr : LockResource(loaded);
-    return bytes == nullptr ? std::string_view() : std::string_view(static_cast<const char*>(bytes), SizeofResource(nullptr, resource));
+    return bytes == nullptr
+               ? std::string_view()
+               : std::string_view(static_cast<const char*>(bytes), SizeofResource(nullptr, resource));
 }
 
 const MessageCatalogue& Catalogue()
@@ -266,7 +270,8 @@ std::string ReadFailure() { return Described(g_read_error); }
 
 bool IsInteractive()
 {
-    static const bool interactive = IsConsole(GetStdHandle(STD_INPUT_HANDLE)) && IsConsole(GetStdHandle(STD_OUTPUT_HANDLE));
+    static const bool interactive = IsConsole(GetStdHandle(STD_INPUT_HANDLE)) &&
+                                    IsConsole(GetStdHandle(STD_OUTPUT_HANDLE));
     return interactive;
 }
 

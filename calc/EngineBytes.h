@@ -60,9 +60,6 @@ inline void AppendNumberText(std::string& out, double value)
 }
 
 // The text up to its first NUL, as a NUL-terminated text would end there.
-inline std::string_view UpToNul(std::string_view text)
-{
-    return text.substr(0, text.find('\0'));
-}
+inline std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 }  // namespace engine

@@ -224,7 +224,8 @@ bool CallExpander::Close(const Call& call)
     }
     if (!std::isfinite(value)) {
         // Only the cotangent divides: at a tangent of 0; the others fail on an argument too large.
-        m_failure = call.function == Function::Cotangent && std::isfinite(u) ? Reason::DivisionByZero : Reason::Overflow;
+        m_failure = call.function == Function::Cotangent && std::isfinite(u) ? Reason::DivisionByZero
+                                                                             : Reason::Overflow;
         return false;
     }
     out.resize(call.start);

@@ -26,9 +26,9 @@ std::string EvaluateExpression(std::string_view expression, AngleUnit unit = Ang
 //   "1/0"     -> {"", DivisionByZero, ""}      "Sin(30)" -> {"30", None, "Sin"}
 //   "1+(0-8)^(1/3)" -> {"", NoRealPower, ""}   ""        -> {"", EmptyExpression, ""}
 struct Evaluation {
-    std::string text;                // exactly what EvaluateExpression gives
-    Reason reason = Reason::None;    // why text is empty
-    std::string ignored;             // GBK: the characters passed over (white space aside)
+    std::string text;              // exactly what EvaluateExpression gives
+    Reason reason = Reason::None;  // why text is empty
+    std::string ignored;           // GBK: the characters passed over (white space aside)
 };
 Evaluation EvaluateWithReason(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
 

@@ -6,6 +6,7 @@
 
 namespace {
 
+// clang-format off
 constexpr struct {
     Reason reason;
     ReasonWording wording;
@@ -26,6 +27,7 @@ constexpr struct {
     {Reason::SideOverflow, {N_("a side is too large"), "边长太大，溢出"}},
     {Reason::TooLong, {N_("the expression is too long"), "表达式太长"}},
 };
+// clang-format on
 
 }  // namespace
 

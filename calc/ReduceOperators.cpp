@@ -147,7 +147,8 @@ bool OperatorReducer::Reduce(std::string_view expression, std::string_view tail,
     return true;
 }
 
-bool OperatorReducer::ReduceInPlace(std::string& text, size_t end, std::span<const ValueSpan> values, std::string& out)
+bool OperatorReducer::ReduceInPlace(std::string& text, size_t end, std::span<const ValueSpan> values,
+                                    std::string& out)
 {
     out.clear();
     m_failure = Reason::None;
@@ -188,11 +189,11 @@ bool OperatorReducer::RunPasses()
 // [sign] value, at the start or after an operator byte -> one value with the joined sign
 // Writes text through sink, joining into each value the sign typed in front of it at the start
 // or right after an operator byte (but not a sign that ends another value), and notes each
-// value's bounds as written when note_values is set (only powers need them). A join only ever shortens the text, so sink may write into the
-// bytes it reads, behind the reading.
+// value's bounds as written when note_values is set (only powers need them). A join only ever shortens the
+// text, so sink may write into the bytes it reads, behind the reading.
 template <typename Sink>
-void OperatorReducer::JoinSigns(std::string_view text, std::span<const ValueSpan> values, size_t values_base, Sink& sink,
-                                 bool note_values)
+void OperatorReducer::JoinSigns(std::string_view text, std::span<const ValueSpan> values, size_t values_base,
+                                Sink& sink, bool note_values)
 {
     m_ahead.clear();
     m_ahead_typed.clear();
@@ -310,8 +311,7 @@ OperatorReducer::Role OperatorReducer::RoleAt(Pass pass) const
 {
     const char c = m_buffer[m_right];
     switch (c) {
-    case '^':
-        return pass == Pass::Powers ? Role::Operator : Role::Operand;
+    case '^': return pass == Pass::Powers ? Role::Operator : Role::Operand;
     case '*':
     case '/':
         if (pass == Pass::Powers)
@@ -326,8 +326,7 @@ OperatorReducer::Role OperatorReducer::RoleAt(Pass pass) const
             return Role::Operand;
         return pass == Pass::Sums ? Role::Operator : Role::Boundary;
     }
-    default:
-        return Role::Operand;
+    default: return Role::Operand;
     }
 }
 
@@ -365,9 +364,7 @@ bool OperatorReducer::RunPass(Pass pass)
                 return false;
             }
             break;
-        case Role::Operand:
-            Advance();
-            break;
+        case Role::Operand: Advance(); break;
         }
     }
     return true;
@@ -464,10 +461,7 @@ void OperatorReducer::TakeFromTail(size_t count)
     m_tail_used += count;
 }
 
-void OperatorReducer::Advance()
-{
-    m_buffer[m_left++] = m_buffer[m_right++];
-}
+void OperatorReducer::Advance() { m_buffer[m_left++] = m_buffer[m_right++]; }
 
 void OperatorReducer::PutInFront(const char* bytes, size_t count)
 {

@@ -97,8 +97,8 @@ private:
     std::string WorkingText() const;
 
     std::string m_buffer;
-    size_t m_left = 0;   // the scanned text is m_buffer[0, m_left); the scan position is m_left
-    size_t m_right = 0;  // the unscanned text is m_buffer[m_right, end)
+    size_t m_left = 0;        // the scanned text is m_buffer[0, m_left); the scan position is m_left
+    size_t m_right = 0;       // the unscanned text is m_buffer[m_right, end)
     std::string_view m_tail;  // what follows the text, taken in only as far as it is read
     size_t m_tail_used = 0;
     // Values not yet scanned, the next one last, their bounds counted back from the end of the
@@ -112,7 +112,7 @@ private:
     void PushAhead(const Value& value);
     Value NextAhead() const { return {m_ahead.back().start, m_ahead.back().end, m_ahead_typed.back()}; }
     void PopAhead();
-    Value m_behind{-1, -1, 0};   // the value the scan passed last, while it is whole
+    Value m_behind{-1, -1, 0};  // the value the scan passed last, while it is whole
     bool m_track_values = false;
     Reason m_failure = Reason::None;
     std::vector<std::string>* m_steps = nullptr;

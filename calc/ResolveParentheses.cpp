@@ -25,10 +25,14 @@ constexpr size_t kReserveFrom = 4096;
 bool IsKeptByte(char c)
 {
     switch (c) {
-    case '*': case '+': case '-': case '.': case '/': case '\\': case '^':
-        return true;
-    default:
-        return IsDigit(c);
+    case '*':
+    case '+':
+    case '-':
+    case '.':
+    case '/':
+    case '\\':
+    case '^': return true;
+    default: return IsDigit(c);
     }
 }
 
@@ -94,8 +98,8 @@ void GapText::TakeText(std::string& text)
 }
 
 // text = { kept byte | "(" text ")" -> ReduceOperators(text) }, then ReduceOperators(text)
-bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out, std::span<const ValueSpan> values,
-                                  std::string* owner)
+bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
+                                  std::span<const ValueSpan> values, std::string* owner)
 {
     expression = engine::UpToNul(expression);
     out.clear();
@@ -262,7 +266,8 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
     const std::span<const ValueSpan> region(m_values.data() + (first_value - m_values.begin()),
                                             size_t(after_region - first_value));
     size_t tail_used = 0;
-    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), region, m_reduced, tail_used, start)) {
+    if (!m_reducer.Reduce(m_text.BeforeGap().substr(start), m_text.AfterGap(), region, m_reduced, tail_used,
+                          start)) {
         m_failure = m_reducer.Failure();
         return false;
     }
@@ -271,7 +276,8 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
     for (size_t i = start; i < start + m_reduced.size(); ++i) {
         const char c = m_text.At(i);
         const bool exponent = IsSign(c) && i >= 2 && i + 1 < m_text.Size() &&
-                              engine::IsExponentSignBetween(m_text.At(i - 2), m_text.At(i - 1), m_text.At(i + 1));
+                              engine::IsExponentSignBetween(m_text.At(i - 2), m_text.At(i - 1),
+                                                            m_text.At(i + 1));
         if (IsOperatorByte(c) && !exponent)
             m_operators.push_back(uint32_t(i));
     }
@@ -284,8 +290,9 @@ bool ParenthesisResolver::ReduceFrom(size_t start, bool group)
 // A text the filter keeps whole and without parentheses (what expanding the calls of a typed
 // sum leaves) is reduced as ReduceFrom(0) would reduce its copy, without the copy.
 // The reduction is given where the operators stand: their count, the first and the last.
-bool ParenthesisResolver::ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner,
-                                     size_t count, size_t first, size_t last, std::string& out)
+bool ParenthesisResolver::ReduceFlat(std::string_view text, std::span<const ValueSpan> values,
+                                     std::string* owner, size_t count, size_t first, size_t last,
+                                     std::string& out)
 {
     if (count == 0 || (count == 1 && first == 0 && text[0] == '-')) {
         out.assign(text);

@@ -77,8 +77,8 @@ private:
     void Ignore(std::string_view expression, size_t i, size_t count);
     bool ReduceFrom(size_t start, bool group);
     bool ReduceWhole(std::string& out);
-    bool ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner, size_t operators,
-                    size_t first, size_t last, std::string& out);
+    bool ReduceFlat(std::string_view text, std::span<const ValueSpan> values, std::string* owner,
+                    size_t operators, size_t first, size_t last, std::string& out);
 
     GapText m_text;
     std::vector<uint32_t> m_groups;     // where the text of each open group begins

@@ -45,10 +45,7 @@ std::string SideText(double known, Operation operation, std::optional<double> tr
 }
 
 // A box's number with × ÷ 。 as an input method types them read as ASCII.
-double BoxNumber(std::string_view box)
-{
-    return TextToNumber(engine::InputText(box));
-}
+double BoxNumber(std::string_view box) { return TextToNumber(engine::InputText(box)); }
 
 }  // namespace
 
@@ -65,18 +62,24 @@ SideLengths SolveSides(std::string_view angle_box, std::string_view opposite_box
     const double adjacent = BoxNumber(adjacent_box);
     const double hypotenuse = BoxNumber(hypotenuse_box);
     if (opposite > ZeroTolerance) {
-        sides.adjacent = SideText(opposite, Operation::Divide, TrigValue(TangentCall, angle_box), sides.adjacent_reason);
-        sides.hypotenuse = SideText(opposite, Operation::Divide, TrigValue(SineCall, angle_box), sides.hypotenuse_reason);
+        sides.adjacent = SideText(opposite, Operation::Divide, TrigValue(TangentCall, angle_box),
+                                  sides.adjacent_reason);
+        sides.hypotenuse = SideText(opposite, Operation::Divide, TrigValue(SineCall, angle_box),
+                                    sides.hypotenuse_reason);
         sides.opposite = engine::UpToNul(opposite_box);
         sides.known = KnownSide::Opposite;
     } else if (adjacent > ZeroTolerance) {
-        sides.opposite = SideText(adjacent, Operation::Multiply, TrigValue(TangentCall, angle_box), sides.opposite_reason);
-        sides.hypotenuse = SideText(adjacent, Operation::Divide, TrigValue(CosineCall, angle_box), sides.hypotenuse_reason);
+        sides.opposite = SideText(adjacent, Operation::Multiply, TrigValue(TangentCall, angle_box),
+                                  sides.opposite_reason);
+        sides.hypotenuse = SideText(adjacent, Operation::Divide, TrigValue(CosineCall, angle_box),
+                                    sides.hypotenuse_reason);
         sides.adjacent = engine::UpToNul(adjacent_box);
         sides.known = KnownSide::Adjacent;
     } else if (hypotenuse > ZeroTolerance) {
-        sides.adjacent = SideText(hypotenuse, Operation::Multiply, TrigValue(CosineCall, angle_box), sides.adjacent_reason);
-        sides.opposite = SideText(hypotenuse, Operation::Multiply, TrigValue(SineCall, angle_box), sides.opposite_reason);
+        sides.adjacent = SideText(hypotenuse, Operation::Multiply, TrigValue(CosineCall, angle_box),
+                                  sides.adjacent_reason);
+        sides.opposite = SideText(hypotenuse, Operation::Multiply, TrigValue(SineCall, angle_box),
+                                  sides.opposite_reason);
         sides.hypotenuse = engine::UpToNul(hypotenuse_box);
         sides.known = KnownSide::Hypotenuse;
     } else {

@@ -20,12 +20,12 @@ struct ServiceTable {
     // 5: the runtime copies what it keeps; the caller still frees a text it passed.
     void (*SetUnitProperty)(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part,
                             uint64_t value);
-    void* (*AllocateBlock)(uint32_t size);           // 6
-    void* (*ResizeBlock)(void* block, uint32_t size);  // 7
-    void (*FreeBlock)(void* block);                  // 8
-    void (*EndProgram)(int32_t code);                // 9; does not return
-    void (*RunMessageLoop)();                        // 10
-    void (*LoadWindow)(uint32_t window_id);          // 11; failure does not return
+    void* (*AllocateBlock)(uint32_t size);                           // 6
+    void* (*ResizeBlock)(void* block, uint32_t size);                // 7
+    void (*FreeBlock)(void* block);                                  // 8
+    void (*EndProgram)(int32_t code);                                // 9; does not return
+    void (*RunMessageLoop)();                                        // 10
+    void (*LoadWindow)(uint32_t window_id);                          // 11; failure does not return
     intptr_t (*SystemCall)(int32_t number, intptr_t a, intptr_t b);  // 12
     // 13: a short note (GBK) at a unit saying why its text is what it is, shown for a few
     // seconds and again on hover until the inputs of its group change; an empty or null text

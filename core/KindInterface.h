@@ -50,10 +50,10 @@ struct PropertyValue {
     uint32_t size = 0;
 };
 
-using CreateEntry = Unit* (*)(const CreateArgs& args);                 // null on failure
+using CreateEntry = Unit* (*)(const CreateArgs& args);                                  // null on failure
 using SetPropertyEntry = int (*)(Unit* unit, int32_t own, const PropertyValue& value);  // 1 = rebuild
 using SavePropertiesEntry = std::vector<uint8_t> (*)(Unit* unit);
-using GetPropertyEntry = int (*)(Unit* unit, int32_t own, PropertyValue* result);       // 1 = valid
+using GetPropertyEntry = int (*)(Unit* unit, int32_t own, PropertyValue* result);  // 1 = valid
 using WantsKeyEntry = int (*)(Unit* unit, int key);
 
 // Entries travel as one generic function pointer type and are cast back by number.

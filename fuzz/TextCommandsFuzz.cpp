@@ -85,10 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         Check(text.compare(size_t(found - 1), other.size(), other) == 0);
 
     const TypedValue replacement = replacement_given ? o : TypedValue::Omitted();
-    const std::string replaced = Take(Call(ReplaceText, {t, TypedValue::Int(a), TypedValue::Int(b), replacement}));
+    const std::string replaced = Take(
+        Call(ReplaceText, {t, TypedValue::Int(a), TypedValue::Int(b), replacement}));
     const int64_t at = std::clamp<int64_t>(int64_t(a) - 1, 0, len);
     const int64_t removed = std::clamp<int64_t>(b, 0, len - at);
-    Check(replaced == text.substr(0, size_t(at)) + (replacement_given ? other : "") + text.substr(size_t(at + removed)));
+    Check(replaced ==
+          text.substr(0, size_t(at)) + (replacement_given ? other : "") + text.substr(size_t(at + removed)));
 
     const int32_t code = Call(CharCode, {t, start}).AsInt();
     Check(code >= -128 && code <= 127);

@@ -31,7 +31,7 @@ std::string BoxText(uint32_t unit_id)
 {
     const uint64_t value = GetUnitProperty(main_window::kWindow, unit_id, main_window::kBoxText, -1);
     std::unique_ptr<char, void (*)(char*)> text(reinterpret_cast<char*>(uintptr_t(value)),
-                                               [](char* block) { FreeBlock(block); });
+                                                [](char* block) { FreeBlock(block); });
     std::string utf8 = text != nullptr ? GbkToUtf8(text.get()) : std::string();
     std::erase(utf8, '\r');
     return utf8;

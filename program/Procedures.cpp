@@ -134,8 +134,7 @@ ProcedureResult SideLengthsClick(const uint32_t*, int32_t)
         WriteBox(kResultOpposite, sides.opposite);
         WriteBox(kResultHypotenuse, sides.hypotenuse);
         break;
-    case KnownSide::None:
-        break;
+    case KnownSide::None: break;
     }
     // Why a side stays empty; without a usable side the note goes where one is typed.
     ShowReason(kResultOpposite, sides.opposite_reason);

@@ -25,9 +25,9 @@ ProcedureResult SideLengthsClick(const uint32_t* args, int32_t count);
 ProcedureResult WindowEventNoOp(const uint32_t* args, int32_t count);
 
 // The start-up and exit procedures.
-void GlobalsInit();       // the program has no global variables
-int StartupProcedure();   // always 0
-void ExitProcedure();     // nothing to put away
+void GlobalsInit();      // the program has no global variables
+int StartupProcedure();  // always 0
+void ExitProcedure();    // nothing to put away
 
 // The procedure area, in the order contract/ProcedureArea.h fixes for the template's handler
 // offsets: offset 0 is ArcTangentClick.

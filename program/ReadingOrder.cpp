@@ -29,7 +29,8 @@ std::vector<ReadingPlace> MainWindowReadingOrder()
             order.push_back({main_window::kKnownHeading, group});
         if (unit_id == main_window::kResultOpposite)
             order.push_back({main_window::kResultsHeading, group});
-        if (const AccessibleText* text = MainWindowAccessibleText(unit_id); text != nullptr && text->label_id != 0)
+        if (const AccessibleText* text = MainWindowAccessibleText(unit_id);
+            text != nullptr && text->label_id != 0)
             order.push_back({text->label_id, group});
         order.push_back({unit_id, group});
         if (unit_id == main_window::kAngle)

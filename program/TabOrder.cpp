@@ -6,6 +6,7 @@ namespace {
 
 using namespace main_window;
 
+// clang-format off
 constexpr uint32_t kReadingOrder[] = {
     kArcSineOpposite, kArcSineHypotenuse, kArcSineButton, kArcSineResult,
     kArcTangentOpposite, kArcTangentAdjacent, kArcTangentButton, kArcTangentResult,
@@ -14,6 +15,7 @@ constexpr uint32_t kReadingOrder[] = {
     kAngle, kKnownOpposite, kKnownHypotenuse, kKnownAdjacent, kSideLengthsButton,
     kResultOpposite, kResultHypotenuse, kResultAdjacent,
 };
+// clang-format on
 
 }  // namespace
 

@@ -42,7 +42,8 @@ QFont WindowFont()
 {
     QFont font(kFontFamily);
     font.setPixelSize(12);
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
+    font.setStyleStrategy(
+        QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias | QFont::NoFontMerging));
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
@@ -96,7 +97,8 @@ QImage DrawDiagram()
     QPolygonF arc;
     for (int step = 0; step <= 8; ++step) {
         const double t = std::atan2(rise, run) * step / 8;
-        arc << QPointF(PictureX(diagram::kAcute.x + 16 * std::cos(t)), PictureY(diagram::kAcute.y - 16 * std::sin(t)));
+        arc << QPointF(PictureX(diagram::kAcute.x + 16 * std::cos(t)),
+                       PictureY(diagram::kAcute.y - 16 * std::sin(t)));
     }
     painter.drawPolyline(arc);
 
@@ -113,8 +115,8 @@ bool WriteJpeg(const QImage& source, const char* path)
     if (!file)
         return false;
 
-    jpeg_compress_struct cinfo {};
-    jpeg_error_mgr jerr {};
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr jerr{};
     cinfo.err = jpeg_std_error(&jerr);
     jpeg_create_compress(&cinfo);
     jpeg_stdio_dest(&cinfo, file);

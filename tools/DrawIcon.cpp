@@ -118,9 +118,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir data(QString::fromLocal8Bit(argv[1]));
-    bool written = data.mkpath(QStringLiteral("icons")) && WritePng(kSize, data.filePath(QStringLiteral("icon.png"))) &&
+    bool written = data.mkpath(QStringLiteral("icons")) &&
+                   WritePng(kSize, data.filePath(QStringLiteral("icon.png"))) &&
                    WriteSvg(data.filePath(QStringLiteral("icons/scalable.svg"))) &&
-                   WritePng(kMaskableSize, data.filePath(QStringLiteral("icons/maskable-%1.png").arg(kMaskableSize)),
+                   WritePng(kMaskableSize,
+                            data.filePath(QStringLiteral("icons/maskable-%1.png").arg(kMaskableSize)),
                             Tile::FullBleed);
     for (const int size : kSizes)
         written = written && WritePng(size, data.filePath(QStringLiteral("icons/%1.png").arg(size)));

@@ -98,7 +98,8 @@ int main(int argc, char** argv)
     std::vector<uint16_t> pairs(kGbkLeadCount * kGbkTrailCount, 0);
     for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
         for (unsigned trail = 0; trail <= 0xFF; ++trail) {
-            const uint16_t code_point = DecodeOne(decoder, {static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)});
+            const uint16_t code_point = DecodeOne(decoder, {static_cast<unsigned char>(lead),
+                                                            static_cast<unsigned char>(trail)});
             if (code_point == 0)
                 continue;
             const bool in_range = lead >= kGbkLeadFirst && lead < kGbkLeadFirst + kGbkLeadCount &&
@@ -117,15 +118,17 @@ int main(int argc, char** argv)
     }
     for (unsigned i = 0; i < pairs.size(); ++i) {
         if (pairs[i] != 0 && inverse[pairs[i]] == 0)
-            inverse[pairs[i]] = uint16_t((kGbkLeadFirst + i / kGbkTrailCount) << 8 | (kGbkTrailFirst + i % kGbkTrailCount));
+            inverse[pairs[i]] = uint16_t((kGbkLeadFirst + i / kGbkTrailCount) << 8 |
+                                         (kGbkTrailFirst + i % kGbkTrailCount));
     }
     std::vector<uint16_t> exceptions;
     std::vector<uint32_t> dropped;  // ranges, first and last
     for (uint32_t code_point = 0x80; code_point <= 0x10FFFF; ++code_point) {
         if (code_point >= 0xD800 && code_point <= 0xDFFF)
             continue;
-        const std::optional<std::vector<unsigned char>> bytes = encoder.Run({static_cast<unsigned char>(code_point),
-            static_cast<unsigned char>(code_point >> 8), static_cast<unsigned char>(code_point >> 16), 0});
+        const std::optional<std::vector<unsigned char>> bytes = encoder.Run(
+            {static_cast<unsigned char>(code_point), static_cast<unsigned char>(code_point >> 8),
+             static_cast<unsigned char>(code_point >> 16), 0});
         // glibc ignores some characters (the language tags) instead of refusing them.
         if (bytes && bytes->empty()) {
             if (!dropped.empty() && dropped.back() == code_point - 1)
@@ -136,7 +139,9 @@ int main(int argc, char** argv)
         }
         if (bytes && bytes->size() > 2)
             Fail("a GBK code longer than two bytes");
-        const uint16_t gbk = !bytes ? 0 : bytes->size() == 1 ? (*bytes)[0] : uint16_t((*bytes)[0] << 8 | (*bytes)[1]);
+        const uint16_t gbk = !bytes               ? 0
+                             : bytes->size() == 1 ? (*bytes)[0]
+                                                  : uint16_t((*bytes)[0] << 8 | (*bytes)[1]);
         const uint16_t expected = code_point <= 0xFFFF ? inverse[code_point] : 0;
         if (gbk == expected)
             continue;
@@ -149,7 +154,8 @@ int main(int argc, char** argv)
     FILE* file = std::fopen(argv[1], "w");
     if (file == nullptr)
         Fail(std::string("cannot write ") + argv[1]);
-    std::fprintf(file, "// Written by tools/GbkTableWriter.cpp from the build host's iconv; not edited by hand.\n");
+    std::fprintf(file,
+                 "// Written by tools/GbkTableWriter.cpp from the build host's iconv; not edited by hand.\n");
     std::fprintf(file, "#include \"values/GbkTableData.h\"\n\n");
     WriteArray(file, "const uint16_t kGbkSingle[kGbkSingleCount]", single);
     WriteArray(file, "const uint16_t kGbkPairs[kGbkLeadCount * kGbkTrailCount]", pairs);

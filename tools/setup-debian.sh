@@ -26,7 +26,7 @@ web=(emscripten node-acorn g++ googletest python3)
 windows=(cmake ninja-build make g++ gettext googletest g++-mingw-w64-x86-64-posix wine wine64 nsis)
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
   xvfb xauth xdotool xclip openbox x11-utils
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream lintian locales

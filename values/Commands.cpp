@@ -13,7 +13,9 @@ double CallMath(CommandFn command, double x)
     return CallCommand(command, 1, &argument).AsDouble();
 }
 
+// clang-format off
 const CommandFn CommandTable[kCommandCount] = {
     ToFloat, Arctangent, ToText, ToNumber, FindText, MidText, ReplaceText, Sine, Cosine,
     Tangent, IsFinite, TextLength, CharCode, RightText, Power, LeftText, SquareRoot,
 };
+// clang-format on

@@ -9,14 +9,15 @@ namespace {
 
 // Layout: the empty text, the engine's texts, then the numbers on 8-byte boundaries. What the
 // procedures use fills 70 bytes; the rest of the block's fixed 126 bytes is zero padding.
-constexpr uint32_t kSineCallOffset = 1;       // "sin("
-constexpr uint32_t kCosineCallOffset = 6;     // "cos("
-constexpr uint32_t kTangentCallOffset = 11;   // "tg("
-constexpr uint32_t kCotangentCallOffset = 15; // "ctg("
-constexpr uint32_t kCloseParenOffset = 20;    // ")"
+constexpr uint32_t kSineCallOffset = 1;        // "sin("
+constexpr uint32_t kCosineCallOffset = 6;      // "cos("
+constexpr uint32_t kTangentCallOffset = 11;    // "tg("
+constexpr uint32_t kCotangentCallOffset = 15;  // "ctg("
+constexpr uint32_t kCloseParenOffset = 20;     // ")"
 constexpr uint32_t kTextsEnd = 22;
 constexpr uint32_t kNumbersOffset = 24;
-constexpr std::array kNumbers = {PiApprox, DegreesPerHalfTurn, HalfPiApprox, ZeroTolerance, PlusOne, MinusOne};
+constexpr std::array kNumbers = {PiApprox, DegreesPerHalfTurn, HalfPiApprox, ZeroTolerance, PlusOne,
+                                 MinusOne};
 constexpr uint32_t kNumbersEnd = kNumbersOffset + 8 * kNumbers.size();
 static_assert(kTextsEnd <= kNumbersOffset && kNumbersOffset % 8 == 0);
 static_assert(kNumbersEnd <= kConstantsBlockSize);

@@ -65,7 +65,8 @@ bool ReadShortDecimal(const char* first, const char* last, double& value)
     }
     if (exponent < -kExactPowers || exponent > kExactPowers)
         return false;
-    value = exponent < 0 ? double(mantissa) / kPowersOfTen[-exponent] : double(mantissa) * kPowersOfTen[exponent];
+    value = exponent < 0 ? double(mantissa) / kPowersOfTen[-exponent]
+                         : double(mantissa) * kPowersOfTen[exponent];
     return true;
 }
 
@@ -81,7 +82,7 @@ size_t WriteSeventeenDigitsExactly(double magnitude, char* out)
         return 0;
     int binary_exponent = 0;
     const auto m = uint64_t(std::ldexp(std::frexp(magnitude, &binary_exponent), 53));
-    const int e = binary_exponent - 53;  // from -70 to 4 in this range
+    const int e = binary_exponent - 53;                                   // from -70 to 4 in this range
     int exponent = std::min(16, int(std::floor(std::log10(magnitude))));  // at most one off
     for (int tries = 0; tries < 3; ++tries) {
         const int s = 16 - exponent;  // 0 to 22: m * 10^s stays below 2^127

@@ -18,6 +18,12 @@ bool IsAscii(std::string_view text)
 // Through the tables everywhere: iconv's GBK is a module the C library loads, with its cache
 // of module names, the first time a converter opens, which at start-up cost more than the
 // texts it converted.
-std::string GbkToUtf8(std::string_view gbk) { return IsAscii(gbk) ? std::string(gbk) : GbkToUtf8ByTable(gbk); }
+std::string GbkToUtf8(std::string_view gbk)
+{
+    return IsAscii(gbk) ? std::string(gbk) : GbkToUtf8ByTable(gbk);
+}
 
-std::string Utf8ToGbk(std::string_view utf8) { return IsAscii(utf8) ? std::string(utf8) : Utf8ToGbkByTable(utf8); }
+std::string Utf8ToGbk(std::string_view utf8)
+{
+    return IsAscii(utf8) ? std::string(utf8) : Utf8ToGbkByTable(utf8);
+}

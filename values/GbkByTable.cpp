@@ -24,7 +24,8 @@ const std::array<uint16_t, 0x10000>& EncodingTable()
         for (unsigned i = 0; i < kGbkLeadCount * kGbkTrailCount; ++i) {
             uint16_t& code = (*built)[kGbkPairs[i]];
             if (kGbkPairs[i] != 0 && code == 0)
-                code = uint16_t((kGbkLeadFirst + i / kGbkTrailCount) << 8 | (kGbkTrailFirst + i % kGbkTrailCount));
+                code = uint16_t((kGbkLeadFirst + i / kGbkTrailCount) << 8 |
+                                (kGbkTrailFirst + i % kGbkTrailCount));
         }
         for (size_t i = 0; i < kGbkEncodingExceptionCount; ++i)
             (*built)[kGbkEncodingExceptions[2 * i]] = kGbkEncodingExceptions[2 * i + 1];
@@ -90,8 +91,9 @@ std::string Utf8ToGbkByTable(std::string_view utf8)
         i += length;
         if (IsDropped(code_point))
             continue;
-        const uint16_t code = code_point < 0x80 ? uint16_t(code_point)
-                            : code_point <= 0xFFFF ? EncodingTable()[code_point] : 0;
+        const uint16_t code = code_point < 0x80      ? uint16_t(code_point)
+                              : code_point <= 0xFFFF ? EncodingTable()[code_point]
+                                                     : 0;
         if (code == 0 && code_point != 0)
             output.push_back('?');
         else if (code > 0xFF)

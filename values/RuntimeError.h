@@ -14,9 +14,9 @@ extern const char* const RuntimeErrorTitle;         // GBK "错误", the box tit
 std::string BuildRuntimeErrorText(const char* message, int32_t code);
 
 struct RuntimeErrorHooks {
-    void (*before_report)() = nullptr;                   // e.g. raise the event-suppression counter
+    void (*before_report)() = nullptr;                       // e.g. raise the event-suppression counter
     void (*present)(const std::string& gbk_text) = nullptr;  // the modal box; null writes to stderr
-    void (*end_program)(int code) = nullptr;             // the termination sequence; must not return
+    void (*end_program)(int code) = nullptr;                 // the termination sequence; must not return
 };
 void SetRuntimeErrorHooks(const RuntimeErrorHooks& hooks);
 

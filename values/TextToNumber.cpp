@@ -113,7 +113,8 @@ std::optional<char> FullWidthToAscii(unsigned char first, unsigned char second)
         switch (second) {
         case 0xA1: return ' ';
         case 0xAB: return '~';
-        case 0xEE: case 0xEF: return '*';
+        case 0xEE:
+        case 0xEF: return '*';
         default: break;
         }
     }

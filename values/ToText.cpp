@@ -101,8 +101,8 @@ size_t FormatDouble(double value, char* buffer, int precision)
     constexpr uint64_t kQuietBit = uint64_t(1) << 51;
     if ((bits & kExponentMask) == kExponentMask) {
         const uint64_t fraction = bits & kFractionMask;
-        return WriteNonFinite(negative, fraction == 0, (fraction & kQuietBit) != 0,
-                              fraction == kQuietBit, buffer);
+        return WriteNonFinite(negative, fraction == 0, (fraction & kQuietBit) != 0, fraction == kQuietBit,
+                              buffer);
     }
     if (value == 0.0) {
         buffer[0] = '0';
@@ -210,8 +210,8 @@ size_t FormatNumber(const TypedValue& value, char* buffer)
 
 namespace {
 
-constexpr double kFirstDay = -657434.0;   // 1 January 100
-constexpr double kLastDay = 2958465.0;    // 31 December 9999
+constexpr double kFirstDay = -657434.0;  // 1 January 100
+constexpr double kLastDay = 2958465.0;   // 31 December 9999
 constexpr int64_t kDaysFrom1970To1899_12_30 = -25569;
 constexpr int64_t kSecondsPerDay = 86400;
 
@@ -227,8 +227,8 @@ CivilDate CivilFromDays(int64_t days)
     days += 719468;
     const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
     const int64_t day_of_era = days - era * 146097;
-    const int64_t year_of_era =
-        (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+    const int64_t year_of_era = (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) /
+                                365;
     const int64_t day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
     const int64_t shifted_month = (5 * day_of_year + 2) / 153;
     const int day = int(day_of_year - (153 * shifted_month + 2) / 5 + 1);
@@ -262,8 +262,8 @@ size_t FormatOleDate(double value, char* buffer, size_t size)
     const int minute = int(seconds / 60 % 60);
     const int second = int(seconds % 60);
     // GBK: 年 月 日, then 时 分 秒.
-    int length = std::snprintf(buffer, size, "%d\xC4\xEA%d\xD4\xC2%d\xC8\xD5", int(date.year),
-                               date.month, date.day);
+    int length = std::snprintf(buffer, size, "%d\xC4\xEA%d\xD4\xC2%d\xC8\xD5", int(date.year), date.month,
+                               date.day);
     const size_t rest = size - size_t(length);
     if (second != 0)
         length += std::snprintf(buffer + length, rest, "%d\xCA\xB1%d\xB7\xD6%d\xC3\xEB", hour, minute, second);
@@ -338,9 +338,7 @@ void ToText(TypedValue* result, int32_t /*count*/, const TypedValue* args)
     case TYPE_INT:
     case TYPE_SHORT:
     case TYPE_BYTE:
-    case TYPE_LONG:
-        SetTextResult(result, {buffer, FormatNumber(value, buffer)});
-        return;
+    case TYPE_LONG: SetTextResult(result, {buffer, FormatNumber(value, buffer)}); return;
     case TYPE_TEXT:
         if (value.AsText() != nullptr)
             SetTextResult(result, value.AsText());
@@ -351,10 +349,7 @@ void ToText(TypedValue* result, int32_t /*count*/, const TypedValue* args)
     case TYPE_DATETIME:
         SetTextResult(result, {buffer, FormatOleDate(value.AsDouble(), buffer, sizeof buffer)});
         return;
-    case TYPE_BYTESET:
-        SetTextResult(result, ByteSetText(value.AsAddress()));
-        return;
-    default:
-        return;
+    case TYPE_BYTESET: SetTextResult(result, ByteSetText(value.AsAddress())); return;
+    default: return;
     }
 }

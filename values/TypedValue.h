@@ -29,8 +29,10 @@ constexpr int NumericElementSize(uint32_t type)
     switch (NumericKind(type)) {
     case 1: return 1;
     case 2: return 2;
-    case 3: case 5: return 4;
-    case 4: case 6: return 8;
+    case 3:
+    case 5: return 4;
+    case 4:
+    case 6: return 8;
     default: return 0;
     }
 }

@@ -6,8 +6,11 @@ size_t Utf8SequenceLength(std::string_view text)
         return 0;
     const auto byte = [&text](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
-    size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                  : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    size_t length = lead < 0x80                    ? 1
+                    : lead >= 0xC2 && lead <= 0xDF ? 2
+                    : lead >= 0xE0 && lead <= 0xEF ? 3
+                    : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                   : 0;
     if (length == 0 || length > text.size())
         return 0;
     // The lead byte narrows the range of the second byte; every later one is 80..BF.

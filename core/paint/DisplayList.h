@@ -99,8 +99,8 @@ struct ClipOp {  // what follows, up to the matching UnclipOp, shows only inside
 };
 struct UnclipOp {};
 
-using PaintOp = std::variant<FillOp, FigureOp, RingOp, StrokeOp, LineOp, RampOp, PictureOp, TextOp, ClipOp,
-                             UnclipOp>;
+using PaintOp =
+    std::variant<FillOp, FigureOp, RingOp, StrokeOp, LineOp, RampOp, PictureOp, TextOp, ClipOp, UnclipOp>;
 using DisplayList = std::vector<PaintOp>;
 
 // How a face measures text in a font: the advance of `utf8` in whole pixels. The rules that

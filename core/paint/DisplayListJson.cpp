@@ -41,7 +41,10 @@ public:
         m_out += ']';
         return *this;
     }
-    OpWriter& operator<<(const Rect& r) { return *this << int64_t(r.x) << int64_t(r.y) << int64_t(r.w) << int64_t(r.h); }
+    OpWriter& operator<<(const Rect& r)
+    {
+        return *this << int64_t(r.x) << int64_t(r.y) << int64_t(r.w) << int64_t(r.h);
+    }
     OpWriter& operator<<(const std::string& utf8)
     {
         m_out += ',';
@@ -84,10 +87,11 @@ std::string DisplayListJson(const DisplayList& list)
                 else if constexpr (std::is_same_v<T, PictureOp>)
                     OpWriter(out, "picture") << o.clip << o.target;
                 else if constexpr (std::is_same_v<T, TextOp>)
-                    OpWriter(out, "text") << int64_t(o.x) << int64_t(o.baseline) << o.text << N(o.colour)
-                                          << int64_t(o.font.pixels) << int64_t(o.font.weight)
-                                          << int64_t(o.font.italic + 2 * o.font.underline + 4 * o.font.strike_out)
-                                          << o.font.face;
+                    OpWriter(out, "text")
+                        << int64_t(o.x) << int64_t(o.baseline) << o.text << N(o.colour)
+                        << int64_t(o.font.pixels) << int64_t(o.font.weight)
+                        << int64_t(o.font.italic + 2 * o.font.underline + 4 * o.font.strike_out)
+                        << o.font.face;
                 else if constexpr (std::is_same_v<T, ClipOp>)
                     OpWriter(out, "clip") << o.rect;
                 else

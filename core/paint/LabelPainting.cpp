@@ -63,8 +63,9 @@ DisplayList PaintLabel(const LabelProps& props, Size size, Size picture, const T
     const std::string caption = GbkToUtf8(props.caption);
     if (!caption.empty()) {
         const TextFont font = TextFontFromLogFont(props.font);
-        const std::vector<PlacedLine> lines = LayoutLabelText(
-            caption, font, area, props.horizontal_alignment, props.vertical_alignment, props.word_wrap != 0, measure);
+        const std::vector<PlacedLine> lines = LayoutLabelText(caption, font, area, props.horizontal_alignment,
+                                                              props.vertical_alignment, props.word_wrap != 0,
+                                                              measure);
         auto draw = [&](int32_t offset, Argb colour) {
             for (const PlacedLine& line : lines)
                 if (!line.text.empty())
@@ -84,9 +85,7 @@ DisplayList PaintLabel(const LabelProps& props, Size size, Size picture, const T
             draw(2, kBlackArgb);
             draw(0, text);
             break;
-        default:
-            draw(0, text);
-            break;
+        default: draw(0, text); break;
         }
     }
     list.push_back(UnclipOp{});

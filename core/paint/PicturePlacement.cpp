@@ -50,8 +50,7 @@ Rect PictureTarget(int32_t mode, Size picture, const Rect& area)
     if (pw <= 0 || ph <= 0 || aw <= 0 || ah <= 0)
         return {};
     switch (PictureMode(mode)) {
-    case PictureMode::Stretched:
-        return area;
+    case PictureMode::Stretched: return area;
     case PictureMode::FittedCentred: {
         int64_t w = pw, h = ph;
         if (pw > aw || ph > ah) {
@@ -66,8 +65,7 @@ Rect PictureTarget(int32_t mode, Size picture, const Rect& area)
         }
         return {area.x + int32_t((aw - w) / 2), area.y + int32_t((ah - h) / 2), int32_t(w), int32_t(h)};
     }
-    default:
-        return {area.x, area.y, picture.w, picture.h};
+    default: return {area.x, area.y, picture.w, picture.h};
     }
 }
 

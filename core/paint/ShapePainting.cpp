@@ -59,10 +59,12 @@ void AddLine(DisplayList& list, Shape shape, Size size, const Pass& pass, LineSt
     if (style == LineStyle::Solid)
         list.push_back(FillOp{horizontal ? Rect{0, at, length, width} : Rect{at, 0, width, length}, pass.pen});
     else
-        list.push_back(LineOp{horizontal ? Rect{0, at, length, 1} : Rect{at, 0, 1, length}, pass.pen, DashOf(style)});
+        list.push_back(
+            LineOp{horizontal ? Rect{0, at, length, 1} : Rect{at, 0, 1, length}, pass.pen, DashOf(style)});
 }
 
-void AddFigure(DisplayList& list, Shape shape, const Pass& pass, const Argb* fill, LineStyle style, int32_t width)
+void AddFigure(DisplayList& list, Shape shape, const Pass& pass, const Argb* fill, LineStyle style,
+               int32_t width)
 {
     // Corners come from the pass rectangle before it is squared.
     const double rx = pass.rect.w / 5 / 2.0;
@@ -87,7 +89,8 @@ void AddFigure(DisplayList& list, Shape shape, const Pass& pass, const Argb* fil
             inner = {};
         else if (brush)
             list.push_back(FigureOp{outline, inner, inner_rx, inner_ry, *brush});
-        list.push_back(RingOp{outline, r, std::max(rx, 0.0), std::max(ry, 0.0), inner, inner_rx, inner_ry, pass.pen});
+        list.push_back(
+            RingOp{outline, r, std::max(rx, 0.0), std::max(ry, 0.0), inner, inner_rx, inner_ry, pass.pen});
         return;
     }
     list.push_back(StrokeOp{outline, r, rx, ry, pass.pen, DashOf(style), brush != nullptr, brush ? *brush : 0});
@@ -101,7 +104,8 @@ DisplayList PaintShapeBox(const ShapeBoxProps& props, Size size)
     list.push_back(FillOp{{0, 0, size.w, size.h}, ArgbFromWin(props.background)});
 
     const Shape shape = static_cast<Shape>(std::clamp(props.shape, 0, int32_t(Shape::VerticalLine)));
-    const LineStyle style = static_cast<LineStyle>(std::clamp(props.line_style, 0, int32_t(LineStyle::DashDotDot)));
+    const LineStyle style = static_cast<LineStyle>(
+        std::clamp(props.line_style, 0, int32_t(LineStyle::DashDotDot)));
     const int32_t w = size.w, h = size.h;
     std::vector<Pass> passes;
     switch (Effect3d(props.effect_3d)) {
@@ -111,12 +115,11 @@ DisplayList PaintShapeBox(const ShapeBoxProps& props, Size size)
     case Effect3d::Sunken:
         passes = {{{1, 1, w - 1, h - 1}, kBlackArgb, true}, {{0, 0, w - 1, h - 1}, kWhiteArgb, false}};
         break;
-    default:
-        passes = {{{0, 0, w, h}, ArgbFromWin(props.line_colour), true}};
-        break;
+    default: passes = {{{0, 0, w, h}, ArgbFromWin(props.line_colour), true}}; break;
     }
-    const int32_t width =
-        props.effect_3d == int32_t(Effect3d::Flat) && style == LineStyle::Solid ? std::max(props.line_width, 1) : 1;
+    const int32_t width = props.effect_3d == int32_t(Effect3d::Flat) && style == LineStyle::Solid
+                              ? std::max(props.line_width, 1)
+                              : 1;
     const Argb fill = ArgbFromWin(props.fill_colour);
     const Argb* fill_or_none = props.fill_colour == kButtonFaceColour ? nullptr : &fill;
 

@@ -44,12 +44,15 @@ bool IsSpace(char32_t c)
 // Ideographs, kana, hangul and full-width forms: a line may break before or after each.
 bool IsCjk(char32_t c)
 {
+    // clang-format off
     static constexpr char32_t kRanges[][2] = {
         {0x1100, 0x11FF}, {0x2E80, 0x303F}, {0x3040, 0x30FF}, {0x3100, 0x31FF}, {0x3200, 0x4DBF},
         {0x4E00, 0x9FFF}, {0xA960, 0xA97F}, {0xAC00, 0xD7FF}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F},
         {0xFF00, 0xFFEF},
     };
-    return std::any_of(std::begin(kRanges), std::end(kRanges), [c](const auto& r) { return c >= r[0] && c <= r[1]; });
+    // clang-format on
+    return std::any_of(std::begin(kRanges), std::end(kRanges),
+                       [c](const auto& r) { return c >= r[0] && c <= r[1]; });
 }
 
 bool IsWord(char32_t c)
@@ -58,7 +61,8 @@ bool IsWord(char32_t c)
 }
 
 // Closing marks never start a line; opening marks never end one.
-constexpr std::u32string_view kNoBreakBefore = U"!%),.:;?]}¢°’”‰′″℃、。〉》」』】〕〗〙〛〞・ー゛゜！％），．：；？］｝～｡｣､･ｰ";
+constexpr std::u32string_view kNoBreakBefore =
+    U"!%),.:;?]}¢°’”‰′″℃、。〉》」』】〕〗〙〛〞・ー゛゜！％），．：；？］｝～｡｣､･ｰ";
 constexpr std::u32string_view kNoBreakAfter = U"$([{£¥‘“〈《「『【〔〖〘〚〝（［｛｢＄￡￥";
 
 bool BreakBefore(std::u32string_view text, size_t i)
@@ -67,7 +71,8 @@ bool BreakBefore(std::u32string_view text, size_t i)
     if (IsSpace(at) || kNoBreakBefore.find(at) != std::u32string_view::npos ||
         kNoBreakAfter.find(before) != std::u32string_view::npos)
         return false;
-    return IsSpace(before) || IsCjk(before) || IsCjk(at) || (before == U'-' && i > 1 && IsWord(text[i - 2]) && IsWord(at));
+    return IsSpace(before) || IsCjk(before) || IsCjk(at) ||
+           (before == U'-' && i > 1 && IsWord(text[i - 2]) && IsWord(at));
 }
 
 // The width the alignment sees: trailing blanks do not count.
@@ -160,7 +165,8 @@ LineMetrics LineMetricsOf(const TextFont& font)
 }
 
 std::vector<PlacedLine> LayoutLabelText(std::string_view utf8, const TextFont& font, const Rect& area,
-                                        int32_t horizontal, int32_t vertical, bool wrap, const TextMeasure& measure)
+                                        int32_t horizontal, int32_t vertical, bool wrap,
+                                        const TextMeasure& measure)
 {
     const std::u32string text = Decode(utf8);
     const LineMetrics metrics = LineMetricsOf(font);
@@ -173,7 +179,8 @@ std::vector<PlacedLine> LayoutLabelText(std::string_view utf8, const TextFont& f
             top += (area.h - metrics.pitch) / 2;
         else if (vertical == int32_t(VerticalAlignment::Bottom))
             top += area.h - metrics.pitch;
-        lines.push_back({Encode(line), AlignedLeft(area, InkWidth(line, font, measure), horizontal), top + metrics.baseline});
+        lines.push_back({Encode(line), AlignedLeft(area, InkWidth(line, font, measure), horizontal),
+                         top + metrics.baseline});
         return lines;
     }
 

@@ -40,6 +40,7 @@ struct PlacedLine {
 // less each are drawn closer, the last one ending at the bottom. Without wrap, line ends are
 // dropped and the text is one line.
 std::vector<PlacedLine> LayoutLabelText(std::string_view utf8, const TextFont& font, const Rect& area,
-                                        int32_t horizontal, int32_t vertical, bool wrap, const TextMeasure& measure);
+                                        int32_t horizontal, int32_t vertical, bool wrap,
+                                        const TextMeasure& measure);
 
 }  // namespace paint

@@ -14,11 +14,11 @@ struct ButtonOwn {
 struct ButtonProps {
     static constexpr uint32_t kKindCode = KIND_BUTTON;
     uint32_t version = kButtonMaxVersion;
-    int32_t default_button = 0;         // 1 = the window's default button
+    int32_t default_button = 0;  // 1 = the window's default button
     int32_t horizontal_alignment = int32_t(HorizontalAlignment::Centre);
     int32_t vertical_alignment = int32_t(VerticalAlignment::Centre);
-    std::vector<uint8_t> picture{};     // picture file bytes shown on the face
-    std::vector<uint8_t> font{};        // empty or a LOGFONT
+    std::vector<uint8_t> picture{};            // picture file bytes shown on the face
+    std::vector<uint8_t> font{};               // empty or a LOGFONT
     std::string caption = "\xB0\xB4\xC5\xA5";  // "按钮"
 };
 
@@ -31,6 +31,7 @@ struct KindTable<ButtonProps> {
     static constexpr uint32_t kMaxVersion = kButtonMaxVersion;
     static constexpr int32_t kOwnCount = ButtonOwn::Count;
     // In stored order.
+    // clang-format off
     static constexpr PropertyRow<P> kRows[] = {
         Property<&P::default_button>(ButtonOwn::DefaultButton, "defaultButton", PROP_CHOICE).UpTo(1),
         Property<&P::horizontal_alignment>(ButtonOwn::HorizontalAlignment, "alignment", PROP_CHOICE).UpTo(HorizontalAlignment::Right),
@@ -39,4 +40,5 @@ struct KindTable<ButtonProps> {
         Property<&P::font>(ButtonOwn::Font, "font", PROP_FONT),
         Property<&P::caption>(ButtonOwn::Caption, "text", PROP_TEXT),
     };
+    // clang-format on
 };

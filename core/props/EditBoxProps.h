@@ -8,12 +8,14 @@ constexpr uint32_t kEditBoxMaxVersion = 2;
 
 // Own property numbers (the property number less 8).
 struct EditBoxOwn {
+    // clang-format off
     enum : int32_t {
         Content, Border, TextColour, Background, Font, HideSelection, MaxLength, MultiLine,
         ScrollBars, Alignment, InputMode, PasswordChar, CaseConversion, UpDown,
         UpDownWord0, UpDownWord1, UpDownWord2, UpDownWord3, Selection, ExtraText1, ExtraText2,
         Count
     };
+    // clang-format on
 };
 
 enum class ScrollBars : int32_t { None, Horizontal, Vertical, Both };
@@ -28,16 +30,16 @@ struct EditBoxProps {
     uint32_t text_colour = 0x000000;
     uint32_t background = 0xFFFFFF;
     int32_t hide_selection = 1;
-    int32_t max_length = 0;            // 0 = no limit but the system's
+    int32_t max_length = 0;  // 0 = no limit but the system's
     int32_t multi_line = 0;
-    int32_t scroll_bars = 0;           // ScrollBars
-    int32_t alignment = 0;             // HorizontalAlignment
-    int32_t input_mode = 0;            // InputMode
-    uint8_t password_char[2] = {'*', 0};  // first byte used
-    int32_t case_conversion = 0;       // CaseConversion
-    int32_t up_down = 0;               // attached up-down control on a single-line box
+    int32_t scroll_bars = 0;                    // ScrollBars
+    int32_t alignment = 0;                      // HorizontalAlignment
+    int32_t input_mode = 0;                     // InputMode
+    uint8_t password_char[2] = {'*', 0};        // first byte used
+    int32_t case_conversion = 0;                // CaseConversion
+    int32_t up_down = 0;                        // attached up-down control on a single-line box
     int32_t up_down_words[4] = {0, 100, 0, 0};  // the up-down control's numbers
-    std::vector<uint8_t> font{};        // empty or a LOGFONT
+    std::vector<uint8_t> font{};                // empty or a LOGFONT
     std::string content{};
     std::string extra_text1{};
     std::string extra_text2{};
@@ -55,6 +57,7 @@ struct KindTable<EditBoxProps> {
     static constexpr uint32_t kMaxVersion = kEditBoxMaxVersion;
     static constexpr int32_t kOwnCount = EditBoxOwn::Count;
     // In stored order.
+    // clang-format off
     static constexpr PropertyRow<P> kRows[] = {
         Property<&P::border>(EditBoxOwn::Border, "border", PROP_CHOICE).UpTo(BorderStyle::SingleLine),
         Property<&P::text_colour>(EditBoxOwn::TextColour, "textColour", PROP_COLOUR),
@@ -75,4 +78,5 @@ struct KindTable<EditBoxProps> {
         Property<&P::extra_text2>(EditBoxOwn::ExtraText2, "extraText2", PROP_EXTRA_TEXT2).Since(2),
         LiveProperty<P>(EditBoxOwn::Selection, "selection", PROP_TEXT),
     };
+    // clang-format on
 };

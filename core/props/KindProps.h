@@ -14,17 +14,20 @@
 #include "core/props/ShapeBoxProps.h"
 #include "core/props/WindowProps.h"
 
-using AnyKindProps = std::variant<WindowProps, EditBoxProps, PicBoxProps, ShapeBoxProps, LabelProps, ButtonProps>;
+using AnyKindProps =
+    std::variant<WindowProps, EditBoxProps, PicBoxProps, ShapeBoxProps, LabelProps, ButtonProps>;
 
 // Every default of the kind, or nullopt for a code that names no built-in kind.
 inline std::optional<AnyKindProps> DefaultPropsOf(uint32_t kind_code)
 {
     std::optional<AnyKindProps> found;
-    [&]<size_t... I>(std::index_sequence<I...>) {
+    [&]<size_t... I>(std::index_sequence<I...>)
+    {
         ((std::variant_alternative_t<I, AnyKindProps>::kKindCode == kind_code
               ? void(found.emplace(std::in_place_index<I>))
               : void()),
          ...);
-    }(std::make_index_sequence<std::variant_size_v<AnyKindProps>>());
+    }
+    (std::make_index_sequence<std::variant_size_v<AnyKindProps>>());
     return found;
 }

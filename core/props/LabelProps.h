@@ -8,6 +8,7 @@ constexpr uint32_t kLabelMaxVersion = 2;
 
 // Own property numbers (the property number less 8).
 struct LabelOwn {
+    // clang-format off
     enum : int32_t {
         Caption, TextEffect, Border, GradientBorderWidth, GradientBorder0, GradientBorder1,
         GradientBorder2, Font, TextColour, Background, Picture, PictureMode, GradientMode,
@@ -15,6 +16,7 @@ struct LabelOwn {
         WordWrap, VerticalAlignment, ExtraText1, ExtraText2,
         Count
     };
+    // clang-format on
 };
 
 // How the caption is drawn twice for an effect: a white copy one pixel down-right behind
@@ -30,20 +32,20 @@ constexpr int32_t kLabelMinGradientWidth = 5;
 struct LabelProps {
     static constexpr uint32_t kKindCode = KIND_LABEL;
     uint32_t version = kLabelMaxVersion;
-    int32_t text_effect = 0;              // TextEffect
-    int32_t gradient_border_width = 8;    // values below 5 become 5
-    int32_t border = 0;                   // BorderStyle, up to Gradient
+    int32_t text_effect = 0;                                       // TextEffect
+    int32_t gradient_border_width = 8;                             // values below 5 become 5
+    int32_t border = 0;                                            // BorderStyle, up to Gradient
     uint32_t gradient_border[3] = {0x808080, 0xFFFFFF, 0x808080};  // kButtonFaceColour = left out
     uint32_t text_colour = 0x000000;
     uint32_t background = kButtonFaceColour;
     int32_t picture_mode = int32_t(PictureMode::Stretched);
     int32_t gradient_mode = kGradientNone;  // up to kGradientLastMode
     uint32_t gradient_background[3] = {0x808080, 0xFFFFFF, 0x808080};
-    int32_t horizontal_alignment = 0;     // HorizontalAlignment
+    int32_t horizontal_alignment = 0;                                 // HorizontalAlignment
     int32_t vertical_alignment = int32_t(VerticalAlignment::Centre);  // single line only
     int32_t word_wrap = 0;
-    std::vector<uint8_t> font{};        // empty or a LOGFONT
-    std::vector<uint8_t> picture{};     // background picture file bytes
+    std::vector<uint8_t> font{};               // empty or a LOGFONT
+    std::vector<uint8_t> picture{};            // background picture file bytes
     std::string caption = "\xB1\xEA\xC7\xA9";  // "标签"
     std::string extra_text1{};
     std::string extra_text2{};
@@ -54,10 +56,12 @@ struct KindTable<LabelProps> {
     using P = LabelProps;
     static constexpr const char* kName = "\xB1\xEA\xC7\xA9";  // 标签
     static constexpr const char* kEnglishName = "Label";
-    static constexpr uint32_t kFlags = kKindBuiltIn | kKindOwnWindowClass | kKindRaisesEvents | UnreadKindFlags(0x2000);
+    static constexpr uint32_t kFlags = kKindBuiltIn | kKindOwnWindowClass | kKindRaisesEvents |
+                                       UnreadKindFlags(0x2000);
     static constexpr uint32_t kMaxVersion = kLabelMaxVersion;
     static constexpr int32_t kOwnCount = LabelOwn::Count;
     // In stored order.
+    // clang-format off
     static constexpr PropertyRow<P> kRows[] = {
         Property<&P::text_effect>(LabelOwn::TextEffect, "textEffect", PROP_CHOICE).UpTo(TextEffect::BlackShadow),
         Property<&P::gradient_border_width>(LabelOwn::GradientBorderWidth, "gradientBorderWidth", PROP_INTEGER).AtLeast(kLabelMinGradientWidth),
@@ -77,4 +81,5 @@ struct KindTable<LabelProps> {
         Property<&P::extra_text1>(LabelOwn::ExtraText1, "extraText1", PROP_EXTRA_TEXT1).Since(2),
         Property<&P::extra_text2>(LabelOwn::ExtraText2, "extraText2", PROP_EXTRA_TEXT2).Since(2),
     };
+    // clang-format on
 };

@@ -34,6 +34,9 @@ constexpr uint8_t kGb2312Charset = 134;
 
 inline int32_t ReadWord(const uint8_t* font, size_t offset) { return int32_t(ReadLe32(font + offset)); }
 
-inline void WriteWord(uint8_t* font, size_t offset, int32_t value) { WriteLe32(font + offset, uint32_t(value)); }
+inline void WriteWord(uint8_t* font, size_t offset, int32_t value)
+{
+    WriteLe32(font + offset, uint32_t(value));
+}
 
 }  // namespace logfont

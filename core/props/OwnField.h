@@ -8,6 +8,7 @@
 
 #include "core/props/PropertySet.h"
 
+// clang-format off
 enum class FieldKind {
     None,          // the kind has no such own number
     Integer,       // clamped below at `low`
@@ -20,6 +21,7 @@ enum class FieldKind {
     PasswordChar,  // a text of up to two bytes stored as 16 bits
     LiveOnly,      // answered by the live control; the struct reads 0 or empty, ignores writes
 };
+// clang-format on
 
 struct FieldRef {
     FieldKind kind = FieldKind::None;

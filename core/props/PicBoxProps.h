@@ -14,11 +14,11 @@ struct PicBoxOwn {
 struct PicBoxProps {
     static constexpr uint32_t kKindCode = KIND_PIC_BOX;
     uint32_t version = kPicBoxMaxVersion;
-    int32_t border = 0;                        // BorderStyle, up to SingleLine
+    int32_t border = 0;  // BorderStyle, up to SingleLine
     uint32_t background = kButtonFaceColour;
-    int32_t display_mode = 0;                  // PictureMode
+    int32_t display_mode = 0;  // PictureMode
     int32_t animate = 1;
-    std::vector<uint8_t> picture{};     // picture file bytes (a JPEG here)
+    std::vector<uint8_t> picture{};  // picture file bytes (a JPEG here)
     std::string extra_text1{};
     std::string extra_text2{};
 };
@@ -28,7 +28,8 @@ struct KindTable<PicBoxProps> {
     using P = PicBoxProps;
     static constexpr const char* kName = "\xCD\xBC\xC6\xAC\xBF\xF2";  // 图片框
     static constexpr const char* kEnglishName = "PicBox";
-    static constexpr uint32_t kFlags = kKindBuiltIn | kKindOwnWindowClass | kKindRaisesEvents | UnreadKindFlags(0x80);
+    static constexpr uint32_t kFlags = kKindBuiltIn | kKindOwnWindowClass | kKindRaisesEvents |
+                                       UnreadKindFlags(0x80);
     static constexpr uint32_t kMaxVersion = kPicBoxMaxVersion;
     static constexpr int32_t kOwnCount = PicBoxOwn::Count;
     // In stored order.

@@ -29,9 +29,11 @@ constexpr uint32_t kLogFontSize = 60;
 
 // Border styles shared by EditBox (up to SingleLine), PicBox (the same) and Label, which adds
 // a gradient border it paints itself.
+// clang-format off
 enum class BorderStyle : int32_t {
     None, SunkenClient, RaisedDialog, ThinStatic, ClientInDialog, SingleLine, Gradient
 };
+// clang-format on
 // How a picture fills its area: at its own size from the top-left corner, stretched to the
 // area, or scaled down to fit and centred.
 enum class PictureMode : int32_t { TopLeft, Stretched, FittedCentred, Last = FittedCentred };

@@ -56,7 +56,7 @@ struct PropertyRow {
     const char* name;  // the English name; the page's descriptions use it as their key
     PropertyType type;
     Storage storage;
-    int32_t count;     // an array field holds this many properties, one per element
+    int32_t count;  // an array field holds this many properties, one per element
     void* (*locate)(P& props, int32_t element);
     int32_t low = INT32_MIN;
     int32_t high = INT32_MAX;
@@ -64,14 +64,35 @@ struct PropertyRow {
     uint32_t since = 0;
 
     // Integers below `value` become `value`.
-    constexpr PropertyRow AtLeast(int32_t value) const { PropertyRow r = *this; r.low = value; return r; }
+    constexpr PropertyRow AtLeast(int32_t value) const
+    {
+        PropertyRow r = *this;
+        r.low = value;
+        return r;
+    }
     // A choice from 0 to `last`.
     template <class E>
-    constexpr PropertyRow UpTo(E last) const { PropertyRow r = *this; r.low = 0; r.high = int32_t(last); return r; }
+    constexpr PropertyRow UpTo(E last) const
+    {
+        PropertyRow r = *this;
+        r.low = 0;
+        r.high = int32_t(last);
+        return r;
+    }
     // A change needs the control made again (a window style fixed at creation).
-    constexpr PropertyRow Rebuilds() const { PropertyRow r = *this; r.rebuild = true; return r; }
+    constexpr PropertyRow Rebuilds() const
+    {
+        PropertyRow r = *this;
+        r.rebuild = true;
+        return r;
+    }
     // Stored only from this version of the kind's data on.
-    constexpr PropertyRow Since(uint32_t version) const { PropertyRow r = *this; r.since = version; return r; }
+    constexpr PropertyRow Since(uint32_t version) const
+    {
+        PropertyRow r = *this;
+        r.since = version;
+        return r;
+    }
 };
 
 // Specialised by each kind's header; see above.
@@ -79,7 +100,10 @@ template <class P>
 struct KindTable;
 
 template <class P>
-concept PropertySetKind = requires { KindTable<P>::kRows; };
+concept PropertySetKind = requires
+{
+    KindTable<P>::kRows;
+};
 
 namespace property_table {
 
@@ -94,19 +118,40 @@ struct Member<T C::*> {
 template <class T>
 struct StorageOf;
 template <>
-struct StorageOf<int32_t> { static constexpr Storage kStorage = Storage::Integer; static constexpr int32_t kCount = 1; };
+struct StorageOf<int32_t> {
+    static constexpr Storage kStorage = Storage::Integer;
+    static constexpr int32_t kCount = 1;
+};
 template <>
-struct StorageOf<uint32_t> { static constexpr Storage kStorage = Storage::Word; static constexpr int32_t kCount = 1; };
+struct StorageOf<uint32_t> {
+    static constexpr Storage kStorage = Storage::Word;
+    static constexpr int32_t kCount = 1;
+};
 template <>
-struct StorageOf<std::string> { static constexpr Storage kStorage = Storage::Text; static constexpr int32_t kCount = 1; };
+struct StorageOf<std::string> {
+    static constexpr Storage kStorage = Storage::Text;
+    static constexpr int32_t kCount = 1;
+};
 template <>
-struct StorageOf<std::vector<uint8_t>> { static constexpr Storage kStorage = Storage::Bytes; static constexpr int32_t kCount = 1; };
+struct StorageOf<std::vector<uint8_t>> {
+    static constexpr Storage kStorage = Storage::Bytes;
+    static constexpr int32_t kCount = 1;
+};
 template <>
-struct StorageOf<uint8_t[2]> { static constexpr Storage kStorage = Storage::Char2; static constexpr int32_t kCount = 1; };
+struct StorageOf<uint8_t[2]> {
+    static constexpr Storage kStorage = Storage::Char2;
+    static constexpr int32_t kCount = 1;
+};
 template <size_t N>
-struct StorageOf<int32_t[N]> { static constexpr Storage kStorage = Storage::Integer; static constexpr int32_t kCount = N; };
+struct StorageOf<int32_t[N]> {
+    static constexpr Storage kStorage = Storage::Integer;
+    static constexpr int32_t kCount = N;
+};
 template <size_t N>
-struct StorageOf<uint32_t[N]> { static constexpr Storage kStorage = Storage::Word; static constexpr int32_t kCount = N; };
+struct StorageOf<uint32_t[N]> {
+    static constexpr Storage kStorage = Storage::Word;
+    static constexpr int32_t kCount = N;
+};
 
 template <auto member>
 void* Locate(typename Member<decltype(member)>::Class& props, int32_t element)
@@ -127,7 +172,8 @@ constexpr auto Property(int32_t own, const char* name, PropertyType type)
 {
     using M = property_table::Member<decltype(member)>;
     using S = property_table::StorageOf<typename M::Type>;
-    return PropertyRow<typename M::Class>{own, name, type, S::kStorage, S::kCount, &property_table::Locate<member>};
+    return PropertyRow<typename M::Class>{own,         name,      type,
+                                          S::kStorage, S::kCount, &property_table::Locate<member>};
 }
 
 // A row for an own property that only the live control answers; the struct reads 0 or empty.
@@ -151,9 +197,9 @@ constexpr FieldKind KindOf(const PropertyRow<P>& row)
     switch (row.storage) {
     case Storage::None: return FieldKind::LiveOnly;
     case Storage::Integer:
-        return row.type == PROP_CHOICE ? FieldKind::Choice
-             : row.type == PROP_BOOLEAN ? FieldKind::Boolean
-                                        : FieldKind::Integer;
+        return row.type == PROP_CHOICE    ? FieldKind::Choice
+               : row.type == PROP_BOOLEAN ? FieldKind::Boolean
+                                          : FieldKind::Integer;
     case Storage::Word: return FieldKind::Colour;
     case Storage::Text: return FieldKind::Text;
     case Storage::Bytes: return row.type == PROP_FONT ? FieldKind::Font : FieldKind::Block;
@@ -170,7 +216,8 @@ constexpr bool TypeFitsStorage(PropertyType type, Storage storage)
     case Storage::Integer: return type == PROP_INTEGER || type == PROP_CHOICE || type == PROP_BOOLEAN;
     case Storage::Word: return type == PROP_COLOUR || type == PROP_COLOUR_DEFAULT;
     case Storage::Text: return type == PROP_TEXT || type == PROP_EXTRA_TEXT1 || type == PROP_EXTRA_TEXT2;
-    case Storage::Bytes: return type == PROP_PICTURE || type == PROP_ICON || type == PROP_SOUND || type == PROP_FONT;
+    case Storage::Bytes:
+        return type == PROP_PICTURE || type == PROP_ICON || type == PROP_SOUND || type == PROP_FONT;
     case Storage::Char2: return type == PROP_TEXT;
     }
     return false;
@@ -198,7 +245,8 @@ consteval bool ValidKindTable()
     int32_t seen[T::kOwnCount] = {};
     for (const auto& row : T::kRows) {
         if (row.own == kNotAProperty) {
-            Check(row.storage != Storage::None && row.type == PROP_NONE, "a kept field is stored and has no type");
+            Check(row.storage != Storage::None && row.type == PROP_NONE,
+                  "a kept field is stored and has no type");
         } else {
             Check(row.own >= 0 && row.own + row.count <= T::kOwnCount, "an own number beyond the kind's count");
             for (int32_t e = 0; e < row.count; ++e)
@@ -254,7 +302,10 @@ inline constexpr auto kOwnIndex = MakeOwnIndex<P>();
 template <class P>
 FieldRef FieldOf(const PropertyRow<P>& row, P& props, int32_t element)
 {
-    FieldRef field{.kind = KindOf(row), .low = row.low, .high = row.high, .min_version = row.since,
+    FieldRef field{.kind = KindOf(row),
+                   .low = row.low,
+                   .high = row.high,
+                   .min_version = row.since,
                    .rebuild = row.rebuild};
     if (row.locate == nullptr)
         return field;
@@ -312,8 +363,9 @@ constexpr auto DeclaredProperties()
         declared[size_t(n)] = kCommonProperties[size_t(n)];
     for (const auto& row : KindTable<P>::kRows) {
         for (int32_t e = 0; row.own != kNotAProperty && e < row.count; ++e)
-            declared[size_t(kFirstOwnProperty + row.own + e)] = {.english_name = row.name, .type = row.type,
-                                                                  .flags = kOwnPropertyFlags};
+            declared[size_t(kFirstOwnProperty + row.own + e)] = {.english_name = row.name,
+                                                                 .type = row.type,
+                                                                 .flags = kOwnPropertyFlags};
     }
     return declared;
 }

@@ -11,9 +11,11 @@ struct ShapeBoxOwn {
     enum : int32_t { Background, Shape, Effect3d, LineStyle, LineWidth, LineColour, FillColour, Count };
 };
 
+// clang-format off
 enum class Shape : int32_t {
     Rectangle, Square, Ellipse, Circle, RoundedRectangle, RoundedSquare, HorizontalLine, VerticalLine
 };
+// clang-format on
 enum class Effect3d : int32_t { Flat, Raised, Sunken };
 enum class LineStyle : int32_t { None, Solid, Dash, Dot, DashDot, DashDotDot };
 
@@ -21,10 +23,10 @@ struct ShapeBoxProps {
     static constexpr uint32_t kKindCode = KIND_SHAPE_BOX;
     uint32_t version = kShapeBoxMaxVersion;
     uint32_t background = kButtonFaceColour;
-    int32_t shape = 0;                         // Shape
-    int32_t effect_3d = 0;                     // Effect3d
-    int32_t line_style = 1;                    // LineStyle
-    int32_t line_width = 1;                    // negative becomes 0
+    int32_t shape = 0;       // Shape
+    int32_t effect_3d = 0;   // Effect3d
+    int32_t line_style = 1;  // LineStyle
+    int32_t line_width = 1;  // negative becomes 0
     uint32_t line_colour = 0x000000;
     uint32_t fill_colour = kButtonFaceColour;  // kButtonFaceColour = no fill
 };
@@ -34,7 +36,8 @@ struct KindTable<ShapeBoxProps> {
     using P = ShapeBoxProps;
     static constexpr const char* kName = "\xCD\xE2\xD0\xCE\xBF\xF2";  // 外形框
     static constexpr const char* kEnglishName = "ShapeBox";
-    static constexpr uint32_t kFlags = kKindBuiltIn | kKindOwnWindowClass | kKindRaisesEvents | UnreadKindFlags(0x80);
+    static constexpr uint32_t kFlags = kKindBuiltIn | kKindOwnWindowClass | kKindRaisesEvents |
+                                       UnreadKindFlags(0x80);
     static constexpr uint32_t kMaxVersion = kShapeBoxMaxVersion;
     static constexpr int32_t kOwnCount = ShapeBoxOwn::Count;
     // In stored order.

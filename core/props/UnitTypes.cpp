@@ -27,7 +27,8 @@ constexpr auto kKinds = InfoOfEach(static_cast<const AnyKindProps*>(nullptr));
 constexpr bool InSlotOrder()
 {
     for (size_t k = 0; k < kKinds.size(); ++k) {
-        if (kKinds[k].slot < 0 || kKinds[k].slot >= kUnitTypeSlotCount || (k > 0 && kKinds[k - 1].slot >= kKinds[k].slot))
+        if (kKinds[k].slot < 0 || kKinds[k].slot >= kUnitTypeSlotCount ||
+            (k > 0 && kKinds[k - 1].slot >= kKinds[k].slot))
             return false;
     }
     return true;
@@ -36,10 +37,7 @@ static_assert(InSlotOrder(), "AnyKindProps lists the kinds in slot order, each i
 
 }  // namespace
 
-std::span<const KindInfo> Kinds()
-{
-    return kKinds;
-}
+std::span<const KindInfo> Kinds() { return kKinds; }
 
 UnitTypeSlots MakeUnitTypeSlots(std::span<const KindInterfaceRow> interfaces)
 {

@@ -47,11 +47,12 @@ constexpr uint32_t KIND_BUTTON = BuiltInKind(10);
 // Kind flags. The runtime reads the event bits, the paged-container bit and the
 // created-hidden bit; the others are declared by the library and carried as declared.
 constexpr uint32_t kKindRaisesEvents = 0x40;
-constexpr uint32_t kKindMayRaiseEvents = 0x04 | kKindRaisesEvents;  // a kind with neither bit may not raise events
+constexpr uint32_t kKindMayRaiseEvents = 0x04 |
+                                         kKindRaisesEvents;  // a kind with neither bit may not raise events
 constexpr uint32_t kKindPagedContainer = 0x100;
 constexpr uint32_t kKindCreatedHidden = 0x8000;
-constexpr uint32_t kKindBuiltIn = 0x80000000;             // on every kind of the built-in library
-constexpr uint32_t kKindOwnWindowClass = 0x04010000;      // the kinds drawn in the runtime's own window class
+constexpr uint32_t kKindBuiltIn = 0x80000000;         // on every kind of the built-in library
+constexpr uint32_t kKindOwnWindowClass = 0x04010000;  // the kinds drawn in the runtime's own window class
 // Further bits a kind declares that nothing here reads, written where the kind lives.
 constexpr uint32_t UnreadKindFlags(uint32_t bits) { return bits; }
 
@@ -69,7 +70,7 @@ struct PropertyDescriptor {
 
 // One slot of the unit-type table, fields in stored order; an empty slot is all zero.
 struct UnitTypeDescriptor {
-    const char* name = nullptr;          // GBK
+    const char* name = nullptr;  // GBK
     const char* english_name = nullptr;
     const char* description = nullptr;
     uint32_t method_count = 0;
@@ -89,7 +90,7 @@ struct UnitTypeDescriptor {
 struct KindInfo {
     int slot;
     uint32_t code;
-    const char* name;          // GBK
+    const char* name;  // GBK
     const char* english_name;
     uint32_t kind_flags;
     std::span<const PropertyDescriptor> properties;

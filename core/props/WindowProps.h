@@ -10,6 +10,7 @@ constexpr uint32_t kWindowMaxVersion = 6;
 
 // Own property numbers (the property number less 8).
 struct WindowOwn {
+    // clang-format off
     enum : int32_t {
         Caption, BorderStyle, Background, BackgroundPicture, BackgroundPictureMode, Sound, Icon,
         ControlBox, MaximiseBox, MinimiseBox, WindowState, StartPosition, Movable, AlwaysOnTop,
@@ -17,12 +18,15 @@ struct WindowOwn {
         StoredChoice, WordV2, WordV3, WordV5,
         Count
     };
+    // clang-format on
 };
 
 // Border styles: no frame at all, or a frame with a caption; only two of them can be resized.
+// clang-format off
 enum class WindowBorder : int32_t {
     None, FixedSingle, Fixed, Resizable, FixedDialog, ResizableTool, FixedTool
 };
+// clang-format on
 enum class StartPosition : int32_t { AsStored, Centred, Minimised, Maximised };
 // The live window state as own 10 reads and writes it; 1 is not used.
 enum class WindowState : int32_t { Normal = 0, Minimised = 2, Maximised = 3 };
@@ -47,14 +51,14 @@ struct WindowProps {
     int32_t escape_closes = 1;
     int32_t f1_opens_help = 0;
     int32_t help_context = 0;
-    int32_t word_v2 = 0;                  // kept as stored
-    int32_t word_v3 = 0;                  // kept as stored
-    int32_t window_shape = 0;             // WindowShape
+    int32_t word_v2 = 0;       // kept as stored
+    int32_t word_v3 = 0;       // kept as stored
+    int32_t window_shape = 0;  // WindowShape
     int32_t always_on_top = 0;
-    int32_t word_v5 = 0;                  // kept as stored
-    std::string text_v6{};              // kept as stored, not a property
+    int32_t word_v5 = 0;    // kept as stored
+    std::string text_v6{};  // kept as stored, not a property
     std::vector<uint8_t> background_picture{};
-    std::vector<uint8_t> icon{};        // empty = the program's default icon
+    std::vector<uint8_t> icon{};  // empty = the program's default icon
     std::vector<uint8_t> sound{};
     std::string caption{};
     std::string help_file{};
@@ -69,6 +73,7 @@ struct KindTable<WindowProps> {
     static constexpr uint32_t kMaxVersion = kWindowMaxVersion;
     static constexpr int32_t kOwnCount = WindowOwn::Count;
     // In stored order.
+    // clang-format off
     static constexpr PropertyRow<P> kRows[] = {
         Property<&P::border_style>(WindowOwn::BorderStyle, "borderStyle", PROP_CHOICE).UpTo(WindowBorder::FixedTool),
         Property<&P::background_picture_mode>(WindowOwn::BackgroundPictureMode, "backgroundPictureMode", PROP_CHOICE).UpTo(PictureMode::Last),
@@ -96,4 +101,5 @@ struct KindTable<WindowProps> {
         Property<&P::help_file>(WindowOwn::HelpFile, "helpFile", PROP_TEXT),
         LiveProperty<P>(WindowOwn::WindowState, "windowState", PROP_CHOICE),
     };
+    // clang-format on
 };

@@ -94,17 +94,10 @@ bool RaiseEventFromRuntime(uint32_t window_id, uint32_t unit_id, int32_t event)
 intptr_t RuntimeNotify(int32_t number, intptr_t a, intptr_t /*b*/)
 {
     switch (number) {
-    case kNotifyRaiseEvent:
-        return a != 0 ? DispatchEvent(*reinterpret_cast<EventRecord*>(a)) : 0;
-    case kNotifySuppressEvents:
-        SuppressEvents();
-        return 0;
-    case kNotifyResumeEvents:
-        ResumeEvents();
-        return 0;
-    case kNotifyAllocateBlock:
-        return reinterpret_cast<intptr_t>(AllocateBlock(uint32_t(a)));
-    default:
-        return 0;
+    case kNotifyRaiseEvent: return a != 0 ? DispatchEvent(*reinterpret_cast<EventRecord*>(a)) : 0;
+    case kNotifySuppressEvents: SuppressEvents(); return 0;
+    case kNotifyResumeEvents: ResumeEvents(); return 0;
+    case kNotifyAllocateBlock: return reinterpret_cast<intptr_t>(AllocateBlock(uint32_t(a)));
+    default: return 0;
     }
 }

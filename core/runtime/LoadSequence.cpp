@@ -10,8 +10,8 @@ namespace {
 constexpr int32_t kFirstControlId = 100;
 constexpr int32_t kControlIdStep = 10;
 
-bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, bool top_level,
-            int32_t control_id, const LoadSurface& surface)
+bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, bool top_level, int32_t control_id,
+            const LoadSurface& surface)
 {
     const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
     if (create == nullptr)
@@ -52,8 +52,10 @@ void Reparent(RuntimeWindow& window, const LoadSurface& surface)
     if (surface.place_inside != nullptr) {
         for (size_t i = 1; i < window.records.size(); ++i) {
             RuntimeRecord& record = window.records[i];
-            const RuntimeRecord* container = record.parent_id != 0 ? FindRecord(window, record.parent_id) : nullptr;
-            if (container != nullptr && container != &record && container->object != nullptr && record.object != nullptr)
+            const RuntimeRecord* container = record.parent_id != 0 ? FindRecord(window, record.parent_id)
+                                                                   : nullptr;
+            if (container != nullptr && container != &record && container->object != nullptr &&
+                record.object != nullptr)
                 surface.place_inside(record, *container);
         }
     }

@@ -18,8 +18,7 @@ std::optional<Procedure> Relocate(int32_t handler, ProcedureArea procedures)
 }
 
 // The record's bindings as procedures, or nullopt when one names no entry of the area.
-std::optional<std::vector<Procedure>> RelocateRecord(const UnitRecord& record,
-                                                     ProcedureArea procedures)
+std::optional<std::vector<Procedure>> RelocateRecord(const UnitRecord& record, ProcedureArea procedures)
 {
     std::vector<Procedure> relocated;
     if (RecordClassOf(record.id) == RecordClass::MenuItem) {

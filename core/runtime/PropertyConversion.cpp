@@ -33,26 +33,19 @@ Shape ShapeOf(uint16_t type)
     case PROP_INTEGER:
     case PROP_COLOUR:
     case kTypeColour1015:
-    case PROP_COLOUR_DEFAULT:
-        return Shape::Word;
-    case PROP_CHOICE:
-        return Shape::Choice;
-    case PROP_BOOLEAN:
-        return Shape::Boolean;
+    case PROP_COLOUR_DEFAULT: return Shape::Word;
+    case PROP_CHOICE: return Shape::Choice;
+    case PROP_BOOLEAN: return Shape::Boolean;
     case kTypeWide1002:
-    case kTypeWide1004:
-        return Shape::Wide;
+    case kTypeWide1004: return Shape::Wide;
     case PROP_PICTURE:
     case PROP_ICON:
     case PROP_MOUSE_POINTER:
     case PROP_SOUND:
     case kTypeBlock1023:
-    case kTypeBlock1024:
-        return Shape::Block;
-    case PROP_FONT:
-        return Shape::Font;
-    default:
-        return Shape::Text;
+    case kTypeBlock1024: return Shape::Block;
+    case PROP_FONT: return Shape::Font;
+    default: return Shape::Text;
     }
 }
 
@@ -69,7 +62,10 @@ uint64_t TextValue(const void* data, size_t size)
 
 int32_t Field(const std::vector<uint8_t>& font, size_t offset) { return ReadWord(font.data(), offset); }
 
-void SetField(std::vector<uint8_t>& font, size_t offset, int32_t value) { WriteWord(font.data(), offset, value); }
+void SetField(std::vector<uint8_t>& font, size_t offset, int32_t value)
+{
+    WriteWord(font.data(), offset, value);
+}
 
 int32_t PointsFromHeight(int32_t height)
 {
@@ -115,18 +111,13 @@ uint64_t ConvertRead(uint16_t type, const PropertyValue& answer)
 {
     switch (ShapeOf(type)) {
     case Shape::Word:
-    case Shape::Choice:
-        return answer.low;
-    case Shape::Boolean:
-        return answer.low == 1 ? 1 : 0;
-    case Shape::Wide:
-        return answer.low | uint64_t(answer.high) << 32;
-    case Shape::Block:
-        return Address(NewByteSet(answer.data, answer.size));
+    case Shape::Choice: return answer.low;
+    case Shape::Boolean: return answer.low == 1 ? 1 : 0;
+    case Shape::Wide: return answer.low | uint64_t(answer.high) << 32;
+    case Shape::Block: return Address(NewByteSet(answer.data, answer.size));
     case Shape::Font:  // fonts are read by part through ReadFontPart
         return 0;
-    case Shape::Text:
-        return TextValue(answer.data, answer.size);
+    case Shape::Text: return TextValue(answer.data, answer.size);
     }
     return 0;
 }
@@ -136,15 +127,9 @@ PropertyValue ConvertWrite(uint16_t type, uint64_t value, std::vector<uint8_t>& 
     PropertyValue prepared;
     const uint32_t low = uint32_t(value);
     switch (ShapeOf(type)) {
-    case Shape::Word:
-        prepared.low = low;
-        break;
-    case Shape::Choice:
-        prepared.low = int32_t(low) < 0 ? 0 : low;
-        break;
-    case Shape::Boolean:
-        prepared.low = low != 0 ? 1 : 0;
-        break;
+    case Shape::Word: prepared.low = low; break;
+    case Shape::Choice: prepared.low = int32_t(low) < 0 ? 0 : low; break;
+    case Shape::Boolean: prepared.low = low != 0 ? 1 : 0; break;
     case Shape::Wide:
         prepared.low = low;
         prepared.high = uint32_t(value >> 32);
@@ -174,8 +159,7 @@ PropertyValue ConvertWrite(uint16_t type, uint64_t value, std::vector<uint8_t>& 
     return prepared;
 }
 
-std::vector<uint8_t> LogFontOrDefault(const PropertyValue& answer,
-                                      const std::vector<uint8_t>& default_font)
+std::vector<uint8_t> LogFontOrDefault(const PropertyValue& answer, const std::vector<uint8_t>& default_font)
 {
     if (answer.data != nullptr && answer.size == kLogFontSize) {
         const auto* bytes = static_cast<const uint8_t*>(answer.data);
@@ -188,11 +172,13 @@ uint64_t ReadFontPart(const std::vector<uint8_t>& font, int32_t part)
 {
     if (font.size() != kLogFontSize)
         return 0;
+    // clang-format off
     const int32_t values[6] = {
         Field(font, kEscapement),        Field(font, kWeight) >= kWeightBold ? 1 : 0,
         font[kItalic] != 0 ? 1 : 0,      font[kUnderline] != 0 ? 1 : 0,
         font[kStrikeOut] != 0 ? 1 : 0,   PointsFromHeight(Field(font, kHeight)),
     };
+    // clang-format on
     if (part >= 0 && part < kFontPartFaceName)
         return uint32_t(values[part]);
     if (part != kWholeValue && part != kFontPartFaceName)
@@ -201,7 +187,12 @@ uint64_t ReadFontPart(const std::vector<uint8_t>& font, int32_t part)
     if (part == kFontPartFaceName)
         return face;
     auto* record = static_cast<FontRecord*>(AllocateBlock(sizeof(FontRecord)));
-    *record = {values[0], values[1], values[2], values[3], values[4], values[5],
+    *record = {values[0],
+               values[1],
+               values[2],
+               values[3],
+               values[4],
+               values[5],
                reinterpret_cast<char*>(uintptr_t(face))};
     return Address(record);
 }
@@ -221,8 +212,8 @@ void WriteFontPart(std::vector<uint8_t>& font, int32_t part, uint64_t value)
     const auto* record = reinterpret_cast<const FontRecord*>(Pointer(value));
     if (part != kWholeValue || record == nullptr)
         return;
-    const int32_t values[6] = {record->angle,      record->bold,       record->italic,
-                               record->underline,  record->strike_out, record->size};
+    const int32_t values[6] = {record->angle,     record->bold,       record->italic,
+                               record->underline, record->strike_out, record->size};
     for (int32_t i = 0; i < kFontPartFaceName; ++i)
         SetPart(font, i, values[i]);
     SetFaceName(font, record->face_name);

@@ -39,8 +39,7 @@ PropertyValue ConvertWrite(uint16_t type, uint64_t value, std::vector<uint8_t>& 
 
 // Fonts as stored: empty (the default GUI font, described by `default_font`) or a 60-byte
 // LOGFONT.
-std::vector<uint8_t> LogFontOrDefault(const PropertyValue& answer,
-                                      const std::vector<uint8_t>& default_font);
+std::vector<uint8_t> LogFontOrDefault(const PropertyValue& answer, const std::vector<uint8_t>& default_font);
 // Whole font (-1): a new FontRecord; part numbers 0 to 5 the number; 6 the face name as a new
 // text.
 uint64_t ReadFontPart(const std::vector<uint8_t>& log_font, int32_t part);

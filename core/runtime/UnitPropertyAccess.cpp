@@ -147,8 +147,7 @@ uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property,
     return ConvertRead(type, answer);
 }
 
-void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part,
-                     uint64_t value)
+void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part, uint64_t value)
 {
     const Target target = FindTarget(window_id, unit_id);
     RuntimeRecord& record = *target.record;

@@ -32,5 +32,4 @@ struct LiveUnitAccess {
 void SetLiveUnitAccess(const LiveUnitAccess* access);
 
 uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part);
-void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part,
-                     uint64_t value);
+void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part, uint64_t value);

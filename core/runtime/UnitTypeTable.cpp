@@ -6,10 +6,7 @@
 
 namespace {
 
-std::vector<const LibraryDescriptor*>& Libraries()
-{
-    return TheRuntime().libraries;
-}
+std::vector<const LibraryDescriptor*>& Libraries() { return TheRuntime().libraries; }
 
 }  // namespace
 

@@ -5,10 +5,7 @@
 
 #include "core/runtime/Runtime.h"
 
-std::vector<RuntimeWindow>& Windows()
-{
-    return TheRuntime().windows;
-}
+std::vector<RuntimeWindow>& Windows() { return TheRuntime().windows; }
 
 RuntimeWindow* FindWindow(uint32_t window_id)
 {
@@ -66,7 +63,8 @@ std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window)
     return order;
 }
 
-RuntimeRecord* NextInFocusOrder(const std::vector<RuntimeRecord*>& order, const RuntimeRecord* from, bool forward)
+RuntimeRecord* NextInFocusOrder(const std::vector<RuntimeRecord*>& order, const RuntimeRecord* from,
+                                bool forward)
 {
     if (order.empty())
         return nullptr;

@@ -73,7 +73,8 @@ CreateArgs UnitCreateArgs(const RuntimeWindow& window, const RuntimeRecord& reco
 std::vector<RuntimeRecord*> TabOrder(RuntimeWindow& window);
 // Where Tab (forward) or Shift+Tab goes from a unit in a focus order, wrapping at both ends; a
 // unit not in the order goes to the first. Null for an empty order.
-RuntimeRecord* NextInFocusOrder(const std::vector<RuntimeRecord*>& order, const RuntimeRecord* from, bool forward);
+RuntimeRecord* NextInFocusOrder(const std::vector<RuntimeRecord*>& order, const RuntimeRecord* from,
+                                bool forward);
 
 // Releases every unit object and empties the window list.
 void ClearWindows();

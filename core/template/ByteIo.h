@@ -24,8 +24,18 @@ public:
         v[0] = uint8_t(half);
         v[1] = uint8_t(half >> 8);
     }
-    template <size_t N> void Words(uint32_t (&v)[N]) { for (auto& w : v) U32(w); }
-    template <size_t N> void Words(int32_t (&v)[N]) { for (auto& w : v) I32(w); }
+    template <size_t N>
+    void Words(uint32_t (&v)[N])
+    {
+        for (auto& w : v)
+            U32(w);
+    }
+    template <size_t N>
+    void Words(int32_t (&v)[N])
+    {
+        for (auto& w : v)
+            I32(w);
+    }
     void Block(std::vector<uint8_t>& v) { m_reader.ReadBlock(v); }
     void Text(std::string& v) { m_reader.ReadText(v); }
     void CString(std::string& v) { m_reader.ReadCString(v); }
@@ -35,7 +45,8 @@ public:
         v.assign(rest.begin(), rest.end());
     }
     // A 32-bit count, then that many elements of at least min_size bytes each.
-    template <class T, class Each> void Array(std::vector<T>& v, size_t min_size, Each each)
+    template <class T, class Each>
+    void Array(std::vector<T>& v, size_t min_size, Each each)
     {
         uint32_t count = 0;
         v.clear();
@@ -61,13 +72,24 @@ public:
     void U32(const uint32_t& v) { m_writer.WriteU32(v); }
     void I32(const int32_t& v) { m_writer.WriteI32(v); }
     void Bytes2(const uint8_t (&v)[2]) { m_writer.WriteU16(uint16_t(v[0] | v[1] << 8)); }
-    template <size_t N> void Words(const uint32_t (&v)[N]) { for (auto w : v) U32(w); }
-    template <size_t N> void Words(const int32_t (&v)[N]) { for (auto w : v) I32(w); }
+    template <size_t N>
+    void Words(const uint32_t (&v)[N])
+    {
+        for (auto w : v)
+            U32(w);
+    }
+    template <size_t N>
+    void Words(const int32_t (&v)[N])
+    {
+        for (auto w : v)
+            I32(w);
+    }
     void Block(const std::vector<uint8_t>& v) { m_writer.WriteBlock(v); }
     void Text(const std::string& v) { m_writer.WriteText(v); }
     void CString(const std::string& v) { m_writer.WriteCString(v); }
     void Rest(const std::vector<uint8_t>& v) { m_writer.WriteRaw(v); }
-    template <class T, class Each> void Array(const std::vector<T>& v, size_t, Each each)
+    template <class T, class Each>
+    void Array(const std::vector<T>& v, size_t, Each each)
     {
         m_writer.WriteU32(uint32_t(v.size()));
         for (auto& element : v)

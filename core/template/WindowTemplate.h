@@ -23,8 +23,8 @@ constexpr int32_t kNoHandler = -1;
 constexpr uint32_t kStateVisible = 0x01;
 constexpr uint32_t kStateDisabled = 0x02;
 constexpr uint32_t kStateTabStop = 0x04;
-constexpr uint32_t kStateMenu = 0x08;    // window record only
-constexpr uint32_t kStateBit4 = 0x10;    // carried, no effect
+constexpr uint32_t kStateMenu = 0x08;  // window record only
+constexpr uint32_t kStateBit4 = 0x10;  // carried, no effect
 
 enum class RecordClass { Window = 0, Unit = 1, MenuItem = 2, Invalid = -1 };
 
@@ -41,11 +41,11 @@ struct EventBinding {
 struct UnitRecord {
     uint32_t id = 0;
     uint32_t kind = 0;
-    uint32_t event_owner = 0;            // 0 = its own bindings
+    uint32_t event_owner = 0;  // 0 = its own bindings
     uint32_t reserved1[4] = {};
-    std::string name;                    // GBK
-    std::string second_text;             // carried unchanged
-    uint32_t object_slot = 0;            // the stored value, carried unchanged
+    std::string name;          // GBK
+    std::string second_text;   // carried unchanged
+    uint32_t object_slot = 0;  // the stored value, carried unchanged
     int32_t left = 0, top = 0, width = 0, height = 0;
     uint32_t reserved2 = 0;
     uint32_t parent_id = 0;              // 0 = the window

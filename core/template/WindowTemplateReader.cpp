@@ -3,10 +3,7 @@
 #include "core/template/LittleEndian.h"
 #include "core/template/UnitRecordLayout.h"
 
-bool IsValidId(uint32_t id)
-{
-    return (id & 0x0F000000) != 0 && (id & 0x00FFFFFF) != 0;
-}
+bool IsValidId(uint32_t id) { return (id & 0x0F000000) != 0 && (id & 0x00FFFFFF) != 0; }
 
 RecordClass RecordClassOf(uint32_t id)
 {
@@ -125,7 +122,9 @@ bool ReadUnitBlock(std::span<const uint8_t> block, uint32_t count, std::vector<U
     records.resize(count);
     for (auto& record : records)
         reader.ReadU32(record.id);
-    struct Span { size_t begin, end; };
+    struct Span {
+        size_t begin, end;
+    };
     std::vector<Span> spans(count);
     for (auto& span : spans) {
         uint32_t offset = 0, length = 0;

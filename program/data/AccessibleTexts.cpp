@@ -4,6 +4,7 @@
 
 namespace {
 
+// clang-format off
 const AccessibleText kMainWindowTexts[] = {
     {main_window::kArcSineOpposite, main_window::kArcSineOppositeLabel, "反正弦 对边长度", nullptr, Keyboard::Decimal},
     {main_window::kArcSineHypotenuse, main_window::kArcSineHypotenuseLabel, "反正弦 斜边长度", nullptr, Keyboard::Decimal},
@@ -33,6 +34,7 @@ const AccessibleText kMainWindowTexts[] = {
      "从左下角升到竖边顶端的是斜边。"},
     {main_window::kAngleWarning, 0, "角度必须输入", nullptr, Keyboard::None, true},
 };
+// clang-format on
 
 }  // namespace
 

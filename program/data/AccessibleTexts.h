@@ -12,9 +12,9 @@ enum class Keyboard : uint8_t { None, Decimal, Text };
 
 struct AccessibleText {
     uint32_t unit_id;
-    uint32_t label_id;  // the label that names the unit on screen, 0 for none
-    const char* name;   // UTF-8
-    const char* description = nullptr;  // UTF-8
+    uint32_t label_id;                   // the label that names the unit on screen, 0 for none
+    const char* name;                    // UTF-8
+    const char* description = nullptr;   // UTF-8
     Keyboard keyboard = Keyboard::None;  // None for a box nobody types into
     bool alert = false;                  // announced each time it shows
 };

@@ -28,15 +28,16 @@ constexpr uint32_t kNavy = 0x800000;
 constexpr uint32_t kMidBlue = 0xFF8800;
 constexpr uint32_t kGreen = 0x80E000;
 
-const char* const kNote =
-    "注：正弦值等于角对边除以角斜边；\r\n"
-    "    余弦值等于角邻边除以角斜边；\r\n"
-    "    正切值等于角对边除以角邻边。\r\n"
-    "\r\n"
-    "三角函数示例：sin(10),正切用tg表示";
+const char* const kNote = "注：正弦值等于角对边除以角斜边；\r\n"
+                          "    余弦值等于角邻边除以角斜边；\r\n"
+                          "    正切值等于角对边除以角邻边。\r\n"
+                          "\r\n"
+                          "三角函数示例：sin(10),正切用tg表示";
 
 // The three frames around the angle groups: a black outline, no fill, raised 3-D passes.
-const ShapeBoxProps kFrame{.effect_3d = int32_t(Effect3d::Raised), .line_colour = 0x000000, .fill_colour = kButtonFaceColour};
+const ShapeBoxProps kFrame{.effect_3d = int32_t(Effect3d::Raised),
+                           .line_colour = 0x000000,
+                           .fill_colour = kButtonFaceColour};
 // The bars across the window: flat, a navy outline around a coloured fill.
 ShapeBoxProps Bar(uint32_t fill)
 {
@@ -65,6 +66,7 @@ const WindowProps kWindow{
 
 const WindowRows& MainWindowRows()
 {
+    // clang-format off
     static const WindowRows rows{kMainWindowId, {0x017B0E8C, 0x19010136}, {
     // rec    id, name, kind, left, top, width, height, text, state flags, event 0 handler, properties
     /*  0 */ {main_window::kWindowRecord, "", KIND_WINDOW, 50, 50, 488, 420, "Anglarix", V, kWindowEventNoOpOffset, kWindow},
@@ -121,5 +123,6 @@ const WindowRows& MainWindowRows()
     /* 51 */ {0x16010152, "外形框1", Shp, 2, 8, 152, 120, nullptr, V | B4, None, kFrame},
     /* 52 */ {0x16010154, "外形框2", Shp, 168, 8, 152, 120, nullptr, V | B4, None, kFrame},
     }};
+    // clang-format on
     return rows;
 }

@@ -20,17 +20,17 @@ struct DiagramProps {
     PicBoxProps props;
 };
 
-using RowProps = std::variant<EmptyProps, WindowProps, EditBoxProps, LabelProps, ButtonProps,
-                              ShapeBoxProps, DiagramProps>;
+using RowProps =
+    std::variant<EmptyProps, WindowProps, EditBoxProps, LabelProps, ButtonProps, ShapeBoxProps, DiagramProps>;
 
 struct UnitRow {
     uint32_t id;
-    const char* name;        // UTF-8
+    const char* name;  // UTF-8
     uint32_t kind;
     int32_t left, top, width, height;
-    const char* text;        // UTF-8 caption of a window, label or button; null for others
-    uint32_t flags;          // state flags
-    int32_t event0;          // handler offset bound to event 0, or kNoHandler
+    const char* text;  // UTF-8 caption of a window, label or button; null for others
+    uint32_t flags;    // state flags
+    int32_t event0;    // handler offset bound to event 0, or kNoHandler
     RowProps props;
     uint32_t parent = 0;
     std::vector<uint32_t> children = {};

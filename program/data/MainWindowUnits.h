@@ -58,9 +58,9 @@ inline constexpr uint32_t kResultHypotenuseLabel = 0x16011DEF;  // 标签19
 inline constexpr uint32_t kResultOpposite = 0x16011DED;         // 编辑框18
 inline constexpr uint32_t kResultOppositeLabel = 0x16011DF0;    // 标签20
 inline constexpr uint32_t kSideLengthsButton = 0x16011DF2;      // 按钮5
-inline constexpr uint32_t kAngleWarning = 0x16011DF4;           // 标签22 "角度必须输入", hidden at first
-inline constexpr uint32_t kKnownHeading = 0x16011DE3;           // 标签13 "已知数据" over the inputs
-inline constexpr uint32_t kResultsHeading = 0x16011DF1;         // 标签21 "计算结果" over the results
+inline constexpr uint32_t kAngleWarning = 0x16011DF4;    // 标签22 "角度必须输入", hidden at first
+inline constexpr uint32_t kKnownHeading = 0x16011DE3;    // 标签13 "已知数据" over the inputs
+inline constexpr uint32_t kResultsHeading = 0x16011DF1;  // 标签21 "计算结果" over the results
 
 inline constexpr uint32_t kDiagram = 0x16010164;  // 图片框1
 // The bar under the expression row holds the bar across the top as its child.
@@ -86,6 +86,7 @@ struct UnitGroup {
                 visit(id, false);
     }
 };
+// clang-format off
 inline constexpr UnitGroup kGroups[] = {
     {kArcSineButton, {kArcSineOpposite, kArcSineHypotenuse}, {kArcSineResult}},
     {kArcTangentButton, {kArcTangentOpposite, kArcTangentAdjacent}, {kArcTangentResult}},
@@ -94,6 +95,7 @@ inline constexpr UnitGroup kGroups[] = {
     {kSideLengthsButton, {kAngle, kKnownOpposite, kKnownAdjacent, kKnownHypotenuse},
      {kResultOpposite, kResultHypotenuse, kResultAdjacent}},
 };
+// clang-format on
 
 // The property the procedures read and write an edit box's text through.
 inline constexpr int32_t kBoxText = int32_t(kFirstOwnProperty) + EditBoxOwn::Content;

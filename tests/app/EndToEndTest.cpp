@@ -55,7 +55,8 @@ void CheckAngleButton(uint32_t first_box, uint32_t second_box, uint32_t result_b
 
 TEST(EndToEnd, ArcSineButton)
 {
-    CheckAngleButton(main_window::kArcSineOpposite, main_window::kArcSineHypotenuse, main_window::kArcSineResult, main_window::kArcSineButton,
+    CheckAngleButton(main_window::kArcSineOpposite, main_window::kArcSineHypotenuse,
+                     main_window::kArcSineResult, main_window::kArcSineButton,
                      {
                          {"1", "2", "30.00000000086"},
                          {"1", "1", "90.00000000257"},
@@ -73,8 +74,8 @@ TEST(EndToEnd, ArcSineButton)
 
 TEST(EndToEnd, ArcTangentButton)
 {
-    CheckAngleButton(main_window::kArcTangentOpposite, main_window::kArcTangentAdjacent, main_window::kArcTangentResult,
-                     main_window::kArcTangentButton,
+    CheckAngleButton(main_window::kArcTangentOpposite, main_window::kArcTangentAdjacent,
+                     main_window::kArcTangentResult, main_window::kArcTangentButton,
                      {
                          {"1", "1", "45.00000000129"},
                          {"1", "", "90.00000000257"},
@@ -84,8 +85,8 @@ TEST(EndToEnd, ArcTangentButton)
 
 TEST(EndToEnd, ArcCosineButton)
 {
-    CheckAngleButton(main_window::kArcCosineAdjacent, main_window::kArcCosineHypotenuse, main_window::kArcCosineResult,
-                     main_window::kArcCosineButton,
+    CheckAngleButton(main_window::kArcCosineAdjacent, main_window::kArcCosineHypotenuse,
+                     main_window::kArcCosineResult, main_window::kArcCosineButton,
                      {
                          {"1", "2", "59.99999999914"},
                          {"1", "1", "-2.572381737566e-009"},
@@ -99,6 +100,7 @@ TEST(EndToEnd, ArcCosineButton)
 
 TEST(EndToEnd, FunctionEvaluateButton)
 {
+    // clang-format off
     const struct { const char* input; const char* expected; } cases[] = {
         {"sin(30)", "0.499999999987"},
         {"tg(45)", "0.9999999999551"},
@@ -109,6 +111,7 @@ TEST(EndToEnd, FunctionEvaluateButton)
         {"ｓｉｎ（３０）", "0.499999999987"},
         {"", ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SetBoxText(main_window::kExpression, c.input);
         ClickUnit(main_window::kEvaluateButton);
@@ -168,12 +171,13 @@ TEST(EndToEnd, SideLengthsButton)
     };
     for (const SolverCase& c : cases) {
         FillSolver({"", "", "", "", "", "", ""});
-        for (uint32_t box : {main_window::kResultOpposite, main_window::kResultHypotenuse, main_window::kResultAdjacent})
+        for (uint32_t box :
+             {main_window::kResultOpposite, main_window::kResultHypotenuse, main_window::kResultAdjacent})
             SetBoxText(box, "");
         FillSolver(c);
         ClickUnit(main_window::kSideLengthsButton);
-        EXPECT_EQ(SolverResults(), std::string(c.result_opposite) + " | " + c.result_hypotenuse + " | " +
-                                       c.result_adjacent)
+        EXPECT_EQ(SolverResults(),
+                  std::string(c.result_opposite) + " | " + c.result_hypotenuse + " | " + c.result_adjacent)
             << c.angle << ", " << c.opposite << ", " << c.adjacent << ", " << c.hypotenuse;
         EXPECT_FALSE(WarningShown()) << c.angle;
     }
@@ -229,6 +233,7 @@ const main_window::UnitGroup* GroupOf(uint32_t button)
 TEST(EndToEnd, BadInput)
 {
     using namespace main_window;
+    // clang-format off
     const BadInputCase cases[] = {
         {"1+", 32768, "", kExpression, "", kEvaluateButton, 65536, "32768"},
         {"sin(30)+", 8191, "1", kExpression, "", kEvaluateButton, 65529, "4096.499999998"},
@@ -241,6 +246,7 @@ TEST(EndToEnd, BadInput)
         {kBinary, 1190, "", kKnownOpposite, "30", kSideLengthsButton, 45220, "17.32050807509 | 34.64101615108 | 30"},
         {kBinary, 1190, "", kAngle, "1", kSideLengthsButton, 45220, " |  | "},
     };
+    // clang-format on
     const char* times_path = std::getenv("ANGLARIX_CLICK_TIMES");
 #ifdef ANGLARIX_CLICK_TIMES_FILE
     if (times_path == nullptr)
@@ -261,7 +267,8 @@ TEST(EndToEnd, BadInput)
         auto* box = qobject_cast<QLineEdit*>(UnitWidget(c.box));
         ASSERT_NE(box, nullptr);
         box->clear();
-        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.unit).repeated(c.count) + QString::fromUtf8(c.tail));
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.unit).repeated(c.count) +
+                                              QString::fromUtf8(c.tail));
         box->paste();
         QElapsedTimer timer;
         timer.start();
@@ -291,6 +298,7 @@ std::string FocusedUnitName()
 // The X client and the page walk this table too.
 TEST(EndToEnd, TabFollowsTheReadingOrder)
 {
+    // clang-format off
     const struct { const char* unit; } order[] = {
         {"编辑框1"},
         {"编辑框9"},
@@ -316,6 +324,7 @@ TEST(EndToEnd, TabFollowsTheReadingOrder)
         {"编辑框17"},
         {"编辑框16"},
     };
+    // clang-format on
     const size_t count = std::size(order);
     UnitWidget(main_window::kArcSineOpposite)->setFocus(Qt::MouseFocusReason);
     for (size_t i = 1; i <= count; ++i) {
@@ -332,6 +341,7 @@ TEST(EndToEnd, TabFollowsTheReadingOrder)
 TEST(EndToEnd, EnterOnAFocusedButtonClicksIt)
 {
     using namespace main_window;
+    // clang-format off
     const struct {
         uint32_t first;
         const char* first_text;
@@ -347,13 +357,15 @@ TEST(EndToEnd, EnterOnAFocusedButtonClicksIt)
         {kExpression, "sin(30)", kExpression, "sin(30)", kEvaluateButton, kExpressionResult, "0.499999999987"},
         {kAngle, "30", kKnownOpposite, "1", kSideLengthsButton, kResultHypotenuse, "2.000000000052"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
             SetBoxText(c.first, c.first_text);
             SetBoxText(c.second, c.second_text);
             SetBoxText(c.result, "");
             UnitWidget(c.button)->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QTest::keyClick(QApplication::focusWidget(), key,
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
             EXPECT_EQ(BoxText(c.result), c.expected) << std::hex << c.button;
         }
     }
@@ -390,6 +402,7 @@ TEST(EndToEnd, ResultBoxesCopyAndTheEditMenuIsChinese)
 
 TEST(EndToEnd, EditBoxesAreNamedByGroupAndLabel)
 {
+    // clang-format off
     const struct { uint32_t unit; const char* name; } cases[] = {
         {main_window::kArcSineOpposite, "反正弦 对边长度"},
         {main_window::kArcTangentAdjacent, "反正切 邻边长度"},
@@ -398,6 +411,7 @@ TEST(EndToEnd, EditBoxesAreNamedByGroupAndLabel)
         {main_window::kAngle, "已知数据 角度"},
         {main_window::kResultHypotenuse, "计算结果 斜边长度"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const QWidget* widget = UnitWidget(c.unit);
         ASSERT_NE(widget, nullptr);

@@ -28,6 +28,7 @@ namespace {
 
 TEST(Frame, SplitProgramPath)
 {
+    // clang-format off
     const struct { const char* path; const char* directory; const char* file_name; } cases[] = {
         {"/usr/bin/anglarix", "/usr/bin", "anglarix"},
         {"/anglarix", "", "anglarix"},
@@ -35,6 +36,7 @@ TEST(Frame, SplitProgramPath)
         {"/opt/a b/x.y/anglarix", "/opt/a b/x.y", "anglarix"},
         {"", "", ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ProgramPath split = SplitProgramPath(c.path);
         EXPECT_EQ(split.directory, c.directory) << c.path;

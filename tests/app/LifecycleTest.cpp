@@ -88,11 +88,13 @@ TEST(ProgramLifecycle, StartRoutineTakesItsStepsInOrder)
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.log, "system call 6\n"
                            "system call 3\n"
-                           "load window " + std::to_string(main_window::kWindow) + "\n"
-                           "run message loop\n"
-                           "round to nearest yes\n"
-                           "traps none\n"
-                           "exit procedure\n");
+                           "load window " +
+                               std::to_string(main_window::kWindow) +
+                               "\n"
+                               "run message loop\n"
+                               "round to nearest yes\n"
+                               "traps none\n"
+                               "exit procedure\n");
 }
 
 TEST(ProgramLifecycle, EveryNormalEndRunsTheExitProcedureOnce)
@@ -207,8 +209,11 @@ TEST(ProgramLifecycle, IdlePhaseRaisesTheWindowIdleEventOncePerPeriod)
         return RunProgram(
             [] {
                 static QWidget* holder = new QWidget;
-                RegisterIdleFunction(holder, [](intptr_t) { ++registration_calls; }, 0);
-                const auto step = [](int at_ms, std::function<void()> action) { QTimer::singleShot(at_ms, action); };
+                RegisterIdleFunction(
+                    holder, [](intptr_t) { ++registration_calls; }, 0);
+                const auto step = [](int at_ms, std::function<void()> action) {
+                    QTimer::singleShot(at_ms, action);
+                };
                 step(300, [] { ChildLog("after start " + std::to_string(idle_events)); });
                 step(350, [] { QTest::keyClick(UnitWidget(main_window::kExpression), Qt::Key_1); });
                 step(650, [] { ChildLog("after a key " + std::to_string(idle_events)); });
@@ -236,9 +241,8 @@ TEST(ProgramLifecycle, IdlePhaseRaisesTheWindowIdleEventOncePerPeriod)
 
 TEST(ProgramLifecycle, NoWindowMeansTheLoopReturnsAtOnce)
 {
-    const ChildOutcome outcome = RunInChild([] {
-        return RunProgram({}, [](ServiceTable& table) { table.LoadWindow = [](uint32_t) {}; });
-    }, 20);
+    const ChildOutcome outcome = RunInChild(
+        [] { return RunProgram({}, [](ServiceTable& table) { table.LoadWindow = [](uint32_t) {}; }); }, 20);
     ASSERT_TRUE(outcome.exited) << outcome.log;
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(Occurrences(outcome.log, "exit procedure"), 1);
@@ -290,8 +294,7 @@ TEST(ProgramLifecycle, TheProgramDirectoryBecomesTheCurrentDirectory)
         });
     });
     ASSERT_TRUE(outcome.exited);
-    const std::string own_directory =
-        std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
+    const std::string own_directory = std::filesystem::read_symlink("/proc/self/exe").parent_path().string();
     EXPECT_EQ(Occurrences(outcome.log, "cwd " + own_directory), 1) << outcome.log;
 }
 

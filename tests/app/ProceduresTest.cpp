@@ -27,6 +27,7 @@ FakeWindow g_window;
 
 std::string Name(uint32_t unit)
 {
+    // clang-format off
     static const std::map<uint32_t, std::string> names = {
         {main_window::kArcSineOpposite, "edit1"},   {main_window::kArcSineHypotenuse, "edit9"},
         {main_window::kArcSineResult, "edit2"},     {main_window::kArcTangentOpposite, "edit4"},
@@ -39,6 +40,7 @@ std::string Name(uint32_t unit)
         {main_window::kResultHypotenuse, "edit17"}, {main_window::kResultOpposite, "edit18"},
         {main_window::kAngleWarning, "label22"},
     };
+    // clang-format on
     const auto found = names.find(unit);
     return found != names.end() ? found->second : "unit " + std::to_string(unit);
 }
@@ -158,6 +160,7 @@ TEST_F(Procedures, FunctionEvaluateReplacesTheResultEvenWithNothing)
 
 TEST_F(Procedures, SideLengthsWritesInTheOrderOfTheKnownSide)
 {
+    // clang-format off
     const struct {
         const char* angle;
         const char* opposite;
@@ -171,6 +174,7 @@ TEST_F(Procedures, SideLengthsWritesInTheOrderOfTheKnownSide)
         {"0", "1", "", "", "set label22 shown; "},
         {"30", "", "", "", "set label22 hidden; "},
     };
+    // clang-format on
     for (const auto& c : cases) {
         g_window = {};
         g_window.boxes[main_window::kAngle] = c.angle;

@@ -37,7 +37,9 @@ long ResidentKiB()
 
 void ClickRound()
 {
-    for (uint32_t button : {main_window::kArcSineButton, main_window::kArcTangentButton, main_window::kArcCosineButton, main_window::kEvaluateButton, main_window::kSideLengthsButton})
+    for (uint32_t button :
+         {main_window::kArcSineButton, main_window::kArcTangentButton, main_window::kArcCosineButton,
+          main_window::kEvaluateButton, main_window::kSideLengthsButton})
         ClickUnit(button);
 }
 

@@ -39,12 +39,13 @@ std::string Hover(uint32_t box)
 struct Click {
     std::vector<std::pair<uint32_t, const char*>> boxes;
     uint32_t button;
-    uint32_t noted;      // the box the note is at
-    const char* note;    // the note's words
+    uint32_t noted;    // the box the note is at
+    const char* note;  // the note's words
 };
 
 TEST(Tips, EachReasonIsNotedAtItsBox)
 {
+    // clang-format off
     const Click clicks[] = {
         {{{kArcSineOpposite, "2"}, {kArcSineHypotenuse, "1"}}, kArcSineButton, kArcSineResult, "两边之比超出 -1 到 1 的范围"},
         {{{kArcCosineAdjacent, ""}, {kArcCosineHypotenuse, ""}}, kArcCosineButton, kArcCosineResult, "两条边都是 0 或为空"},
@@ -62,6 +63,7 @@ TEST(Tips, EachReasonIsNotedAtItsBox)
         {{{kAngle, "30"}, {kKnownOpposite, ""}, {kKnownAdjacent, "0"}, {kKnownHypotenuse, ""}},
          kSideLengthsButton, kKnownOpposite, "没有大于 0 的边"},
     };
+    // clang-format on
     for (const Click& c : clicks) {
         for (const auto& [box, text] : c.boxes)
             SetBoxText(box, text);
@@ -168,6 +170,7 @@ TEST(Tips, ALongResultShowsWholeInAWrappedScrollingNote)
 
 TEST(Tips, EnterInAnyBoxClicksItsGroupsButton)
 {
+    // clang-format off
     const struct {
         std::vector<std::pair<uint32_t, const char*>> boxes;
         uint32_t pressed_in;
@@ -181,11 +184,13 @@ TEST(Tips, EnterInAnyBoxClicksItsGroupsButton)
         {{{kExpression, "sin(30)"}}, kExpression, Qt::Key_Enter, kExpressionResult, "0.499999999987"},
         {{{kAngle, "30"}, {kKnownOpposite, "1"}}, kKnownHypotenuse, Qt::Key_Return, kResultHypotenuse, "2.000000000052"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         for (const auto& [box, text] : c.boxes)
             SetBoxText(box, text);
         SetBoxText(c.result, "");
-        QTest::keyClick(UnitWidget(c.pressed_in), c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(UnitWidget(c.pressed_in), c.key,
+                        c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         EXPECT_EQ(BoxText(c.result), c.expected);
     }
 }

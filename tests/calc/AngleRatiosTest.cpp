@@ -27,6 +27,7 @@ void ExpectAll(AngleText function, const std::vector<Case>& cases)
 
 TEST(AngleRatios, ArcSine)
 {
+    // clang-format off
     ExpectAll(ArcSineText, {
         {"1", "2", "30.00000000086"},
         {"1", "1", "90.00000000257"},
@@ -38,10 +39,12 @@ TEST(AngleRatios, ArcSine)
         {"3.0000002", "3", "90.00000000257"},  // within the slack: taken as exactly 1
         {"-3.0000002", "3", "-90.00000000257"},
     });
+    // clang-format on
 }
 
 TEST(AngleRatios, ArcCosine)
 {
+    // clang-format off
     ExpectAll(ArcCosineText, {
         {"1", "2", "59.99999999914"},
         {"1", "1", "-2.572381737566e-009"},
@@ -50,16 +53,19 @@ TEST(AngleRatios, ArcCosine)
         {"1", "-2", "120.0000000009"},
         {"3.0000002", "3", "-2.572381737566e-009"},
     });
+    // clang-format on
 }
 
 TEST(AngleRatios, ArcTangent)
 {
+    // clang-format off
     ExpectAll(ArcTangentText, {
         {"1", "1", "45.00000000129"},
         {"1", "", "90.00000000257"},
         {"-1", "", "-90.00000000257"},
         {"0", "5", "0"},
     });
+    // clang-format on
 }
 
 // A ratio that is not a number has no angle: both sides 0, both empty, both infinite as singles.
@@ -71,18 +77,28 @@ TEST(AngleRatios, ArcTangentWithoutARatio)
 // × ÷ 。 as an input method types them, and full-width forms, read as ASCII in every box.
 TEST(AngleRatios, InputMethodForms)
 {
-    ExpectAll(ArcSineText, {{"0\xA1\xA3" "5", "1", "30.00000000086"}, {"1", "\xA3\xB2", "30.00000000086"}});
-    ExpectAll(ArcTangentText, {{"1", "1\xA1\xA3" "0", "45.00000000129"}});
-    ExpectAll(ArcCosineText, {{"0\xA1\xA3" "5", "1", "59.99999999914"}});
+    ExpectAll(ArcSineText, {{"0\xA1\xA3"
+                             "5",
+                             "1", "30.00000000086"},
+                            {"1", "\xA3\xB2", "30.00000000086"}});
+    ExpectAll(ArcTangentText, {{"1",
+                                "1\xA1\xA3"
+                                "0",
+                                "45.00000000129"}});
+    ExpectAll(ArcCosineText, {{"0\xA1\xA3"
+                               "5",
+                               "1", "59.99999999914"}});
 }
 
 // No angle has the ratio: out of range, or not a number (0/0). The box is emptied.
 TEST(AngleRatios, NoAngleGivesTheEmptyText)
 {
+    // clang-format off
     const std::vector<Case> cases = {
         {"2", "1", ""}, {"", "", ""}, {"1", "0", ""}, {"0", "0", ""}, {"-2", "1", ""},
         {"1.000001", "1", ""},
     };
+    // clang-format on
     ExpectAll(ArcSineText, cases);
     ExpectAll(ArcCosineText, cases);
 }

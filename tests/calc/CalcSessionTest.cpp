@@ -64,7 +64,10 @@ public:
 
     bool Started() const { return m_pid > 0; }
 
-    void Write(std::string_view text) { ASSERT_EQ(write(m_input, text.data(), text.size()), ssize_t(text.size())); }
+    void Write(std::string_view text)
+    {
+        ASSERT_EQ(write(m_input, text.data(), text.size()), ssize_t(text.size()));
+    }
 
     // What arrives until `expected` has, or until five seconds have passed.
     std::string ReadUntil(std::string_view expected)
@@ -151,6 +154,7 @@ TEST(CalcSession, TerminalHasPromptEditingHistoryAndCtrlDEnds)
     ASSERT_TRUE(calc.Started());
     EXPECT_NE(calc.ReadUntil("> ").find("> "), std::string::npos);
 
+    // clang-format off
     const Exchange exchanges[] = {
         {"sin(30)\r", "0.499999999987"},
         {"1/0\r", "division by 0 or by a number too small"},
@@ -161,6 +165,7 @@ TEST(CalcSession, TerminalHasPromptEditingHistoryAndCtrlDEnds)
         {"\x1bx\"\r", "nothing in the expression can be calculated"},
         {"\xc3\xb8\"\r", "nothing in the expression can be calculated"},
     };
+    // clang-format on
     for (const auto& e : exchanges) {
         calc.Write(e.sent);
         const std::string answer_and_prompt = std::string(e.answer) + "\r\n> ";

@@ -59,9 +59,10 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string* input =
     const std::string scratch = ::testing::TempDir() + "/anglarix-calc." + std::to_string(getpid());
     const std::string err_path = scratch + ".err";
     const std::string in_path = scratch + ".in";
-    std::string command = locale == Locale::English ? std::string("LC_ALL=C.UTF-8 ")
-                          : "LOCPATH=" + Quote(ANGLARIX_TEST_LOCPATH) +
-                                (locale == Locale::Chinese ? " LC_ALL=zh_CN.UTF-8 " : " LC_ALL=zh_CN.GBK ");
+    std::string command = locale == Locale::English
+                              ? std::string("LC_ALL=C.UTF-8 ")
+                              : "LOCPATH=" + Quote(ANGLARIX_TEST_LOCPATH) +
+                                    (locale == Locale::Chinese ? " LC_ALL=zh_CN.UTF-8 " : " LC_ALL=zh_CN.GBK ");
     command += Quote(ANGLARIX_CALC_PATH);
     for (const std::string& arg : args)
         command += " " + Quote(arg);
@@ -146,8 +147,8 @@ TEST(CalcTool, AngleOptions)
 // The engine's decisions reach the command line unchanged, in every mode.
 TEST(CalcTool, DecisionsInEveryMode)
 {
-    const std::vector<std::string> expressions = {"1+(0-2)^2", "2*-(0-2)^2", "-(0-2)", "6÷2", "0。5+1", "2區3",
-                                                  "sin(30)sin(30)"};
+    const std::vector<std::string> expressions = {"1+(0-2)^2", "2*-(0-2)^2", "-(0-2)",        "6÷2",
+                                                  "0。5+1",    "2區3",       "sin(30)sin(30)"};
     const std::string expected = "5\n-8\n2\n3\n1.5\n23\n\n";
     EXPECT_EQ(RunTool(expressions).out, expected);
     std::string lines;
@@ -177,6 +178,7 @@ TEST(CalcTool, SolveOption)
 
 TEST(CalcTool, UsageErrorsSayWhatAndHowToGetHelp)
 {
+    // clang-format off
     const struct {
         std::vector<std::string> args;
         const char* first_line;
@@ -191,6 +193,7 @@ TEST(CalcTool, UsageErrorsSayWhatAndHowToGetHelp)
         {{"--solve", "30", "1", ""}, "anglarix-calc: --solve takes four values"},
         {{"--atan", "--solve", "1", "2"}, "anglarix-calc: --solve cannot be combined with another computation"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ToolRun run = RunTool(c.args);
         EXPECT_EQ(run.status, 2) << c.first_line;
@@ -224,7 +227,9 @@ TEST(CalcTool, StatusesAndMessagesAtTheEdges)
 {
     const std::string line = "sin(30)\n";
     const std::string long_line = "1/0+" + std::string(60, '1') + "\n";
-    const std::string gbk_times = "1\xA1\xC1" "2";  // 1×2 in GBK
+    const std::string gbk_times = "1\xA1\xC1"
+                                  "2";  // 1×2 in GBK
+    // clang-format off
     const struct {
         std::vector<std::string> args;
         const std::string* input;
@@ -251,6 +256,7 @@ TEST(CalcTool, StatusesAndMessagesAtTheEdges)
         {{gbk_times, "1/0"}, nullptr, "", Locale::ChineseGbk, 1, "2\n\n",
          Utf8ToGbk("anglarix-calc: 1/0: 除以 0 或过小的数\n")},
     };
+    // clang-format on
     for (const auto& c : cases) {
 #ifdef ANGLARIX_CALC_WINDOWS
         // Windows has no GBK locale: its console is UTF-16 and its pipes UTF-8.
@@ -258,7 +264,8 @@ TEST(CalcTool, StatusesAndMessagesAtTheEdges)
             continue;
 #endif
         const ToolRun run = RunTool(c.args, c.input, c.locale, c.redirect);
-        const std::string what = (c.args.empty() ? std::string("lines") : c.args[0].substr(0, 20)) + " " + c.redirect;
+        const std::string what = (c.args.empty() ? std::string("lines") : c.args[0].substr(0, 20)) + " " +
+                                 c.redirect;
         EXPECT_EQ(run.status, c.status) << what;
         EXPECT_EQ(run.out, c.out) << what;
 #ifdef ANGLARIX_CALC_WINDOWS

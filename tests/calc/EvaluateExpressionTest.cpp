@@ -17,6 +17,7 @@ void ExpectAll(const std::vector<TextCase>& cases)
 
 TEST(EvaluateExpression, FunctionValuesInDegrees)
 {
+    // clang-format off
     ExpectAll({
         {"sin(30)", "0.499999999987"},   {"sin(10)", "0.173648177662"},
         {"cos(60)", "0.5000000000259"},  {"tg(45)", "0.9999999999551"},
@@ -27,24 +28,29 @@ TEST(EvaluateExpression, FunctionValuesInDegrees)
         {"sin( 30 )", "0.499999999987"}, {"sin((30))", "0.499999999987"},
         {"sin(-30)", "-0.499999999987"},
     });
+    // clang-format on
 }
 
 TEST(EvaluateExpression, FailuresGiveTheEmptyText)
 {
+    // clang-format off
     ExpectAll({
         {"ctg(0)", ""}, {"sin()", ""}, {"sin(abc)", ""}, {"sin(1/0)", ""}, {"", ""}, {"1/0", ""},
         {"sin(1e999)", ""}, {"abc", ""}, {"sin(", ""},
     });
+    // clang-format on
 }
 
 TEST(EvaluateExpression, NamesMatchExactly)
 {
+    // clang-format off
     ExpectAll({
         {"SIN(30)", "30"}, {"sin (30)", "30"}, {"log(100)", "100"}, {"1+sin()", "1"},
         {"cos(sin(30))", "0.9999619230642"},
         // "tg(" inside "ctg(" is not a call of its own.
         {"ctg(45)+tg(45)", "2"},
     });
+    // clang-format on
 }
 
 TEST(EvaluateExpression, TextsComeBackFilteredNotReformatted)
@@ -55,16 +61,19 @@ TEST(EvaluateExpression, TextsComeBackFilteredNotReformatted)
 // A result that does not read as one number in full is no answer.
 TEST(EvaluateExpression, ResultIsOneNumber)
 {
+    // clang-format off
     ExpectAll({
         {"sin(30)sin(30)", ""}, {"1..2", ""}, {"1.5.2", ""}, {".", ""}, {"1\\2", ""}, {"-", ""},
         {"2e", "2"}, {"(1+2)(3+4)", "37"}, {"2(3)", "23"}, {"(0-2)(0-3)", "-5"},
         {"sin(1..2)", "0.01745240643678"},  // values inside are read as before
     });
+    // clang-format on
 }
 
 // The value of a group or a call is one operand, its sign included.
 TEST(EvaluateExpression, GroupAndCallValuesAreOneOperand)
 {
+    // clang-format off
     ExpectAll({
         // As the base of "^", and the power is one operand again.
         {"1+(0-2)^2", "5"}, {"1-(0-2)^2", "-3"}, {"2*(0-3)^2", "18"}, {"10-(0-1)^2", "9"},
@@ -84,6 +93,7 @@ TEST(EvaluateExpression, GroupAndCallValuesAreOneOperand)
         {"(-(0-2)^2)", "4"}, {"sin(-(0-30))", "0.499999999987"}, {"- sin(-30)", "0.499999999987"},
         {"2*-(2)^2", "-8"}, {"-(2)^3", "-8"}, {"+(0-2)^3", "-8"},
     });
+    // clang-format on
     EXPECT_EQ(EvaluateExpression("1*sin(-30)^2"), EvaluateExpression("sin(-30)^2"));
     EXPECT_EQ(EvaluateExpression("-sin(-30)"), EvaluateExpression("- sin(-30)"));
 }
@@ -91,15 +101,18 @@ TEST(EvaluateExpression, GroupAndCallValuesAreOneOperand)
 // × ÷ 。 as a Chinese input method types them (GBK A1C1, A1C2, A1A3).
 TEST(EvaluateExpression, InputMethodSigns)
 {
+    // clang-format off
     ExpectAll({
         {"6\xA1\xC2" "2", "3"}, {"\xA3\xB2\xA1\xC1\xA3\xB3", "6"}, {"0\xA1\xA3" "5+1", "1.5"},
         {"sin(3\xA3\xB0\xA1\xA3" "0)", "0.499999999987"}, {"1\xA1\xC2" "0", ""},
     });
+    // clang-format on
 }
 
 // A Chinese character goes as a whole: no byte of it is left behind as an operator or a digit.
 TEST(EvaluateExpression, ChineseCharactersAreFilteredWhole)
 {
+    // clang-format off
     ExpectAll({
         {"2\x85\x5E" "3", "23"},   // 區: its second byte is "^"
         {"2\x84\x65" "3", "23"},   // 別: its second byte is "e"
@@ -107,24 +120,29 @@ TEST(EvaluateExpression, ChineseCharactersAreFilteredWhole)
         {"1\x81+2", "12"},          // "+" as a second byte
         {"\xD6\xD0" "1+2\xCE\xC4", "3"},
     });
+    // clang-format on
 }
 
 // Exponent texts, typed or made by a function value, are read back as the numbers they are.
 TEST(EvaluateExpression, ExponentNumbers)
 {
+    // clang-format off
     ExpectAll({
         {"2e3+1", "2001"}, {"0.00001*0.00001+1", "1.0000000001"}, {"1e-5*2", "2e-005"},
         {"1+cos(90)", "1.000000000045"}, {"sin(180)+1", "1.00000000009"},
         {"cos(90)", "4.489659216976e-011"}, {"cos(90)*1e10", "0.4489659216976"},
     });
+    // clang-format on
 }
 
 TEST(EvaluateExpression, RightOperandEndsWhereItIsWritten)
 {
+    // clang-format off
     ExpectAll({
         {"2*0.50", "1"}, {"2^03", "8"}, {"1+007", "8"}, {"2*+3", "6"},
         {"1+1.23456789012345", "2.234567890123"}, {"2*--3", "3"},
     });
+    // clang-format on
 }
 
 TEST(EvaluateExpression, ValuesThatAreNotFiniteFail)
@@ -159,6 +177,7 @@ TEST(EvaluateExpression, CallArgumentsAndNesting)
 // Full-width forms are made ASCII before anything else: "３０+1" and "ｓｉｎ（３０）".
 TEST(EvaluateExpression, FullWidthInput)
 {
+    // clang-format off
     ExpectAll({
         {"\xA3\xB3\xA3\xB0+1", "31"},
         {"\xA3\xF3\xA3\xE9\xA3\xEE\xA3\xA8\xA3\xB3\xA3\xB0\xA3\xA9", "0.499999999987"},
@@ -167,14 +186,17 @@ TEST(EvaluateExpression, FullWidthInput)
         {"\xD6\xD0" "sin(30)", "0.499999999987"},   // 中 before a call
         {"\x81s" "in(30)", "30"},                   // "s" as a trail byte starts no name
     });
+    // clang-format on
 }
 
 TEST(EvaluateExpression, KeptAsTheyAre)
 {
+    // clang-format off
     ExpectAll({
         {"(1+2)(3+4)", "37"}, {"2(3)", "23"}, {"5%2", "52"}, {"0.0000001/5", "0"},
         {"2^3^2", "64"}, {"-2^2", "4"},
     });
+    // clang-format on
 }
 
 TEST(EvaluateExpression, Radians)

@@ -18,6 +18,7 @@ namespace {
 
 TEST(Reasons, EngineSaysWhyItsTextIsEmpty)
 {
+    // clang-format off
     const struct {
         const char* input;
         Reason reason;
@@ -33,6 +34,7 @@ TEST(Reasons, EngineSaysWhyItsTextIsEmpty)
         {"1..2", Reason::NotOneNumber},         {"1\\2", Reason::NotOneNumber},
         {"sin(30)", Reason::None},              {"007", Reason::None},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const Evaluation e = EvaluateWithReason(c.input);
         EXPECT_EQ(e.reason, c.reason) << c.input;
@@ -44,6 +46,7 @@ TEST(Reasons, EngineSaysWhyItsTextIsEmpty)
 // The characters the filter passed over, white space aside, runs apart by a space.
 TEST(Reasons, EngineSaysWhatItIgnored)
 {
+    // clang-format off
     const struct {
         const char* input;
         const char* text;
@@ -55,6 +58,7 @@ TEST(Reasons, EngineSaysWhatItIgnored)
         {"1 apple + 2 pears", "3", "apple pears"},
         {"2)", "2", ")"},                   {"sin(x30)", "0.499999999987", "x"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const Evaluation e = EvaluateWithReason(c.input);
         EXPECT_EQ(e.text, c.text) << c.input;
@@ -65,6 +69,7 @@ TEST(Reasons, EngineSaysWhatItIgnored)
 
 TEST(Reasons, AnglesSayWhyTheyAreEmpty)
 {
+    // clang-format off
     const struct {
         std::string (*function)(std::string_view, std::string_view, Reason*);
         const char* a;
@@ -76,6 +81,7 @@ TEST(Reasons, AnglesSayWhyTheyAreEmpty)
         {ArcCosineText, "-2", "1", Reason::RatioOutOfRange}, {ArcTangentText, "", "", Reason::NoRatio},
         {ArcTangentText, "1", "", Reason::None},           {ArcSineText, "1", "2", Reason::None},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Reason reason = Reason::Overflow;
         const std::string text = c.function(c.a, c.b, &reason);
@@ -107,7 +113,9 @@ std::map<std::string, std::string> Translations(const std::string& path)
     std::map<std::string, std::string> entries;
     std::string line;
     std::string id;
-    const auto quoted = [](const std::string& l, size_t from) { return l.substr(from + 1, l.size() - from - 2); };
+    const auto quoted = [](const std::string& l, size_t from) {
+        return l.substr(from + 1, l.size() - from - 2);
+    };
     while (std::getline(in, line)) {
         if (line.rfind("msgid \"", 0) == 0)
             id = quoted(line, 6);

@@ -362,7 +362,8 @@ inline std::string EvaluateExpression(std::string input, bool radians = false)
         const long open = pos + long(std::char_traits<char>::length(names[row]));
         long close = -1;
         long depth = 1;
-        for (long i = open; i < long(m.w.size()); i += starts[i] && static_cast<unsigned char>(m.w[i]) >= 0x80 ? 2 : 1) {
+        for (long i = open; i < long(m.w.size());
+             i += starts[i] && static_cast<unsigned char>(m.w[i]) >= 0x80 ? 2 : 1) {
             if (m.w[i] == '(')
                 ++depth;
             else if (m.w[i] == ')' && --depth == 0) {

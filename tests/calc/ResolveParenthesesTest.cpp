@@ -9,10 +9,7 @@
 
 namespace {
 
-void ExpectAll(const std::vector<TextCase>& cases)
-{
-    ExpectTexts(ResolveParentheses, cases);
-}
+void ExpectAll(const std::vector<TextCase>& cases) { ExpectTexts(ResolveParentheses, cases); }
 
 // A group's value is one operand; the text need not be one number.
 TEST(ResolveParentheses, GroupValuesAreOneOperand)
@@ -22,11 +19,13 @@ TEST(ResolveParentheses, GroupValuesAreOneOperand)
 
 TEST(ResolveParentheses, GroupsAndJoinedValues)
 {
+    // clang-format off
     ExpectAll({
         {"(1+2)*3", "9"}, {"2*(3+4)", "14"}, {"((1+2)*(3+4))^2", "441"}, {"-(2+3)", "-5"},
         {"2-(0-3)", "5"}, {"(1+2)(3+4)", "37"}, {"2(3)", "23"}, {"((((7))))", "7"},
         {"(1/3)*3", "0.9999999999999"}, {"(2)^(10)", "1024"},
     });
+    // clang-format on
 }
 
 TEST(ResolveParentheses, UnmatchedParenthesesAreDropped)
@@ -41,6 +40,7 @@ TEST(ResolveParentheses, FailuresGiveTheEmptyText)
 
 TEST(ResolveParentheses, FilterDropsEverythingElse)
 {
+    // clang-format off
     ExpectAll({
         {"1 + 2", "3"}, {"5%2", "52"}, {"1,5+1", "16"}, {"log(100)", "100"},
         // GBK "中" is D6 D0: both bytes are dropped.
@@ -49,6 +49,7 @@ TEST(ResolveParentheses, FilterDropsEverythingElse)
         {"1\x81\x35", "1"}, {"2\x85\x5E" "3", "23"}, {"1\x81(2)", "12"},
         {std::string("1+2\0+5", 6), "3"},
     });
+    // clang-format on
 }
 
 // The backslash stays, is neither operator nor number, and does not stop the filter.
@@ -60,10 +61,12 @@ TEST(ResolveParentheses, BackslashIsCarriedAlong)
 // An "e" stays only as the exponent of a written number.
 TEST(ResolveParentheses, ExponentLetters)
 {
+    // clang-format off
     ExpectAll({
         {"2e3+1", "2001"}, {"1e-5*2", "2e-005"}, {"1.e2+1", "101"}, {"e5+1", "6"},
         {"2e+x1", "3"}, {"(2)e3", "2e3"}, {"2(e3)", "23"}, {"2E-1+1", "1.2"}, {"2e(3)", "23"},
     });
+    // clang-format on
 }
 
 }  // namespace

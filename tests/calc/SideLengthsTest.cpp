@@ -84,12 +84,14 @@ TEST(SolveSides, SidesWithoutAFiniteValue)
 // side is still copied exactly as typed.
 TEST(SolveSides, InputMethodForms)
 {
+    // clang-format off
     ExpectSolved({
         {{"3\xA3\xB0\xA1\xA3" "5", "1", "", ""}, "1", "1.970294411229", "1.697663119385"},
         {{"30.5", "1", "", ""}, "1", "1.970294411229", "1.697663119385"},
         {{"30", "0\xA1\xA3" "5", "", ""}, "0\xA1\xA3" "5", "1.000000000026", "0.8660254038143"},
         {{"60\xA1\xC2" "2", "", "", "2"}, "0.999999999974", "2", "1.732050807584"},
     });
+    // clang-format on
 }
 
 TEST(SolveSides, AngleMissingOrNoSide)

@@ -15,7 +15,8 @@ using namespace unit_test;
 constexpr uint32_t kButton = 0x1601013B;
 
 struct ButtonOnWindow {
-    explicit ButtonOnWindow(const ButtonProps& props = {}, uint32_t style = kStyleTabStop) : data(WriteProps(props))
+    explicit ButtonOnWindow(const ButtonProps& props = {}, uint32_t style = kStyleTabStop)
+        : data(WriteProps(props))
     {
         window.resize(200, 100);
         unit = CreateUnit(ButtonInterface, data, &window, QRect(34, 20, 84, 29), kButton, style);
@@ -87,11 +88,13 @@ TEST(Button, CaptionsAndAlignments)
     EXPECT_EQ(button.Button()->text(), QStringLiteral("求反正弦角度"));
     EXPECT_EQ(GetOwnText(ButtonInterface, button.unit.get(), 2), Utf8ToGbk("求反正弦角度"));
 
+    // clang-format off
     const struct { int h, v; Qt::Alignment expected; } cases[] = {
         {0, 0, Qt::AlignLeft | Qt::AlignTop},
         {1, 1, Qt::AlignHCenter | Qt::AlignVCenter},
         {2, 2, Qt::AlignRight | Qt::AlignBottom},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(ButtonAlignment(c.h, c.v), c.expected);
 }

@@ -62,8 +62,10 @@ Likeness Compare(const QImage& shown, const QString& word, diagram::Point at)
     painter.setPen(Qt::black);
     painter.drawText(written.rect(), Qt::AlignLeft | Qt::AlignVCenter, word);
     painter.end();
-    const int width = (written.width() * diagram::kShownWidth + diagram::kPictureWidth - 1) / diagram::kPictureWidth;
-    const QImage widened = written.scaled(width, written.height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const int width = (written.width() * diagram::kShownWidth + diagram::kPictureWidth - 1) /
+                      diagram::kPictureWidth;
+    const QImage widened = written.scaled(width, written.height(), Qt::IgnoreAspectRatio,
+                                          Qt::FastTransformation);
     Likeness best;
     for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {

@@ -36,9 +36,11 @@ struct Box {
 TEST(EditBox, EmptyPropertyDataGivesTheDefaults)
 {
     Box box({}, true);
+    // clang-format off
     const struct { int32_t own; uint32_t value; } defaults[] = {
         {1, 1}, {2, 0x000000}, {3, 0xFFFFFF}, {5, 1}, {6, 0}, {7, 0}, {9, 0}, {10, 0},
     };
+    // clang-format on
     for (const auto& d : defaults)
         EXPECT_EQ(GetOwn(EditBoxInterface, box.unit.get(), d.own).low, d.value) << "own " << d.own;
     QLineEdit* line = box.Line();
@@ -61,9 +63,11 @@ TEST(EditBox, AWriteRaisesEventZeroExactlyOnce)
 {
     Box box;
     RecordEvents log;
+    // clang-format off
     const struct { const char* text; const char* shown; } writes[] = {
         {"12", "12"}, {"12", "12"}, {"角度", "角度"}, {nullptr, ""},
     };
+    // clang-format on
     int expected = 0;
     for (const auto& w : writes) {
         SetOwnText(EditBoxInterface, box.unit.get(), 0, w.text ? Utf8ToGbk(w.text) : std::string());
@@ -85,7 +89,8 @@ TEST(EditBox, TypingRaisesOneEventPerChangeAndReadsAsTyped)
     EXPECT_EQ(log.Count(kBox, 0), 3);
     EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "1");
     // The rebuild saves what the user typed, not the text stored at creation.
-    const auto saved = reinterpret_cast<SavePropertiesEntry>(EditBoxInterface(kEntrySaveProperties))(box.unit.get());
+    const auto saved = reinterpret_cast<SavePropertiesEntry>(EditBoxInterface(kEntrySaveProperties))(
+        box.unit.get());
     const std::optional<EditBoxProps> props = ReadProps<EditBoxProps>(saved);
     ASSERT_TRUE(props);
     EXPECT_EQ(props->content, "1");
@@ -125,11 +130,13 @@ TEST(EditBox, PasswordModeMasksWithItsCharacter)
 TEST(EditBox, StyleChangesAskForARebuild)
 {
     Box box;
+    // clang-format off
     const struct { int32_t own; uint32_t value; int rebuild; } cases[] = {
         {13, 1, 1}, {7, 1, 1}, {8, 2, 1}, {9, 2, 1}, {12, 1, 1},
         {9, 2, 0},  // unchanged
         {1, 3, 0}, {2, 0xFF, 0}, {6, 5, 0}, {10, 1, 0},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(SetOwn(EditBoxInterface, box.unit.get(), c.own, c.value), c.rebuild) << "own " << c.own;
     EXPECT_EQ(box.Line()->maxLength(), 5);
@@ -199,9 +206,11 @@ bool ShowsHighlight(QWidget* widget)
 // multi-line; one that does not keeps it, highlighted.
 TEST(EditBox, HideSelectionLetsTheSelectionGoWithTheFocus)
 {
+    // clang-format off
     const struct { int32_t multi_line, hide; bool kept; } cases[] = {
         {0, 1, false}, {1, 1, false}, {0, 0, true}, {1, 0, true},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "multi-line " << c.multi_line << ", hide " << c.hide);
         EditBoxProps props;
@@ -330,6 +339,7 @@ TEST(EditBox, ALongLineEditsAsAShortOne)
         Qt::Key key;
         Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     };
+    // clang-format off
     const std::vector<std::vector<Key>> rows = {
         {{Qt::Key_Left}, {Qt::Key_Left}, {Qt::Key_Backspace}},
         {{Qt::Key_Left}, {Qt::Key_Left}, {Qt::Key_Delete}},
@@ -345,6 +355,7 @@ TEST(EditBox, ALongLineEditsAsAShortOne)
         {{Qt::Key_Left}, {Qt::Key_8}, {Qt::Key_Z, ctrl}, {Qt::Key_Left}, {Qt::Key_9}},
         {{Qt::Key_Left}, {Qt::Key_8}, {Qt::Key_9}, {Qt::Key_Z, ctrl}, {Qt::Key_Z, ctrl | shift}},
     };
+    // clang-format on
     struct Outcome {
         QString tail;
         int from_end;

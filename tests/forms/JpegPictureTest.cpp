@@ -28,8 +28,8 @@ Bytes Diagram()
 // the diagram is not.
 Bytes Encode(int width, int height, int components, J_COLOR_SPACE space)
 {
-    jpeg_compress_struct cinfo {};
-    jpeg_error_mgr jerr {};
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr jerr{};
     cinfo.err = jpeg_std_error(&jerr);
     jpeg_create_compress(&cinfo);
     unsigned char* out = nullptr;
@@ -76,7 +76,7 @@ TEST(DecodeJpeg, DiagramIsTheTriangleOnWhite)
         return qGray(image.pixel(x * diagram::kPictureWidth / diagram::kShownWidth,
                                  y * diagram::kPictureHeight / diagram::kShownHeight));
     };
-    EXPECT_GT(at(2, 2), 240);                                                   // white ground
+    EXPECT_GT(at(2, 2), 240);                                                           // white ground
     EXPECT_LT(at((diagram::kAcute.x + diagram::kRight.x) / 2, diagram::kRight.y), 60);  // the bottom side
     EXPECT_LT(at(diagram::kRight.x, (diagram::kRight.y + diagram::kTop.y) / 2), 60);    // the vertical side
 }
@@ -103,6 +103,7 @@ TEST(DecodeJpeg, DamagedBytesNeverEndTheProcess)
 
 TEST(DecodeJpeg, OnlySaneGreyOrColourPictures)
 {
+    // clang-format off
     const struct { const char* what; Bytes bytes; bool decodes; } cases[] = {
         {"nothing", {}, false},
         {"start marker only", {0xFF, 0xD8}, false},
@@ -116,6 +117,7 @@ TEST(DecodeJpeg, OnlySaneGreyOrColourPictures)
         {"too high", Encode(1, kMaxPictureSide + 1, 1, JCS_GRAYSCALE), false},
         {"too many pixels", Encode(8193, 8193, 1, JCS_GRAYSCALE), false},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(!DecodeJpeg(c.bytes).isNull(), c.decodes) << c.what;
 }

@@ -12,10 +12,7 @@ namespace {
 
 using namespace unit_test;
 
-std::string Gbk(const char* utf8)
-{
-    return Utf8ToGbk(utf8);
-}
+std::string Gbk(const char* utf8) { return Utf8ToGbk(utf8); }
 
 LabelProps Caption(const char* utf8)
 {
@@ -44,7 +41,9 @@ public:
     {
         Sheet::Add(kind, data, rect);
         const LabelProps props = ReadProps<LabelProps>(data).value();
-        lists += paint::DisplayListJson(paint::PaintLabel(props, {rect.width(), rect.height()}, {}, QtTextMeasure())) + "\n";
+        lists += paint::DisplayListJson(
+                     paint::PaintLabel(props, {rect.width(), rect.height()}, {}, QtTextMeasure())) +
+                 "\n";
     }
     std::string lists;
 };
@@ -118,7 +117,8 @@ TEST_F(LabelTest, SheetOfEffectsAlignmentsWrapAndBorders)
         props.gradient_background[1] = 0xFFFFFF;
         props.gradient_background[2] = 0x008000;
         props.font = FontBytes(-14, 700, 1, Gbk("宋体"));
-        sheet.Add(LabelInterface, WriteProps(props), QRect(4 + (mode - 1) % 4 * 114, 260 + (mode - 1) / 4 * 48, 110, 44));
+        sheet.Add(LabelInterface, WriteProps(props),
+                  QRect(4 + (mode - 1) % 4 * 114, 260 + (mode - 1) / 4 * 48, 110, 44));
     }
     EXPECT_TRUE(MatchesGolden(sheet.Render(), "label_sheet"));
     EXPECT_TRUE(MatchesGoldenText(sheet.lists, "label_sheet.paint.json"));
@@ -128,6 +128,7 @@ TEST_F(LabelTest, SheetOfEffectsAlignmentsWrapAndBorders)
 // then they close up so that the last line ends at the bottom.
 TEST_F(LabelTest, WrappedLinesCloseUpOnlyToFitTheLastLine)
 {
+    // clang-format off
     const struct { const char* text; int height; std::vector<int> tops; } cases[] = {
         {"a\nb\nc\n\nd", 65, {0, 13, 26, 39, 52}},   // fits
         {"a\nb\nc\n\nd", 64, {0, 12, 25, 38, 51}},   // the note: one pixel short
@@ -136,8 +137,10 @@ TEST_F(LabelTest, WrappedLinesCloseUpOnlyToFitTheLastLine)
         {"a", 5, {0}},
         {"", 0, {0}},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        const auto lines = paint::LayoutLabelText(c.text, {}, {0, 10, 100, c.height}, 0, 0, true, QtTextMeasure());
+        const auto lines = paint::LayoutLabelText(c.text, {}, {0, 10, 100, c.height}, 0, 0, true,
+                                                  QtTextMeasure());
         std::vector<int> tops;
         for (const paint::PlacedLine& line : lines)
             tops.push_back(line.baseline - 10 - 11);
@@ -151,7 +154,9 @@ TEST_F(LabelTest, TheNotesLastLineKeepsItsDescenders)
 {
     const char* last_line = "三角函数示例：sin(10),正切用tg表示";
     LabelProps note = Caption((std::string("注：正弦值等于角对边除以角斜边；\r\n    余弦值等于角邻边除以角斜边；\r\n"
-                                           "    正切值等于角对边除以角邻边。\r\n\r\n") + last_line).c_str());
+                                           "    正切值等于角对边除以角邻边。\r\n\r\n") +
+                               last_line)
+                                  .c_str());
     note.word_wrap = 1;
     note.background = 0xC0C0C0;
     LabelProps alone = Caption(last_line);
@@ -173,7 +178,8 @@ TEST_F(LabelTest, TheNotesLastLineKeepsItsDescenders)
 TEST_F(LabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignment)
 {
     for (int vertical = 0; vertical < 3; ++vertical) {
-        const auto lines = paint::LayoutLabelText("a\r\nb\nc\rd", {}, {0, 0, 100, 80}, 0, vertical, true, QtTextMeasure());
+        const auto lines = paint::LayoutLabelText("a\r\nb\nc\rd", {}, {0, 0, 100, 80}, 0, vertical, true,
+                                                  QtTextMeasure());
         ASSERT_EQ(lines.size(), 4u);
         for (size_t i = 0; i < lines.size(); ++i)
             EXPECT_EQ(lines[i].baseline, 11 + 13 * int(i)) << "vertical " << vertical;
@@ -183,13 +189,16 @@ TEST_F(LabelTest, WrappedTextStartsAtTheTopWhateverTheVerticalAlignment)
 TEST_F(LabelTest, OneLinePlacedByBothAlignments)
 {
     const int width = QFontMetrics(DefaultGuiFont()).horizontalAdvance(QStringLiteral("ab"));
+    // clang-format off
     const struct { int h, v; int x, y; } cases[] = {
         {0, 0, 10, 20 + 11},
         {1, 1, 10 + (100 - width) / 2, 20 + 10 + 11},
         {2, 2, 110 - width, 20 + 20 + 11},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        const auto lines = paint::LayoutLabelText("a\r\nb", {}, {10, 20, 100, 33}, c.h, c.v, false, QtTextMeasure());
+        const auto lines = paint::LayoutLabelText("a\r\nb", {}, {10, 20, 100, 33}, c.h, c.v, false,
+                                                  QtTextMeasure());
         ASSERT_EQ(lines.size(), 1u);
         EXPECT_EQ(lines[0].text, "ab");
         EXPECT_EQ(QPoint(lines[0].x, lines[0].baseline), QPoint(c.x, c.y)) << c.h << "," << c.v;

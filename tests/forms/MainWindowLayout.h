@@ -9,9 +9,11 @@
 
 namespace main_window_layout {
 
+// clang-format off
 enum Kind : uint32_t {
     Lbl = KIND_LABEL, Edt = KIND_EDIT_BOX, Btn = KIND_BUTTON, Shp = KIND_SHAPE_BOX, Pic = KIND_PIC_BOX,
 };
+// clang-format on
 constexpr uint32_t Hidden = 0, V = kStateVisible, T = kStateTabStop, B = kStateBit4;
 
 struct UnitRow {
@@ -26,6 +28,7 @@ struct UnitRow {
     bool TabStop() const { return (flags & kStateTabStop) != 0; }
 };
 
+// clang-format off
 inline const UnitRow kUnits[] = {
     {0x16011DF4, "标签22", Lbl, 203, 268, 80, 40, "角度必须输入", Hidden},
     {0x16011DF2, "按钮5", Btn, 203, 320, 64, 24, "边长计算", V | T},
@@ -81,5 +84,6 @@ inline const UnitRow kUnits[] = {
     {0x16010152, "外形框1", Shp, 2, 8, 152, 120, nullptr, V | B},
     {0x16010154, "外形框2", Shp, 168, 8, 152, 120, nullptr, V | B},
 };
+// clang-format on
 
 }  // namespace main_window_layout

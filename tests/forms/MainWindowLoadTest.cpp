@@ -78,7 +78,8 @@ TEST_F(LoadedWindow, AngleOutputsAreReadOnlyAndTheOtherBoxesAreNot)
     for (const UnitRow& row : kUnits) {
         if (row.kind != Edt)
             continue;
-        const bool read_only = row.id == main_window::kArcSineResult || row.id == 0x1601014E || row.id == 0x16010158;
+        const bool read_only = row.id == main_window::kArcSineResult || row.id == 0x1601014E ||
+                               row.id == 0x16010158;
         auto* line = qobject_cast<QLineEdit*>(Widget(row.id));
         ASSERT_NE(line, nullptr) << row.name;
         EXPECT_EQ(line->isReadOnly(), read_only) << row.name;
@@ -119,11 +120,13 @@ TEST_F(LoadedWindow, ControlIdsRunFromTheLastRecordInStepsOfTen)
 
 TEST_F(LoadedWindow, TabAndShiftTabFollowTheFocusOrderAndWrap)
 {
+    // clang-format off
     const char* const order[] = {
         "编辑框1", "按钮1", "编辑框2", "编辑框4", "按钮2", "编辑框3", "编辑框6", "按钮3",
         "编辑框5", "编辑框9", "编辑框8", "编辑框7", "编辑框10", "按钮4", "编辑框11", "编辑框12",
         "编辑框13", "编辑框15", "编辑框14", "编辑框18", "编辑框17", "编辑框16", "按钮5",
     };
+    // clang-format on
     const size_t count = std::size(order);
     auto focused = [] {
         const UnitRow* row = RowOf(QApplication::focusWidget());

@@ -61,6 +61,7 @@ TEST(PicBox, SheetOfDisplayModesAndBorders)
 TEST(PicBox, PictureTargetsByMode)
 {
     const paint::Rect box{10, 20, 208, 56};
+    // clang-format off
     const struct { int mode; paint::Size picture; paint::Rect target; } cases[] = {
         {0, {195, 113}, {10, 20, 195, 113}},
         {1, {195, 113}, {10, 20, 208, 56}},
@@ -69,6 +70,7 @@ TEST(PicBox, PictureTargetsByMode)
         {2, {416, 28}, {10, 20 + 21, 208, 14}},
         {2, {0, 10}, {}},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(paint::PictureTarget(c.mode, c.picture, box), c.target) << c.mode;
 }
@@ -87,6 +89,7 @@ TEST(PicBox, PictureFileSizesFromHeaders)
         return std::vector<uint8_t>(bytes.begin(), bytes.end());
     };
     const std::vector<uint8_t> jpeg = saved("JPG"), bmp = saved("BMP");
+    // clang-format off
     const struct { std::vector<uint8_t> bytes; paint::Size size; } cases[] = {
         {png, {120, 60}},
         {jpeg, {33, 17}},
@@ -97,6 +100,7 @@ TEST(PicBox, PictureFileSizesFromHeaders)
         {{'G', 'I', 'F', '8', '9', 'a', 5, 0, 7, 0}, {5, 7}},
         {{}, {}},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(paint::PictureFileSize(c.bytes), c.size) << c.bytes.size() << " bytes";
 }

@@ -38,6 +38,7 @@ ProcedureResult Observe(const uint32_t* args, int32_t count)
 
 TEST_F(EventDispatch, EachBindingCallsItsProcedure)
 {
+    // clang-format off
     const struct { uint32_t unit; int32_t event; int expected; } cases[] = {
         {main_window::kArcTangentButton, 0, kArcTangentClickOffset},  // handler offset 0 is a real binding
         {main_window::kArcSineButton, 0, kArcSineClickOffset},
@@ -47,6 +48,7 @@ TEST_F(EventDispatch, EachBindingCallsItsProcedure)
         {0, 0, kWindowEventNoOpOffset},
         {main_window::kWindowRecord, 0, kWindowEventNoOpOffset},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Ran().clear();
         EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
@@ -56,9 +58,11 @@ TEST_F(EventDispatch, EachBindingCallsItsProcedure)
 
 TEST_F(EventDispatch, AnEventWithoutABindingDoesNothing)
 {
+    // clang-format off
     const struct { uint32_t unit; int32_t event; } cases[] = {
         {main_window::kArcSineOpposite, 0}, {main_window::kArcSineButton, 1}, {main_window::kArcSineButton, -7}, {0, 1}, {0, 3}, {0, 4}, {0x16011DF4, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
         EXPECT_TRUE(Ran().empty());
@@ -96,6 +100,7 @@ TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
     Record(main_window::kArcSineButton).procedures[0] = &Observe;
     Record(0).procedures[0] = &Observe;
     Record(main_window::kArcTangentButton).procedures[0] = &RaiseInner;
+    // clang-format off
     const struct { uint32_t unit; int32_t count; uint32_t expected_unit; int32_t expected_count; } cases[] = {
         {main_window::kArcSineButton, 3, main_window::kArcSineButton, 3},
         {0, 0, main_window::kWindowRecord, 0},   // the window's own record stands for unit id 0
@@ -104,6 +109,7 @@ TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
         // the inner event's source; the inner return clears it rather than giving the outer back
         {main_window::kArcTangentButton, 0, main_window::kArcSineButton, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         g_source_after_inner = {1, 1};
         EventRecord event;
@@ -149,6 +155,7 @@ TEST_F(EventDispatch, BuiltInLibraryDescribesTheSixKinds)
     EXPECT_EQ(library.type_count, 51);
     EXPECT_EQ(library.command_count, 17);
     EXPECT_EQ(UnitRuntimeEntry(), &RuntimeNotify);  // handed over by notification 1
+    // clang-format off
     const struct { uint32_t code; const char* name; const char* english; uint32_t flags; uint32_t count; } kinds[] = {
         {0x00010001, "窗口", "window", 0x800000D0, 32},
         {0x00010005, "编辑框", "EditBox", 0x80000040, 29},
@@ -157,6 +164,7 @@ TEST_F(EventDispatch, BuiltInLibraryDescribesTheSixKinds)
         {0x0001000A, "标签", "Label", 0x84012040, 29},
         {0x0001000B, "按钮", "Button", 0x80000840, 14},
     };
+    // clang-format on
     for (const auto& k : kinds) {
         const UnitTypeDescriptor* type = FindUnitType(k.code);
         ASSERT_NE(type, nullptr) << k.english;
@@ -186,10 +194,7 @@ TEST_F(EventDispatch, NotificationAllocatesRuntimeBlocks)
 }
 
 // The fatal errors: the message on stderr (GBK shown as UTF-8) and exit status 255.
-void RaiseFor(uint32_t window_id, uint32_t unit_id)
-{
-    RaiseEventFromRuntime(window_id, unit_id, 0);
-}
+void RaiseFor(uint32_t window_id, uint32_t unit_id) { RaiseEventFromRuntime(window_id, unit_id, 0); }
 
 TEST_F(EventDispatch, FatalErrorsOfEventsAndProperties)
 {
@@ -203,19 +208,18 @@ TEST_F(EventDispatch, FatalErrorsOfEventsAndProperties)
             RaiseFor(kMainWindowId, main_window::kArcSineButton);
         },
         ::testing::ExitedWithCode(255), "错误信息：引发事件的窗口组件无效\r\n");
-    EXPECT_EXIT(GetUnitProperty(0x52010002, main_window::kArcSineOpposite, 0, -1), ::testing::ExitedWithCode(255),
-                "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
-    EXPECT_EXIT(SetUnitProperty(0x52010002, main_window::kArcSineOpposite, 8, -1, 0), ::testing::ExitedWithCode(255),
-                "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
+    EXPECT_EXIT(GetUnitProperty(0x52010002, main_window::kArcSineOpposite, 0, -1),
+                ::testing::ExitedWithCode(255), "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
+    EXPECT_EXIT(SetUnitProperty(0x52010002, main_window::kArcSineOpposite, 8, -1, 0),
+                ::testing::ExitedWithCode(255), "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
     EXPECT_EXIT(GetUnitProperty(kMainWindowId, 0x16019999, 0, -1), ::testing::ExitedWithCode(255),
                 "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
     // Own properties before the window is loaded.
-    EXPECT_EXIT(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1), ::testing::ExitedWithCode(255),
-                "错误信息：指定窗口尚未载入\r\n");
-    EXPECT_EXIT(SetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1, 0), ::testing::ExitedWithCode(255),
-                "错误信息：指定窗口尚未载入\r\n");
-    EXPECT_EXIT(LoadWindowOrFail(0x52010002), ::testing::ExitedWithCode(255),
-                "错误信息：载入启动窗口失败\r\n");
+    EXPECT_EXIT(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1),
+                ::testing::ExitedWithCode(255), "错误信息：指定窗口尚未载入\r\n");
+    EXPECT_EXIT(SetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1, 0),
+                ::testing::ExitedWithCode(255), "错误信息：指定窗口尚未载入\r\n");
+    EXPECT_EXIT(LoadWindowOrFail(0x52010002), ::testing::ExitedWithCode(255), "错误信息：载入启动窗口失败\r\n");
 }
 
 TEST_F(EventDispatch, DamagedTemplateIsFatal)
@@ -253,10 +257,12 @@ TEST_F(EventDispatch, ErrorReportSuppressesEventsForGood)
 
 TEST_F(EventDispatch, CommonPropertiesAnswerFromTheTemplateBeforeLoading)
 {
+    // clang-format off
     const struct { uint32_t unit; int32_t property; uint64_t expected; } cases[] = {
         {main_window::kArcSineOpposite, 0, 70}, {main_window::kArcSineOpposite, 1, 12}, {main_window::kArcSineOpposite, 2, 71}, {main_window::kArcSineOpposite, 3, 21},
         {main_window::kArcSineOpposite, 5, 1},  {main_window::kArcSineOpposite, 6, 0},  {0x16011DF4, 5, 0}, {0, 2, 488}, {0, 3, 420},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(GetUnitProperty(kMainWindowId, c.unit, c.property, -1), c.expected)
             << std::hex << c.unit << " property " << std::dec << c.property;

@@ -23,6 +23,7 @@ using Keys = LoadedMainWindow;
 
 TEST_F(Keys, EnterClicksTheDefaultButtonOrMovesTheFocus)
 {
+    // clang-format off
     const struct {
         const char* what;
         void (*setup)();
@@ -50,6 +51,7 @@ TEST_F(Keys, EnterClicksTheDefaultButtonOrMovesTheFocus)
          "\r\n"},
         {"no default button: nothing", [] {}, main_window::kArcSineButton, Qt::Key_Return, {}, main_window::kArcSineButton},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         StopRuntime();

@@ -59,12 +59,14 @@ TEST_F(PropertyServices, EditBoxTextReadsNullWhenEmptyAndANewTextOnceTyped)
 TEST_F(PropertyServices, TextWritesShowInTheBoxAndNullEmptiesIt)
 {
     const std::string result = Gbk("30.00000000086");
+    // clang-format off
     const struct { uint32_t unit; const char* text; const char* expected; } cases[] = {
         {main_window::kArcSineResult, result.c_str(), "30.00000000086"},  // read-only to the user, not to the program
         {main_window::kArcSineResult, nullptr, ""},
         {main_window::kArcSineOpposite, "abc", "abc"},
         {main_window::kArcSineOpposite, "", ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Set(c.unit, 8, Address(c.text));
         EXPECT_EQ(qobject_cast<QLineEdit*>(Widget(c.unit))->text(), QString::fromUtf8(c.expected));
@@ -74,10 +76,12 @@ TEST_F(PropertyServices, TextWritesShowInTheBoxAndNullEmptiesIt)
 
 TEST_F(PropertyServices, CommonPropertiesClampAndKeepTheRecordInStep)
 {
+    // clang-format off
     const struct { int32_t property; int32_t written; int32_t stored; } cases[] = {
         {0, 40000, 32627}, {0, -40000, -32627}, {1, 32628, 32627}, {1, -5, -5},
         {2, -5, 0},        {2, 40000, 32627},   {3, 0, 0},         {3, 33, 33},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Set(kLabel1, c.property, uint32_t(c.written));
         const RuntimeRecord& record = Record(kLabel1);
@@ -90,13 +94,16 @@ TEST_F(PropertyServices, CommonPropertiesClampAndKeepTheRecordInStep)
 
 TEST_F(PropertyServices, VisibleAndDisabledTakeAnyNonZeroAsOn)
 {
+    // clang-format off
     const struct { int32_t property; uint32_t value; bool on; } cases[] = {
         {5, 2, true}, {5, 0, false}, {5, 0xFFFFFFFF, true}, {6, 7, true}, {6, 0, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Set(main_window::kAngleWarning, c.property, c.value);
         const uint32_t bit = c.property == 5 ? kStateVisible : kStateDisabled;
-        EXPECT_EQ((Record(main_window::kAngleWarning).state_flags & bit) != 0, c.on) << c.property << " " << c.value;
+        EXPECT_EQ((Record(main_window::kAngleWarning).state_flags & bit) != 0, c.on)
+            << c.property << " " << c.value;
         EXPECT_EQ(Get(main_window::kAngleWarning, c.property), c.on ? 1u : 0u);
         QWidget* widget = Widget(main_window::kAngleWarning);
         EXPECT_EQ(c.property == 5 ? widget->isVisible() : !widget->isEnabled(), c.on);
@@ -120,6 +127,7 @@ TEST_F(PropertyServices, TagAndMousePointerTravelAsNewBlocks)
 
 TEST_F(PropertyServices, OwnPropertiesConvertByTheirDeclaredType)
 {
+    // clang-format off
     const struct { uint32_t unit; int32_t property; uint64_t written; uint64_t read; } cases[] = {
         {kShape1, 9, 9, 7},                   // choice above its range: the largest
         {kShape1, 9, uint32_t(-1), 0},        // a negative choice becomes 0
@@ -129,6 +137,7 @@ TEST_F(PropertyServices, OwnPropertiesConvertByTheirDeclaredType)
         {main_window::kArcSineOpposite, 13, 0, 0},
         {main_window::kDiagram, 12, 0x100000000ull, 0},    // the high word plays no part in a boolean
     };
+    // clang-format on
     for (const auto& c : cases) {
         Set(c.unit, c.property, c.written);
         EXPECT_EQ(Get(c.unit, c.property), c.read) << std::hex << c.unit << " " << std::dec << c.property;
@@ -153,11 +162,13 @@ TEST_F(PropertyServices, FontsByPartMergeIntoTheCurrentFont)
     const uint32_t label = kLabel1;
     EXPECT_EQ(Get(label, 15, 5), 9u);  // the 12-pixel default font in points
     EXPECT_EQ(TakeText(Get(label, 15, 6)), "WenQuanYi Zen Hei");
-    Set(label, 15, 1, 1);              // bold
-    Set(label, 15, 12, 5);             // 12 points
+    Set(label, 15, 1, 1);   // bold
+    Set(label, 15, 12, 5);  // 12 points
+    // clang-format off
     const struct { int32_t part; uint64_t expected; } parts[] = {
         {0, 0}, {1, 1}, {2, 0}, {3, 0}, {4, 0}, {5, 12},
     };
+    // clang-format on
     for (const auto& p : parts)
         EXPECT_EQ(Get(label, 15, p.part), p.expected) << p.part;
 

@@ -44,10 +44,7 @@ inline const Procedure kProcedures[kProcedureAreaSize] = {
     &Note<0>, &Note<1>, &Note<2>, &Note<3>, &Note<4>, &Note<5>,
 };
 
-inline void DeleteDeferred()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+inline void DeleteDeferred() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 inline void StartRuntime()
 {

@@ -11,7 +11,8 @@ constexpr int kCellWidth = 64, kCellHeight = 44, kGap = 4;
 
 QRect Cell(int column, int row)
 {
-    return QRect(kGap + column * (kCellWidth + kGap), kGap + row * (kCellHeight + kGap), kCellWidth, kCellHeight);
+    return QRect(kGap + column * (kCellWidth + kGap), kGap + row * (kCellHeight + kGap), kCellWidth,
+                 kCellHeight);
 }
 
 ShapeBoxProps Shape(int shape, int effect, int style, int width, uint32_t line, uint32_t fill)
@@ -59,8 +60,10 @@ TEST(ShapeBox, SheetOfShapesEffectsAndLineStyles)
         sheet.Add(ShapeBoxInterface, WriteProps(Shape(7, effect, 1, 1, 0, kNoFill)), Cell(effect + 1, 7));
     }
     // The main window's bars and frames: 480 x 8 cut to a cell, and an etched frame.
-    sheet.Add(ShapeBoxInterface, WriteProps(Shape(0, 0, 1, 1, 0x800000, 0xFF8800)), QRect(Cell(4, 7).topLeft(), QSize(kCellWidth, 8)));
-    sheet.Add(ShapeBoxInterface, WriteProps(Shape(0, 0, 1, 1, 0x800000, 0x80E000)), QRect(Cell(4, 7).topLeft() + QPoint(0, 12), QSize(kCellWidth, 8)));
+    sheet.Add(ShapeBoxInterface, WriteProps(Shape(0, 0, 1, 1, 0x800000, 0xFF8800)),
+              QRect(Cell(4, 7).topLeft(), QSize(kCellWidth, 8)));
+    sheet.Add(ShapeBoxInterface, WriteProps(Shape(0, 0, 1, 1, 0x800000, 0x80E000)),
+              QRect(Cell(4, 7).topLeft() + QPoint(0, 12), QSize(kCellWidth, 8)));
     sheet.Add(ShapeBoxInterface, WriteProps(Shape(0, 1, 1, 1, 0, kNoFill)), Cell(5, 7).united(Cell(7, 7)));
     EXPECT_TRUE(MatchesGolden(sheet.Render(), "shapebox_sheet"));
 }
@@ -70,9 +73,11 @@ TEST(ShapeBox, ChoicesOutsideTheirRangeAreClamped)
     const std::vector<uint8_t> data;
     auto unit = CreateUnit(ShapeBoxInterface, data, nullptr, QRect(0, 0, 20, 20));
     ASSERT_TRUE(unit);
+    // clang-format off
     const struct { int32_t own; int32_t written; uint32_t stored; } cases[] = {
         {1, 9, 7}, {1, -1, 0}, {1, 4, 4}, {2, 3, 2}, {3, 6, 5}, {4, -3, 0}, {4, 9, 9},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(SetOwn(ShapeBoxInterface, unit.get(), c.own, static_cast<uint32_t>(c.written)), 0);
         EXPECT_EQ(GetOwn(ShapeBoxInterface, unit.get(), c.own).low, c.stored) << c.own << " <- " << c.written;
@@ -83,7 +88,8 @@ TEST(ShapeBox, ChoicesOutsideTheirRangeAreClamped)
 TEST(ShapeBox, NoFillShowsTheButtonFaceBehindTheOutline)
 {
     Sheet sheet(30, 20);
-    sheet.Add(ShapeBoxInterface, WriteProps(Shape(0, 0, 1, 1, 0x0000FF, kButtonFaceColour)), QRect(0, 0, 30, 20));
+    sheet.Add(ShapeBoxInterface, WriteProps(Shape(0, 0, 1, 1, 0x0000FF, kButtonFaceColour)),
+              QRect(0, 0, 30, 20));
     const QImage image = sheet.Render();
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(29, 19), qRgb(255, 0, 0));

@@ -15,7 +15,8 @@ using namespace runtime_test;
 namespace {
 
 constexpr uint32_t kNote = 0x16010160;  // 标签7
-const uint32_t kShapes[] = {0x16011DE2, main_window::kHeldBar, main_window::kBarHolder, 0x1601015B, 0x16010152, 0x16010154};
+const uint32_t kShapes[] = {
+    0x16011DE2, main_window::kHeldBar, main_window::kBarHolder, 0x1601015B, 0x16010152, 0x16010154};
 
 QAccessibleInterface* Interface(uint32_t unit_id)
 {
@@ -41,6 +42,7 @@ protected:
 
 TEST_F(UnitAccessibility, EachKindHasItsRoleAndText)
 {
+    // clang-format off
     const struct { uint32_t unit; QAccessible::Role role; const char* name; } cases[] = {
         {main_window::kArcSineOppositeLabel, QAccessible::StaticText, "对边长度"},
         {kNote, QAccessible::StaticText,
@@ -52,6 +54,7 @@ TEST_F(UnitAccessibility, EachKindHasItsRoleAndText)
         {main_window::kArcSineOpposite, QAccessible::EditableText, ""},
         {main_window::kWindowRecord, QAccessible::Window, "Anglarix"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         QAccessibleInterface* iface = Interface(c.unit == main_window::kWindowRecord ? 0 : c.unit);
         ASSERT_NE(iface, nullptr) << c.name;
@@ -101,7 +104,8 @@ TEST_F(UnitAccessibility, ALabelNamesTheBoxItIsRelatedTo)
     EXPECT_FALSE(Related(Interface(main_window::kArcSineOpposite), QAccessible::Label,
                          Interface(main_window::kArcTangentOppositeLabel)));
     // The label's text is still its caption, not the box's.
-    EXPECT_EQ(Interface(main_window::kArcTangentOppositeLabel)->text(QAccessible::Name).toStdString(), "对边长度");
+    EXPECT_EQ(Interface(main_window::kArcTangentOppositeLabel)->text(QAccessible::Name).toStdString(),
+              "对边长度");
 }
 
 // Tips reach assistive technology as descriptions, whichever way a unit carries them.
@@ -110,10 +114,12 @@ TEST_F(UnitAccessibility, DescriptionsComeFromTheWidgets)
     Widget(main_window::kAngle)->setAccessibleDescription(QStringLiteral("度"));
     Widget(main_window::kKnownOpposite)->setToolTip(QStringLiteral("边长"));
     Widget(main_window::kAngleLabel)->setToolTip(QStringLiteral("角"));
+    // clang-format off
     const struct { uint32_t unit; const char* description; } cases[] = {
         {main_window::kAngle, "度"}, {main_window::kKnownOpposite, "边长"}, {main_window::kAngleLabel, "角"},
         {main_window::kKnownAdjacent, ""},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(Interface(c.unit)->text(QAccessible::Description).toStdString(), c.description);
 }
@@ -138,10 +144,12 @@ TEST_F(UnitAccessibility, ABoxIsReadAsItsTextAtAnyLength)
 // A caption painted on one line is read on one line; a wrapped one keeps its line ends.
 TEST(LabelAccessibleText, LineEndsAsPainted)
 {
+    // clang-format off
     const struct { const char* caption; int32_t wrap; const char* expected; } cases[] = {
         {"一\r\n二", 0, "一二"}, {"一\r\n二\r三\n", 0, "一二三"},
         {"一\r\n二", 1, "一\n二"}, {"一\r二\n\r\n三", 1, "一\n二\n\n三"}, {"", 1, ""},
     };
+    // clang-format on
     InstallUnitAccessibility();
     QWidget parent;
     for (const auto& c : cases) {

@@ -215,8 +215,8 @@ inline ::testing::AssertionResult MatchesGolden(const QImage& actual, const std:
     if (expected.isNull())
         return failure << "no golden picture at " << golden_path.toStdString();
     if (expected.size() != image.size())
-        return failure << "size " << image.width() << "x" << image.height() << ", golden "
-                       << expected.width() << "x" << expected.height();
+        return failure << "size " << image.width() << "x" << image.height() << ", golden " << expected.width()
+                       << "x" << expected.height();
     return failure << differing << " pixels differ; see golden-out/" << name << ".diff.png";
 }
 

@@ -43,7 +43,8 @@ TEST(WindowUnit, FixedClientAreaCentredOnTheScreen)
     EXPECT_EQ(outer.topLeft(), QPoint((screen.width() - 488) / 2, (screen.height() - 420) / 2));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Anglarix"));
     const Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_TRUE(flags.testFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(flags.testFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowCloseButtonHint));
     EXPECT_FALSE(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
     EXPECT_EQ(window->font().family(), QString::fromLatin1(kGuiFontFamily));
     EXPECT_FALSE(window->isVisible());
@@ -71,12 +72,14 @@ TEST(WindowUnit, StartPositionZeroKeepsTheStoredPlace)
 // its start position asks; only a resizable window can start maximised.
 TEST(WindowUnit, ShowHonoursTheStartPosition)
 {
+    // clang-format off
     const struct { StartPosition start; WindowBorder border; bool minimised, maximised; } cases[] = {
         {StartPosition::Centred, WindowBorder::Fixed, false, false},
         {StartPosition::Minimised, WindowBorder::Fixed, true, false},
         {StartPosition::Maximised, WindowBorder::Resizable, false, true},
         {StartPosition::Maximised, WindowBorder::Fixed, false, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         WindowProps props = Anglarix();
         props.start_position = int32_t(c.start);
@@ -93,9 +96,11 @@ TEST(WindowUnit, ShowHonoursTheStartPosition)
 // answer lets it close.
 TEST(WindowUnit, CloseRequestCanBeRefused)
 {
+    // clang-format off
     const struct { bool answer; uint32_t result; bool closes; } cases[] = {
         {true, 0, false}, {true, 1, true}, {false, 0, true},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::vector<uint8_t> data;
         auto unit = MainWindow(Anglarix(), data);

@@ -16,7 +16,10 @@ namespace {
 // The constants block registered as start-up does it, for every test in this file.
 class Blocks : public ::testing::Test {
 protected:
-    void SetUp() override { AddConstantRange(ConstantsBlock.bytes, ConstantsBlock.bytes + kConstantsBlockSize); }
+    void SetUp() override
+    {
+        AddConstantRange(ConstantsBlock.bytes, ConstantsBlock.bytes + kConstantsBlockSize);
+    }
     void TearDown() override { ClearConstantRanges(); }
 };
 
@@ -112,10 +115,12 @@ TEST(BlocksFailure, ExhaustedMemoryEndsTheProgramWithTheAllocationReport)
     if (kAddressSanitizer)
         GTEST_SKIP() << "the sanitizer's allocator ends the process itself on exhaustion";
     const char kExpected[] = "运行时出错!\r\n\r\n错误信息：分配 4294967295 字节内存失败!\r\n";
+    // clang-format off
     const struct { const char* name; void (*attempt)(); } cases[] = {
         {"allocate", [] { AllocateBlock(UINT32_MAX); }},
         {"resize", [] { ResizeBlock(AllocateBlock(16), UINT32_MAX); }},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ChildOutcome outcome = RunInChild([&c] {
             const rlimit limit{512u << 20, 512u << 20};  // far below the 4 GiB asked for

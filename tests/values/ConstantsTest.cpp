@@ -12,9 +12,11 @@ TEST(ConstantsBlock, BeginsWithTheEmptyTextAndHoldsTheEngineTexts)
 {
     EXPECT_EQ(EmptyText, ConstantsBlock.bytes);
     EXPECT_EQ(EmptyText[0], '\0');
+    // clang-format off
     const struct { const char* text; const char* expected; } cases[] = {
         {SineCall, "sin("}, {CosineCall, "cos("}, {TangentCall, "tg("}, {CotangentCall, "ctg("}, {CloseParen, ")"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_STREQ(c.text, c.expected);
         EXPECT_GE(c.text, ConstantsBlock.bytes);

@@ -38,12 +38,15 @@ TEST(GbkTable, EncodesEveryCodePointAsIconvDoes)
 TEST(GbkTable, BrokenTextGivesTheSameMarks)
 {
     // Bytes near the edges of the lead, trail and UTF-8 ranges, where the two paths could part.
-    const unsigned char alphabet[] = {0x00, 0x30, 0x3F, 0x40, 0x7E, 0x7F, 0x80, 0x81, 0x8F, 0x90, 0xA0,
-                                      0xA1, 0xBF, 0xC0, 0xC2, 0xD6, 0xDF, 0xE0, 0xE4, 0xED, 0xEF, 0xF0,
-                                      0xF4, 0xF5, 0xFE, 0xFF, 'a'};
+    const unsigned char alphabet[] = {0x00, 0x30, 0x3F, 0x40, 0x7E, 0x7F, 0x80, 0x81, 0x8F,
+                                      0x90, 0xA0, 0xA1, 0xBF, 0xC0, 0xC2, 0xD6, 0xDF, 0xE0,
+                                      0xE4, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFE, 0xFF, 'a'};
     // Short texts, and texts long enough that iconv takes them in several pieces, with
     // sequences cut at every place between them.
-    const struct { size_t longest; int rounds; } sizes[] = {{24, 20000}, {400, 2000}};
+    const struct {
+        size_t longest;
+        int rounds;
+    } sizes[] = {{24, 20000}, {400, 2000}};
     std::mt19937 random(12);
     std::uniform_int_distribution<size_t> pick(0, sizeof alphabet - 1);
     for (const auto& size : sizes) {

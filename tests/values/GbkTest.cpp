@@ -8,6 +8,7 @@ namespace {
 
 TEST(Gbk, ConvertsBothWays)
 {
+    // clang-format off
     const struct { const char* gbk; const char* utf8; } cases[] = {
         {"", ""},
         {"abc 1.5\r\n", "abc 1.5\r\n"},
@@ -17,6 +18,7 @@ TEST(Gbk, ConvertsBothWays)
         {"\xB4\xED\xCE\xF3\xB4\xFA\xC2\xEB\xA3\xBA", "错误代码："},
         {"\x80", "€"},  // the code page's euro sign
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(GbkToUtf8(c.gbk), c.utf8) << c.utf8;
         EXPECT_EQ(Utf8ToGbk(c.utf8), c.gbk) << c.utf8;
@@ -25,12 +27,14 @@ TEST(Gbk, ConvertsBothWays)
 
 TEST(Gbk, InvalidGbkBecomesQuestionMarks)
 {
+    // clang-format off
     const struct { std::string gbk; const char* utf8; } cases[] = {
         {"\xFF", "?"},
         {"a\xD6", "a?"},                  // lead byte cut off by the end
         {"\x81\x30z", "?0z"},             // bad trail byte: the ASCII after the lead survives
         {"\xFF\xD6\xD0\xFF", "?中?"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(GbkToUtf8(c.gbk), c.utf8) << c.utf8;
     EXPECT_EQ(GbkToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
@@ -38,6 +42,7 @@ TEST(Gbk, InvalidGbkBecomesQuestionMarks)
 
 TEST(Gbk, Utf8WithoutAGbkFormBecomesQuestionMarks)
 {
+    // clang-format off
     const struct { const char* utf8; const char* gbk; } cases[] = {
         {"😀", "?"},
         {"a😀b", "a?b"},
@@ -49,6 +54,7 @@ TEST(Gbk, Utf8WithoutAGbkFormBecomesQuestionMarks)
         {"\xF4\x90\x80\x80", "????"},  // past U+10FFFF
         {"\xE0\x80\x80", "???"},        // overlong three-byte form
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(Utf8ToGbk(c.utf8), c.gbk) << c.utf8;
 }

@@ -16,7 +16,10 @@ const double kDefaultNan = BitCast<double>(kDefaultNanBits);
 
 uint64_t Bits(double value) { return BitCast<uint64_t>(value); }
 
-double RunMath(CommandFn command, double x) { return RunCommand(command, {TypedValue::Double(x)}).AsDouble(); }
+double RunMath(CommandFn command, double x)
+{
+    return RunCommand(command, {TypedValue::Double(x)}).AsDouble();
+}
 
 // Distance in representable doubles, for results that may differ from the exact value in the
 // last bit.
@@ -64,11 +67,13 @@ TEST(MathCommands, SingleArgumentResultsAreExact)
 
 TEST(MathCommands, TrigonometryIsRightToTheLastBit)
 {
+    // clang-format off
     const struct { const char* name; CommandFn command; double x; double expected; } cases[] = {
         {"sin pi/6", Sine, 0.5235987755982988, 0.5},
         {"tan pi/4", Tangent, M_PI / 4, 1.0},
         {"cos pi/3", Cosine, M_PI / 3, 0.5},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_LE(UlpDistance(RunMath(c.command, c.x), c.expected), 1u) << c.name;
 }
@@ -89,9 +94,11 @@ TEST(MathCommands, NanArgumentsPassThrough)
 
 TEST(MathCommands, IsFiniteLooksOnlyAtTheExponent)
 {
+    // clang-format off
     const struct { double x; uint64_t expected; } cases[] = {
         {1.5, 1}, {kInf, 0}, {-kInf, 0}, {kDefaultNan, 0}, {DBL_MAX, 1}, {-0.0, 1}, {DBL_TRUE_MIN, 1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const TypedValue result = RunCommand(IsFinite, {TypedValue::Double(c.x)});
         EXPECT_EQ(result.payload, c.expected) << c.x;
@@ -101,6 +108,7 @@ TEST(MathCommands, IsFiniteLooksOnlyAtTheExponent)
 
 TEST(MathCommands, PowerDecidesZeroNegativeAndOverflowCases)
 {
+    // clang-format off
     const struct { double x, y, expected; } cases[] = {
         {2, 10, 1024},
         {-2, 3, -8},
@@ -125,6 +133,7 @@ TEST(MathCommands, PowerDecidesZeroNegativeAndOverflowCases)
         {-1, kInf, 1},
         {0.5, kInf, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const double result = RunCommand(Power, {TypedValue::Double(c.x), TypedValue::Double(c.y)}).AsDouble();
         EXPECT_EQ(Bits(result), Bits(c.expected)) << c.x << " ^ " << c.y;

@@ -38,6 +38,7 @@ TEST(RuntimeErrorMessages, AreTheGbkFormsOfTheTable)
 TEST(BuildRuntimeErrorText, LeavesOutTheCodeLineForZeroAndTheMessageLineWhenEmpty)
 {
     const std::string message = Utf8ToGbk("数组成员引用下标超出定义范围");
+    // clang-format off
     const struct { const char* message; int32_t code; const char* expected; } cases[] = {
         {nullptr, 0, "运行时出错!\r\n\r\n"},
         {"", 0, "运行时出错!\r\n\r\n"},
@@ -46,6 +47,7 @@ TEST(BuildRuntimeErrorText, LeavesOutTheCodeLineForZeroAndTheMessageLineWhenEmpt
         {"", 7, "运行时出错!\r\n\r\n错误代码：7\r\n\r\n"},
         {nullptr, -3, "运行时出错!\r\n\r\n错误代码：-3\r\n\r\n"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(GbkToUtf8(BuildRuntimeErrorText(c.message, c.code)), c.expected) << c.code;
 }
@@ -54,6 +56,7 @@ TEST(BuildRuntimeErrorText, LeavesOutTheCodeLineForZeroAndTheMessageLineWhenEmpt
 // program's exit procedure (an atexit handler here) never runs.
 TEST(ReportRuntimeError, WritesTheBoxTextAndEndsWith255)
 {
+    // clang-format off
     const struct { const char* name; void (*report)(); const char* expected; } cases[] = {
         {"raise 4", [] { RaiseRuntimeError(4); },
          "运行时出错!\r\n\r\n错误代码：4\r\n\r\n错误信息：数组成员引用下标必须大于等于1\r\n"},
@@ -64,6 +67,7 @@ TEST(ReportRuntimeError, WritesTheBoxTextAndEndsWith255)
         {"unknown code", [] { RaiseRuntimeError(99); }, "运行时出错!\r\n\r\n错误代码：99\r\n\r\n"},
         {"negative code", [] { RaiseRuntimeError(-1); }, "运行时出错!\r\n\r\n错误代码：-1\r\n\r\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ChildOutcome outcome = RunInChild([&c] {
             std::atexit([] { WriteStderr("exit procedure ran"); });
@@ -89,12 +93,14 @@ TEST(ReportRuntimeError, RunsTheInstalledHooksInOrder)
         RaiseRuntimeError(1);
     });
     EXPECT_EQ(outcome.status, 7);
-    EXPECT_EQ(outcome.stderr_text,
-              "before|present:运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n|end:-1");
+    EXPECT_EQ(
+        outcome.stderr_text,
+        "before|present:运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n|end:-1");
 }
 
 TEST(ReportRuntimeError, EndsWith255WhenAHookMisbehaves)
 {
+    // clang-format off
     const struct { const char* name; RuntimeErrorHooks hooks; const char* expected; } cases[] = {
         // The termination hook must not return; when it does the process ends anyway.
         {"end returns", {nullptr, nullptr, [](int) { WriteStderr("end|"); }}, "运行时出错!\r\n\r\nend|"},
@@ -102,6 +108,7 @@ TEST(ReportRuntimeError, EndsWith255WhenAHookMisbehaves)
         {"nested fault", {nullptr, [](const std::string&) { RaiseRuntimeError(2); }, nullptr}, ""},
         {"throwing presenter", {nullptr, [](const std::string&) { throw 1; }, nullptr}, ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const ChildOutcome outcome = RunInChild([&c] {
             SetRuntimeErrorHooks(c.hooks);

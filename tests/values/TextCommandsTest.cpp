@@ -18,40 +18,48 @@ const TypedValue kOmitted = TypedValue::Omitted();
 
 // GBK 中 is D6 D0.
 const char kZhong[] = "\xD6\xD0";
-const char kZhongA[] = "\xD6\xD0" "a";
+const char kZhongA[] = "\xD6\xD0"
+                       "a";
 
 TEST(TextLength, CountsBytes)
 {
+    // clang-format off
     const struct { const char* text; int32_t expected; } cases[] = {
         {EmptyText, 0}, {kZhongA, 3}, {"abc", 3},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(RunCommand(TextLength, {T(c.text)}).AsInt(), c.expected) << c.text;
 }
 
 TEST(LeftText, ClampsTheCount)
 {
+    // clang-format off
     const struct { const char* text; int32_t n; Text expected; } cases[] = {
         {"abcdef", 3, "abc"}, {"abc", 10, "abc"}, {"abc", 0, kEmpty}, {"abc", -1, kEmpty},
         {"abc", INT_MAX, "abc"}, {"abc", INT_MIN, kEmpty}, {EmptyText, 3, kEmpty},
         {kZhongA, 1, "\xD6"},  // cuts at bytes, even inside a character
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(TakeText(RunCommand(LeftText, {T(c.text), I(c.n)})), c.expected) << c.text << " " << c.n;
 }
 
 TEST(RightText, ClampsTheCount)
 {
+    // clang-format off
     const struct { const char* text; int32_t n; Text expected; } cases[] = {
         {"abcdef", 2, "ef"}, {"abc", 5, "abc"}, {EmptyText, 3, kEmpty}, {"abc", 0, kEmpty},
         {"abc", -4, kEmpty}, {"abc", INT_MAX, "abc"}, {kZhongA, 2, "\xD0" "a"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(TakeText(RunCommand(RightText, {T(c.text), I(c.n)})), c.expected) << c.text << " " << c.n;
 }
 
 TEST(MidText, ClampsStartAndCount)
 {
+    // clang-format off
     const struct { const char* text; int32_t start, n; Text expected; } cases[] = {
         {"abcdef", 2, 3, "bcd"}, {"abcdef", 5, 10, "ef"}, {"abcdef", 6, 1, "f"},
         {"abcdef", 7, 1, kEmpty}, {"abcdef", 0, 2, kEmpty}, {"abcdef", 2, 0, kEmpty},
@@ -59,6 +67,7 @@ TEST(MidText, ClampsStartAndCount)
         // start + n past INT_MAX must clamp, not wrap round.
         {"abcdef", 3, INT_MAX, "cdef"}, {EmptyText, 1, 1, kEmpty},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(TakeText(RunCommand(MidText, {T(c.text), I(c.start), I(c.n)})), c.expected)
             << c.text << " " << c.start << " " << c.n;
@@ -68,6 +77,7 @@ TEST(MidText, ClampsStartAndCount)
 TEST(FindText, FindsFromStartAtCharacterBoundaries)
 {
     const TypedValue kFalse = TypedValue::Bool(false), kTrue = TypedValue::Bool(true);
+    // clang-format off
     const struct { const char* text; const char* sought; TypedValue start, ignore_case; int32_t expected; } cases[] = {
         {"abcabc", "c", kOmitted, kFalse, 3},
         {"abcabc", "c", I(4), kFalse, 6},
@@ -93,6 +103,7 @@ TEST(FindText, FindsFromStartAtCharacterBoundaries)
         {"\xD6", "z", kOmitted, kFalse, -1},
         {"ab\xD6", "\xD6", kOmitted, kFalse, 3},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(RunCommand(FindText, {T(c.text), T(c.sought), c.start, c.ignore_case}).AsInt(), c.expected)
             << c.text << " / " << c.sought << " from " << c.start.AsInt();
@@ -101,6 +112,7 @@ TEST(FindText, FindsFromStartAtCharacterBoundaries)
 
 TEST(ReplaceText, ClampsAndSplices)
 {
+    // clang-format off
     const struct { const char* text; int32_t start, count; TypedValue replacement; Text expected; } cases[] = {
         {"abcdef", 2, 3, T("XY"), "aXYef"},
         {"abcdef", 2, 3, kOmitted, "aef"},
@@ -115,6 +127,7 @@ TEST(ReplaceText, ClampsAndSplices)
         {EmptyText, 1, 1, T("Z"), "Z"},
         {EmptyText, 1, 1, kOmitted, kEmpty},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(TakeText(RunCommand(ReplaceText, {T(c.text), I(c.start), I(c.count), c.replacement})), c.expected)
             << c.text << " " << c.start << " " << c.count;
@@ -123,13 +136,16 @@ TEST(ReplaceText, ClampsAndSplices)
 
 TEST(CharCode, ReadsSignedBytesInsideTheText)
 {
+    // clang-format off
     const struct { const char* text; TypedValue position; int32_t expected; } cases[] = {
         {"A", kOmitted, 65}, {"abc", I(2), 98}, {"abc", I(4), 0}, {"abc", I(0), 0},
         {"abc", I(5), 0}, {"abc", I(-1), 0}, {"abc", I(INT_MIN), 0}, {"abc", I(INT_MAX), 0},
         {kZhong, kOmitted, -42}, {kZhong, I(2), -48}, {EmptyText, kOmitted, 0},
     };
+    // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(RunCommand(CharCode, {T(c.text), c.position}).AsInt(), c.expected) << c.text << " " << c.position.AsInt();
+        EXPECT_EQ(RunCommand(CharCode, {T(c.text), c.position}).AsInt(), c.expected)
+            << c.text << " " << c.position.AsInt();
 }
 
 TEST(TextBlocks, EmptyTextsAreNull)

@@ -36,16 +36,19 @@ void ExpectToNumber(const TextCase* begin, const TextCase* end)
 
 TEST(ToNumber, ReadsTheLeadingNumberAndIgnoresTheRest)
 {
+    // clang-format off
     const TextCase cases[] = {
         {"", 0.0}, {"abc", 0.0}, {"  12.5abc", 12.5}, {"3 4", 3.0}, {"12 ", 12.0},
         {"1,234", 1.0}, {"0x1A", 0.0}, {"inf", 0.0}, {"nan", 0.0}, {"1.#INF", 1.0},
         {"\t\n\v\f\r 8", 8.0}, {"infinity", 0.0}, {"-nan", 0.0},
     };
+    // clang-format on
     ExpectToNumber(std::begin(cases), std::end(cases));
 }
 
 TEST(ToNumber, TurnsFullWidthFormsIntoAscii)
 {
+    // clang-format off
     const TextCase cases[] = {
         {"\xA3\xB1\xA3\xB2\xA3\xAE\xA3\xB5", 12.5},          // １２．５
         {"\xA3\xAD\xA3\xB3", -3.0},                          // －３
@@ -57,25 +60,30 @@ TEST(ToNumber, TurnsFullWidthFormsIntoAscii)
         {"5\xB0\xA1" "5", 5.0},
         {"4\xA3", 4.0},                                      // a lone lead byte at the end
     };
+    // clang-format on
     ExpectToNumber(std::begin(cases), std::end(cases));
 }
 
 TEST(ToNumber, AcceptsAllFourExponentLetters)
 {
+    // clang-format off
     const TextCase cases[] = {
         {"1e3", 1000.0}, {"1E3", 1000.0}, {"1d3", 1000.0}, {"1D3", 1000.0}, {"1e", 1.0},
         {"1e+", 1.0}, {"2.5e-1", 0.25}, {"1d-2", 0.01}, {"1D+2x", 100.0}, {"1ee3", 1.0},
         {"1e+-3", 1.0}, {"7d", 7.0},
     };
+    // clang-format on
     ExpectToNumber(std::begin(cases), std::end(cases));
 }
 
 TEST(ToNumber, NeedsADigitBeforeOrAfterThePoint)
 {
+    // clang-format off
     const TextCase cases[] = {
         {"5.", 5.0}, {".5", 0.5}, {"+.5", 0.5}, {".", 0.0}, {"+-5", 0.0},
         {"1.2.3", 1.2}, {".e5", 0.0}, {"-.5e1", -5.0},
     };
+    // clang-format on
     ExpectToNumber(std::begin(cases), std::end(cases));
 }
 
@@ -89,6 +97,7 @@ TEST(ToNumber, KeepsTheSignOfZeroOnlyWhenANumberWasRead)
 
 TEST(ToNumber, RoundsToNearestAtTheEndsOfTheRange)
 {
+    // clang-format off
     const TextCase cases[] = {
         {"1e999", kInf}, {"-1e999", -kInf}, {"1e-999", 0.0}, {"-1e-999", -0.0},
         {"1.7976931348623158e308", DBL_MAX}, {"1.7976931348623159e308", kInf},
@@ -97,6 +106,7 @@ TEST(ToNumber, RoundsToNearestAtTheEndsOfTheRange)
         {"1e99999999999999999999999", kInf}, {"0.0000001e-99999999999999999", 0.0},
         {"123456789012345678901234567890e-10", 12345678901234567890.0},
     };
+    // clang-format on
     ExpectToNumber(std::begin(cases), std::end(cases));
 }
 
@@ -159,6 +169,7 @@ TEST(ToFloat, CopiesASingleUnchangedEvenASignallingNan)
 
 TEST(ReadDecimal, ReportsTheBytesOfTheNumber)
 {
+    // clang-format off
     const struct {
         const char* input;
         double value;
@@ -167,6 +178,7 @@ TEST(ReadDecimal, ReportsTheBytesOfTheNumber)
         {"12+3", 12.0, 2}, {"  -1.5e3*2", -1500.0, 8}, {"1e+", 1.0, 1}, {"2d2)", 200.0, 3},
         {"-", 0.0, 0}, {"x1", 0.0, 0}, {".5.", 0.5, 2}, {"", 0.0, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         size_t used = 99;
         EXPECT_EQ(ReadDecimal(c.input, &used), c.value) << c.input;
@@ -191,12 +203,16 @@ TEST(TextToNumber, StopsAtTheEndOfTheView)
 {
     const std::string digits = "12345";
     EXPECT_EQ(TextToNumber(std::string_view(digits).substr(0, 3)), 123.0);
-    EXPECT_EQ(TextToNumber(std::string_view("7\0" "8", 3)), 7.0);
+    EXPECT_EQ(TextToNumber(std::string_view("7\0"
+                                            "8",
+                                            3)),
+              7.0);
     EXPECT_EQ(TextToNumber(std::string_view("\xA3\xB1\xA3\xB2", 3)), 1.0);
 }
 
 TEST(FullWidthToAscii, MapsOnlyTheFullWidthForms)
 {
+    // clang-format off
     const struct {
         unsigned char first, second;
         std::optional<char> expected;
@@ -206,12 +222,14 @@ TEST(FullWidthToAscii, MapsOnlyTheFullWidthForms)
         {0xA1, 0xA1, ' '}, {0xA1, 0xAB, '~'}, {0xA1, 0xEE, '*'}, {0xA1, 0xEF, '*'},
         {0xA1, 0xA2, std::nullopt}, {0xB0, 0xA1, std::nullopt},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(FullWidthToAscii(c.first, c.second), c.expected) << int(c.first) << ' ' << int(c.second);
 }
 
 TEST(NormalizeNumberText, KeepsOtherCharactersAndDropsALoneLeadByte)
 {
+    // clang-format off
     const struct {
         std::string_view input;
         std::string_view expected;
@@ -223,6 +241,7 @@ TEST(NormalizeNumberText, KeepsOtherCharactersAndDropsALoneLeadByte)
         {"9\xA3", "9"},
         {std::string_view("1\xA3\0" "2", 4), "1"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         ByteBuffer out;
         ASSERT_TRUE(NormalizeNumberText(c.input, out));

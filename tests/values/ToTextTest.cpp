@@ -30,6 +30,7 @@ struct DoubleCase {
 
 TEST(ToText, WritesDoublesWithThirteenDigits)
 {
+    // clang-format off
     const DoubleCase cases[] = {
         {30.0, "30"}, {0.5, "0.5"}, {1.0 / 3.0, "0.3333333333333"}, {2.0 / 3.0, "0.6666666666667"},
         {0.1 + 0.2, "0.3"}, {-2.5, "-2.5"}, {0.0, "0"}, {-0.0, "0"},
@@ -42,12 +43,14 @@ TEST(ToText, WritesDoublesWithThirteenDigits)
         {4.9406564584124654e-324, "4.940656458412e-324"}, {0.00012345, "0.00012345"},
         {9999999999999.5, "1e+013"}, {999999999999.95, "999999999999.9"}, {100.0, "100"}, {-0.000099999999999999999, "-0.0001"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(TextOf(TypedValue::Double(c.value)), c.expected) << c.value;
 }
 
 TEST(ToText, NamesEveryKindOfNan)
 {
+    // clang-format off
     const struct {
         uint64_t bits;
         const char* expected;
@@ -56,12 +59,14 @@ TEST(ToText, NamesEveryKindOfNan)
         {0xFFF8000000000001, "-1.#QNAN"}, {0x7FFC000000000000, "1.#QNAN"},
         {0x7FF0000000000001, "1.#SNAN"}, {0xFFF4000000000000, "-1.#SNAN"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(TextOf({c.bits, TYPE_DOUBLE}), c.expected) << std::hex << c.bits;
 }
 
 TEST(ToText, WritesFloatsWithSixDigits)
 {
+    // clang-format off
     const struct {
         uint32_t bits;
         const char* expected;
@@ -73,12 +78,14 @@ TEST(ToText, WritesFloatsWithSixDigits)
         {0x7FC00000, "1.#QNAN"}, {0xFFC00001, "-1.#QNAN"}, {0x7F800001, "1.#SNAN"},
         {0xFFA00000, "-1.#SNAN"}, {BitCast<uint32_t>(3.4028235e38f), "3.40282e+038"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(TextOf({c.bits, TYPE_FLOAT}), c.expected) << std::hex << c.bits;
 }
 
 TEST(RoundToSixDigits, KeepsSixSignificantDigits)
 {
+    // clang-format off
     const struct {
         float x;
         double expected;
@@ -86,12 +93,14 @@ TEST(RoundToSixDigits, KeepsSixSignificantDigits)
         {1234567.0f, 1234570.0}, {0.1f, 0.1}, {-0.1f, -0.1}, {100000.0f, 100000.0}, {5.0f, 5.0},
         {1.0f, 1.0}, {9.5f, 9.5}, {0.0f, 0.0},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(RoundToSixDigits(c.x), c.expected) << c.x;
 }
 
 TEST(ToText, WritesIntegersInDecimal)
 {
+    // clang-format off
     const struct {
         TypedValue value;
         const char* expected;
@@ -101,6 +110,7 @@ TEST(ToText, WritesIntegersInDecimal)
         {{0x7FFF, TYPE_SHORT}, "32767"}, {TypedValue::Long(INT64_MIN), "-9223372036854775808"},
         {TypedValue::Long(INT64_MAX), "9223372036854775807"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(TextOf(c.value), c.expected) << c.value.type;
 }
@@ -121,17 +131,20 @@ TEST(ToText, WritesBooleansAndCopiesTexts)
 
 TEST(ToText, GivesNullForEmptyResultsAndUnknownTypes)
 {
+    // clang-format off
     const TypedValue cases[] = {
         TypedValue::Text(""), TypedValue::Text(EmptyText), TypedValue::Omitted(),
         {12345, TYPE_UINT32}, {1, 0x80000007}, {0x1000, TYPE_TEXT | TYPE_ARRAY_FLAG},
         {0x1000, 0x20000000},
     };
+    // clang-format on
     for (const TypedValue& value : cases)
         EXPECT_EQ(RunCommand(ToText, {value}).payload, 0u) << std::hex << value.type;
 }
 
 TEST(ToText, WritesOleDatesInChinese)
 {
+    // clang-format off
     const struct {
         double date;
         const char* expected;  // UTF-8 here, GBK in the result
@@ -143,6 +156,7 @@ TEST(ToText, WritesOleDatesInChinese)
         {60.0, "1900年2月28日"}, {61.0, "1900年3月1日"}, {36585.0, "2000年2月29日"},
         {std::numeric_limits<double>::quiet_NaN(), "1899年12月30日"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const TypedValue value{BitCast<uint64_t>(c.date), TYPE_DATETIME};
         EXPECT_EQ(TextOf(value), Utf8ToGbk(c.expected)) << c.date;
@@ -189,10 +203,12 @@ TEST(ToText, ReadsByteSetsAndNumericArraysUpToTheFirstZero)
 
 TEST(FormatNumber, FitsTheLongestTextsInTheBuffer)
 {
+    // clang-format off
     const TypedValue cases[] = {
         TypedValue::Double(-1.2345678901234e-300), TypedValue::Long(INT64_MIN),
         TypedValue::Float(-1.17549435e-38f), TypedValue::Double(-123456789012.34),
     };
+    // clang-format on
     for (const TypedValue& value : cases) {
         char buffer[kNumberTextSize];
         const size_t length = FormatNumber(value, buffer);
@@ -205,6 +221,7 @@ TEST(FormatNumber, FitsTheLongestTextsInTheBuffer)
 
 TEST(FormatDouble, HonoursOtherPrecisions)
 {
+    // clang-format off
     const struct {
         double value;
         int precision;
@@ -213,6 +230,7 @@ TEST(FormatDouble, HonoursOtherPrecisions)
         {1234567.0, 6, "1.23457e+006"}, {0.5, 1, "0.5"}, {0.25, 1, "0.3"}, {95.0, 1, "1e+002"},
         {0.1, 17, "0.10000000000000001"}, {1.0 / 3.0, 0, "0.3"}, {2.0 / 3.0, 99, "0.66666666666666663"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         char buffer[kNumberTextSize];
         FormatDouble(c.value, buffer, c.precision);
@@ -224,6 +242,7 @@ TEST(FormatDouble, HonoursOtherPrecisions)
 TEST(FormatDouble, WholeNumbersAreTheirDigitsBelowTenToThePrecision)
 {
     char buffer[kNumberTextSize];
+    // clang-format off
     const struct {
         double value;
         int precision;
@@ -233,6 +252,7 @@ TEST(FormatDouble, WholeNumbersAreTheirDigitsBelowTenToThePrecision)
         {999999.0, 6, "999999"}, {1000000.0, 6, "1e+006"}, {1e16, 17, "10000000000000000"},
         {1e17, 17, "1e+017"}, {9.0, 1, "9"}, {10.0, 1, "1e+001"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         FormatDouble(c.value, buffer, c.precision);
         EXPECT_STREQ(buffer, c.expected) << c.value << " %." << c.precision << 'g';

@@ -32,15 +32,18 @@ HRGN FigureRegion(Outline outline, const Rect& r, double rx, double ry, double s
     switch (outline) {
     case Outline::Ellipse: return CreateEllipticRgn(c.left, c.top, c.right + 1, c.bottom + 1);
     case Outline::Rounded:
-        return CreateRoundRectRgn(c.left, c.top, c.right + 1, c.bottom + 1, int(2 * rx * scale), int(2 * ry * scale));
+        return CreateRoundRectRgn(c.left, c.top, c.right + 1, c.bottom + 1, int(2 * rx * scale),
+                                  int(2 * ry * scale));
     default: return CreateRectRgn(c.left, c.top, c.right, c.bottom);
     }
 }
 
 HPEN MakePen(Argb colour, Dash dash, double scale)
 {
+    // clang-format off
     static const std::map<Dash, std::vector<DWORD>> patterns{
         {Dash::Dash, {18, 6}}, {Dash::Dot, {3, 3}}, {Dash::DashDot, {9, 6, 3, 6}}, {Dash::DashDotDot, {9, 3, 3, 3, 3, 3}}};
+    // clang-format on
     const int width = std::max(1, Scaled(1, scale));
     const auto found = patterns.find(dash);
     if (found == patterns.end())
@@ -49,7 +52,8 @@ HPEN MakePen(Argb colour, Dash dash, double scale)
     std::vector<DWORD> pattern = found->second;
     for (DWORD& length : pattern)
         length = DWORD(Scaled(int32_t(length), scale));
-    return ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, width, &brush, DWORD(pattern.size()), pattern.data());
+    return ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, width, &brush, DWORD(pattern.size()),
+                        pattern.data());
 }
 
 class Replayer {
@@ -63,7 +67,10 @@ public:
         FillRect(m_dc, &r, brush);
         DeleteObject(brush);
     }
-    void operator()(const FigureOp& o) const { FillRegion(FigureRegion(o.outline, o.rect, o.rx, o.ry, m_scale), o.colour); }
+    void operator()(const FigureOp& o) const
+    {
+        FillRegion(FigureRegion(o.outline, o.rect, o.rx, o.ry, m_scale), o.colour);
+    }
     void operator()(const RingOp& o) const
     {
         HRGN ring = FigureRegion(o.outline, o.outer, o.rx, o.ry, m_scale);
@@ -127,7 +134,8 @@ public:
             for (int32_t i = 0; i < steps; ++i) {
                 const Argb from = o.ramp[size_t(i)];
                 const Argb to = o.ramp[size_t(std::min(i + 1, steps - 1))];
-                const Rect cell = across ? Rect{o.rect.x + i, o.rect.y, 1, o.rect.h} : Rect{o.rect.x, o.rect.y + i, o.rect.w, 1};
+                const Rect cell = across ? Rect{o.rect.x + i, o.rect.y, 1, o.rect.h}
+                                         : Rect{o.rect.x, o.rect.y + i, o.rect.w, 1};
                 const RECT r = CellRect(cell, m_scale);
                 vertices.push_back(Vertex(r.left, r.top, from));
                 vertices.push_back(Vertex(r.right, r.bottom, m_scale > 1.0 ? to : from));
@@ -148,14 +156,15 @@ public:
         BITMAPINFO info{};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         const RECT r = CellRect(o.rect, m_scale);
-        StretchDIBits(m_dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, w, h, pixels.data(), &info,
-                      DIB_RGB_COLORS, SRCCOPY);
+        StretchDIBits(m_dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, w, h, pixels.data(),
+                      &info, DIB_RGB_COLORS, SRCCOPY);
     }
     // Unsmoothed: each target pixel takes the source pixel under its centre.
     void operator()(const PictureOp& o) const
     {
         DIBSECTION dib{};
-        if (m_picture == nullptr || GetObjectW(m_picture, sizeof dib, &dib) != sizeof dib || dib.dsBm.bmBits == nullptr)
+        if (m_picture == nullptr || GetObjectW(m_picture, sizeof dib, &dib) != sizeof dib ||
+            dib.dsBm.bmBits == nullptr)
             return;
         const RECT t = CellRect(o.target, m_scale);
         const int w = t.right - t.left, h = t.bottom - t.top;
@@ -167,14 +176,16 @@ public:
         for (int y = 0; y < h; ++y) {
             const int sy = std::min(sh - 1, int((y + 0.5) * sh / h));
             for (int x = 0; x < w; ++x)
-                pixels[size_t(y) * size_t(w) + size_t(x)] = source[size_t(sy) * size_t(sw) + size_t(std::min(sw - 1, int((x + 0.5) * sw / w)))];
+                pixels[size_t(y) * size_t(w) + size_t(x)] =
+                    source[size_t(sy) * size_t(sw) + size_t(std::min(sw - 1, int((x + 0.5) * sw / w)))];
         }
         const int saved = SaveDC(m_dc);
         const RECT clip = CellRect(o.clip, m_scale);
         IntersectClipRect(m_dc, clip.left, clip.top, clip.right, clip.bottom);
         BITMAPINFO info{};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        SetDIBitsToDevice(m_dc, t.left, t.top, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), pixels.data(), &info, DIB_RGB_COLORS);
+        SetDIBitsToDevice(m_dc, t.left, t.top, DWORD(w), DWORD(h), 0, 0, 0, UINT(h), pixels.data(), &info,
+                          DIB_RGB_COLORS);
         RestoreDC(m_dc, saved);
     }
     void operator()(const TextOp& o) const
@@ -188,8 +199,8 @@ public:
         SetBkMode(m_dc, TRANSPARENT);
         SetTextColor(m_dc, RefOf(o.colour));
         SetTextAlign(m_dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
-        ExtTextOutW(m_dc, Scaled(o.x, m_scale), Scaled(o.baseline, m_scale), 0, nullptr, text.c_str(), UINT(text.size()),
-                    advances.empty() ? nullptr : advances.data());
+        ExtTextOutW(m_dc, Scaled(o.x, m_scale), Scaled(o.baseline, m_scale), 0, nullptr, text.c_str(),
+                    UINT(text.size()), advances.empty() ? nullptr : advances.data());
         SelectObject(m_dc, old);
     }
     void operator()(const ClipOp& o) const
@@ -203,8 +214,12 @@ public:
 private:
     static TRIVERTEX Vertex(LONG x, LONG y, Argb colour)
     {
-        return {x, y, COLOR16(((colour >> 16) & 0xFF) << 8), COLOR16(((colour >> 8) & 0xFF) << 8),
-                COLOR16((colour & 0xFF) << 8), 0xFF00};
+        return {x,
+                y,
+                COLOR16(((colour >> 16) & 0xFF) << 8),
+                COLOR16(((colour >> 8) & 0xFF) << 8),
+                COLOR16((colour & 0xFF) << 8),
+                0xFF00};
     }
     void FillRegion(HRGN region, Argb colour) const
     {
@@ -244,7 +259,8 @@ bool Installed(const std::wstring& face)
     bool found = false;
     HDC dc = GetDC(nullptr);
     EnumFontFamiliesExW(
-        dc, &wanted, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+        dc, &wanted,
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
             *reinterpret_cast<bool*>(found) = true;
             return 0;
         },
@@ -287,8 +303,8 @@ HFONT MakeFont(const TextFont& text_font, double scale, bool places)
     const Faces& faces = InstalledFaces(text_font.face);
     if (places && faces.places == faces.glyphs)
         places = false;
-    const Key key{text_font.pixels, text_font.weight, text_font.italic, text_font.underline,
-                  text_font.strike_out, text_font.face, int(scale * 100), places};
+    const Key key{text_font.pixels,     text_font.weight, text_font.italic, text_font.underline,
+                  text_font.strike_out, text_font.face,   int(scale * 100), places};
     HFONT& font = fonts[key];
     if (font == nullptr) {
         LOGFONTW record{};
@@ -350,8 +366,8 @@ HBITMAP DecodePicture(std::span<const uint8_t> bytes)
     if (bytes.empty() || bytes.size() > 0x7FFFFFFF)
         return nullptr;
     IWICImagingFactory* factory = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(&factory))))
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))))
         return nullptr;
     HBITMAP result = nullptr;
     IWICStream* stream = nullptr;
@@ -363,14 +379,15 @@ HBITMAP DecodePicture(std::span<const uint8_t> bytes)
         SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()), DWORD(bytes.size()))) &&
         SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) &&
         SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
-        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
-                                        WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
+                                        0.0, WICBitmapPaletteTypeCustom)) &&
         SUCCEEDED(converter->GetSize(&w, &h)) && w > 0 && h > 0 && w <= 16384 && h <= 16384) {
         BITMAPINFO info{};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), LONG(w), -LONG(h), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
         result = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (result != nullptr && FAILED(converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits)))) {
+        if (result != nullptr &&
+            FAILED(converter->CopyPixels(nullptr, w * 4, w * h * 4, static_cast<BYTE*>(bits)))) {
             DeleteObject(result);
             result = nullptr;
         }

@@ -87,7 +87,8 @@ LRESULT CALLBACK EditFrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
     const WinUnit* unit = UnitOf(hwnd);
     const int width = unit != nullptr ? Scaled(paint::BorderWidth(unit->m_border)) : 0;
     if (message == WM_NCCALCSIZE && width > 0) {
-        RECT* client = wparam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0] : reinterpret_cast<RECT*>(lparam);
+        RECT* client = wparam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0]
+                              : reinterpret_cast<RECT*>(lparam);
         InflateRect(client, -width, -width);
         return DefSubclassProc(hwnd, message, wparam, lparam);
     }
@@ -113,7 +114,8 @@ HWND MakeChild(const CreateArgs& args, const wchar_t* window_class, const std::w
         style |= WS_TABSTOP;
     return CreateWindowExW(ex_style, window_class, text.c_str(), style, Scaled(args.left), Scaled(args.top),
                            Scaled(args.width), Scaled(args.height), reinterpret_cast<HWND>(args.parent),
-                           reinterpret_cast<HMENU>(intptr_t(args.control_id)), GetModuleHandleW(nullptr), nullptr);
+                           reinterpret_cast<HMENU>(intptr_t(args.control_id)), GetModuleHandleW(nullptr),
+                           nullptr);
 }
 
 DWORD WindowStyle(const WindowProps& props)
@@ -125,7 +127,8 @@ DWORD WindowStyle(const WindowProps& props)
         style |= WS_MINIMIZEBOX;
     if (props.maximise_box)
         style |= WS_MAXIMIZEBOX;
-    if (props.border_style == int32_t(WindowBorder::Resizable) || props.border_style == int32_t(WindowBorder::ResizableTool))
+    if (props.border_style == int32_t(WindowBorder::Resizable) ||
+        props.border_style == int32_t(WindowBorder::ResizableTool))
         style |= WS_THICKFRAME;
     return style;
 }
@@ -143,7 +146,8 @@ SIZE OuterSize(HWND hwnd, int32_t width, int32_t height)
 template <class Props>
 class KindUnit final : public WinUnit {
 public:
-    KindUnit(const CreateArgs& args, Props props) : WinUnit(args.window_id, args.unit_id), m_props(std::move(props))
+    KindUnit(const CreateArgs& args, Props props)
+        : WinUnit(args.window_id, args.unit_id), m_props(std::move(props))
     {
         m_width = args.width;
         m_height = args.height;
@@ -178,7 +182,8 @@ public:
                 DWORD from = 0, to = 0;
                 SendMessageW(Hwnd(), EM_GETSEL, WPARAM(&from), LPARAM(&to));
                 const std::wstring text = WindowText(Hwnd());
-                m_selection = from < to && to <= text.size() ? GbkFromWide(text.substr(from, to - from)) : std::string();
+                m_selection = from < to && to <= text.size() ? GbkFromWide(text.substr(from, to - from))
+                                                             : std::string();
                 *value = {0, 0, m_selection.data(), uint32_t(m_selection.size())};
                 return 1;
             }
@@ -191,8 +196,8 @@ public:
     {
         if constexpr (std::is_same_v<Props, EditBoxProps>) {
             if (own == EditBoxOwn::Selection) {
-                const std::wstring text =
-                    WideFromGbk(std::string_view(static_cast<const char*>(value.data), value.data ? value.size : 0));
+                const std::wstring text = WideFromGbk(
+                    std::string_view(static_cast<const char*>(value.data), value.data ? value.size : 0));
                 m_programmatic = true;
                 SendMessageW(Hwnd(), EM_REPLACESEL, TRUE, LPARAM(text.c_str()));
                 m_programmatic = false;
@@ -263,8 +268,9 @@ private:
     {
         if constexpr (std::is_same_v<Props, WindowProps>) {
             HWND hwnd = CreateWindowExW(m_props.always_on_top ? WS_EX_TOPMOST : 0, kWindowClassName,
-                                        WideFromGbk(m_props.caption).c_str(), WindowStyle(m_props), CW_USEDEFAULT,
-                                        CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                        WideFromGbk(m_props.caption).c_str(), WindowStyle(m_props),
+                                        CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
             if (hwnd == nullptr)
                 return nullptr;
             const SIZE outer = OuterSize(hwnd, args.width, args.height);
@@ -309,13 +315,15 @@ private:
             if (hwnd != nullptr) {
                 SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(static_cast<WinUnit*>(this)));
                 SetWindowSubclass(hwnd, &EditFrameProc, 1, 0);
-                SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+                SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
             }
             if (hwnd != nullptr && m_props.max_length > 0)
                 SendMessageW(hwnd, EM_SETLIMITTEXT, WPARAM(m_props.max_length), 0);
             return hwnd;
         } else if constexpr (std::is_same_v<Props, ButtonProps>) {
-            DWORD style = (m_props.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY | BS_MULTILINE;
+            DWORD style = (m_props.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY |
+                          BS_MULTILINE;
             if (m_props.horizontal_alignment == int32_t(HorizontalAlignment::Left))
                 style |= BS_LEFT;
             else if (m_props.horizontal_alignment == int32_t(HorizontalAlignment::Right))
@@ -376,10 +384,13 @@ private:
             case EditBoxOwn::InputMode:
                 SendMessageW(Hwnd(), EM_SETREADONLY, m_props.input_mode == int32_t(InputMode::ReadOnly), 0);
                 return;
-            case EditBoxOwn::MaxLength: SendMessageW(Hwnd(), EM_SETLIMITTEXT, WPARAM(std::max(0, m_props.max_length)), 0); return;
+            case EditBoxOwn::MaxLength:
+                SendMessageW(Hwnd(), EM_SETLIMITTEXT, WPARAM(std::max(0, m_props.max_length)), 0);
+                return;
             case EditBoxOwn::Border:
                 m_border = m_props.border;
-                SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+                SetWindowPos(Hwnd(), nullptr, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
                 return;
             case EditBoxOwn::Background:
                 if (m_brush != nullptr)
@@ -442,7 +453,8 @@ void ApplyCommon(RuntimeRecord& record, int32_t property)
     case kPropertyHeight: PlaceUnit(*window, record); break;
     case kPropertyVisible:
         if (&record != &window->records.front())
-            ShowWindow(unit->Hwnd(), (record.state_flags & kStateVisible) != 0 && MayShow(record) ? SW_SHOWNA : SW_HIDE);
+            ShowWindow(unit->Hwnd(),
+                       (record.state_flags & kStateVisible) != 0 && MayShow(record) ? SW_SHOWNA : SW_HIDE);
         else
             ShowWindow(unit->Hwnd(), (record.state_flags & kStateVisible) != 0 ? SW_SHOW : SW_HIDE);
         break;
@@ -462,11 +474,13 @@ intptr_t NotifyWinLibrary(int32_t number, intptr_t a, intptr_t)
     return 0;
 }
 
+// clang-format off
 constexpr KindInterfaceRow kWinKinds[] = {
     {KIND_WINDOW, &WinInterface<WindowProps>},   {KIND_EDIT_BOX, &WinInterface<EditBoxProps>},
     {KIND_PIC_BOX, &WinInterface<PicBoxProps>},  {KIND_SHAPE_BOX, &WinInterface<ShapeBoxProps>},
     {KIND_LABEL, &WinInterface<LabelProps>},     {KIND_BUTTON, &WinInterface<ButtonProps>},
 };
+// clang-format on
 
 }  // namespace
 
@@ -526,7 +540,8 @@ void PlaceUnit(RuntimeWindow& window, RuntimeRecord& record)
     unit->m_height = record.height;
     if (&record == &window.records.front()) {
         const SIZE outer = OuterSize(unit->Hwnd(), record.width, record.height);
-        SetWindowPos(unit->Hwnd(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(unit->Hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     // A unit inside another is its child window, placed in its container's corner.

@@ -62,11 +62,13 @@ intptr_t SystemCallService(int32_t number, intptr_t a, intptr_t)
     return 0;
 }
 
+// clang-format off
 constexpr ServiceTable kServices = {
     &RaiseRuntimeErrorService, &NoLibraryCommand, &CallCommand,       &CallCommand,      &GetUnitProperty,
     &SetUnitProperty,          &AllocateBlock,    &ResizeBlock,       &FreeBlock,        &EndProgramService,
     &RunMessageLoopService,    &LoadWindowService, &SystemCallService, &ShowUnitNote,
 };
+// clang-format on
 
 RuntimeWindow* LoadedWindowOf(HWND hwnd, uint32_t& unit_id)
 {
@@ -136,7 +138,9 @@ bool HandleKey(const MSG& msg)
         const bool modified = Held(VK_SHIFT) || Held(VK_CONTROL) || Held(VK_MENU);
         const EnterAnswer answer = AnswerEnter(*window, unit_id, modified);
         switch (answer.action) {
-        case EnterAnswer::Action::Click: RaiseEventFromRuntime(window->id, answer.unit, kEventClick); return true;
+        case EnterAnswer::Action::Click:
+            RaiseEventFromRuntime(window->id, answer.unit, kEventClick);
+            return true;
         case EnterAnswer::Action::MoveFocus: MoveFocus(*window, unit_id, true); return true;
         case EnterAnswer::Action::Nothing: return false;
         }
@@ -279,7 +283,10 @@ void BringForward(RuntimeRecord& window_record)
         SetForegroundWindow(hwnd);
 }
 
-QWidget* UnitsParent(const RuntimeRecord& window_record) { return reinterpret_cast<QWidget*>(UnitHwnd(window_record)); }
+QWidget* UnitsParent(const RuntimeRecord& window_record)
+{
+    return reinterpret_cast<QWidget*>(UnitHwnd(window_record));
+}
 
 void PlaceInside(RuntimeRecord& unit, const RuntimeRecord& container)
 {
@@ -306,7 +313,8 @@ void Built(RuntimeWindow& window)
             order.push_back(hwnd);
     };
     for (const RuntimeRecord* record : TabOrder(window)) {
-        const AccessibleText* text = window.id == kMainWindowId ? MainWindowAccessibleText(record->id) : nullptr;
+        const AccessibleText* text = window.id == kMainWindowId ? MainWindowAccessibleText(record->id)
+                                                                : nullptr;
         if (text != nullptr && text->label_id != 0)
             add(FindRecord(window, text->label_id));
         add(record);
@@ -362,8 +370,8 @@ void RegisterWindowClass(HINSTANCE instance)
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    window_class.hIconSm = HICON(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                            GetSystemMetrics(SM_CYSMICON), 0));
+    window_class.hIconSm = HICON(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                            GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     window_class.lpszClassName = kWindowClassName;
     RegisterClassExW(&window_class);
 }
@@ -373,7 +381,8 @@ void RegisterWindowClass(HINSTANCE instance)
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     InstallServices(&kServices);
-    SetRuntimeErrorHooks({.before_report = &SuppressEvents, .present = &PresentErrorBox, .end_program = &EndAfterRuntimeError});
+    SetRuntimeErrorHooks(
+        {.before_report = &SuppressEvents, .present = &PresentErrorBox, .end_program = &EndAfterRuntimeError});
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

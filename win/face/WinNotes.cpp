@@ -16,7 +16,7 @@ HWND g_owner = nullptr;
 HWND g_hover_tips = nullptr;  // one tool per box, its text asked when it shows
 HWND g_reason_tip = nullptr;  // the tracking tip a reason shows in
 uint32_t g_window_id = 0;
-uint32_t g_reason_unit = 0;   // the box whose reason shows, 0 for none
+uint32_t g_reason_unit = 0;  // the box whose reason shows, 0 for none
 
 HWND BoxHwnd(uint32_t unit_id)
 {
@@ -54,9 +54,9 @@ constexpr NoteMeasure kMeasure{&LineWidth, &LineRoom};
 
 HWND MakeTip(DWORD style)
 {
-    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, g_owner, nullptr, GetModuleHandleW(nullptr),
-                               nullptr);
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, g_owner, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
     // The system's tip font may have no Chinese; the notes are in the window's own font.
     SendMessageW(tip, WM_SETFONT, WPARAM(FontOf(paint::TextFont{}, DpiScale())), FALSE);

@@ -33,10 +33,7 @@ void EndAfterRuntimeError(int code)
 }
 
 // The application object's start hook.
-int StartHook()
-{
-    return StartRoutine();
-}
+int StartHook() { return StartRoutine(); }
 
 }  // namespace
 

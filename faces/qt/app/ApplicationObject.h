@@ -54,9 +54,9 @@ struct ApplicationObject {
 
     ExitProcedureFn exit_procedure = nullptr;
     std::atomic<bool> terminating = false;  // read by an end request from another thread
-    bool released = false;  // the termination sequence has released everything
-    bool loop_entered = false;  // set by the message loop, never cleared
-    int quit_code = 0;          // the code the loop ended with
+    bool released = false;                  // the termination sequence has released everything
+    bool loop_entered = false;              // set by the message loop, never cleared
+    int quit_code = 0;                      // the code the loop ended with
 
     FrameObservers observers;
 };

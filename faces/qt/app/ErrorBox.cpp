@@ -24,7 +24,8 @@ protected:
         if (event->type() == QEvent::Show && App().observers.error_box_shown) {
             QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(watched);
             QMetaObject::invokeMethod(
-                this, [box] {
+                this,
+                [box] {
                     if (box != nullptr && App().observers.error_box_shown)
                         App().observers.error_box_shown(*box);
                 },

@@ -43,7 +43,8 @@ public:
         m_widget = widget;
         m_text = text;
         setPlainText(text);
-        const QRect screen = (widget != nullptr ? widget->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+        const QRect screen =
+            (widget != nullptr ? widget->screen() : QGuiApplication::primaryScreen())->availableGeometry();
         const int width = std::min(fontMetrics().averageCharWidth() * 60, screen.width() / 2);
         const int height = std::min(fontMetrics().lineSpacing() * 24, screen.height() / 2);
         resize(width, height);
@@ -90,8 +91,7 @@ protected:
             if (!inside)
                 hide();
             break;
-        default:
-            break;
+        default: break;
         }
         return false;
     }

@@ -77,10 +77,8 @@ private:
         case QEvent::TouchEnd:
         case QEvent::Close:
         case QEvent::WindowActivate:
-        case QEvent::WindowDeactivate:
-            return true;
-        default:
-            return false;
+        case QEvent::WindowDeactivate: return true;
+        default: return false;
         }
     }
 
@@ -175,8 +173,8 @@ void WatchLiveWindows()
             continue;
         widget->setProperty("anglarix_watched", true);
         // Queued: while the widget is being destroyed the runtime still holds its record.
-        QObject::connect(widget, &QObject::destroyed, qApp, [] { CheckForLastWindow(); },
-                         Qt::QueuedConnection);
+        QObject::connect(
+            widget, &QObject::destroyed, qApp, [] { CheckForLastWindow(); }, Qt::QueuedConnection);
     }
 }
 

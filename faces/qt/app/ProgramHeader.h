@@ -9,10 +9,10 @@
 struct LibraryDescriptor;
 
 struct ProgramHeader {
-    uint32_t build_kind = 0;  // word 0
-    uint32_t word1 = 0;       // word 1
-    uint32_t word2 = 0;       // word 2; the runtime keeps it plus one
-    ProcedureArea procedures;  // word 3: stored handler offset k names entry k
+    uint32_t build_kind = 0;          // word 0
+    uint32_t word1 = 0;               // word 1
+    uint32_t word2 = 0;               // word 2; the runtime keeps it plus one
+    ProcedureArea procedures;         // word 3: stored handler offset k names entry k
     const void* constants = nullptr;  // words 4, 5
     uint32_t constants_size = 0;
     const uint8_t* window_template = nullptr;  // words 6, 7

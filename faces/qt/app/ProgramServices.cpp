@@ -20,9 +20,10 @@
 namespace {
 
 // 无法找到指定DLL库文件中的输出命令“%s”
-constexpr char kExternalCommandMissing[] =
-    "\xCE\xDE\xB7\xA8\xD5\xD2\xB5\xBD\xD6\xB8\xB6\xA8" "DLL" "\xBF\xE2\xCE\xC4\xBC\xFE\xD6\xD0\xB5\xC4"
-    "\xCA\xE4\xB3\xF6\xC3\xFC\xC1\xEE\xA1\xB0%s\xA1\xB1";
+constexpr char kExternalCommandMissing[] = "\xCE\xDE\xB7\xA8\xD5\xD2\xB5\xBD\xD6\xB8\xB6\xA8"
+                                           "DLL"
+                                           "\xBF\xE2\xCE\xC4\xBC\xFE\xD6\xD0\xB5\xC4"
+                                           "\xCA\xE4\xB3\xF6\xC3\xFC\xC1\xEE\xA1\xB0%s\xA1\xB1";
 
 void RaiseRuntimeErrorService(int32_t code) { RaiseRuntimeError(code); }
 
@@ -97,17 +98,10 @@ void MakeArrayWritable(void** array_reference, uint32_t element_size)
 intptr_t SystemCall(int32_t number, intptr_t a, intptr_t b)
 {
     switch (number) {
-    case kSystemCallMakeArrayWritable:
-        MakeArrayWritable(reinterpret_cast<void**>(a), uint32_t(b));
-        return 0;
-    case kSystemCallSetExitProcedure:
-        App().exit_procedure = reinterpret_cast<ExitProcedureFn>(a);
-        return 0;
-    case kSystemCallInitializeRuntime:
-        InitializeRuntime();
-        return 0;
-    default:
-        return 0;  // the directory search and internal property calls are not used here
+    case kSystemCallMakeArrayWritable: MakeArrayWritable(reinterpret_cast<void**>(a), uint32_t(b)); return 0;
+    case kSystemCallSetExitProcedure: App().exit_procedure = reinterpret_cast<ExitProcedureFn>(a); return 0;
+    case kSystemCallInitializeRuntime: InitializeRuntime(); return 0;
+    default: return 0;  // the directory search and internal property calls are not used here
     }
 }
 

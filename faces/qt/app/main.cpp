@@ -17,7 +17,8 @@ int main(int argc, char** argv)
     if (argc == 2 && help) {
         std::fputs("Usage: anglarix [--help | --version]\n"
                    "Opens the right-triangle calculator window. The expression engine is also\n"
-                   "available on the command line as anglarix-calc.\n", stdout);
+                   "available on the command line as anglarix-calc.\n",
+                   stdout);
         return 0;
     }
     if (argc == 2 && version) {

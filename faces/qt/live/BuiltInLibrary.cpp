@@ -16,11 +16,13 @@ intptr_t NotifyBuiltInLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
 }
 
 // A new kind is one row here, beside its entry in AnyKindProps (core/props/KindProps.h).
+// clang-format off
 constexpr KindInterfaceRow kInterfaces[] = {
     {KIND_WINDOW, &WindowInterface},     {KIND_EDIT_BOX, &EditBoxInterface},
     {KIND_PIC_BOX, &PicBoxInterface},    {KIND_SHAPE_BOX, &ShapeBoxInterface},
     {KIND_LABEL, &LabelInterface},       {KIND_BUTTON, &ButtonInterface},
 };
+// clang-format on
 
 const UnitTypeSlots& BuiltInTypes()
 {

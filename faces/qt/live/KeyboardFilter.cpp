@@ -65,8 +65,7 @@ bool HandleKey(RuntimeWindow& window, const QWidget& target, const QKeyEvent& ke
 {
     const int code = key.key();
     const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
-    if (code != Qt::Key_Tab && code != Qt::Key_Backtab && !enter && code != Qt::Key_Escape &&
-        code != Qt::Key_F1)
+    if (code != Qt::Key_Tab && code != Qt::Key_Backtab && !enter && code != Qt::Key_Escape && code != Qt::Key_F1)
         return false;
     // The unit the key is for: the focused one, as keys arrive.
     RuntimeRecord* focused = RecordOfWidget(window, &target);

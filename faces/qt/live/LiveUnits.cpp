@@ -39,8 +39,7 @@ QRect LiveGeometry(const QWidget& widget)
     // A window is placed by the position of its frame, which the classic frame describes;
     // whatever frame the window manager draws instead does not change what was set.
     const QMargins frame = WindowFrameMargins();
-    return QRect(widget.pos() - QPoint(frame.left(), frame.top()),
-                 widget.size().grownBy(frame));
+    return QRect(widget.pos() - QPoint(frame.left(), frame.top()), widget.size().grownBy(frame));
 }
 
 void SetLiveGeometry(QWidget& widget, const QRect& geometry)
@@ -60,7 +59,10 @@ void SetLiveGeometry(QWidget& widget, const QRect& geometry)
 
 bool IsOwnDisabled(const QWidget& widget) { return !widget.isEnabledTo(widget.parentWidget()); }
 
-RuntimeRecord* FocusedRecord(RuntimeWindow& window) { return RecordOfWidget(window, QApplication::focusWidget()); }
+RuntimeRecord* FocusedRecord(RuntimeWindow& window)
+{
+    return RecordOfWidget(window, QApplication::focusWidget());
+}
 
 RuntimeRecord* RecordOfWidget(RuntimeWindow& window, const QWidget* focus)
 {

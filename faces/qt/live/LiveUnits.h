@@ -26,4 +26,3 @@ bool IsOwnDisabled(const QWidget& widget);
 RuntimeRecord* RecordOfWidget(RuntimeWindow& window, const QWidget* widget);
 // The same for the focus widget.
 RuntimeRecord* FocusedRecord(RuntimeWindow& window);
-

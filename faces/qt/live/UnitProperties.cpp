@@ -33,10 +33,22 @@ void ApplyCommon(RuntimeRecord& record, int32_t property)
         return;
     QRect live = LiveGeometry(*widget);
     switch (property) {
-    case kPropertyLeft: live.moveTo(record.left, live.y()); SetLiveGeometry(*widget, live); break;
-    case kPropertyTop: live.moveTo(live.x(), record.top); SetLiveGeometry(*widget, live); break;
-    case kPropertyWidth: live.setWidth(record.width); SetLiveGeometry(*widget, live); break;
-    case kPropertyHeight: live.setHeight(record.height); SetLiveGeometry(*widget, live); break;
+    case kPropertyLeft:
+        live.moveTo(record.left, live.y());
+        SetLiveGeometry(*widget, live);
+        break;
+    case kPropertyTop:
+        live.moveTo(live.x(), record.top);
+        SetLiveGeometry(*widget, live);
+        break;
+    case kPropertyWidth:
+        live.setWidth(record.width);
+        SetLiveGeometry(*widget, live);
+        break;
+    case kPropertyHeight:
+        live.setHeight(record.height);
+        SetLiveGeometry(*widget, live);
+        break;
     case kPropertyVisible:
         if ((record.state_flags & kStateVisible) == 0)
             widget->hide();

@@ -101,7 +101,8 @@ ButtonUnit* ButtonUnit::Create(const CreateArgs& args)
     auto* unit = new ButtonUnit(args, std::move(*props));
     unit->m_button = new ButtonWidget(args.parent, unit->Ids());
     unit->Adopt(unit->m_button, args, true);
-    for (int32_t own : {ButtonOwn::Picture, ButtonOwn::DefaultButton, ButtonOwn::Caption, ButtonOwn::HorizontalAlignment, ButtonOwn::Font})
+    for (int32_t own : {ButtonOwn::Picture, ButtonOwn::DefaultButton, ButtonOwn::Caption,
+                        ButtonOwn::HorizontalAlignment, ButtonOwn::Font})
         unit->Apply(own);
     return unit;
 }
@@ -123,7 +124,4 @@ void ButtonUnit::Apply(int32_t own)
     }
 }
 
-AnyEntry ButtonInterface(int32_t number)
-{
-    return KindEntries<ButtonUnit>::Entry(number);
-}
+AnyEntry ButtonInterface(int32_t number) { return KindEntries<ButtonUnit>::Entry(number); }

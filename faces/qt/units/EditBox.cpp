@@ -64,8 +64,8 @@ EditBoxUnit* EditBoxUnit::Create(const CreateArgs& args)
         unit->m_control = line = NewLine(args, unit->Ids(), props);
     unit->m_control->SetInitialContent(FromGbk(props.content));
     unit->Adopt(unit->m_control->Widget(), args, true);
-    for (int32_t own : {EditBoxOwn::Border, EditBoxOwn::Background, EditBoxOwn::Font, EditBoxOwn::HideSelection,
-                        EditBoxOwn::MaxLength, EditBoxOwn::InputMode})
+    for (int32_t own : {EditBoxOwn::Border, EditBoxOwn::Background, EditBoxOwn::Font,
+                        EditBoxOwn::HideSelection, EditBoxOwn::MaxLength, EditBoxOwn::InputMode})
         unit->Apply(own);
     if (line != nullptr)
         line->setCursorPosition(0);  // after the text limit, which moves the caret to the end
@@ -152,22 +152,12 @@ void EditBoxUnit::Apply(int32_t own)
     if (control == nullptr)
         return;
     switch (own) {
-    case EditBoxOwn::Border:
-        control->SetBorder(m_props.border);
-        break;
+    case EditBoxOwn::Border: control->SetBorder(m_props.border); break;
     case EditBoxOwn::TextColour:
-    case EditBoxOwn::Background:
-        ApplyColours();
-        break;
-    case EditBoxOwn::Font:
-        Widget()->setFont(FontFromLogFont(m_props.font));
-        break;
-    case EditBoxOwn::HideSelection:
-        control->SetHideSelection(m_props.hide_selection != 0);
-        break;
-    case EditBoxOwn::MaxLength:
-        control->SetMaxLength(m_props.max_length);
-        break;
+    case EditBoxOwn::Background: ApplyColours(); break;
+    case EditBoxOwn::Font: Widget()->setFont(FontFromLogFont(m_props.font)); break;
+    case EditBoxOwn::HideSelection: control->SetHideSelection(m_props.hide_selection != 0); break;
+    case EditBoxOwn::MaxLength: control->SetMaxLength(m_props.max_length); break;
     case EditBoxOwn::InputMode:
     case EditBoxOwn::PasswordChar: {
         const bool password = m_props.input_mode == int32_t(InputMode::Password);
@@ -175,8 +165,7 @@ void EditBoxUnit::Apply(int32_t own)
                               password ? PasswordCharacter(m_props.password_char) : QChar());
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

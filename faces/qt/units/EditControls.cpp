@@ -151,15 +151,13 @@ void EditLine::SetBorder(int32_t border)
     update();
 }
 
-void EditLine::SetMaxLength(int32_t max_length)
-{
-    setMaxLength(max_length > 0 ? max_length : kNoTextLimit);
-}
+void EditLine::SetMaxLength(int32_t max_length) { setMaxLength(max_length > 0 ? max_length : kNoTextLimit); }
 
 void EditLine::ShowFor(qsizetype length)
 {
-    const QLineEdit::EchoMode mode =
-        m_echo == QLineEdit::Normal && LongLineView::Wanted(length) ? QLineEdit::NoEcho : m_echo;
+    const QLineEdit::EchoMode mode = m_echo == QLineEdit::Normal && LongLineView::Wanted(length)
+                                         ? QLineEdit::NoEcho
+                                         : m_echo;
     if (echoMode() != mode)
         setEchoMode(mode);
 }
@@ -314,8 +312,10 @@ void EditLine::contextMenuEvent(QContextMenuEvent* event)
         const char* words;
         Edit edit;
     };
+    // clang-format off
     static constexpr Entry kEntries[] = {
         {"&Undo", Edit::Undo}, {"&Redo", Edit::Redo}, {"Cu&t", Edit::Cut}, {"&Copy", Edit::Copy}, {"&Paste", Edit::Paste}, {"Delete", Edit::Delete}};
+    // clang-format on
     QMenu* menu = createStandardContextMenu();
     if (menu == nullptr)
         return;
@@ -327,7 +327,8 @@ void EditLine::contextMenuEvent(QContextMenuEvent* event)
             if (entry.edit == Edit::Redo)
                 action->setEnabled(m_redo_steps > 0 && !isReadOnly());
             if (entry.edit == Edit::Copy || entry.edit == Edit::Cut)
-                action->setEnabled(hasSelectedText() && m_echo == QLineEdit::Normal && (entry.edit == Edit::Copy || !isReadOnly()));
+                action->setEnabled(hasSelectedText() && m_echo == QLineEdit::Normal &&
+                                   (entry.edit == Edit::Copy || !isReadOnly()));
             QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, [this, edit = entry.edit] {
                 switch (edit) {
@@ -394,7 +395,8 @@ QRect EditLine::CharacterRect(int offset)
     const QRect caret = cursorRect();
     const qreal x = caret.left() + kCaretPadLeft + metrics.horizontalAdvance(shown.left(offset)) -
                     metrics.horizontalAdvance(shown.left(cursorPosition()));
-    return QRectF(x, caret.top(), metrics.horizontalAdvance(shown.mid(offset, 1)), metrics.height()).toAlignedRect();
+    return QRectF(x, caret.top(), metrics.horizontalAdvance(shown.mid(offset, 1)), metrics.height())
+        .toAlignedRect();
 }
 
 // QLineEdit draws no caret in a read-only box, so Tab into an empty result box would show
@@ -411,7 +413,8 @@ void EditLine::PaintReadOnlyCaret(QPainter& painter)
     painter.save();
     if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    painter.fillRect(QRectF(padded.left() + kCaretPadLeft, padded.top(), width, metrics.ascent() + metrics.descent()),
+    painter.fillRect(QRectF(padded.left() + kCaretPadLeft, padded.top(), width,
+                            metrics.ascent() + metrics.descent()),
                      palette().color(QPalette::Text));
     painter.restore();
 }
@@ -461,10 +464,7 @@ EditArea::EditArea(QWidget* parent, UnitIds ids, int32_t case_conversion)
     connect(this, &QPlainTextEdit::textChanged, this, [this] { OnChanged(); });
 }
 
-QString EditArea::Text() const
-{
-    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-}
+QString EditArea::Text() const { return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")); }
 
 QString EditArea::SelectedText() const
 {

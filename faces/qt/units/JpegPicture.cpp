@@ -18,10 +18,11 @@ public:
     {
         if (m_handle == nullptr)
             return;
-        const bool found = Find(std_error, "jpeg_std_error") && Find(create, "jpeg_CreateDecompress")
-            && Find(read_header, "jpeg_read_header") && Find(start, "jpeg_start_decompress")
-            && Find(read_scanlines, "jpeg_read_scanlines") && Find(destroy, "jpeg_destroy_decompress")
-            && Find(resync_to_restart, "jpeg_resync_to_restart");
+        const bool found = Find(std_error, "jpeg_std_error") && Find(create, "jpeg_CreateDecompress") &&
+                           Find(read_header, "jpeg_read_header") && Find(start, "jpeg_start_decompress") &&
+                           Find(read_scanlines, "jpeg_read_scanlines") &&
+                           Find(destroy, "jpeg_destroy_decompress") &&
+                           Find(resync_to_restart, "jpeg_resync_to_restart");
         if (!found) {
             dlclose(m_handle);
             m_handle = nullptr;
@@ -86,10 +87,8 @@ void OnMessage(j_common_ptr cinfo, int level)
     case JWRN_JPEG_EOF:
     case JWRN_MUST_RESYNC:
     case JWRN_NOT_SEQUENTIAL:
-    case JWRN_BOGUS_PROGRESSION:
-        JumpOut(cinfo);
-    default:
-        break;
+    case JWRN_BOGUS_PROGRESSION: JumpOut(cinfo);
+    default: break;
     }
 }
 
@@ -125,10 +124,10 @@ void SkipInput(j_decompress_ptr cinfo, long count)
 void TermSource(j_decompress_ptr) {}
 
 struct Decoder {
-    jpeg_decompress_struct cinfo {};
-    ErrorManager errors {};
-    jpeg_source_mgr source {};
-    jpeg_progress_mgr progress {};
+    jpeg_decompress_struct cinfo{};
+    ErrorManager errors{};
+    jpeg_source_mgr source{};
+    jpeg_progress_mgr progress{};
     QImage image;
 };
 
@@ -147,13 +146,13 @@ bool Run(const JpegLibrary& jpeg, Decoder& d, std::span<const uint8_t> bytes)
 
     if (jpeg.read_header(&d.cinfo, TRUE) != JPEG_HEADER_OK)
         return false;
-    const bool known_colours = (d.cinfo.num_components == 1 && d.cinfo.jpeg_color_space == JCS_GRAYSCALE)
-        || (d.cinfo.num_components == 3
-            && (d.cinfo.jpeg_color_space == JCS_YCbCr || d.cinfo.jpeg_color_space == JCS_RGB));
+    const bool known_colours = (d.cinfo.num_components == 1 && d.cinfo.jpeg_color_space == JCS_GRAYSCALE) ||
+                               (d.cinfo.num_components == 3 && (d.cinfo.jpeg_color_space == JCS_YCbCr ||
+                                                                d.cinfo.jpeg_color_space == JCS_RGB));
     const int64_t width = d.cinfo.image_width;
     const int64_t height = d.cinfo.image_height;
-    if (!known_colours || width <= 0 || height <= 0 || width > kMaxPictureSide
-        || height > kMaxPictureSide || width * height > kMaxPicturePixels)
+    if (!known_colours || width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
+        width * height > kMaxPicturePixels)
         return false;
 
     d.cinfo.out_color_space = JCS_RGB;

@@ -43,7 +43,4 @@ void LabelUnit::Apply(int32_t own)
     Repaint();
 }
 
-AnyEntry LabelInterface(int32_t number)
-{
-    return KindEntries<LabelUnit>::Entry(number);
-}
+AnyEntry LabelInterface(int32_t number) { return KindEntries<LabelUnit>::Entry(number); }

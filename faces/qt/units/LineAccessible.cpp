@@ -43,7 +43,8 @@ void LineAccessible::setText(QAccessible::Text t, const QString& text)
     }
     QString checked = text;
     int position = 0;
-    if (Line()->validator() != nullptr && Line()->validator()->validate(checked, position) != QValidator::Acceptable)
+    if (Line()->validator() != nullptr &&
+        Line()->validator()->validate(checked, position) != QValidator::Acceptable)
         return;
     Line()->setText(checked);
 }
@@ -92,13 +93,15 @@ QString LineAccessible::text(int start, int end) const
     return Line()->text().mid(start, end - start);
 }
 
-QString LineAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const
+QString LineAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                                         int* end) const
 {
     if (!Readable()) {
         *start = *end = -1;
         return {};
     }
-    return QAccessibleTextInterface::textBeforeOffset(offset == -2 ? cursorPosition() : offset, type, start, end);
+    return QAccessibleTextInterface::textBeforeOffset(offset == -2 ? cursorPosition() : offset, type, start,
+                                                      end);
 }
 
 QString LineAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const
@@ -107,7 +110,8 @@ QString LineAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryTyp
         *start = *end = -1;
         return {};
     }
-    return QAccessibleTextInterface::textAfterOffset(offset == -2 ? cursorPosition() : offset, type, start, end);
+    return QAccessibleTextInterface::textAfterOffset(offset == -2 ? cursorPosition() : offset, type, start,
+                                                     end);
 }
 
 QString LineAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const

@@ -28,7 +28,8 @@ public:
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int start, int end) const override;
-    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                             int* end) const override;
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override;
     QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override;
     int characterCount() const override;

@@ -61,8 +61,9 @@ QRect LongLineView::LineRect() const
     QStyleOptionFrame panel;
     panel.initFrom(m_line);
     panel.lineWidth = 0;
-    const QRect contents =
-        m_line->style()->subElementRect(QStyle::SE_LineEditContents, &panel, m_line).marginsRemoved(m_line->textMargins());
+    const QRect contents = m_line->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &panel, m_line)
+                               .marginsRemoved(m_line->textMargins());
     const int height = m_line->fontMetrics().height();
     return {contents.x() + kHorizontalMargin, contents.y() + (contents.height() - height + 1) / 2,
             contents.width() - 2 * kHorizontalMargin, height};
@@ -73,12 +74,14 @@ void LongLineView::FollowCaret()
     const QString text = m_line->text();
     const int size = int(text.size());
     const int cursor = m_line->cursorPosition();
-    const int width =
-        std::max(LineRect().width() - m_line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, m_line), 1);
+    const int width = std::max(LineRect().width() -
+                                   m_line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, m_line),
+                               1);
     m_first = std::clamp(m_first, 0, size);
     if (cursor < m_first) {
         m_first = cursor;
-    } else if (cursor - m_first > width || ShownLine(text.mid(m_first, cursor - m_first), m_line).X(cursor - m_first) > width) {
+    } else if (cursor - m_first > width ||
+               ShownLine(text.mid(m_first, cursor - m_first), m_line).X(cursor - m_first) > width) {
         m_first = FirstFitting(text, cursor, width, m_line);
     }
     // Near the end no space is left empty on the right while text is hidden on the left.
@@ -117,7 +120,8 @@ void LongLineView::Paint(QPainter& painter, bool caret)
     painter.setPen(m_line->palette().color(QPalette::Text));
     line.Layout().draw(&painter, line_rect.topLeft(), selections);
     if (caret) {
-        const int width = std::max(m_line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, m_line), 1);
+        const int width = std::max(m_line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, m_line),
+                                   1);
         line.Layout().drawCursor(&painter, line_rect.topLeft(), m_line->cursorPosition() - m_first, width);
     }
     painter.restore();
@@ -129,7 +133,7 @@ QRect LongLineView::CaretRect() const
     const int cursor = std::max(m_line->cursorPosition() - m_first, 0);
     const QString text = m_line->text();
     const int x = cursor > line_rect.width() ? line_rect.width()
-                                              : int(ShownLine(text.mid(m_first, cursor), m_line).X(cursor));
+                                             : int(ShownLine(text.mid(m_first, cursor), m_line).X(cursor));
     return {line_rect.x() + x, line_rect.y(), 1, line_rect.height()};
 }
 
@@ -167,7 +171,8 @@ int LongLineView::Step(int from, bool forward, QTextLayout::CursorMode mode) con
     const int start = std::max(0, from - kStepWindow);
     const int end = std::min(int(text.size()), from + kStepWindow);
     QTextLayout around(text.mid(start, end - start), m_line->font());
-    const int to = forward ? around.nextCursorPosition(from - start, mode) : around.previousCursorPosition(from - start, mode);
+    const int to = forward ? around.nextCursorPosition(from - start, mode)
+                           : around.previousCursorPosition(from - start, mode);
     return start + to;
 }
 

@@ -91,7 +91,10 @@ public:
         for (int y = 0; y < h; ++y) {
             auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < w; ++x) {
-                const size_t at = size_t(o.direction == 0 ? x : o.direction == 1 ? y : o.direction == 2 ? x + y : x + h - 1 - y);
+                const size_t at = size_t(o.direction == 0   ? x
+                                         : o.direction == 1 ? y
+                                         : o.direction == 2 ? x + y
+                                                            : x + h - 1 - y);
                 row[x] = at < o.ramp.size() ? o.ramp[at] : 0xFF000000u;
             }
         }

@@ -13,8 +13,9 @@ PicBoxUnit::PicBoxUnit(const CreateArgs& args, PicBoxProps props) : PaintedUnit(
 void PicBoxUnit::Paint(QPainter& painter, const QRect& rect) const
 {
     const paint::Size size{rect.width(), rect.height()};
-    const paint::DisplayList& list =
-        ListAt(size, [&] { return paint::PaintPicBox(m_props, size, paint::PictureFileSize(m_props.picture)); });
+    const paint::DisplayList& list = ListAt(size, [&] {
+        return paint::PaintPicBox(m_props, size, paint::PictureFileSize(m_props.picture));
+    });
     ReplayDisplayList(painter, list, m_picture);
 }
 
@@ -25,7 +26,4 @@ void PicBoxUnit::Apply(int32_t own)
     Repaint();
 }
 
-AnyEntry PicBoxInterface(int32_t number)
-{
-    return KindEntries<PicBoxUnit>::Entry(number);
-}
+AnyEntry PicBoxInterface(int32_t number) { return KindEntries<PicBoxUnit>::Entry(number); }

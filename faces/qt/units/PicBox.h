@@ -19,4 +19,3 @@ protected:
 private:
     QImage m_picture;  // decoded once per change of the picture; null when none or broken
 };
-

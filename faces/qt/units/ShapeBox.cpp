@@ -10,7 +10,4 @@ void ShapeBoxUnit::Paint(QPainter& painter, const QRect& rect) const
     ReplayDisplayList(painter, ListAt(size, [&] { return paint::PaintShapeBox(m_props, size); }));
 }
 
-AnyEntry ShapeBoxInterface(int32_t number)
-{
-    return KindEntries<ShapeBoxUnit>::Entry(number);
-}
+AnyEntry ShapeBoxInterface(int32_t number) { return KindEntries<ShapeBoxUnit>::Entry(number); }

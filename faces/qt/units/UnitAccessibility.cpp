@@ -12,7 +12,8 @@ namespace {
 bool IsLeftOut(const QObject* object)
 {
     const auto* face = dynamic_cast<const PaintedFace*>(object);
-    return face != nullptr && face->Source() != nullptr && face->Source()->AccessibleRole() == QAccessible::NoRole;
+    return face != nullptr && face->Source() != nullptr &&
+           face->Source()->AccessibleRole() == QAccessible::NoRole;
 }
 
 class PaintedAccessible : public QAccessibleWidget {
@@ -112,10 +113,7 @@ QAccessibleInterface* UnitInterface(const QString&, QObject* object)
 
 }  // namespace
 
-void InstallUnitAccessibility()
-{
-    QAccessible::installFactory(&UnitInterface);
-}
+void InstallUnitAccessibility() { QAccessible::installFactory(&UnitInterface); }
 
 bool RelateLabel(QWidget* label, QWidget* target)
 {

@@ -77,4 +77,3 @@ protected:
     Props m_props;
     QPointer<QWidget> m_widget;
 };
-

@@ -6,15 +6,9 @@ RuntimeEntry g_runtime_entry = nullptr;
 
 }  // namespace
 
-void SetUnitRuntimeEntry(RuntimeEntry entry)
-{
-    g_runtime_entry = entry;
-}
+void SetUnitRuntimeEntry(RuntimeEntry entry) { g_runtime_entry = entry; }
 
-RuntimeEntry UnitRuntimeEntry()
-{
-    return g_runtime_entry;
-}
+RuntimeEntry UnitRuntimeEntry() { return g_runtime_entry; }
 
 EventRecord RaiseUnitEvent(UnitIds ids, int32_t event, std::initializer_list<uint32_t> args)
 {

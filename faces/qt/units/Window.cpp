@@ -78,7 +78,8 @@ void WindowWidget::paintEvent(QPaintEvent*)
 void WindowWidget::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!std::exchange(m_centre_on_show, false) || (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+    if (!std::exchange(m_centre_on_show, false) ||
+        (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
         return;
     const QScreen* desk_screen = screen();
     const std::optional<QMargins> frame = WindowManagerFrame(*this, WindowFrameMargins());
@@ -261,36 +262,22 @@ void WindowUnit::Apply(int32_t own)
     if (!m_window)
         return;
     switch (own) {
-    case WindowOwn::Caption:
-        m_window->setWindowTitle(FromGbk(m_props.caption));
-        break;
+    case WindowOwn::Caption: m_window->setWindowTitle(FromGbk(m_props.caption)); break;
     case WindowOwn::BorderStyle:
     case WindowOwn::ControlBox:
     case WindowOwn::MaximiseBox:
     case WindowOwn::MinimiseBox:
-    case WindowOwn::AlwaysOnTop:
-        ApplyFlags();
-        break;
+    case WindowOwn::AlwaysOnTop: ApplyFlags(); break;
     case WindowOwn::BackgroundPicture:
         m_picture = DecodePicture(m_props.background_picture);
         m_window->update();
         break;
     case WindowOwn::Background:
-    case WindowOwn::BackgroundPictureMode:
-        m_window->update();
-        break;
-    case WindowOwn::Icon:
-        m_window->setWindowIcon(IconFromBytes(m_props.icon));
-        break;
-    case WindowOwn::WindowShape:
-        ApplyWindowShape(*m_window, m_props.window_shape);
-        break;
-    default:
-        break;
+    case WindowOwn::BackgroundPictureMode: m_window->update(); break;
+    case WindowOwn::Icon: m_window->setWindowIcon(IconFromBytes(m_props.icon)); break;
+    case WindowOwn::WindowShape: ApplyWindowShape(*m_window, m_props.window_shape); break;
+    default: break;
     }
 }
 
-AnyEntry WindowInterface(int32_t number)
-{
-    return KindEntries<WindowUnit>::Entry(number);
-}
+AnyEntry WindowInterface(int32_t number) { return KindEntries<WindowUnit>::Entry(number); }

@@ -32,8 +32,9 @@ using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
 xcb_atom_t InternAtom(xcb_connection_t* connection, const char* name)
 {
-    const ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr));
+    const ReplyPtr<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name),
+                              nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 

@@ -29,8 +29,16 @@ public:
     void Close(char bracket);
     const std::string& Result() const { return m_text; }
 
-    void Field(const char* key, int64_t value) { Key(key); Number(value); }
-    void Field(const char* key, const char* utf8) { Key(key); Text(utf8); }
+    void Field(const char* key, int64_t value)
+    {
+        Key(key);
+        Number(value);
+    }
+    void Field(const char* key, const char* utf8)
+    {
+        Key(key);
+        Text(utf8);
+    }
     // A GBK text as stored, written as UTF-8.
     void GbkField(const char* key, const std::string& gbk);
 
@@ -52,7 +60,9 @@ void DescribeElement(Json& json, const CreateArgs& args, const ShapeBoxProps& pr
 void DescribeElement(Json& json, const CreateArgs& args, const PicBoxProps& props);
 // The other kinds' elements need nothing worked out.
 template <class P>
-void DescribeElement(Json&, const CreateArgs&, const P&) {}
+void DescribeElement(Json&, const CreateArgs&, const P&)
+{
+}
 
 template <PropertySetKind P>
 std::string DescribeUnit(const CreateArgs& args, const P& props, const char* element)

@@ -12,6 +12,7 @@ EM_JS(void, PageArrangeUnits, (const char* json), { Module["arrangeUnits"](JSON.
 // A lone surrogate becomes U+FFFD, as the desktop's conversion makes it (stringToUTF8 would
 // pair it with whatever follows). At most most_bytes of UTF-8 are handed over; *cut says
 // whether the text had more.
+// clang-format off
 EM_JS(char*, PageReadText, (uint32_t unit_id, double most_bytes, int* cut), {
     let text = Module["unitText"](unit_id >>> 0);
     text = text.toWellFormed ? text.toWellFormed()
@@ -24,18 +25,27 @@ EM_JS(char*, PageReadText, (uint32_t unit_id, double most_bytes, int* cut), {
         stringToUTF8(text, address, size);
     return address;
 });
+// clang-format on
+// clang-format off
 EM_JS(void, PageWriteText, (uint32_t unit_id, const char* utf8), {
     Module["setUnitText"](unit_id >>> 0, UTF8ToString(utf8));
 });
+// clang-format on
+// clang-format off
 EM_JS(void, PageSetState, (uint32_t unit_id, int visible, int disabled), {
     Module["setUnitState"](unit_id >>> 0, visible, disabled);
 });
+// clang-format on
+// clang-format off
 EM_JS(void, PageSetNoteTexts, (uint32_t unit_id, const char* hover, const char* description), {
     Module["setNoteTexts"](unit_id >>> 0, UTF8ToString(hover), UTF8ToString(description));
 });
+// clang-format on
+// clang-format off
 EM_JS(void, PageShowNote, (uint32_t unit_id, const char* note, int milliseconds), {
     Module["showNote"](unit_id >>> 0, UTF8ToString(note), milliseconds);
 });
+// clang-format on
 
 void ShowUnitElement(const std::string& description) { PageShowUnit(description.c_str()); }
 

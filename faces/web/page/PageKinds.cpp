@@ -110,7 +110,10 @@ private:
     Props m_props;
 };
 
-PageUnitBase* PageUnitOf(const RuntimeRecord& record) { return static_cast<PageUnitBase*>(record.object.get()); }
+PageUnitBase* PageUnitOf(const RuntimeRecord& record)
+{
+    return static_cast<PageUnitBase*>(record.object.get());
+}
 
 // The common properties the page shows; the records answer every read.
 void ApplyCommon(RuntimeRecord& record, int32_t property)

@@ -33,9 +33,11 @@
 
 EM_JS(void, PageShowError, (const char* utf8), { Module["showError"](UTF8ToString(utf8)); });
 EM_JS(void, PageShowWindow, (uint32_t first_unit), { Module["showWindow"](first_unit >>> 0); });
+// clang-format off
 EM_JS(int, PageLineWidth, (uint32_t unit_id, const char* utf8), {
     return Module["lineWidth"](unit_id >>> 0, UTF8ToString(utf8));
 });
+// clang-format on
 EM_JS(int, PageLineRoom, (uint32_t unit_id), { return Module["lineRoom"](unit_id >>> 0); });
 
 namespace {
@@ -73,16 +75,22 @@ void NoMessageLoop() {}
 void NoOtherWindow(uint32_t) {}
 intptr_t NoSystemCall(int32_t, intptr_t, intptr_t) { return 0; }
 
+// clang-format off
 constexpr ServiceTable kPageServices = {
     &RaiseRuntimeErrorOfPage, &NoLibraryCommand, &CallCommand, &CallCommand,
     &GetUnitProperty,         &SetUnitProperty,  &AllocateBlock, &ResizeBlock,
     &FreeBlock,               &NothingToEnd,     &NoMessageLoop, &NoOtherWindow, &NoSystemCall,
     &ShowUnitTipOfPage,
 };
+// clang-format on
 
 // A fatal error shows its box text in place of the window, and the program stops there.
 void PresentError(const std::string& gbk) { PageShowError(GbkToUtf8(gbk).c_str()); }
-[[noreturn]] void StopProgram(int code) { emscripten_force_exit(code); __builtin_unreachable(); }
+[[noreturn]] void StopProgram(int code)
+{
+    emscripten_force_exit(code);
+    __builtin_unreachable();
+}
 
 // What the page needs beyond each unit's own description: where it sits among the others,
 // whether it shows, and what assistive technology and the keyboard make of it. The units come
@@ -97,8 +105,8 @@ std::string DescribeLayout(RuntimeWindow& window)
             if (record.id == place.unit_id)
                 reading.emplace_back(&record, place.group);
     for (const RuntimeRecord& record : window.records)
-        if (std::find_if(reading.begin(), reading.end(), [&](const auto& read) { return read.first == &record; }) ==
-            reading.end())
+        if (std::find_if(reading.begin(), reading.end(),
+                         [&](const auto& read) { return read.first == &record; }) == reading.end())
             reading.emplace_back(&record, 0);
     Json json;
     json.Open('[');
@@ -242,6 +250,7 @@ EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id, int touched)
 int main()
 {
     InstallServices(&kPageServices);
-    SetRuntimeErrorHooks({.before_report = &SuppressEvents, .present = &PresentError, .end_program = &StopProgram});
+    SetRuntimeErrorHooks(
+        {.before_report = &SuppressEvents, .present = &PresentError, .end_program = &StopProgram});
     return 0;
 }

@@ -11,9 +11,11 @@
 
 namespace {
 
+// clang-format off
 EM_JS(int, PageMeasureText, (const char* utf8, int pixels, int weight, int styles), {
     return Painting.Measure(UTF8ToString(utf8), pixels, weight, styles);
 });
+// clang-format on
 
 class CanvasMeasure final : public paint::TextMeasure {
 public:

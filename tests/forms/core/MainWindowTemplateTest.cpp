@@ -23,10 +23,7 @@ namespace {
 
 using namespace main_window_layout;
 
-std::span<const uint8_t> Embedded()
-{
-    return {MainWindowTemplate, MainWindowTemplateSize};
-}
+std::span<const uint8_t> Embedded() { return {MainWindowTemplate, MainWindowTemplateSize}; }
 
 const WindowData& MainWindow()
 {
@@ -86,7 +83,8 @@ TEST(MainWindowTemplate, WindowRecord)
     EXPECT_EQ(p.border_style, 2);
     EXPECT_EQ(p.background, 0xC0C0C0u);
     EXPECT_EQ((std::array{p.control_box, p.maximise_box, p.minimise_box}), (std::array{1, 0, 0}));
-    EXPECT_EQ((std::array{p.start_position, p.movable, p.always_on_top, p.window_shape}), (std::array{1, 1, 0, 0}));
+    EXPECT_EQ((std::array{p.start_position, p.movable, p.always_on_top, p.window_shape}),
+              (std::array{1, 1, 0, 0}));
     EXPECT_EQ((std::array{p.enter_moves_focus, p.escape_closes, p.f1_opens_help}), (std::array{0, 1, 0}));
     EXPECT_TRUE(p.icon.empty() && p.background_picture.empty() && p.sound.empty());
 }
@@ -113,7 +111,8 @@ TEST(MainWindowTemplate, UnitsInRecordOrder)
         EXPECT_EQ(r.id, u.id);
         EXPECT_EQ(GbkToUtf8(r.name), u.name);
         EXPECT_EQ(r.kind, u.kind);
-        EXPECT_EQ((std::array{r.left, r.top, r.width, r.height}), (std::array{u.left, u.top, u.width, u.height}));
+        EXPECT_EQ((std::array{r.left, r.top, r.width, r.height}),
+                  (std::array{u.left, u.top, u.width, u.height}));
         EXPECT_EQ(r.state_flags, u.flags);
         EXPECT_TRUE(r.mouse_pointer.empty() && r.tag.empty() && r.second_text.empty());
         EXPECT_EQ(r.focus_rank, 0u);
@@ -123,10 +122,12 @@ TEST(MainWindowTemplate, UnitsInRecordOrder)
 
 TEST(MainWindowTemplate, OnlyTheButtonsAndTheWindowAreBound)
 {
+    // clang-format off
     const struct { const char* name; int32_t handler; } bound[] = {
         {"按钮1", kArcSineClickOffset}, {"按钮2", kArcTangentClickOffset}, {"按钮3", kArcCosineClickOffset},
         {"按钮4", kFunctionEvaluateClickOffset}, {"按钮5", kSideLengthsClickOffset},
     };
+    // clang-format on
     EXPECT_EQ(kArcTangentClickOffset, 0);  // a real binding, not "none"
     size_t with_bindings = 0;
     for (const auto& r : MainWindow().records)
@@ -145,7 +146,8 @@ TEST(MainWindowTemplate, OnlyShape5HasAParent)
     for (const auto& r : MainWindow().records) {
         const std::string name = GbkToUtf8(r.name);
         EXPECT_EQ(r.parent_id, name == "外形框5" ? 0x16011DD6u : 0u) << name;
-        EXPECT_EQ(r.children, name == "外形框4" ? std::vector<uint32_t>{0x16011DDB} : std::vector<uint32_t>{}) << name;
+        EXPECT_EQ(r.children, name == "外形框4" ? std::vector<uint32_t>{0x16011DDB} : std::vector<uint32_t>{})
+            << name;
     }
 }
 
@@ -161,7 +163,8 @@ TEST(MainWindowTemplate, EditBoxes)
         bool read_only = name == "编辑框2" || name == "编辑框3" || name == "编辑框5";
         EXPECT_EQ(p.input_mode, read_only ? 1 : 0) << name;
         EXPECT_EQ((std::array{p.border, p.multi_line, p.alignment, p.max_length, p.case_conversion}),
-                  (std::array{1, 0, 0, 0, 0})) << name;
+                  (std::array{1, 0, 0, 0, 0}))
+            << name;
         EXPECT_EQ(p.background, 0xFFFFFFu) << name;
         EXPECT_TRUE(p.content.empty()) << name;
     }
@@ -170,6 +173,7 @@ TEST(MainWindowTemplate, EditBoxes)
 
 TEST(MainWindowTemplate, LabelsAndButtons)
 {
+    // clang-format off
     const struct { const char* name; const char* caption; uint32_t text_colour, background; int32_t wrap; } labels[] = {
         {"标签22", "角度必须输入", 0x0000FF, 0xC0C0C0, 0},
         {"标签21", "计算结果", 0, 0xC0C0C0, 0},
@@ -183,6 +187,7 @@ TEST(MainWindowTemplate, LabelsAndButtons)
          "    正切值等于角对边除以角邻边。\r\n\r\n三角函数示例：sin(10),正切用tg表示",
          0, 0xC0C0C0, 1},
     };
+    // clang-format on
     for (const auto& l : labels) {
         LabelProps p = PropsOf<LabelProps>(Unit(l.name));
         EXPECT_EQ(GbkToUtf8(p.caption), l.caption) << l.name;
@@ -200,7 +205,8 @@ TEST(MainWindowTemplate, LabelsAndButtons)
         const std::string name = GbkToUtf8(r.name);
         LabelProps p = PropsOf<LabelProps>(r);
         EXPECT_EQ((std::array{p.border, p.text_effect, p.horizontal_alignment, p.vertical_alignment}),
-                  (std::array{0, 0, 0, 1})) << name;
+                  (std::array{0, 0, 0, 1}))
+            << name;
         EXPECT_TRUE(p.font.empty() && p.picture.empty() && p.gradient_mode == 0) << name;
         const bool listed = std::any_of(std::begin(labels), std::end(labels),
                                         [&](const auto& l) { return name == l.name; });
@@ -210,25 +216,30 @@ TEST(MainWindowTemplate, LabelsAndButtons)
         }
     }
     EXPECT_EQ(label_count, 22u);
+    // clang-format off
     const struct { const char* name; const char* caption; } buttons[] = {
         {"按钮1", "求反正弦角度"}, {"按钮2", "求反正切角度"}, {"按钮3", "求反余弦角度"},
         {"按钮4", "函数计算"}, {"按钮5", "边长计算"},
     };
+    // clang-format on
     for (const auto& b : buttons) {
         ButtonProps p = PropsOf<ButtonProps>(Unit(b.name));
         EXPECT_EQ(GbkToUtf8(p.caption), b.caption) << b.name;
         EXPECT_EQ((std::array{p.default_button, p.horizontal_alignment, p.vertical_alignment}),
-                  (std::array{0, 1, 1})) << b.name;
+                  (std::array{0, 1, 1}))
+            << b.name;
     }
 }
 
 TEST(MainWindowTemplate, Shapes)
 {
+    // clang-format off
     const struct { const char* name; int32_t effect; uint32_t line, fill; } shapes[] = {
         {"外形框1", 1, 0x000000, kButtonFaceColour}, {"外形框2", 1, 0x000000, kButtonFaceColour},
         {"外形框3", 1, 0x000000, kButtonFaceColour}, {"外形框4", 0, 0x800000, 0xFF8800},
         {"外形框5", 0, 0x800000, 0x80E000}, {"外形框6", 0, 0x800000, 0xFF8800},
     };
+    // clang-format on
     for (const auto& s : shapes) {
         ShapeBoxProps p = PropsOf<ShapeBoxProps>(Unit(s.name));
         EXPECT_EQ(p.effect_3d, s.effect) << s.name;

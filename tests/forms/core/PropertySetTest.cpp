@@ -12,10 +12,7 @@ namespace {
 
 using AnyProps = AnyKindProps;
 
-AnyProps Defaults(size_t k)
-{
-    return *DefaultPropsOf(Kinds()[k].code);
-}
+AnyProps Defaults(size_t k) { return *DefaultPropsOf(Kinds()[k].code); }
 
 size_t IndexOf(uint32_t code)
 {
@@ -24,20 +21,22 @@ size_t IndexOf(uint32_t code)
                   kinds.begin());
 }
 
-const char* NameOf(uint32_t code)
-{
-    return Kinds()[IndexOf(code)].english_name;
-}
+const char* NameOf(uint32_t code) { return Kinds()[IndexOf(code)].english_name; }
 
 std::optional<AnyProps> Read(size_t k, std::span<const uint8_t> data)
 {
-    return std::visit([&](auto p) -> std::optional<AnyProps> {
-        auto read = ReadProps<decltype(p)>(data);
-        return read ? std::optional<AnyProps>(*read) : std::nullopt;
-    }, Defaults(k));
+    return std::visit(
+        [&](auto p) -> std::optional<AnyProps> {
+            auto read = ReadProps<decltype(p)>(data);
+            return read ? std::optional<AnyProps>(*read) : std::nullopt;
+        },
+        Defaults(k));
 }
 
-std::vector<uint8_t> Write(const AnyProps& p) { return std::visit([](auto& q) { return WriteProps(q); }, p); }
+std::vector<uint8_t> Write(const AnyProps& p)
+{
+    return std::visit([](auto& q) { return WriteProps(q); }, p);
+}
 
 PropertyValue Get(const AnyProps& p, int32_t own)
 {
@@ -64,7 +63,10 @@ SetOutcome SetBytes(AnyProps& p, int32_t own, const std::string& bytes)
     return Set(p, own, {.data = bytes.data(), .size = uint32_t(bytes.size())});
 }
 
-uint32_t VersionOf(const AnyProps& p) { return std::visit([](auto& q) { return q.version; }, p); }
+uint32_t VersionOf(const AnyProps& p)
+{
+    return std::visit([](auto& q) { return q.version; }, p);
+}
 
 int32_t OwnCount(size_t k) { return int32_t(Kinds()[k].properties.size()) - kFirstOwnProperty; }
 
@@ -78,7 +80,9 @@ std::string SampleBytes(uint16_t type, int32_t own)
 {
     switch (type) {
     case PROP_FONT: return std::string(kLogFontSize, char('A' + own % 26));
-    case PROP_PICTURE: case PROP_ICON: case PROP_SOUND: return std::string("\xFF\xD8\x00pic", 6) + char(own);
+    case PROP_PICTURE:
+    case PROP_ICON:
+    case PROP_SOUND: return std::string("\xFF\xD8\x00pic", 6) + char(own);
     default: return {'t', char('0' + own)};  // two bytes, so the password character keeps them all
     }
 }
@@ -115,11 +119,13 @@ AnyProps Rich(size_t k)
 
 TEST(PropertySet, KindTable)
 {
+    // clang-format off
     const struct { uint32_t code; int slot; const char* english; size_t count; uint32_t flags; } kinds[] = {
         {KIND_WINDOW, 0, "window", 32, 0x800000D0}, {KIND_EDIT_BOX, 4, "EditBox", 29, 0x80000040},
         {KIND_PIC_BOX, 5, "PicBox", 15, 0x840100C0}, {KIND_SHAPE_BOX, 6, "ShapeBox", 15, 0x840100C0},
         {KIND_LABEL, 9, "Label", 29, 0x84012040}, {KIND_BUTTON, 10, "Button", 14, 0x80000840},
     };
+    // clang-format on
     UnitTypeSlots table = MakeUnitTypeSlots({});
     for (const auto& c : kinds) {
         ASSERT_LT(IndexOf(c.code), Kinds().size());
@@ -142,6 +148,7 @@ TEST(PropertySet, KindTable)
 
 TEST(PropertySet, DefaultsFromEmptyData)
 {
+    // clang-format off
     const struct { uint32_t kind; int32_t own; uint32_t low; } words[] = {
         {KIND_EDIT_BOX, 1, 1}, {KIND_EDIT_BOX, 2, 0}, {KIND_EDIT_BOX, 3, 0xFFFFFF}, {KIND_EDIT_BOX, 5, 1},
         {KIND_EDIT_BOX, 6, 0}, {KIND_EDIT_BOX, 7, 0}, {KIND_EDIT_BOX, 10, 0}, {KIND_EDIT_BOX, 15, 100},
@@ -154,15 +161,18 @@ TEST(PropertySet, DefaultsFromEmptyData)
         {KIND_WINDOW, 1, 2}, {KIND_WINDOW, 2, 0xFF000000}, {KIND_WINDOW, 4, 1}, {KIND_WINDOW, 7, 1},
         {KIND_WINDOW, 8, 0}, {KIND_WINDOW, 11, 1}, {KIND_WINDOW, 12, 1}, {KIND_WINDOW, 16, 1},
     };
+    // clang-format on
     for (const auto& c : words) {
         auto p = Read(IndexOf(c.kind), {});
         ASSERT_TRUE(p.has_value());
         EXPECT_EQ(Get(*p, c.own).low, c.low) << NameOf(c.kind) << " own " << c.own;
     }
+    // clang-format off
     const struct { uint32_t kind; int32_t own; const char* bytes; } texts[] = {
         {KIND_EDIT_BOX, 0, ""}, {KIND_EDIT_BOX, 11, "*"}, {KIND_EDIT_BOX, 4, ""},
         {KIND_LABEL, 0, "\xB1\xEA\xC7\xA9"}, {KIND_BUTTON, 2, "\xB0\xB4\xC5\xA5"}, {KIND_WINDOW, 0, ""},
     };
+    // clang-format on
     for (const auto& c : texts)
         EXPECT_EQ(Bytes(Get(*Read(IndexOf(c.kind), {}), c.own)), c.bytes) << NameOf(c.kind);
 }
@@ -202,7 +212,8 @@ TEST(PropertySet, EveryOwnPropertyByDeclaredType)
         EXPECT_EQ(Write(*back), bytes);
         for (int32_t own = 0; own < OwnCount(k); ++own)
             EXPECT_EQ(Bytes(Get(*back, own)) + std::to_string(Get(*back, own).low),
-                      Bytes(Get(p, own)) + std::to_string(Get(p, own).low)) << own;
+                      Bytes(Get(p, own)) + std::to_string(Get(p, own).low))
+                << own;
 
         for (size_t n = 1; n < bytes.size(); ++n)
             ASSERT_FALSE(Read(k, std::span(bytes).first(n)).has_value()) << n;
@@ -239,6 +250,7 @@ TEST(PropertySet, OlderVersionsLeaveOutTheirNewerFields)
 
 TEST(PropertySet, WrittenValuesAreClamped)
 {
+    // clang-format off
     const struct { uint32_t kind; int32_t own; int32_t written; int32_t stored; } cases[] = {
         {KIND_SHAPE_BOX, 1, 9, 7}, {KIND_SHAPE_BOX, 1, -1, 0}, {KIND_SHAPE_BOX, 1, 5, 5},
         {KIND_SHAPE_BOX, 2, 3, 2}, {KIND_SHAPE_BOX, 3, 6, 5}, {KIND_SHAPE_BOX, 4, -3, 0},
@@ -250,6 +262,7 @@ TEST(PropertySet, WrittenValuesAreClamped)
         {KIND_PIC_BOX, 3, 3, 2}, {KIND_PIC_BOX, 0, 6, 5}, {KIND_BUTTON, 1, 2, 1}, {KIND_BUTTON, 3, -4, 0},
         {KIND_WINDOW, 1, 7, 6}, {KIND_WINDOW, 11, 4, 3},
     };
+    // clang-format on
     for (const auto& c : cases) {
         AnyProps p = Defaults(IndexOf(c.kind));
         SetWord(p, c.own, c.written);
@@ -279,11 +292,13 @@ TEST(PropertySet, StoredValuesAreClampedAndFontsChecked)
 
 TEST(PropertySet, EditBoxStyleChangesAskForARebuild)
 {
+    // clang-format off
     const struct { int32_t own; int32_t value; bool changed; bool rebuild; } cases[] = {
         {7, 1, true, true}, {7, 1, false, false}, {7, 5, false, false}, {8, 2, true, true},
         {9, 1, true, true}, {12, 2, true, true}, {13, 1, true, true}, {9, 7, true, true},
         {1, 3, true, false}, {10, 1, true, false}, {6, 10, true, false}, {14, 3, true, false},
     };
+    // clang-format on
     AnyProps p = EditBoxProps{};
     for (const auto& c : cases) {
         SetOutcome out = SetWord(p, c.own, c.value);
@@ -295,9 +310,11 @@ TEST(PropertySet, EditBoxStyleChangesAskForARebuild)
 
 TEST(PropertySet, EditBoxPasswordCharacter)
 {
+    // clang-format off
     const struct { std::string written; std::string read; } cases[] = {
         {"#", "#"}, {"", ""}, {"\xA1\xEF", "\xA1\xEF"}, {"abc", "ab"}, {std::string("x\0y", 3), "x"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         AnyProps p = EditBoxProps{};
         SetBytes(p, 11, c.written);

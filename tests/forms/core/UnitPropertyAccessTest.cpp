@@ -24,7 +24,10 @@ using namespace main_window;
 // rebuild, as the widgets do.
 class PlainUnit final : public Unit {
 public:
-    PlainUnit(const CreateArgs& args, AnyKindProps props) : Unit(args.window_id, args.unit_id), props(std::move(props)) {}
+    PlainUnit(const CreateArgs& args, AnyKindProps props)
+        : Unit(args.window_id, args.unit_id), props(std::move(props))
+    {
+    }
     QWidget* Widget() const override { return nullptr; }
     AnyKindProps props;
 };
@@ -32,7 +35,9 @@ public:
 Unit* Create(const CreateArgs& args)
 {
     const RuntimeWindow* window = FindWindow(args.window_id);
-    const RuntimeRecord* record = window != nullptr ? FindRecord(const_cast<RuntimeWindow&>(*window), args.unit_id) : nullptr;
+    const RuntimeRecord* record = window != nullptr
+                                      ? FindRecord(const_cast<RuntimeWindow&>(*window), args.unit_id)
+                                      : nullptr;
     return record != nullptr ? new PlainUnit(args, *DefaultPropsOf(record->kind)) : nullptr;
 }
 
@@ -86,9 +91,11 @@ class UnitPropertyAccess : public testing::Test {
 protected:
     void SetUp() override
     {
+        // clang-format off
         static const KindInterfaceRow rows[] = {
             {KIND_WINDOW, &Interface}, {KIND_EDIT_BOX, &Interface}, {KIND_PIC_BOX, &Interface},
             {KIND_SHAPE_BOX, &Interface}, {KIND_LABEL, &Interface}, {KIND_BUTTON, &Interface}};
+        // clang-format on
         static const UnitTypeSlots types = MakeUnitTypeSlots(rows);
         static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, nullptr);
         static const LibraryDescriptor* const libraries[] = {&library};
@@ -113,8 +120,14 @@ protected:
     }
 };
 
-uint64_t Get(uint32_t unit, int32_t property) { return GetUnitProperty(kMainWindowId, unit, property, kWholeValue); }
-void Set(uint32_t unit, int32_t property, uint64_t value) { SetUnitProperty(kMainWindowId, unit, property, kWholeValue, value); }
+uint64_t Get(uint32_t unit, int32_t property)
+{
+    return GetUnitProperty(kMainWindowId, unit, property, kWholeValue);
+}
+void Set(uint32_t unit, int32_t property, uint64_t value)
+{
+    SetUnitProperty(kMainWindowId, unit, property, kWholeValue, value);
+}
 uint64_t Address(const char* text) { return uint64_t(reinterpret_cast<uintptr_t>(text)); }
 std::string Take(uint64_t value)
 {
@@ -124,6 +137,7 @@ std::string Take(uint64_t value)
 
 TEST_F(UnitPropertyAccess, CommonWritesAreClampedIntoTheRecordAndShown)
 {
+    // clang-format off
     const struct {
         int32_t property;
         int64_t written;
@@ -134,6 +148,7 @@ TEST_F(UnitPropertyAccess, CommonWritesAreClampedIntoTheRecordAndShown)
         {kPropertyVisible, 7, 1},       {kPropertyDisabled, 1, 1},
         {kPropertyVisible, 0, 0},       {kPropertyLeft, -12, uint32_t(-12)},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "property " << c.property << " <- " << c.written);
         applied.clear();

@@ -54,6 +54,7 @@ TEST(WindowTemplate, EmbeddedTemplateCutShortAtAnyLengthIsRefused)
 
 TEST(WindowTemplate, RefusesWhatTheRuntimeCannotUse)
 {
+    // clang-format off
     const struct {
         const char* what;
         std::function<void(WindowTemplateData&)> change;
@@ -104,6 +105,7 @@ TEST(WindowTemplate, RefusesWhatTheRuntimeCannotUse)
              d.windows[0].records.push_back(m);
          }, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         WindowTemplateData data = Small();
         c.change(data);
@@ -170,6 +172,7 @@ TEST(WindowTemplate, HugeLengthsAndCountsAreRefused)
     const auto bytes = WriteWindowTemplate(data);
     ASSERT_TRUE(ReadWindowTemplate(bytes).has_value());
     const size_t unit_count_at = 4 + 8 + 8 + 4 + 4;
+    // clang-format off
     const struct { const char* what; size_t at; } fields[] = {
         {"window table length", 0},
         {"unit count", unit_count_at},
@@ -180,6 +183,7 @@ TEST(WindowTemplate, HugeLengthsAndCountsAreRefused)
         {"binding count", Find(bytes, 0x0BADBEEF) - 4},
         {"mouse pointer length", Find(bytes, 0x12345678) - 4},
     };
+    // clang-format on
     for (const auto& f : fields) {
         for (uint32_t value : {0xFFFFFFFFu, 0x7FFFFFFFu, 0x20000000u, uint32_t(bytes.size())}) {
             auto damaged = bytes;
@@ -203,12 +207,14 @@ TEST(WindowTemplate, RecordsMayNotShareBytes)
 
 TEST(WindowTemplate, IdRule)
 {
+    // clang-format off
     const struct { uint32_t id; bool valid; RecordClass c; } cases[] = {
         {0x06010000, true, RecordClass::Window}, {0x1601013A, true, RecordClass::Unit},
         {0x26010001, true, RecordClass::MenuItem}, {0x27010001, true, RecordClass::Invalid},
         {0x16000000, false, RecordClass::Invalid}, {0x10010001, false, RecordClass::Invalid},
         {0x52010001, true, RecordClass::Invalid}, {0, false, RecordClass::Invalid},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(IsValidId(c.id), c.valid) << std::hex << c.id;
         EXPECT_EQ(RecordClassOf(c.id), c.c) << std::hex << c.id;
