@@ -132,24 +132,14 @@ void BM_EngineGrowth(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_EngineGrowth<SumChain>)
-    ->Name("BM_EngineSumChain")
-    ->RangeMultiplier(4)
-    ->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
-BENCHMARK(BM_EngineGrowth<Nested>)
-    ->Name("BM_EngineNested")
-    ->RangeMultiplier(4)
-    ->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
-BENCHMARK(BM_EngineGrowth<NestedSums>)
-    ->Name("BM_EngineNestedSums")
-    ->RangeMultiplier(4)
-    ->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+// Each growth shape from 1 KiB to 64 KiB, with the order of its growth.
+void GrowthRange(benchmark::internal::Benchmark* b)
+{
+    b->RangeMultiplier(4)->Range(1024, 65536)->Unit(benchmark::kMillisecond)->Complexity();
+}
+BENCHMARK(BM_EngineGrowth<SumChain>)->Name("BM_EngineSumChain")->Apply(GrowthRange);
+BENCHMARK(BM_EngineGrowth<Nested>)->Name("BM_EngineNested")->Apply(GrowthRange);
+BENCHMARK(BM_EngineGrowth<NestedSums>)->Name("BM_EngineNestedSums")->Apply(GrowthRange);
 
 // Memory on long lines: each shape at 1, 4 and 16 MB, timed, with the peak of the process's
 // resident memory while one evaluation runs, text included, against the ceiling of 6 times
@@ -260,12 +250,7 @@ void BM_MuParserGrowth(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_MuParserGrowth<SumChain>)
-    ->Name("BM_MuParserSumChain")
-    ->RangeMultiplier(4)
-    ->Range(1024, 65536)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_MuParserGrowth<SumChain>)->Name("BM_MuParserSumChain")->Apply(GrowthRange);
 
 }  // namespace
 

@@ -40,10 +40,12 @@ HRGN FigureRegion(Outline outline, const Rect& r, double rx, double ry, double s
 
 HPEN MakePen(Argb colour, Dash dash, double scale)
 {
-    // clang-format off
     static const std::map<Dash, std::vector<DWORD>> patterns{
-        {Dash::Dash, {18, 6}}, {Dash::Dot, {3, 3}}, {Dash::DashDot, {9, 6, 3, 6}}, {Dash::DashDotDot, {9, 3, 3, 3, 3, 3}}};
-    // clang-format on
+        {Dash::Dash, {18, 6}},
+        {Dash::Dot, {3, 3}},
+        {Dash::DashDot, {9, 6, 3, 6}},
+        {Dash::DashDotDot, {9, 3, 3, 3, 3, 3}},
+    };
     const int width = std::max(1, Scaled(1, scale));
     const auto found = patterns.find(dash);
     if (found == patterns.end())

@@ -312,10 +312,10 @@ void EditLine::contextMenuEvent(QContextMenuEvent* event)
         const char* words;
         Edit edit;
     };
-    // clang-format off
     static constexpr Entry kEntries[] = {
-        {"&Undo", Edit::Undo}, {"&Redo", Edit::Redo}, {"Cu&t", Edit::Cut}, {"&Copy", Edit::Copy}, {"&Paste", Edit::Paste}, {"Delete", Edit::Delete}};
-    // clang-format on
+        {"&Undo", Edit::Undo}, {"&Redo", Edit::Redo},   {"Cu&t", Edit::Cut},
+        {"&Copy", Edit::Copy}, {"&Paste", Edit::Paste}, {"Delete", Edit::Delete},
+    };
     QMenu* menu = createStandardContextMenu();
     if (menu == nullptr)
         return;
