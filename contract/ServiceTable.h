@@ -30,7 +30,7 @@ struct ServiceTable {
     // 13: a short note (GBK) at a unit saying why its text is what it is, shown for a few
     // seconds and again on hover until the inputs of its group change; an empty or null text
     // takes it away. May be null in a table that shows no notes.
-    void (*ShowUnitTip)(uint32_t window_id, uint32_t unit_id, const char* text);
+    void (*ShowUnitNote)(uint32_t window_id, uint32_t unit_id, const char* text);
 };
 
 // The part argument of slots 4 and 5 for a whole value; 0 to 6 name one part of a font.

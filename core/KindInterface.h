@@ -54,7 +54,9 @@ using CreateEntry = Unit* (*)(const CreateArgs& args);                          
 using SetPropertyEntry = int (*)(Unit* unit, int32_t own, const PropertyValue& value);  // 1 = rebuild
 using SavePropertiesEntry = std::vector<uint8_t> (*)(Unit* unit);
 using GetPropertyEntry = int (*)(Unit* unit, int32_t own, PropertyValue* result);  // 1 = valid
+// key: one of the frame's keys below, the same on every face.
 using WantsKeyEntry = int (*)(Unit* unit, int key);
+enum FrameKeyCode : int { kKeyTab = 9, kKeyEnter = 13, kKeyEscape = 27, kKeyF1 = 112 };
 
 // Entries travel as one generic function pointer type and are cast back by number.
 using AnyEntry = void (*)();

@@ -2,6 +2,7 @@
 
 #include "core/props/UnitTypes.h"
 #include "program/Groups.h"
+#include "program/Notes.h"
 #include "program/TabOrder.h"
 
 namespace {
@@ -32,4 +33,10 @@ void AddFramePolicy(uint32_t window_id)
     const std::span<const uint32_t> order = MainWindowTabOrder();
     window->additions.tab_order.assign(order.begin(), order.end());
     window->additions.enter_clicks = &EnterClicks;
+    window->additions.notes = {
+        .set_reason = &SetNoteReason,
+        .hover = [](uint32_t unit_id) { return NoteHoverText(unit_id); },
+        .description = &NoteDescription,
+        .edited = &UserChangedBox,
+    };
 }

@@ -4,6 +4,7 @@
 //   Tab           the reading order of program/TabOrder.h, wrapping; Shift+Tab back the same way
 //   Enter         in any box of a group (no Shift, Ctrl or Alt): clicks the group's button;
 //                 on a focused button: clicks it, as Space does
+//   notes         at the boxes of the groups, their texts and when a reason goes (program/Notes.h)
 // A disabled button is not clicked. Other windows keep the runtime's rules.
 #include <cstdint>
 

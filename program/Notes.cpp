@@ -77,8 +77,23 @@ bool WiderThanBox(uint32_t unit_id, const std::string& text, const NoteMeasure& 
 
 bool HasNotes(uint32_t unit_id) { return GroupOfBox(unit_id).has_value(); }
 
+namespace {
+NoteMeasure g_measure;
+}  // namespace
+
+void SetNoteMeasure(const NoteMeasure& measure) { g_measure = measure; }
+
+std::string NoteHoverText(uint32_t unit_id)
+{
+    if (g_measure.line_width == nullptr || g_measure.room == nullptr)
+        return NoteDescription(unit_id);
+    return NoteHoverText(unit_id, g_measure);
+}
+
 bool SetNoteReason(uint32_t unit_id, const char* gbk)
 {
+    if (!HasNotes(unit_id))
+        return false;
     const std::string reason = gbk != nullptr ? GbkToUtf8(gbk) : std::string();
     if (reason.empty())
         Reasons().erase(unit_id);

@@ -1,8 +1,8 @@
 #pragma once
 // The notes at the main window's boxes, the same on every face: why a result box shows what it
 // shows (the reason a procedure sends through the service table), the whole text of a box too
-// wide for it, and what an input box takes. A reason shows at once for kNoteMilliseconds, again
-// on hover, and is the box's accessible description; it goes when the user changes an input of
+// wide for it, and what an input box takes. A reason shows at once (for as long as the frame keeps
+// notes), again on hover, and is the box's accessible description; it goes when the user changes an input of
 // the box's group. Every edit box of a group has notes, single- or multi-line.
 //   SetNoteReason(编辑框11, "除以 0 或过小的数")  -> shown at once; Description(编辑框11) is the reason
 //   NoteHoverText(编辑框12) with an empty box      -> "角度，以度为单位；也可以写算式，例如 30+15"
@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-inline constexpr int kNoteMilliseconds = 6000;
-
 // How a face measures a box's text, in its own pixels.
 struct NoteMeasure {
     // The width one line of text takes in the box's font.
@@ -22,6 +20,9 @@ struct NoteMeasure {
     // The width a line has in the box.
     int (*room)(uint32_t unit_id) = nullptr;
 };
+
+// How the face measures, set once before the window loads; the notes' hover texts use it.
+void SetNoteMeasure(const NoteMeasure& measure);
 
 // Whether the unit is a box that has notes.
 bool HasNotes(uint32_t unit_id);
@@ -38,6 +39,8 @@ std::string NoteDescription(uint32_t unit_id);
 // to tell (a prefix of 64 bytes, then twice as long each time), so a box of megabytes costs
 // about what it shows. Reads the box through the property service, so the window must be loaded.
 std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure);
+// The same with the measure the face set.
+std::string NoteHoverText(uint32_t unit_id);
 
 // The user changed a box: when it is an input of a group, the group's reasons go. The boxes
 // whose reason went, for the face to take their notes down.

@@ -45,15 +45,15 @@ void WriteBox(uint32_t box, const std::string& text)
 }
 
 // A note at a box on why it shows what it shows; the empty text takes the note away.
-void ShowTip(uint32_t box, const std::string& gbk_text)
+void ShowNote(uint32_t box, const std::string& gbk_text)
 {
-    if (Services().ShowUnitTip != nullptr)
-        Services().ShowUnitTip(kWindow, box, gbk_text.c_str());
+    if (Services().ShowUnitNote != nullptr)
+        Services().ShowUnitNote(kWindow, box, gbk_text.c_str());
 }
 
 void ShowReason(uint32_t box, Reason reason)
 {
-    ShowTip(box, reason == Reason::None ? std::string() : Utf8ToGbk(WordingOf(reason).chinese));
+    ShowNote(box, reason == Reason::None ? std::string() : Utf8ToGbk(WordingOf(reason).chinese));
 }
 
 // What the engine passed over of a typed expression, and what it reads instead.
@@ -105,7 +105,7 @@ ProcedureResult FunctionEvaluateClick(const uint32_t*, int32_t)
     if (result.reason != Reason::None)
         ShowReason(kExpressionResult, result.reason);
     else
-        ShowTip(kExpressionResult, result.ignored.empty() ? std::string() : IgnoredNote(result.ignored));
+        ShowNote(kExpressionResult, result.ignored.empty() ? std::string() : IgnoredNote(result.ignored));
     return {};
 }
 

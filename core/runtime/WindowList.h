@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "core/KindInterface.h"
@@ -26,12 +27,24 @@ struct RuntimeRecord : UnitRecord {
 
 struct RuntimeWindow;
 
+// The notes a program keeps at its units (texts UTF-8): a reason (GBK) standing or going, true
+// while one stands; what hovering the unit shows; its accessible description; the units whose
+// reasons went because the user edited this one. Null functions: the window has no notes.
+struct NoteAdditions {
+    bool (*set_reason)(uint32_t unit_id, const char* gbk) = nullptr;
+    std::string (*hover)(uint32_t unit_id) = nullptr;
+    std::string (*description)(uint32_t unit_id) = nullptr;
+    std::vector<uint32_t> (*edited)(uint32_t unit_id) = nullptr;
+};
+
 // What a program adds to one of its windows, beyond the template: its own Tab order (unit ids;
 // empty for the runtime's rule) and the button Enter clicks from the focused unit, modified
-// meaning with Shift, Ctrl or Alt held (0 when the program leaves Enter to the runtime). A face never decides these itself.
+// meaning with Shift, Ctrl or Alt held (0 when the program leaves Enter to the runtime), and its
+// notes. A face never decides these itself.
 struct WindowAdditions {
     std::vector<uint32_t> tab_order;
     uint32_t (*enter_clicks)(const RuntimeWindow& window, uint32_t focused_unit, bool modified) = nullptr;
+    NoteAdditions notes;
 };
 
 struct RuntimeWindow {

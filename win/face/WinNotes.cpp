@@ -3,6 +3,7 @@
 #include <string>
 
 #include "win/face/GdiPainting.h"
+#include "core/frame/Frame.h"
 #include "program/Notes.h"
 #include "win/face/WideText.h"
 #include "win/face/WinKinds.h"

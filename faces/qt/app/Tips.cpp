@@ -11,6 +11,7 @@
 #include "program/data/MainWindowUnits.h"
 #include "faces/qt/live/LiveUnits.h"
 #include "faces/qt/units/EditControls.h"
+#include "core/frame/Frame.h"
 #include "program/Notes.h"
 
 namespace {

@@ -21,6 +21,7 @@
 #include "core/runtime/WindowList.h"
 #include "program/FramePolicy.h"
 #include "program/Groups.h"
+#include "core/frame/Frame.h"
 #include "program/Notes.h"
 #include "program/ReadingOrder.h"
 #include "values/Blocks.h"

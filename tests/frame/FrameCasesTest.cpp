@@ -1,0 +1,265 @@
+// The frame's shared cases (tests/cases/frame.cases) on a fake face: the main window's template
+// and procedures on plain units that keep their property sets, a clock that moves only when a
+// case waits, and a face that does what the frame's actions say and nothing else. No toolkit.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "contract/ServiceTable.h"
+#include "core/frame/Frame.h"
+#include "core/props/KindProps.h"
+#include "core/runtime/EventDispatch.h"
+#include "core/runtime/LoadSequence.h"
+#include "core/runtime/UnitPropertyAccess.h"
+#include "core/runtime/UnitTypeTable.h"
+#include "program/FramePolicy.h"
+#include "program/Procedures.h"
+#include "program/data/MainWindowTemplate.h"
+#include "values/Blocks.h"
+#include "values/Commands.h"
+#include "values/Gbk.h"
+#include "values/RuntimeError.h"
+
+namespace {
+
+class PlainUnit final : public Unit {
+public:
+    PlainUnit(const CreateArgs& args, AnyKindProps props)
+        : Unit(args.window_id, args.unit_id), props(std::move(props))
+    {
+    }
+    QWidget* Widget() const override { return nullptr; }
+    AnyKindProps props;
+};
+
+Unit* Create(const CreateArgs& args)
+{
+    RuntimeWindow* window = FindWindow(args.window_id);
+    const RuntimeRecord* record = window != nullptr ? FindRecord(*window, args.unit_id) : nullptr;
+    return record != nullptr ? new PlainUnit(args, *DefaultPropsOf(record->kind)) : nullptr;
+}
+
+int Get(Unit* unit, int32_t own, PropertyValue* value)
+{
+    return std::visit([&](auto& props) { return GetOwnProperty(props, own, value) ? 1 : 0; },
+                      static_cast<PlainUnit*>(unit)->props);
+}
+
+int Set(Unit* unit, int32_t own, const PropertyValue& value)
+{
+    return std::visit([&](auto& props) { return SetOwnProperty(props, own, value).rebuild ? 1 : 0; },
+                      static_cast<PlainUnit*>(unit)->props);
+}
+
+int WantsKey(Unit* unit, int key)
+{
+    const auto* box = std::get_if<EditBoxProps>(&static_cast<PlainUnit*>(unit)->props);
+    return box != nullptr && box->multi_line != 0 && key == kKeyEnter ? 1 : 0;
+}
+
+AnyEntry Interface(int32_t number)
+{
+    switch (number) {
+    case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create);
+    case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&Get);
+    case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&Set);
+    case kEntryWantsKey: return reinterpret_cast<AnyEntry>(&WantsKey);
+    default: return nullptr;
+    }
+}
+
+// What the fake face shows: the focus, whether the focused box's text is selected, the note on
+// screen, the timers waiting, and how the run ended.
+struct FakeScreen {
+    uint64_t now = 0;
+    uint32_t focus = 0;
+    bool selected = false;
+    std::optional<FrameAction> note;
+    std::multimap<uint64_t, int> timers;
+    std::optional<int> exit_status;
+    std::map<uint32_t, std::string> descriptions;
+} screen;
+
+void Carry(const FrameAction& action)
+{
+    switch (action.kind) {
+    case FrameAction::Kind::Focus:
+        screen.focus = action.unit_id;
+        screen.selected = action.select;
+        break;
+    case FrameAction::Kind::ShowNote: screen.note = action; break;
+    case FrameAction::Kind::HideNote:
+        if (screen.note && screen.note->unit_id == action.unit_id)
+            screen.note.reset();
+        break;
+    case FrameAction::Kind::Describe: screen.descriptions[action.unit_id] = action.text; break;
+    case FrameAction::Kind::StartTimer:
+        screen.timers.emplace(screen.now + action.milliseconds, action.timer);
+        break;
+    case FrameAction::Kind::OpenHelp: break;
+    case FrameAction::Kind::CloseWindow: break;
+    case FrameAction::Kind::Quit: screen.exit_status = action.status; break;
+    }
+}
+
+// clang-format off
+const ServiceTable kServices = {
+    [](int32_t code) { RaiseRuntimeError(code); }, nullptr, &CallCommand, &CallCommand, &GetUnitProperty,
+    &SetUnitProperty, &AllocateBlock, &ResizeBlock, &FreeBlock, nullptr, nullptr, nullptr, nullptr,
+    &ShowUnitNote,
+};
+// clang-format on
+
+RuntimeRecord* RecordNamed(const std::string& name)
+{
+    std::string gbk_name = name;
+    if (name.rfind("edit", 0) == 0)
+        gbk_name = Utf8ToGbk("编辑框" + name.substr(4));
+    else if (name.rfind("button", 0) == 0)
+        gbk_name = Utf8ToGbk("按钮" + name.substr(6));
+    for (RuntimeRecord& record : FindWindow(kMainWindowId)->records) {
+        if (record.name == gbk_name)
+            return &record;
+    }
+    return nullptr;
+}
+
+std::string& BoxText(const RuntimeRecord& record)
+{
+    return std::get<EditBoxProps>(static_cast<PlainUnit*>(record.object.get())->props).content;
+}
+
+void Load()
+{
+    // clang-format off
+    static const KindInterfaceRow rows[] = {
+        {KIND_WINDOW, &Interface}, {KIND_EDIT_BOX, &Interface}, {KIND_PIC_BOX, &Interface},
+        {KIND_SHAPE_BOX, &Interface}, {KIND_LABEL, &Interface}, {KIND_BUTTON, &Interface}};
+    // clang-format on
+    static const UnitTypeSlots types = MakeUnitTypeSlots(rows);
+    static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, nullptr);
+    static const LibraryDescriptor* const libraries[] = {&library};
+    static const LoadSurface surface{
+        .is_live = [](const RuntimeRecord& record) { return record.object != nullptr; }};
+    ClearWindows();
+    InstallServices(&kServices);
+    InitializeUnitLibraries(libraries);
+    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
+    screen = {};
+    SetFrameFace({.carry = &Carry});
+    AddFramePolicy(kMainWindowId);
+    ASSERT_TRUE(LoadWindow(kMainWindowId, surface));
+    FrameLoopEntered();
+    screen.focus = FirstFocusUnit(kMainWindowId);
+}
+
+void Wait(uint64_t milliseconds)
+{
+    const uint64_t until = screen.now + milliseconds;
+    while (!screen.timers.empty() && screen.timers.begin()->first <= until) {
+        const auto [at, timer] = *screen.timers.begin();
+        screen.timers.erase(screen.timers.begin());
+        screen.now = at;
+        FrameTimerFired(timer);
+    }
+    screen.now = until;
+}
+
+struct Case {
+    std::string name;
+    std::vector<std::string> steps;
+};
+
+std::vector<Case> ReadCases()
+{
+    std::ifstream file(std::string(ANGLARIX_SOURCE_DIR) + "/tests/cases/frame.cases");
+    std::vector<Case> cases;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (line.rfind("case ", 0) == 0)
+            cases.push_back({line.substr(5), {}});
+        else if (!cases.empty())
+            cases.back().steps.push_back(line);
+    }
+    return cases;
+}
+
+// Runs one step; a failure names the step.
+void Step(const std::string& step)
+{
+    std::istringstream words(step);
+    std::string verb, unit_name;
+    words >> verb;
+    std::string rest;
+    std::getline(words >> std::ws, rest);
+    const auto unit = [&]() -> RuntimeRecord& {
+        RuntimeRecord* record = RecordNamed(rest.substr(0, rest.find(' ')));
+        if (record == nullptr)
+            throw std::runtime_error("no unit " + rest);
+        return *record;
+    };
+    const auto argument = [&] {
+        return rest.find(' ') == std::string::npos ? std::string() : rest.substr(rest.find(' ') + 1);
+    };
+    if (verb == "click") {
+        RuntimeRecord& target = unit();
+        screen.focus = target.id;
+        screen.selected = false;
+        FrameActivity();
+        if (target.kind == KIND_BUTTON)
+            RaiseEventFromRuntime(kMainWindowId, target.id, kEventClick);
+    } else if (verb == "type") {
+        RuntimeRecord* box = FindRecord(*FindWindow(kMainWindowId), screen.focus);
+        ASSERT_TRUE(box != nullptr && box->kind == KIND_EDIT_BOX) << "no box has the focus";
+        BoxText(*box) = (screen.selected ? std::string() : BoxText(*box)) + Utf8ToGbk(rest);
+        screen.selected = false;
+        FrameUserEdited(kMainWindowId, box->id);
+        RaiseEventFromRuntime(kMainWindowId, box->id, kEventChange);
+    } else if (verb == "key") {
+        const KeyModifiers shift{.shift = rest.rfind("shift+", 0) == 0};
+        const std::string name = shift.shift ? rest.substr(6) : rest;
+        const FrameKey key = name == "Tab"      ? FrameKey::Tab
+                             : name == "Return" ? FrameKey::Enter
+                             : name == "Escape" ? FrameKey::Escape
+                                                : FrameKey::Other;
+        FrameActivity();
+        FrameKeyDown(kMainWindowId, screen.focus, key, shift);
+    } else if (verb == "wait") {
+        Wait(std::stoull(rest));
+    } else if (verb == "expect") {
+        EXPECT_EQ(GbkToUtf8(BoxText(unit())), argument());
+    } else if (verb == "focus") {
+        EXPECT_EQ(screen.focus, unit().id);
+    } else if (verb == "note") {
+        ASSERT_TRUE(screen.note.has_value()) << "no note";
+        EXPECT_EQ(screen.note->unit_id, unit().id);
+        EXPECT_FALSE(screen.note->text.empty());
+    } else if (verb == "no-note") {
+        EXPECT_FALSE(screen.note.has_value()) << "a note at " << std::hex << screen.note->unit_id;
+    } else if (verb == "exit") {
+        ASSERT_TRUE(screen.exit_status.has_value()) << "still running";
+        EXPECT_EQ(*screen.exit_status, std::stoi(rest));
+    } else {
+        FAIL() << "unknown step";
+    }
+}
+
+TEST(FrameCases, EveryCaseOnTheFakeFace)
+{
+    const std::vector<Case> cases = ReadCases();
+    ASSERT_GE(cases.size(), 10u);
+    for (const Case& one : cases) {
+        Load();
+        for (const std::string& step : one.steps) {
+            SCOPED_TRACE(one.name + ": " + step);
+            Step(step);
+        }
+    }
+    ClearWindows();
+}
+
+}  // namespace
