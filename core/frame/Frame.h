@@ -55,9 +55,12 @@ struct FrameFace {
     // The toolkit's own idle work in a new idle period (deferred deletions and the like); true
     // while it wants more passes. Optional.
     bool (*standard_idle_work)(int count) = nullptr;
+    // Calls the functions registered with the face for every idle pass, last first, dropping
+    // those whose window has gone. Optional.
+    void (*idle_registrations)() = nullptr;
 };
 
-// Installs the face; the frame starts afresh (no note, no timers, no idle period).
+// Installs the face that carries out the actions from now on.
 void SetFrameFace(const FrameFace& face);
 
 // A key went down in a loaded window, in unit_id (0: the window itself, or no unit). True when
@@ -92,8 +95,6 @@ void FrameLoopEntered();
 bool FrameLoopWasEntered();
 void FrameActivity();
 bool FrameIdlePass(uint64_t now_ms);
-// Functions called on every idle pass while their window is loaded (none in this program).
-void AddIdleRegistration(uint32_t window_id, void (*function)(intptr_t), intptr_t argument);
 
 // The unit a window starts with: the first of its focus order; 0 for none.
 uint32_t FirstFocusUnit(uint32_t window_id);

@@ -121,24 +121,9 @@ bool FrameIdlePass(uint64_t now_ms)
 {
     const FrameCall call;
     FrameState& frame = TheFrame();
-    auto& registrations = frame.idle_registrations;
-    for (size_t i = registrations.size(); i-- > 0;) {
-        if (i >= registrations.size())
-            continue;  // a function dropped registrations behind us
-        const RuntimeWindow* window = FindWindow(registrations[i].window_id);
-        if (window == nullptr || !window->loaded) {
-            registrations.erase(registrations.begin() + ptrdiff_t(i));
-            continue;
-        }
-        const IdleRegistration registration = registrations[i];
-        registration.function(registration.argument);
-    }
+    if (frame.face.idle_registrations != nullptr)
+        frame.face.idle_registrations();
     const bool more = IdleHandler(now_ms);
     ++frame.idle_count;
     return more;
-}
-
-void AddIdleRegistration(uint32_t window_id, void (*function)(intptr_t), intptr_t argument)
-{
-    TheFrame().idle_registrations.push_back({window_id, function, argument});
 }

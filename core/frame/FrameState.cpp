@@ -25,9 +25,4 @@ FrameCall::~FrameCall()
     --frame.depth;
 }
 
-void SetFrameFace(const FrameFace& face)
-{
-    FrameState& frame = TheFrame();
-    frame = FrameState{};
-    frame.face = face;
-}
+void SetFrameFace(const FrameFace& face) { TheFrame().face = face; }

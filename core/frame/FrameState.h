@@ -6,12 +6,6 @@
 
 #include "core/frame/Frame.h"
 
-struct IdleRegistration {
-    uint32_t window_id;
-    void (*function)(intptr_t);
-    intptr_t argument;
-};
-
 struct FrameState {
     FrameFace face;
     std::deque<FrameAction> outbox;
@@ -28,7 +22,6 @@ struct FrameState {
     uint64_t period_start = 0;
     bool standard_work_pending = false;
     std::vector<uint32_t> idle_finished;
-    std::vector<IdleRegistration> idle_registrations;
 };
 
 FrameState& TheFrame();

@@ -157,10 +157,10 @@ TEST(EditBox, MultiLineBoxKeepsCrLfAndWantsEnter)
     EXPECT_EQ(log.Count(kBox, 0), 1);
 
     const auto wants = reinterpret_cast<WantsKeyEntry>(EditBoxInterface(kEntryWantsKey));
-    EXPECT_EQ(wants(box.unit.get(), Qt::Key_Return), 1);
-    EXPECT_EQ(wants(box.unit.get(), Qt::Key_Tab), 0);
+    EXPECT_EQ(wants(box.unit.get(), kKeyEnter), 1);
+    EXPECT_EQ(wants(box.unit.get(), kKeyTab), 0);
     Box single;
-    EXPECT_EQ(wants(single.unit.get(), Qt::Key_Return), 0);
+    EXPECT_EQ(wants(single.unit.get(), kKeyEnter), 0);
 }
 
 TEST(EditBox, FocusRaisesGainedAndLost)

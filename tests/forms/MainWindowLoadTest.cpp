@@ -5,6 +5,7 @@
 
 #include "MainWindowLayout.h"
 #include "RuntimeTestSupport.h"
+#include "core/frame/FocusOrder.h"
 #include "faces/qt/live/KeyboardFilter.h"
 #include "core/runtime/UnitPropertyAccess.h"
 #include "core/KindInterface.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "faces/qt/app/ApplicationObject.h"
-#include "core/runtime/EventDispatch.h"
+#include "core/frame/Frame.h"
 #include "faces/qt/live/LiveUnits.h"
 #include "core/runtime/WindowList.h"
 #include "core/KindInterface.h"
@@ -34,13 +34,14 @@ class IdleProcessor : public QObject {
 public:
     IdleProcessor()
     {
+        m_clock.start();
         m_timer.setInterval(0);
         QObject::connect(&m_timer, &QTimer::timeout, this, [this] { Pass(); });
     }
 
     void StartPeriod()
     {
-        m_count = 0;
+        FrameActivity();
         if (!m_timer.isActive())
             m_timer.start();
     }
@@ -84,85 +85,30 @@ private:
 
     void Pass()
     {
-        // Registrations from the last to the first; one whose window is gone is dropped.
-        auto& registrations = App().idle_registrations;
-        for (size_t i = registrations.size(); i-- > 0;) {
-            if (i >= registrations.size())
-                continue;  // a function dropped registrations behind us
-            if (registrations[i].window.isNull()) {
-                registrations.erase(registrations.begin() + i);
-                continue;
-            }
-            const IdleRegistration registration = registrations[i];
-            registration.function(registration.argument);
-        }
-        const bool more = IdleHandler(m_count);
-        ++m_count;
-        if (!more)
+        if (!FrameIdlePass(uint64_t(m_clock.elapsed())))
             m_timer.stop();
     }
 
-    bool IdleHandler(int count)
-    {
-        if (count == 0) {
-            m_period.start();
-            m_finished.clear();
-            m_standard_work_pending = true;
-        }
-        if (m_standard_work_pending) {
-            m_standard_work_pending = StandardIdleWork();
-            return true;
-        }
-        if (count < 2)
-            return true;
-
-        std::vector<uint32_t> ids;
-        for (RuntimeWindow& window : Windows()) {
-            if (window.loaded && WindowWidget(window) != nullptr &&
-                std::find(m_finished.begin(), m_finished.end(), window.id) == m_finished.end())
-                ids.push_back(window.id);
-        }
-        bool any_wants_more = false;
-        for (const uint32_t id : ids) {
-            RuntimeWindow* window = FindWindow(id);
-            if (window == nullptr || WindowWidget(*window) == nullptr)
-                continue;  // an earlier window's handler closed it
-            EventRecord record;
-            record.window_id = id;
-            record.event = kEventIdle;
-            record.arg_count = 1;
-            record.args[0] = uint32_t(m_period.elapsed());
-            DispatchEvent(record);
-            if (record.has_result != 0 && record.result != 0)
-                any_wants_more = true;
-            else
-                m_finished.push_back(id);
-        }
-        return any_wants_more;
-    }
-
-    // The toolkit's own idle work: objects whose deletion was deferred go now. It never asks
-    // for more time.
-    static bool StandardIdleWork()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return false;
-    }
-
     QTimer m_timer;
-    int m_count = 0;
-    QElapsedTimer m_period;
-    std::vector<uint32_t> m_finished;
-    bool m_standard_work_pending = false;
+    QElapsedTimer m_clock;
     QPointF m_last_mouse{-1e9, -1e9};
 };
 
 }  // namespace
 
-void CheckForLastWindow()
+void RunIdleRegistrations()
 {
-    if (App().loop_entered && !AnyLiveWindow())
-        QCoreApplication::exit(0);
+    auto& registrations = App().idle_registrations;
+    for (size_t i = registrations.size(); i-- > 0;) {
+        if (i >= registrations.size())
+            continue;  // a function dropped registrations behind us
+        if (registrations[i].window.isNull()) {
+            registrations.erase(registrations.begin() + ptrdiff_t(i));
+            continue;
+        }
+        const IdleRegistration registration = registrations[i];
+        registration.function(registration.argument);
+    }
 }
 
 void WatchLiveWindows()
@@ -174,7 +120,7 @@ void WatchLiveWindows()
         widget->setProperty("anglarix_watched", true);
         // Queued: while the widget is being destroyed the runtime still holds its record.
         QObject::connect(
-            widget, &QObject::destroyed, qApp, [] { CheckForLastWindow(); }, Qt::QueuedConnection);
+            widget, &QObject::destroyed, qApp, [id = window.id] { FrameWindowGone(id); }, Qt::QueuedConnection);
     }
 }
 
@@ -182,6 +128,7 @@ void RunMessageLoop()
 {
     ApplicationObject& app = App();
     app.loop_entered = true;
+    FrameLoopEntered();
     if (!AnyLiveWindow())
         return;
     WatchLiveWindows();

@@ -9,6 +9,7 @@
 #include "faces/qt/app/MessageLoop.h"
 #include "faces/qt/app/StartRoutine.h"
 #include "faces/qt/app/Termination.h"
+#include "faces/qt/live/KeyboardFilter.h"
 #include "faces/qt/live/LoadWindow.h"
 #include "core/runtime/UnitPropertyAccess.h"
 #include "core/runtime/WindowList.h"
@@ -53,7 +54,7 @@ constexpr ServiceTable kServiceTable = {
     &RunMessageLoop,            // 10
     &LoadWindowService,         // 11
     &SystemCall,                // 12
-    &ShowUnitTip,               // 13
+    &ShowUnitNote,              // 13
 };
 
 }  // namespace
@@ -107,6 +108,7 @@ intptr_t SystemCall(int32_t number, intptr_t a, intptr_t b)
 
 void LoadWindowService(uint32_t window_id)
 {
+    SetFrameFaceAdditions(&PresentNote, &RunIdleRegistrations);
     AddFramePolicy(window_id);
     LoadWindowOrFail(window_id);
     DescribeForAccessibility(window_id);

@@ -1,6 +1,7 @@
 #include "faces/qt/app/Tips.h"
 
 #include "faces/qt/app/LongNote.h"
+#include "faces/qt/app/ScreenNote.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -33,12 +34,10 @@ int Room(uint32_t unit_id)
 
 constexpr NoteMeasure kMeasure{&LineWidth, &Room};
 
-QString Hover(uint32_t unit_id) { return QString::fromStdString(NoteHoverText(unit_id, kMeasure)); }
-
-void Describe(uint32_t unit_id)
+void Describe(uint32_t unit_id, const std::string& text)
 {
     if (QWidget* box = LiveWidget(kWindow, unit_id))
-        box->setAccessibleDescription(QString::fromStdString(NoteDescription(unit_id)));
+        box->setAccessibleDescription(QString::fromStdString(text));
 }
 
 // The box with notes that is, or holds, the widget: a multi-line box hovers through its
@@ -70,27 +69,25 @@ protected:
         const uint32_t unit_id = NotedBoxOf(widget);
         if (unit_id == 0)
             return false;
-        ShowNote(static_cast<QHelpEvent*>(event)->globalPos(), Hover(unit_id), widget);
+        ShowNote(static_cast<QHelpEvent*>(event)->globalPos(),
+                 QString::fromStdString(UnitHoverText(kWindow, unit_id)), widget);
         return true;
     }
 };
 
 }  // namespace
 
-void ShowUnitTip(uint32_t window_id, uint32_t unit_id, const char* text)
+void PresentNote(const FrameAction& action)
 {
-    QWidget* box = LiveWidget(window_id, unit_id);
-    if (box == nullptr || window_id != kWindow || !HasNotes(unit_id))
-        return;
-    // The note as it was matters only when the reason goes: this box's note then comes down.
-    const bool going = text == nullptr || *text == '\0';
-    const QString before = going && !ShownNote().isEmpty() ? Hover(unit_id) : QString();
-    const bool stands = SetNoteReason(unit_id, text);
-    Describe(unit_id);
-    if (stands && box->isVisible())
-        ShowNote(box->mapToGlobal(QPoint(0, box->height())), Hover(unit_id), box, kNoteMilliseconds);
-    else if (!stands && !before.isEmpty() && ShownNote() == before)
-        HideNote();
+    switch (action.kind) {
+    case FrameAction::Kind::ShowNote:
+        ShowScreenNote(LiveWidget(action.window_id, action.unit_id), action.side,
+                       QString::fromStdString(action.text));
+        break;
+    case FrameAction::Kind::HideNote: HideScreenNote(); break;
+    case FrameAction::Kind::Describe: Describe(action.unit_id, action.text); break;
+    default: break;
+    }
 }
 
 void PrepareTips(uint32_t window_id)
@@ -100,6 +97,7 @@ void PrepareTips(uint32_t window_id)
         return;
     static TipFilter* filter = nullptr;
     if (filter == nullptr) {
+        SetNoteMeasure(kMeasure);
         filter = new TipFilter(qApp);
         qApp->installEventFilter(filter);
     }
@@ -108,13 +106,7 @@ void PrepareTips(uint32_t window_id)
         if (box == nullptr)
             continue;
         const uint32_t unit_id = record.id;
-        Describe(unit_id);
-        WhenUserEdits(box, box, [unit_id] {
-            const std::vector<uint32_t> gone = UserChangedBox(unit_id);
-            for (uint32_t noted : gone)
-                Describe(noted);
-            if (!gone.empty())
-                HideNote();
-        });
+        Describe(unit_id, UnitDescription(kWindow, unit_id));
+        WhenUserEdits(box, box, [unit_id] { FrameUserEdited(kWindow, unit_id); });
     }
 }

@@ -4,25 +4,18 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
-#include <algorithm>
-
-#include "core/props/WindowProps.h"
-#include "core/runtime/EnterKey.h"
-#include "core/runtime/EventDispatch.h"
 #include "faces/qt/live/LiveUnits.h"
-#include "faces/qt/live/LoadWindow.h"
-#include "core/runtime/UnitTypeTable.h"
-#include "faces/qt/units/GbkText.h"
 
 namespace {
 
-bool Setting(const RuntimeWindow& window, int32_t own)
-{
-    return OwnPropertyOf(window.records.front(), own).low != 0;
-}
+void (*g_present_note)(const FrameAction&) = nullptr;
+void (*g_idle_registrations)() = nullptr;
 
 RuntimeWindow* LoadedWindowOf(const QWidget* widget)
 {
@@ -34,98 +27,100 @@ RuntimeWindow* LoadedWindowOf(const QWidget* widget)
     return nullptr;
 }
 
-RuntimeWindow* WindowWithFrame(const QObject* object)
+FrameKey KeyOf(int code)
 {
-    for (RuntimeWindow& window : Windows()) {
-        if (!window.records.empty() && LiveWidget(window.records.front()) == object)
-            return &window;
+    switch (code) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return FrameKey::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return FrameKey::Enter;
+    case Qt::Key_Escape: return FrameKey::Escape;
+    case Qt::Key_F1: return FrameKey::F1;
+    default: return FrameKey::Other;
     }
-    return nullptr;
 }
 
-void MoveFocus(RuntimeWindow& window, bool forward)
+bool KeyDown(const QWidget& target, const QKeyEvent& key)
 {
-    if (RuntimeRecord* next = NextInFocusOrder(FocusOrder(window), FocusedRecord(window), forward))
-        LiveWidget(*next)->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    const FrameKey frame_key = KeyOf(key.key());
+    RuntimeWindow* window = frame_key != FrameKey::Other ? LoadedWindowOf(&target) : nullptr;
+    if (window == nullptr)
+        return false;
+    const RuntimeRecord* unit = RecordOfWidget(*window, &target);
+    const Qt::KeyboardModifiers held = key.modifiers();
+    // Qt reports Shift+Tab as Backtab, with or without Shift.
+    const KeyModifiers modifiers{.shift = key.key() == Qt::Key_Backtab || (held & Qt::ShiftModifier) != 0,
+                                 .ctrl = (held & Qt::ControlModifier) != 0,
+                                 .alt = (held & Qt::AltModifier) != 0};
+    return FrameKeyDown(window->id, unit != nullptr ? unit->id : 0, frame_key, modifiers);
 }
 
-bool PressEnter(RuntimeWindow& window, RuntimeRecord* focused, bool modified)
+void Focus(const FrameAction& action)
 {
-    const EnterAnswer answer = AnswerEnter(window, focused != nullptr ? focused->id : 0, modified);
-    switch (answer.action) {
-    case EnterAnswer::Action::Click: RaiseEventFromRuntime(window.id, answer.unit, kEventClick); return true;
-    case EnterAnswer::Action::MoveFocus: MoveFocus(window, true); return true;
-    case EnterAnswer::Action::Nothing: return false;
+    QWidget* widget = LiveWidget(action.window_id, action.unit_id);
+    if (widget == nullptr)
+        return;
+    widget->setFocus(Qt::TabFocusReason);
+    if (!action.select)
+        return;
+    QWidget* focused = widget->focusWidget() != nullptr ? widget->focusWidget() : widget;
+    if (auto* line = qobject_cast<QLineEdit*>(focused))
+        line->selectAll();
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(focused))
+        text->selectAll();
+}
+
+void Carry(const FrameAction& action)
+{
+    using Kind = FrameAction::Kind;
+    switch (action.kind) {
+    case Kind::Focus: Focus(action); break;
+    case Kind::ShowNote:
+    case Kind::HideNote:
+    case Kind::Describe:
+        if (g_present_note != nullptr)
+            g_present_note(action);
+        break;
+    case Kind::StartTimer:
+        QTimer::singleShot(action.milliseconds, qApp, [timer = action.timer] { FrameTimerFired(timer); });
+        break;
+    case Kind::OpenHelp:
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(action.text)));
+        break;
+    case Kind::CloseWindow: break;  // the units took their widgets with them
+    case Kind::Quit: QCoreApplication::exit(action.status); break;
     }
+}
+
+// Deferred deletions go in the idle work of a new period; they never ask for more time.
+bool StandardIdleWork(int)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return false;
-}
-
-// True when the key was acted on and the unit must not see it.
-bool HandleKey(RuntimeWindow& window, const QWidget& target, const QKeyEvent& key)
-{
-    const int code = key.key();
-    const bool enter = code == Qt::Key_Return || code == Qt::Key_Enter;
-    if (code != Qt::Key_Tab && code != Qt::Key_Backtab && !enter && code != Qt::Key_Escape && code != Qt::Key_F1)
-        return false;
-    // The unit the key is for: the focused one, as keys arrive.
-    RuntimeRecord* focused = RecordOfWidget(window, &target);
-    if (focused != nullptr) {
-        const auto wants = reinterpret_cast<WantsKeyEntry>(KindEntry(focused->kind, kEntryWantsKey));
-        if (wants != nullptr && focused->object != nullptr && wants(focused->object.get(), code) != 0)
-            return false;
-    }
-    const bool shift = (key.modifiers() & Qt::ShiftModifier) != 0;
-    if (code == Qt::Key_Tab || code == Qt::Key_Backtab) {
-        MoveFocus(window, code == Qt::Key_Tab && !shift);
-        return true;
-    }
-    if (enter) {
-        const auto modifiers = key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-        return PressEnter(window, focused, modifiers != Qt::NoModifier);
-    }
-    if (code == Qt::Key_Escape) {
-        if (!Setting(window, WindowOwn::EscapeCloses))
-            return false;
-        LiveWidget(window.records.front())->close();
-        return true;
-    }
-    if (!Setting(window, WindowOwn::F1OpensHelp))
-        return false;
-    const PropertyValue file = OwnPropertyOf(window.records.front(), WindowOwn::HelpFile);
-    if (file.data != nullptr && file.size > 0) {
-        const std::string name(static_cast<const char*>(file.data), file.size);
-        QDesktopServices::openUrl(QUrl::fromLocalFile(FromGbk(name)));
-    }
-    return true;
 }
 
 class RuntimeEventFilter : public QObject {
 public:
     bool eventFilter(QObject* target, QEvent* event) override
     {
-        if (event->type() == QEvent::KeyPress && target->isWidgetType()) {
-            RuntimeWindow* window = LoadedWindowOf(static_cast<QWidget*>(target));
-            return window != nullptr &&
-                   HandleKey(*window, *static_cast<QWidget*>(target), *static_cast<QKeyEvent*>(event));
-        }
-        if (event->type() == QEvent::Close)
-            return Close(target, static_cast<QCloseEvent*>(event));
+        if (event->type() == QEvent::KeyPress && target->isWidgetType())
+            return KeyDown(*static_cast<QWidget*>(target), *static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::Close && target->isWidgetType())
+            return Close(static_cast<QWidget*>(target), static_cast<QCloseEvent*>(event));
         return false;
     }
 
 private:
-    // The window kind decides whether a close goes ahead (its close event); when it does,
-    // the runtime lets the units go. Their widgets leave with the event loop, after Qt has
-    // finished closing the window.
-    static bool Close(QObject* target, QCloseEvent* event)
+    // The frame decides whether a close goes ahead; Qt closes the window when it accepts.
+    static bool Close(QWidget* target, QCloseEvent* event)
     {
-        RuntimeWindow* window = WindowWithFrame(target);
-        if (window == nullptr)
-            return false;
-        target->event(event);  // QObject::event is public; the widget's own handler runs
-        if (event->isAccepted())
-            ReleaseWindow(*window);
-        return true;
+        for (RuntimeWindow& window : Windows()) {
+            if (window.loaded && !window.records.empty() && LiveWidget(window.records.front()) == target) {
+                event->setAccepted(FrameCloseRequest(window.id));
+                return true;
+            }
+        }
+        return false;
     }
 };
 
@@ -137,21 +132,16 @@ void InstallKeyboardFilter()
     if (filter == nullptr && qApp != nullptr) {
         filter = new RuntimeEventFilter;
         qApp->installEventFilter(filter);
+        SetFrameFace({.carry = &Carry,
+                      .standard_idle_work = &StandardIdleWork,
+                      .idle_registrations = g_idle_registrations});
     }
 }
 
-std::vector<RuntimeRecord*> FocusOrder(RuntimeWindow& window)
+void SetFrameFaceAdditions(void (*present_note)(const FrameAction& action), void (*idle_registrations)())
 {
-    std::vector<RuntimeRecord*> order = TabOrder(window);
-    std::erase_if(order, [](const RuntimeRecord* record) {
-        const QWidget* widget = LiveWidget(*record);
-        return widget == nullptr || !widget->isVisible() || !widget->isEnabled();
-    });
-    return order;
-}
-
-RuntimeRecord* FirstInFocusOrder(RuntimeWindow& window)
-{
-    const std::vector<RuntimeRecord*> order = FocusOrder(window);
-    return order.empty() ? nullptr : order.front();
+    g_present_note = present_note;
+    g_idle_registrations = idle_registrations;
+    SetFrameFace(
+        {.carry = &Carry, .standard_idle_work = &StandardIdleWork, .idle_registrations = idle_registrations});
 }

@@ -1,19 +1,13 @@
 #pragma once
-// The keyboard handling of loaded windows, and the close of a window, seen by one event
-// filter on the application before the units get their events:
-//   Tab / Shift+Tab   next / previous unit of the focus order, wrapping around
-//   Enter             the focused default button's click; else like Tab when the window's
-//                     Enter-moves-focus is on; else the first enabled default button's click
-//   Escape            closes the window like its close button when Escape-closes is on
-//   F1                opens the window's help file when F1-opens-help is on
-// A unit that wants the key itself (a multi-line EditBox wants Enter) gets it instead.
-#include <vector>
+// How keys and closes reach the frame on widgets: one event filter on the application sees
+// every key before the units do and hands Tab, Enter, Escape and F1 to the frame in its words;
+// a window's close asks the frame. The frame's actions are carried out on the widgets here,
+// save the notes, which the program's face shows (SetNotePresenter).
+#include "core/frame/Frame.h"
 
-#include "core/runtime/WindowList.h"
-
+// Installs the filter and makes the widgets the frame's face; the first call only.
 void InstallKeyboardFilter();
 
-// The window's units that can take the focus by Tab: live, visible, enabled, with the
-// tab-stop bit; by focus rank, equal ranks in reverse record order (creation order).
-std::vector<RuntimeRecord*> FocusOrder(RuntimeWindow& window);
-RuntimeRecord* FirstInFocusOrder(RuntimeWindow& window);
+// What the program's face adds: who shows the notes (ShowNote, HideNote and Describe go to
+// it), and its idle registrations. Neither by default.
+void SetFrameFaceAdditions(void (*present_note)(const FrameAction& action), void (*idle_registrations)());

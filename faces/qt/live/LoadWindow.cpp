@@ -53,8 +53,8 @@ void ShowWindow(RuntimeWindow& window)
     // The window starts with the focus on the first unit of its focus order, which raises
     // that unit's focus event once the window is active.
     if (frame->focusWidget() == nullptr) {
-        if (RuntimeRecord* first = FirstInFocusOrder(window))
-            LiveWidget(*first)->setFocus(Qt::TabFocusReason);
+        if (QWidget* first = LiveWidget(window.id, FirstFocusUnit(window.id)))
+            first->setFocus(Qt::TabFocusReason);
     }
 }
 

@@ -129,10 +129,7 @@ std::vector<uint8_t> EditBoxUnit::Save()
     return UnitBase::Save();
 }
 
-bool EditBoxUnit::WantsKey(int key) const
-{
-    return m_props.multi_line != 0 && (key == Qt::Key_Return || key == Qt::Key_Enter);
-}
+bool EditBoxUnit::WantsKey(int key) const { return m_props.multi_line != 0 && key == kKeyEnter; }
 
 void EditBoxUnit::ApplyColours()
 {
