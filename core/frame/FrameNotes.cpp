@@ -2,12 +2,15 @@
 // for kNoteMilliseconds, a tap shows the hover text as long; the note goes when its time is up,
 // when its reason goes, or when the user changes an input its reason came from. The pointer,
 // Tab and the focus leave it alone. It stands beside its unit where it covers neither the unit
-// nor the button just pressed, under which the pointer still is.
+// nor the button just pressed, under which the pointer still is, nor, as far as it can, the
+// boxes the person will correct.
 #include <algorithm>
+#include <climits>
 
 #include "core/frame/FocusOrder.h"
 #include "core/frame/Frame.h"
 #include "core/frame/FrameState.h"
+#include "core/props/UnitTypes.h"
 #include "core/runtime/EventDispatch.h"
 
 namespace {
@@ -21,9 +24,9 @@ struct Box {
     }
 };
 
-// What a note of a few short lines takes, in the window's own pixels, at the least.
+// What a note of one short line takes, in the window's own pixels, at the least.
 constexpr int kNoteWidth = 160;
-constexpr int kNoteHeight = 40;
+constexpr int kNoteHeight = 24;
 
 // The record's place in its window, through the units that contain it.
 Box PlaceOf(RuntimeWindow& window, const RuntimeRecord& record)
@@ -40,6 +43,21 @@ Box PlaceOf(RuntimeWindow& window, const RuntimeRecord& record)
     return box;
 }
 
+// How many of the units a person works with (boxes and buttons) a note there would cover.
+int CoveredControls(RuntimeWindow& window, const RuntimeRecord& unit, const Box& note)
+{
+    int covered = 0;
+    for (const RuntimeRecord& other : window.records) {
+        const bool control = other.kind == KIND_EDIT_BOX || other.kind == KIND_BUTTON;
+        if (control && &other != &unit && IsShown(window, other) && note.Meets(PlaceOf(window, other)))
+            ++covered;
+    }
+    return covered;
+}
+
+// The side whose note starts in the window, covers no button just pressed, and covers the
+// fewest other controls; below, right, left, above on a tie, since a group's inputs are above
+// its result.
 NoteSide SideFor(RuntimeWindow& window, const RuntimeRecord& unit)
 {
     const Box at = PlaceOf(window, unit);
@@ -47,24 +65,30 @@ NoteSide SideFor(RuntimeWindow& window, const RuntimeRecord& unit)
     const RuntimeRecord* pressed = source.window_id == window.id && source.unit_id != unit.id
                                        ? FindRecord(window, source.unit_id)
                                        : nullptr;
-    if (pressed == nullptr)
-        return NoteSide::Below;
-    const Box avoid = PlaceOf(window, *pressed);
+    const RuntimeRecord& frame = window.records.front();
     const int width = std::max(at.width, kNoteWidth);
     const struct {
         NoteSide side;
         Box note;
     } sides[] = {
         {NoteSide::Below, {at.left, at.top + at.height, width, kNoteHeight}},
-        {NoteSide::Above, {at.left, at.top - kNoteHeight, width, kNoteHeight}},
         {NoteSide::Right, {at.left + at.width, at.top, width, kNoteHeight}},
         {NoteSide::Left, {at.left - width, at.top, width, kNoteHeight}},
+        {NoteSide::Above, {at.left, at.top - kNoteHeight, width, kNoteHeight}},
     };
+    NoteSide best = NoteSide::Below;
+    int fewest = INT_MAX;
     for (const auto& [side, note] : sides) {
-        if (note.left >= 0 && note.top >= 0 && !note.Meets(avoid))
-            return side;
+        const bool inside = note.left >= 0 && note.top >= 0 && note.left < frame.width &&
+                            note.top < frame.height;
+        if (!inside || (pressed != nullptr && note.Meets(PlaceOf(window, *pressed))))
+            continue;
+        if (const int covered = CoveredControls(window, unit, note); covered < fewest) {
+            fewest = covered;
+            best = side;
+        }
     }
-    return NoteSide::Below;
+    return best;
 }
 
 RuntimeWindow* WindowWithNotes(uint32_t window_id)
