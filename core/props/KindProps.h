@@ -5,6 +5,7 @@
 // names its kind by kKindCode; a new kind is one entry here.
 //   std::get<LabelProps>(*DefaultPropsOf(KIND_LABEL)).caption == "标签" (GBK)
 #include <optional>
+#include <span>
 #include <variant>
 
 #include "core/props/ButtonProps.h"
@@ -30,4 +31,15 @@ inline std::optional<AnyKindProps> DefaultPropsOf(uint32_t kind_code)
     }
     (std::make_index_sequence<std::variant_size_v<AnyKindProps>>());
     return found;
+}
+
+// Whether a built-in kind's property data reads: empty data is every default; damaged data does
+// not read, and a unit of it is not created. A code of no built-in kind has nothing to read.
+inline bool PropertyDataReads(uint32_t kind_code, std::span<const uint8_t> data)
+{
+    const std::optional<AnyKindProps> kind = DefaultPropsOf(kind_code);
+    return !kind ||
+           std::visit(
+               [&](const auto& props) { return ReadProps<std::decay_t<decltype(props)>>(data).has_value(); },
+               *kind);
 }

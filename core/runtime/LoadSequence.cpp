@@ -1,5 +1,7 @@
 #include "core/runtime/LoadSequence.h"
 
+#include "core/props/KindProps.h"
+
 #include "core/runtime/EventDispatch.h"
 #include "core/runtime/RuntimeErrors.h"
 #include "core/runtime/UnitTypeTable.h"
@@ -13,8 +15,10 @@ constexpr int32_t kControlIdStep = 10;
 bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, bool top_level, int32_t control_id,
             const LoadSurface& surface)
 {
+    // Every face refuses a unit whose stored properties do not read, so a damaged template fails
+    // the load alike everywhere instead of showing defaults on some.
     const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
-    if (create == nullptr)
+    if (create == nullptr || !PropertyDataReads(record.kind, record.property_data))
         return false;
     CreateArgs args = UnitCreateArgs(window, record, record.property_data, CreationStyle(record, top_level));
     args.parent = parent;

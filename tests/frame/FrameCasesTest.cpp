@@ -132,7 +132,7 @@ std::string& BoxText(const RuntimeRecord& record)
     return std::get<EditBoxProps>(static_cast<PlainUnit*>(record.object.get())->props).content;
 }
 
-void Load()
+void Prepare(void (*vary)(RuntimeWindow& window) = nullptr)
 {
     // clang-format off
     static const KindInterfaceRow rows[] = {
@@ -151,7 +151,16 @@ void Load()
     screen = {};
     SetFrameFace({.carry = &Carry});
     AddFramePolicy(kMainWindowId);
-    ASSERT_TRUE(LoadWindow(kMainWindowId, surface));
+    if (vary != nullptr)
+        vary(*FindWindow(kMainWindowId));
+}
+
+const LoadSurface kSurface{.is_live = [](const RuntimeRecord& record) { return record.object != nullptr; }};
+
+void Load()
+{
+    Prepare();
+    ASSERT_TRUE(LoadWindow(kMainWindowId, kSurface));
     FrameLoopEntered();
     screen.focus = FirstFocusUnit(kMainWindowId);
 }
@@ -259,6 +268,34 @@ TEST(FrameCases, EveryCaseOnTheFakeFace)
             Step(step);
         }
     }
+    ClearWindows();
+}
+
+// Variants of the window's template: a unit whose stored properties do not read fails the load
+// of the whole window, whichever kind it is and whoever shows it.
+TEST(FrameCases, AUnitWhoseStoredPropertiesDoNotReadFailsTheLoad)
+{
+    const struct {
+        const char* unit;
+        std::vector<uint8_t> data;
+    } variants[] = {
+        {"edit1", {1, 2, 3}},
+        {"button1", {0xFF, 0xFF, 0xFF, 0x7F}},
+        {"edit10", std::vector<uint8_t>(4096, 0xEE)},
+    };
+    for (const auto& variant : variants) {
+        SCOPED_TRACE(variant.unit);
+        static const std::vector<uint8_t>* damage = nullptr;
+        static std::string unit;
+        damage = &variant.data;
+        unit = variant.unit;
+        Prepare([](RuntimeWindow&) { RecordNamed(unit)->property_data = *damage; });
+        EXPECT_FALSE(LoadWindow(kMainWindowId, kSurface));
+        EXPECT_FALSE(FindWindow(kMainWindowId)->loaded);
+        EXPECT_EQ(FindWindow(kMainWindowId)->records.front().object, nullptr) << "what was built went again";
+    }
+    Prepare();
+    EXPECT_TRUE(LoadWindow(kMainWindowId, kSurface)) << "the template as stored";
     ClearWindows();
 }
 
