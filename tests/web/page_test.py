@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The page in Debian's chromium, headless, driven through the DevTools protocol on a pipe:
 types into the boxes, clicks, reads the results against the desktop end-to-end test's tables,
-and compares a screenshot at zoom 1 with the desktop's golden image.
+replays the frame's shared cases (tests/cases/frame.cases), and compares a screenshot at zoom 1
+with the desktop's golden image.
 
     page_test.py PAGE_DIR END_TO_END_TEST.cpp GOLDEN.png [ACTUAL.png]
 
@@ -126,6 +127,12 @@ class Browser:
         self.call('Page.navigate', {'url': url})
         self.wait(until)
 
+    def reload(self):
+        """The same page loaded afresh in its tab."""
+        self.evaluate('window.beforeReload = true')
+        self.call('Page.reload', {'ignoreCache': False})
+        self.wait('!window.beforeReload && (%s)' % Browser.READY)
+
     def wait(self, until=READY, seconds=30):
         deadline = time.monotonic() + seconds
         while True:
@@ -165,11 +172,14 @@ class Page:
     def __init__(self, browser):
         self.browser = browser
 
-    def click(self, unit_id):
-        box = self.browser.evaluate('(r => [r.x + r.width / 2, r.y + r.height / 2])(%s.getBoundingClientRect())' % unit(unit_id))
+    def click(self, unit_id, place='middle'):
+        """A click at the unit's middle or its left end; where it was."""
+        box = self.browser.evaluate('(r => [r.x + %s, r.y + r.height / 2])(%s.getBoundingClientRect())'
+                                    % ('3' if place == 'left' else 'r.width / 2', unit(unit_id)))
         for kind in ('mousePressed', 'mouseReleased'):
             self.browser.call('Input.dispatchMouseEvent',
                               {'type': kind, 'x': box[0], 'y': box[1], 'button': 'left', 'clickCount': 1})
+        return box
 
     def type(self, unit_id, text):
         self.click(unit_id)
@@ -181,16 +191,12 @@ class Page:
                 self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': 'Backspace', 'code': 'Backspace',
                                                              'windowsVirtualKeyCode': 8})
 
-    def key(self, key, code):
+    def key(self, key, code, modifiers=0):
+        """A key down and up; modifiers 8 is Shift."""
         for kind in ('keyDown', 'keyUp'):
-            self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': key, 'code': key,
+            self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': key, 'code': key, 'modifiers': modifiers,
                                                          'windowsVirtualKeyCode': code,
                                                          'text': key if kind == 'keyDown' and key == ' ' else ''})
-
-    def key_with_shift(self, key, code):
-        for kind in ('keyDown', 'keyUp'):
-            self.browser.call('Input.dispatchKeyEvent', {'type': kind, 'key': key, 'code': key, 'modifiers': 8,
-                                                         'windowsVirtualKeyCode': code})
 
     def hover(self, unit_id):
         """Leaves the window, then comes to rest over the box."""
@@ -214,7 +220,7 @@ class Page:
 class TouchPage(Page):
     """The same person on a phone: a finger taps where the box shows once scrolled into view."""
 
-    def click(self, unit_id):
+    def click(self, unit_id, place='middle'):
         box = self.browser.evaluate("(e => (e.scrollIntoView({block: 'nearest'}), (r => [r.x + r.width / 2, r.y + r.height / 2])"
                                     "(e.getBoundingClientRect())))(%s)" % unit(unit_id))
         for kind, points in (('touchStart', [{'x': box[0], 'y': box[1]}]), ('touchEnd', [])):
@@ -380,10 +386,9 @@ def check_phone(browser, url, tables, shot_path, checks):
     check_cases(page, tables, checks)
     page.type(EXPRESSION, '1/0')
     page.click(EVALUATE)
-    # The newest note: one the tables left at a box now scrolled away may still be showing.
     note = browser.evaluate("(n => n && (r => [r.left >= 0 && r.right <= innerWidth && r.top >= 0 && r.bottom <= innerHeight,"
                             " (b => r.bottom <= b.top || r.top >= b.bottom)(%s.getBoundingClientRect())])"
-                            "(n.getBoundingClientRect()))(Array.from(document.querySelectorAll('.note')).pop())" % unit(EVALUATE))
+                            "(n.getBoundingClientRect()))(document.querySelector('.note'))" % unit(EVALUATE))
     checks.equal(note, [True, True], 'the note in view, off its button')
     browser.evaluate('scrollTo(0, 0)')
     with open(os.path.splitext(shot_path)[0] + '_phone.png', 'wb') as f:
@@ -416,7 +421,7 @@ def check_keys(page, tables, units, checks):
     page.browser.evaluate('%s.focus()' % unit(ARC_SINE[0]))
     backwards = []
     for _ in range(len(order)):
-        page.key_with_shift('Tab', 9)
+        page.key('Tab', 9, modifiers=8)
         backwards.append(page.browser.evaluate('document.activeElement.id'))
     checks.equal(backwards, ['u%x' % u for u in reversed(order)], 'Shift+Tab goes back the same way')
     rows = tables.get('EnterOnAFocusedButtonClicksIt', [])
@@ -435,16 +440,79 @@ def check_keys(page, tables, units, checks):
     page.browser.evaluate('%s.focus()' % unit(ARC_SINE[3]))
     page.key(' ', 32)
     checks.equal(page.text(ARC_SINE[2]), '30.00000000086', 'Space clicks it')
-    # Enter in a box clicks its group's button; the note on why a result is empty goes when an
-    # input of the group changes.
+    # Why a result is empty is its description and what hovering it shows, at once, where the
+    # pointer may already rest, until an input of the group changes.
+    texts = "[%s.title, %s.getAttribute('aria-description')]" % (unit(EXPRESSION_RESULT), unit(EXPRESSION_RESULT))
     page.type(EXPRESSION, '1/0')
     page.key('Enter', 13)
-    checks.equal(page.text(EXPRESSION_RESULT), '', 'Enter in 编辑框10 evaluates it')
-    checks.equal(bool(page.browser.evaluate('%s.title' % unit(EXPRESSION_RESULT))), True, 'the empty result has a note')
+    checks.equal(page.browser.evaluate(texts), ['除以 0 或过小的数'] * 2, 'the empty result says why')
     page.type(EXPRESSION, 'sin(30)')
-    checks.equal(page.browser.evaluate('%s.title' % unit(EXPRESSION_RESULT)), '', 'typing takes the note away')
-    page.key('Enter', 13)
-    checks.equal(page.text(EXPRESSION_RESULT), '0.499999999987', 'Enter again')
+    checks.equal(page.browser.evaluate(texts), ['', None], 'typing takes the reason away')
+
+
+def read_cases(path):
+    """The frame's shared cases: (name, [(verb, words)])."""
+    cases = []
+    with open(path, encoding='utf-8') as f:
+        for line in f.read().splitlines():
+            if line.startswith('case '):
+                cases.append((line[5:], []))
+            elif line and not line.startswith('#') and cases:
+                verb, _, words = line.partition(' ')
+                cases[-1][1].append((verb, words))
+    return cases
+
+
+KEYS = {'Tab': 9, 'Return': 13, 'Escape': 27}
+# The shown note, checked where it stands: at its unit's edge (within a pixel or two) beside
+# it, and off the pointer.
+NOTE = """((unit, x, y) => {
+    const notes = Array.from(document.querySelectorAll('.note')).filter(n => n.offsetParent);
+    if (notes.length !== 1) return notes.length + ' notes';
+    const n = notes[0].getBoundingClientRect(), u = unit.getBoundingClientRect(), near = (a, b) => Math.abs(a - b) <= 2;
+    const across = n.left < u.right && u.left < n.right, along = n.top < u.bottom && u.top < n.bottom;
+    if (!(across && (near(n.top, u.bottom) || near(n.bottom, u.top)) || along && (near(n.left, u.right) || near(n.right, u.left))))
+        return 'not beside ' + unit.id;
+    return n.left <= x && x <= n.right && n.top <= y && y <= n.bottom ? 'under the pointer' : '';
+})(%s, %s, %s)"""
+
+
+def check_frame_cases(browser, path, units, checks):
+    """The frame's shared cases on the page, each on a fresh load, by the pointer and keys."""
+    cases = read_cases(path)
+    checks.equal(len(cases) >= 10, True, 'the frame cases read from ' + path)
+    page = Page(browser)
+    named = lambda word: units[word.replace('edit', '编辑框').replace('button', '按钮')]
+    for name, steps in cases:
+        browser.reload()
+        pointer = (-1, -1)
+        for verb, words in steps:
+            what = '%s: %s %s' % (name, verb, words)
+            first, _, rest = words.partition(' ')
+            if verb == 'click':
+                pointer = page.click(named(first), rest or 'middle')
+            elif verb == 'type':
+                browser.call('Input.insertText', {'text': words})
+            elif verb == 'key':
+                shifted = first.startswith('shift+')
+                key = first[6:] if shifted else first
+                page.key('Enter' if key == 'Return' else key, KEYS[key], modifiers=8 if shifted else 0)
+            elif verb == 'wait':
+                time.sleep(int(first) / 1000)
+            elif verb == 'expect':
+                checks.equal(page.text(named(first)), rest, what)
+            elif verb == 'focus':
+                checks.equal(browser.evaluate('document.activeElement.id'), 'u%x' % named(first), what)
+            elif verb == 'note':
+                checks.equal(browser.evaluate(NOTE % (unit(named(first)), pointer[0], pointer[1])), '', what)
+            elif verb == 'no-note':
+                checks.equal(browser.evaluate("document.querySelectorAll('.note').length"), 0, what)
+            elif verb == 'exit':
+                ended = "[document.documentElement.dataset.exit, document.querySelectorAll('#window > :not(.ended)').length," \
+                        " (e => e && e.offsetHeight > 0 && /[\u4e00-\u9fff]/.test(e.textContent))(document.querySelector('.ended'))]"
+                checks.equal(browser.evaluate(ended), [first, 0, True], what + ': the window gone, the end said')
+            else:
+                checks.failures.append(what + ': a step the page does not know')
 
 
 def check_lone_surrogates(page, checks):
@@ -553,9 +621,7 @@ def check_offline(browser, server, tables, checks):
     browser.call('Network.setCacheDisabled', {'cacheDisabled': True})
     browser.call('Network.emulateNetworkConditions',
                  {'offline': True, 'latency': 0, 'downloadThroughput': -1, 'uploadThroughput': -1})
-    browser.evaluate('window.beforeReload = true')
-    browser.call('Page.reload', {'ignoreCache': False})  # a reload that ignores caches passes the worker by
-    browser.wait('!window.beforeReload && (%s)' % Browser.READY)
+    browser.reload()  # not one that ignores caches, which passes the worker by
     checks.equal(browser.evaluate('!!navigator.serviceWorker.controller'), True, 'offline, the worker serves the page')
     page = Page(browser)
     for expression, expected in tables.get('FunctionEvaluateButton', [])[:3]:
@@ -578,17 +644,20 @@ def check_load_failures(browser, page_dir, shot_path, checks):
         browser.call('Page.enable')
         browser.call('Page.addScriptToEvaluateOnNewDocument', {'source': 'delete window.WebAssembly'})
 
-    # The way, the failure it shows, the file served as missing (None: the page opened from the
-    # disk), what is set up before loading and done after.
+    # The way, the failure it shows, how it is served (None: the page opened from the disk), what
+    # is set up before loading and done after, and the error box text shown in the window. The
+    # damaged template's table is a byte shorter than its one window's id and slot.
+    damaged = {'anglarix.wasm': (bytes.fromhex('0800000001000152'), bytes.fromhex('0700000001000152'))}
     ways = (
-        ('opened from the disk', 'disk', None, None, None),
-        ('the .wasm missing', 'missing', 'anglarix.wasm', None, None),
-        ('the .wasm refused', 'missing', '', refuse, None),
-        ('no WebAssembly', 'no-wasm', '', no_webassembly, None),
-        ('a trap in the program', 'stopped', '', None, 'setTimeout(() => Module._free(0x7ffffff0))'),
+        ('opened from the disk', 'disk', None, None, None, ''),
+        ('the .wasm missing', 'missing', {'missing': ('anglarix.wasm',)}, None, None, ''),
+        ('the .wasm refused', 'missing', {}, refuse, None, ''),
+        ('no WebAssembly', 'no-wasm', {}, no_webassembly, None, ''),
+        ('a trap in the program', 'stopped', {}, None, 'setTimeout(() => Module._free(0x7ffffff0))', ''),
+        ('a damaged template', 'stopped', {'altered': damaged}, None, None, '载入窗口模板数据段出错'),
     )
-    for way, kind, missing, prepare, after in ways:
-        server = serve(page_dir, missing=(missing,) if missing else ()) if missing is not None else None
+    for way, kind, served, prepare, after, box in ways:
+        server = serve(page_dir, **served) if served is not None else None
         try:
             address = ('http://127.0.0.1:%d/' % server.server_address[1] if server else
                        'file://' + os.path.abspath(os.path.join(page_dir, 'index.html')))
@@ -600,6 +669,8 @@ def check_load_failures(browser, page_dir, shot_path, checks):
             if server:
                 server.shutdown()
                 server.server_close()
+        error = browser.evaluate("(e => e ? e.textContent : '')(document.querySelector('#window .error'))")
+        checks.equal(box in error and bool(error) == bool(box), True, way + ': the error box %r' % error)
         checks.equal(browser.evaluate(shown), kind, way)
         lines = browser.evaluate("Array.from(document.querySelectorAll('#failure p')).map(p => [p.lang, p.innerText])")
         checks.equal([lang for lang, _ in lines[:2]], ['zh-CN', 'en'], way + ': Chinese, then English')
@@ -764,21 +835,33 @@ def compare_with_golden(actual_path, golden_path, shapes, checks):
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
     missing = ()
+    altered = {}
 
     def log_message(self, *args):
         pass
 
     def do_GET(self):
-        if os.path.basename(self.path.split('?')[0]) in self.missing:
+        name = os.path.basename(self.path.split('?')[0])
+        if name in self.missing:
             self.send_error(404)
+        elif name in self.altered:
+            with open(os.path.join(self.directory, name), 'rb') as f:
+                body = f.read().replace(*self.altered[name])
+            self.send_response(200)
+            self.send_header('Content-Type', self.guess_type(name))
+            self.send_header('Content-Length', str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
         else:
             super().do_GET()
 
 
-def serve(page_dir, missing=()):
+def serve(page_dir, missing=(), altered=None):
     """A server of page_dir on a port of its own (so an origin of its own), started; the files
-    named in missing are not found."""
-    handler = functools.partial(type('Serving', (Quiet,), {'missing': missing}), directory=page_dir)
+    named in missing are not found, those in altered have the first bytes given replaced by the
+    second."""
+    handler = functools.partial(type('Serving', (Quiet,), {'missing': missing, 'altered': altered or {}}),
+                                directory=page_dir)
     server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
@@ -820,7 +903,10 @@ def main():
             check_installable(browser, checks)
             check_accessible_names(page, checks)
             tables = end_to_end_tables(end_to_end)
-            units = main_window_units(os.path.join(os.path.dirname(end_to_end), '..', '..', 'program', 'data', 'MainWindowUnits.h'))
+            root = os.path.join(os.path.dirname(end_to_end), '..', '..')
+            units = main_window_units(os.path.join(root, 'program', 'data', 'MainWindowUnits.h'))
+            check_frame_cases(browser, os.path.join(root, 'tests', 'cases', 'frame.cases'), units, checks)
+            browser.reload()
             check_keys(page, tables, units, checks)
             check_reading_tree(page, units, [units[row[0]] for row in tables.get('TabFollowsTheReadingOrder', [])], checks)
             check_focus_ring(page, checks)

@@ -36,14 +36,19 @@ EM_JS(void, PageSetState, (uint32_t unit_id, int visible, int disabled), {
     Module["setUnitState"](unit_id >>> 0, visible, disabled);
 });
 // clang-format on
+EM_JS(void, PageFocusUnit, (uint32_t unit_id, int select), { Module["focusUnit"](unit_id >>> 0, select); });
 // clang-format off
-EM_JS(void, PageSetNoteTexts, (uint32_t unit_id, const char* hover, const char* description), {
-    Module["setNoteTexts"](unit_id >>> 0, UTF8ToString(hover), UTF8ToString(description));
+EM_JS(void, PageShowNote, (uint32_t unit_id, const char* note, const char* side), {
+    Module["showNote"](unit_id >>> 0, UTF8ToString(note), UTF8ToString(side));
 });
 // clang-format on
+EM_JS(void, PageHideNote, (uint32_t unit_id), { Module["hideNote"](unit_id >>> 0); });
 // clang-format off
-EM_JS(void, PageShowNote, (uint32_t unit_id, const char* note, int milliseconds), {
-    Module["showNote"](unit_id >>> 0, UTF8ToString(note), milliseconds);
+EM_JS(void, PageDescribe, (uint32_t unit_id, const char* description), {
+    Module["describeUnit"](unit_id >>> 0, UTF8ToString(description));
+});
+EM_JS(void, PageSetHoverText, (uint32_t unit_id, const char* hover), {
+    Module["setHoverText"](unit_id >>> 0, UTF8ToString(hover));
 });
 // clang-format on
 
@@ -80,12 +85,23 @@ void SetElementVisible(uint32_t unit_id, bool visible) { PageSetState(unit_id, v
 
 void SetElementDisabled(uint32_t unit_id, bool disabled) { PageSetState(unit_id, -1, disabled); }
 
-void SetElementNoteTexts(uint32_t unit_id, const std::string& hover, const std::string& description)
+void FocusElement(uint32_t unit_id, bool select) { PageFocusUnit(unit_id, select ? 1 : 0); }
+
+void ShowElementNote(uint32_t unit_id, const std::string& note, NoteSide side)
 {
-    PageSetNoteTexts(unit_id, hover.c_str(), description.c_str());
+    constexpr const char* kSides[] = {"below", "above", "right", "left"};
+    PageShowNote(unit_id, note.c_str(), kSides[static_cast<int>(side) & 3]);
 }
 
-void ShowElementNote(uint32_t unit_id, const std::string& note, int milliseconds)
+void HideElementNote(uint32_t unit_id) { PageHideNote(unit_id); }
+
+void DescribeElement(uint32_t unit_id, const std::string& description, const std::string& hover)
 {
-    PageShowNote(unit_id, note.c_str(), milliseconds);
+    PageDescribe(unit_id, description.c_str());
+    SetElementHoverText(unit_id, hover);
+}
+
+void SetElementHoverText(uint32_t unit_id, const std::string& hover)
+{
+    PageSetHoverText(unit_id, hover.c_str());
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/frame/Frame.h"
+
 // Builds the unit's element from its description, in place of an earlier one of the same unit.
 void ShowUnitElement(const std::string& description);
 // Places the window's elements: the layout of every record, in record order.
@@ -13,7 +15,12 @@ std::string ReadElementText(uint32_t unit_id);
 void WriteElementText(uint32_t unit_id, const std::string& gbk);
 void SetElementVisible(uint32_t unit_id, bool visible);
 void SetElementDisabled(uint32_t unit_id, bool disabled);
-// A box's hover text and accessible description as the program has them (UTF-8).
-void SetElementNoteTexts(uint32_t unit_id, const std::string& hover, const std::string& description);
-// A note beside the box for the given time; any earlier one goes, and an empty note shows none.
-void ShowElementNote(uint32_t unit_id, const std::string& note, int milliseconds);
+// Focuses the unit's element, with its whole text selected or not.
+void FocusElement(uint32_t unit_id, bool select);
+// The one note on the page (UTF-8), at that side of the unit's element, in place of any other.
+void ShowElementNote(uint32_t unit_id, const std::string& note, NoteSide side);
+// The note goes when it stands at the unit.
+void HideElementNote(uint32_t unit_id);
+// A box's accessible description and what hovering it shows (UTF-8); empty for none.
+void DescribeElement(uint32_t unit_id, const std::string& description, const std::string& hover);
+void SetElementHoverText(uint32_t unit_id, const std::string& hover);

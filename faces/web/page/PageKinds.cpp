@@ -79,6 +79,7 @@ public:
     }
 
     std::vector<uint8_t> Save() const { return WriteProps(m_props); }
+    const Props& Properties() const { return m_props; }
 
     void MoveTo(const RuntimeRecord& record) override
     {
@@ -143,8 +144,21 @@ intptr_t NotifyPageLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
     return 0;
 }
 
-// A kind on the page: one row, its interface and the element the script builds for it. No kind
-// wants a key itself: the browser decides which keys a focused element takes.
+// A multi-line box takes Enter for a new line; the frame answers every other key of its own.
+int BoxWantsKey(Unit* unit, int key)
+{
+    const auto* box = dynamic_cast<PageUnit<EditBoxProps>*>(unit);
+    return box != nullptr && key == kKeyEnter && box->Properties().multi_line != 0 ? 1 : 0;
+}
+
+AnyEntry EditBoxEntry(int32_t number)
+{
+    if (number == kEntryWantsKey)
+        return reinterpret_cast<AnyEntry>(static_cast<WantsKeyEntry>(&BoxWantsKey));
+    return KindEntries<PageUnit<EditBoxProps>>::Entry(number);
+}
+
+// A kind on the page: one row, its interface and the element the script builds for it.
 struct PageKindRow {
     KindInterfaceRow kind;
     const char* element;
@@ -152,7 +166,7 @@ struct PageKindRow {
 
 constexpr PageKindRow kPageKinds[] = {
     {{KIND_WINDOW, &KindEntries<PageUnit<WindowProps>>::Entry}, "window"},
-    {{KIND_EDIT_BOX, &KindEntries<PageUnit<EditBoxProps>>::Entry}, "edit"},
+    {{KIND_EDIT_BOX, &EditBoxEntry}, "edit"},
     {{KIND_PIC_BOX, &KindEntries<PageUnit<PicBoxProps>>::Entry}, "picture"},
     {{KIND_SHAPE_BOX, &KindEntries<PageUnit<ShapeBoxProps>>::Entry}, "shape"},
     {{KIND_LABEL, &KindEntries<PageUnit<LabelProps>>::Entry}, "label"},

@@ -1,39 +1,44 @@
 // The program on the page: the form runtime loads the embedded window template with the page's
 // unit library, builds the main window as page elements by the runtime's loading sequence, and
 // runs the click procedures through a service table whose property calls go through the
-// runtime to the page's elements. What the user does arrives here as "click", "changed",
-// "focus", "Enter" and "hover" on a unit; the runtime and the program answer.
+// runtime to the page's elements. The frame (core/frame) decides what keys, notes, idle time
+// and a close do; the page reports what the user does in the frame's words and carries out
+// the actions it hands back.
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
 
-#include "program/Procedures.h"
 #include "contract/ServiceTable.h"
-#include "program/data/AccessibleTexts.h"
-#include "program/data/MainWindowTemplate.h"
-#include "program/data/MainWindowUnits.h"
-#include "core/runtime/EnterKey.h"
+#include "core/frame/Frame.h"
 #include "core/runtime/EventDispatch.h"
 #include "core/runtime/LoadSequence.h"
 #include "core/runtime/UnitTypeTable.h"
 #include "core/runtime/WindowList.h"
+#include "faces/web/page/PageDescription.h"
+#include "faces/web/page/PageElements.h"
+#include "faces/web/page/PageKinds.h"
 #include "program/FramePolicy.h"
 #include "program/Groups.h"
-#include "core/frame/Frame.h"
 #include "program/Notes.h"
+#include "program/Procedures.h"
 #include "program/ReadingOrder.h"
+#include "program/data/AccessibleTexts.h"
+#include "program/data/MainWindowTemplate.h"
+#include "program/data/MainWindowUnits.h"
 #include "values/Blocks.h"
 #include "values/Commands.h"
 #include "values/Gbk.h"
 #include "values/RuntimeError.h"
-#include "faces/web/page/PageDescription.h"
-#include "faces/web/page/PageElements.h"
-#include "faces/web/page/PageKinds.h"
 
 EM_JS(void, PageShowError, (const char* utf8), { Module["showError"](UTF8ToString(utf8)); });
 EM_JS(void, PageShowWindow, (uint32_t first_unit), { Module["showWindow"](first_unit >>> 0); });
+EM_JS(void, PageLoopEntered, (), { Module["loopEntered"](); });
+EM_JS(void, StartPageTimer, (int timer, int milliseconds), { Module["startTimer"](timer, milliseconds); });
+EM_JS(void, OpenPageHelp, (const char* utf8), { Module["openHelp"](UTF8ToString(utf8)); });
+EM_JS(void, RemoveWindowElements, (), { Module["closeWindow"](); });
+EM_JS(void, EndPage, (int status), { Module["end"](status); });
 // clang-format off
 EM_JS(int, PageLineWidth, (uint32_t unit_id, const char* utf8), {
     return Module["lineWidth"](unit_id >>> 0, UTF8ToString(utf8));
@@ -46,25 +51,6 @@ namespace {
 int LineWidth(uint32_t unit_id, const std::string& utf8) { return PageLineWidth(unit_id, utf8.c_str()); }
 
 constexpr NoteMeasure kMeasure{&LineWidth, &PageLineRoom};
-
-// A box's hover text and description as the program now has them; the hover text is returned
-// too, since it reads the whole box.
-std::string PresentNoteTexts(uint32_t unit_id)
-{
-    std::string hover = NoteHoverText(unit_id, kMeasure);
-    SetElementNoteTexts(unit_id, hover, NoteDescription(unit_id));
-    return hover;
-}
-
-void ShowUnitTipOfPage(uint32_t window_id, uint32_t unit_id, const char* gbk)
-{
-    RuntimeWindow* window = FindWindow(window_id);
-    if (window == nullptr || !window->loaded || !HasNotes(unit_id))
-        return;
-    const bool stands = SetNoteReason(unit_id, gbk);
-    const std::string hover = PresentNoteTexts(unit_id);
-    ShowElementNote(unit_id, stands ? hover : std::string(), kNoteMilliseconds);
-}
 
 void RaiseRuntimeErrorOfPage(int32_t code) { RaiseRuntimeError(code); }
 
@@ -81,7 +67,7 @@ constexpr ServiceTable kPageServices = {
     &RaiseRuntimeErrorOfPage, &NoLibraryCommand, &CallCommand, &CallCommand,
     &GetUnitProperty,         &SetUnitProperty,  &AllocateBlock, &ResizeBlock,
     &FreeBlock,               &NothingToEnd,     &NoMessageLoop, &NoOtherWindow, &NoSystemCall,
-    &ShowUnitTipOfPage,
+    &ShowUnitNote,
 };
 // clang-format on
 
@@ -144,24 +130,8 @@ bool IsLive(const RuntimeRecord& record) { return record.object != nullptr; }
 // The elements are placed, stacked and shown from one description of the window's layout.
 void Arrange(RuntimeWindow& window) { ArrangeUnitElements(DescribeLayout(window)); }
 
-// The units Tab visits now: the window's order, leaving out the hidden and the disabled, which
-// the records know on the page.
-std::vector<RuntimeRecord*> FocusOrder(RuntimeWindow& window)
-{
-    std::vector<RuntimeRecord*> order = TabOrder(window);
-    std::erase_if(order, [](const RuntimeRecord* record) {
-        return record->object == nullptr || (record->state_flags & kStateVisible) == 0 || !MayShow(*record) ||
-               (record->state_flags & kStateDisabled) != 0;
-    });
-    return order;
-}
-
 // The window shows with the focus on the first unit of its focus order.
-void ShowWindow(RuntimeWindow& window)
-{
-    const std::vector<RuntimeRecord*> order = FocusOrder(window);
-    PageShowWindow(order.empty() ? 0 : order.front()->id);
-}
+void ShowWindow(RuntimeWindow& window) { PageShowWindow(FirstFocusUnit(window.id)); }
 
 constexpr LoadSurface kElements{
     .is_live = &IsLive,
@@ -174,33 +144,47 @@ constexpr LoadSurface kElements{
     .show_window = &ShowWindow,
 };
 
+// What the frame decided, done on the page's elements. A description changes what hovering
+// shows too, and the pointer may already rest on the box, so its hover text is set again.
+void Carry(const FrameAction& action)
+{
+    switch (action.kind) {
+    case FrameAction::Kind::Focus: FocusElement(action.unit_id, action.select); break;
+    case FrameAction::Kind::ShowNote: ShowElementNote(action.unit_id, action.text, action.side); break;
+    case FrameAction::Kind::HideNote: HideElementNote(action.unit_id); break;
+    case FrameAction::Kind::Describe:
+        DescribeElement(action.unit_id, action.text, UnitHoverText(action.window_id, action.unit_id));
+        break;
+    case FrameAction::Kind::StartTimer: StartPageTimer(action.timer, action.milliseconds); break;
+    case FrameAction::Kind::OpenHelp: OpenPageHelp(action.text.c_str()); break;
+    case FrameAction::Kind::CloseWindow: RemoveWindowElements(); break;
+    case FrameAction::Kind::Quit: EndPage(action.status); break;
+    }
+}
+
+FrameKey KeyOf(int code)
+{
+    switch (code) {
+    case kKeyTab: return FrameKey::Tab;
+    case kKeyEnter: return FrameKey::Enter;
+    case kKeyEscape: return FrameKey::Escape;
+    case kKeyF1: return FrameKey::F1;
+    default: return FrameKey::Other;
+    }
+}
+
 }  // namespace
 
 extern "C" {
-
-// Builds the main window on the page; a template that does not read, or a window that cannot
-// be built, is the fatal error the desktop shows, in place of the window.
-EMSCRIPTEN_KEEPALIVE int PageLoad()
-{
-    static const LibraryDescriptor* const libraries[] = {&PageLibrary()};
-    InitializeUnitLibraries(libraries);
-    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
-    AddFramePolicy(kMainWindowId);
-    LoadWindowOrFail(kMainWindowId, kElements);
-    return 1;
-}
 
 // The user clicked a unit: 1 when a bound procedure ran.
 EMSCRIPTEN_KEEPALIVE int PageClick(uint32_t unit_id) { return RaisePageEvent(unit_id, kEventClick) ? 1 : 0; }
 
 // The user changed a box's text.
-EMSCRIPTEN_KEEPALIVE void PageChanged(uint32_t unit_id)
+EMSCRIPTEN_KEEPALIVE void PageEdited(uint32_t unit_id)
 {
+    FrameUserEdited(kMainWindowId, unit_id);
     RaisePageEvent(unit_id, kEventChange);
-    for (uint32_t noted : UserChangedBox(unit_id)) {
-        PresentNoteTexts(noted);
-        ShowElementNote(noted, {}, 0);
-    }
 }
 
 EMSCRIPTEN_KEEPALIVE void PageFocus(uint32_t unit_id, int focused)
@@ -208,50 +192,49 @@ EMSCRIPTEN_KEEPALIVE void PageFocus(uint32_t unit_id, int focused)
     RaisePageEvent(unit_id, focused != 0 ? kEventFocusIn : kEventFocusOut);
 }
 
-// Enter on a unit (0 for none) that did not take it itself, with Shift, Ctrl or Alt or not:
-// 1 when it clicked a button, 2 when the focus is to move on as by Tab (PageTab), else 0.
-EMSCRIPTEN_KEEPALIVE int PageEnter(uint32_t unit_id, int modified)
+// One of the frame's keys (FrameKeyCode) in a unit, 0 for none: 1 when the frame took it.
+EMSCRIPTEN_KEEPALIVE int PageKey(uint32_t unit_id, int code, int shift, int ctrl, int alt)
 {
-    RuntimeWindow* window = FindWindow(kMainWindowId);
-    if (window == nullptr || !window->loaded)
-        return 0;
-    const EnterAnswer answer = AnswerEnter(*window, unit_id, modified != 0);
-    if (answer.action == EnterAnswer::Action::Click) {
-        RaiseEventFromRuntime(window->id, answer.unit, kEventClick);
-        return 1;
-    }
-    return answer.action == EnterAnswer::Action::MoveFocus ? 2 : 0;
+    const KeyModifiers modifiers{.shift = shift != 0, .ctrl = ctrl != 0, .alt = alt != 0};
+    return FrameKeyDown(kMainWindowId, unit_id, KeyOf(code), modifiers) ? 1 : 0;
 }
 
-// Tab (or Shift+Tab, backward) from a unit, 0 for none: the unit to focus, 0 for none.
-EMSCRIPTEN_KEEPALIVE uint32_t PageTab(uint32_t unit_id, int backward)
+// The pointer came to rest over a box: its hover text as the program now has it.
+EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id)
 {
-    RuntimeWindow* window = FindWindow(kMainWindowId);
-    if (window == nullptr || !window->loaded)
-        return 0;
-    const RuntimeRecord* from = unit_id != 0 ? FindRecord(*window, unit_id) : nullptr;
-    const RuntimeRecord* next = NextInFocusOrder(FocusOrder(*window), from, backward == 0);
-    return next != nullptr ? next->id : 0;
+    SetElementHoverText(unit_id, UnitHoverText(kMainWindowId, unit_id));
 }
 
-// The pointer came to rest over a unit, or a finger tapped it (touched), which does not hover:
-// a tap on a box shows what hovering would as a note for a while.
-EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id, int touched)
+// A finger tapped a box, which does not hover.
+EMSCRIPTEN_KEEPALIVE void PageTapped(uint32_t unit_id) { FrameTapped(kMainWindowId, unit_id); }
+
+EMSCRIPTEN_KEEPALIVE void PageTimer(int timer) { FrameTimerFired(timer); }
+
+EMSCRIPTEN_KEEPALIVE void PageActivity() { FrameActivity(); }
+
+// One idle pass at the page's clock: 1 while the frame wants more.
+EMSCRIPTEN_KEEPALIVE int PageIdle(double now_ms)
 {
-    RuntimeWindow* window = FindWindow(kMainWindowId);
-    if (window == nullptr || !window->loaded || !HasNotes(unit_id))
-        return;
-    const std::string hover = PresentNoteTexts(unit_id);
-    if (touched != 0 && !hover.empty())
-        ShowElementNote(unit_id, hover, kNoteMilliseconds);
+    return FrameIdlePass(uint64_t(std::max(now_ms, 0.0))) ? 1 : 0;
 }
 
 }  // extern "C"
 
+// The services and the error hooks come first, so a template that does not read, or a window
+// that cannot be built, is the fatal error the desktop shows, in place of the window.
 int main()
 {
     InstallServices(&kPageServices);
     SetRuntimeErrorHooks(
         {.before_report = &SuppressEvents, .present = &PresentError, .end_program = &StopProgram});
+    SetFrameFace({.carry = &Carry});
+    SetNoteMeasure(kMeasure);
+    static const LibraryDescriptor* const libraries[] = {&PageLibrary()};
+    InitializeUnitLibraries(libraries);
+    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
+    AddFramePolicy(kMainWindowId);
+    LoadWindowOrFail(kMainWindowId, kElements);
+    FrameLoopEntered();
+    PageLoopEntered();
     return 0;
 }

@@ -195,50 +195,66 @@
   // The unit an element shows, from the id it carries.
   function UnitOf(element) { return /^u[0-9a-f]+$/.test(element.id) ? units.get(parseInt(element.id.slice(1), 16)) : undefined; }
 
-  // Tab and Shift+Tab go where the window's focus order says, wrapping, without leaving it.
-  function MoveFocus(from, backward) {
-    const unit = UnitOf(from), next = ElementOf(Module['_PageTab'](unit ? unit.id : 0, backward ? 1 : 0));
-    if (next) next.focus();
-  }
-
-  // What the user does to a box or a button goes to the program as that unit's.
+  // What the user does to a box or a button goes to the program as that unit's; any input is
+  // activity, which starts a new idle period.
   function ReportUser(frame) {
     const report = (name, extra) => event => {
       const unit = UnitOf(event.target);
-      if (unit && (unit.kind === 'edit' || unit.kind === 'button')) Module[name](unit.id, extra);
+      if (!ended && unit && (unit.kind === 'edit' || unit.kind === 'button')) Module[name](unit.id, extra);
     };
-    frame.addEventListener('input', report('_PageChanged'));
+    frame.addEventListener('input', report('_PageEdited'));
     frame.addEventListener('focusin', report('_PageFocus', 1));
     frame.addEventListener('focusout', report('_PageFocus', 0));
-    frame.addEventListener('mouseover', report('_PageHover', 0));
-    // A finger does not hover: the program shows a tapped box's hover text as a note instead.
+    frame.addEventListener('mouseover', function (event) {
+      const unit = UnitOf(event.target);
+      if (!ended && unit && unit.kind === 'edit') Module['_PageHover'](unit.id);
+    });
+    // A finger does not hover: the frame shows a tapped box's hover text as a note instead.
     frame.addEventListener('pointerup', function (event) {
       const unit = UnitOf(event.target);
-      if (event.pointerType === 'touch' && unit && unit.kind === 'edit') Module['_PageHover'](unit.id, 1);
+      if (!ended && event.pointerType === 'touch' && unit && unit.kind === 'edit') Module['_PageTapped'](unit.id);
     });
+    for (const name of ['keydown', 'pointerdown', 'input', 'wheel']) addEventListener(name, Activity, true);
   }
 
-  // Tab and Enter, unless a multi-line box takes Enter, are the window's to answer. Escape does
-  // nothing: a page does not close itself.
+  // Tab, Enter, Escape and F1 go to the frame as they are; the browser keeps those it declines,
+  // and those an input method is composing with.
+  const kFrameKeys = { Tab: 9, Enter: 13, Escape: 27, F1: 112 };
   function HandleKeys(frame) {
     frame.addEventListener('keydown', function (event) {
-      if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
-        MoveFocus(event.target, event.shiftKey);
-        event.preventDefault();
-      } else if (event.key === 'Enter' && !event.isComposing && event.target.tagName !== 'TEXTAREA') {
-        event.preventDefault();
-        const unit = UnitOf(event.target);
-        const modified = event.shiftKey || event.ctrlKey || event.altKey || event.metaKey;
-        if (Module['_PageEnter'](unit ? unit.id : 0, modified ? 1 : 0) === 2) MoveFocus(event.target, false);
-      }
+      const code = kFrameKeys[event.key], unit = UnitOf(event.target);
+      if (ended || !code || event.metaKey || event.isComposing) return;
+      if (Module['_PageKey'](unit ? unit.id : 0, code, event.shiftKey, event.ctrlKey, event.altKey)) event.preventDefault();
     });
   }
 
-  // Notes at the boxes, as the program words them: the hover text, the description, and a note
-  // beside the box for a while.
-  const notes = new Map();
+  Module['focusUnit'] = function (id, select) {
+    const element = ElementOf(id); if (!element) return;
+    element.focus();
+    if (select && element.select) element.select();
+    Reveal(element);
+  };
+
+  // Idle passes while the frame wants them, when the browser has nothing else to do.
+  let ended = false, idling = false, loopEntered = false;
+  const WhenIdle = self.requestIdleCallback ? f => requestIdleCallback(f) : f => setTimeout(f, 0);
+  function Idle() {
+    if (ended || idling) return;
+    idling = true;
+    WhenIdle(function () { idling = false; if (!ended && Module['_PageIdle'](performance.now())) Idle(); });
+  }
+  function Activity() { if (!ended && loopEntered) { Module['_PageActivity'](); Idle(); } }
+
+  Module['startTimer'] = function (timer, milliseconds) {
+    setTimeout(function () { if (!ended) Module['_PageTimer'](timer); }, milliseconds);
+  };
+  Module['openHelp'] = function (file) { open(file, '_blank', 'noopener'); };
+
+  // The one note, as the frame places and words it; hover texts and descriptions as the
+  // program words them.
+  let note = null;
   const measure = document.createElement('canvas').getContext('2d');
-  function HideNote(element) { if (notes.has(element)) notes.get(element).remove(); notes.delete(element); }
+  function HideNote() { if (note) note.element.remove(); note = null; }
   Module['lineWidth'] = function (id, text) {
     const element = ElementOf(id), style = element && getComputedStyle(element);
     if (!element) return 0;
@@ -247,30 +263,33 @@
   };
   // A box's line has no margins of its own.
   Module['lineRoom'] = function (id) { const element = ElementOf(id); return element ? element.offsetWidth - 4 : 0; };
-  Module['setNoteTexts'] = function (id, hover, description) {
+  Module['setHoverText'] = function (id, hover) { const element = ElementOf(id); if (element) element.title = hover; };
+  Module['describeUnit'] = function (id, text) {
     const element = ElementOf(id); if (!element) return;
-    element.title = hover;
-    if (description) element.setAttribute('aria-description', description); else element.removeAttribute('aria-description');
+    if (text) element.setAttribute('aria-description', text); else element.removeAttribute('aria-description');
   };
-  Module['showNote'] = function (id, text, milliseconds) {
-    const element = ElementOf(id); if (!element) return;
-    HideNote(element);
-    if (!text) return;
+  // Beside the unit at the frame's side. The page is as wide as the window: a side past its edge
+  // turns to the opposite one, as a tool tip at the screen's edge does, and what still does not
+  // fit is pulled into view sideways. The one column puts each button before its results,
+  // where a note below covers neither.
+  const kOpposite = { below: 'above', above: 'below', right: 'left', left: 'right' };
+  Module['showNote'] = function (id, text, side) {
+    HideNote();
+    const element = ElementOf(id); if (!element || !text) return;
     Say(text);
-    const note = document.body.appendChild(Object.assign(document.createElement('div'), { className: 'note', textContent: text }));
-    notes.set(element, note);
-    // Under the box, else over it when the group's button is under it, always inside the viewport.
-    const box = element.getBoundingClientRect(), size = note.getBoundingClientRect();
-    const button = document.querySelector('#window button[data-group="' + element.dataset.group + '"]');
-    const below = button ? button.getBoundingClientRect() : null;
-    const over = below && below.top < box.bottom + size.height + 1 && below.bottom > box.bottom &&
-                 below.left < box.left + size.width && below.right > box.left;
-    const top = over && box.top > size.height + 1 ? box.top - size.height - 1 : box.bottom + 1;
-    note.style.left = scrollX + Math.max(0, Math.min(box.left, innerWidth - size.width)) + 'px';
-    note.style.top = scrollY + Math.min(top, innerHeight - size.height) + 'px';
-    Reveal(note);
-    setTimeout(function () { if (notes.get(element) === note) HideNote(element); }, milliseconds);
+    const shown = document.body.appendChild(Object.assign(document.createElement('div'), { className: 'note', textContent: text }));
+    shown.dataset.unit = id.toString(16);
+    note = { id: id, element: shown };
+    const box = element.getBoundingClientRect(), size = shown.getBoundingClientRect();
+    const places = { below: [box.left, box.bottom + 1], above: [box.left, box.top - size.height - 1],
+                     right: [box.right + 1, box.top], left: [box.left - size.width - 1, box.top] };
+    const fits = place => place[0] >= 0 && place[0] + size.width <= innerWidth && place[1] + scrollY >= 0;
+    const at = places[narrow ? 'below' : fits(places[side]) || !fits(places[kOpposite[side]]) ? side : kOpposite[side]];
+    shown.style.left = scrollX + Math.max(0, Math.min(at[0], innerWidth - size.width)) + 'px';
+    shown.style.top = scrollY + Math.max(-scrollY, at[1]) + 'px';
+    Reveal(shown);
   };
+  Module['hideNote'] = function (id) { if (note && note.id === id) HideNote(); };
 
   // A fatal error's box text in place of the window; the program has stopped.
   Module['showError'] = function (text) {
@@ -287,14 +306,36 @@
     if (first && ElementOf(first)) ElementOf(first).focus();
   };
 
+  // The message loop runs from here: the page is ready and idle periods begin.
+  Module['loopEntered'] = function () {
+    loopEntered = true;
+    document.documentElement.dataset.ready = 'true';
+    if (decoding === 0) document.documentElement.dataset.painted = 'true';
+    document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
+    Idle();
+  };
+
+  // The window closed: its elements go. With the last one the program has ended, which the page
+  // says where the window was.
+  Module['closeWindow'] = function () {
+    HideNote();
+    units.clear();
+    document.getElementById('window').textContent = '';
+  };
+  Module['end'] = function (status) {
+    ended = true;
+    const frame = document.getElementById('window');
+    Object.assign(frame.style, { height: 'auto', background: '' });
+    frame.appendChild(Object.assign(document.createElement('p'), { className: 'ended', lang: 'zh-CN', role: 'status',
+                                                                   textContent: '窗口已关闭。重新载入页面即可再次打开。' }));
+    document.documentElement.dataset.exit = String(status);
+  };
+
+  // The program's main() loads the window once the services are in place.
   Module['onRuntimeInitialized'] = function () {
     const frame = document.getElementById('window');
     HandleKeys(frame);
     ReportUser(frame);
     frame.style.visibility = 'hidden';
-    if (!Module['_PageLoad']()) return;
-    document.documentElement.dataset.ready = 'true';
-    if (decoding === 0) document.documentElement.dataset.painted = 'true';
-    document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
   };
 })();
