@@ -5,7 +5,7 @@
 // frame hands back; it decides none of these itself.
 //
 //   FrameKeyDown(window, 编辑框1, FrameKey::Tab, {})  -> Focus{编辑框9, select its text}; true
-//   ShowUnitNote(window, 编辑框2, reason)             -> ShowNote{编辑框2, text, Above}, StartTimer{6 s}
+//   ShowUnitNote(window, 编辑框2, reason)             -> ShowNote{编辑框2, text, Right}, StartTimer{6 s}
 //   FrameTimerFired(that timer)                       -> HideNote{编辑框2}
 //   FrameCloseRequest(window) with the last window    -> Quit{0}
 //

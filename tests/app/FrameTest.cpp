@@ -11,6 +11,8 @@
 #include <sstream>
 
 #include "faces/qt/app/ApplicationObject.h"
+#include "core/frame/Frame.h"
+#include "core/frame/FrameServices.h"
 #include "faces/qt/app/MessageLoop.h"
 #include "program/data/MainWindowUnits.h"
 #include "contract/ProductInfo.h"
@@ -54,12 +56,13 @@ TEST(Frame, ServiceTableInSlotOrder)
     EXPECT_EQ(table.AllocateBlock, &AllocateBlock);
     EXPECT_EQ(table.ResizeBlock, &ResizeBlock);
     EXPECT_EQ(table.FreeBlock, &FreeBlock);
-    EXPECT_EQ(table.RunMessageLoop, &RunMessageLoop);
-    EXPECT_EQ(table.LoadWindow, &LoadWindowService);
     EXPECT_EQ(table.SystemCall, &SystemCall);
+    EXPECT_EQ(table.ShowUnitNote, &ShowUnitNote);
     for (const void* slot : {reinterpret_cast<const void*>(table.RaiseRuntimeError),
                              reinterpret_cast<const void*>(table.CallLibraryCommand),
-                             reinterpret_cast<const void*>(table.EndProgram)})
+                             reinterpret_cast<const void*>(table.EndProgram),
+                             reinterpret_cast<const void*>(table.RunMessageLoop),
+                             reinterpret_cast<const void*>(table.LoadWindow)})
         EXPECT_NE(slot, nullptr);
 }
 
@@ -73,7 +76,7 @@ TEST(Frame, InitializeRuntimeTakesTheHeaderIntoUse)
     EXPECT_EQ(header.external_command_count, 0u);
 
     ASSERT_EQ(::chdir("/"), 0);
-    SystemCall(kSystemCallInitializeRuntime, 0, 0);
+    ProgramServices().SystemCall(kSystemCallInitializeRuntime, 0, 0);
     const ApplicationObject& app = App();
     EXPECT_TRUE(app.main_thread_recorded);
     EXPECT_NE(app.relay, nullptr);
@@ -90,9 +93,9 @@ TEST(Frame, SetExitProcedure)
     static int calls = 0;
     const auto procedure = [] { ++calls; };
     SystemCall(kSystemCallSetExitProcedure, reinterpret_cast<intptr_t>(+procedure), 0);
-    EXPECT_EQ(App().exit_procedure, +procedure);
+    EXPECT_EQ(RegisteredExitProcedure(), +procedure);
     SystemCall(kSystemCallSetExitProcedure, 0, 0);
-    EXPECT_EQ(App().exit_procedure, nullptr);
+    EXPECT_EQ(RegisteredExitProcedure(), nullptr);
     EXPECT_EQ(calls, 0);
 }
 

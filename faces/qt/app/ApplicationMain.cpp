@@ -17,6 +17,7 @@
 #include "faces/qt/app/ProgramServices.h"
 #include "faces/qt/app/StartRoutine.h"
 #include "faces/qt/app/Termination.h"
+#include "core/frame/FrameServices.h"
 #include "core/runtime/EventDispatch.h"
 #include "faces/qt/units/UnitAccessibility.h"
 #include "values/RuntimeError.h"
@@ -28,7 +29,7 @@ namespace {
 // the termination sequence ends the process.
 void EndAfterRuntimeError(int code)
 {
-    App().exit_procedure = nullptr;
+    ForgetExitProcedure();
     EndProgram(code);
 }
 

@@ -23,8 +23,6 @@ struct IdleRegistration {
     intptr_t argument = 0;
 };
 
-using ExitProcedureFn = void (*)();
-
 class QMessageBox;
 
 // What a test hands the frame to watch it; both empty in the program.
@@ -52,7 +50,6 @@ struct ApplicationObject {
     std::thread::id main_thread;
     std::unique_ptr<QObject> relay;  // runs end requests from other threads on the main one
 
-    ExitProcedureFn exit_procedure = nullptr;
     std::atomic<bool> terminating = false;  // read by an end request from another thread
     bool released = false;                  // the termination sequence has released everything
     bool loop_entered = false;              // set by the message loop, never cleared

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cfenv>
 #include <climits>
 #include <cstdlib>
 #include <vector>
@@ -18,16 +17,6 @@
 #include "contract/ServiceTable.h"
 
 namespace {
-
-// Round to nearest with every exception masked, so a division by zero gives an infinity and
-// an invalid operation a NaN instead of a trap. This is the default environment on Linux;
-// setting it again undoes whatever a library may have changed before us.
-void ResetFloatingPoint()
-{
-    std::fesetenv(FE_DFL_ENV);
-    std::fesetround(FE_TONEAREST);
-    std::feclearexcept(FE_ALL_EXCEPT);
-}
 
 std::string ProgramFilePath()
 {
@@ -80,17 +69,4 @@ void InitializeRuntime()
         registered = true;
         std::atexit([] { TerminateRuntime(0); });
     }
-}
-
-int StartRoutine()
-{
-    const ServiceTable& services = Services();
-    services.SystemCall(kSystemCallInitializeRuntime, 0, 0);
-    ResetFloatingPoint();
-    GlobalsInit();
-    services.SystemCall(kSystemCallSetExitProcedure, reinterpret_cast<intptr_t>(&ExitProcedure), 0);
-    StartupProcedure();
-    services.LoadWindow(kStartupWindowId);
-    services.RunMessageLoop();
-    return 0;
 }

@@ -1,17 +1,10 @@
 #pragma once
-// Start-up of the program, in the order the frame fixes:
-//   StartRoutine: InitializeRuntime (SystemCall 6); the floating-point state reset (round to
-//   nearest, every exception masked); GlobalsInit; SetExitProcedure(ExitProcedure) (SystemCall
-//   3); StartupProcedure, whose result is not used; LoadWindow(0x52010001); RunMessageLoop;
-//   return 0.
+// The runtime's start-up on Linux, which the program's start routine (program/StartRoutine.h)
+// asks for through SystemCall 6.
 #include <cstdint>
 #include <string>
 
-#include "program/data/MainWindowTemplate.h"
-
-constexpr uint32_t kStartupWindowId = kMainWindowId;
-
-int StartRoutine();
+#include "program/StartRoutine.h"
 
 // SystemCall 6. The steps, with what stands for them on Linux:
 //   1 the heap of the memory services is the C heap;       2 copy header words 0-2 (2 plus one);

@@ -7,25 +7,13 @@
 #include <cstdlib>
 
 #include "faces/qt/app/ApplicationObject.h"
+#include "core/frame/FrameServices.h"
 #include "core/runtime/EventDispatch.h"
 #include "core/runtime/UnitTypeTable.h"
 #include "core/runtime/WindowList.h"
 #include "values/Blocks.h"
 
 namespace {
-
-bool g_exit_procedure_ran = false;
-
-void RunExitProcedureOnce()
-{
-    ApplicationObject& app = App();
-    const ExitProcedureFn procedure = app.exit_procedure;
-    app.exit_procedure = nullptr;
-    if (procedure != nullptr && !g_exit_procedure_ran) {
-        g_exit_procedure_ran = true;
-        procedure();
-    }
-}
 
 void ReleaseLibraries()
 {
