@@ -11,6 +11,9 @@
 #include <string>
 
 #include "contract/ServiceTable.h"
+#include "core/frame/FrameServices.h"
+#include "program/StartRoutine.h"
+#include "values/Constants.h"
 #include "core/frame/Frame.h"
 #include "core/runtime/EventDispatch.h"
 #include "core/runtime/LoadSequence.h"
@@ -52,31 +55,27 @@ int LineWidth(uint32_t unit_id, const std::string& utf8) { return PageLineWidth(
 
 constexpr NoteMeasure kMeasure{&LineWidth, &PageLineRoom};
 
-void RaiseRuntimeErrorOfPage(int32_t code) { RaiseRuntimeError(code); }
-
-// The procedures call neither external commands nor the window services; a page cannot end
-// its program or load another window, so those entries do nothing.
-TypedValue NoLibraryCommand(int32_t, int32_t, const TypedValue*) { return {}; }
-void NothingToEnd(int32_t) {}
-void NoMessageLoop() {}
-void NoOtherWindow(uint32_t) {}
-intptr_t NoSystemCall(int32_t, intptr_t, intptr_t) { return 0; }
-
-// clang-format off
-constexpr ServiceTable kPageServices = {
-    &RaiseRuntimeErrorOfPage, &NoLibraryCommand, &CallCommand, &CallCommand,
-    &GetUnitProperty,         &SetUnitProperty,  &AllocateBlock, &ResizeBlock,
-    &FreeBlock,               &NothingToEnd,     &NoMessageLoop, &NoOtherWindow, &NoSystemCall,
-    &ShowUnitNote,
-};
-// clang-format on
-
 // A fatal error shows its box text in place of the window, and the program stops there.
 void PresentError(const std::string& gbk) { PageShowError(GbkToUtf8(gbk).c_str()); }
 [[noreturn]] void StopProgram(int code)
 {
     emscripten_force_exit(code);
     __builtin_unreachable();
+}
+
+// After a runtime error the program's exit procedure does not run.
+[[noreturn]] void StopAfterRuntimeError(int code)
+{
+    ForgetExitProcedure();
+    StopProgram(code);
+}
+
+// EndProgram: no procedure runs from here on; the exit procedure runs once, then the page stops.
+void EndPageProgram(int32_t code)
+{
+    SuppressEvents();
+    RunExitProcedureOnce();
+    StopProgram(code);
 }
 
 // What the page needs beyond each unit's own description: where it sits among the others,
@@ -220,21 +219,43 @@ EMSCRIPTEN_KEEPALIVE int PageIdle(double now_ms)
 
 }  // extern "C"
 
+namespace {
+
+// SystemCall 6 on the page: the constants block, the page's unit library and the window template.
+void InitializePageRuntime()
+{
+    AddConstantRange(ConstantsBlock.bytes, ConstantsBlock.bytes + kConstantsBlockSize);
+    static const LibraryDescriptor* const libraries[] = {&PageLibrary()};
+    InitializeUnitLibraries(libraries);
+    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
+}
+
+void LoadPageWindow(uint32_t window_id)
+{
+    AddFramePolicy(window_id);
+    LoadWindowOrFail(window_id, kElements);
+}
+
+// The browser runs the loop: the page only starts taking part in it.
+void EnterPageLoop()
+{
+    FrameLoopEntered();
+    PageLoopEntered();
+}
+
+}  // namespace
+
 // The services and the error hooks come first, so a template that does not read, or a window
 // that cannot be built, is the fatal error the desktop shows, in place of the window.
 int main()
 {
-    InstallServices(&kPageServices);
+    InstallServices(&FrameServices({.initialize_runtime = &InitializePageRuntime,
+                                    .end_program = &EndPageProgram,
+                                    .run_message_loop = &EnterPageLoop,
+                                    .load_window = &LoadPageWindow}));
     SetRuntimeErrorHooks(
-        {.before_report = &SuppressEvents, .present = &PresentError, .end_program = &StopProgram});
+        {.before_report = &SuppressEvents, .present = &PresentError, .end_program = &StopAfterRuntimeError});
     SetFrameFace({.carry = &Carry});
     SetNoteMeasure(kMeasure);
-    static const LibraryDescriptor* const libraries[] = {&PageLibrary()};
-    InitializeUnitLibraries(libraries);
-    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
-    AddFramePolicy(kMainWindowId);
-    LoadWindowOrFail(kMainWindowId, kElements);
-    FrameLoopEntered();
-    PageLoopEntered();
-    return 0;
+    return StartRoutine();
 }
