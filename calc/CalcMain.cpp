@@ -183,6 +183,9 @@ void BindTranslations()
 
 int main(int argc, char** argv)
 {
+    // A reader that has gone makes a write fail, reported with status 3 as any failed write,
+    // rather than ending the process by the signal.
+    std::signal(SIGPIPE, SIG_IGN);
     HoldClosedStreams();
     std::setlocale(LC_ALL, "");
     ChooseCharacterSet();

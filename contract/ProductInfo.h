@@ -8,7 +8,7 @@ inline constexpr char kName[] = "Anglarix";
 inline constexpr char kVersion[] = "1.0.0.0";
 // The SPDX name of the LICENSE file at the root, as the metainfo's project_license gives it.
 inline constexpr char kLicense[] = "MIT";
-inline constexpr char kCopyright[] = "Copyright (c) 2026 Anglarix developers";
+inline constexpr char kCopyright[] = "Copyright (c) 2024-2026 Anglarix developers";
 // The Chinese summary, UTF-8: 根据正弦、余弦、正切值计算角度
 inline constexpr char kDescription[] =
     "\xE6\xA0\xB9\xE6\x8D\xAE\xE6\xAD\xA3\xE5\xBC\xA6\xE3\x80\x81\xE4\xBD\x99\xE5\xBC\xA6\xE3\x80\x81"

@@ -134,9 +134,9 @@ TEST(FrameDeathTest, MakeArrayWritableRefusesAnImpossibleSize)
         ::testing::ExitedWithCode(255), "");
 }
 
-std::string ReadSourceFile(const char* name)
+std::string ReadSourceFile(const std::string& name)
 {
-    std::ifstream file(std::string(ANGLARIX_SOURCE_DIR) + "/faces/qt/app/" + name);
+    std::ifstream file(std::string(ANGLARIX_SOURCE_DIR) + "/" + name);
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
@@ -145,15 +145,19 @@ std::string ReadSourceFile(const char* name)
 TEST(Frame, ProductInformationAgreesEverywhere)
 {
     EXPECT_STREQ(product::kVersion, ANGLARIX_PROJECT_VERSION);
-    const std::string desktop = ReadSourceFile("org.anglarix.Anglarix.desktop");
+    const std::string desktop = ReadSourceFile("faces/qt/app/org.anglarix.Anglarix.desktop");
     EXPECT_NE(desktop.find("\nName=Anglarix\n"), std::string::npos);
     EXPECT_NE(desktop.find(std::string("\nComment[zh_CN]=") + product::kDescription + "\n"), std::string::npos);
-    const std::string metainfo = ReadSourceFile("org.anglarix.Anglarix.metainfo.xml");
+    const std::string metainfo = ReadSourceFile("faces/qt/app/org.anglarix.Anglarix.metainfo.xml");
     EXPECT_NE(metainfo.find(std::string("<summary xml:lang=\"zh-CN\">") + product::kDescription + "</summary>"),
               std::string::npos);
     EXPECT_NE(metainfo.find(std::string("<project_license>") + product::kLicense + "</project_license>"),
               std::string::npos);
     EXPECT_NE(metainfo.find(std::string("<release version=\"") + product::kVersion + "\""), std::string::npos);
+    // The licence and every version resource carry the line --version and About print.
+    for (const char* file :
+         {"LICENSE", "win/face/anglarix.rc.in", "calc/anglarix-calc.rc.in", "win/installer.nsi"})
+        EXPECT_NE(ReadSourceFile(file).find(product::kCopyright), std::string::npos) << file;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+
+#include <csignal>
 #include <unistd.h>
 
 #include <cstdio>
@@ -282,6 +284,42 @@ TEST(CalcTool, StatusesAndMessagesAtTheEdges)
     }
 }
 
+#ifndef ANGLARIX_CALC_WINDOWS
+// A reader that has gone (`anglarix-calc sin(30) | true`) is an output that cannot be written:
+// status 3 and its one line, not death by the signal a shell gives its children by default.
+TEST(CalcTool, AClosedPipeIsAFailedWrite)
+{
+    int out[2], err[2];
+    ASSERT_EQ(pipe(out), 0);
+    ASSERT_EQ(pipe(err), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGPIPE, SIG_DFL);
+        close(out[0]);
+        close(err[0]);
+        dup2(out[1], STDOUT_FILENO);
+        dup2(err[1], STDERR_FILENO);
+        setenv("LC_ALL", "C.UTF-8", 1);
+        execl(ANGLARIX_CALC_PATH, ANGLARIX_CALC_PATH, "sin(30)", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[0]);  // the reader goes before anything is written
+    close(out[1]);
+    close(err[1]);
+    std::string message;
+    char buffer[256];
+    for (ssize_t n; (n = read(err[0], buffer, sizeof buffer)) > 0;)
+        message.append(buffer, size_t(n));
+    close(err[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 3);
+    EXPECT_EQ(message, "anglarix-calc: cannot write the output: Broken pipe\n");
+}
+#endif
+
 TEST(CalcTool, Help)
 {
     for (const char* option : {"--help", "-h"}) {
@@ -293,7 +331,7 @@ TEST(CalcTool, Help)
         const ToolRun version = RunTool({option});
         EXPECT_EQ(version.status, 0);
         EXPECT_EQ(version.out,
-                  "anglarix-calc (Anglarix) 1.0.0.0\nCopyright (c) 2026 Anglarix developers\nLicense: MIT\n");
+                  "anglarix-calc (Anglarix) 1.0.0.0\nCopyright (c) 2024-2026 Anglarix developers\nLicense: MIT\n");
     }
 }
 
