@@ -61,6 +61,23 @@ bool LineWiderThan(uint32_t unit_id, std::string_view line, int room, const Note
     }
 }
 
+// A hover text holds at most this much of a box's text: the whole of it is in the box, and a
+// note of megabytes takes a toolkit minutes to lay out.
+constexpr size_t kMostShownBytes = 65536;
+
+// The text shortened in the middle to the most a note shows, cut between characters.
+std::string ShortenedInTheMiddle(const std::string& text)
+{
+    if (text.size() <= kMostShownBytes)
+        return text;
+    static constexpr std::string_view kEllipsis = " … ";
+    const size_t half = (kMostShownBytes - kEllipsis.size()) / 2;
+    size_t tail = text.size() - half;
+    while (tail < text.size() && (static_cast<unsigned char>(text[tail]) & 0xC0) == 0x80)
+        ++tail;
+    return text.substr(0, PrefixBytes(text, half)) + std::string(kEllipsis) + text.substr(tail);
+}
+
 bool WiderThanBox(uint32_t unit_id, const std::string& text, const NoteMeasure& measure)
 {
     const int room = measure.room(unit_id);
@@ -112,8 +129,10 @@ std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure)
 {
     std::string note = NoteDescription(unit_id);
     const std::string text = BoxText(unit_id);
-    if (!text.empty() && WiderThanBox(unit_id, text, measure))
-        note = note.empty() ? text : note + '\n' + text;
+    if (!text.empty() && WiderThanBox(unit_id, text, measure)) {
+        const std::string shown = ShortenedInTheMiddle(text);
+        note = note.empty() ? shown : note + '\n' + shown;
+    }
     return note;
 }
 

@@ -37,7 +37,8 @@ std::string NoteDescription(uint32_t unit_id);
 // What hovering the box shows: its description, and the box's whole text on a line after it
 // when a line of that text is wider than the box. A line is measured only as far as it takes
 // to tell (a prefix of 64 bytes, then twice as long each time), so a box of megabytes costs
-// about what it shows. Reads the box through the property service, so the window must be loaded.
+// about what it shows; past 64 KB the text is shortened in the middle, the whole in the box.
+// Reads the box through the property service, so the window must be loaded.
 std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure);
 // The same with the measure the face set.
 std::string NoteHoverText(uint32_t unit_id);

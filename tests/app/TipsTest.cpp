@@ -166,6 +166,18 @@ TEST(Tips, ALongResultShowsWholeInAWrappedScrollingNote)
     EXPECT_GT(note->verticalScrollBar()->maximum(), 0) << "scrolls";
     QTest::keyClick(UnitWidget(kExpression), Qt::Key_Shift);
     EXPECT_FALSE(note->isVisible()) << "a key takes it away";
+
+    // Megabytes show their ends around an ellipsis, the whole in the box: laying all of it out
+    // in a note took minutes.
+    const std::string huge = "1" + std::string(4 << 20, '2') + "3";
+    Services().SetUnitProperty(kWindow, kExpressionResult, kBoxText, -1, uint64_t(uintptr_t(huge.c_str())));
+    Hover(kExpressionResult);
+    EXPECT_TRUE(note->isVisible());
+    const std::string shown = note->toPlainText().toStdString();
+    EXPECT_LE(shown.size(), 65536u);
+    EXPECT_EQ(shown.front(), '1');
+    EXPECT_EQ(shown.back(), '3');
+    EXPECT_NE(shown.find(" … "), std::string::npos);
     SetBoxText(kExpressionResult, "");
 }
 
