@@ -6,9 +6,12 @@
 #include <muParser.h>
 
 #include <malloc.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -230,6 +233,64 @@ BENCHMARK(BM_EngineShape)
     ->ArgsProduct({benchmark::CreateDenseRange(0, int(std::size(kShapes)) - 1, 1), {1 << 20, 4 << 20, 16 << 20}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+
+#ifdef ANGLARIX_CALC_EXE
+// The same shapes through anglarix-calc, a line on its standard input: the peak the process
+// adds to what it takes for a one-character line, against the same ceiling. What the command
+// line keeps beside the engine (the read buffer, the character-set copy) counts here.
+size_t ProgramPeakKilobytes(const std::string& input_path)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!freopen(input_path.c_str(), "r", stdin) || !freopen("/dev/null", "w", stdout))
+            _exit(127);
+        execl(ANGLARIX_CALC_EXE, ANGLARIX_CALC_EXE, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status))
+        return 0;
+    return size_t(usage.ru_maxrss);
+}
+
+// The line is written by a child process, so that this process never holds it: a forked child
+// counts its parent's pages as its own until it runs the program.
+void WriteLine(size_t shape, size_t bytes, const std::string& path)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        std::ofstream(path, std::ios::binary)
+            << (bytes == 0 ? std::string("1") : kShapes[shape].make(bytes)) << '\n';
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+}
+
+void BM_CommandLineShape(benchmark::State& state)
+{
+    const size_t shape = size_t(state.range(0));
+    const size_t bytes = size_t(state.range(1));
+    const std::string path = "/tmp/anglarix-bench-line." + std::to_string(getpid());
+    malloc_trim(0);
+    WriteLine(shape, 0, path);
+    const size_t baseline = ProgramPeakKilobytes(path);
+    WriteLine(shape, bytes, path);
+    state.SetLabel(kShapes[shape].name);
+    size_t peak = 0;
+    for (auto _ : state)
+        peak = std::max(peak, ProgramPeakKilobytes(path));
+    std::remove(path.c_str());
+    const double added = double(peak > baseline ? peak - baseline : 0) * 1024;
+    state.counters["peak_MB"] = added / double(1 << 20);
+    state.counters["peak_ratio"] = added / double(bytes);
+    state.counters["ceiling"] = kMemoryCeiling;
+}
+BENCHMARK(BM_CommandLineShape)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, int(std::size(kShapes)) - 1, 1), {4 << 20, 16 << 20}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+#endif
 
 template <std::string (*Make)(size_t)>
 void BM_MuParserGrowth(benchmark::State& state)

@@ -117,7 +117,10 @@ void PrintLine(const std::string& gbk) { WriteOut(GbkToUtf8(gbk) + "\n"); }
 // Prints the expression's value, or says why it has none; false when it has none.
 bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_empty)
 {
-    const Evaluation evaluation = engine.EvaluateWithReason(Utf8ToGbk(expression));
+    // ASCII is the same in GBK: a long line is not copied once more for the engine.
+    const bool ascii = IsAscii(expression);
+    const std::string gbk = ascii ? std::string() : Utf8ToGbk(expression);
+    const Evaluation evaluation = engine.EvaluateWithReason(ascii ? expression : std::string_view(gbk));
     const std::string& value = evaluation.text;
     if (!value.empty() || print_empty)
         PrintLine(value);

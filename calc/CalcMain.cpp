@@ -76,6 +76,8 @@ void UnbindEditorCommands()
         rl_parse_and_bind(binding);
 }
 
+constexpr size_t kKeptReadBuffer = 1 << 20;
+
 volatile sig_atomic_t g_interrupted = 0;
 
 void NoteInterrupt(int) { g_interrupted = 1; }
@@ -145,6 +147,13 @@ bool ReadLine(std::string& line)
             return false;
         }
         line = FromLocale(std::string_view(buffer, size_t(length)));
+        // A long line's buffer goes as soon as it is copied, so it does not stand beside the
+        // engine's working texts.
+        if (capacity > kKeptReadBuffer) {
+            std::free(buffer);
+            buffer = nullptr;
+            capacity = 0;
+        }
         return true;
     }
     static const bool started = (StartLineEditor(), true);

@@ -7,3 +7,5 @@
 
 std::string GbkToUtf8(std::string_view gbk);
 std::string Utf8ToGbk(std::string_view utf8);
+// Whether the text is ASCII, which is the same text in GBK and UTF-8.
+bool IsAscii(std::string_view text);
