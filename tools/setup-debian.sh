@@ -6,7 +6,7 @@
 #   windows  cross-building the Windows programs, installer and zip, and running them under
 #            Wine (make windows)
 #   test     package, web, windows, and the tests, validators, benchmarks and fuzzing tools,
-#            and the browser the page's test drives (make test; the default)
+#            the browser the page's test drives and the page's audits (make test; the default)
 # Packages already present are skipped, so a second run costs one dpkg query.
 set -euo pipefail
 
@@ -42,17 +42,37 @@ case "${1:-test}" in
   *) echo "usage: $0 [run|package|web|windows|test]" >&2; exit 2 ;;
 esac
 
+# The page's audits: Lighthouse and axe-core from npm at the versions tools/audits/ locks, kept
+# outside the checkout; reinstalled only when the lock changes. Node.js comes with the machine,
+# npm from Debian where it did not.
+audits=/usr/local/lib/anglarix-audits
+audits_lock="$(dirname "$0")/audits/package-lock.json"
+want_audits=false
+if [ "${1:-test}" = test ] && ! cmp -s "$audits_lock" "$audits/installed-lock.json"; then
+  want_audits=true
+  command -v npm >/dev/null || packages+=(npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && [ "$want_audits" = false ] && exit 0
 
-echo "setup: installing ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+if [ "$want_audits" = true ]; then
+  echo "setup: installing Lighthouse and axe-core into $audits"
+  $sudo mkdir -p "$audits"
+  $sudo cp "$(dirname "$0")"/audits/{package.json,package-lock.json,.npmrc} "$audits/"
+  (cd "$audits" && $sudo npm ci --no-audit --no-fund --loglevel=error)
+  $sudo cp "$audits_lock" "$audits/installed-lock.json"
+fi

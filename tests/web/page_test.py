@@ -279,7 +279,7 @@ def check_accessible_names(page, checks):
     checks.equal(len(set(names)), len(names), 'every box has a name of its own')
     checks.equal(page.browser.evaluate("%s.getAttribute('aria-label')" % unit(ARC_SINE[0])), '反正弦 对边长度',
                  'the first box is named by its group and label')
-    checks.equal(page.browser.evaluate("%s.getAttribute('role')" % unit(ANGLE_WARNING)), 'alert',
+    checks.equal(page.browser.evaluate("%s.querySelector('[role]').getAttribute('role')" % unit(ANGLE_WARNING)), 'alert',
                  'the warning is announced')
     # Each box is linked to the label it stands by, whose painted caption is text for a screen
     # reader, and the name assistive technology computes is still the desktop's.
@@ -332,6 +332,8 @@ def check_reading_tree(page, units, tab_order, checks):
                 for u in tab_order]
     checks.equal(names, expected, 'the tree in the Tab order')
     checks.equal([role(node) for node in walked if role(node) == 'application'], [], 'no application')
+    checks.equal([node['nodeId'] for node in walked if role(node) == 'Canvas' and not name(node)
+                 and not node.get('ignored')], [], 'unnamed canvases')
     unlabelled = page.browser.evaluate("Array.from(document.querySelectorAll('#window input')).filter(e => !e.labels.length"
                                        " || !e.getAttribute('aria-label').endsWith(e.labels[0].textContent)).map(e => e.id)")
     checks.equal(unlabelled, [], 'boxes not named by their label')

@@ -76,7 +76,9 @@
 
   function ElementOf(id) { return document.getElementById('u' + (id >>> 0).toString(16)); }
 
-  const kMakers = { edit: MakeEditBox, label: MakeLabel, button: MakeButton, shape: PaintedCanvas,
+  // A shape only draws the window's lines and frames, which say nothing to assistive technology.
+  const Unseen = element => (element.setAttribute('aria-hidden', 'true'), element);
+  const kMakers = { edit: MakeEditBox, label: MakeLabel, button: MakeButton, shape: unit => Unseen(PaintedCanvas(unit)),
                     picture: unit => Object.assign(PaintedCanvas(unit), { className: 'picture' }) };
   function MakeElement(unit) { return kMakers[unit.kind] ? kMakers[unit.kind](unit) : null; }
 
@@ -98,15 +100,16 @@
     Object.assign(element.style, { left: left + 'px', top: top + 'px', width: unit.width + 'px', height: unit.height + 'px' });
   }
 
-  // The first record is on top of its siblings; Tab follows the window's tab order. A narrow
-  // screen sets the units out in their reading order by group instead.
+  // The first record is on top of its siblings. The elements are in reading order, which is the
+  // window's tab order, so a stop needs no number of its own. A narrow screen sets the units out
+  // in that order by group.
   function Arrange(element, unit) {
     Place(element, unit);
     element.style.zIndex = String(unit.stack);
     element.dataset.group = unit.group;
     element.classList.toggle('first', !!unit.first);
     element.style.visibility = unit.visible ? '' : 'hidden';
-    element.tabIndex = unit.tabOrder > 0 && (unit.kind === 'edit' || unit.kind === 'button') ? unit.tabOrder : -1;
+    element.tabIndex = unit.tabOrder > 0 && (unit.kind === 'edit' || unit.kind === 'button') ? 0 : -1;
     // The desktop's accessible names: each box by its group and label, the diagram described,
     // the warning announced when it shows.
     if (unit.accessibleName) element.setAttribute('aria-label', unit.accessibleName);
@@ -115,7 +118,8 @@
     if (unit.labelledBy && ElementOf(unit.labelledBy)) ElementOf(unit.labelledBy).htmlFor = element.id;
     if (unit.keyboard) element.inputMode = unit.keyboard;
     if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
-    if (unit.alert) element.setAttribute('role', 'alert');
+    // A label's element names a box and may take no role: its text is the alert.
+    if (unit.alert) (element.querySelector('.caption') || element).setAttribute('role', 'alert');
   }
 
   // A unit's element, built anew from its description whenever a property changes.
@@ -277,7 +281,7 @@
     HideNote();
     const element = ElementOf(id); if (!element || !text) return;
     Say(text);
-    const shown = document.body.appendChild(Object.assign(document.createElement('div'), { className: 'note', textContent: text }));
+    const shown = document.querySelector('main').appendChild(Object.assign(document.createElement('div'), { className: 'note', textContent: text }));
     shown.dataset.unit = id.toString(16);
     note = { id: id, element: shown };
     const box = element.getBoundingClientRect(), size = shown.getBoundingClientRect();
