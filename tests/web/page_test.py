@@ -647,18 +647,19 @@ def check_load_failures(browser, page_dir, shot_path, checks):
         browser.call('Page.addScriptToEvaluateOnNewDocument', {'source': 'delete window.WebAssembly'})
 
     # The way, the failure it shows, how it is served (None: the page opened from the disk), what
-    # is set up before loading and done after, and the error box text shown in the window. The
-    # damaged template's table is a byte shorter than its one window's id and slot.
+    # is set up before loading and done after, the error box text shown in the window, and what
+    # both texts name for a person to do. The damaged template's table is a byte shorter than its
+    # one window's id and slot.
     damaged = {'anglarix.wasm': (bytes.fromhex('0800000001000152'), bytes.fromhex('0700000001000152'))}
     ways = (
-        ('opened from the disk', 'disk', None, None, None, ''),
-        ('the .wasm missing', 'missing', {'missing': ('anglarix.wasm',)}, None, None, ''),
-        ('the .wasm refused', 'missing', {}, refuse, None, ''),
-        ('no WebAssembly', 'no-wasm', {}, no_webassembly, None, ''),
-        ('a trap in the program', 'stopped', {}, None, 'setTimeout(() => Module._free(0x7ffffff0))', ''),
-        ('a damaged template', 'stopped', {'altered': damaged}, None, None, '载入窗口模板数据段出错'),
+        ('opened from the disk', 'disk', None, None, None, '', 'anglarix.html'),
+        ('the .wasm missing', 'missing', {'missing': ('anglarix.wasm',)}, None, None, '', 'anglarix.wasm'),
+        ('the .wasm refused', 'missing', {}, refuse, None, '', 'anglarix.wasm'),
+        ('no WebAssembly', 'no-wasm', {}, no_webassembly, None, '', 'WebAssembly'),
+        ('a trap in the program', 'stopped', {}, None, 'setTimeout(() => Module._free(0x7ffffff0))', '', ''),
+        ('a damaged template', 'stopped', {'altered': damaged}, None, None, '载入窗口模板数据段出错', ''),
     )
-    for way, kind, served, prepare, after, box in ways:
+    for way, kind, served, prepare, after, box, names in ways:
         server = serve(page_dir, **served) if served is not None else None
         try:
             address = ('http://127.0.0.1:%d/' % server.server_address[1] if server else
@@ -678,6 +679,9 @@ def check_load_failures(browser, page_dir, shot_path, checks):
         checks.equal([lang for lang, _ in lines[:2]], ['zh-CN', 'en'], way + ': Chinese, then English')
         checks.equal(len(lines) >= 2 and bool(re.search('[\u4e00-\u9fff]', lines[0][1])) and lines[1][1].isascii(),
                      True, way + ': the texts')
+        # Whoever downloaded the files has no build tree to run a command in.
+        checks.equal([text for _, text in lines[:2] if names not in text or re.search(r'\bmake\b', text)], [],
+                     way + ': texts that do not name %s, or name a build command' % names)
         checks.equal(browser.evaluate("(r => r.height > 0 && r.top >= 0 && r.top < innerHeight)"
                                       "(document.getElementById('failure').getBoundingClientRect())"), True,
                      way + ': in view')
