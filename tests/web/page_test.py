@@ -392,6 +392,7 @@ def check_phone(browser, url, tables, shot_path, checks):
                             " (b => r.bottom <= b.top || r.top >= b.bottom)(%s.getBoundingClientRect())])"
                             "(n.getBoundingClientRect()))(document.querySelector('.note'))" % unit(EVALUATE))
     checks.equal(note, [True, True], 'the note in view, off its button')
+    check_long_notes(page, checks)
     browser.evaluate('scrollTo(0, 0)')
     with open(os.path.splitext(shot_path)[0] + '_phone.png', 'wb') as f:
         f.write(base64.b64decode(browser.call('Page.captureScreenshot', {'format': 'png', 'clip': {
@@ -536,6 +537,36 @@ def check_long_texts(page, checks):
     memory = page.browser.evaluate('HEAP8.length') / 2 ** 20
     print('page_test: %.0f MB of memory after three clicks on 4 MB' % memory)
     checks.equal(memory <= 64, True, '%.0f MB after three clicks on 4 MB, within 64 MB' % memory)
+    page.hover(EXPRESSION)
+    hover = page.browser.evaluate('%s.title' % unit(EXPRESSION))
+    checks.equal((len(hover) <= 300, ' … ' in hover), (True, True), 'a hover text of %d characters' % len(hover))
+
+
+SAID = "document.getElementById('said').textContent"
+
+
+def check_long_notes(page, checks):
+    """A tapped box of a megabyte shows a note of a few lines at once, shortened in the middle,
+    and a sentence for a screen reader; a thousand clicks as fast as they come are heard as one."""
+    browser = page.browser
+    browser.evaluate("%s.value = '1+'.repeat(524288)" % unit(EXPRESSION))
+    started = time.monotonic()
+    page.click(EXPRESSION)
+    elapsed = time.monotonic() - started
+    lines = browser.evaluate("(n => n && n.offsetHeight / parseFloat(getComputedStyle(n).lineHeight))"
+                             "(document.querySelector('.note'))")
+    checks.equal((lines is not None and lines < 5, elapsed < 0.3), (True, True),
+                 'a tapped megabyte: a note of %s lines in %.2f s' % (lines, elapsed))
+    time.sleep(0.1)
+    said = browser.evaluate(SAID)
+    checks.equal(len(said) <= 100, True, 'a tapped megabyte says %d characters' % len(said))
+    page.type(EXPRESSION, '1/0')
+    page.click(EVALUATE)
+    time.sleep(0.1)
+    once = browser.evaluate(SAID)
+    browser.evaluate('for (let i = 0; i < 1000; ++i) %s.click()' % unit(EVALUATE))
+    time.sleep(0.1)
+    checks.equal(browser.evaluate(SAID), once, 'a thousand fast clicks say what one does')
 
 
 def check_bad_input(page, tables, checks):

@@ -44,7 +44,7 @@
   function MakeButton(unit) {
     const button = Object.assign(document.createElement('button'), { type: 'button', textContent: unit.text });
     ApplyFont(button, unit);
-    button.addEventListener('click', function () { Module['_PageClick'](unit.id); });
+    button.addEventListener('click', function () { NewTurn(); Module['_PageClick'](unit.id); });
     return button;
   }
 
@@ -172,11 +172,31 @@
     if (document.activeElement === element) element.setSelectionRange(0, 0);
     if (units.get(id).result && text) { Say(element.getAttribute('aria-label') + ' ' + text); Reveal(element); }
   };
-  // What a screen reader says politely: the results and reasons of one click together.
-  let saying = [];
+  // A text shortened in the middle to `keep` characters of each end, never between the two
+  // halves of a character.
+  function Middle(text, keep) {
+    if (text.length <= 2 * keep + 3) return text;
+    let head = keep, tail = text.length - keep;
+    if (head > 0 && /[\uD800-\uDBFF]/.test(text[head - 1])) --head;
+    if (/[\uDC00-\uDFFF]/.test(text[tail])) ++tail;
+    return text.slice(0, head) + ' … ' + text.slice(tail);
+  }
+
+  // What a screen reader says politely: what the user's last click, key, tap or edit brought,
+  // together, in place of what the one before brought. Each thing said is a sentence at most:
+  // a note's first line, shortened in the middle; the whole is in the box.
+  const kMostSaid = 80;
+  let saying = [], sayingSoon = false;
+  function NewTurn() { saying = []; }
   function Say(text) {
-    if (saying.push(text) > 1) return;
-    setTimeout(() => { document.getElementById('said').textContent = saying.join('；'); saying = []; });
+    saying.push(Middle(text.split('\n', 1)[0], kMostSaid / 2));
+    if (sayingSoon) return;
+    sayingSoon = true;
+    setTimeout(function () {
+      sayingSoon = false;
+      if (saying.length) document.getElementById('said').textContent = saying.join('；');
+      saying = [];
+    });
   }
   // A phone's screen, under 500 px, or one narrower than the window shows the units in one
   // column (index.html's .narrow).
@@ -206,6 +226,7 @@
       const unit = UnitOf(event.target);
       if (!ended && unit && (unit.kind === 'edit' || unit.kind === 'button')) Module[name](unit.id, extra);
     };
+    frame.addEventListener('input', NewTurn, true);
     frame.addEventListener('input', report('_PageEdited'));
     frame.addEventListener('focusin', report('_PageFocus', 1));
     frame.addEventListener('focusout', report('_PageFocus', 0));
@@ -216,7 +237,7 @@
     // A finger does not hover: the frame shows a tapped box's hover text as a note instead.
     frame.addEventListener('pointerup', function (event) {
       const unit = UnitOf(event.target);
-      if (!ended && event.pointerType === 'touch' && unit && unit.kind === 'edit') Module['_PageTapped'](unit.id);
+      if (!ended && event.pointerType === 'touch' && unit && unit.kind === 'edit') { NewTurn(); Module['_PageTapped'](unit.id); }
     });
     for (const name of ['keydown', 'pointerdown', 'input', 'wheel']) addEventListener(name, Activity, true);
   }
@@ -228,6 +249,7 @@
     frame.addEventListener('keydown', function (event) {
       const code = kFrameKeys[event.key], unit = UnitOf(event.target);
       if (ended || !code || event.metaKey || event.isComposing) return;
+      NewTurn();
       if (Module['_PageKey'](unit ? unit.id : 0, code, event.shiftKey, event.ctrlKey, event.altKey)) event.preventDefault();
     });
   }
@@ -267,7 +289,29 @@
   };
   // A box's line has no margins of its own.
   Module['lineRoom'] = function (id) { const element = ElementOf(id); return element ? element.offsetWidth - 4 : 0; };
-  Module['setHoverText'] = function (id, hover) { const element = ElementOf(id); if (element) element.title = hover; };
+  // A note holds a few lines at most: past them the text after its first line (what the box
+  // takes, or why it is empty) is shortened in the middle, the whole being in the box. A hover
+  // text, laid out by the browser, is shortened to about as much.
+  const kNoteLines = 4, kMostHover = 240;
+  function Heading(text) { const end = text.indexOf('\n') + 1; return [text.slice(0, end), text.slice(end)]; }
+  function FitNote(shown, text) {
+    const [first, rest] = Heading(text);
+    shown.textContent = 'x';
+    const most = shown.offsetHeight + (kNoteLines - 1) * parseFloat(getComputedStyle(shown).lineHeight) + 0.5;
+    const fits = keep => (shown.textContent = first + Middle(rest, keep), shown.offsetHeight <= most);
+    // Even a wide screen's few lines hold fewer characters than this.
+    let low = 0, high = Math.min(Math.ceil(rest.length / 2), 1000);
+    if (fits(high)) return;
+    while (high - low > 1) {
+      const keep = (low + high) >> 1;
+      if (fits(keep)) low = keep; else high = keep;
+    }
+    fits(low);
+  }
+  Module['setHoverText'] = function (id, hover) {
+    const element = ElementOf(id), [first, rest] = Heading(hover);
+    if (element) element.title = first + Middle(rest, kMostHover / 2);
+  };
   Module['describeUnit'] = function (id, text) {
     const element = ElementOf(id); if (!element) return;
     if (text) element.setAttribute('aria-description', text); else element.removeAttribute('aria-description');
@@ -281,7 +325,8 @@
     HideNote();
     const element = ElementOf(id); if (!element || !text) return;
     Say(text);
-    const shown = document.querySelector('main').appendChild(Object.assign(document.createElement('div'), { className: 'note', textContent: text }));
+    const shown = document.querySelector('main').appendChild(Object.assign(document.createElement('div'), { className: 'note' }));
+    FitNote(shown, text);
     shown.dataset.unit = id.toString(16);
     note = { id: id, element: shown };
     const box = element.getBoundingClientRect(), size = shown.getBoundingClientRect();
