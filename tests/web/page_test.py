@@ -543,6 +543,31 @@ def check_long_texts(page, checks):
 
 
 SAID = "document.getElementById('said').textContent"
+REGIONS = "Array.from(document.querySelectorAll('[aria-live]')).map(e => e.textContent)"
+# Clicks one after another and what each is heard as: the same words again, and the solver's
+# sides in reading order, each named.
+HEARD = (
+    (((ARC_SINE[0], '3'), (ARC_SINE[1], '5')), ARC_SINE[3], '反正弦 计算角度 36.8698976469'),
+    (((ARC_SINE[0], '6'), (ARC_SINE[1], '10')), ARC_SINE[3], '反正弦 计算角度 36.8698976469'),
+    (((EXPRESSION, 'sin(30)'),), EVALUATE, '函数计算 函数计算结果 0.499999999987'),
+    ((), EVALUATE, '函数计算 函数计算结果 0.499999999987'),
+    (((ANGLE, '30'), (KNOWN[0], '1'), (KNOWN[1], ''), (KNOWN[2], '')), SIDE_LENGTHS,
+     '计算结果 对边长度 1；计算结果 斜边长度 2.000000000052；计算结果 邻边长度 1.732050807629'),
+    (((ANGLE, '5-5'),), SIDE_LENGTHS,
+     '计算结果 对边长度 1；计算结果 斜边长度 边长太大，溢出；计算结果 邻边长度 边长太大，溢出'),
+)
+
+
+def check_heard(page, checks):
+    """Every click is heard, the same words again too, in reading order, each after its box's name."""
+    for typed, button, expected in HEARD:
+        for box, text in typed:
+            page.type(box, text)
+        before = page.browser.evaluate(REGIONS)
+        page.click(button)
+        time.sleep(0.1)
+        after = page.browser.evaluate(REGIONS)
+        checks.equal((after != before, ''.join(after)), (True, expected), 'heard after %r' % (typed,))
 
 
 def check_long_notes(page, checks):
@@ -948,6 +973,7 @@ def main():
             check_reading_tree(page, units, [units[row[0]] for row in tables.get('TabFollowsTheReadingOrder', [])], checks)
             check_focus_ring(page, checks)
             check_hover(page, checks)
+            check_heard(page, checks)
             check_cases(page, tables, checks)
             check_bad_input(page, tables, checks)
             check_lone_surrogates(page, checks)

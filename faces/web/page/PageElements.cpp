@@ -36,6 +36,7 @@ EM_JS(void, PageSetState, (uint32_t unit_id, int visible, int disabled), {
     Module["setUnitState"](unit_id >>> 0, visible, disabled);
 });
 // clang-format on
+EM_JS(void, PageRepeatText, (uint32_t unit_id), { Module["repeatUnitText"](unit_id >>> 0); });
 EM_JS(void, PageFocusUnit, (uint32_t unit_id, int select), { Module["focusUnit"](unit_id >>> 0, select); });
 // clang-format off
 EM_JS(void, PageShowNote, (uint32_t unit_id, const char* note, const char* side), {
@@ -79,6 +80,8 @@ void WriteElementText(uint32_t unit_id, const std::string& gbk)
 {
     PageWriteText(unit_id, GbkToUtf8(gbk).c_str());
 }
+
+void RepeatElementText(uint32_t unit_id) { PageRepeatText(unit_id); }
 
 // -1 leaves that state as it is.
 void SetElementVisible(uint32_t unit_id, bool visible) { PageSetState(unit_id, visible, -1); }

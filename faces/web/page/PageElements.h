@@ -13,6 +13,8 @@ void ArrangeUnitElements(const std::string& layout);
 
 std::string ReadElementText(uint32_t unit_id);
 void WriteElementText(uint32_t unit_id, const std::string& gbk);
+// The box was written the text it holds: a result says it again.
+void RepeatElementText(uint32_t unit_id);
 void SetElementVisible(uint32_t unit_id, bool visible);
 void SetElementDisabled(uint32_t unit_id, bool disabled);
 // Focuses the unit's element, with its whole text selected or not.

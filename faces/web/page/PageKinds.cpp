@@ -65,15 +65,20 @@ public:
     int SetOwn(int32_t own, const PropertyValue& value)
     {
         TakeTypedText(own);
-        if (!SetOwnProperty(m_props, own, value).changed)
-            return 0;
+        const bool changed = SetOwnProperty(m_props, own, value).changed;
         if constexpr (std::is_same_v<Props, EditBoxProps>) {
             if (IsTypedText(own)) {
-                WriteElementText(UnitId(), m_props.content);
-                RaisePageEvent(UnitId(), kEventChange);  // as a typed change does
+                if (changed) {
+                    WriteElementText(UnitId(), m_props.content);
+                    RaisePageEvent(UnitId(), kEventChange);  // as a typed change does
+                } else {
+                    RepeatElementText(UnitId());  // the same result is still the click's answer
+                }
                 return 0;
             }
         }
+        if (!changed)
+            return 0;
         Show();
         return 0;
     }

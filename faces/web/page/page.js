@@ -170,7 +170,11 @@
     const element = ElementOf(id); if (!element) return;
     element.value = text;
     if (document.activeElement === element) element.setSelectionRange(0, 0);
-    if (units.get(id).result && text) { Say(element.getAttribute('aria-label') + ' ' + text); Reveal(element); }
+    if (units.get(id).result && text) { Say(element, text); Reveal(element); }
+  };
+  Module['repeatUnitText'] = function (id) {
+    const element = ElementOf(id);
+    if (element && units.get(id).result && element.value) Say(element, element.value);
   };
   // A text shortened in the middle to `keep` characters of each end, never between the two
   // halves of a character.
@@ -182,20 +186,30 @@
     return text.slice(0, head) + ' … ' + text.slice(tail);
   }
 
-  // What a screen reader says politely: what the user's last click, key, tap or edit brought,
-  // together, in place of what the one before brought. Each thing said is a sentence at most:
-  // a note's first line, shortened in the middle; the whole is in the box.
+  // What a screen reader says politely: what the user's last click, key, tap or edit brought to
+  // the boxes, each after its box's name, in reading order, in place of what the one before
+  // brought. A box says a sentence at most: the first line of its text or note, shortened in the
+  // middle; the whole is in the box. Two regions take turns, so that words said again are a
+  // change too.
   const kMostSaid = 80;
-  let saying = [], sayingSoon = false;
-  function NewTurn() { saying = []; }
-  function Say(text) {
-    saying.push(Middle(text.split('\n', 1)[0], kMostSaid / 2));
+  let saying = new Map(), sayingSoon = false, region = 0;
+  function NewTurn() { saying.clear(); }
+  function Say(element, text) {
+    saying.delete(element);
+    saying.set(element, Middle(text.split('\n', 1)[0], kMostSaid / 2));
     if (sayingSoon) return;
     sayingSoon = true;
     setTimeout(function () {
       sayingSoon = false;
-      if (saying.length) document.getElementById('said').textContent = saying.join('；');
-      saying = [];
+      const said = Array.from(saying).filter(([element]) => element.isConnected)
+        .sort(([a], [b]) => a.compareDocumentPosition(b) & Node.DOCUMENT_POSITION_FOLLOWING ? -1 : 1)
+        .map(([element, text]) => (element.getAttribute('aria-label') || element.textContent) + ' ' + text);
+      saying.clear();
+      if (!said.length) return;
+      const regions = document.querySelectorAll('#said > [aria-live]');
+      regions[region].textContent = '';
+      region ^= 1;
+      regions[region].textContent = said.join('；');
     });
   }
   // A phone's screen, under 500 px, or one narrower than the window shows the units in one
@@ -324,7 +338,7 @@
   Module['showNote'] = function (id, text, side) {
     HideNote();
     const element = ElementOf(id); if (!element || !text) return;
-    Say(text);
+    Say(element, text);
     const shown = document.querySelector('main').appendChild(Object.assign(document.createElement('div'), { className: 'note' }));
     FitNote(shown, text);
     shown.dataset.unit = id.toString(16);
