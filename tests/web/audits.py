@@ -79,7 +79,7 @@ def main():
     failures = []
     try:
         # axe first: a page that does not start fails there, rather than scoring its error.
-        with tempfile.TemporaryDirectory() as profile:
+        with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
             browser = Browser(chromium, profile)
             try:
                 for form, extra, width, height, mobile in FORMS:

@@ -265,10 +265,25 @@ def check_cases(page, tables, checks):
         page.click(SIDE_LENGTHS)
         checks.equal(tuple(page.text(box) for box in RESULTS), row[4:], 'sides %s' % ', '.join(row[:4]))
         checks.equal(page.shown(ANGLE_WARNING), False, 'no warning for %s' % row[0])
-    # No angle: the warning shows and the results stay.
+    # No angle: the warning shows, in red at any width, and the results stay.
     page.type(ANGLE, '')
     page.click(SIDE_LENGTHS)
     checks.equal(page.shown(ANGLE_WARNING), True, 'the warning without an angle')
+    checks.equal(red_pixels(page.browser, ANGLE_WARNING) > 10, True, 'the warning in red')
+
+
+def red_pixels(browser, unit_id):
+    """How many pixels of the unit's place on screen are red, with any note set aside."""
+    rect = browser.evaluate("(e => (e.scrollIntoView({block: 'nearest'}), (r => ({x: r.x + scrollX, y: r.y + scrollY,"
+                            " width: r.width, height: r.height, scale: 1}))(e.getBoundingClientRect())))(%s)" % unit(unit_id))
+    notes = "document.querySelectorAll('.note').forEach(n => n.style.visibility = '%s')"
+    browser.evaluate(notes % 'hidden')
+    with tempfile.NamedTemporaryFile(suffix='.png') as shot:
+        shot.write(base64.b64decode(browser.call('Page.captureScreenshot', {'format': 'png', 'clip': rect})['data']))
+        shot.flush()
+        width, height, rows = read_png(shot.name)
+    browser.evaluate(notes % '')
+    return sum(1 for row in rows for x in range(width) if row[3 * x] - max(row[3 * x + 1], row[3 * x + 2]) > 80)
 
 
 def check_accessible_names(page, checks):

@@ -10,14 +10,30 @@
     if (unit.fontWeight >= 600) element.style.fontWeight = 'bold';
   }
 
+  // Text a phone shows is read at arm's length: a painted colour too light against the window
+  // keeps its hue, darkened to the contrast of 4.5 that readable text needs.
+  const Luminance = rgb => rgb.map(c => c / 255).map(c => c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4)
+    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+  function Readable(argb) {
+    const background = getComputedStyle(document.getElementById('window')).backgroundColor.match(/\d+/g).map(Number);
+    const most = (Luminance(background.slice(0, 3)) + 0.05) / 4.5 - 0.05;
+    let rgb = [argb >>> 16 & 0xFF, argb >>> 8 & 0xFF, argb & 0xFF];
+    for (let step = 0; step < 60 && Luminance(rgb) > most; ++step) rgb = rgb.map(c => Math.floor(c * 0.95));
+    return 'rgb(' + rgb.join(', ') + ')';
+  }
+
   // The painting is hidden from assistive technology, which reads the caption as text: one
-  // line unwrapped, each CR LF, LF or CR ending a line when wrapped.
+  // line unwrapped, each CR LF, LF or CR ending a line when wrapped. Where the caption shows
+  // instead (a narrow screen), it has the painted text's colour, readable, and weight.
   function MakeLabel(unit) {
     const label = Object.assign(document.createElement('label'), { className: 'label', htmlFor: labelFor.get(unit.id) || '' });
     const canvas = PaintedCanvas(unit);
     canvas.setAttribute('aria-hidden', 'true');
-    label.append(canvas, Object.assign(document.createElement('span'), { className: 'caption',
-      textContent: unit.wordWrap ? unit.text.replace(/\r\n?/g, '\n') : unit.text.replace(/[\r\n]/g, '') }));
+    const caption = Object.assign(document.createElement('span'), { className: 'caption',
+      textContent: unit.wordWrap ? unit.text.replace(/\r\n?/g, '\n') : unit.text.replace(/[\r\n]/g, '') });
+    const painted = (unit.paint || []).find(op => op[0] === 'text');
+    if (painted) Object.assign(caption.style, { color: Readable(painted[4]), fontWeight: String(painted[6]) });
+    label.append(canvas, caption);
     return label;
   }
 
@@ -120,6 +136,7 @@
     if (unit.kind === 'picture' && unit.accessibleName) element.setAttribute('role', 'img');
     // A label's element names a box and may take no role: its text is the alert.
     if (unit.alert) (element.querySelector('.caption') || element).setAttribute('role', 'alert');
+    element.classList.toggle('alert', !!unit.alert);
   }
 
   // A unit's element, built anew from its description whenever a property changes.
