@@ -375,29 +375,37 @@ def check_focus_ring(page, checks):
 
 
 def check_phone(browser, url, tables, shot_path, checks):
-    """On a phone the window is one column of groups: nothing off the side from 360 to 430 px,
-    every control a finger's size with text a phone need not zoom, the tables by taps, and a
-    note in view; a screenshot of the first screen is written beside shot_path."""
-    def metrics(width, height=844):
+    """Wherever the pointer is a finger or the window does not fit, the window is one column of
+    groups: nothing off the side, every control a finger's size with text a phone need not zoom;
+    the tables by taps, and a note in view; a screenshot of the first screen is written beside
+    shot_path."""
+    def metrics(width, height=844, finger=True):
         browser.call('Emulation.setDeviceMetricsOverride', {'width': width, 'height': height, 'deviceScaleFactor': 3,
-                                                            'mobile': True})
-        browser.call('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+                                                            'mobile': finger})
+        browser.call('Emulation.setTouchEmulationEnabled', {'enabled': finger, 'maxTouchPoints': 5})
     browser.open(url, prepare=lambda: metrics(390))
     controls = ("Array.from(document.querySelectorAll('#window input, #window button')).map(e => (r => [e.id, r.left >= 0"
                 " && r.right <= innerWidth, r.height >= 44, parseFloat(getComputedStyle(e).fontSize) >= 16])"
                 "(e.getBoundingClientRect())).filter(c => !(c[1] && c[2] && c[3]))")
-    for width in (360, 390, 430):
-        metrics(width)
-        checks.equal(browser.evaluate('document.documentElement.scrollWidth <= innerWidth'), True, 'no sideways scroll at %d' % width)
-        checks.equal(browser.evaluate(controls), [], 'controls off the side, short or small at %d' % width)
-    # The page answers the resize event, which comes after the new size.
     in_column = "document.getElementById('window').classList.contains('narrow')"
-    for width, column in ((SCREEN_WIDTH - 1, True), (SCREEN_WIDTH, False)):
-        metrics(width)
-        deadline = time.monotonic() + 5
-        while browser.evaluate(in_column) != column and time.monotonic() < deadline:
-            time.sleep(0.05)
-        checks.equal(browser.evaluate(in_column), column, 'one column at %d px' % width)
+    # Phones upright and on their side, a tablet, and a mouse's screens narrower, lower, or as
+    # large as the window, each come to from a screen laid out the other way. The page answers
+    # the resize event, which comes after the new size.
+    screens = ((360, 780, True, True), (390, 844, True, True), (430, 932, True, True), (844, 390, True, True),
+               (768, 1024, True, True), (SCREEN_WIDTH - 1, 844, False, True), (1280, HEIGHT - 1, False, True),
+               (SCREEN_WIDTH, HEIGHT, False, False), (1280, 800, False, False))
+    for width, height, finger, column in screens:
+        for screen in ((1280, 800, False) if column else (360, 780, True), (width, height, finger)):
+            metrics(*screen)
+            deadline = time.monotonic() + 5
+            while browser.evaluate(in_column) != (screen[2] or screen[0] < SCREEN_WIDTH or screen[1] < HEIGHT) \
+                    and time.monotonic() < deadline:
+                time.sleep(0.05)
+        at = '%dx%d%s' % (width, height, ' by finger' if finger else '')
+        checks.equal(browser.evaluate(in_column), column, 'one column at ' + at)
+        if column:
+            checks.equal(browser.evaluate('document.documentElement.scrollWidth <= innerWidth'), True, 'no sideways scroll at ' + at)
+            checks.equal(browser.evaluate(controls), [], 'controls off the side, short or small at ' + at)
     metrics(390)
     page = TouchPage(browser)
     check_cases(page, tables, checks)

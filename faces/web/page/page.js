@@ -148,6 +148,7 @@
       Object.assign(frame.style, { background: Painting.Css(unit.background), width: unit.clientWidth + 'px',
                                    height: unit.clientHeight + 'px' });
       windowWidth = unit.clientWidth;
+      windowHeight = unit.clientHeight;
       Fit();
       if (unit.text) document.title = unit.text;
       return;
@@ -229,16 +230,19 @@
       regions[region].textContent = said.join('；');
     });
   }
-  // A phone's screen, under 500 px, or one narrower than the window shows the units in one
-  // column (index.html's .narrow).
+  // A finger's screen (a phone upright or on its side, a tablet), and any screen narrower than
+  // 500 px or than the window, or lower than it, shows the units in one column for a finger
+  // (index.html's .narrow).
   const kNarrowScreen = 500;
-  let windowWidth = 0, narrow = false;
+  let windowWidth = 0, windowHeight = 0, narrow = false;
   function Reveal(element) { if (narrow) element.scrollIntoView({ block: 'nearest' }); }
   function Fit() {
-    narrow = matchMedia(`(max-width: ${Math.max(windowWidth, kNarrowScreen) - 0.5}px)`).matches;
+    narrow = matchMedia(`(pointer: coarse), (max-width: ${Math.max(windowWidth, kNarrowScreen) - 0.5}px),` +
+                        ` (max-height: ${windowHeight - 0.5}px)`).matches;
     document.getElementById('window').classList.toggle('narrow', narrow);
   }
   addEventListener('resize', Fit);
+  matchMedia('(pointer: coarse)').addEventListener('change', Fit);  // a tablet's mouse plugged in or out
   // -1 leaves a state as it is.
   Module['setUnitState'] = function (id, visible, disabled) {
     const element = ElementOf(id), unit = units.get(id);
