@@ -276,8 +276,8 @@ def red_pixels(browser, unit_id):
     """How many pixels of the unit's place on screen are red, with any note set aside."""
     rect = browser.evaluate("(e => (e.scrollIntoView({block: 'nearest'}), (r => ({x: r.x + scrollX, y: r.y + scrollY,"
                             " width: r.width, height: r.height, scale: 1}))(e.getBoundingClientRect())))(%s)" % unit(unit_id))
-    notes = "document.querySelectorAll('.note').forEach(n => n.style.visibility = '%s')"
-    browser.evaluate(notes % 'hidden')
+    notes = "document.querySelectorAll('.note').forEach(n => n.style.opacity = '%s')"
+    browser.evaluate(notes % '0')
     with tempfile.NamedTemporaryFile(suffix='.png') as shot:
         shot.write(base64.b64decode(browser.call('Page.captureScreenshot', {'format': 'png', 'clip': rect})['data']))
         shot.flush()
@@ -415,6 +415,7 @@ def check_phone(browser, url, tables, shot_path, checks):
                             " (b => r.bottom <= b.top || r.top >= b.bottom)(%s.getBoundingClientRect())])"
                             "(n.getBoundingClientRect()))(document.querySelector('.note'))" % unit(EVALUATE))
     checks.equal(note, [True, True], 'the note in view, off its button')
+    check_notes_cover_nothing(page, checks)
     check_long_notes(page, checks)
     browser.evaluate('scrollTo(0, 0)')
     with open(os.path.splitext(shot_path)[0] + '_phone.png', 'wb') as f:
@@ -438,18 +439,7 @@ def check_keys(page, tables, units, checks):
     order = [units.get(row[0], 0) for row in tables.get('TabFollowsTheReadingOrder', [])]
     if len(order) < 20:
         checks.failures.append('TabFollowsTheReadingOrder: the table was not found in the end-to-end test')
-    page.click(ARC_SINE[0])
-    visited = []
-    for _ in range(len(order) + 1):
-        visited.append(page.browser.evaluate('document.activeElement.id'))
-        page.key('Tab', 9)
-    checks.equal(visited, ['u%x' % u for u in order + order[:1]], 'Tab in reading order from 编辑框1, and round')
-    page.browser.evaluate('%s.focus()' % unit(ARC_SINE[0]))
-    backwards = []
-    for _ in range(len(order)):
-        page.key('Tab', 9, modifiers=8)
-        backwards.append(page.browser.evaluate('document.activeElement.id'))
-    checks.equal(backwards, ['u%x' % u for u in reversed(order)], 'Shift+Tab goes back the same way')
+    check_tab_walk(page, order, 'Tab from 编辑框1', checks)
     rows = tables.get('EnterOnAFocusedButtonClicksIt', [])
     if len(rows) < 3:
         checks.failures.append('EnterOnAFocusedButtonClicksIt: the table was not found in the end-to-end test')
@@ -474,6 +464,22 @@ def check_keys(page, tables, units, checks):
     checks.equal(page.browser.evaluate(texts), ['除以 0 或过小的数'] * 2, 'the empty result says why')
     page.type(EXPRESSION, 'sin(30)')
     checks.equal(page.browser.evaluate(texts), ['', None], 'typing takes the reason away')
+
+
+def check_tab_walk(page, stops, what, checks):
+    """From the first stop, Tab visits the stops in turn and wraps; Shift+Tab goes back the same way."""
+    page.click(stops[0])
+    visited = []
+    for _ in range(len(stops) + 1):
+        visited.append(page.browser.evaluate('document.activeElement.id'))
+        page.key('Tab', 9)
+    checks.equal(visited, ['u%x' % u for u in stops + stops[:1]], what + ' in turn, and round')
+    page.browser.evaluate('%s.focus()' % unit(stops[0]))
+    backwards = []
+    for _ in range(len(stops)):
+        page.key('Tab', 9, modifiers=8)
+        backwards.append(page.browser.evaluate('document.activeElement.id'))
+    checks.equal(backwards, ['u%x' % u for u in reversed(stops)], what + ': Shift+Tab goes back the same way')
 
 
 def read_cases(path):
@@ -533,6 +539,21 @@ def check_frame_cases(browser, path, units, checks):
                 checks.equal(browser.evaluate(NOTE % (unit(named(first)), pointer[0], pointer[1])), '', what)
             elif verb == 'no-note':
                 checks.equal(browser.evaluate("document.querySelectorAll('.note').length"), 0, what)
+            elif verb == 'tab-order':
+                stops = ['u%x' % named(word) for word in words.split()]
+                browser.evaluate('%s.focus()' % unit(named(first)))
+                visited = []
+                for _ in stops:
+                    page.key('Tab', 9)
+                    visited.append(browser.evaluate('document.activeElement.id'))
+                checks.equal(visited, stops[1:] + stops[:1], what + ': Tab, and round')
+                back = []
+                for _ in stops:
+                    page.key('Tab', 9, modifiers=8)
+                    back.append(browser.evaluate('document.activeElement.id'))
+                checks.equal(back, list(reversed(stops)), what + ': Shift+Tab back')
+            elif verb == 'tab-order':
+                check_tab_walk(page, [named(word) for word in words.split()], what, checks)
             elif verb == 'exit':
                 ended = "[document.documentElement.dataset.exit, document.querySelectorAll('#window > :not(.ended)').length," \
                         " (e => e && e.offsetHeight > 0 && /[\u4e00-\u9fff]/.test(e.textContent))(document.querySelector('.ended'))]"
@@ -563,6 +584,30 @@ def check_long_texts(page, checks):
     page.hover(EXPRESSION)
     hover = page.browser.evaluate('%s.title' % unit(EXPRESSION))
     checks.equal((len(hover) <= 300, ' … ' in hover), (True, True), 'a hover text of %d characters' % len(hover))
+
+
+# The window's elements a note stands over.
+COVERED = """(n => n ? Array.from(document.querySelectorAll('#window > *')).filter(e => e !== n &&
+    (r => (m => r.width && m.left < r.right && r.left < m.right && m.top < r.bottom && r.top < m.bottom)
+    (n.getBoundingClientRect()))(e.getBoundingClientRect())).map(e => e.id) : 'no note')(document.querySelector('.note'))"""
+# Notes on a phone: what an input takes, a result too wide for its box, and why a result is empty.
+NOTES = (
+    (((ANGLE, ''),), None, ANGLE),
+    (((ANGLE, '30'), (KNOWN[0], '1.' + '0' * 60 + '1'), (KNOWN[1], ''), (KNOWN[2], '')), SIDE_LENGTHS, RESULTS[0]),
+    (((EXPRESSION, '1/0'),), EVALUATE, None),
+)
+
+
+def check_notes_cover_nothing(page, checks):
+    """On a phone a note covers no control nor label: the column makes room for it."""
+    for typed, button, tapped in NOTES:
+        for box, text in typed:
+            page.type(box, text)
+        if button:
+            page.click(button)
+        if tapped:
+            page.click(tapped)
+        checks.equal(page.browser.evaluate(COVERED), [], 'what a note covers after %r' % (typed,))
 
 
 SAID = "document.getElementById('said').textContent"

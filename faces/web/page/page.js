@@ -353,22 +353,29 @@
   };
   // Beside the unit at the frame's side. The page is as wide as the window: a side past its edge
   // turns to the opposite one, as a tool tip at the screen's edge does, and what still does not
-  // fit is pulled into view sideways. The one column puts each button before its results,
-  // where a note below covers neither.
+  // fit is pulled into view sideways. The one column has no room beside a box: the note goes
+  // under it and the column below moves down while it shows, so it covers no label nor control.
   const kOpposite = { below: 'above', above: 'below', right: 'left', left: 'right' };
   Module['showNote'] = function (id, text, side) {
     HideNote();
     const element = ElementOf(id); if (!element || !text) return;
     Say(element, text);
-    const shown = document.querySelector('main').appendChild(Object.assign(document.createElement('div'), { className: 'note' }));
-    FitNote(shown, text);
+    const shown = Object.assign(document.createElement('div'), { className: 'note' });
     shown.dataset.unit = id.toString(16);
     note = { id: id, element: shown };
+    if (narrow) {
+      element.after(shown);
+      shown.style.order = getComputedStyle(element).order;
+      FitNote(shown, text);
+      return Reveal(shown);
+    }
+    document.querySelector('main').appendChild(shown);
+    FitNote(shown, text);
     const box = element.getBoundingClientRect(), size = shown.getBoundingClientRect();
     const places = { below: [box.left, box.bottom + 1], above: [box.left, box.top - size.height - 1],
                      right: [box.right + 1, box.top], left: [box.left - size.width - 1, box.top] };
     const fits = place => place[0] >= 0 && place[0] + size.width <= innerWidth && place[1] + scrollY >= 0;
-    const at = places[narrow ? 'below' : fits(places[side]) || !fits(places[kOpposite[side]]) ? side : kOpposite[side]];
+    const at = places[fits(places[side]) || !fits(places[kOpposite[side]]) ? side : kOpposite[side]];
     shown.style.left = scrollX + Math.max(0, Math.min(at[0], innerWidth - size.width)) + 'px';
     shown.style.top = scrollY + Math.max(-scrollY, at[1]) + 'px';
     Reveal(shown);
