@@ -221,8 +221,12 @@ class TouchPage(Page):
     """The same person on a phone: a finger taps where the box shows once scrolled into view."""
 
     def click(self, unit_id, place='middle'):
-        box = self.browser.evaluate("(e => (e.scrollIntoView({block: 'nearest'}), (r => [r.x + r.width / 2, r.y + r.height / 2])"
-                                    "(e.getBoundingClientRect())))(%s)" % unit(unit_id))
+        self.tap(unit(unit_id))
+
+    def tap(self, element, scroll=True):
+        """A tap at the element's middle, once in view (scroll) or where it is."""
+        box = self.browser.evaluate("(e => (%s, (r => [r.x + r.width / 2, r.y + r.height / 2])(e.getBoundingClientRect())))(%s)"
+                                    % ("e.scrollIntoView({block: 'center'})" if scroll else '0', element))
         for kind, points in (('touchStart', [{'x': box[0], 'y': box[1]}]), ('touchEnd', [])):
             self.browser.call('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
 
@@ -416,6 +420,7 @@ def check_phone(browser, url, tables, shot_path, checks):
                             "(n.getBoundingClientRect()))(document.querySelector('.note'))" % unit(EVALUATE))
     checks.equal(note, [True, True], 'the note in view, off its button')
     check_notes_cover_nothing(page, checks)
+    check_keys_row(page, checks)
     check_long_notes(page, checks)
     browser.evaluate('scrollTo(0, 0)')
     with open(os.path.splitext(shot_path)[0] + '_phone.png', 'wb') as f:
@@ -584,6 +589,36 @@ def check_long_texts(page, checks):
     page.hover(EXPRESSION)
     hover = page.browser.evaluate('%s.title' % unit(EXPRESSION))
     checks.equal((len(hover) <= 300, ' … ' in hover), (True, True), 'a hover text of %d characters' % len(hover))
+
+
+# What a phone's keypad lacks, from the row of keys over it: the box, the keyboard's text and the
+# row's keys in turn, and what the box then holds.
+ROW = (
+    (ANGLE, ('30', '+', '15'), '30+15'),
+    (EXPRESSION, ('sin(', '30', ')', '*', '2', '^', '(', '1', '-', '3', '/', '3', ')', '+', 'ctg(', '45', ')'),
+     'sin(30)*2^(1-3/3)+ctg(45)'),
+)
+KEYS_ROW = """(k => !k ? 'no row' : k.hidden ? 'hidden' : (r => [r.bottom <= innerHeight, r.top >= document.activeElement.getBoundingClientRect().bottom,
+    Array.from(k.children).filter(b => b.offsetHeight < 44 || b.offsetWidth < 32).length])(k.getBoundingClientRect()))
+    (document.getElementById('keys'))"""
+
+
+def check_keys_row(page, checks):
+    """Whatever a box takes can be typed on a phone: the row of keys over the keyboard types at
+    the caret and leaves the focus in the box, each key a finger's size, in view, below the box;
+    it goes when the box is left."""
+    keys = page.browser.evaluate("Array.from(document.querySelectorAll('#keys button')).map(b => b.dataset.text)") or []
+    for box, steps, expected in ROW:
+        page.type(box, '')
+        for step in steps:
+            if step in keys:
+                page.tap("document.querySelector('#keys [data-text=\"%s\"]')" % step, scroll=False)
+            else:
+                page.browser.call('Input.insertText', {'text': step})
+        checks.equal([page.text(box), page.browser.evaluate('document.activeElement.id'), page.browser.evaluate(KEYS_ROW)],
+                     [expected, 'u%x' % box, [True, True, 0]], 'typed from the keys row into %x' % box)
+    page.click(EVALUATE)
+    checks.equal(page.browser.evaluate(KEYS_ROW), 'hidden', 'no keys row once a button is pressed')
 
 
 # The window's elements a note stands over.

@@ -240,6 +240,7 @@
     narrow = matchMedia(`(pointer: coarse), (max-width: ${Math.max(windowWidth, kNarrowScreen) - 0.5}px),` +
                         ` (max-height: ${windowHeight - 0.5}px)`).matches;
     document.getElementById('window').classList.toggle('narrow', narrow);
+    ShowKeys();
   }
   addEventListener('resize', Fit);
   matchMedia('(pointer: coarse)').addEventListener('change', Fit);  // a tablet's mouse plugged in or out
@@ -287,6 +288,59 @@
       NewTurn();
       if (Module['_PageKey'](unit ? unit.id : 0, code, event.shiftKey, event.ctrlKey, event.altKey)) event.preventDefault();
     });
+  }
+
+  // A phone's keypad for numbers has no operators, and its keyboard for text keeps them a page
+  // away, while every box takes an expression: on a finger's screen a row of them stands over
+  // the keyboard while the person types into a box (tapped it, or typed in it; the focus the
+  // window starts with opens no keyboard). A key types at the caret as the keyboard does, and
+  // never takes the focus from the box.
+  // What a key types, shows, and is called.
+  const kKeys = [['+', '+', '加'], ['-', '-', '减'], ['*', '*', '乘'], ['/', '/', '除'], ['^', '^', '乘方'], ['(', '(', '左括号'],
+                 [')', ')', '右括号'], ['sin(', 'sin'], ['cos(', 'cos'], ['tg(', 'tg'], ['ctg(', 'ctg']];
+  let keys = null, typing = null;
+  function Typed() {
+    const box = document.activeElement, unit = box && UnitOf(box);
+    return unit && unit.kind === 'edit' && !box.readOnly && !box.disabled && !ended ? box : null;
+  }
+  function TypeKey(text) {
+    const box = Typed();
+    if (!box || (box.maxLength > 0 && box.value.length - (box.selectionEnd - box.selectionStart) + text.length > box.maxLength)) return;
+    box.setRangeText(text, box.selectionStart, box.selectionEnd, 'end');
+    box.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText', data: text }));
+  }
+  function MakeKeys() {
+    keys = Object.assign(document.createElement('div'), { id: 'keys', className: 'keys', hidden: true });
+    keys.setAttribute('role', 'toolbar');
+    keys.setAttribute('aria-label', '运算符和函数');
+    kKeys.forEach(function ([text, shown, name]) {
+      const key = Object.assign(document.createElement('button'), { type: 'button', tabIndex: -1, textContent: shown });
+      key.dataset.text = text;
+      if (name) key.setAttribute('aria-label', name);
+      key.addEventListener('pointerdown', event => event.preventDefault());
+      key.addEventListener('mousedown', event => event.preventDefault());
+      key.addEventListener('click', () => TypeKey(text));
+      keys.append(key);
+    });
+    document.querySelector('main').append(keys);
+    const viewport = self.visualViewport;
+    if (viewport) for (const name of ['resize', 'scroll']) viewport.addEventListener(name, PlaceKeys);
+  }
+  // Over the on-screen keyboard, which a browser may lay over the page rather than shrink it for.
+  function PlaceKeys() {
+    const viewport = self.visualViewport;
+    if (!keys || keys.hidden || !viewport) return;
+    keys.style.bottom = Math.max(0, innerHeight - viewport.offsetTop - viewport.height) + 'px';
+  }
+  function ShowKeys() {
+    if (!keys) return;
+    const box = narrow && Typed() === typing ? typing : null;
+    keys.hidden = !box;
+    document.body.style.paddingBottom = box ? keys.offsetHeight + 'px' : '';
+    if (!box) return;
+    PlaceKeys();
+    const over = box.getBoundingClientRect().bottom - keys.getBoundingClientRect().top;
+    if (over > 0) scrollBy(0, over + 4);
   }
 
   Module['focusUnit'] = function (id, select) {
@@ -427,6 +481,11 @@
     const frame = document.getElementById('window');
     HandleKeys(frame);
     ReportUser(frame);
+    MakeKeys();
+    for (const name of ['pointerdown', 'input']) frame.addEventListener(name, event => { typing = event.target; });
+    frame.addEventListener('focusin', ShowKeys);
+    frame.addEventListener('input', ShowKeys);
+    frame.addEventListener('focusout', () => setTimeout(ShowKeys));
     frame.style.visibility = 'hidden';
   };
 })();
