@@ -64,6 +64,36 @@ check_focus() {
   [ -n "$before" ] && xdotool type --delay 20 -- "$before"
 }
 
+# Tab in reading order from the first stop: a letter typed at each stop lands in the box Tab
+# reached (buttons and the read-only results take none), the walk wraps back to the first stop,
+# whose text Tab selected, and Shift+Tab from there reaches the last one. The boxes start empty.
+walk_tab_order() {
+  local stops=("$@") letters=abcdefghijklmnopqrstuvwxyz i stop
+  declare -A typed=()
+  click "${stops[0]}"
+  for i in "${!stops[@]}"; do
+    xdotool type --delay 20 -- "${letters:i:1}"
+    typed[${stops[i]}]+=${letters:i:1}
+    xdotool key --clearmodifiers Tab
+  done
+  xdotool type --delay 20 -- z; typed[${stops[0]}]=z
+  xdotool key --clearmodifiers shift+Tab
+  xdotool type --delay 20 -- y; typed[${stops[-1]}]=y
+  sleep 0.1
+  for stop in "${stops[@]}"; do
+    case $stop in
+      edit2 | edit3 | edit5 | button*) ;;
+      *)
+        local actual
+        actual=$(read_box "$stop")
+        [ "$actual" = "${typed[$stop]}" ] || case_failed "Tab: $stop holds '$actual', expected '${typed[$stop]}'" ;;
+    esac
+  done
+}
+
+# The stops of the cases file's tab-order step.
+tab_order_stops() { sed -n 's/^tab-order //p' "$1" | head -n 1; }
+
 replay_step() {
   local verb=$1 rest=$2 unit=${2%% *} argument=""
   [ "$rest" != "${rest#* }" ] && argument=${rest#* }
@@ -79,6 +109,7 @@ replay_step() {
       actual=$(read_box "$unit")
       [ "$actual" = "$argument" ] || case_failed "$unit holds '$actual', expected '$argument'" ;;
     focus) check_focus "$unit" ;;
+    tab-order) walk_tab_order $rest ;;
     note) check_note "$unit" ;;
     no-note)
       local count

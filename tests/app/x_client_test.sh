@@ -24,6 +24,7 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname
 failures=0
 
 source "$(dirname "$0")/x_units.sh"
+source "$(dirname "$0")/x_cases.sh"
 start_window_manager
 "$anglarix" &
 pid=$!
@@ -68,34 +69,14 @@ expect() {
   fi
 }
 
-# Tab in reading order: a letter typed at each stop lands in the box Tab reached (buttons and
-# the read-only results take none), the walk wraps back to the first stop, and Shift+Tab from
-# there reaches the last one. The boxes are still empty.
-mapfile -t stops < <(sed -n '/^TEST(EndToEnd, TabFollowsTheReadingOrder)/,/^}/p' "$(dirname "$0")/EndToEndTest.cpp" |
-  grep -o '^ *{"[^"]*"},$' | tr -d ' {}",' | sed 's/编辑框/edit/; s/按钮/button/')
+# Tab in reading order, as the shared cases give it.
+read -r -a stops <<<"$(tab_order_stops "$(dirname "$0")/../cases/frame.cases")"
 if [ ${#stops[@]} -ne 23 ]; then
-  echo "FAIL: the Tab table has ${#stops[@]} stops, expected 23"
+  echo "FAIL: the Tab order has ${#stops[@]} stops, expected 23"
   failures=$((failures + 1))
 fi
-letters=abcdefghijklmnopqrstuvwxyz
-declare -A typed=()
-click "${stops[0]}"
-for i in "${!stops[@]}"; do
-  xdotool type --delay 20 -- "${letters:i:1}"
-  typed[${stops[i]}]+=${letters:i:1}
-  xdotool key --clearmodifiers Tab
-done
-# A box reached by Tab has its text selected, so what is typed there replaces it.
-xdotool type --delay 20 -- z; typed[${stops[0]}]=z
-xdotool key --clearmodifiers shift+Tab
-xdotool type --delay 20 -- y; typed[${stops[-1]}]=y
-sleep 0.1
-for stop in "${stops[@]}"; do
-  case $stop in
-    edit2 | edit3 | edit5 | button*) ;;
-    *) expect "$stop" "${typed[$stop]}" ;;
-  esac
-done
+case_name="Tab order"
+walk_tab_order "${stops[@]}"
 
 type_into edit1 1; type_into edit9 2; click button1
 expect edit2 30.00000000086

@@ -249,6 +249,20 @@ void Step(const std::string& step)
         EXPECT_FALSE(screen.note->text.empty());
     } else if (verb == "no-note") {
         EXPECT_FALSE(screen.note.has_value()) << "a note at " << std::hex << screen.note->unit_id;
+    } else if (verb == "tab-order") {
+        std::istringstream names(rest);
+        std::vector<uint32_t> stops;
+        for (std::string name; names >> name;)
+            stops.push_back(RecordNamed(name)->id);
+        screen.focus = stops.front();
+        for (size_t i = 1; i <= stops.size(); ++i) {
+            FrameKeyDown(kMainWindowId, screen.focus, FrameKey::Tab, {});
+            EXPECT_EQ(screen.focus, stops[i % stops.size()]) << "Tab " << i;
+        }
+        for (size_t i = stops.size(); i-- > 0;) {
+            FrameKeyDown(kMainWindowId, screen.focus, FrameKey::Tab, {.shift = true});
+            EXPECT_EQ(screen.focus, stops[i]) << "Shift+Tab " << i;
+        }
     } else if (verb == "exit") {
         ASSERT_TRUE(screen.exit_status.has_value()) << "still running";
         EXPECT_EQ(*screen.exit_status, std::stoi(rest));
