@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/DegreesMinutesSeconds.h"
 #include "calc/EngineBytes.h"
 #include "values/Commands.h"
 #include "values/Constants.h"
+#include "values/Gbk.h"
+#include "values/Number.h"
 
 namespace {
 
@@ -90,4 +93,17 @@ std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypote
 {
     const double ratio = BoxRatio(adjacent_box, hypotenuse_box);
     return DegreesText(ratio, RatioArcCosine(ratio), reason);
+}
+
+std::string AngleWorking(const char* function, std::string_view first_box, std::string_view second_box,
+                         std::string_view result)
+{
+    if (result.empty())
+        return {};
+    const std::string degrees = DegreesMinutesSeconds(TextToNumber(result));
+    std::string working = std::string(function) + "(" + GbkToUtf8(engine::UpToNul(first_box)) + " ÷ " +
+                          GbkToUtf8(engine::UpToNul(second_box)) + ") = " + std::string(result) + "°";
+    if (!degrees.empty())
+        working += "\n= " + degrees;
+    return working;
 }

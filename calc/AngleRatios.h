@@ -28,3 +28,9 @@ std::string ArcTangentText(std::string_view opposite_box, std::string_view adjac
                            Reason* reason = nullptr);
 std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box,
                           Reason* reason = nullptr);
+
+// How an angle box got its text (UTF-8): the ratio as typed with the function, the degrees,
+// and the same in degrees, minutes and seconds. Empty for an empty result.
+//   AngleWorking("arcsin", "3", "5", "36.8698976469") -> "arcsin(3 ÷ 5) = 36.8698976469°\n= 36°52′11.63″"
+std::string AngleWorking(const char* function, std::string_view first_box, std::string_view second_box,
+                         std::string_view result);

@@ -7,42 +7,62 @@
 #include "calc/EngineBytes.h"
 #include "calc/EvaluateExpression.h"
 #include "values/Constants.h"
+#include "values/Gbk.h"
 #include "values/Number.h"
+
+const char* const kPiWorking = "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5";
 
 namespace {
 
 // The angle's sine, cosine or tangent: the call text is evaluated like a typed expression, so
-// the value comes back rounded to 13 significant digits. None when the engine gives nothing.
-std::optional<double> TrigValue(const char* call_name, std::string_view angle_box)
+// the value comes back rounded to 13 significant digits, the text kept for the working. None
+// when the engine gives nothing.
+struct Trig {
+    const char* name;  // as the working writes the call
+    std::string call;  // GBK
+    std::string value;
+};
+
+std::optional<Trig> TrigValue(const char* call_name, const char* name, std::string_view angle_box)
 {
-    std::string call(call_name);
-    call.append(engine::UpToNul(angle_box));
-    call.append(CloseParen);
-    const std::string value = EvaluateExpression(call);
-    if (value.empty())
+    Trig trig{name, call_name, {}};
+    trig.call.append(engine::UpToNul(angle_box));
+    trig.call.append(CloseParen);
+    trig.value = EvaluateExpression(trig.call);
+    if (trig.value.empty())
         return std::nullopt;
-    return TextToNumber(value);
+    return trig;
 }
 
 enum class Operation { Multiply, Divide };
 
 // One computed side: the known side times or over a trigonometric value. Without that value,
 // or when the side is not finite (over a tangent of 0, or a known side of 1e999), the side is
-// the empty text.
-std::string SideText(double known, Operation operation, std::optional<double> trig, Reason& reason)
+// the empty text. Its working names the sides and shows the numbers used.
+std::string SideText(double known, Operation operation, const std::optional<Trig>& trig, Reason& reason,
+                     std::string& working, const char* side_name, const char* known_name)
 {
     reason = Reason::AngleWithoutValue;
     if (!trig)
         return {};
-    const double side = operation == Operation::Multiply ? known * *trig : known / *trig;
+    const double value = TextToNumber(trig->value);
+    const double side = operation == Operation::Multiply ? known * value : known / value;
     reason = Reason::SideOverflow;
     if (!std::isfinite(side))
         return {};
     reason = Reason::None;
     std::string text;
     engine::AppendNumberText(text, side);
+    std::string known_text;
+    engine::AppendNumberText(known_text, known);
+    const char* sign = operation == Operation::Multiply ? " × " : " ÷ ";
+    const std::string call = GbkToUtf8(trig->call);
+    working = std::string(side_name) + " = " + known_name + sign + trig->name + call.substr(call.find('(')) +
+              " = " + known_text + sign + trig->value + " = " + text + "\n" + kPiWorking;
     return text;
 }
+
+constexpr char kKnownWorking[] = "已知边，照输入抄写";
 
 // A box's number with × ÷ 。 as an input method types them read as ASCII.
 double BoxNumber(std::string_view box) { return TextToNumber(engine::InputText(box)); }
@@ -61,26 +81,32 @@ SideLengths SolveSides(std::string_view angle_box, std::string_view opposite_box
     const double opposite = BoxNumber(opposite_box);
     const double adjacent = BoxNumber(adjacent_box);
     const double hypotenuse = BoxNumber(hypotenuse_box);
+    const auto tangent = [&] { return TrigValue(TangentCall, "tg", angle_box); };
+    const auto sine = [&] { return TrigValue(SineCall, "sin", angle_box); };
+    const auto cosine = [&] { return TrigValue(CosineCall, "cos", angle_box); };
     if (opposite > ZeroTolerance) {
-        sides.adjacent = SideText(opposite, Operation::Divide, TrigValue(TangentCall, angle_box),
-                                  sides.adjacent_reason);
-        sides.hypotenuse = SideText(opposite, Operation::Divide, TrigValue(SineCall, angle_box),
-                                    sides.hypotenuse_reason);
+        sides.adjacent = SideText(opposite, Operation::Divide, tangent(), sides.adjacent_reason,
+                                  sides.adjacent_working, "邻边", "对边");
+        sides.hypotenuse = SideText(opposite, Operation::Divide, sine(), sides.hypotenuse_reason,
+                                    sides.hypotenuse_working, "斜边", "对边");
         sides.opposite = engine::UpToNul(opposite_box);
+        sides.opposite_working = kKnownWorking;
         sides.known = KnownSide::Opposite;
     } else if (adjacent > ZeroTolerance) {
-        sides.opposite = SideText(adjacent, Operation::Multiply, TrigValue(TangentCall, angle_box),
-                                  sides.opposite_reason);
-        sides.hypotenuse = SideText(adjacent, Operation::Divide, TrigValue(CosineCall, angle_box),
-                                    sides.hypotenuse_reason);
+        sides.opposite = SideText(adjacent, Operation::Multiply, tangent(), sides.opposite_reason,
+                                  sides.opposite_working, "对边", "邻边");
+        sides.hypotenuse = SideText(adjacent, Operation::Divide, cosine(), sides.hypotenuse_reason,
+                                    sides.hypotenuse_working, "斜边", "邻边");
         sides.adjacent = engine::UpToNul(adjacent_box);
+        sides.adjacent_working = kKnownWorking;
         sides.known = KnownSide::Adjacent;
     } else if (hypotenuse > ZeroTolerance) {
-        sides.adjacent = SideText(hypotenuse, Operation::Multiply, TrigValue(CosineCall, angle_box),
-                                  sides.adjacent_reason);
-        sides.opposite = SideText(hypotenuse, Operation::Multiply, TrigValue(SineCall, angle_box),
-                                  sides.opposite_reason);
+        sides.adjacent = SideText(hypotenuse, Operation::Multiply, cosine(), sides.adjacent_reason,
+                                  sides.adjacent_working, "邻边", "斜边");
+        sides.opposite = SideText(hypotenuse, Operation::Multiply, sine(), sides.opposite_reason,
+                                  sides.opposite_working, "对边", "斜边");
         sides.hypotenuse = engine::UpToNul(hypotenuse_box);
+        sides.hypotenuse_working = kKnownWorking;
         sides.known = KnownSide::Hypotenuse;
     } else {
         sides.reason = Reason::NoKnownSide;

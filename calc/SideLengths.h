@@ -33,7 +33,16 @@ struct SideLengths {
     Reason opposite_reason = Reason::None;
     Reason hypotenuse_reason = Reason::None;
     Reason adjacent_reason = Reason::None;
+    // How each box got its text (UTF-8), the numbers being the texts the solver used:
+    //   "邻边 = 对边 ÷ tg(30) = 1 ÷ 0.5773502691697 = 1.732050807629"
+    // and, for the known side, that it was copied as typed. Empty for a side left empty.
+    std::string opposite_working;
+    std::string hypotenuse_working;
+    std::string adjacent_working;
 };
+
+// The line a working adds where a sine, cosine or tangent was taken in degrees.
+extern const char* const kPiWorking;
 
 // The known side is the first of opposite, adjacent and hypotenuse whose number is above
 // ZeroTolerance.

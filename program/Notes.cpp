@@ -19,6 +19,13 @@ std::map<uint32_t, std::string>& Reasons()
     return reasons;
 }
 
+// How each result box got its text.
+std::map<uint32_t, std::string>& Workings()
+{
+    static std::map<uint32_t, std::string> workings;
+    return workings;
+}
+
 // What a box takes, as its accessible texts say; empty for most boxes.
 std::string InputNote(uint32_t unit_id)
 {
@@ -119,17 +126,29 @@ bool SetNoteReason(uint32_t unit_id, const char* gbk)
     return !reason.empty();
 }
 
+void SetNoteWorking(uint32_t unit_id, std::string utf8)
+{
+    if (utf8.empty() || !HasNotes(unit_id))
+        Workings().erase(unit_id);
+    else
+        Workings()[unit_id] = std::move(utf8);
+}
+
 std::string NoteDescription(uint32_t unit_id)
 {
-    const auto reason = Reasons().find(unit_id);
-    return reason != Reasons().end() ? reason->second : InputNote(unit_id);
+    if (const auto reason = Reasons().find(unit_id); reason != Reasons().end())
+        return reason->second;
+    if (const auto working = Workings().find(unit_id); working != Workings().end())
+        return working->second;
+    return InputNote(unit_id);
 }
 
 std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure)
 {
     std::string note = NoteDescription(unit_id);
     const std::string text = BoxText(unit_id);
-    if (!text.empty() && WiderThanBox(unit_id, text, measure)) {
+    // A working that holds the whole value already says it.
+    if (!text.empty() && note.find(text) == std::string::npos && WiderThanBox(unit_id, text, measure)) {
         const std::string shown = ShortenedInTheMiddle(text);
         note = note.empty() ? shown : note + '\n' + shown;
     }
@@ -143,7 +162,7 @@ std::vector<uint32_t> UserChangedBox(uint32_t unit_id)
     if (!changed || !changed->is_input)
         return gone;
     changed->group->ForEachBox([&](uint32_t box, bool) {
-        if (Reasons().erase(box) != 0)
+        if (Reasons().erase(box) + Workings().erase(box) != 0)
             gone.push_back(box);
     });
     return gone;

@@ -31,7 +31,12 @@ bool HasNotes(uint32_t unit_id);
 // stands, to be shown at once.
 bool SetNoteReason(uint32_t unit_id, const char* gbk);
 
-// The box's standing reason, else what it takes; empty for neither. Its accessible description.
+// How a result box got its text (UTF-8), as the procedure that wrote it says; empty takes it
+// away. It stands until the box is written again or an input of its group changes.
+void SetNoteWorking(uint32_t unit_id, std::string utf8);
+
+// The box's standing reason, else its working, else what it takes; empty for none. Its
+// accessible description.
 std::string NoteDescription(uint32_t unit_id);
 
 // What hovering the box shows: its description, and the box's whole text on a line after it

@@ -2,6 +2,8 @@
 // runtime goes through the service table.
 #include "program/Procedures.h"
 
+#include "program/Notes.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -71,12 +73,15 @@ void ShowAngleWarning(bool shown)
 
 using AngleText = std::string (*)(std::string_view first_box, std::string_view second_box, Reason* reason);
 
-ProcedureResult AngleClick(AngleText angle, uint32_t first_box, uint32_t second_box, uint32_t result_box)
+ProcedureResult AngleClick(AngleText angle, const char* function, uint32_t first_box, uint32_t second_box,
+                           uint32_t result_box)
 {
     const std::string first = BoxText(first_box);
     const std::string second = BoxText(second_box);
     Reason reason = Reason::None;
-    WriteBox(result_box, angle(first, second, &reason));
+    const std::string result = angle(first, second, &reason);
+    WriteBox(result_box, result);
+    SetNoteWorking(result_box, AngleWorking(function, first, second, result));
     ShowReason(result_box, reason);
     return {};
 }
@@ -85,17 +90,17 @@ ProcedureResult AngleClick(AngleText angle, uint32_t first_box, uint32_t second_
 
 ProcedureResult ArcSineClick(const uint32_t*, int32_t)
 {
-    return AngleClick(&ArcSineText, kArcSineOpposite, kArcSineHypotenuse, kArcSineResult);
+    return AngleClick(&ArcSineText, "arcsin", kArcSineOpposite, kArcSineHypotenuse, kArcSineResult);
 }
 
 ProcedureResult ArcTangentClick(const uint32_t*, int32_t)
 {
-    return AngleClick(&ArcTangentText, kArcTangentOpposite, kArcTangentAdjacent, kArcTangentResult);
+    return AngleClick(&ArcTangentText, "arctan", kArcTangentOpposite, kArcTangentAdjacent, kArcTangentResult);
 }
 
 ProcedureResult ArcCosineClick(const uint32_t*, int32_t)
 {
-    return AngleClick(&ArcCosineText, kArcCosineAdjacent, kArcCosineHypotenuse, kArcCosineResult);
+    return AngleClick(&ArcCosineText, "arccos", kArcCosineAdjacent, kArcCosineHypotenuse, kArcCosineResult);
 }
 
 ProcedureResult FunctionEvaluateClick(const uint32_t*, int32_t)
@@ -135,6 +140,11 @@ ProcedureResult SideLengthsClick(const uint32_t*, int32_t)
         WriteBox(kResultHypotenuse, sides.hypotenuse);
         break;
     case KnownSide::None: break;
+    }
+    if (sides.outcome == SolveOutcome::Solved) {
+        SetNoteWorking(kResultOpposite, sides.opposite_working);
+        SetNoteWorking(kResultHypotenuse, sides.hypotenuse_working);
+        SetNoteWorking(kResultAdjacent, sides.adjacent_working);
     }
     // Why a side stays empty; without a usable side the note goes where one is typed.
     ShowReason(kResultOpposite, sides.opposite_reason);

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "program/Notes.h"
 #include "program/Procedures.h"
 #include "program/data/MainWindowUnits.h"
 #include "values/Blocks.h"
+#include "values/Gbk.h"
 #include "contract/ServiceTable.h"
 
 namespace {
@@ -205,3 +207,53 @@ TEST_F(Procedures, TheAreaListsTheProceduresInTheTemplateOrder)
 }
 
 }  // namespace
+
+// Each result box keeps how it got its text, with the numbers the procedure used.
+TEST(ProcedureWorkings, EachResultSaysHowItCameAbout)
+{
+    ServiceTable table{};
+    table.GetUnitProperty = &FakeGet;
+    table.SetUnitProperty = &FakeSet;
+    table.FreeBlock = &FakeFree;
+    table.AllocateBlock = &AllocateBlock;
+    table.ResizeBlock = &ResizeBlock;
+    table.CallCommand = &CallCommand;
+    table.CallCommandAlt = &CallCommand;
+    InstallServices(&table);
+    using namespace main_window;
+    // clang-format off
+    const struct {
+        ProcedureResult (*procedure)(const uint32_t*, int32_t);
+        std::vector<std::pair<uint32_t, const char*>> boxes;
+        uint32_t result;
+        const char* working;
+    } cases[] = {
+        {&ArcSineClick, {{kArcSineOpposite, "3"}, {kArcSineHypotenuse, "5"}}, kArcSineResult,
+         "arcsin(3 ÷ 5) = 36.8698976469°\n= 36°52′11.63″"},
+        {&ArcTangentClick, {{kArcTangentOpposite, "1"}, {kArcTangentAdjacent, "1"}}, kArcTangentResult,
+         "arctan(1 ÷ 1) = 45.00000000129°\n= 45°00′00.00″"},
+        {&ArcCosineClick, {{kArcCosineAdjacent, "1"}, {kArcCosineHypotenuse, "2"}}, kArcCosineResult,
+         "arccos(1 ÷ 2) = 59.99999999914°\n= 60°00′00.00″"},
+        {&ArcSineClick, {{kArcSineOpposite, "2"}, {kArcSineHypotenuse, "1"}}, kArcSineResult, ""},
+        {&SideLengthsClick, {{kAngle, "30"}, {kKnownOpposite, "1"}}, kResultAdjacent,
+         "邻边 = 对边 ÷ tg(30) = 1 ÷ 0.5773502691697 = 1.732050807629\n"
+         "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5"},
+        {&SideLengthsClick, {{kAngle, "30"}, {kKnownOpposite, "1"}}, kResultHypotenuse,
+         "斜边 = 对边 ÷ sin(30) = 1 ÷ 0.499999999987 = 2.000000000052\n"
+         "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5"},
+        {&SideLengthsClick, {{kAngle, "30"}, {kKnownOpposite, "1"}}, kResultOpposite, "已知边，照输入抄写"},
+        {&SideLengthsClick, {{kAngle, "60"}, {kKnownHypotenuse, "2"}}, kResultOpposite,
+         "对边 = 斜边 × sin(60) = 2 × 0.8660254037695 = 1.732050807539\n"
+         "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        g_window = {};
+        for (const auto& [box, text] : c.boxes)
+            g_window.boxes[box] = Utf8ToGbk(text);
+        c.procedure(nullptr, 0);
+        const std::string description = NoteDescription(c.result);
+        EXPECT_EQ(c.working[0] == '\0' ? std::string() : description, c.working) << description;
+    }
+    InstallServices(nullptr);
+}

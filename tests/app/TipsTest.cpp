@@ -110,7 +110,8 @@ TEST(Tips, HoverShowsTheWholeResultAndWhatInputsTake)
     SetBoxText(kArcSineOpposite, "1");
     SetBoxText(kArcSineHypotenuse, "2");
     ClickUnit(kArcSineButton);
-    EXPECT_EQ(Hover(kArcSineResult), "角度，以度为单位\n30.00000000086");
+    EXPECT_EQ(Hover(kArcSineResult), "arcsin(1 ÷ 2) = 30.00000000086°\n= 30°00′00.00″")
+        << "the working holds the whole result";
     EXPECT_EQ(Hover(kAngle), "角度，以度为单位；也可以写算式，例如 30+15");
     EXPECT_NE(Hover(kExpression).find("sin cos tg ctg"), std::string::npos);
     SetBoxText(kExpression, "2*3");

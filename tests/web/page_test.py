@@ -311,17 +311,20 @@ def check_accessible_names(page, checks):
 
 
 def check_hover(page, checks):
-    # Hovering a box shows its standing reason, else what it takes, and its whole text after
-    # that when the text is wider than the box; worked out again on each hover.
+    # Hovering a box shows its standing reason, else how it got its text, else what it takes,
+    # and its whole text after that when the text is wider than the box and not already said;
+    # worked out again on each hover.
     cases = (
         (((ANGLE, ''),), None, ANGLE, '角度，以度为单位；也可以写算式，例如 30+15'),
         (((ARC_COSINE[0], '1'), (ARC_COSINE[1], '1')), ARC_COSINE[3], ARC_COSINE[2],
-         '角度，以度为单位\n-2.572381737566e-009'),
-        (((ARC_COSINE[0], '1'), (ARC_COSINE[1], '2')), ARC_COSINE[3], ARC_COSINE[2], '角度，以度为单位\n59.99999999914'),
-        (((ARC_COSINE[0], '0'), (ARC_COSINE[1], '1')), ARC_COSINE[3], ARC_COSINE[2], '角度，以度为单位'),
+         'arccos(1 ÷ 1) = -2.572381737566e-009°\n= 0°00′00.00″'),
+        (((ARC_COSINE[0], '1'), (ARC_COSINE[1], '2')), ARC_COSINE[3], ARC_COSINE[2],
+         'arccos(1 ÷ 2) = 59.99999999914°\n= 60°00′00.00″'),
+        (((ARC_COSINE[0], '0'), (ARC_COSINE[1], '1')), ARC_COSINE[3], ARC_COSINE[2], 'arccos(0 ÷ 1) = 90°\n= 90°00′00.00″'),
         (((EXPRESSION, '1/0'),), EVALUATE, EXPRESSION_RESULT, '除以 0 或过小的数'),
         (((EXPRESSION, '1/3'),), EVALUATE, EXPRESSION_RESULT, ''),
-        (((ANGLE, '30'), (KNOWN[0], '1.000000000000000000001')), SIDE_LENGTHS, RESULTS[0], '1.000000000000000000001'),
+        (((ANGLE, '30'), (KNOWN[0], '1.000000000000000000001')), SIDE_LENGTHS, RESULTS[0],
+         '已知边，照输入抄写\n1.000000000000000000001'),
         (((EXPRESSION, '1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1'),), None, EXPRESSION,
          '函数 sin cos tg ctg（角度以度为单位）；运算符 ^ * / + -；可以用括号\n1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1'),
     )
