@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "contract/ServiceTable.h"
+#include "tests/support/PlainUnits.h"
 #include "core/frame/Frame.h"
 #include "core/props/KindProps.h"
 #include "core/runtime/EventDispatch.h"
@@ -25,34 +26,7 @@
 
 namespace {
 
-class PlainUnit final : public Unit {
-public:
-    PlainUnit(const CreateArgs& args, AnyKindProps props)
-        : Unit(args.window_id, args.unit_id), props(std::move(props))
-    {
-    }
-    QWidget* Widget() const override { return nullptr; }
-    AnyKindProps props;
-};
-
-Unit* Create(const CreateArgs& args)
-{
-    RuntimeWindow* window = FindWindow(args.window_id);
-    const RuntimeRecord* record = window != nullptr ? FindRecord(*window, args.unit_id) : nullptr;
-    return record != nullptr ? new PlainUnit(args, *DefaultPropsOf(record->kind)) : nullptr;
-}
-
-int Get(Unit* unit, int32_t own, PropertyValue* value)
-{
-    return std::visit([&](auto& props) { return GetOwnProperty(props, own, value) ? 1 : 0; },
-                      static_cast<PlainUnit*>(unit)->props);
-}
-
-int Set(Unit* unit, int32_t own, const PropertyValue& value)
-{
-    return std::visit([&](auto& props) { return SetOwnProperty(props, own, value).rebuild ? 1 : 0; },
-                      static_cast<PlainUnit*>(unit)->props);
-}
+using namespace plain_units;
 
 int WantsKey(Unit* unit, int key)
 {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "contract/ProcedureArea.h"
+#include "tests/support/PlainUnits.h"
 #include "contract/ServiceTable.h"
 #include "program/data/MainWindowTemplate.h"
 #include "program/data/MainWindowUnits.h"
@@ -20,38 +21,7 @@ namespace {
 
 using namespace main_window;
 
-// A unit that is only its property set; own number 7 of an edit box (multi-line) asks for a
-// rebuild, as the widgets do.
-class PlainUnit final : public Unit {
-public:
-    PlainUnit(const CreateArgs& args, AnyKindProps props)
-        : Unit(args.window_id, args.unit_id), props(std::move(props))
-    {
-    }
-    QWidget* Widget() const override { return nullptr; }
-    AnyKindProps props;
-};
-
-Unit* Create(const CreateArgs& args)
-{
-    const RuntimeWindow* window = FindWindow(args.window_id);
-    const RuntimeRecord* record = window != nullptr
-                                      ? FindRecord(const_cast<RuntimeWindow&>(*window), args.unit_id)
-                                      : nullptr;
-    return record != nullptr ? new PlainUnit(args, *DefaultPropsOf(record->kind)) : nullptr;
-}
-
-int Get(Unit* unit, int32_t own, PropertyValue* value)
-{
-    return std::visit([&](auto& props) { return GetOwnProperty(props, own, value) ? 1 : 0; },
-                      static_cast<PlainUnit*>(unit)->props);
-}
-
-int Set(Unit* unit, int32_t own, const PropertyValue& value)
-{
-    return std::visit([&](auto& props) { return SetOwnProperty(props, own, value).rebuild ? 1 : 0; },
-                      static_cast<PlainUnit*>(unit)->props);
-}
+using namespace plain_units;
 
 AnyEntry Interface(int32_t number)
 {
