@@ -74,6 +74,8 @@ void PrintUsage()
                "  anglarix-calc --solve ANGLE OPPOSITE ADJACENT HYPOTENUSE\n"
                "                                 the result opposite side, hypotenuse and adjacent side\n"
                "                                 (give \"\" for an empty box)\n"
+               "  --explain                      after each answer, how it came about, on lines\n"
+               "                                 that begin with \"# \"\n"
                "  -h, --help                     this text\n"
                "  -V, --version                  the version and the licence\n"
                "\n"
@@ -114,6 +116,20 @@ int UsageError(const char* message, std::string_view detail)
 
 void PrintLine(const std::string& gbk) { WriteOut(GbkToUtf8(gbk) + "\n"); }
 
+// --explain: after each answer, how it came about, each line marked with "# " so that a reader
+// of the answers can pass over them.
+bool g_explain = false;
+
+void Explain(const std::string& utf8)
+{
+    if (!g_explain || utf8.empty())
+        return;
+    std::string marked = "# ";
+    for (const char c : utf8)
+        marked += c == '\n' ? std::string("\n# ") : std::string(1, c);
+    WriteOut(marked + "\n");
+}
+
 // Prints the expression's value, or says why it has none; false when it has none.
 bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_empty)
 {
@@ -124,6 +140,8 @@ bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_em
     const std::string& value = evaluation.text;
     if (!value.empty() || print_empty)
         PrintLine(value);
+    if (!evaluation.ignored.empty())
+        Explain(Formatted(_(IgnoredWording().english), GbkToUtf8(evaluation.ignored)));
     if (value.empty())
         ReportFailure(evaluation.reason, expression);
     return !value.empty();
@@ -175,6 +193,10 @@ int Angle(Mode mode, std::string_view a, std::string_view b)
                               : mode == Mode::ArcTangent ? ArcTangentText(first, second, &reason)
                                                          : ArcCosineText(first, second, &reason);
     PrintLine(angle);
+    Explain(AngleWorking(mode == Mode::ArcSine      ? "arcsin"
+                         : mode == Mode::ArcTangent ? "arctan"
+                                                    : "arccos",
+                         first, second, angle));
     if (!angle.empty())
         return 0;
     ReportFailure(reason);
@@ -193,6 +215,11 @@ int Solve(char** boxes)
     PrintLine(sides.opposite);
     PrintLine(sides.hypotenuse);
     PrintLine(sides.adjacent);
+    const WorkingWords words{_("opposite"), _("adjacent"), _("hypotenuse"),
+                             _("the known side, copied as typed"),
+                             _("pi is taken as 3.1415926535, so sin(30) is 0.499999999987, not 0.5")};
+    for (const SideStep* step : {&sides.opposite_step, &sides.hypotenuse_step, &sides.adjacent_step})
+        Explain(SideWorking(*step, words));
     // Each reason for an empty side once: the sides are empty for one cause at a time.
     Reason reported = sides.reason;
     if (reported != Reason::None)
@@ -218,7 +245,7 @@ bool IsExpression(const char* arg)
 // What one option argument asks for. The long options may be shortened to any prefix that
 // names one of them, and the complaints are worded as GNU getopt words them, so that the
 // program says the same on every system.
-enum class Choice { Computation, Help, Version, Wrong };
+enum class Choice { Computation, Explain, Help, Version, Wrong };
 struct ParsedOption {
     Choice choice = Choice::Wrong;
     Mode mode = Mode::Expressions;
@@ -235,6 +262,7 @@ ParsedOption ParseOption(std::string_view arg)
         {"asin", Choice::Computation, Mode::ArcSine},     {"atan", Choice::Computation, Mode::ArcTangent},
         {"acos", Choice::Computation, Mode::ArcCosine},   {"solve", Choice::Computation, Mode::Solve},
         {"help", Choice::Help, Mode::Expressions},        {"version", Choice::Version, Mode::Expressions},
+        {"explain", Choice::Explain, Mode::Expressions},
     };
     // clang-format on
     const std::string prog = std::string(kCalcProgram) + ": ";
@@ -294,6 +322,7 @@ int Run(int argc, char** argv)
         case Choice::Help: PrintUsage(); return 0;
         case Choice::Version: PrintVersion(); return 0;
         case Choice::Wrong: return HelpHint();
+        case Choice::Explain: g_explain = true; continue;
         case Choice::Computation: break;
         }
         if (mode_option != nullptr)

@@ -10,7 +10,24 @@
 #include "values/Gbk.h"
 #include "values/Number.h"
 
-const char* const kPiWorking = "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5";
+const WorkingWords kChineseWorkingWords{"对边", "邻边", "斜边", "已知边，照输入抄写",
+                                        "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5"};
+
+std::string SideWorking(const SideStep& step, const WorkingWords& words)
+{
+    const auto name = [&](KnownSide side) {
+        return side == KnownSide::Opposite   ? words.opposite
+               : side == KnownSide::Adjacent ? words.adjacent
+                                             : words.hypotenuse;
+    };
+    if (step.side == KnownSide::None)
+        return {};
+    if (step.from == KnownSide::None)
+        return words.copied;
+    const char* sign = step.multiply ? " × " : " ÷ ";
+    return std::string(name(step.side)) + " = " + name(step.from) + sign + step.call + " = " + step.known +
+           sign + step.trig + " = " + step.result + "\n" + words.pi;
+}
 
 namespace {
 
@@ -18,7 +35,7 @@ namespace {
 // the value comes back rounded to 13 significant digits, the text kept for the working. None
 // when the engine gives nothing.
 struct Trig {
-    const char* name;  // as the working writes the call
+    std::string name;  // as the working writes the call
     std::string call;  // GBK
     std::string value;
 };
@@ -38,31 +55,29 @@ enum class Operation { Multiply, Divide };
 
 // One computed side: the known side times or over a trigonometric value. Without that value,
 // or when the side is not finite (over a tangent of 0, or a known side of 1e999), the side is
-// the empty text. Its working names the sides and shows the numbers used.
+// the empty text. Its step keeps the numbers used.
 std::string SideText(double known, Operation operation, const std::optional<Trig>& trig, Reason& reason,
-                     std::string& working, const char* side_name, const char* known_name)
+                     SideStep& step, KnownSide side, KnownSide from)
 {
     reason = Reason::AngleWithoutValue;
     if (!trig)
         return {};
     const double value = TextToNumber(trig->value);
-    const double side = operation == Operation::Multiply ? known * value : known / value;
+    const double length = operation == Operation::Multiply ? known * value : known / value;
     reason = Reason::SideOverflow;
-    if (!std::isfinite(side))
+    if (!std::isfinite(length))
         return {};
     reason = Reason::None;
     std::string text;
-    engine::AppendNumberText(text, side);
-    std::string known_text;
-    engine::AppendNumberText(known_text, known);
-    const char* sign = operation == Operation::Multiply ? " × " : " ÷ ";
+    engine::AppendNumberText(text, length);
     const std::string call = GbkToUtf8(trig->call);
-    working = std::string(side_name) + " = " + known_name + sign + trig->name + call.substr(call.find('(')) +
-              " = " + known_text + sign + trig->value + " = " + text + "\n" + kPiWorking;
+    step = {side,        from, operation == Operation::Multiply, trig->name + call.substr(call.find('(')), {},
+            trig->value, text};
+    engine::AppendNumberText(step.known, known);
     return text;
 }
 
-constexpr char kKnownWorking[] = "已知边，照输入抄写";
+SideStep Copied(KnownSide side) { return {side, KnownSide::None, false, {}, {}, {}, {}}; }
 
 // A box's number with × ÷ 。 as an input method types them read as ASCII.
 double BoxNumber(std::string_view box) { return TextToNumber(engine::InputText(box)); }
@@ -86,27 +101,27 @@ SideLengths SolveSides(std::string_view angle_box, std::string_view opposite_box
     const auto cosine = [&] { return TrigValue(CosineCall, "cos", angle_box); };
     if (opposite > ZeroTolerance) {
         sides.adjacent = SideText(opposite, Operation::Divide, tangent(), sides.adjacent_reason,
-                                  sides.adjacent_working, "邻边", "对边");
+                                  sides.adjacent_step, KnownSide::Adjacent, KnownSide::Opposite);
         sides.hypotenuse = SideText(opposite, Operation::Divide, sine(), sides.hypotenuse_reason,
-                                    sides.hypotenuse_working, "斜边", "对边");
+                                    sides.hypotenuse_step, KnownSide::Hypotenuse, KnownSide::Opposite);
         sides.opposite = engine::UpToNul(opposite_box);
-        sides.opposite_working = kKnownWorking;
+        sides.opposite_step = Copied(KnownSide::Opposite);
         sides.known = KnownSide::Opposite;
     } else if (adjacent > ZeroTolerance) {
         sides.opposite = SideText(adjacent, Operation::Multiply, tangent(), sides.opposite_reason,
-                                  sides.opposite_working, "对边", "邻边");
+                                  sides.opposite_step, KnownSide::Opposite, KnownSide::Adjacent);
         sides.hypotenuse = SideText(adjacent, Operation::Divide, cosine(), sides.hypotenuse_reason,
-                                    sides.hypotenuse_working, "斜边", "邻边");
+                                    sides.hypotenuse_step, KnownSide::Hypotenuse, KnownSide::Adjacent);
         sides.adjacent = engine::UpToNul(adjacent_box);
-        sides.adjacent_working = kKnownWorking;
+        sides.adjacent_step = Copied(KnownSide::Adjacent);
         sides.known = KnownSide::Adjacent;
     } else if (hypotenuse > ZeroTolerance) {
         sides.adjacent = SideText(hypotenuse, Operation::Multiply, cosine(), sides.adjacent_reason,
-                                  sides.adjacent_working, "邻边", "斜边");
+                                  sides.adjacent_step, KnownSide::Adjacent, KnownSide::Hypotenuse);
         sides.opposite = SideText(hypotenuse, Operation::Multiply, sine(), sides.opposite_reason,
-                                  sides.opposite_working, "对边", "斜边");
+                                  sides.opposite_step, KnownSide::Opposite, KnownSide::Hypotenuse);
         sides.hypotenuse = engine::UpToNul(hypotenuse_box);
-        sides.hypotenuse_working = kKnownWorking;
+        sides.hypotenuse_step = Copied(KnownSide::Hypotenuse);
         sides.known = KnownSide::Hypotenuse;
     } else {
         sides.reason = Reason::NoKnownSide;

@@ -19,6 +19,18 @@ enum class SolveOutcome {
 // Which side was known; the button writes the two computed sides first, then the copy.
 enum class KnownSide { None, Opposite, Adjacent, Hypotenuse };
 
+// How one result side came about: copied from the known side, or the known side (from) times or
+// over the trigonometric value of the angle; the texts UTF-8.
+struct SideStep {
+    KnownSide side = KnownSide::None;  // None: the box was left empty
+    KnownSide from = KnownSide::None;  // None: this is the known side, copied
+    bool multiply = false;
+    std::string call;  // "tg(30)"
+    std::string known;
+    std::string trig;
+    std::string result;
+};
+
 struct SideLengths {
     SolveOutcome outcome = SolveOutcome::NoKnownSide;
     KnownSide known = KnownSide::None;
@@ -33,16 +45,26 @@ struct SideLengths {
     Reason opposite_reason = Reason::None;
     Reason hypotenuse_reason = Reason::None;
     Reason adjacent_reason = Reason::None;
-    // How each box got its text (UTF-8), the numbers being the texts the solver used:
-    //   "邻边 = 对边 ÷ tg(30) = 1 ÷ 0.5773502691697 = 1.732050807629"
-    // and, for the known side, that it was copied as typed. Empty for a side left empty.
-    std::string opposite_working;
-    std::string hypotenuse_working;
-    std::string adjacent_working;
+    // How each box got its text (SideWorking).
+    SideStep opposite_step;
+    SideStep hypotenuse_step;
+    SideStep adjacent_step;
 };
 
-// The line a working adds where a sine, cosine or tangent was taken in degrees.
-extern const char* const kPiWorking;
+// The words a working is written in, UTF-8.
+struct WorkingWords {
+    const char* opposite;
+    const char* adjacent;
+    const char* hypotenuse;
+    const char* copied;  // the known side's working
+    const char* pi;      // the line where a sine, cosine or tangent was taken in degrees
+};
+extern const WorkingWords kChineseWorkingWords;
+
+// How a result box got its text, the numbers being the texts the solver used:
+//   "邻边 = 对边 ÷ tg(30) = 1 ÷ 0.5773502691697 = 1.732050807629\nπ 取 3.1415926535，…"
+// or, for the known side, that it was copied as typed. Empty for a side left empty.
+std::string SideWorking(const SideStep& step, const WorkingWords& words);
 
 // The known side is the first of opposite, adjacent and hypotenuse whose number is above
 // ZeroTolerance.

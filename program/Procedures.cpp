@@ -142,9 +142,9 @@ ProcedureResult SideLengthsClick(const uint32_t*, int32_t)
     case KnownSide::None: break;
     }
     if (sides.outcome == SolveOutcome::Solved) {
-        SetNoteWorking(kResultOpposite, sides.opposite_working);
-        SetNoteWorking(kResultHypotenuse, sides.hypotenuse_working);
-        SetNoteWorking(kResultAdjacent, sides.adjacent_working);
+        SetNoteWorking(kResultOpposite, SideWorking(sides.opposite_step, kChineseWorkingWords));
+        SetNoteWorking(kResultHypotenuse, SideWorking(sides.hypotenuse_step, kChineseWorkingWords));
+        SetNoteWorking(kResultAdjacent, SideWorking(sides.adjacent_step, kChineseWorkingWords));
     }
     // Why a side stays empty; without a usable side the note goes where one is typed.
     ShowReason(kResultOpposite, sides.opposite_reason);

@@ -320,6 +320,43 @@ TEST(CalcTool, AClosedPipeIsAFailedWrite)
 }
 #endif
 
+// --explain: the same answers, each followed by how it came about on lines a reader can skip.
+TEST(CalcTool, ExplainShowsTheWorkingAfterEachAnswer)
+{
+    // clang-format off
+    const struct { std::vector<std::string> args; Locale locale; std::string out; } cases[] = {
+        {{"--explain", "--asin", "3", "5"}, Locale::English,
+         "36.8698976469\n# arcsin(3 ÷ 5) = 36.8698976469°\n# = 36°52′11.63″\n"},
+        {{"--acos", "--explain", "1", "2"}, Locale::English,
+         "59.99999999914\n# arccos(1 ÷ 2) = 59.99999999914°\n# = 60°00′00.00″\n"},
+        {{"--explain", "--asin", "2", "1"}, Locale::English, "\n"},
+        {{"--explain", "--solve", "30", "", "", "2"}, Locale::English,
+         "0.999999999974\n2\n1.732050807584\n"
+         "# opposite = hypotenuse × sin(30) = 2 × 0.499999999987 = 0.999999999974\n"
+         "# pi is taken as 3.1415926535, so sin(30) is 0.499999999987, not 0.5\n"
+         "# the known side, copied as typed\n"
+         "# adjacent = hypotenuse × cos(30) = 2 × 0.8660254037919 = 1.732050807584\n"
+         "# pi is taken as 3.1415926535, so sin(30) is 0.499999999987, not 0.5\n"},
+        {{"--explain", "--solve", "30", "1", "", ""}, Locale::Chinese,
+         "1\n2.000000000052\n1.732050807629\n# 已知边，照输入抄写\n"
+         "# 斜边 = 对边 ÷ sin(30) = 1 ÷ 0.499999999987 = 2.000000000052\n"
+         "# π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5\n"
+         "# 邻边 = 对边 ÷ tg(30) = 1 ÷ 0.5773502691697 = 1.732050807629\n"
+         "# π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5\n"},
+        {{"--explain", "Sin(30)+1", "1+1"}, Locale::English,
+         "31\n# ignored: Sin (the engine reads sin cos tg ctg in degrees and ^ * / + -)\n2\n"},
+        {{"--ex", "Sin(30)"}, Locale::Chinese, "30\n# 已忽略：Sin（只认 sin cos tg ctg，角度以度为单位，运算符 ^ * / + -）\n"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+#ifdef ANGLARIX_CALC_WINDOWS
+        if (c.locale != Locale::English)
+            continue;
+#endif
+        EXPECT_EQ(RunTool(c.args, nullptr, c.locale).out, c.out) << c.args[1];
+    }
+}
+
 TEST(CalcTool, Help)
 {
     for (const char* option : {"--help", "-h"}) {
