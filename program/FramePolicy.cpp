@@ -38,5 +38,6 @@ void AddFramePolicy(uint32_t window_id)
         .hover = [](uint32_t unit_id) { return NoteHoverText(unit_id); },
         .description = &NoteDescription,
         .edited = &UserChangedBox,
+        .on_keyboard_focus = &NoteOnKeyboardFocus,
     };
 }

@@ -155,6 +155,17 @@ std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure)
     return note;
 }
 
+std::string NoteOnKeyboardFocus(uint32_t unit_id)
+{
+    const std::optional<BoxInGroup> box = GroupOfBox(unit_id);
+    if (!box || box->is_input)
+        return {};
+    if (const auto reason = Reasons().find(unit_id); reason != Reasons().end())
+        return reason->second;
+    const auto working = Workings().find(unit_id);
+    return working != Workings().end() ? working->second : std::string();
+}
+
 std::vector<uint32_t> UserChangedBox(uint32_t unit_id)
 {
     std::vector<uint32_t> gone;

@@ -48,6 +48,10 @@ std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure);
 // The same with the measure the face set.
 std::string NoteHoverText(uint32_t unit_id);
 
+// What a box reached by the keyboard shows at once: a result box's reason or working; nothing
+// for an input box, whose note says only what it takes.
+std::string NoteOnKeyboardFocus(uint32_t unit_id);
+
 // The user changed a box: when it is an input of a group, the group's reasons go. The boxes
 // whose reason went, for the face to take their notes down.
 std::vector<uint32_t> UserChangedBox(uint32_t unit_id);

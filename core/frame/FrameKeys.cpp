@@ -43,12 +43,16 @@ bool Setting(const RuntimeWindow& window, int32_t own)
 
 void MoveFocus(RuntimeWindow& window, const RuntimeRecord* from, bool forward)
 {
-    if (const RuntimeRecord* next = NextInFocusOrder(FocusOrder(window), from, forward)) {
-        Emit({.kind = FrameAction::Kind::Focus,
-              .window_id = window.id,
-              .unit_id = next->id,
-              .select = next->kind == KIND_EDIT_BOX});
-    }
+    const RuntimeRecord* next = NextInFocusOrder(FocusOrder(window), from, forward);
+    if (next == nullptr)
+        return;
+    Emit({.kind = FrameAction::Kind::Focus,
+          .window_id = window.id,
+          .unit_id = next->id,
+          .select = next->kind == KIND_EDIT_BOX});
+    // Someone without a pointer meets a result's working as they Tab to it.
+    if (window.additions.notes.on_keyboard_focus != nullptr)
+        ShowNoteForKeyboard(window, *next, window.additions.notes.on_keyboard_focus(next->id));
 }
 
 bool Enter(RuntimeWindow& window, const RuntimeRecord* focused, KeyModifiers modifiers)

@@ -139,6 +139,12 @@ void HideShownNote(uint32_t window_id)
     frame.note_timer = 0;
 }
 
+void ShowNoteForKeyboard(RuntimeWindow& window, const RuntimeRecord& unit, std::string text)
+{
+    if (!text.empty())
+        ShowNote(window, unit, std::move(text));
+}
+
 void ShowUnitNote(uint32_t window_id, uint32_t unit_id, const char* gbk)
 {
     const FrameCall call;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/frame/Frame.h"
+#include "core/runtime/WindowList.h"
 
 struct FrameState {
     FrameFace face;
@@ -41,3 +42,6 @@ public:
 
 // The note goes from the screen, if one shows at that window (any window for 0).
 void HideShownNote(uint32_t window_id);
+
+// A unit reached by the keyboard shows this text as a note; nothing for an empty text.
+void ShowNoteForKeyboard(RuntimeWindow& window, const RuntimeRecord& unit, std::string text);

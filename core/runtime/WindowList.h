@@ -35,6 +35,8 @@ struct NoteAdditions {
     std::string (*hover)(uint32_t unit_id) = nullptr;
     std::string (*description)(uint32_t unit_id) = nullptr;
     std::vector<uint32_t> (*edited)(uint32_t unit_id) = nullptr;
+    // What a unit reached by the keyboard shows at once, as hovering it would; empty for nothing.
+    std::string (*on_keyboard_focus)(uint32_t unit_id) = nullptr;
 };
 
 // What a program adds to one of its windows, beyond the template: its own Tab order (unit ids;
