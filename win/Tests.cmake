@@ -36,12 +36,19 @@ include(${ANGLARIX_ROOT}/cmake/CrossBuiltTests.cmake)
 add_compile_definitions(_USE_MATH_DEFINES)
 target_compile_definitions(win_ReasonsTest PRIVATE ANGLARIX_PO_FILE="${ANGLARIX_ROOT}/po/zh.po")
 
-# The window on Xvfb with a window manager: the golden picture, a note, the X client test's
-# rows, Tab order, Enter and Escape. It stops and starts the Wine server, so it runs alone.
+# The window on Xvfb with a window manager: the golden picture, the X client test's rows, Tab
+# order, Enter and Escape; and the frame's shared cases with a real pointer. Each stops and
+# starts the Wine server, so each runs alone.
 add_test(NAME Win.Window
   COMMAND ${ANGLARIX_ROOT}/tests/windows/window_test.sh ${WINE_RUN} ${ANGLARIX_WINESERVER} ${ANGLARIX_WINE_PREFIX}
           $<TARGET_FILE:anglarix> ${ANGLARIX_ROOT}/tests/forms/golden/main_window.png ${CMAKE_BINARY_DIR}/window-test)
+add_test(NAME Win.WindowCases
+  COMMAND ${ANGLARIX_ROOT}/tests/windows/window_test.sh ${WINE_RUN} ${ANGLARIX_WINESERVER} ${ANGLARIX_WINE_PREFIX}
+          $<TARGET_FILE:anglarix> ${ANGLARIX_ROOT}/tests/forms/golden/main_window.png ${CMAKE_BINARY_DIR}/window-cases
+          cases)
 set_tests_properties(Win.Window PROPERTIES FIXTURES_REQUIRED WinePrefix TIMEOUT 180 RUN_SERIAL ON SKIP_RETURN_CODE 77)
+set_tests_properties(Win.WindowCases PROPERTIES FIXTURES_REQUIRED WinePrefix TIMEOUT 300 RUN_SERIAL ON
+  SKIP_RETURN_CODE 77)
 
 # The installer installs silently for the user, the installed program starts, and the
 # uninstaller leaves nothing behind.

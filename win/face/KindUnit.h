@@ -190,8 +190,10 @@ private:
                 SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
             }
-            if (hwnd != nullptr && m_props.max_length > 0)
-                SendMessageW(hwnd, EM_SETLIMITTEXT, WPARAM(m_props.max_length), 0);
+            // A maximum of 0 is the system's largest, which the control takes only when told: its
+            // own default of 30,000 characters cut a long paste and gave a wrong answer.
+            if (hwnd != nullptr)
+                SendMessageW(hwnd, EM_SETLIMITTEXT, WPARAM(std::max(0, m_props.max_length)), 0);
             return hwnd;
         } else if constexpr (std::is_same_v<Props, ButtonProps>) {
             DWORD style = (m_props.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY |

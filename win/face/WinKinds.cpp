@@ -13,11 +13,11 @@ RuntimeEntry g_runtime_entry = nullptr;
 double g_scale = 1.0;
 void (*g_user_change)(uint32_t, uint32_t) = nullptr;
 
-// A multi-line box takes Enter itself; Tab and Escape go to the runtime's rules.
+// A multi-line box takes Enter itself; the frame has the other keys.
 int EditWantsKey(Unit* unit, int key)
 {
     const HWND hwnd = static_cast<WinUnit*>(unit)->Hwnd();
-    return key == VK_RETURN && (GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_MULTILINE) != 0 ? 1 : 0;
+    return key == kKeyEnter && (GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_MULTILINE) != 0 ? 1 : 0;
 }
 
 template <class Props>
@@ -184,9 +184,10 @@ bool HandleUnitMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam, 
         case BN_CLICKED: RaiseUnitEvent(window_id, unit_id, kEventClick); break;
         case EN_CHANGE:
             if (!unit->m_programmatic) {
-                RaiseUnitEvent(window_id, unit_id, kEventChange);
+                // The notes the edit made untrue go before a procedure may give new ones.
                 if (g_user_change != nullptr)
                     g_user_change(window_id, unit_id);
+                RaiseUnitEvent(window_id, unit_id, kEventChange);
             }
             break;
         case EN_SETFOCUS:

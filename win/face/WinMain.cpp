@@ -1,28 +1,32 @@
-// anglarix.exe: the form runtime loads the embedded window template with the Win32 unit
-// library, builds the main window by the runtime's loading sequence and runs the click
-// procedures through a service table whose property calls reach the controls. Keys (Tab,
-// Enter, Escape) follow the runtime's and the program's rules; the notes at the boxes are
-// tooltips. The run ends with 0 when the last window closes, -1 after a runtime error.
+// anglarix.exe: the program's start routine runs on the frame's service table, whose property
+// calls reach the controls; the window is built from the embedded template with the Win32 unit
+// library by the runtime's loading sequence. The frame
+// (core/frame) decides the keys, the focus, the notes, the idle periods and a close; this face
+// reports what the user does in its words and carries out its actions. The run ends with the
+// frame's status after the last window, -1 after a runtime error.
 #include "win/face/WinApi.h"
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "contract/ServiceTable.h"
-#include "core/runtime/EnterKey.h"
+#include "core/frame/Frame.h"
+#include "core/frame/FrameServices.h"
 #include "core/runtime/EventDispatch.h"
 #include "core/runtime/LoadSequence.h"
-#include "core/props/WindowProps.h"
 #include "core/runtime/UnitPropertyAccess.h"
 #include "core/runtime/UnitTypeTable.h"
 #include "core/runtime/WindowList.h"
 #include "program/FramePolicy.h"
+#include "program/StartRoutine.h"
 #include "program/Procedures.h"
 #include "program/data/AccessibleTexts.h"
 #include "program/data/MainWindowTemplate.h"
 #include "program/data/MainWindowUnits.h"
 #include "values/Blocks.h"
+#include "values/Constants.h"
 #include "values/RuntimeError.h"
 #include "win/face/WideText.h"
 #include "win/face/WinKinds.h"
@@ -30,13 +34,11 @@
 
 namespace {
 
-void (*g_exit_procedure)() = nullptr;
-
-// Runs the program's exit procedure once and ends the process.
-[[noreturn]] void EndProcess(int code)
+// No procedure runs from here on; the program's exit procedure runs once, then the process ends.
+[[noreturn]] void EndWinProgram(int32_t code)
 {
-    if (void (*procedure)() = std::exchange(g_exit_procedure, nullptr))
-        procedure();
+    SuppressEvents();
+    RunExitProcedureOnce();
     ExitProcess(UINT(code));
 }
 
@@ -47,29 +49,14 @@ void PresentErrorBox(const std::string& gbk)
 }
 
 // After a runtime error the exit procedure does not run.
-[[noreturn]] void EndAfterRuntimeError(int) { ExitProcess(UINT(-1)); }
-
-void RaiseRuntimeErrorService(int32_t code) { RaiseRuntimeError(code); }
-// The program declares no external commands.
-TypedValue NoLibraryCommand(int32_t, int32_t, const TypedValue*) { RaiseRuntimeError(1); }
-void EndProgramService(int32_t code) { EndProcess(code); }
-void RunMessageLoopService();
-void LoadWindowService(uint32_t window_id);
-intptr_t SystemCallService(int32_t number, intptr_t a, intptr_t)
+[[noreturn]] void EndAfterRuntimeError(int code)
 {
-    if (number == kSystemCallSetExitProcedure)
-        g_exit_procedure = reinterpret_cast<void (*)()>(a);
-    return 0;
+    ForgetExitProcedure();
+    ExitProcess(UINT(code));
 }
 
-// clang-format off
-constexpr ServiceTable kServices = {
-    &RaiseRuntimeErrorService, &NoLibraryCommand, &CallCommand,       &CallCommand,      &GetUnitProperty,
-    &SetUnitProperty,          &AllocateBlock,    &ResizeBlock,       &FreeBlock,        &EndProgramService,
-    &RunMessageLoopService,    &LoadWindowService, &SystemCallService, &ShowUnitNote,
-};
-// clang-format on
-
+// The loaded runtime window a window of the face belongs to, and the unit it is (the window's
+// own record for its frame); null for another window.
 RuntimeWindow* LoadedWindowOf(HWND hwnd, uint32_t& unit_id)
 {
     uint32_t window_id = 0;
@@ -82,149 +69,121 @@ RuntimeWindow* LoadedWindowOf(HWND hwnd, uint32_t& unit_id)
     return nullptr;
 }
 
-// The units Tab visits now: the window's order less what is hidden or disabled.
-std::vector<RuntimeRecord*> FocusOrder(RuntimeWindow& window)
-{
-    std::vector<RuntimeRecord*> order = TabOrder(window);
-    std::erase_if(order, [](const RuntimeRecord* record) {
-        const HWND hwnd = UnitHwnd(*record);
-        return hwnd == nullptr || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd);
-    });
-    return order;
-}
-
-void FocusUnit(const RuntimeRecord* record)
-{
-    const HWND hwnd = record != nullptr ? UnitHwnd(*record) : nullptr;
-    if (hwnd == nullptr)
-        return;
-    SetFocus(hwnd);
-    // As a dialog does, a box reached by the keyboard has its whole text selected.
-    wchar_t name[8] = {};
-    GetClassNameW(hwnd, name, 8);
-    if (lstrcmpiW(name, L"EDIT") == 0)
-        SendMessageW(hwnd, EM_SETSEL, 0, -1);
-}
-
-void MoveFocus(RuntimeWindow& window, uint32_t from_unit, bool forward)
-{
-    RuntimeRecord* from = from_unit != window.records.front().id ? FindRecord(window, from_unit) : nullptr;
-    FocusUnit(NextInFocusOrder(FocusOrder(window), from, forward));
-}
-
 bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-// True when the key was acted on and the control must not see it.
-bool HandleKey(const MSG& msg)
+// Tab, Enter, Escape and F1 in the frame's words; true when the frame acted on the key.
+bool FrameTookKey(const MSG& msg)
 {
-    const int key = int(msg.wParam);
-    if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE)
-        return false;
+    FrameKey key = FrameKey::Other;
+    switch (msg.wParam) {
+    case VK_TAB: key = FrameKey::Tab; break;
+    case VK_RETURN: key = FrameKey::Enter; break;
+    case VK_ESCAPE: key = FrameKey::Escape; break;
+    case VK_F1: key = FrameKey::F1; break;
+    default: return false;
+    }
     uint32_t unit_id = 0;
-    RuntimeWindow* window = LoadedWindowOf(msg.hwnd, unit_id);
-    if (window == nullptr)
-        return false;
-    RuntimeRecord* focused = FindRecord(*window, unit_id);
-    if (focused != nullptr && focused->object != nullptr) {
-        const auto wants = reinterpret_cast<WantsKeyEntry>(KindEntry(focused->kind, kEntryWantsKey));
-        if (wants != nullptr && wants(focused->object.get(), key) != 0)
-            return false;
-    }
-    if (key == VK_TAB) {
-        MoveFocus(*window, unit_id, !Held(VK_SHIFT));
-        return true;
-    }
-    if (key == VK_RETURN) {
-        const bool modified = Held(VK_SHIFT) || Held(VK_CONTROL) || Held(VK_MENU);
-        const EnterAnswer answer = AnswerEnter(*window, unit_id, modified);
-        switch (answer.action) {
-        case EnterAnswer::Action::Click:
-            RaiseEventFromRuntime(window->id, answer.unit, kEventClick);
-            return true;
-        case EnterAnswer::Action::MoveFocus: MoveFocus(*window, unit_id, true); return true;
-        case EnterAnswer::Action::Nothing: return false;
-        }
-        return false;
-    }
-    if (OwnPropertyOf(window->records.front(), WindowOwn::EscapeCloses).low == 0)
-        return false;
-    PostMessageW(UnitHwnd(window->records.front()), WM_CLOSE, 0, 0);
-    return true;
+    const RuntimeWindow* window = LoadedWindowOf(msg.hwnd, unit_id);
+    return window != nullptr &&
+           FrameKeyDown(window->id, unit_id, key,
+                        {.shift = Held(VK_SHIFT), .ctrl = Held(VK_CONTROL), .alt = Held(VK_MENU)});
 }
 
-bool AnyWindowLoaded()
+// Whether the idle passes of this period go on; activity starts a new period.
+bool g_idle_wanted = true;
+POINT g_pointer{-1, -1};
+
+void Activity()
 {
-    return std::any_of(Windows().begin(), Windows().end(), [](const RuntimeWindow& w) { return w.loaded; });
+    FrameActivity();
+    g_idle_wanted = true;
 }
 
-// The idle event, once each time the queue runs empty, with the milliseconds since the last.
-void RaiseIdle()
+// Keys, mouse buttons and the wheel, and the pointer moved to a new place (the system repeats
+// a move where the pointer stands when windows change under it).
+bool IsActivity(const MSG& msg)
 {
-    static DWORD last = GetTickCount();
-    const DWORD now = GetTickCount();
-    std::vector<uint32_t> ids;
-    for (const RuntimeWindow& window : Windows()) {
-        if (window.loaded)
-            ids.push_back(window.id);
+    if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+        const bool moved = msg.pt.x != g_pointer.x || msg.pt.y != g_pointer.y;
+        g_pointer = msg.pt;
+        return moved;
     }
-    for (uint32_t id : ids) {
-        RuntimeWindow* window = FindWindow(id);
-        if (window == nullptr || !window->loaded)
-            continue;  // an earlier window's handler closed it
-        EventRecord record;
-        record.window_id = id;
-        record.event = kEventIdle;
-        record.arg_count = 1;
-        record.args[0] = now - last;
-        DispatchEvent(record);
-    }
-    last = now;
+    return (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
+           (msg.message >= WM_LBUTTONDOWN && msg.message <= WM_MOUSELAST) ||
+           (msg.message >= WM_NCLBUTTONDOWN && msg.message <= WM_NCXBUTTONDBLCLK);
 }
 
 int RunLoop()
 {
+    FrameLoopEntered();
     MSG msg;
     for (;;) {
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            RaiseIdle();
+        while (g_idle_wanted && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            g_idle_wanted = FrameIdlePass(GetTickCount64());
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0)
             return int(msg.wParam);
         if (got < 0)
             return -1;
-        if (msg.message == WM_KEYDOWN && HandleKey(msg))
+        if (IsActivity(msg))
+            Activity();
+        if (msg.message == WM_KEYDOWN && FrameTookKey(msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
 }
 
-void RunMessageLoopService() { EndProcess(RunLoop()); }
+void RunMessageLoopService() { EndWinProgram(RunLoop()); }
 
-// The window kind decides whether a close goes ahead; when it does, the units go, and with the
-// last window the run.
-void CloseRuntimeWindow(HWND hwnd)
+// The frame's timers as the system's: one-shot, each reported once.
+std::vector<std::pair<UINT_PTR, int>> g_timers;
+
+void CALLBACK TimerElapsed(HWND, UINT, UINT_PTR id, DWORD)
 {
-    uint32_t unit_id = 0;
-    RuntimeWindow* window = LoadedWindowOf(hwnd, unit_id);
-    if (window == nullptr) {
-        DestroyWindow(hwnd);
+    KillTimer(nullptr, id);
+    const auto at = std::find_if(g_timers.begin(), g_timers.end(),
+                                 [&](const auto& one) { return one.first == id; });
+    if (at == g_timers.end())
         return;
+    const int timer = at->second;
+    g_timers.erase(at);
+    FrameTimerFired(timer);
+}
+
+void Focus(const FrameAction& action)
+{
+    RuntimeWindow* window = FindWindow(action.window_id);
+    RuntimeRecord* record = window != nullptr ? FindRecord(*window, action.unit_id) : nullptr;
+    const HWND hwnd = record != nullptr ? UnitHwnd(*record) : nullptr;
+    if (hwnd == nullptr)
+        return;
+    SetFocus(hwnd);
+    if (action.select)
+        SendMessageW(hwnd, EM_SETSEL, 0, -1);
+}
+
+void OpenHelp(const FrameAction& action)
+{
+    ShellExecuteW(nullptr, L"open", WideFromUtf8(action.text).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Carry(const FrameAction& action)
+{
+    using Kind = FrameAction::Kind;
+    switch (action.kind) {
+    case Kind::Focus: Focus(action); break;
+    case Kind::ShowNote: ShowNote(action); break;
+    case Kind::HideNote: HideNote(action); break;
+    case Kind::Describe: Describe(action); break;
+    case Kind::StartTimer:
+        if (const UINT_PTR id = SetTimer(nullptr, 0, UINT(std::max(action.milliseconds, 0)), &TimerElapsed))
+            g_timers.emplace_back(id, action.timer);
+        break;
+    case Kind::OpenHelp: OpenHelp(action); break;
+    case Kind::CloseWindow: ForgetNotes(action.window_id); break;  // the units took their windows
+    case Kind::Quit: PostQuitMessage(action.status); break;
     }
-    EventRecord record;
-    record.window_id = window->id;
-    record.unit_id = window->records.front().id;
-    record.event = kEventCloseRequest;
-    DispatchEvent(record);
-    window = FindWindow(record.window_id);
-    if (window == nullptr || !window->loaded)
-        return;
-    if (record.has_result && record.result == 0)
-        return;
-    HideNotes();
-    ReleaseWindow(*window);
-    if (!AnyWindowLoaded())
-        PostQuitMessage(0);
 }
 
 double FactorOf(HWND hwnd)
@@ -245,14 +204,25 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
 {
     LRESULT result = 0;
     switch (message) {
-    case WM_CLOSE: CloseRuntimeWindow(hwnd); return 0;
+    case WM_CLOSE: {
+        // The frame decides whether a loaded window closes; it lets the units, and so this
+        // window, go.
+        uint32_t unit_id = 0;
+        if (const RuntimeWindow* window = LoadedWindowOf(hwnd, unit_id))
+            FrameCloseRequest(window->id);
+        else
+            DestroyWindow(hwnd);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wparam) != WA_INACTIVE) {
+            Activity();
+            PostMessageW(hwnd, WM_NULL, 0, 0);  // the loop may be waiting: a new period to idle in
+        }
+        break;
     case WM_NOTIFY:
         if (HandleNoteNotify(reinterpret_cast<NMHDR*>(lparam), result))
             return result;
-        break;
-    case WM_TIMER:
-        if (HandleNoteTimer(wparam))
-            return 0;
         break;
     case WM_DPICHANGED: {
         uint32_t unit_id = 0;
@@ -341,8 +311,14 @@ void ShowWindowWithFocus(RuntimeWindow& window)
         SetDpiScale(window, factor);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
-    const std::vector<RuntimeRecord*> order = FocusOrder(window);
-    FocusUnit(order.empty() ? nullptr : order.front());
+    // As a keyboard stop: a box has its text selected.
+    const uint32_t first = FirstFocusUnit(window.id);
+    const RuntimeRecord* record = first != 0 ? FindRecord(window, first) : nullptr;
+    if (record != nullptr)
+        Focus({.kind = FrameAction::Kind::Focus,
+               .window_id = window.id,
+               .unit_id = first,
+               .select = record->kind == KIND_EDIT_BOX});
 }
 
 constexpr LoadSurface kSurface{
@@ -356,9 +332,19 @@ constexpr LoadSurface kSurface{
     .show_window = &ShowWindowWithFocus,
 };
 
+void InitializeWinRuntime()
+{
+    AddConstantRange(ConstantsBlock.bytes, ConstantsBlock.bytes + kConstantsBlockSize);
+    static const LibraryDescriptor* const libraries[] = {&WinLibrary()};
+    InitializeUnitLibraries(libraries);
+    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
+}
+
 void LoadWindowService(uint32_t window_id)
 {
     AddFramePolicy(window_id);
+    if (window_id == kMainWindowId)
+        MeasureNotesIn(window_id);
     LoadWindowOrFail(window_id, kSurface);
 }
 
@@ -380,18 +366,17 @@ void RegisterWindowClass(HINSTANCE instance)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
-    InstallServices(&kServices);
+    InstallServices(&FrameServices({.initialize_runtime = &InitializeWinRuntime,
+                                    .end_program = &EndWinProgram,
+                                    .run_message_loop = &RunMessageLoopService,
+                                    .load_window = &LoadWindowService}));
     SetRuntimeErrorHooks(
         {.before_report = &SuppressEvents, .present = &PresentErrorBox, .end_program = &EndAfterRuntimeError});
+    SetFrameFace({.carry = &Carry});  // Win32 keeps no idle work of its own
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterWindowClass(instance);
-    SetUserChangeHandler(&BoxChangedByUser);
-
-    static const LibraryDescriptor* const libraries[] = {&WinLibrary()};
-    InitializeUnitLibraries(libraries);
-    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
-    LoadWindowService(kMainWindowId);
-    EndProcess(RunLoop());
+    SetUserChangeHandler(&FrameUserEdited);
+    EndWinProgram(StartRoutine());
 }

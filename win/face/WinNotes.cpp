@@ -1,35 +1,50 @@
 #include "win/face/WinNotes.h"
 
-#include <string>
+#include <oleacc.h>
 
-#include "win/face/GdiPainting.h"
-#include "core/frame/Frame.h"
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "program/Notes.h"
+#include "win/face/GdiPainting.h"
 #include "win/face/WideText.h"
 #include "win/face/WinKinds.h"
 
 namespace {
 
-constexpr UINT_PTR kNoteTimer = 0x4E6F;
-constexpr int kTipWidth = 360;
+constexpr int kNoteWidth = 360;        // at the factor 1; a longer line breaks
+constexpr size_t kLongestLine = 1024;  // characters measured for one line at most
 
-HWND g_owner = nullptr;
-HWND g_hover_tips = nullptr;  // one tool per box, its text asked when it shows
-HWND g_reason_tip = nullptr;  // the tracking tip a reason shows in
-uint32_t g_window_id = 0;
-uint32_t g_reason_unit = 0;  // the box whose reason shows, 0 for none
+struct WindowTips {
+    uint32_t window_id;
+    HWND owner;
+    HWND hover;  // one tool per unit, its text asked when it shows
+    HWND note;   // the tracking tip a note stands in
+};
 
-HWND BoxHwnd(uint32_t unit_id)
+std::vector<WindowTips> g_tips;
+uint32_t g_note_window = 0, g_note_unit = 0;  // where the note stands; 0 for none
+uint32_t g_measured_window = 0;
+
+WindowTips* TipsOf(uint32_t window_id)
 {
-    RuntimeWindow* window = FindWindow(g_window_id);
+    const auto at = std::find_if(g_tips.begin(), g_tips.end(),
+                                 [&](const WindowTips& tips) { return tips.window_id == window_id; });
+    return at != g_tips.end() ? &*at : nullptr;
+}
+
+HWND UnitHwndOf(uint32_t window_id, uint32_t unit_id)
+{
+    RuntimeWindow* window = FindWindow(window_id);
     RuntimeRecord* record = window != nullptr && window->loaded ? FindRecord(*window, unit_id) : nullptr;
     return record != nullptr ? UnitHwnd(*record) : nullptr;
 }
 
-// A line of the box's text in the box's own font, in the box's pixels.
+// A line of a box's text in the box's own font, and the room a line has in the box.
 int LineWidth(uint32_t unit_id, const std::string& utf8)
 {
-    const HWND box = BoxHwnd(unit_id);
+    const HWND box = UnitHwndOf(g_measured_window, unit_id);
     if (box == nullptr)
         return 0;
     HDC dc = GetDC(box);
@@ -44,135 +59,237 @@ int LineWidth(uint32_t unit_id, const std::string& utf8)
 
 int LineRoom(uint32_t unit_id)
 {
-    const HWND box = BoxHwnd(unit_id);
+    const HWND box = UnitHwndOf(g_measured_window, unit_id);
     RECT r{};
     if (box != nullptr)
         SendMessageW(box, EM_GETRECT, 0, LPARAM(&r));
     return r.right - r.left;
 }
 
-constexpr NoteMeasure kMeasure{&LineWidth, &LineRoom};
+HFONT NoteFont() { return FontOf(paint::TextFont{}, DpiScale()); }
+int NoteWidth() { return int(kNoteWidth * DpiScale()); }
 
-HWND MakeTip(DWORD style)
+RECT WorkAreaNear(HWND hwnd)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
+}
+
+// The text as a tip shows it: a line wider than a note is broken where it reaches the edge, and
+// what would run past the foot of the screen is left out, so that a box of megabytes makes a
+// screenful of note at about the cost of one. Tooltips only break lines between words.
+std::wstring Fitted(const std::string& utf8, HWND unit)
+{
+    const std::wstring text = WideFromUtf8(utf8);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, NoteFont());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const RECT work = WorkAreaNear(unit);
+    const int lines = std::max(1, int((work.bottom - work.top) / std::max(1L, metrics.tmHeight)) - 1);
+    std::wstring fitted;
+    size_t at = 0;
+    for (int line = 0; line < lines && at <= text.size(); ++line) {
+        const size_t end = std::min(text.find(L'\n', at), text.size());
+        const int length = int(std::min(end - at, kLongestLine));
+        int fit = 0;
+        SIZE size{};
+        GetTextExtentExPointW(dc, text.data() + at, length, NoteWidth(), &fit, nullptr, &size);
+        fit = std::clamp(fit, std::min(length, 1), length);
+        if (fit < length && fit > 1 && IS_HIGH_SURROGATE(text[at + size_t(fit) - 1]))
+            --fit;
+        if (line > 0)
+            fitted += L'\n';
+        fitted.append(text, at, size_t(fit));
+        at += size_t(fit);
+        if (at == end)
+            ++at;  // past the line's own break
+    }
+    if (at < text.size())
+        fitted += L'\x2026';
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return fitted;
+}
+
+HWND MakeTip(HWND owner, DWORD style)
 {
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | style,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, g_owner, nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    // Fitted() has broken the lines already; the tip is not to break them again.
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 2 * NoteWidth());
     // The system's tip font may have no Chinese; the notes are in the window's own font.
-    SendMessageW(tip, WM_SETFONT, WPARAM(FontOf(paint::TextFont{}, DpiScale())), FALSE);
+    SendMessageW(tip, WM_SETFONT, WPARAM(NoteFont()), FALSE);
     return tip;
 }
 
-TTTOOLINFOW ReasonTool()
+TTTOOLINFOW NoteTool(const WindowTips& tips)
 {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = g_owner;
+    // Transparent: the pointer passes through a note to what is under it.
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE | TTF_TRANSPARENT;
+    tool.hwnd = tips.owner;
     tool.uId = 1;
     return tool;
 }
 
-void TakeReasonDown()
+// Moves the note to the side of the unit, a note of `size`, within the screen's work area.
+void Place(HWND tip, TTTOOLINFOW& tool, HWND unit, NoteSide side, SIZE size)
 {
-    if (g_reason_tip == nullptr)
-        return;
-    TTTOOLINFOW tool = ReasonTool();
-    SendMessageW(g_reason_tip, TTM_TRACKACTIVATE, FALSE, LPARAM(&tool));
-    KillTimer(g_owner, kNoteTimer);
-    g_reason_unit = 0;
+    RECT r{};
+    GetWindowRect(unit, &r);
+    POINT at{r.left, r.bottom};
+    switch (side) {
+    case NoteSide::Below: break;
+    case NoteSide::Above: at.y = r.top - size.cy; break;
+    case NoteSide::Right: at = {r.right, r.top}; break;
+    case NoteSide::Left: at = {r.left - size.cx, r.top}; break;
+    }
+    const RECT work = WorkAreaNear(unit);
+    at.x = std::max(work.left, std::min(at.x, work.right - size.cx));
+    at.y = std::max(work.top, std::min(at.y, work.bottom - size.cy));
+    SendMessageW(tip, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(tip, TTM_TRACKACTIVATE, TRUE, LPARAM(&tool));
+}
+
+void ActivateHoverTips(bool active)
+{
+    for (const WindowTips& tips : g_tips)
+        SendMessageW(tips.hover, TTM_ACTIVATE, active, 0);
+}
+
+void TakeNoteDown()
+{
+    if (WindowTips* tips = TipsOf(g_note_window)) {
+        TTTOOLINFOW tool = NoteTool(*tips);
+        SendMessageW(tips->note, TTM_TRACKACTIVATE, FALSE, LPARAM(&tool));
+    }
+    g_note_window = g_note_unit = 0;
+    ActivateHoverTips(true);
+}
+
+IAccPropServices* Annotations()
+{
+    static IAccPropServices* services = [] {
+        IAccPropServices* made = nullptr;
+        if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IAccPropServices, reinterpret_cast<void**>(&made))))
+            made = nullptr;
+        return made;
+    }();
+    return services;
 }
 
 }  // namespace
 
 void PrepareNotes(RuntimeWindow& window, HWND owner)
 {
-    HideNotes();
-    g_owner = owner;
-    g_window_id = window.id;
-    g_hover_tips = MakeTip(TTS_ALWAYSTIP);
-    SendMessageW(g_hover_tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, kNoteMilliseconds);
+    ForgetNotes(window.id);
+    WindowTips tips{window.id, owner, MakeTip(owner, TTS_ALWAYSTIP), MakeTip(owner, 0)};
+    SendMessageW(tips.hover, TTM_SETDELAYTIME, TTDT_AUTOPOP, kNoteMilliseconds);
     for (RuntimeRecord& record : window.records) {
-        const HWND box = UnitHwnd(record);
-        if (box == nullptr || !HasNotes(record.id))
+        const HWND unit = UnitHwnd(record);
+        if (unit == nullptr || unit == owner)
             continue;
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = owner;
-        tool.uId = UINT_PTR(box);
+        tool.uId = UINT_PTR(unit);
         tool.lpszText = LPSTR_TEXTCALLBACKW;
-        SendMessageW(g_hover_tips, TTM_ADDTOOLW, 0, LPARAM(&tool));
+        SendMessageW(tips.hover, TTM_ADDTOOLW, 0, LPARAM(&tool));
     }
-    g_reason_tip = MakeTip(0);
-    TTTOOLINFOW tool = ReasonTool();
+    TTTOOLINFOW tool = NoteTool(tips);
     tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(g_reason_tip, TTM_ADDTOOLW, 0, LPARAM(&tool));
+    SendMessageW(tips.note, TTM_ADDTOOLW, 0, LPARAM(&tool));
+    SendMessageW(tips.hover, TTM_ACTIVATE, g_note_unit == 0, 0);
+    g_tips.push_back(tips);
 }
 
-void ShowUnitNote(uint32_t window_id, uint32_t unit_id, const char* gbk)
+void ForgetNotes(uint32_t window_id)
 {
-    const HWND box = window_id == g_window_id ? BoxHwnd(unit_id) : nullptr;
-    if (box == nullptr || !HasNotes(unit_id))
+    if (g_note_window == window_id)
+        TakeNoteDown();
+    std::erase_if(g_tips, [&](const WindowTips& tips) {
+        if (tips.window_id != window_id)
+            return false;
+        // Gone already when their owner went first.
+        for (HWND tip : {tips.hover, tips.note}) {
+            if (IsWindow(tip))
+                DestroyWindow(tip);
+        }
+        return true;
+    });
+}
+
+void MeasureNotesIn(uint32_t window_id)
+{
+    g_measured_window = window_id;
+    SetNoteMeasure({&LineWidth, &LineRoom});
+}
+
+void ShowNote(const FrameAction& action)
+{
+    TakeNoteDown();
+    WindowTips* tips = TipsOf(action.window_id);
+    const HWND unit = UnitHwndOf(action.window_id, action.unit_id);
+    if (tips == nullptr || unit == nullptr)
         return;
-    const bool stands = SetNoteReason(unit_id, gbk);
-    if (!stands || !IsWindowVisible(box)) {
-        if (g_reason_unit == unit_id)
-            TakeReasonDown();
-        return;
-    }
-    const std::wstring text = WideFromUtf8(NoteHoverText(unit_id, kMeasure));
-    TTTOOLINFOW tool = ReasonTool();
+    ActivateHoverTips(false);
+    const std::wstring text = Fitted(action.text, unit);
+    TTTOOLINFOW tool = NoteTool(*tips);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(g_reason_tip, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
-    RECT r{};
-    GetWindowRect(box, &r);
-    SendMessageW(g_reason_tip, TTM_TRACKPOSITION, 0, MAKELPARAM(r.left, r.bottom));
-    SendMessageW(g_reason_tip, TTM_TRACKACTIVATE, TRUE, LPARAM(&tool));
-    g_reason_unit = unit_id;
-    SetTimer(g_owner, kNoteTimer, kNoteMilliseconds, nullptr);
+    SendMessageW(tips->note, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
+    const LRESULT bubble = SendMessageW(tips->note, TTM_GETBUBBLESIZE, 0, LPARAM(&tool));
+    Place(tips->note, tool, unit, action.side, {LOWORD(bubble), HIWORD(bubble)});
+    // The tip's border is its own: once it shows, its real size places it.
+    RECT shown{};
+    GetWindowRect(tips->note, &shown);
+    Place(tips->note, tool, unit, action.side, {shown.right - shown.left, shown.bottom - shown.top});
+    g_note_window = action.window_id;
+    g_note_unit = action.unit_id;
 }
 
-void BoxChangedByUser(uint32_t window_id, uint32_t unit_id)
+void HideNote(const FrameAction& action)
 {
-    if (window_id != g_window_id)
+    if (g_note_unit != 0 && action.window_id == g_note_window && action.unit_id == g_note_unit)
+        TakeNoteDown();
+}
+
+void Describe(const FrameAction& action)
+{
+    const HWND unit = UnitHwndOf(action.window_id, action.unit_id);
+    IAccPropServices* services = unit != nullptr ? Annotations() : nullptr;
+    if (services == nullptr)
         return;
-    for (uint32_t noted : UserChangedBox(unit_id)) {
-        if (noted == g_reason_unit)
-            TakeReasonDown();
-    }
-}
-
-void HideNotes()
-{
-    TakeReasonDown();
-    for (HWND* tip : {&g_hover_tips, &g_reason_tip}) {
-        if (*tip != nullptr)
-            DestroyWindow(*tip);
-        *tip = nullptr;
+    if (action.text.empty()) {
+        MSAAPROPID property = PROPID_ACC_DESCRIPTION;
+        services->ClearHwndProps(unit, DWORD(OBJID_CLIENT), CHILDID_SELF, &property, 1);
+    } else {
+        services->SetHwndPropStr(unit, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                 WideFromUtf8(action.text).c_str());
     }
 }
 
 bool HandleNoteNotify(NMHDR* header, LRESULT& result)
 {
-    if (header == nullptr || header->hwndFrom != g_hover_tips || header->code != TTN_GETDISPINFOW)
+    if (header == nullptr || header->code != TTN_GETDISPINFOW)
+        return false;
+    const auto tips = std::find_if(g_tips.begin(), g_tips.end(),
+                                   [&](const WindowTips& one) { return one.hover == header->hwndFrom; });
+    if (tips == g_tips.end())
         return false;
     static std::wstring text;
-    auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
     uint32_t window_id = 0, unit_id = 0;
-    text.clear();
-    if (UnitOfHwnd(HWND(header->idFrom), window_id, unit_id) && window_id == g_window_id)
-        text = WideFromUtf8(NoteHoverText(unit_id, kMeasure));
-    info->lpszText = text.data();
+    const HWND unit = HWND(header->idFrom);
+    text = UnitOfHwnd(unit, window_id, unit_id) && window_id == tips->window_id
+               ? Fitted(UnitHoverText(window_id, unit_id), unit)
+               : std::wstring();
+    reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = text.data();
     result = 0;
-    return true;
-}
-
-bool HandleNoteTimer(WPARAM timer)
-{
-    if (timer != kNoteTimer)
-        return false;
-    TakeReasonDown();
     return true;
 }

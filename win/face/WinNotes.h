@@ -1,22 +1,28 @@
 #pragma once
-// The notes at the main window's boxes as tooltips: what hovering a box shows (the program's
-// hover text, asked each time), and a reason a procedure gives, shown under its box at once
-// for a few seconds. The texts and when they go are the program's (program/Notes.h).
+// The notes as tooltips, shown as the frame's actions say and never decided here: a note stands
+// in a tracking tip beside its unit, on the side the frame chose, until the frame takes it down
+// (the pointer passes through it); hovering a unit shows the text the frame has for it in a tip
+// of its own, except while a note stands, so that one note shows at a time. A unit's accessible
+// description is set through the system's annotation service.
 #include "win/face/WinApi.h"
 
 #include <cstdint>
 
+#include "core/frame/Frame.h"
 #include "core/runtime/WindowList.h"
 
-// The tooltips for the boxes that have notes; `owner` is the window's frame.
+// The window's tips; `owner` is its frame, whose procedure hands on HandleNoteNotify.
 void PrepareNotes(RuntimeWindow& window, HWND owner);
-// The service: a reason (GBK) at a box, null or empty to take it away.
-void ShowUnitNote(uint32_t window_id, uint32_t unit_id, const char* gbk);
-// The user changed a box: the reasons of its group go.
-void BoxChangedByUser(uint32_t window_id, uint32_t unit_id);
-// Takes a shown reason down, as the window goes.
-void HideNotes();
+// The window went: its tips with it.
+void ForgetNotes(uint32_t window_id);
 
-// The frame's window procedure hands these on; true when handled.
+// The program's notes measure the main window's boxes in their own fonts.
+void MeasureNotesIn(uint32_t window_id);
+
+// The frame's ShowNote, HideNote and Describe actions.
+void ShowNote(const FrameAction& action);
+void HideNote(const FrameAction& action);
+void Describe(const FrameAction& action);
+
+// A hover tip asking for its text; true when handled.
 bool HandleNoteNotify(NMHDR* header, LRESULT& result);
-bool HandleNoteTimer(WPARAM timer);
