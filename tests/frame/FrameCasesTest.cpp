@@ -28,23 +28,6 @@ namespace {
 
 using namespace plain_units;
 
-int WantsKey(Unit* unit, int key)
-{
-    const auto* box = std::get_if<EditBoxProps>(&static_cast<PlainUnit*>(unit)->props);
-    return box != nullptr && box->multi_line != 0 && key == kKeyEnter ? 1 : 0;
-}
-
-AnyEntry Interface(int32_t number)
-{
-    switch (number) {
-    case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create);
-    case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&Get);
-    case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&Set);
-    case kEntryWantsKey: return reinterpret_cast<AnyEntry>(&WantsKey);
-    default: return nullptr;
-    }
-}
-
 // What the fake face shows: the focus, whether the focused box's text is selected, the note on
 // screen, the timers waiting, and how the run ended.
 struct FakeScreen {
@@ -108,19 +91,9 @@ std::string& BoxText(const RuntimeRecord& record)
 
 void Prepare(void (*vary)(RuntimeWindow& window) = nullptr)
 {
-    // clang-format off
-    static const KindInterfaceRow rows[] = {
-        {KIND_WINDOW, &Interface}, {KIND_EDIT_BOX, &Interface}, {KIND_PIC_BOX, &Interface},
-        {KIND_SHAPE_BOX, &Interface}, {KIND_LABEL, &Interface}, {KIND_BUTTON, &Interface}};
-    // clang-format on
-    static const UnitTypeSlots types = MakeUnitTypeSlots(rows);
-    static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, nullptr);
-    static const LibraryDescriptor* const libraries[] = {&library};
-    static const LoadSurface surface{
-        .is_live = [](const RuntimeRecord& record) { return record.object != nullptr; }};
     ClearWindows();
     InstallServices(&kServices);
-    InitializeUnitLibraries(libraries);
+    UsePlainLibrary();
     LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
     screen = {};
     SetFrameFace({.carry = &Carry});

@@ -7,6 +7,7 @@
 
 #include "core/KindInterface.h"
 #include "core/props/KindProps.h"
+#include "core/runtime/UnitTypeTable.h"
 #include "core/runtime/WindowList.h"
 
 namespace plain_units {
@@ -38,6 +39,38 @@ inline int Set(Unit* unit, int32_t own, const PropertyValue& value)
 {
     return std::visit([&](auto& props) { return SetOwnProperty(props, own, value).rebuild ? 1 : 0; },
                       static_cast<PlainUnit*>(unit)->props);
+}
+
+// A multi-line box keeps Enter for itself, as the widgets' does.
+inline int WantsKey(Unit* unit, int key)
+{
+    const auto* box = std::get_if<EditBoxProps>(&static_cast<PlainUnit*>(unit)->props);
+    return box != nullptr && box->multi_line != 0 && key == kKeyEnter ? 1 : 0;
+}
+
+inline AnyEntry Interface(int32_t number)
+{
+    switch (number) {
+    case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create);
+    case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&Get);
+    case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&Set);
+    case kEntryWantsKey: return reinterpret_cast<AnyEntry>(&WantsKey);
+    default: return nullptr;
+    }
+}
+
+// The six kinds as plain units, taken into use as the built-in library.
+inline void UsePlainLibrary()
+{
+    // clang-format off
+    static const KindInterfaceRow rows[] = {
+        {KIND_WINDOW, &Interface}, {KIND_EDIT_BOX, &Interface}, {KIND_PIC_BOX, &Interface},
+        {KIND_SHAPE_BOX, &Interface}, {KIND_LABEL, &Interface}, {KIND_BUTTON, &Interface}};
+    // clang-format on
+    static const UnitTypeSlots types = MakeUnitTypeSlots(rows);
+    static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, nullptr);
+    static const LibraryDescriptor* const libraries[] = {&library};
+    InitializeUnitLibraries(libraries);
 }
 
 }  // namespace plain_units

@@ -23,16 +23,6 @@ using namespace main_window;
 
 using namespace plain_units;
 
-AnyEntry Interface(int32_t number)
-{
-    switch (number) {
-    case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create);
-    case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&Get);
-    case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&Set);
-    default: return nullptr;
-    }
-}
-
 struct Applied {
     uint32_t unit;
     int32_t property;
@@ -61,16 +51,8 @@ class UnitPropertyAccess : public testing::Test {
 protected:
     void SetUp() override
     {
-        // clang-format off
-        static const KindInterfaceRow rows[] = {
-            {KIND_WINDOW, &Interface}, {KIND_EDIT_BOX, &Interface}, {KIND_PIC_BOX, &Interface},
-            {KIND_SHAPE_BOX, &Interface}, {KIND_LABEL, &Interface}, {KIND_BUTTON, &Interface}};
-        // clang-format on
-        static const UnitTypeSlots types = MakeUnitTypeSlots(rows);
-        static const LibraryDescriptor library = BuiltInLibraryDescriptor(types, nullptr);
-        static const LibraryDescriptor* const libraries[] = {&library};
         ClearWindows();
-        InitializeUnitLibraries(libraries);
+        UsePlainLibrary();
         SetLiveUnitAccess(&kNotingAccess);
         LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, kProcedures);
         RuntimeWindow& window = *FindWindow(kMainWindowId);
