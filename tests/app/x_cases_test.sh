@@ -6,22 +6,10 @@ set -u
 anglarix=${1:?usage: x_cases_test.sh path/to/anglarix}
 here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in xvfb-run Xvfb xdotool xclip xauth openbox xprop xwininfo; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-if [ -z "${ANGLARIX_INSIDE_XVFB:-}" ]; then
-  export ANGLARIX_INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$anglarix"
-fi
-
-export QT_QPA_PLATFORM=xcb
-unset QT_SCALE_FACTOR
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/x_client.lsan.supp"
-failures=0
-
 source "$here/x_units.sh"
 source "$here/x_cases.sh"
+enter_x "$0" "$anglarix"
+failures=0
 start_window_manager
 trap 'kill $pid $wm_pid 2>/dev/null' EXIT
 

@@ -2,29 +2,16 @@
 # A real X client run of anglarix: on an Xvfb server with a window manager (openbox), check
 # that the window's frame opens centred on the screen, type into the edit boxes and click the
 # buttons with xdotool where they are on screen, read the result boxes back through the
-# clipboard (select all, copy, xclip) and compare; walk the Tab order of the end-to-end test's
-# table, press Enter on a button; close with Escape and expect status 0.
+# clipboard (select all, copy, xclip) and compare; walk the Tab order of the shared cases,
+# press Enter on a button; close with Escape and expect status 0.
 # Exits 77 (skipped) when Xvfb or the tools are missing.
 set -u
 anglarix=${1:?usage: x_client_test.sh path/to/anglarix}
 
-for tool in xvfb-run Xvfb xdotool xclip xauth openbox xprop xwininfo; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-if [ -z "${ANGLARIX_INSIDE_XVFB:-}" ]; then
-  export ANGLARIX_INSIDE_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$anglarix"
-fi
-
-export QT_QPA_PLATFORM=xcb
-unset QT_SCALE_FACTOR
-# Only read by a sanitizer build; later settings override earlier ones.
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/x_client.lsan.supp"
-failures=0
-
 source "$(dirname "$0")/x_units.sh"
 source "$(dirname "$0")/x_cases.sh"
+enter_x "$0" "$anglarix"
+failures=0
 start_window_manager
 "$anglarix" &
 pid=$!

@@ -14,6 +14,24 @@ declare -A place=(
   [edit18]="352 296 112 21" [edit17]="352 328 112 21" [edit16]="352 360 112 21" [button5]="203 320 64 24"
 )
 
+# For a test of the Linux window on X: skips (77) when a tool is missing; outside Xvfb, runs the
+# calling script (its path and arguments given) again inside a new server with a 1280 x 1024
+# screen; inside, sets Qt for X and the sanitizer's suppressions of the X libraries.
+enter_x() {
+  local tool
+  for tool in xvfb-run Xvfb xdotool xclip xauth openbox xprop xwininfo; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+  if [ -z "${ANGLARIX_INSIDE_XVFB:-}" ]; then
+    export ANGLARIX_INSIDE_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$@"
+  fi
+  export QT_QPA_PLATFORM=xcb
+  unset QT_SCALE_FACTOR
+  # Only read by a sanitizer build; later settings override earlier ones.
+  export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/x_client.lsan.supp"
+}
+
 # Starts openbox (wm_pid) and waits until it manages the screen, so that the window is framed
 # and placed as on a desktop.
 start_window_manager() {
