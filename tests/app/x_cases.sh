@@ -99,7 +99,8 @@ replay_step() {
   [ "$rest" != "${rest#* }" ] && argument=${rest#* }
   case $verb in
     click)
-      xdotool mousemove --sync $(point_at "$unit" "$argument") click 1
+      move_to $(point_at "$unit" "$argument")
+      xdotool click 1
       sleep 0.1 ;;
     type) xdotool type --delay 20 -- "$rest"; sleep 0.1 ;;
     key) xdotool key --clearmodifiers "$rest"; sleep 0.1 ;;

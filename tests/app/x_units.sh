@@ -55,13 +55,20 @@ find_window() {
   origin_y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
 }
 
+# Moves the pointer to a screen point and waits until it is there. xdotool's wait is for a move,
+# and lasts 15 s when the pointer is there already, so the pointer steps beside it first.
+move_to() {
+  xdotool mousemove "$(($1 + 1))" "$2" mousemove --sync "$1" "$2"
+}
+
 click() {
   local left top width height s=${scale:-1}
   read -r left top width height <<<"${place[$1]}"
   local x y
   x=$(awk -v o="$origin_x" -v l="$left" -v w="$width" -v s="$s" 'BEGIN { printf "%d", o + (l + w / 2) * s }')
   y=$(awk -v o="$origin_y" -v t="$top" -v h="$height" -v s="$s" 'BEGIN { printf "%d", o + (t + h / 2) * s }')
-  xdotool mousemove --sync "$x" "$y" click 1
+  move_to "$x" "$y"
+  xdotool click 1
   sleep 0.1
 }
 
@@ -74,7 +81,9 @@ type_into() {
 
 read_box() {
   click "$1"
-  printf '' | xclip -selection clipboard
+  # xclip stays behind to serve the empty text until the client copies; an empty box copies
+  # nothing, and a command substitution would wait for it on its output for good.
+  printf '' | xclip -selection clipboard >/dev/null
   xdotool key --clearmodifiers ctrl+a ctrl+c
   sleep 0.2
   xclip -o -selection clipboard 2>/dev/null

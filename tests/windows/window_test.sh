@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # anglarix.exe under Wine on an Xvfb server with a window manager, driven from outside as the
-# Linux window is: a fresh window against the golden picture, then the X client test itself (the
-# end-to-end rows, the Tab order, Enter, Escape and status 0) with the full-width text pasted,
-# since Wine rereads its key map for each remapped key; or, given `cases`, the frame's shared
-# cases with a real pointer (tests/app/x_cases.sh), a fresh program for each.
+# Linux window is: a fresh window against the golden picture, and its focus kept while another
+# window comes and goes; then the X client test itself (the end-to-end rows, the Tab order,
+# Enter, Escape and status 0) with the full-width text pasted, since Wine rereads its key map
+# for each remapped key. Given `cases`, the frame's shared cases with a real pointer instead
+# (tests/app/x_cases.sh), a fresh program for each.
 # The Wine server starts inside the X display (its desktop takes that screen) and is stopped at
 # the end, so the test runs alone in the prefix.
 #   window_test.sh WINE_RUN WINESERVER PREFIX ANGLARIX_EXE GOLDEN_PNG OUT_DIR [cases]
@@ -12,7 +13,7 @@ set -u
 wine_run=$1 wineserver=$2 prefix=$3 exe=$4 golden=$5 out_dir=$6 part=${7:-window}
 here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in xvfb-run Xvfb xdotool xclip xauth openbox xprop xwininfo python3; do
+for tool in xvfb-run Xvfb xdotool xclip xauth openbox xprop xwininfo xmessage python3; do
   command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -84,6 +85,25 @@ if python3 "$here/screenshot_compare.py" "$out_dir/screen/Xvfb_screen0" "$origin
   echo "ok: the window matches the golden picture"
 else
   echo "FAIL: the window is too far from the golden picture (see $out_dir/anglarix-wine.png)"
+  failures=$((failures + 1))
+fi
+
+# Another window comes to the front and goes: the box Tab reached keeps the focus, so what is
+# typed next replaces its text instead of going nowhere.
+click edit9
+xdotool type --delay 20 -- x
+click edit1
+xdotool key --clearmodifiers Tab
+xmessage -geometry +0+0 elsewhere &
+other=$!
+xdotool windowactivate --sync "$(xdotool search --sync --onlyvisible --name '^xmessage$' | head -n 1)"
+xdotool windowactivate --sync "$window"
+xdotool type --delay 20 -- y
+kill $other
+if [ "$(read_box edit9)" = y ]; then
+  echo "ok: the box Tab reached has the focus again after another window"
+else
+  echo "FAIL: a key typed after another window came and went did not reach the box Tab reached"
   failures=$((failures + 1))
 fi
 stop_program

@@ -200,6 +200,28 @@ double FactorOf(HWND hwnd)
     return dpi > 0 ? dpi / 96.0 : 1.0;
 }
 
+// The system gives an activated window the focus itself, where keys go nowhere: a window takes
+// back the unit that had the focus when it was deactivated, as a dialog does.
+constexpr wchar_t kKeptFocus[] = L"AnglarixKeptFocus";
+
+void KeepFocus(HWND window)
+{
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window, focus))
+        SetPropW(window, kKeptFocus, focus);
+    else
+        RemovePropW(window, kKeptFocus);
+}
+
+bool GiveFocusBack(HWND window)
+{
+    const HWND kept = HWND(GetPropW(window, kKeptFocus));
+    if (kept == nullptr || !IsChild(window, kept) || !IsWindowVisible(kept) || !IsWindowEnabled(kept))
+        return false;
+    SetFocus(kept);
+    return true;
+}
+
 LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam)
 {
     LRESULT result = 0;
@@ -215,11 +237,16 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
         return 0;
     }
     case WM_ACTIVATE:
-        if (LOWORD(wparam) != WA_INACTIVE) {
-            Activity();
-            PostMessageW(hwnd, WM_NULL, 0, 0);  // the loop may be waiting: a new period to idle in
+        if (LOWORD(wparam) == WA_INACTIVE) {
+            KeepFocus(hwnd);
+            break;
         }
+        Activity();
+        PostMessageW(hwnd, WM_NULL, 0, 0);  // the loop may be waiting: a new period to idle in
+        if (GiveFocusBack(hwnd))
+            return 0;
         break;
+    case WM_DESTROY: RemovePropW(hwnd, kKeptFocus); break;
     case WM_NOTIFY:
         if (HandleNoteNotify(reinterpret_cast<NMHDR*>(lparam), result))
             return result;
