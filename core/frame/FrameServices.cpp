@@ -8,6 +8,7 @@
 
 #include "contract/ServiceTable.h"
 #include "core/frame/Frame.h"
+#include "core/frame/FrameState.h"
 #include "core/runtime/UnitPropertyAccess.h"
 #include "values/Blocks.h"
 #include "values/Commands.h"
@@ -37,12 +38,6 @@ TypedValue CallLibraryCommand(int32_t index, int32_t /*count*/, const TypedValue
     ReportRuntimeError(text, 0);
 }
 
-void EndProgramService(int32_t code)
-{
-    if (g_face.end_program != nullptr)
-        g_face.end_program(code);
-}
-
 void RunMessageLoopService()
 {
     if (g_face.run_message_loop != nullptr)
@@ -65,7 +60,7 @@ constexpr ServiceTable kServiceTable = {
     &AllocateBlock,             // 6
     &ResizeBlock,               // 7
     &FreeBlock,                 // 8
-    &EndProgramService,         // 9
+    &EndProgram,                // 9
     &RunMessageLoopService,     // 10
     &LoadWindowService,         // 11
     &SystemCall,                // 12
@@ -77,8 +72,11 @@ constexpr ServiceTable kServiceTable = {
 const ServiceTable& FrameServices(const FaceServices& face)
 {
     g_face = face;
+    InstallRuntimeErrorReport();
     return kServiceTable;
 }
+
+const FaceServices& FaceOfServices() { return g_face; }
 
 void MakeArrayWritable(void** array_reference, uint32_t element_size)
 {
@@ -120,10 +118,7 @@ intptr_t SystemCall(int32_t number, intptr_t a, intptr_t b)
     switch (number) {
     case kSystemCallMakeArrayWritable: MakeArrayWritable(reinterpret_cast<void**>(a), uint32_t(b)); return 0;
     case kSystemCallSetExitProcedure: g_exit_procedure = reinterpret_cast<ExitProcedureFn>(a); return 0;
-    case kSystemCallInitializeRuntime:
-        if (g_face.initialize_runtime != nullptr)
-            g_face.initialize_runtime();
-        return 0;
+    case kSystemCallInitializeRuntime: InitializeRuntime(); return 0;
     default: return 0;
     }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/frame/Frame.h"
+#include "core/frame/FrameServices.h"
 #include "core/runtime/WindowList.h"
 
 struct FrameState {
@@ -45,3 +46,11 @@ void HideShownNote(uint32_t window_id);
 
 // A unit reached by the keyboard shows this text as a note; nothing for an empty text.
 void ShowNoteForKeyboard(RuntimeWindow& window, const RuntimeRecord& unit, std::string text);
+
+// The face's services, as FrameServices took them.
+const FaceServices& FaceOfServices();
+// SystemCall 6: the main thread noted, the face's own start, then the program's parts taken in.
+void InitializeRuntime();
+// Runtime errors show the face's box, then end through the termination sequence with the
+// exit procedure forgotten.
+void InstallRuntimeErrorReport();

@@ -10,6 +10,8 @@ std::vector<const LibraryDescriptor*>& Libraries() { return TheRuntime().librari
 
 }  // namespace
 
+std::span<const LibraryDescriptor* const> UnitLibraries() { return Libraries(); }
+
 void SetUnitLibraries(std::span<const LibraryDescriptor* const> libraries)
 {
     Libraries().assign(libraries.begin(), libraries.end());

@@ -34,6 +34,7 @@ LibraryDescriptor BuiltInLibraryDescriptor(const UnitTypeSlots& types, LibraryNo
 
 // The libraries the running program uses, in library-number order.
 void SetUnitLibraries(std::span<const LibraryDescriptor* const> libraries);
+std::span<const LibraryDescriptor* const> UnitLibraries();
 // The slot a kind code names, or null for a code of no library, an empty slot or a slot
 // beyond the library's table.
 const UnitTypeDescriptor* FindUnitType(uint32_t kind_code);

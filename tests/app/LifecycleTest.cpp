@@ -25,7 +25,7 @@
 #include "faces/qt/app/ApplicationObject.h"
 #include "faces/qt/app/ErrorBox.h"
 #include "faces/qt/app/ProgramServices.h"
-#include "faces/qt/app/Termination.h"
+#include "core/frame/FrameServices.h"
 #include "program/Procedures.h"
 #include "core/runtime/EventDispatch.h"
 #include "core/runtime/WindowList.h"

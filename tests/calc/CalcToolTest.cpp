@@ -292,11 +292,11 @@ TEST(CalcTool, AClosedPipeIsAFailedWrite)
     int out[2], err[2];
     ASSERT_EQ(pipe(out), 0);
     ASSERT_EQ(pipe(err), 0);
+    close(out[0]);  // the reader goes before the writer exists, so no write can beat it
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         signal(SIGPIPE, SIG_DFL);
-        close(out[0]);
         close(err[0]);
         dup2(out[1], STDOUT_FILENO);
         dup2(err[1], STDERR_FILENO);
@@ -304,7 +304,6 @@ TEST(CalcTool, AClosedPipeIsAFailedWrite)
         execl(ANGLARIX_CALC_PATH, ANGLARIX_CALC_PATH, "sin(30)", static_cast<char*>(nullptr));
         _exit(127);
     }
-    close(out[0]);  // the reader goes before anything is written
     close(out[1]);
     close(err[1]);
     std::string message;

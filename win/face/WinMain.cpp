@@ -34,11 +34,9 @@
 
 namespace {
 
-// No procedure runs from here on; the program's exit procedure runs once, then the process ends.
-[[noreturn]] void EndWinProgram(int32_t code)
+[[noreturn]] void EndWinProcess(int32_t code)
 {
-    SuppressEvents();
-    RunExitProcedureOnce();
+    CoUninitialize();
     ExitProcess(UINT(code));
 }
 
@@ -46,13 +44,6 @@ void PresentErrorBox(const std::string& gbk)
 {
     MessageBoxW(nullptr, WideFromGbk(gbk).c_str(), WideFromGbk(RuntimeErrorTitle).c_str(),
                 MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
-}
-
-// After a runtime error the exit procedure does not run.
-[[noreturn]] void EndAfterRuntimeError(int code)
-{
-    ForgetExitProcedure();
-    ExitProcess(UINT(code));
 }
 
 // The loaded runtime window a window of the face belongs to, and the unit it is (the window's
@@ -134,7 +125,8 @@ int RunLoop()
     }
 }
 
-void RunMessageLoopService() { EndWinProgram(RunLoop()); }
+int g_quit_code = 0;
+void RunMessageLoopService() { g_quit_code = RunLoop(); }
 
 // The frame's timers as the system's: one-shot, each reported once.
 std::vector<std::pair<UINT_PTR, int>> g_timers;
@@ -359,12 +351,24 @@ constexpr LoadSurface kSurface{
     .show_window = &ShowWindowWithFocus,
 };
 
-void InitializeWinRuntime()
+// The program's directory becomes the current one, as on Linux; one that cannot be entered
+// leaves the current one.
+void PrepareWinRuntime()
 {
-    AddConstantRange(ConstantsBlock.bytes, ConstantsBlock.bytes + kConstantsBlockSize);
-    static const LibraryDescriptor* const libraries[] = {&WinLibrary()};
-    InitializeUnitLibraries(libraries);
-    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (n == 0)
+            return;
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t slash = path.find_last_of(L"\\/");
+    if (slash != std::wstring::npos && slash > 0)
+        SetCurrentDirectoryW(path.substr(0, slash).c_str());
 }
 
 void LoadWindowService(uint32_t window_id)
@@ -393,17 +397,24 @@ void RegisterWindowClass(HINSTANCE instance)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
-    InstallServices(&FrameServices({.initialize_runtime = &InitializeWinRuntime,
-                                    .end_program = &EndWinProgram,
-                                    .run_message_loop = &RunMessageLoopService,
-                                    .load_window = &LoadWindowService}));
-    SetRuntimeErrorHooks(
-        {.before_report = &SuppressEvents, .present = &PresentErrorBox, .end_program = &EndAfterRuntimeError});
+    static const LibraryDescriptor* const libraries[] = {&WinLibrary()};
+    InstallServices(&FrameServices({
+        .program = {.constants = {reinterpret_cast<const uint8_t*>(ConstantsBlock.bytes), kConstantsBlockSize},
+                    .libraries = libraries,
+                    .window_template = {MainWindowTemplate, MainWindowTemplateSize},
+                    .procedures = ProgramProcedures()},
+        .prepare = &PrepareWinRuntime,
+        .run_message_loop = &RunMessageLoopService,
+        .load_window = &LoadWindowService,
+        .present_error = &PresentErrorBox,
+        .exit_process = &EndWinProcess,
+    }));
     SetFrameFace({.carry = &Carry});  // Win32 keeps no idle work of its own
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterWindowClass(instance);
     SetUserChangeHandler(&FrameUserEdited);
-    EndWinProgram(StartRoutine());
+    StartRoutine();
+    EndWinProcess(ExitHandler(g_quit_code));
 }

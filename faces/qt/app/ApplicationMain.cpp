@@ -11,27 +11,16 @@
 #include "faces/qt/app/AfterFirstFrame.h"
 #include "faces/qt/app/ApplicationObject.h"
 #include "faces/qt/app/DefaultIcon.h"
-#include "faces/qt/app/ErrorBox.h"
 #include "faces/qt/app/FirstFrameProbe.h"
 #include "contract/ProductInfo.h"
 #include "faces/qt/app/ProgramServices.h"
 #include "faces/qt/app/StartRoutine.h"
 #include "faces/qt/app/Termination.h"
 #include "core/frame/FrameServices.h"
-#include "core/runtime/EventDispatch.h"
 #include "faces/qt/units/UnitAccessibility.h"
-#include "values/RuntimeError.h"
 #include "contract/ServiceTable.h"
 
 namespace {
-
-// The report's last steps: the program's exit procedure must not run after a fault, then
-// the termination sequence ends the process.
-void EndAfterRuntimeError(int code)
-{
-    ForgetExitProcedure();
-    EndProgram(code);
-}
 
 // The application object's start hook.
 int StartHook() { return StartRoutine(); }
@@ -72,12 +61,6 @@ void PrepareApplication(QApplication&)
     });
     FirstFrameProbe::InstallIfAsked();
     InstallUnitAccessibility();
-
-    RuntimeErrorHooks hooks;
-    hooks.before_report = &SuppressEvents;
-    hooks.present = &PresentRuntimeErrorBox;
-    hooks.end_program = &EndAfterRuntimeError;
-    SetRuntimeErrorHooks(hooks);
 
     // A test may have put a table of its own in front of the program's.
     if (InstalledServices == nullptr)

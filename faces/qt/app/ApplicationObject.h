@@ -5,15 +5,11 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
-
-struct LibraryDescriptor;
 
 using IdleFunction = void (*)(intptr_t argument);
 
@@ -42,18 +38,12 @@ struct ApplicationObject {
 
     std::string program_file_name;
 
-    std::vector<const LibraryDescriptor*> libraries;
-
     std::vector<IdleRegistration> idle_registrations;
 
-    bool main_thread_recorded = false;
-    std::thread::id main_thread;
     std::unique_ptr<QObject> relay;  // runs end requests from other threads on the main one
 
-    std::atomic<bool> terminating = false;  // read by an end request from another thread
-    bool released = false;                  // the termination sequence has released everything
-    bool loop_entered = false;              // set by the message loop, never cleared
-    int quit_code = 0;                      // the code the loop ended with
+    bool loop_entered = false;  // set by the message loop, never cleared
+    int quit_code = 0;          // the code the loop ended with
 
     FrameObservers observers;
 };

@@ -1,9 +1,9 @@
 #include "faces/qt/app/ProgramServices.h"
 
 #include "core/frame/FrameServices.h"
-
-
 #include "faces/qt/app/Accessibility.h"
+#include "faces/qt/app/ErrorBox.h"
+#include "faces/qt/app/ProgramHeader.h"
 #include "faces/qt/app/Tips.h"
 #include "faces/qt/app/MessageLoop.h"
 #include "faces/qt/app/StartRoutine.h"
@@ -17,10 +17,19 @@
 
 const ServiceTable& ProgramServices()
 {
-    static const ServiceTable& table = FrameServices({.initialize_runtime = &InitializeRuntime,
-                                                      .end_program = &EndProgram,
-                                                      .run_message_loop = &RunMessageLoop,
-                                                      .load_window = &LoadWindowService});
+    const ProgramHeader& header = TheProgramHeader();
+    static const ServiceTable& table = FrameServices({
+        .program = {.constants = {static_cast<const uint8_t*>(header.constants), header.constants_size},
+                    .libraries = {header.libraries, header.library_count},
+                    .window_template = {header.window_template, header.window_template_size},
+                    .procedures = header.procedures},
+        .prepare = &PrepareRuntime,
+        .run_message_loop = &RunMessageLoop,
+        .load_window = &LoadWindowService,
+        .present_error = &PresentRuntimeErrorBox,
+        .release = &ReleaseFaceResources,
+        .hand_to_main_thread = &HandToMainThread,
+    });
     return table;
 }
 

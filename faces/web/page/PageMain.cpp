@@ -57,25 +57,10 @@ constexpr NoteMeasure kMeasure{&LineWidth, &PageLineRoom};
 
 // A fatal error shows its box text in place of the window, and the program stops there.
 void PresentError(const std::string& gbk) { PageShowError(GbkToUtf8(gbk).c_str()); }
-[[noreturn]] void StopProgram(int code)
+void StopProgram(int32_t code)
 {
     emscripten_force_exit(code);
     __builtin_unreachable();
-}
-
-// After a runtime error the program's exit procedure does not run.
-[[noreturn]] void StopAfterRuntimeError(int code)
-{
-    ForgetExitProcedure();
-    StopProgram(code);
-}
-
-// EndProgram: no procedure runs from here on; the exit procedure runs once, then the page stops.
-void EndPageProgram(int32_t code)
-{
-    SuppressEvents();
-    RunExitProcedureOnce();
-    StopProgram(code);
 }
 
 // What the page needs beyond each unit's own description: where it sits among the others,
@@ -157,7 +142,7 @@ void Carry(const FrameAction& action)
     case FrameAction::Kind::StartTimer: StartPageTimer(action.timer, action.milliseconds); break;
     case FrameAction::Kind::OpenHelp: OpenPageHelp(action.text.c_str()); break;
     case FrameAction::Kind::CloseWindow: RemoveWindowElements(); break;
-    case FrameAction::Kind::Quit: EndPage(action.status); break;
+    case FrameAction::Kind::Quit: EndPage(ExitHandler(action.status)); break;
     }
 }
 
@@ -221,15 +206,6 @@ EMSCRIPTEN_KEEPALIVE int PageIdle(double now_ms)
 
 namespace {
 
-// SystemCall 6 on the page: the constants block, the page's unit library and the window template.
-void InitializePageRuntime()
-{
-    AddConstantRange(ConstantsBlock.bytes, ConstantsBlock.bytes + kConstantsBlockSize);
-    static const LibraryDescriptor* const libraries[] = {&PageLibrary()};
-    InitializeUnitLibraries(libraries);
-    LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
-}
-
 void LoadPageWindow(uint32_t window_id)
 {
     AddFramePolicy(window_id);
@@ -249,12 +225,17 @@ void EnterPageLoop()
 // that cannot be built, is the fatal error the desktop shows, in place of the window.
 int main()
 {
-    InstallServices(&FrameServices({.initialize_runtime = &InitializePageRuntime,
-                                    .end_program = &EndPageProgram,
-                                    .run_message_loop = &EnterPageLoop,
-                                    .load_window = &LoadPageWindow}));
-    SetRuntimeErrorHooks(
-        {.before_report = &SuppressEvents, .present = &PresentError, .end_program = &StopAfterRuntimeError});
+    static const LibraryDescriptor* const libraries[] = {&PageLibrary()};
+    InstallServices(&FrameServices({
+        .program = {.constants = {reinterpret_cast<const uint8_t*>(ConstantsBlock.bytes), kConstantsBlockSize},
+                    .libraries = libraries,
+                    .window_template = {MainWindowTemplate, MainWindowTemplateSize},
+                    .procedures = ProgramProcedures()},
+        .run_message_loop = &EnterPageLoop,
+        .load_window = &LoadPageWindow,
+        .present_error = &PresentError,
+        .exit_process = &StopProgram,
+    }));
     SetFrameFace({.carry = &Carry});
     SetNoteMeasure(kMeasure);
     return StartRoutine();
