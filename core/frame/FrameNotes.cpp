@@ -10,6 +10,7 @@
 #include "core/frame/FocusOrder.h"
 #include "core/frame/Frame.h"
 #include "core/frame/FrameState.h"
+#include "core/frame/NoteText.h"
 #include "core/props/UnitTypes.h"
 #include "core/runtime/EventDispatch.h"
 
@@ -115,7 +116,7 @@ void ShowNote(RuntimeWindow& window, const RuntimeRecord& unit, std::string text
     Emit({.kind = FrameAction::Kind::ShowNote,
           .window_id = window.id,
           .unit_id = unit.id,
-          .text = std::move(text),
+          .text = NoteText(text),
           .side = SideFor(window, unit)});
     Emit({.kind = FrameAction::Kind::StartTimer, .timer = frame.note_timer, .milliseconds = kNoteMilliseconds});
 }

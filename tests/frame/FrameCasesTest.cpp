@@ -11,6 +11,7 @@
 #include "contract/ServiceTable.h"
 #include "tests/support/PlainUnits.h"
 #include "core/frame/Frame.h"
+#include "core/frame/NoteText.h"
 #include "core/props/KindProps.h"
 #include "core/runtime/EventDispatch.h"
 #include "core/runtime/LoadSequence.h"
@@ -258,6 +259,27 @@ TEST(FrameCases, AUnitWhoseStoredPropertiesDoNotReadFailsTheLoad)
     Prepare();
     EXPECT_TRUE(LoadWindow(kMainWindowId, kSurface)) << "the template as stored";
     ClearWindows();
+}
+
+// Whatever a note is given, it holds a few lines: a toolkit lays megabytes out for minutes.
+TEST(FrameCases, ANoteHoldsAFewLines)
+{
+    std::string twenty;
+    for (char c = 'a'; c < 'a' + 20; ++c)
+        twenty += std::string(1, c) + (c < 'a' + 19 ? "\n" : "");
+    std::string hanzi;
+    for (int i = 0; i < 1000; ++i)
+        hanzi += "角";
+    const struct {
+        std::string text, shown;
+    } cases[] = {
+        {"求反正弦角度\n3 ÷ 5", "求反正弦角度\n3 ÷ 5"},
+        {twenty, "a\nb\nc\nd\n…\nr\ns\nt"},
+        {std::string(10000, '7'), std::string(198, '7') + " … " + std::string(198, '7')},
+        {hanzi, hanzi.substr(0, 198 * 3) + " … " + hanzi.substr(0, 198 * 3)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NoteText(c.text), c.shown) << c.text.substr(0, 40);
 }
 
 }  // namespace

@@ -11,29 +11,9 @@
 
 namespace {
 
-constexpr qsizetype kMostCharacters = 400;
-constexpr qsizetype kMostLines = 8;
 constexpr int kMostColumns = 60;
 constexpr int kPadding = 4;
 constexpr int kGap = 2;
-
-// The text cut to what a note shows: its first and last lines and characters around an
-// ellipsis.
-QString Shortened(const QString& text)
-{
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.size() > kMostLines) {
-        const QStringList tail = lines.mid(lines.size() - kMostLines / 2 + 1);
-        lines = lines.mid(0, kMostLines / 2);
-        lines << QStringLiteral("…") << tail;
-    }
-    QString joined = lines.join(QLatin1Char('\n'));
-    if (joined.size() > kMostCharacters) {
-        const qsizetype half = kMostCharacters / 2 - 1;
-        joined = joined.left(half) + QStringLiteral(" … ") + joined.right(half);
-    }
-    return joined;
-}
 
 class NoteWindow : public QWidget {
 public:
@@ -50,7 +30,7 @@ public:
 
     void Show(QWidget* box, NoteSide side, const QString& text)
     {
-        m_text = Shortened(text);
+        m_text = text;
         const QFontMetrics metrics = fontMetrics();
         const QRect screen = box->screen()->availableGeometry();
         const int most = std::min(metrics.averageCharWidth() * kMostColumns, screen.width() / 2);
