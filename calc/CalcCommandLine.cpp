@@ -140,8 +140,9 @@ bool Answer(ExpressionEngine& engine, std::string_view expression, bool print_em
     const std::string& value = evaluation.text;
     if (!value.empty() || print_empty)
         PrintLine(value);
-    if (!evaluation.ignored.empty())
-        Explain(Formatted(_(IgnoredWording().english), GbkToUtf8(evaluation.ignored)));
+    if (g_explain)
+        Explain(ExpressionWorking(ascii ? expression : std::string_view(gbk), evaluation,
+                                  WorkingWords::Translated(&calc_terminal::Translate)));
     if (value.empty())
         ReportFailure(evaluation.reason, expression);
     return !value.empty();
@@ -215,9 +216,7 @@ int Solve(char** boxes)
     PrintLine(sides.opposite);
     PrintLine(sides.hypotenuse);
     PrintLine(sides.adjacent);
-    const WorkingWords words{_("opposite"), _("adjacent"), _("hypotenuse"),
-                             _("the known side, copied as typed"),
-                             _("pi is taken as 3.1415926535, so sin(30) is 0.499999999987, not 0.5")};
+    const WorkingWords words = WorkingWords::Translated(&calc_terminal::Translate);
     for (const SideStep* step : {&sides.opposite_step, &sides.hypotenuse_step, &sides.adjacent_step})
         Explain(SideWorking(*step, words));
     // Each reason for an empty side once: the sides are empty for one cause at a time.

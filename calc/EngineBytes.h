@@ -16,6 +16,22 @@ inline bool IsExponentLetter(char c) { return c == 'e' || c == 'E'; }
 // The bytes that can act as an operator ("-" only away from the first byte).
 inline bool IsOperatorByte(char c) { return c == '^' || c == '*' || c == '/' || c == '+' || c == '-'; }
 
+// The bytes that pass the filter unconditionally: digits, the point, the operators and the
+// backslash (which is carried along as neither an operator nor part of a number).
+inline bool IsKeptByte(char c)
+{
+    switch (c) {
+    case '*':
+    case '+':
+    case '-':
+    case '.':
+    case '/':
+    case '\\':
+    case '^': return true;
+    default: return IsDigit(c);
+    }
+}
+
 // A sign at index i of text belongs to an exponent when it follows a letter e or E that itself
 // follows a digit or a point, and a digit follows it: "2e-5" holds no subtraction.
 // The neighbours are given as bytes; NUL stands for "no byte there".

@@ -9,6 +9,7 @@
 #include "calc/EngineBytes.h"
 #include "values/Commands.h"
 #include "values/Constants.h"
+#include "values/Gbk.h"
 #include "values/Number.h"
 #include "values/NumberText.h"
 
@@ -60,6 +61,53 @@ ExpressionEngine& ThreadEngine()
 {
     thread_local ExpressionEngine engine;
     return engine;
+}
+
+// A working shows this much of a read text at most, its two ends around "…".
+constexpr size_t kReadTextShown = 120;
+
+// What the engine reads of a text already made ASCII where it can be: the call names, the
+// parentheses and the bytes the filter keeps; changed becomes true when anything but white
+// space is passed over. Letters that spell a name only once a call between them vanishes are
+// passed over here, so the caller holds the text to the value the engine gave.
+std::string ReadText(std::string_view text, bool& changed)
+{
+    std::string read;
+    for (size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        CallExpander::Function function;
+        size_t length = 0;
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            changed = true;
+            i += 2;
+        } else if (CallExpander::MatchName(text, i, i > 0 ? text[i - 1] : '\0', function, length)) {
+            read.append(text.substr(i, length));
+            i += length;
+        } else {
+            const char before = read.empty() ? '\0' : read.back();
+            const std::string_view after = text.substr(i + 1);
+            const bool exponent = engine::IsExponentLetter(c) &&
+                                  (engine::IsDigit(before) || before == '.' || before == ')') &&
+                                  ((!after.empty() && engine::IsDigit(after[0])) ||
+                                   (after.size() >= 2 && engine::IsSign(after[0]) && engine::IsDigit(after[1])));
+            if (engine::IsKeptByte(c) || c == '(' || c == ')' || exponent)
+                read.push_back(c);
+            else if (c != ' ' && (c < '\t' || c > '\r'))
+                changed = true;
+            ++i;
+        }
+    }
+    return read;
+}
+
+// The wording with its one "%s" replaced by text.
+std::string Worded(const char* wording, std::string_view text)
+{
+    const std::string_view words(wording);
+    const size_t at = words.find("%s");
+    if (at == std::string_view::npos)
+        return std::string(words);
+    return std::string(words.substr(0, at)).append(text).append(words.substr(at + 2));
 }
 
 }  // namespace
@@ -273,6 +321,42 @@ std::string EvaluateExpression(std::string_view expression, AngleUnit unit)
 Evaluation EvaluateWithReason(std::string_view expression, AngleUnit unit)
 {
     return ThreadEngine().EvaluateWithReason(expression, unit);
+}
+
+std::string ExpressionWorking(std::string_view expression, const Evaluation& evaluation,
+                              const WorkingWords& words)
+{
+    if (evaluation.text.empty())
+        return {};
+    std::string working;
+    // Past the length the engine keeps its memory for, a second evaluation would double the
+    // click's time for a note that shows the text's two ends.
+    const std::string_view typed = engine::UpToNul(expression);
+    if (typed.size() <= ExpressionEngine::kKeptWorkingBytes) {
+        // A full-width space is white space still.
+        bool changed = false;
+        std::string ascii;
+        ForEachMappedByte(
+            typed,
+            [&changed](unsigned char first, unsigned char second) {
+                const std::optional<char> mapped = engine::InputFormToAscii(first, second);
+                changed = changed || (mapped && *mapped != ' ');
+                return mapped;
+            },
+            [&ascii](char c) { ascii.push_back(c); });
+        std::string read = ReadText(ascii, changed);
+        if (changed && EvaluateExpression(read) == evaluation.text) {
+            if (read.size() > kReadTextShown)
+                read = read.substr(0, kReadTextShown / 2) + "…" + read.substr(read.size() - kReadTextShown / 2);
+            working = Worded(words[WorkingWord::Evaluated], read);
+        }
+    }
+    if (!evaluation.ignored.empty()) {
+        if (!working.empty())
+            working += '\n';
+        working += Worded(words[WorkingWord::Ignored], GbkToUtf8(evaluation.ignored));
+    }
+    return working;
 }
 
 std::string ExpressionEngine::Evaluate(std::string_view expression, AngleUnit unit)

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/Reasons.h"
 #include "calc/ReduceOperators.h"
 #include "calc/ResolveParentheses.h"
 
@@ -32,6 +33,16 @@ struct Evaluation {
 };
 Evaluation EvaluateWithReason(std::string_view expression, AngleUnit unit = AngleUnit::Degrees);
 
+// How evaluation, the value of expression (GBK), came about, in UTF-8: the text the engine
+// read, when the typed one was changed to get it (characters passed over, × ÷ 。 and
+// full-width forms read as ASCII; white space aside), then what it passed over. Empty for an
+// empty result, which has its reason, and for a text read as typed. The read text is given
+// only when it evaluates (in degrees) to the same value, and without the middle of a long one.
+//   "1 apple + 2 pears" -> "按 1+2 计算\n已忽略：apple pears（只认 …）"
+//   "３×２"              -> "按 3*2 计算"
+std::string ExpressionWorking(std::string_view expression, const Evaluation& evaluation,
+                              const WorkingWords& words);
+
 // The first stage of EvaluateExpression: every call of sin(, cos(, tg( and ctg( in a text is
 // replaced by the text of its value, innermost first.
 //
@@ -53,15 +64,17 @@ public:
     // Why the last expansion failed.
     Reason Failure() const { return m_failure; }
 
-private:
     enum class Function { Sine, Cosine, Tangent, Cotangent };
+    // Whether a call name starts at text[i], a character start, with `before` the byte before it.
+    static bool MatchName(std::string_view text, size_t i, char before, Function& function, size_t& length);
+
+private:
     struct Call {
         size_t start;  // where the call's argument begins in the output
         size_t depth;  // parenthesis depth outside the call's "("
         Function function;
     };
 
-    static bool MatchName(std::string_view text, size_t i, char before, Function& function, size_t& length);
     void ReserveFor(std::string_view text);
     void Open(Function function, size_t& depth);
     bool Close(const Call& call);

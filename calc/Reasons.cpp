@@ -1,6 +1,8 @@
-// The wording of each reason. The English texts are the command line's message ids: the
-// Chinese column and po/zh.po say the same, which a test holds them to.
+// The wording of each reason and working word. The English texts are the command line's
+// message ids: the Chinese column and po/zh.po say the same, which a test holds them to.
 #include "calc/Reasons.h"
+
+#include <iterator>
 
 #define N_(text) text
 
@@ -27,6 +29,17 @@ constexpr struct {
     {Reason::SideOverflow, {N_("a side is too large"), "边长太大，溢出"}},
     {Reason::TooLong, {N_("the expression is too long"), "表达式太长"}},
 };
+
+constexpr ReasonWording kWorkingWordings[] = {
+    {N_("opposite"), "对边"},
+    {N_("adjacent"), "邻边"},
+    {N_("hypotenuse"), "斜边"},
+    {N_("the known side, copied as typed"), "已知边，照输入抄写"},
+    {N_("pi is taken as 3.1415926535, so sin(30) is 0.499999999987, not 0.5"), "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5"},
+    {N_("evaluated as %s"), "按 %s 计算"},
+    {N_("ignored: %s (the engine reads sin cos tg ctg in degrees and ^ * / + -)"), "已忽略：%s（只认 sin cos tg ctg，角度以度为单位，运算符 ^ * / + -）"},
+};
+static_assert(std::size(kWorkingWordings) == size_t(WorkingWord::Count));
 // clang-format on
 
 }  // namespace
@@ -39,8 +52,23 @@ ReasonWording WordingOf(Reason reason)
     return kWordings[0].wording;
 }
 
-ReasonWording IgnoredWording()
+ReasonWording WordingOf(WorkingWord word)
 {
-    return {"ignored: %s (the engine reads sin cos tg ctg in degrees and ^ * / + -)",
-            "已忽略：%s（只认 sin cos tg ctg，角度以度为单位，运算符 ^ * / + -）"};
+    return word < WorkingWord::Count ? kWorkingWordings[size_t(word)] : kWordings[0].wording;
+}
+
+WorkingWords WorkingWords::Chinese()
+{
+    WorkingWords words;
+    for (size_t i = 0; i < words.m_words.size(); ++i)
+        words.m_words[i] = kWorkingWordings[i].chinese;
+    return words;
+}
+
+WorkingWords WorkingWords::Translated(const char* (*translate)(const char* english))
+{
+    WorkingWords words;
+    for (size_t i = 0; i < words.m_words.size(); ++i)
+        words.m_words[i] = translate(kWorkingWordings[i].english);
+    return words;
 }

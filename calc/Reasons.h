@@ -4,6 +4,8 @@
 // it into Chinese) and Chinese for the window's tips, both UTF-8.
 //   EvaluateWithReason("1/0")  -> {"", Reason::DivisionByZero}
 //   ArcSineText("2", "1", &r)  -> "", r = Reason::RatioOutOfRange
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 enum class Reason : uint8_t {
@@ -31,5 +33,30 @@ struct ReasonWording {
 
 ReasonWording WordingOf(Reason reason);
 
-// What the engine understands, for a note on the characters it passed over.
-ReasonWording IgnoredWording();
+// The words a working is written in, worded as the reasons are: the English is the command
+// line's message id, the Chinese the window's. Ignored and Evaluated take the text as "%s".
+enum class WorkingWord : uint8_t {
+    Opposite,
+    Adjacent,
+    Hypotenuse,
+    Copied,     // the known side's working
+    Pi,         // the line where a sine, cosine or tangent was taken in degrees
+    Evaluated,  // the text an expression's engine read, when it is not what was typed
+    Ignored,    // what that engine passed over, and what it reads instead
+    Count,
+};
+
+ReasonWording WordingOf(WorkingWord word);
+
+// The working words in one language, UTF-8.
+class WorkingWords {
+public:
+    static WorkingWords Chinese();
+    // The English through translate: the command line's message catalogue.
+    static WorkingWords Translated(const char* (*translate)(const char* english));
+
+    const char* operator[](WorkingWord word) const { return m_words[size_t(word)]; }
+
+private:
+    std::array<const char*, size_t(WorkingWord::Count)> m_words{};
+};

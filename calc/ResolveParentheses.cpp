@@ -8,6 +8,7 @@
 #include "calc/EngineBytes.h"
 
 using engine::IsDigit;
+using engine::IsKeptByte;
 using engine::IsOperatorByte;
 using engine::IsSign;
 
@@ -19,22 +20,6 @@ constexpr size_t kGapHeadroom = 64;
 constexpr size_t kIgnoredShown = 40;
 // From this length on, a text's working memory is reserved from what it holds.
 constexpr size_t kReserveFrom = 4096;
-
-// The bytes that pass the filter unconditionally: digits, the point, the operators and the
-// backslash (which is carried along as neither an operator nor part of a number).
-bool IsKeptByte(char c)
-{
-    switch (c) {
-    case '*':
-    case '+':
-    case '-':
-    case '.':
-    case '/':
-    case '\\':
-    case '^': return true;
-    default: return IsDigit(c);
-    }
-}
 
 }  // namespace
 

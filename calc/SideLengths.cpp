@@ -10,23 +10,20 @@
 #include "values/Gbk.h"
 #include "values/Number.h"
 
-const WorkingWords kChineseWorkingWords{"对边", "邻边", "斜边", "已知边，照输入抄写",
-                                        "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5"};
-
 std::string SideWorking(const SideStep& step, const WorkingWords& words)
 {
     const auto name = [&](KnownSide side) {
-        return side == KnownSide::Opposite   ? words.opposite
-               : side == KnownSide::Adjacent ? words.adjacent
-                                             : words.hypotenuse;
+        return words[side == KnownSide::Opposite   ? WorkingWord::Opposite
+                     : side == KnownSide::Adjacent ? WorkingWord::Adjacent
+                                                   : WorkingWord::Hypotenuse];
     };
     if (step.side == KnownSide::None)
         return {};
     if (step.from == KnownSide::None)
-        return words.copied;
+        return words[WorkingWord::Copied];
     const char* sign = step.multiply ? " × " : " ÷ ";
     return std::string(name(step.side)) + " = " + name(step.from) + sign + step.call + " = " + step.known +
-           sign + step.trig + " = " + step.result + "\n" + words.pi;
+           sign + step.trig + " = " + step.result + "\n" + words[WorkingWord::Pi];
 }
 
 namespace {

@@ -51,16 +51,6 @@ struct SideLengths {
     SideStep adjacent_step;
 };
 
-// The words a working is written in, UTF-8.
-struct WorkingWords {
-    const char* opposite;
-    const char* adjacent;
-    const char* hypotenuse;
-    const char* copied;  // the known side's working
-    const char* pi;      // the line where a sine, cosine or tangent was taken in degrees
-};
-extern const WorkingWords kChineseWorkingWords;
-
 // How a result box got its text, the numbers being the texts the solver used:
 //   "邻边 = 对边 ÷ tg(30) = 1 ÷ 0.5773502691697 = 1.732050807629\nπ 取 3.1415926535，…"
 // or, for the known side, that it was copied as typed. Empty for a side left empty.

@@ -160,10 +160,12 @@ std::string NoteOnKeyboardFocus(uint32_t unit_id)
     const std::optional<BoxInGroup> box = GroupOfBox(unit_id);
     if (!box || box->is_input)
         return {};
-    if (const auto reason = Reasons().find(unit_id); reason != Reasons().end())
-        return reason->second;
-    const auto working = Workings().find(unit_id);
-    return working != Workings().end() ? working->second : std::string();
+    // What hovering shows, so that a value the box cuts shows whole; without a reason or a
+    // working the rest is only what the box takes.
+    const std::string hover = NoteHoverText(unit_id);
+    if (Reasons().contains(unit_id) || Workings().contains(unit_id))
+        return hover;
+    return hover != InputNote(unit_id) ? hover : std::string();
 }
 
 std::vector<uint32_t> UserChangedBox(uint32_t unit_id)

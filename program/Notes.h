@@ -48,8 +48,9 @@ std::string NoteHoverText(uint32_t unit_id, const NoteMeasure& measure);
 // The same with the measure the face set.
 std::string NoteHoverText(uint32_t unit_id);
 
-// What a box reached by the keyboard shows at once: a result box's reason or working; nothing
-// for an input box, whose note says only what it takes.
+// What a box reached by the keyboard shows at once: a result box's reason or working and its
+// whole value when the box cuts it, as hovering shows them; nothing for an input box, whose
+// note says only what it takes, nor for a result box with none of these.
 std::string NoteOnKeyboardFocus(uint32_t unit_id);
 
 // The user changed a box: when it is an input of a group, the group's reasons go. The boxes

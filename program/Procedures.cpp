@@ -58,14 +58,6 @@ void ShowReason(uint32_t box, Reason reason)
     ShowNote(box, reason == Reason::None ? std::string() : Utf8ToGbk(WordingOf(reason).chinese));
 }
 
-// What the engine passed over of a typed expression, and what it reads instead.
-std::string IgnoredNote(const std::string& ignored_gbk)
-{
-    const std::string wording = Utf8ToGbk(IgnoredWording().chinese);
-    const size_t at = wording.find("%s");
-    return at == std::string::npos ? wording : wording.substr(0, at) + ignored_gbk + wording.substr(at + 2);
-}
-
 void ShowAngleWarning(bool shown)
 {
     Services().SetUnitProperty(kWindow, kAngleWarning, kPropertyVisible, kWholeValue, shown ? 1 : 0);
@@ -105,12 +97,16 @@ ProcedureResult ArcCosineClick(const uint32_t*, int32_t)
 
 ProcedureResult FunctionEvaluateClick(const uint32_t*, int32_t)
 {
-    const Evaluation result = EvaluateWithReason(BoxText(kExpression));
+    const std::string expression = BoxText(kExpression);
+    const Evaluation result = EvaluateWithReason(expression);
     WriteBox(kExpressionResult, result.text);
+    const std::string working = ExpressionWorking(expression, result, WorkingWords::Chinese());
+    SetNoteWorking(kExpressionResult, working);
+    // Characters passed over change the answer: that note shows at once, as a reason does.
     if (result.reason != Reason::None)
         ShowReason(kExpressionResult, result.reason);
     else
-        ShowNote(kExpressionResult, result.ignored.empty() ? std::string() : IgnoredNote(result.ignored));
+        ShowNote(kExpressionResult, result.ignored.empty() ? std::string() : Utf8ToGbk(working));
     return {};
 }
 
@@ -142,9 +138,10 @@ ProcedureResult SideLengthsClick(const uint32_t*, int32_t)
     case KnownSide::None: break;
     }
     if (sides.outcome == SolveOutcome::Solved) {
-        SetNoteWorking(kResultOpposite, SideWorking(sides.opposite_step, kChineseWorkingWords));
-        SetNoteWorking(kResultHypotenuse, SideWorking(sides.hypotenuse_step, kChineseWorkingWords));
-        SetNoteWorking(kResultAdjacent, SideWorking(sides.adjacent_step, kChineseWorkingWords));
+        const WorkingWords words = WorkingWords::Chinese();
+        SetNoteWorking(kResultOpposite, SideWorking(sides.opposite_step, words));
+        SetNoteWorking(kResultHypotenuse, SideWorking(sides.hypotenuse_step, words));
+        SetNoteWorking(kResultAdjacent, SideWorking(sides.adjacent_step, words));
     }
     // Why a side stays empty; without a usable side the note goes where one is typed.
     ShowReason(kResultOpposite, sides.opposite_reason);

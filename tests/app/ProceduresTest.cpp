@@ -237,6 +237,10 @@ TEST_F(Procedures, EachResultSaysHowItCameAbout)
         {&SideLengthsClick, {{kAngle, "60"}, {kKnownHypotenuse, "2"}}, kResultOpposite,
          "对边 = 斜边 × sin(60) = 2 × 0.8660254037695 = 1.732050807539\n"
          "π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5"},
+        {&FunctionEvaluateClick, {{kExpression, "1 苹果 + 2 梨"}}, kExpressionResult,
+         "按 1+2 计算\n已忽略：苹果 梨（只认 sin cos tg ctg，角度以度为单位，运算符 ^ * / + -）"},
+        {&FunctionEvaluateClick, {{kExpression, "３×２"}}, kExpressionResult, "按 3*2 计算"},
+        {&FunctionEvaluateClick, {{kExpression, "3 * 2"}}, kExpressionResult, ""},
     };
     // clang-format on
     for (const auto& c : cases) {

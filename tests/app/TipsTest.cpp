@@ -82,8 +82,9 @@ TEST(Tips, IgnoredCharactersAreNamed)
     ClickUnit(kEvaluateButton);
     EXPECT_EQ(BoxText(kExpressionResult), "30");
     const std::string note = Description(kExpressionResult);
-    EXPECT_NE(note.find("已忽略：Sin"), std::string::npos) << note;
+    EXPECT_EQ(note.find("按 (30) 计算\n已忽略：Sin"), 0u) << note;
     EXPECT_NE(note.find("sin cos tg ctg"), std::string::npos) << note;
+    EXPECT_EQ(ScreenNoteText().toStdString(), note) << "shown at once";
 }
 
 TEST(Tips, ANoteGoesWhenAnInputChangesOrTheClickSucceeds)
@@ -117,6 +118,14 @@ TEST(Tips, HoverShowsTheWholeResultAndWhatInputsTake)
     SetBoxText(kExpression, "2*3");
     ClickUnit(kEvaluateButton);
     EXPECT_EQ(Hover(kExpressionResult), "") << "a short result needs no note";
+    QTest::keyClick(UnitWidget(kEvaluateButton), Qt::Key_Tab);
+    EXPECT_TRUE(ScreenNoteText().isEmpty()) << "nor when reached by Tab";
+    // Forty digits without an operator come back as typed, wider than the box.
+    const std::string digits(40, '9');
+    SetBoxText(kExpression, digits.c_str());
+    ClickUnit(kEvaluateButton);
+    QTest::keyClick(UnitWidget(kEvaluateButton), Qt::Key_Tab);
+    EXPECT_EQ(ScreenNoteText().toStdString(), digits) << "reached by Tab, the whole value as on hover";
 }
 
 // A multi-line box has its notes as a single-line one does: the reason, and its whole text on

@@ -343,8 +343,10 @@ TEST(CalcTool, ExplainShowsTheWorkingAfterEachAnswer)
          "# 邻边 = 对边 ÷ tg(30) = 1 ÷ 0.5773502691697 = 1.732050807629\n"
          "# π 取 3.1415926535，所以 sin(30) 是 0.499999999987 而非 0.5\n"},
         {{"--explain", "Sin(30)+1", "1+1"}, Locale::English,
-         "31\n# ignored: Sin (the engine reads sin cos tg ctg in degrees and ^ * / + -)\n2\n"},
-        {{"--ex", "Sin(30)"}, Locale::Chinese, "30\n# 已忽略：Sin（只认 sin cos tg ctg，角度以度为单位，运算符 ^ * / + -）\n"},
+         "31\n# evaluated as (30)+1\n# ignored: Sin (the engine reads sin cos tg ctg in degrees and ^ * / + -)\n2\n"},
+        {{"--ex", "Sin(30)", "３×２"}, Locale::Chinese,
+         "30\n# 按 (30) 计算\n# 已忽略：Sin（只认 sin cos tg ctg，角度以度为单位，运算符 ^ * / + -）\n"
+         "6\n# 按 3*2 计算\n"},
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -43,26 +43,48 @@ TEST(Reasons, EngineSaysWhyItsTextIsEmpty)
     }
 }
 
-// The characters the filter passed over, white space aside, runs apart by a space.
-TEST(Reasons, EngineSaysWhatItIgnored)
+const char* English(const char* english) { return english; }
+
+// The characters the filter passed over, white space aside, runs apart by a space, and the
+// working: the text read when it differs from the typed one and gives the same value.
+TEST(Reasons, EngineSaysWhatItIgnoredAndWhatItRead)
 {
+    const std::string why = " (the engine reads sin cos tg ctg in degrees and ^ * / + -)";
     // clang-format off
     const struct {
-        const char* input;
-        const char* text;
+        std::string input;
+        std::string text;
         const char* ignored;
+        std::string working;
     } cases[] = {
-        {"Sin(30)", "30", "Sin"},           {"sqrt(2)", "2", "sqrt"},
-        {"1 + 2", "3", ""},                 {"sin(30)", "0.499999999987", ""},
-        {"2\x85\x5E" "3", "23", "\x85\x5E"}, {"5%2", "52", "%"},
-        {"1 apple + 2 pears", "3", "apple pears"},
-        {"2)", "2", ")"},                   {"sin(x30)", "0.499999999987", "x"},
+        {"Sin(30)", "30", "Sin", "evaluated as (30)\nignored: Sin" + why},
+        {"sqrt(2)", "2", "sqrt", "evaluated as (2)\nignored: sqrt" + why},
+        {"1 + 2", "3", "", ""},             {"sin(30)", "0.499999999987", "", ""},
+        {"2\x85\x5E" "3", "23", "\x85\x5E", "evaluated as 23\nignored: \xE5\x8D\x80" + why},
+        {"5%2", "52", "%", "evaluated as 52\nignored: %" + why},
+        {"1 apple + 2 pears", "3", "apple pears", "evaluated as 1+2\nignored: apple pears" + why},
+        {"2)", "2", ")", "ignored: )" + why},
+        {"sin(x30)", "0.499999999987", "x", "evaluated as sin(30)\nignored: x" + why},
+        // Full-width forms and × ÷ 。 are read, a full-width space is white space.
+        {"\xA3\xB3\xA1\xC1\xA3\xB2", "6", "", "evaluated as 3*2"},
+        {"1\xA1\xA1+\xA1\xA1" "2", "3", "", ""},
+        {"2e3x", "2e3", "x", "evaluated as 2e3\nignored: x" + why},
+        {"2ex3", "23", "ex", "evaluated as 23\nignored: ex" + why},
+        {"xsin(30)e1", "0.499999999987e1", "x", "evaluated as sin(30)e1\nignored: x" + why},
+        {"1/0x", "", "x", ""},
+        // Read otherwise than the engine reads it (the letters before a call that vanishes
+        // spell a name): no read text rather than a wrong one.
+        {"cosin()s(30)", "0.8660254037919", "", ""},
+        {"x" + std::string(200, '1'), std::string(200, '1'), "x",
+         "evaluated as " + std::string(60, '1') + "…" + std::string(60, '1') + "\nignored: x" + why},
     };
     // clang-format on
+    const WorkingWords english = WorkingWords::Translated(&English);
     for (const auto& c : cases) {
         const Evaluation e = EvaluateWithReason(c.input);
         EXPECT_EQ(e.text, c.text) << c.input;
         EXPECT_EQ(e.ignored, c.ignored) << c.input;
+        EXPECT_EQ(ExpressionWorking(c.input, e, english), c.working) << c.input;
     }
     EXPECT_LE(EvaluateWithReason(std::string(5000, 'x') + "1").ignored.size(), 43u);
 }
@@ -140,6 +162,16 @@ TEST(Reasons, OneWordingEachInBothLanguages)
         const auto entry = po.find(w.english);
         ASSERT_NE(entry, po.end()) << w.english;
         EXPECT_EQ(entry->second, w.chinese) << w.english;
+    }
+    // The workings' words too, in the window's words and the catalogue's.
+    const WorkingWords chinese_words = WorkingWords::Chinese();
+    for (int w = 0; w < int(WorkingWord::Count); ++w) {
+        const ReasonWording wording = WordingOf(WorkingWord(w));
+        EXPECT_TRUE(english.insert(wording.english).second) << wording.english;
+        EXPECT_STREQ(chinese_words[WorkingWord(w)], wording.chinese);
+        const auto entry = po.find(wording.english);
+        ASSERT_NE(entry, po.end()) << wording.english;
+        EXPECT_EQ(entry->second, wording.chinese) << wording.english;
     }
 }
 
