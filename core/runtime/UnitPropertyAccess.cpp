@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "core/props/EditBoxProps.h"
 #include "core/props/LogFont.h"
+#include "core/props/UnitTypes.h"
+#include "core/runtime/EventDispatch.h"
 #include "core/runtime/PropertyConversion.h"
 #include "core/runtime/Runtime.h"
 #include "core/runtime/RuntimeErrors.h"
@@ -172,6 +175,39 @@ void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int
         }
     }
     const PropertyValue prepared = ConvertWrite(type, value, storage);
-    if (set(unit, own, prepared) == 1 && record.object != nullptr && Live().rebuild != nullptr)
-        Live().rebuild(*target.window, record);
+    if (set(unit, own, prepared) == 1 && record.object != nullptr)
+        RebuildUnit(*target.window, record);
+    // A written text ends with exactly one change event, changed or not: a program may write
+    // the same text to have its change procedure run again.
+    if (record.kind == KIND_EDIT_BOX && own == EditBoxOwn::Content && record.object != nullptr) {
+        EventRecord change;
+        change.window_id = target.window->id;
+        change.unit_id = record.id;
+        change.event = kEventChange;
+        DispatchEvent(change);
+    }
+}
+
+void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
+{
+    const auto save = reinterpret_cast<SavePropertiesEntry>(KindEntry(record.kind, kEntrySaveProperties));
+    const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
+    const LiveUnitAccess& live = Live();
+    UnitPlace place;
+    if (save == nullptr || create == nullptr || live.place_of == nullptr || live.put_in_place == nullptr ||
+        !live.place_of(record, place))
+        return;
+    const EventSuppression suppressed;
+    const std::vector<uint8_t> data = save(record.object.get());
+    const uint32_t style = (place.disabled ? kStyleDisabled : 0) |
+                           ((record.state_flags & kStateTabStop) != 0 ? kStyleTabStop : 0);
+    CreateArgs args = UnitCreateArgs(window, record, data, style);
+    args.parent = place.parent;
+    args.control_id = record.control_id;
+    args.left = place.left;
+    args.top = place.top;
+    args.width = place.width;
+    args.height = place.height;
+    if (Unit* fresh = create(args); fresh != nullptr)
+        live.put_in_place(window, record, fresh, place);
 }

@@ -19,13 +19,29 @@
 
 #include "core/runtime/WindowList.h"
 
+// Where a live unit stands, as a rebuild keeps it: its parent, its place in the parent, whether
+// it is disabled and whether it holds the focus.
+struct UnitPlace {
+    QWidget* parent = nullptr;
+    int32_t left = 0, top = 0, width = 0, height = 0;
+    bool disabled = false;
+    bool focused = false;
+};
+
 struct LiveUnitAccess {
     // The live value of a common property; false when the record's stored value answers.
     bool (*read_common)(const RuntimeRecord& record, int32_t property, uint64_t& value) = nullptr;
     // Shows a common property whose new value the record already holds.
     void (*apply_common)(RuntimeRecord& record, int32_t property) = nullptr;
-    // Rebuilds a live unit whose kind's set entry asked for it.
-    void (*rebuild)(RuntimeWindow& window, RuntimeRecord& record) = nullptr;
+    // A unit whose kind's set entry asks for a rebuild is made again from its saved properties
+    // in the same place, with the same ids: place_of says where the live one stands (false for
+    // a unit that is not rebuilt, such as a top-level window); put_in_place puts the new unit
+    // in the old one's place in the stacking order, moves the units inside the old one into
+    // it, shows it as the old one was, gives it the focus if the old one had it, and lets the
+    // old one go (record.object holds the new one from then on).
+    bool (*place_of)(const RuntimeRecord& record, UnitPlace& place) = nullptr;
+    void (*put_in_place)(RuntimeWindow& window, RuntimeRecord& record, Unit* fresh,
+                         const UnitPlace& place) = nullptr;
 };
 
 // Null (the default) leaves the records alone answering, with nothing shown or rebuilt.
@@ -33,3 +49,6 @@ void SetLiveUnitAccess(const LiveUnitAccess* access);
 
 uint64_t GetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part);
 void SetUnitProperty(uint32_t window_id, uint32_t unit_id, int32_t property, int32_t part, uint64_t value);
+
+// Makes a live unit again from its saved properties, where it stands, with events suppressed.
+void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record);

@@ -59,7 +59,8 @@ TEST(EditBox, EmptyPropertyDataGivesTheDefaults)
     EXPECT_EQ(image.pixel(56, 10), qRgb(0xFF, 0xFF, 0xFF));
 }
 
-TEST(EditBox, AWriteRaisesEventZeroExactlyOnce)
+// The runtime raises the write's one change event; the control's own change is not one.
+TEST(EditBox, AWriteShowsTheTextWithoutAnEventOfItsOwn)
 {
     Box box;
     RecordEvents log;
@@ -68,14 +69,12 @@ TEST(EditBox, AWriteRaisesEventZeroExactlyOnce)
         {"12", "12"}, {"12", "12"}, {"角度", "角度"}, {nullptr, ""},
     };
     // clang-format on
-    int expected = 0;
     for (const auto& w : writes) {
         SetOwnText(EditBoxInterface, box.unit.get(), 0, w.text ? Utf8ToGbk(w.text) : std::string());
-        EXPECT_EQ(log.Count(kBox, 0), ++expected) << (w.text ? w.text : "null");
         EXPECT_EQ(box.Line()->text(), QString::fromUtf8(w.shown));
         EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), Utf8ToGbk(w.shown));
     }
-    EXPECT_EQ(log.events.size(), 4u);
+    EXPECT_TRUE(log.events.empty());
 }
 
 TEST(EditBox, TypingRaisesOneEventPerChangeAndReadsAsTyped)
@@ -150,11 +149,9 @@ TEST(EditBox, MultiLineBoxKeepsCrLfAndWantsEnter)
     Box box(props);
     auto* area = qobject_cast<QPlainTextEdit*>(box.unit->Widget());
     ASSERT_TRUE(area);
-    RecordEvents log;
     SetOwnText(EditBoxInterface, box.unit.get(), 0, "a\r\nb");
     EXPECT_EQ(area->toPlainText(), QStringLiteral("a\nb"));
     EXPECT_EQ(GetOwnText(EditBoxInterface, box.unit.get(), 0), "a\r\nb");
-    EXPECT_EQ(log.Count(kBox, 0), 1);
 
     const auto wants = reinterpret_cast<WantsKeyEntry>(EditBoxInterface(kEntryWantsKey));
     EXPECT_EQ(wants(box.unit.get(), kKeyEnter), 1);

@@ -1,6 +1,6 @@
 #pragma once
 // Units that are only their property sets, for the runtime and the frame without a toolkit: a
-// kind's create, get and set entries on the stored properties of the window's records. A set
+// kind's create, get, set and save entries on the stored properties of the window's records. A set
 // entry answers the property table's rebuild, as the widgets do.
 #include <utility>
 #include <variant>
@@ -22,11 +22,29 @@ public:
     AnyKindProps props;
 };
 
+// Made from the property data it is given, as a rebuild hands it over.
 inline Unit* Create(const CreateArgs& args)
 {
     RuntimeWindow* window = FindWindow(args.window_id);
     const RuntimeRecord* record = window != nullptr ? FindRecord(*window, args.unit_id) : nullptr;
-    return record != nullptr ? new PlainUnit(args, *DefaultPropsOf(record->kind)) : nullptr;
+    std::optional<AnyKindProps> props = record != nullptr ? DefaultPropsOf(record->kind) : std::nullopt;
+    if (!props)
+        return nullptr;
+    const bool read = std::visit(
+        [&](auto& kind) {
+            auto stored = ReadProps<std::decay_t<decltype(kind)>>(args.property_data);
+            if (stored)
+                kind = std::move(*stored);
+            return stored.has_value();
+        },
+        *props);
+    return read ? new PlainUnit(args, std::move(*props)) : nullptr;
+}
+
+inline std::vector<uint8_t> Save(Unit* unit)
+{
+    return std::visit([](const auto& props) { return WriteProps(props); },
+                      static_cast<PlainUnit*>(unit)->props);
 }
 
 inline int Get(Unit* unit, int32_t own, PropertyValue* value)
@@ -54,6 +72,7 @@ inline AnyEntry Interface(int32_t number)
     case kEntryCreate: return reinterpret_cast<AnyEntry>(&Create);
     case kEntryGetProperty: return reinterpret_cast<AnyEntry>(&Get);
     case kEntrySetProperty: return reinterpret_cast<AnyEntry>(&Set);
+    case kEntrySaveProperties: return reinterpret_cast<AnyEntry>(&Save);
     case kEntryWantsKey: return reinterpret_cast<AnyEntry>(&WantsKey);
     default: return nullptr;
     }

@@ -63,7 +63,7 @@ public:
         return GetOwnProperty(m_props, own, value) ? 1 : 0;
     }
 
-    // Never asks the runtime for a rebuild: the control takes the change where it is.
+    // A style the control is made with asks the runtime for a rebuild; the rest are shown in place.
     int SetOwn(int32_t own, const PropertyValue& value)
     {
         if constexpr (std::is_same_v<Props, EditBoxProps>) {
@@ -78,9 +78,11 @@ public:
             if (own == EditBoxOwn::Content)
                 m_props.content = GbkFromWide(WindowText(Hwnd()));
         }
-        if (!SetOwnProperty(m_props, own, value).changed)
-            return 0;
-        Show(own);
+        const SetOutcome outcome = SetOwnProperty(m_props, own, value);
+        if (outcome.rebuild)
+            return 1;
+        if (outcome.changed)
+            Show(own);
         return 0;
     }
 
@@ -145,6 +147,9 @@ private:
                                         GetModuleHandleW(nullptr), nullptr);
             if (hwnd == nullptr)
                 return nullptr;
+            // Centred at the monitor's factor: sized at 1 and scaled afterwards, it grew from
+            // the 96-DPI place towards the corner.
+            TakeMonitorFactor(hwnd);
             const SIZE outer = OuterSize(hwnd, args.width, args.height);
             int x = Scaled(args.left), y = Scaled(args.top);
             if (m_props.start_position == int32_t(StartPosition::Centred)) {
@@ -251,8 +256,6 @@ private:
                 m_programmatic = true;
                 SetWindowTextW(Hwnd(), WideFromGbk(m_props.content).c_str());
                 m_programmatic = false;
-                // As a typed change does, the program's change raises the box's change event.
-                RaiseUnitEvent(WindowId(), UnitId(), kEventChange);
                 return;
             }
             case EditBoxOwn::InputMode:

@@ -53,7 +53,37 @@ void ApplyCommon(RuntimeRecord& record, int32_t property)
     }
 }
 
-const LiveUnitAccess kWindowAccess{nullptr, &ApplyCommon, nullptr};
+bool PlaceOfControl(const RuntimeRecord& record, UnitPlace& place)
+{
+    const WinUnit* unit = UnitOfRecord(record);
+    const HWND hwnd = unit != nullptr ? unit->Hwnd() : nullptr;
+    if (hwnd == nullptr || (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) == 0)
+        return false;
+    const HWND focus = GetFocus();
+    place = {.parent = reinterpret_cast<QWidget*>(GetParent(hwnd)),
+             .left = record.left,
+             .top = record.top,
+             .width = record.width,
+             .height = record.height,
+             .disabled = IsWindowEnabled(hwnd) == FALSE,
+             .focused = focus != nullptr && (focus == hwnd || IsChild(hwnd, focus))};
+    return true;
+}
+
+void PutControlInPlace(RuntimeWindow& window, RuntimeRecord& record, Unit* fresh, const UnitPlace& place)
+{
+    const HWND old = UnitOfRecord(record)->Hwnd();
+    const HWND hwnd = static_cast<WinUnit*>(fresh)->Hwnd();
+    const bool shown = (GetWindowLongW(old, GWL_STYLE) & WS_VISIBLE) != 0;
+    SetWindowPos(hwnd, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    record.object.reset(fresh);  // the old control goes
+    PlaceUnit(window, record);
+    ShowWindow(hwnd, shown ? SW_SHOWNA : SW_HIDE);
+    if (place.focused)
+        SetFocus(hwnd);
+}
+
+const LiveUnitAccess kWindowAccess{nullptr, &ApplyCommon, &PlaceOfControl, &PutControlInPlace};
 
 intptr_t NotifyWinLibrary(int32_t number, intptr_t a, intptr_t)
 {
@@ -109,6 +139,22 @@ bool RaiseUnitEvent(uint32_t window_id, uint32_t unit_id, int32_t event)
 }
 
 double DpiScale() { return g_scale; }
+
+double MonitorFactor(HWND hwnd)
+{
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto get_dpi = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    UINT dpi = get_dpi != nullptr && hwnd != nullptr ? get_dpi(hwnd) : 0;
+    if (dpi == 0) {
+        HDC screen = GetDC(nullptr);
+        dpi = UINT(GetDeviceCaps(screen, LOGPIXELSX));
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? dpi / 96.0 : 1.0;
+}
+
+void TakeMonitorFactor(HWND hwnd) { g_scale = MonitorFactor(hwnd); }
 
 void SetDpiScale(RuntimeWindow& window, double scale)
 {

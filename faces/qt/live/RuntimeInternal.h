@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "core/runtime/LoadSequence.h"
+#include "core/runtime/UnitPropertyAccess.h"
 
-// Rebuilds a unit whose set entry asked for it: the saved properties make a new unit of the
-// same kind in the old one's place (parent, geometry, control id, state, z-order, children
-// and focus kept). Events stay suppressed meanwhile. The old unit stays when creation fails.
-void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record);
+// A rebuild's two widget steps (the runtime's RebuildUnit runs them): where the widget stands,
+// and the new one put in its place (stacking, children, cursor, visibility and focus kept).
+bool PlaceOfWidget(const RuntimeRecord& record, UnitPlace& place);
+void PutWidgetInPlace(RuntimeWindow& window, RuntimeRecord& record, Unit* fresh, const UnitPlace& place);
 
 // The cursor for stored pointer data. Empty data or a first word of 0 is the default arrow;
 // a first word n from 1 to 21 is the n-th of the standard shapes in Qt's order.

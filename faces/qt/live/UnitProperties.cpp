@@ -64,16 +64,10 @@ void ApplyCommon(RuntimeRecord& record, int32_t property)
     }
 }
 
-void RebuildLive(RuntimeWindow& window, RuntimeRecord& record)
-{
-    if (LiveWidget(record) != nullptr)
-        RebuildUnit(window, record);
-}
-
 }  // namespace
 
 const LiveUnitAccess& WidgetUnitAccess()
 {
-    static const LiveUnitAccess access{&ReadCommon, &ApplyCommon, &RebuildLive};
+    static const LiveUnitAccess access{&ReadCommon, &ApplyCommon, &PlaceOfWidget, &PutWidgetInPlace};
     return access;
 }

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/runtime/EventDispatch.h"
+#include "core/runtime/UnitPropertyAccess.h"
 #include "faces/qt/live/LiveUnits.h"
 #include "faces/qt/live/RuntimeInternal.h"
 #include "core/runtime/UnitTypeTable.h"
@@ -26,32 +26,26 @@ QCursor CursorFromPointerData(const std::vector<uint8_t>& data)
     return QCursor(Qt::CursorShape(shape - 1));
 }
 
-void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
+bool PlaceOfWidget(const RuntimeRecord& record, UnitPlace& place)
+{
+    QWidget* widget = LiveWidget(record);
+    if (widget == nullptr || widget->isWindow())
+        return false;
+    QWidget* focus = QApplication::focusWidget();
+    const QRect at = widget->geometry();
+    place = {.parent = widget->parentWidget(),
+             .left = at.x(),
+             .top = at.y(),
+             .width = at.width(),
+             .height = at.height(),
+             .disabled = IsOwnDisabled(*widget),
+             .focused = focus != nullptr && (focus == widget || widget->isAncestorOf(focus))};
+    return true;
+}
+
+void PutWidgetInPlace(RuntimeWindow& window, RuntimeRecord& record, Unit* fresh, const UnitPlace& place)
 {
     QPointer<QWidget> old_widget = LiveWidget(record);
-    const auto save = reinterpret_cast<SavePropertiesEntry>(KindEntry(record.kind, kEntrySaveProperties));
-    const auto create = reinterpret_cast<CreateEntry>(KindEntry(record.kind, kEntryCreate));
-    if (old_widget == nullptr || old_widget->isWindow() || save == nullptr || create == nullptr)
-        return;
-    EventSuppression suppressed;
-
-    QWidget* focus = QApplication::focusWidget();
-    const bool had_focus = focus != nullptr && (focus == old_widget || old_widget->isAncestorOf(focus));
-    const std::vector<uint8_t> data = save(record.object.get());
-    const uint32_t style = (IsOwnDisabled(*old_widget) ? kStyleDisabled : 0) |
-                           ((record.state_flags & kStateTabStop) != 0 ? kStyleTabStop : 0);
-    CreateArgs args = UnitCreateArgs(window, record, data, style);
-    args.parent = old_widget->parentWidget();
-    args.control_id = record.control_id;
-    const QRect place = old_widget->geometry();
-    args.left = place.x();
-    args.top = place.y();
-    args.width = place.width();
-    args.height = place.height();
-    Unit* fresh = create(args);
-    if (fresh == nullptr)
-        return;
-
     QWidget* widget = fresh->Widget();
     widget->setCursor(old_widget->cursor());
     widget->stackUnder(old_widget);
@@ -64,10 +58,10 @@ void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
         for (RuntimeRecord& other : window.records) {
             if (LiveWidget(other) != inner)
                 continue;
-            const QRect place = inner->geometry();
+            const QRect at = inner->geometry();
             const bool shown = !inner->isHidden();
             inner->setParent(widget);
-            inner->setGeometry(place);
+            inner->setGeometry(at);
             inner->setVisible(shown);
         }
     }
@@ -75,6 +69,6 @@ void RebuildUnit(RuntimeWindow& window, RuntimeRecord& record)
     record.object.reset(fresh);
     if (old_widget != nullptr)  // its own event handler may be running: it goes later
         old_widget->deleteLater();
-    if (had_focus)
+    if (place.focused)
         widget->setFocus(Qt::OtherFocusReason);
 }

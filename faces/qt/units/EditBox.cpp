@@ -113,7 +113,7 @@ int EditBoxUnit::SetOwn(int32_t own, const PropertyValue& value)
     if (outcome.rebuild)
         return 1;
     if (own == EditBoxOwn::Content) {
-        // Written even when unchanged: the write always ends with exactly one event 0.
+        // Written even when unchanged; the runtime raises the one change event after it.
         if (control != nullptr)
             control->SetContent(FromGbk(m_props.content));
         return 0;

@@ -201,7 +201,6 @@ void EditLine::SetContent(const QString& text)
     setText(text);
     setCursorPosition(0);  // a written text shows from its start
     m_setting = false;
-    RaiseUnitEvent(Ids(), kEventChange);
 }
 
 void EditLine::Insert(const QString& text)
@@ -498,7 +497,6 @@ void EditArea::SetContent(const QString& text)
     m_setting = true;
     setPlainText(WithLineFeeds(text));
     m_setting = false;
-    RaiseUnitEvent(Ids(), kEventChange);
 }
 
 void EditArea::OnChanged()

@@ -23,8 +23,7 @@ public:
     virtual QString SelectedText() const = 0;
     // Replaces the selection (or inserts at the caret) as the user would type it.
     virtual void Insert(const QString& text) = 0;
-    // Shows the text (CR LF or LF line ends) without the control's change event, then raises
-    // event 0 once.
+    // Shows the text (CR LF or LF line ends) without the control's change event.
     virtual void SetContent(const QString& text) = 0;
     // Shows the text at creation, raising nothing.
     virtual void SetInitialContent(const QString& text) = 0;

@@ -6,6 +6,7 @@
 
 #include "faces/web/page/PageDescription.h"
 #include "faces/web/page/PageElements.h"
+#include "core/props/UnitTypes.h"
 
 namespace {
 
@@ -61,16 +62,19 @@ public:
         return GetOwnProperty(m_props, own, value) ? 1 : 0;
     }
 
-    // Never asks the runtime for a rebuild: the element is built again here.
+    // A style a box is made with asks the runtime for a rebuild; any other change builds the
+    // element again here.
     int SetOwn(int32_t own, const PropertyValue& value)
     {
         TakeTypedText(own);
-        const bool changed = SetOwnProperty(m_props, own, value).changed;
+        const SetOutcome outcome = SetOwnProperty(m_props, own, value);
+        const bool changed = outcome.changed;
+        if (outcome.rebuild)
+            return 1;
         if constexpr (std::is_same_v<Props, EditBoxProps>) {
             if (IsTypedText(own)) {
                 if (changed) {
                     WriteElementText(UnitId(), m_props.content);
-                    RaisePageEvent(UnitId(), kEventChange);  // as a typed change does
                 } else {
                     RepeatElementText(UnitId());  // the same result is still the click's answer
                 }
@@ -83,7 +87,13 @@ public:
         return 0;
     }
 
-    std::vector<uint8_t> Save() const { return WriteProps(m_props); }
+    // What the user typed is saved, not the text last written.
+    std::vector<uint8_t> Save()
+    {
+        if constexpr (std::is_same_v<Props, EditBoxProps>)
+            TakeTypedText(EditBoxOwn::Content);
+        return WriteProps(m_props);
+    }
     const Props& Properties() const { return m_props; }
 
     void MoveTo(const RuntimeRecord& record) override
@@ -138,7 +148,24 @@ void ApplyCommon(RuntimeRecord& record, int32_t property)
     }
 }
 
-const LiveUnitAccess kElementAccess{nullptr, &ApplyCommon, nullptr};
+// The element made again takes the old one's place (and the focus, if it had it) as it is shown.
+bool PlaceOfElement(const RuntimeRecord& record, UnitPlace& place)
+{
+    if (record.object == nullptr || record.kind == KIND_WINDOW)
+        return false;
+    place = {.left = record.left,
+             .top = record.top,
+             .width = record.width,
+             .height = record.height,
+             .disabled = (record.state_flags & kStateDisabled) != 0};
+    return true;
+}
+void PutElementInPlace(RuntimeWindow&, RuntimeRecord& record, Unit* fresh, const UnitPlace&)
+{
+    record.object.reset(fresh);
+}
+
+const LiveUnitAccess kElementAccess{nullptr, &ApplyCommon, &PlaceOfElement, &PutElementInPlace};
 
 intptr_t NotifyPageLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
 {

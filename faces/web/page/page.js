@@ -162,7 +162,9 @@
     Painting.ForgetCanvases(old);
     element.title = old.title;
     Arrange(element, unit);
+    const focused = document.activeElement === old;
     old.replaceWith(element);
+    if (focused) element.focus({ preventScroll: true });
   };
 
   // Every unit once created: placed, stacked and shown as its record says, in reading order.

@@ -40,12 +40,27 @@ bool ReadCommon(const RuntimeRecord& record, int32_t property, uint64_t& value)
     return true;
 }
 void ApplyCommon(RuntimeRecord& record, int32_t property) { applied.push_back({record.id, property}); }
-void Rebuild(RuntimeWindow&, RuntimeRecord& record) { rebuilt.push_back(record.id); }
-const LiveUnitAccess kNotingAccess{&ReadCommon, &ApplyCommon, &Rebuild};
+bool PlaceOf(const RuntimeRecord&, UnitPlace& place)
+{
+    place.width = 40;
+    return true;
+}
+void PutInPlace(RuntimeWindow&, RuntimeRecord& record, Unit* fresh, const UnitPlace&)
+{
+    rebuilt.push_back(record.id);
+    record.object.reset(fresh);
+}
+const LiveUnitAccess kNotingAccess{&ReadCommon, &ApplyCommon, &PlaceOf, &PutInPlace};
 
+int changes = 0;
+ProcedureResult CountChange(const uint32_t*, int32_t)
+{
+    ++changes;
+    return {};
+}
 ProcedureResult NoProcedure(const uint32_t*, int32_t) { return {}; }
 const Procedure kProcedures[kProcedureAreaSize] = {&NoProcedure, &NoProcedure, &NoProcedure,
-                                                   &NoProcedure, &NoProcedure, &NoProcedure};
+                                                   &NoProcedure, &NoProcedure, &CountChange};
 
 class UnitPropertyAccess : public testing::Test {
 protected:
@@ -136,16 +151,24 @@ TEST_F(UnitPropertyAccess, OwnPropertiesReachTheKindByNumberAndRebuildOnlyWhenIt
         uint64_t written;  // a number, or the address of a text
         const char* text;  // the text read back, or null for a number
         bool rebuild;
+        int changes;  // the box's change events: one for every written text, the same or not
     } cases[] = {
-        {kExpression, EditBoxOwn::Content, Address("1+1"), "1+1", false},
-        {kExpression, EditBoxOwn::TextColour, 0x0000FF, nullptr, false},
-        {kExpression, EditBoxOwn::MultiLine, 1, nullptr, true},
-        {kAngleWarning, LabelOwn::Caption, Address("\xbd\xc7"), "\xbd\xc7", false},
-        {kArcSineButton, ButtonOwn::DefaultButton, 1, nullptr, false},
+        {kExpression, EditBoxOwn::Content, Address("1+1"), "1+1", false, 1},
+        {kExpression, EditBoxOwn::Content, Address("1+1"), "1+1", false, 1},
+        {kExpression, EditBoxOwn::TextColour, 0x0000FF, nullptr, false, 0},
+        {kExpression, EditBoxOwn::MultiLine, 1, nullptr, true, 0},
+        {kExpression, EditBoxOwn::MultiLine, 1, nullptr, false, 0},
+        {kAngleWarning, LabelOwn::Caption, Address("\xbd\xc7"), "\xbd\xc7", false, 0},
+        {kArcSineButton, ButtonOwn::DefaultButton, 1, nullptr, false, 0},
     };
+    // The expression box's change event counts.
+    RuntimeRecord& box = *FindRecord(*FindWindow(kMainWindowId), kExpression);
+    box.bindings = {{kEventChange, 5}};
+    box.procedures = {&CountChange};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.unit << " own " << std::dec << c.own);
         rebuilt.clear();
+        changes = 0;
         Set(c.unit, kFirstOwnProperty + c.own, c.written);
         const uint64_t read = Get(c.unit, kFirstOwnProperty + c.own);
         if (c.text != nullptr)
@@ -153,6 +176,7 @@ TEST_F(UnitPropertyAccess, OwnPropertiesReachTheKindByNumberAndRebuildOnlyWhenIt
         else
             EXPECT_EQ(read, c.written);
         EXPECT_EQ(rebuilt, c.rebuild ? std::vector<uint32_t>{c.unit} : std::vector<uint32_t>{});
+        EXPECT_EQ(changes, c.changes);
     }
     // A number the kind does not have reads 0 and takes nothing.
     Set(kExpression, kFirstOwnProperty + EditBoxOwn::Count + 5, 1);
