@@ -673,7 +673,8 @@ def check_long_notes(page, checks):
     elapsed = time.monotonic() - started
     lines = browser.evaluate("(n => n && n.offsetHeight / parseFloat(getComputedStyle(n).lineHeight))"
                              "(document.querySelector('.note'))")
-    checks.equal((lines is not None and lines < 5, elapsed < 0.3), (True, True),
+    # The time is reported, not judged: a loaded machine would make a judgement of it flaky.
+    checks.equal(lines is not None and lines < 5, True,
                  'a tapped megabyte: a note of %s lines in %.2f s' % (lines, elapsed))
     time.sleep(0.1)
     said = browser.evaluate(SAID)
