@@ -50,8 +50,16 @@ struct FrameAction {
     int status = 0;
 };
 
+// A rectangle in a window's own pixels, from the top-left corner of its client area.
+struct FrameArea {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
 struct FrameFace {
     void (*carry)(const FrameAction& action) = nullptr;
+    // Where a note at this window can be seen, in the window's pixels: the screen's work area on
+    // a desktop, the view on the page. Optional; without it a note stays within the window.
+    FrameArea (*visible_area)(uint32_t window_id) = nullptr;
     // The toolkit's own idle work in a new idle period (deferred deletions and the like); true
     // while it wants more passes. Optional.
     bool (*standard_idle_work)(int count) = nullptr;

@@ -6,6 +6,7 @@
 // boxes the person will correct.
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "core/frame/FocusOrder.h"
 #include "core/frame/Frame.h"
@@ -23,11 +24,20 @@ struct Box {
         return left < other.left + other.width && other.left < left + width &&
                top < other.top + other.height && other.top < top + height;
     }
+    int Area() const { return width * height; }
+    int Overlap(const Box& other) const
+    {
+        const int across = std::min(left + width, other.left + other.width) - std::max(left, other.left);
+        const int down = std::min(top + height, other.top + other.height) - std::max(top, other.top);
+        return std::max(across, 0) * std::max(down, 0);
+    }
 };
 
-// What a note of one short line takes, in the window's own pixels, at the least.
+// What a note takes, in the window's own pixels: at least as wide as a short line, and a line's
+// height for each of its lines above its padding.
 constexpr int kNoteWidth = 160;
-constexpr int kNoteHeight = 24;
+constexpr int kNoteLineHeight = 18;
+constexpr int kNotePadding = 6;
 
 // The record's place in its window, through the units that contain it.
 Box PlaceOf(RuntimeWindow& window, const RuntimeRecord& record)
@@ -56,36 +66,49 @@ int CoveredControls(RuntimeWindow& window, const RuntimeRecord& unit, const Box&
     return covered;
 }
 
-// The side whose note starts in the window, covers no button just pressed, and covers the
-// fewest other controls; below, right, left, above on a tie, since a group's inputs are above
-// its result.
-NoteSide SideFor(RuntimeWindow& window, const RuntimeRecord& unit)
+// Where the face can show a note at the window.
+Box VisibleArea(const RuntimeWindow& window)
+{
+    const RuntimeRecord& frame = window.records.front();
+    if (TheFrame().face.visible_area == nullptr)
+        return {0, 0, frame.width, frame.height};
+    const FrameArea area = TheFrame().face.visible_area(window.id);
+    return {area.left, area.top, area.width, area.height};
+}
+
+// The side whose note can be seen whole, covers no button just pressed, and covers the fewest
+// other controls; below, right, left, above on a tie, since a group's inputs are above its
+// result. Where no side is seen whole (a window at the screen's edge), the one that shows the
+// most of the note.
+NoteSide SideFor(RuntimeWindow& window, const RuntimeRecord& unit, const std::string& text)
 {
     const Box at = PlaceOf(window, unit);
     const EventSource source = CurrentEventSource();
     const RuntimeRecord* pressed = source.window_id == window.id && source.unit_id != unit.id
                                        ? FindRecord(window, source.unit_id)
                                        : nullptr;
-    const RuntimeRecord& frame = window.records.front();
+    const Box visible = VisibleArea(window);
     const int width = std::max(at.width, kNoteWidth);
+    const int height = kNotePadding + kNoteLineHeight * int(1 + std::count(text.begin(), text.end(), '\n'));
     const struct {
         NoteSide side;
         Box note;
     } sides[] = {
-        {NoteSide::Below, {at.left, at.top + at.height, width, kNoteHeight}},
-        {NoteSide::Right, {at.left + at.width, at.top, width, kNoteHeight}},
-        {NoteSide::Left, {at.left - width, at.top, width, kNoteHeight}},
-        {NoteSide::Above, {at.left, at.top - kNoteHeight, width, kNoteHeight}},
+        {NoteSide::Below, {at.left, at.top + at.height, width, height}},
+        {NoteSide::Right, {at.left + at.width, at.top, width, height}},
+        {NoteSide::Left, {at.left - width, at.top, width, height}},
+        {NoteSide::Above, {at.left, at.top - height, width, height}},
     };
     NoteSide best = NoteSide::Below;
-    int fewest = INT_MAX;
+    // Ranked by what is hidden of the note, then by the controls it covers.
+    std::pair<int, int> least{INT_MAX, INT_MAX};
     for (const auto& [side, note] : sides) {
-        const bool inside = note.left >= 0 && note.top >= 0 && note.left < frame.width &&
-                            note.top < frame.height;
-        if (!inside || (pressed != nullptr && note.Meets(PlaceOf(window, *pressed))))
+        if (pressed != nullptr && note.Meets(PlaceOf(window, *pressed)))
             continue;
-        if (const int covered = CoveredControls(window, unit, note); covered < fewest) {
-            fewest = covered;
+        const std::pair<int, int> cost{note.Area() - note.Overlap(visible),
+                                       CoveredControls(window, unit, note)};
+        if (cost < least) {
+            least = cost;
             best = side;
         }
     }
@@ -107,8 +130,10 @@ void Describe(RuntimeWindow& window, uint32_t unit_id)
           .text = window.additions.notes.description(unit_id)});
 }
 
-void ShowNote(RuntimeWindow& window, const RuntimeRecord& unit, std::string text)
+void ShowNote(RuntimeWindow& window, const RuntimeRecord& unit, const std::string& text)
 {
+    std::string shown = NoteText(text);
+    const NoteSide side = SideFor(window, unit, shown);
     FrameState& frame = TheFrame();
     frame.note_window = window.id;
     frame.note_unit = unit.id;
@@ -116,8 +141,8 @@ void ShowNote(RuntimeWindow& window, const RuntimeRecord& unit, std::string text
     Emit({.kind = FrameAction::Kind::ShowNote,
           .window_id = window.id,
           .unit_id = unit.id,
-          .text = NoteText(text),
-          .side = SideFor(window, unit)});
+          .text = std::move(shown),
+          .side = side});
     Emit({.kind = FrameAction::Kind::StartTimer, .timer = frame.note_timer, .milliseconds = kNoteMilliseconds});
 }
 

@@ -39,7 +39,24 @@ struct FakeScreen {
     std::multimap<uint64_t, int> timers;
     std::optional<int> exit_status;
     std::map<uint32_t, std::string> descriptions;
+    uint32_t pressed = 0;  // the unit clicked last, where the pointer stays
 } screen;
+
+// Where the fake face puts a note: a line of 18 pixels a line, 160 wide at the least, at its side.
+bool NoteCovers(const FrameAction& note, const RuntimeRecord& unit, const RuntimeRecord& other)
+{
+    const int width = std::max(unit.width, 160);
+    const int height = 6 + 18 * int(1 + std::count(note.text.begin(), note.text.end(), '\n'));
+    int left = unit.left, top = unit.top;
+    switch (note.side) {
+    case NoteSide::Below: top += unit.height; break;
+    case NoteSide::Above: top -= height; break;
+    case NoteSide::Right: left += unit.width; break;
+    case NoteSide::Left: left -= width; break;
+    }
+    return left < other.left + other.width && other.left < left + width && top < other.top + other.height &&
+           other.top < top + height;
+}
 
 void Carry(const FrameAction& action)
 {
@@ -165,6 +182,7 @@ void Step(const std::string& step)
     if (verb == "click") {
         RuntimeRecord& target = unit();
         screen.focus = target.id;
+        screen.pressed = target.id;
         screen.selected = false;
         FrameActivity();
         if (target.kind == KIND_BUTTON)
@@ -195,6 +213,9 @@ void Step(const std::string& step)
         ASSERT_TRUE(screen.note.has_value()) << "no note";
         EXPECT_EQ(screen.note->unit_id, unit().id);
         EXPECT_FALSE(screen.note->text.empty());
+        const RuntimeRecord* pressed = FindRecord(*FindWindow(kMainWindowId), screen.pressed);
+        if (pressed != nullptr && pressed != &unit())
+            EXPECT_FALSE(NoteCovers(*screen.note, unit(), *pressed)) << "over the pointer";
     } else if (verb == "no-note") {
         EXPECT_FALSE(screen.note.has_value()) << "a note at " << std::hex << screen.note->unit_id;
     } else if (verb == "tab-order") {

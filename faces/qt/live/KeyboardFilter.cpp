@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -25,6 +26,19 @@ RuntimeWindow* LoadedWindowOf(const QWidget* widget)
             return &window;
     }
     return nullptr;
+}
+
+// The screen's work area, in the window's client pixels.
+FrameArea VisibleArea(uint32_t window_id)
+{
+    const RuntimeWindow* window = FindWindow(window_id);
+    const QWidget* frame = window != nullptr && !window->records.empty() ? LiveWidget(window->records.front())
+                                                                         : nullptr;
+    if (frame == nullptr || frame->screen() == nullptr)
+        return {0, 0, window != nullptr ? window->records.front().width : 0,
+                window != nullptr ? window->records.front().height : 0};
+    const QRect screen = frame->screen()->availableGeometry().translated(-frame->mapToGlobal(QPoint(0, 0)));
+    return {screen.x(), screen.y(), screen.width(), screen.height()};
 }
 
 FrameKey KeyOf(int code)
@@ -124,6 +138,14 @@ private:
     }
 };
 
+void InstallFace()
+{
+    SetFrameFace({.carry = &Carry,
+                  .visible_area = &VisibleArea,
+                  .standard_idle_work = &StandardIdleWork,
+                  .idle_registrations = g_idle_registrations});
+}
+
 }  // namespace
 
 void InstallKeyboardFilter()
@@ -132,9 +154,7 @@ void InstallKeyboardFilter()
     if (filter == nullptr && qApp != nullptr) {
         filter = new RuntimeEventFilter;
         qApp->installEventFilter(filter);
-        SetFrameFace({.carry = &Carry,
-                      .standard_idle_work = &StandardIdleWork,
-                      .idle_registrations = g_idle_registrations});
+        InstallFace();
     }
 }
 
@@ -142,6 +162,5 @@ void SetFrameFaceAdditions(void (*present_note)(const FrameAction& action), void
 {
     g_present_note = present_note;
     g_idle_registrations = idle_registrations;
-    SetFrameFace(
-        {.carry = &Carry, .standard_idle_work = &StandardIdleWork, .idle_registrations = idle_registrations});
+    InstallFace();
 }
