@@ -155,7 +155,7 @@ TEST(Frame, ProductInformationAgreesEverywhere)
     EXPECT_NE(metainfo.find(std::string("<release version=\"") + product::kVersion + "\""), std::string::npos);
     // The licence and every version resource carry the line --version and About print.
     for (const char* file :
-         {"LICENSE", "win/face/anglarix.rc.in", "calc/anglarix-calc.rc.in", "win/installer.nsi"})
+         {"LICENSE", "win/face/anglarix.rc.in", "cli/anglarix-calc.rc.in", "win/installer.nsi"})
         EXPECT_NE(ReadSourceFile(file).find(product::kCopyright), std::string::npos) << file;
 }
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "calc/MessageCatalogue.h"
+#include "cli/MessageCatalogue.h"
 
 namespace {
 

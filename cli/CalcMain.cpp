@@ -1,6 +1,6 @@
 // anglarix-calc on Linux: its terminal (libedit for typed lines, stdio otherwise) and its
 // messages (gettext). Arguments, lines and messages are in the locale's character set (UTF-8
-// or GBK). Everything else is calc/CalcCommandLine.cpp, shared with Windows.
+// or GBK). Everything else is cli/CalcCommandLine.cpp, shared with Windows.
 #include <cerrno>
 #include <clocale>
 #include <csignal>
@@ -18,7 +18,7 @@
 #include <libintl.h>
 #include <unistd.h>
 
-#include "calc/CalcCommandLine.h"
+#include "cli/CalcCommandLine.h"
 #include "values/Gbk.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // console code page, and its own line editing and history serve the typed lines; pipes and
 // files carry UTF-8 bytes. The messages are Chinese when the user's interface language is, from
 // the catalogue msgfmt writes from po/, built into the program. Everything else is
-// calc/CalcCommandLine.cpp, shared with Linux.
+// cli/CalcCommandLine.cpp, shared with Linux.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "calc/CalcCommandLine.h"
-#include "calc/MessageCatalogue.h"
+#include "cli/CalcCommandLine.h"
+#include "cli/MessageCatalogue.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "calc/MessageCatalogue.h"
+#include "cli/MessageCatalogue.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "calc/CalcCommandLine.h"
+#include "cli/CalcCommandLine.h"
 
 #include <cctype>
 #include <cstdio>
