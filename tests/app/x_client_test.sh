@@ -22,27 +22,6 @@ if ! find_window; then
   exit 1
 fi
 
-# The frame the window manager drew, centred on the 1280 x 1024 screen within a pixel.
-frame_centred() {
-  local left right top bottom x y width height
-  read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ',')
-  x=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left X: *//p')
-  y=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p')
-  width=$(xwininfo -id "$window" | sed -n 's/.*Width: *//p')
-  height=$(xwininfo -id "$window" | sed -n 's/.*Height: *//p')
-  if [ -z "$left" ] || [ -z "$x" ]; then
-    echo "FAIL: no frame extents or place for the window"
-    failures=$((failures + 1))
-    return
-  fi
-  local dx=$((2 * (x - left) + width + left + right - 1280)) dy=$((2 * (y - top) + height + top + bottom - 1024))
-  if [ ${dx#-} -le 2 ] && [ ${dy#-} -le 2 ]; then
-    echo "ok: the frame is centred (off by $dx/2, $dy/2)"
-  else
-    echo "FAIL: the frame is off centre by $dx/2, $dy/2 pixels (client $x,$y ${width}x$height, frame $left $right $top $bottom)"
-    failures=$((failures + 1))
-  fi
-}
 frame_centred
 
 expect() {

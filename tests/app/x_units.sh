@@ -2,7 +2,8 @@
 # and buttons are, how to type into, click and read them with xdotool and xclip, and the
 # window manager they run under.
 # Needs: window (the X window id), origin_x, origin_y (its client area's top-left corner on the
-# screen) and optionally scale (the Qt scale factor the program runs at, default 1).
+# screen) and optionally scale (the Qt scale factor the program runs at, default 1), and counts
+# failures in failures.
 
 # Unit places in the window's client area, in logical pixels: left top width height.
 declare -A place=(
@@ -87,4 +88,29 @@ read_box() {
   xdotool key --clearmodifiers ctrl+a ctrl+c
   sleep 0.2
   xclip -o -selection clipboard 2>/dev/null
+}
+
+# The frame the window manager drew, centred on the 1280 x 1024 screen within a pixel, and up
+# and down within [slack] more (Wine centres by a caption it sizes at the DPI; the window
+# manager draws its own).
+frame_centred() {
+  local slack=${1:-0} left right top bottom x y width height info
+  read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ',')
+  info=$(xwininfo -id "$window")
+  x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  width=$(sed -n 's/.*Width: *//p' <<<"$info")
+  height=$(sed -n 's/.*Height: *//p' <<<"$info")
+  if [ -z "$left" ] || [ -z "$x" ]; then
+    echo "FAIL: no frame extents or place for the window"
+    failures=$((failures + 1))
+    return
+  fi
+  local dx=$((2 * (x - left) + width + left + right - 1280)) dy=$((2 * (y - top) + height + top + bottom - 1024))
+  if [ ${dx#-} -le 2 ] && [ ${dy#-} -le $((2 + 2 * slack)) ]; then
+    echo "ok: the frame is centred (off by $dx/2, $dy/2)"
+  else
+    echo "FAIL: the frame is off centre by $dx/2, $dy/2 pixels (client $x,$y ${width}x$height, frame $left $right $top $bottom)"
+    failures=$((failures + 1))
+  fi
 }

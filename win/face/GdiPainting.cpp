@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -298,6 +299,44 @@ const Faces& InstalledFaces(const std::string& utf8)
     return chosen[utf8] = faces;
 }
 
+uint32_t BigEndian32(const uint8_t* at) { return uint32_t(at[0]) << 24 | at[1] << 16 | at[2] << 8 | at[3]; }
+
+// Whether a face carries drawn glyphs (a strike, in its EBLC table) for this pixel size.
+bool HasStrike(const std::wstring& face, int pixels)
+{
+    static std::map<std::wstring, std::vector<int>> known;
+    auto found = known.find(face);
+    if (found == known.end()) {
+        std::vector<int> sizes;
+        LOGFONTW record{};
+        record.lfHeight = -16;
+        record.lfCharSet = GB2312_CHARSET;
+        lstrcpynW(record.lfFaceName, face.c_str(), LF_FACESIZE);
+        HFONT font = CreateFontIndirectW(&record);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, font);
+        constexpr DWORD kEblc = 'E' | 'B' << 8 | 'L' << 16 | 'C' << 24;  // as GDI spells a tag
+        const DWORD size = GetFontData(dc, kEblc, 0, nullptr, 0);
+        if (size != GDI_ERROR && size >= 8 && size <= (1u << 24)) {
+            std::vector<uint8_t> table(size);
+            if (GetFontData(dc, kEblc, 0, table.data(), size) == size) {
+                // A header of 8 bytes, then 48 bytes per strike with its vertical size at 45.
+                const uint64_t count = BigEndian32(&table[4]);
+                for (uint64_t i = 0; i < count && 8 + 48 * (i + 1) <= size; ++i)
+                    sizes.push_back(table[size_t(8 + 48 * i + 45)]);
+            }
+        }
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(font);
+        found = known.emplace(face, std::move(sizes)).first;
+    }
+    return std::find(found->second.begin(), found->second.end(), pixels) != found->second.end();
+}
+
+// `places` makes the outline face's font. A size the glyph face has a strike for is drawn
+// unsmoothed from it; any other is smoothed, since GDI's unsmoothed outlines drop strokes (the
+// last of 算 at 24 pixels).
 HFONT MakeFont(const TextFont& text_font, double scale, bool places)
 {
     using Key = std::tuple<int32_t, int32_t, bool, bool, bool, std::string, int, bool>;
@@ -310,23 +349,51 @@ HFONT MakeFont(const TextFont& text_font, double scale, bool places)
     HFONT& font = fonts[key];
     if (font == nullptr) {
         LOGFONTW record{};
-        record.lfHeight = -std::max(1, Scaled(text_font.pixels, scale));
+        const int pixels = std::max(1, Scaled(text_font.pixels, scale));
+        record.lfHeight = -pixels;
         record.lfWeight = text_font.weight;
         record.lfItalic = text_font.italic;
         record.lfUnderline = text_font.underline;
         record.lfStrikeOut = text_font.strike_out;
         record.lfCharSet = GB2312_CHARSET;
-        record.lfQuality = NONANTIALIASED_QUALITY;
+        record.lfQuality = HasStrike(faces.glyphs, pixels) ? NONANTIALIASED_QUALITY : ANTIALIASED_QUALITY;
         lstrcpynW(record.lfFaceName, (places ? faces.places : faces.glyphs).c_str(), LF_FACESIZE);
         font = CreateFontIndirectW(&record);
     }
     return font;
 }
 
+// At a size the stand-in's strikes draw, a run of the narrower characters (Latin, digits,
+// spaces) keeps the room the outlines give it but shares it out in proportion to the strikes'
+// own advances: their glyphs are narrower than the outlines' places in letters and digits and
+// stood apart at them ("sin(1 0 )"), and wider in brackets and spaces. The full-width ones are
+// the same in both.
+void FitStrikes(HDC dc, const std::wstring& text, const TextFont& font, double scale, std::vector<double>& ends)
+{
+    const double full = 0.9 * std::max(1, Scaled(font.pixels, scale));
+    const std::vector<int> drawn = DrawnEnds(dc, text, font, scale);
+    const auto start = [](const auto& of, size_t i) { return i > 0 ? double(of[i - 1]) : 0.0; };
+    const auto narrow = [&](size_t i) { return ends[i] - start(ends, i) < full; };
+    for (size_t from = 0; from < ends.size();) {
+        if (!narrow(from)) {
+            ++from;
+            continue;
+        }
+        size_t to = from + 1;
+        while (to < ends.size() && narrow(to))
+            ++to;
+        const double origin = start(ends, from), room = ends[to - 1] - origin;
+        const double drawn_origin = start(drawn, from), own = drawn[to - 1] - drawn_origin;
+        for (size_t i = from; own > 0 && i < to; ++i)
+            ends[i] = origin + (drawn[i] - drawn_origin) * room / own;
+        from = to;
+    }
+}
+
 // Where each character of `text` ends, in pixels from the start, when the stand-in family
 // draws it: by its outlines' advances in fractions of a pixel, as the other faces place them,
-// read from the outline face made up to 64 times larger (a few thousand pixels at most).
-// Empty for a face of the system's own.
+// read from the outline face made up to 64 times larger (a few thousand pixels at most), the
+// strikes fitted in where they draw. Empty for a face of the system's own.
 std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, const std::wstring& text)
 {
     const Faces& faces = InstalledFaces(font.face);
@@ -343,10 +410,49 @@ std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, cons
     std::vector<double> result(ends.size());
     for (size_t i = 0; i < ends.size(); ++i)
         result[i] = double(ends[i]) / larger_by;
+    if (HasStrike(faces.glyphs, std::max(1, Scaled(font.pixels, scale))))
+        FitStrikes(dc, text, font, scale, result);
     return result;
 }
 
 }  // namespace
+
+std::vector<int> DrawnEnds(HDC dc, std::wstring_view text, const TextFont& font, double scale)
+{
+    std::vector<int> ends(text.size(), 0);
+    if (text.empty() || text.size() > 0x7FFFFFFF)
+        return ends;
+    const HFONT handle = FontOf(font, scale);
+    HGDIOBJ old = SelectObject(dc, handle);
+    SIZE size{};
+    if (!HasStrike(InstalledFaces(font.face).glyphs, std::max(1, Scaled(font.pixels, scale)))) {
+        GetTextExtentExPointW(dc, text.data(), int(text.size()), 0, nullptr, ends.data(), &size);
+    } else {
+        // A strike's advance is its glyph's cell, which only the bitmap's metrics give.
+        static std::map<std::pair<HFONT, wchar_t>, int> advances;
+        const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+        int at = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size()) {
+                ends[i] = at;
+                GetTextExtentPoint32W(dc, &text[i], 2, &size);
+                ends[++i] = at += size.cx;
+                continue;
+            }
+            const auto [known, fresh] = advances.try_emplace({handle, text[i]}, 0);
+            if (fresh) {
+                GLYPHMETRICS metrics{};
+                if (GetGlyphOutlineW(dc, text[i], GGO_BITMAP, &metrics, 0, nullptr, &identity) != GDI_ERROR)
+                    known->second = metrics.gmCellIncX;
+                else if (GetTextExtentPoint32W(dc, &text[i], 1, &size))
+                    known->second = size.cx;
+            }
+            ends[i] = at += known->second;
+        }
+    }
+    SelectObject(dc, old);
+    return ends;
+}
 
 COLORREF RefOf(Argb argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
 

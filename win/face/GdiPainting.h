@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
+#include <vector>
 
 #include "core/paint/DisplayList.h"
 
@@ -15,6 +17,12 @@ COLORREF RefOf(paint::Argb argb);
 HFONT FontOf(const paint::TextFont& text_font, double scale);
 // The font of a unit's stored LOGFONT record, or the default 宋体 9 point when it has none.
 HFONT FontOfRecord(std::span<const uint8_t> logfont, double scale);
+
+// Where each character of `text` ends, in pixels from its start, as GDI draws it in
+// FontOf(font, scale). At a size the stand-in's strikes draw, that is not where GDI's measure
+// (GetTextExtent*, and so a control's own layout) puts it: the strikes' glyphs have their own
+// advances.
+std::vector<int> DrawnEnds(HDC dc, std::wstring_view text, const paint::TextFont& font, double scale);
 
 // Advances in GDI's pixels at the factor 1, as the rules lay text out.
 const paint::TextMeasure& GdiMeasure();

@@ -28,6 +28,10 @@ bool RaiseUnitEvent(uint32_t window_id, uint32_t unit_id, int32_t event);
 // live unit of the window moves, resizes and takes its fonts again.
 double DpiScale();
 void SetDpiScale(RuntimeWindow& window, double scale);
+// The factor of the monitor a window is on (its DPI over 96), and taking it before a new
+// window's units are made, so that the window is sized and centred at it from the start.
+double MonitorFactor(HWND hwnd);
+void TakeMonitorFactor(HWND hwnd);
 
 // Places a unit at its record's place inside its containers, at the current factor.
 void PlaceUnit(RuntimeWindow& window, RuntimeRecord& record);

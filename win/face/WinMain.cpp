@@ -178,20 +178,6 @@ void Carry(const FrameAction& action)
     }
 }
 
-double FactorOf(HWND hwnd)
-{
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto get_dpi = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    UINT dpi = get_dpi != nullptr && hwnd != nullptr ? get_dpi(hwnd) : 0;
-    if (dpi == 0) {
-        HDC screen = GetDC(nullptr);
-        dpi = UINT(GetDeviceCaps(screen, LOGPIXELSX));
-        ReleaseDC(nullptr, screen);
-    }
-    return dpi > 0 ? dpi / 96.0 : 1.0;
-}
-
 // The system gives an activated window the focus itself, where keys go nowhere: a window takes
 // back the unit that had the focus when it was deactivated, as a dialog does.
 constexpr wchar_t kKeptFocus[] = L"AnglarixKeptFocus";
@@ -247,6 +233,7 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
         uint32_t unit_id = 0;
         if (RuntimeWindow* window = LoadedWindowOf(hwnd, unit_id)) {
             SetDpiScale(*window, HIWORD(wparam) / 96.0);
+            RescaleNotes();
             const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
             SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                          suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -325,9 +312,11 @@ void Built(RuntimeWindow& window)
 void ShowWindowWithFocus(RuntimeWindow& window)
 {
     const HWND hwnd = UnitHwnd(window.records.front());
-    const double factor = FactorOf(hwnd);
-    if (factor != DpiScale())
+    const double factor = MonitorFactor(hwnd);
+    if (factor != DpiScale()) {
         SetDpiScale(window, factor);
+        RescaleNotes();
+    }
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
     // As a keyboard stop: a box has its text selected.

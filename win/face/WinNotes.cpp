@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kNoteWidth = 360;        // at the factor 1; a longer line breaks
 constexpr size_t kLongestLine = 1024;  // characters measured for one line at most
+constexpr size_t kTipChars = 1023;     // what a tip keeps of its text (INFOTIPSIZE less its end)
 
 struct WindowTips {
     uint32_t window_id;
@@ -26,6 +27,7 @@ struct WindowTips {
 std::vector<WindowTips> g_tips;
 uint32_t g_note_window = 0, g_note_unit = 0;  // where the note stands; 0 for none
 uint32_t g_measured_window = 0;
+std::wstring g_note_text, g_hover_text;  // what the tips show
 
 WindowTips* TipsOf(uint32_t window_id)
 {
@@ -78,8 +80,9 @@ RECT WorkAreaNear(HWND hwnd)
 }
 
 // The text as a tip shows it: a line wider than a note is broken where it reaches the edge, and
-// what would run past the foot of the screen is left out, so that a box of megabytes makes a
-// screenful of note at about the cost of one. Tooltips only break lines between words.
+// what would run past the foot of the screen or the tip's own store is left out, so that a box
+// of megabytes makes a screenful of note at about the cost of one. Tooltips only break lines
+// between words.
 std::wstring Fitted(const std::string& utf8, HWND unit)
 {
     const std::wstring text = WideFromUtf8(utf8);
@@ -87,31 +90,58 @@ std::wstring Fitted(const std::string& utf8, HWND unit)
     HGDIOBJ old = SelectObject(dc, NoteFont());
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
     const RECT work = WorkAreaNear(unit);
     const int lines = std::max(1, int((work.bottom - work.top) / std::max(1L, metrics.tmHeight)) - 1);
     std::wstring fitted;
     size_t at = 0;
     for (int line = 0; line < lines && at <= text.size(); ++line) {
         const size_t end = std::min(text.find(L'\n', at), text.size());
-        const int length = int(std::min(end - at, kLongestLine));
-        int fit = 0;
-        SIZE size{};
-        GetTextExtentExPointW(dc, text.data() + at, length, NoteWidth(), &fit, nullptr, &size);
-        fit = std::clamp(fit, std::min(length, 1), length);
-        if (fit < length && fit > 1 && IS_HIGH_SURROGATE(text[at + size_t(fit) - 1]))
+        const size_t length = std::min(end - at, kLongestLine);
+        const std::vector<int> ends = DrawnEnds(dc, std::wstring_view(text).substr(at, length),
+                                                paint::TextFont{}, DpiScale());
+        size_t fit = size_t(std::upper_bound(ends.begin(), ends.end(), NoteWidth()) - ends.begin());
+        fit = std::clamp(fit, std::min<size_t>(length, 1), length);
+        if (fit < length && fit > 1 && IS_HIGH_SURROGATE(text[at + fit - 1]))
             --fit;
+        if (fitted.size() + fit + 2 > kTipChars)
+            break;
         if (line > 0)
             fitted += L'\n';
-        fitted.append(text, at, size_t(fit));
-        at += size_t(fit);
+        fitted.append(text, at, fit);
+        at += fit;
         if (at == end)
             ++at;  // past the line's own break
     }
     if (at < text.size())
         fitted += L'\x2026';
-    SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return fitted;
+}
+
+// A tip sizes itself by GDI's measure of its text and cuts its drawing there, but the
+// stand-in's strikes draw wider than that ("除以 0 或过小的数" lost its 数): the room the widest
+// drawn line needs beyond it is the tip's right margin, and the tip draws into it unclipped
+// (HandleNoteNotify).
+void MakeRoom(HWND tip, const std::wstring& text)
+{
+    HDC dc = GetDC(nullptr);
+    int drawn = 0, measured = 0;
+    for (size_t at = 0; at <= text.size();) {
+        const size_t end = std::min(text.find(L'\n', at), text.size());
+        const std::wstring_view line = std::wstring_view(text).substr(at, end - at);
+        const std::vector<int> ends = DrawnEnds(dc, line, paint::TextFont{}, DpiScale());
+        drawn = std::max(drawn, ends.empty() ? 0 : ends.back());
+        HGDIOBJ old = SelectObject(dc, NoteFont());
+        SIZE size{};
+        GetTextExtentPoint32W(dc, line.data(), int(line.size()), &size);
+        SelectObject(dc, old);
+        measured = std::max(measured, int(size.cx));
+        at = end + 1;
+    }
+    ReleaseDC(nullptr, dc);
+    RECT margin{0, 0, std::max(0, drawn - measured), 0};
+    SendMessageW(tip, TTM_SETMARGIN, 0, LPARAM(&margin));
 }
 
 HWND MakeTip(HWND owner, DWORD style)
@@ -210,6 +240,16 @@ void PrepareNotes(RuntimeWindow& window, HWND owner)
     g_tips.push_back(tips);
 }
 
+void RescaleNotes()
+{
+    for (const WindowTips& tips : g_tips) {
+        for (HWND tip : {tips.hover, tips.note}) {
+            SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 2 * NoteWidth());
+            SendMessageW(tip, WM_SETFONT, WPARAM(NoteFont()), FALSE);
+        }
+    }
+}
+
 void ForgetNotes(uint32_t window_id)
 {
     if (g_note_window == window_id)
@@ -240,9 +280,10 @@ void ShowNote(const FrameAction& action)
     if (tips == nullptr || unit == nullptr)
         return;
     ActivateHoverTips(false);
-    const std::wstring text = Fitted(action.text, unit);
+    g_note_text = Fitted(action.text, unit);
+    MakeRoom(tips->note, g_note_text);
     TTTOOLINFOW tool = NoteTool(*tips);
-    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    tool.lpszText = g_note_text.data();
     SendMessageW(tips->note, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
     const LRESULT bubble = SendMessageW(tips->note, TTM_GETBUBBLESIZE, 0, LPARAM(&tool));
     Place(tips->note, tool, unit, action.side, {LOWORD(bubble), HIWORD(bubble)});
@@ -277,19 +318,29 @@ void Describe(const FrameAction& action)
 
 bool HandleNoteNotify(NMHDR* header, LRESULT& result)
 {
-    if (header == nullptr || header->code != TTN_GETDISPINFOW)
+    if (header == nullptr || (header->code != TTN_GETDISPINFOW && header->code != NM_CUSTOMDRAW))
         return false;
-    const auto tips = std::find_if(g_tips.begin(), g_tips.end(),
-                                   [&](const WindowTips& one) { return one.hover == header->hwndFrom; });
+    const auto tips = std::find_if(g_tips.begin(), g_tips.end(), [&](const WindowTips& one) {
+        return one.hover == header->hwndFrom || one.note == header->hwndFrom;
+    });
     if (tips == g_tips.end())
         return false;
-    static std::wstring text;
+    if (header->code == NM_CUSTOMDRAW) {
+        auto* draw = reinterpret_cast<NMTTCUSTOMDRAW*>(header);
+        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT)
+            draw->uDrawFlags |= DT_NOCLIP;  // into the room MakeRoom left
+        result = CDRF_DODEFAULT;
+        return true;
+    }
+    if (tips->hover != header->hwndFrom)
+        return false;
     uint32_t window_id = 0, unit_id = 0;
     const HWND unit = HWND(header->idFrom);
-    text = UnitOfHwnd(unit, window_id, unit_id) && window_id == tips->window_id
-               ? Fitted(UnitHoverText(window_id, unit_id), unit)
-               : std::wstring();
-    reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = text.data();
+    g_hover_text = UnitOfHwnd(unit, window_id, unit_id) && window_id == tips->window_id
+                       ? Fitted(UnitHoverText(window_id, unit_id), unit)
+                       : std::wstring();
+    MakeRoom(tips->hover, g_hover_text);  // the tip sizes itself after this
+    reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = g_hover_text.data();
     result = 0;
     return true;
 }

@@ -15,6 +15,8 @@
 void PrepareNotes(RuntimeWindow& window, HWND owner);
 // The window went: its tips with it.
 void ForgetNotes(uint32_t window_id);
+// The monitor's factor changed: the tips' text with it.
+void RescaleNotes();
 
 // The program's notes measure the main window's boxes in their own fonts.
 void MeasureNotesIn(uint32_t window_id);
