@@ -7,7 +7,10 @@
 #include <span>
 #include <vector>
 
-class QWidget;
+// What shows a unit on a face (a widget, a window handle), opaque to the core: each face converts
+// its own handles to and from it.
+struct FaceHandleTag;
+using FaceHandle = FaceHandleTag*;
 
 // A unit object: the runtime's handle on one live control. It keeps the ids it was created
 // with so it can raise its events.
@@ -18,7 +21,7 @@ public:
     Unit(const Unit&) = delete;
     Unit& operator=(const Unit&) = delete;
 
-    virtual QWidget* Widget() const = 0;
+    virtual FaceHandle Handle() const = 0;
     uint32_t WindowId() const { return m_window_id; }
     uint32_t UnitId() const { return m_unit_id; }
 
@@ -34,7 +37,7 @@ constexpr uint32_t kStyleTabStop = 0x00010000;
 struct CreateArgs {
     std::span<const uint8_t> property_data;  // empty = every default
     uint32_t style = 0;                      // kStyleDisabled | kStyleTabStop
-    QWidget* parent = nullptr;               // null for a top-level window
+    FaceHandle parent = nullptr;             // null for a top-level window
     int32_t control_id = 0;
     int32_t left = 0, top = 0, width = 0, height = 0;
     uint32_t window_id = 0, unit_id = 0;

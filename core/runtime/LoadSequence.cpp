@@ -12,8 +12,8 @@ namespace {
 constexpr int32_t kFirstControlId = 100;
 constexpr int32_t kControlIdStep = 10;
 
-bool Create(RuntimeWindow& window, RuntimeRecord& record, QWidget* parent, bool top_level, int32_t control_id,
-            const LoadSurface& surface)
+bool Create(RuntimeWindow& window, RuntimeRecord& record, FaceHandle parent, bool top_level,
+            int32_t control_id, const LoadSurface& surface)
 {
     // Every face refuses a unit whose stored properties do not read, so a damaged template fails
     // the load alike everywhere instead of showing defaults on some.
@@ -36,7 +36,7 @@ bool CreateAll(RuntimeWindow& window, const LoadSurface& surface)
     RuntimeRecord& own = window.records.front();
     if (!Create(window, own, nullptr, true, 0, surface))
         return false;
-    QWidget* parent = surface.units_parent != nullptr ? surface.units_parent(own) : nullptr;
+    FaceHandle parent = surface.units_parent != nullptr ? surface.units_parent(own) : nullptr;
     int32_t control_id = kFirstControlId;
     for (size_t i = window.records.size() - 1; i >= 1; --i) {
         RuntimeRecord& record = window.records[i];

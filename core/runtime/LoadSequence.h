@@ -18,7 +18,7 @@ struct LoadSurface {
     // A live window comes forward: restored when minimised, else activated.
     void (*bring_forward)(RuntimeRecord& window_record) = nullptr;
     // What the window's units are created in; null when the surface needs no parent.
-    QWidget* (*units_parent)(const RuntimeRecord& window_record) = nullptr;
+    FaceHandle (*units_parent)(const RuntimeRecord& window_record) = nullptr;
     // Optional: moves a unit into the unit that contains it, at its stored place.
     void (*place_inside)(RuntimeRecord& unit, const RuntimeRecord& container) = nullptr;
     // Optional: puts a unit on top of its siblings.

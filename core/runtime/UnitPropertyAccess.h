@@ -22,7 +22,7 @@
 // Where a live unit stands, as a rebuild keeps it: its parent, its place in the parent, whether
 // it is disabled and whether it holds the focus.
 struct UnitPlace {
-    QWidget* parent = nullptr;
+    FaceHandle parent = nullptr;
     int32_t left = 0, top = 0, width = 0, height = 0;
     bool disabled = false;
     bool focused = false;

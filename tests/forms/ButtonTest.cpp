@@ -20,10 +20,10 @@ struct ButtonOnWindow {
     {
         window.resize(200, 100);
         unit = CreateUnit(ButtonInterface, data, &window, QRect(34, 20, 84, 29), kButton, style);
-        unit->Widget()->show();
+        WidgetOf(unit)->show();
         window.show();
     }
-    QPushButton* Button() const { return qobject_cast<QPushButton*>(unit->Widget()); }
+    QPushButton* Button() const { return qobject_cast<QPushButton*>(WidgetOf(unit)); }
 
     std::vector<uint8_t> data;
     QWidget window;
@@ -44,7 +44,7 @@ TEST(Button, AClickRaisesEventZeroOnce)
 TEST(Button, TheUnitMayGoInsideItsOwnClick)
 {
     ButtonOnWindow button;
-    QPointer<QWidget> widget = button.unit->Widget();
+    QPointer<QWidget> widget = WidgetOf(button.unit);
     RecordEvents log;
     log.on_event = [&](const EventRecord&) { button.unit.reset(); };
     QTest::mouseClick(widget, Qt::LeftButton);

@@ -23,10 +23,10 @@ struct Box {
     {
         window.resize(200, 100);
         unit = CreateUnit(EditBoxInterface, data, &window, QRect(10, 10, 112, 21), kBox);
-        unit->Widget()->show();
+        WidgetOf(unit)->show();
         window.show();
     }
-    QLineEdit* Line() const { return qobject_cast<QLineEdit*>(unit->Widget()); }
+    QLineEdit* Line() const { return qobject_cast<QLineEdit*>(WidgetOf(unit)); }
 
     std::vector<uint8_t> data;
     QWidget window;
@@ -147,7 +147,7 @@ TEST(EditBox, MultiLineBoxKeepsCrLfAndWantsEnter)
     props.multi_line = 1;
     props.scroll_bars = 2;
     Box box(props);
-    auto* area = qobject_cast<QPlainTextEdit*>(box.unit->Widget());
+    auto* area = qobject_cast<QPlainTextEdit*>(WidgetOf(box.unit));
     ASSERT_TRUE(area);
     SetOwnText(EditBoxInterface, box.unit.get(), 0, "a\r\nb");
     EXPECT_EQ(area->toPlainText(), QStringLiteral("a\nb"));
@@ -167,16 +167,16 @@ TEST(EditBox, FocusRaisesGainedAndLost)
     const std::vector<uint8_t> data;
     auto first = CreateUnit(EditBoxInterface, data, &window, QRect(0, 0, 80, 21), 0x16010001);
     auto second = CreateUnit(EditBoxInterface, data, &window, QRect(0, 30, 80, 21), 0x16010002);
-    first->Widget()->show();
-    second->Widget()->show();
+    WidgetOf(first)->show();
+    WidgetOf(second)->show();
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     if (QWidget* focus = QApplication::focusWidget())
         focus->clearFocus();
     RecordEvents log;
-    first->Widget()->setFocus();
-    second->Widget()->setFocus();
+    WidgetOf(first)->setFocus();
+    WidgetOf(second)->setFocus();
     ASSERT_EQ(log.events.size(), 3u);
     EXPECT_EQ(log.events[0].unit_id, 0x16010001u);
     EXPECT_EQ(log.events[0].event, -7);
@@ -220,21 +220,21 @@ TEST(EditBox, HideSelectionLetsTheSelectionGoWithTheFocus)
         window.resize(200, 100);
         auto box = CreateUnit(EditBoxInterface, data, &window, QRect(0, 0, 112, 42), kBox);
         auto other = CreateUnit(EditBoxInterface, other_data, &window, QRect(0, 50, 112, 21), 0x16010002);
-        box->Widget()->show();
-        other->Widget()->show();
+        WidgetOf(box)->show();
+        WidgetOf(other)->show();
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-        box->Widget()->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(box->Widget(), Qt::Key_A, Qt::ControlModifier);
+        WidgetOf(box)->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(WidgetOf(box), Qt::Key_A, Qt::ControlModifier);
         ASSERT_EQ(GetOwnText(EditBoxInterface, box.get(), EditBoxOwn::Selection), "sin(30)");
-        ASSERT_TRUE(ShowsHighlight(box->Widget()));
+        ASSERT_TRUE(ShowsHighlight(WidgetOf(box)));
 
-        other->Widget()->setFocus(Qt::MouseFocusReason);
-        ASSERT_FALSE(box->Widget()->hasFocus());
+        WidgetOf(other)->setFocus(Qt::MouseFocusReason);
+        ASSERT_FALSE(WidgetOf(box)->hasFocus());
         EXPECT_EQ(GetOwnText(EditBoxInterface, box.get(), EditBoxOwn::Selection), c.kept ? "sin(30)" : "");
-        EXPECT_EQ(ShowsHighlight(box->Widget()), c.kept);
+        EXPECT_EQ(ShowsHighlight(WidgetOf(box)), c.kept);
     }
 }
 
@@ -280,7 +280,7 @@ TEST(EditBox, ALargeEditIsNotKeptForUndo)
         props.multi_line = p.multi_line;
         Box box(props);
         RecordEvents log;
-        QWidget* widget = box.unit->Widget();
+        QWidget* widget = WidgetOf(box.unit);
         auto undoable = [&] {
             auto* area = qobject_cast<QPlainTextEdit*>(widget);
             return area != nullptr ? area->document()->isUndoAvailable() : box.Line()->isUndoAvailable();

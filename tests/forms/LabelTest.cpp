@@ -251,7 +251,7 @@ TEST_F(LabelTest, ChangedOrResizedAfterPaintingPaintsAsMadeSo)
     made.Add(LabelInterface, WriteProps(after), QRect(0, 0, 60, 40));
     EXPECT_EQ(changed.Render(), made.Render());
 
-    unit->Widget()->resize(40, 30);
+    WidgetOf(unit)->resize(40, 30);
     Sheet made_smaller(60, 40);
     made_smaller.Add(LabelInterface, WriteProps(after), QRect(0, 0, 40, 30));
     EXPECT_EQ(changed.Render(), made_smaller.Render());

@@ -158,7 +158,7 @@ TEST(LabelAccessibleText, LineEndsAsPainted)
         props.word_wrap = c.wrap;
         auto unit = unit_test::CreateUnit(LabelInterface, WriteProps(props), &parent, QRect(0, 0, 60, 40));
         ASSERT_NE(unit, nullptr);
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(unit->Widget());
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(WidgetOf(unit));
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->text(QAccessible::Name).toStdString(), c.expected) << c.caption;
     }

@@ -22,6 +22,7 @@
 #include "core/KindInterface.h"
 #include "faces/qt/units/GuiFont.h"
 #include "faces/qt/units/UnitEvents.h"
+#include "faces/qt/units/WidgetHandle.h"
 
 namespace unit_test {
 
@@ -101,7 +102,7 @@ inline std::unique_ptr<Unit> CreateUnit(InterfaceFn kind, std::span<const uint8_
     CreateArgs args;
     args.property_data = data;
     args.style = style;
-    args.parent = parent;
+    args.parent = HandleOf(parent);
     args.left = geometry.left();
     args.top = geometry.top();
     args.width = geometry.width();
@@ -159,7 +160,7 @@ public:
         m_units.push_back(CreateUnit(kind, data, &m_parent, geometry));
         Unit* unit = m_units.back().get();
         if (unit)
-            unit->Widget()->show();
+            WidgetOf(unit)->show();
         return unit;
     }
 

@@ -34,7 +34,7 @@ TEST(WindowUnit, FixedClientAreaCentredOnTheScreen)
     std::vector<uint8_t> data;
     auto unit = MainWindow(Anglarix(), data);
     ASSERT_TRUE(unit);
-    QWidget* window = unit->Widget();
+    QWidget* window = WidgetOf(unit);
     EXPECT_EQ(window->size(), QSize(482, 395));
     EXPECT_EQ(window->minimumSize(), QSize(482, 395));
     EXPECT_EQ(window->maximumSize(), QSize(482, 395));
@@ -62,7 +62,7 @@ TEST(WindowUnit, StartPositionZeroKeepsTheStoredPlace)
     props.maximise_box = 1;
     std::vector<uint8_t> data;
     auto unit = MainWindow(props, data);
-    QWidget* window = unit->Widget();
+    QWidget* window = WidgetOf(unit);
     EXPECT_EQ(window->geometry().marginsAdded(WindowFrameMargins()), QRect(50, 50, 488, 420));
     EXPECT_EQ(window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -86,9 +86,9 @@ TEST(WindowUnit, ShowHonoursTheStartPosition)
         props.border_style = int32_t(c.border);
         std::vector<uint8_t> data;
         auto unit = MainWindow(props, data);
-        unit->Widget()->show();
-        EXPECT_EQ(unit->Widget()->isMinimized(), c.minimised) << int(c.start);
-        EXPECT_EQ(unit->Widget()->isMaximized(), c.maximised) << int(c.start);
+        WidgetOf(unit)->show();
+        EXPECT_EQ(WidgetOf(unit)->isMinimized(), c.minimised) << int(c.start);
+        EXPECT_EQ(WidgetOf(unit)->isMaximized(), c.maximised) << int(c.start);
     }
 }
 
@@ -104,12 +104,12 @@ TEST(WindowUnit, CloseRequestCanBeRefused)
     for (const auto& c : cases) {
         std::vector<uint8_t> data;
         auto unit = MainWindow(Anglarix(), data);
-        unit->Widget()->show();
+        WidgetOf(unit)->show();
         RecordEvents log;
         log.answer = c.answer;
         log.result = c.result;
-        EXPECT_EQ(unit->Widget()->close(), c.closes);
-        EXPECT_EQ(unit->Widget()->isVisible(), !c.closes);
+        EXPECT_EQ(WidgetOf(unit)->close(), c.closes);
+        EXPECT_EQ(WidgetOf(unit)->isVisible(), !c.closes);
         EXPECT_EQ(log.Count(kWindowRecord, 1), 1);
     }
 }
@@ -120,7 +120,7 @@ TEST(WindowUnit, MovesAndResizesRaiseThreeAndFour)
     props.border_style = 3;
     std::vector<uint8_t> data;
     auto unit = MainWindow(props, data);
-    QWidget* window = unit->Widget();
+    QWidget* window = WidgetOf(unit);
     RecordEvents log;
     window->show();
     EXPECT_EQ(log.events.size(), 0u) << "showing in place is no move";
@@ -135,7 +135,7 @@ TEST(WindowUnit, OwnPropertiesApplyInPlace)
 {
     std::vector<uint8_t> data;
     auto unit = MainWindow(Anglarix(), data);
-    QWidget* window = unit->Widget();
+    QWidget* window = WidgetOf(unit);
     EXPECT_EQ(SetOwnText(WindowInterface, unit.get(), 0, Utf8ToGbk("三角")), 0);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("三角"));
     EXPECT_EQ(SetOwn(WindowInterface, unit.get(), 7, 0), 0);

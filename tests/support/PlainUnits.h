@@ -18,7 +18,7 @@ public:
         : Unit(args.window_id, args.unit_id), props(std::move(props))
     {
     }
-    QWidget* Widget() const override { return nullptr; }
+    FaceHandle Handle() const override { return nullptr; }
     AnyKindProps props;
 };
 

@@ -60,7 +60,7 @@ bool PlaceOfControl(const RuntimeRecord& record, UnitPlace& place)
     if (hwnd == nullptr || (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) == 0)
         return false;
     const HWND focus = GetFocus();
-    place = {.parent = reinterpret_cast<QWidget*>(GetParent(hwnd)),
+    place = {.parent = reinterpret_cast<FaceHandle>(GetParent(hwnd)),
              .left = record.left,
              .top = record.top,
              .width = record.width,

@@ -259,9 +259,9 @@ void BringForward(RuntimeRecord& window_record)
         SetForegroundWindow(hwnd);
 }
 
-QWidget* UnitsParent(const RuntimeRecord& window_record)
+FaceHandle UnitsParent(const RuntimeRecord& window_record)
 {
-    return reinterpret_cast<QWidget*>(UnitHwnd(window_record));
+    return reinterpret_cast<FaceHandle>(UnitHwnd(window_record));
 }
 
 void PlaceInside(RuntimeRecord& unit, const RuntimeRecord& container)

@@ -30,7 +30,7 @@ public:
             DestroyWindow(m_hwnd);
         }
     }
-    QWidget* Widget() const override { return reinterpret_cast<QWidget*>(m_hwnd); }
+    FaceHandle Handle() const override { return reinterpret_cast<FaceHandle>(m_hwnd); }
     HWND Hwnd() const { return m_hwnd; }
 
     // Owner drawing, at the unit's stored size.

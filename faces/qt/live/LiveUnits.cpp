@@ -1,5 +1,7 @@
 #include "faces/qt/live/LiveUnits.h"
 
+#include "faces/qt/units/WidgetHandle.h"
+
 #include <QApplication>
 #include <QMargins>
 #include <QWidget>
@@ -22,7 +24,7 @@ QMargins WindowFrameMargins()
 
 QWidget* LiveWidget(const RuntimeRecord& record)
 {
-    return record.object != nullptr ? record.object->Widget() : nullptr;
+    return record.object != nullptr ? WidgetOf(record.object) : nullptr;
 }
 
 QWidget* LiveWidget(uint32_t window_id, uint32_t unit_id)

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "faces/qt/live/KeyboardFilter.h"
+#include "faces/qt/units/WidgetHandle.h"
 #include "faces/qt/live/LiveUnits.h"
 #include "faces/qt/live/RuntimeInternal.h"
 
@@ -21,7 +22,7 @@ void BringForward(RuntimeRecord& window_record)
     }
 }
 
-QWidget* UnitsParent(const RuntimeRecord& window_record) { return LiveWidget(window_record); }
+FaceHandle UnitsParent(const RuntimeRecord& window_record) { return HandleOf(LiveWidget(window_record)); }
 
 void PlaceInside(RuntimeRecord& unit, const RuntimeRecord& container)
 {

@@ -7,6 +7,7 @@
 #include "core/runtime/UnitPropertyAccess.h"
 #include "faces/qt/live/LiveUnits.h"
 #include "faces/qt/live/RuntimeInternal.h"
+#include "faces/qt/units/WidgetHandle.h"
 #include "core/runtime/UnitTypeTable.h"
 #include "core/template/LittleEndian.h"
 
@@ -33,7 +34,7 @@ bool PlaceOfWidget(const RuntimeRecord& record, UnitPlace& place)
         return false;
     QWidget* focus = QApplication::focusWidget();
     const QRect at = widget->geometry();
-    place = {.parent = widget->parentWidget(),
+    place = {.parent = HandleOf(widget->parentWidget()),
              .left = at.x(),
              .top = at.y(),
              .width = at.width(),
@@ -46,7 +47,7 @@ bool PlaceOfWidget(const RuntimeRecord& record, UnitPlace& place)
 void PutWidgetInPlace(RuntimeWindow& window, RuntimeRecord& record, Unit* fresh, const UnitPlace& place)
 {
     QPointer<QWidget> old_widget = LiveWidget(record);
-    QWidget* widget = fresh->Widget();
+    QWidget* widget = WidgetOf(fresh);
     widget->setCursor(old_widget->cursor());
     widget->stackUnder(old_widget);
     // Units placed inside the old one move into the new one, where they were.

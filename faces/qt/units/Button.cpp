@@ -99,7 +99,7 @@ ButtonUnit* ButtonUnit::Create(const CreateArgs& args)
     if (!props)
         return nullptr;
     auto* unit = new ButtonUnit(args, std::move(*props));
-    unit->m_button = new ButtonWidget(args.parent, unit->Ids());
+    unit->m_button = new ButtonWidget(WidgetOf(args.parent), unit->Ids());
     unit->Adopt(unit->m_button, args, true);
     for (int32_t own : {ButtonOwn::Picture, ButtonOwn::DefaultButton, ButtonOwn::Caption,
                         ButtonOwn::HorizontalAlignment, ButtonOwn::Font})

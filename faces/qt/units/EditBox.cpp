@@ -21,7 +21,7 @@ QString TextOf(const PropertyValue& value)
 // A multi-line box with the box's scroll bars, wrapping and alignment.
 EditArea* NewArea(const CreateArgs& args, UnitIds ids, const EditBoxProps& props)
 {
-    auto* area = new EditArea(args.parent, ids, props.case_conversion);
+    auto* area = new EditArea(WidgetOf(args.parent), ids, props.case_conversion);
     const auto bars = ScrollBars(props.scroll_bars);
     const bool horizontal = bars == ScrollBars::Horizontal || bars == ScrollBars::Both;
     const bool vertical = bars == ScrollBars::Vertical || bars == ScrollBars::Both;
@@ -36,7 +36,7 @@ EditArea* NewArea(const CreateArgs& args, UnitIds ids, const EditBoxProps& props
 
 EditLine* NewLine(const CreateArgs& args, UnitIds ids, const EditBoxProps& props)
 {
-    auto* line = new EditLine(args.parent, ids, props.case_conversion);
+    auto* line = new EditLine(WidgetOf(args.parent), ids, props.case_conversion);
     line->setAlignment(Qt::AlignVCenter | QtHorizontalAlignment(props.alignment));
     return line;
 }

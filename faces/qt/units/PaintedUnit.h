@@ -78,7 +78,7 @@ public:
         if (!props)
             return nullptr;
         auto* unit = new U(args, std::move(*props));
-        unit->m_painted = new Widget(args.parent, unit);
+        unit->m_painted = new Widget(WidgetOf(args.parent), unit);
         unit->Adopt(unit->m_painted, args, false);
         return unit;
     }

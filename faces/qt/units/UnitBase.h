@@ -16,6 +16,7 @@
 #include "core/KindInterface.h"
 #include "core/props/PropertySet.h"
 #include "faces/qt/units/UnitEvents.h"
+#include "faces/qt/units/WidgetHandle.h"
 
 template <class Props>
 class UnitBase : public Unit {
@@ -35,7 +36,8 @@ public:
         }
     }
 
-    QWidget* Widget() const override { return m_widget; }
+    QWidget* Widget() const { return m_widget; }
+    FaceHandle Handle() const override { return HandleOf(m_widget.data()); }
     const Props& Properties() const { return m_props; }
     UnitIds Ids() const { return {WindowId(), UnitId()}; }
 

@@ -19,7 +19,7 @@ RuntimeEntry& RuntimeEntryOfPage()
 class PageUnitBase : public Unit {
 public:
     using Unit::Unit;
-    QWidget* Widget() const override { return nullptr; }
+    FaceHandle Handle() const override { return nullptr; }
     // Shows the unit again at the place its record now holds.
     virtual void MoveTo(const RuntimeRecord& record) = 0;
 };
