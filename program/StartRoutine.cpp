@@ -27,7 +27,7 @@ int StartRoutine()
     GlobalsInit();
     services.SystemCall(kSystemCallSetExitProcedure, reinterpret_cast<intptr_t>(&ExitProcedure), 0);
     StartupProcedure();
-    services.LoadWindow(kStartupWindowId);
+    services.LoadWindow(main_window::kWindow);
     services.RunMessageLoop();
     return 0;
 }

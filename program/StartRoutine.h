@@ -6,8 +6,6 @@
 // return 0.
 #include <cstdint>
 
-#include "program/data/MainWindowTemplate.h"
-
-constexpr uint32_t kStartupWindowId = kMainWindowId;
+#include "program/data/MainWindowUnits.h"
 
 int StartRoutine();

@@ -1,7 +1,7 @@
 #pragma once
 // The built-in unit library's kinds as data: kind codes, names, kind flags and the declared
 // type of every property number, gathered from each kind's table (KindTable, in its
-// <Kind>Props.h). The Qt side plugs each kind's interface function in with MakeUnitTypeSlots;
+// <Kind>Props.h). Each face plugs its kinds' interface functions in with MakeUnitTypeSlots;
 // everything else here is fixed. The runtime reads all of it through the unit-type table it is
 // given (core/runtime/UnitTypeTable.h), never from here.
 #include <array>

@@ -67,7 +67,7 @@ const WindowProps kWindow{
 const WindowRows& MainWindowRows()
 {
     // clang-format off
-    static const WindowRows rows{kMainWindowId, {0x017B0E8C, 0x19010136}, {
+    static const WindowRows rows{main_window::kWindow, {0x017B0E8C, 0x19010136}, {
     // rec    id, name, kind, left, top, width, height, text, state flags, event 0 handler, properties
     /*  0 */ {main_window::kWindowRecord, "", KIND_WINDOW, 50, 50, 488, 420, "Anglarix", V, kWindowEventNoOpOffset, kWindow},
     /*  1 */ {main_window::kAngleWarning, "标签22", Lbl, 203, 268, 80, 40, "角度必须输入", Hidden, None, LabelProps{.text_colour = kRed, .background = kGrey}},

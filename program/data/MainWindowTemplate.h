@@ -6,7 +6,5 @@
 
 #include "program/data/MainWindowUnits.h"
 
-constexpr uint32_t kMainWindowId = main_window::kWindow;
-
 extern const uint8_t MainWindowTemplate[];
 extern const size_t MainWindowTemplateSize;

@@ -14,7 +14,7 @@ TEST(MainWindowImage, MatchesTheGoldenPicture)
 {
     QApplication::setCursorFlashTime(0);
     StartRuntime();
-    ASSERT_TRUE(LoadWindow(kMainWindowId));
+    ASSERT_TRUE(LoadWindow(main_window::kWindow));
     QWidget* frame = Frame();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     QCoreApplication::processEvents();

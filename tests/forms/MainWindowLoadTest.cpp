@@ -33,7 +33,7 @@ using LoadedWindow = LoadedMainWindow;
 
 TEST_F(LoadedWindow, EveryUnitHasItsKindNameGeometryTextAndVisibility)
 {
-    RuntimeWindow* window = FindWindow(kMainWindowId);
+    RuntimeWindow* window = FindWindow(main_window::kWindow);
     ASSERT_EQ(window->records.size(), std::size(kUnits) + 1);
     for (size_t i = 0; i < std::size(kUnits); ++i) {
         const UnitRow& row = kUnits[i];
@@ -47,17 +47,19 @@ TEST_F(LoadedWindow, EveryUnitHasItsKindNameGeometryTextAndVisibility)
         EXPECT_EQ(widget->geometry(), QRect(row.left, row.top, row.width, row.height));
         const int32_t box[4] = {row.left, row.top, row.width, row.height};
         for (int32_t property = 0; property < 4; ++property)
-            EXPECT_EQ(GetUnitProperty(kMainWindowId, row.id, property, -1), uint64_t(uint32_t(box[property])));
+            EXPECT_EQ(GetUnitProperty(main_window::kWindow, row.id, property, -1),
+                      uint64_t(uint32_t(box[property])));
         if (row.text != nullptr) {
             const std::string expected = row.text[0] != '\0' ? Gbk(row.text) : "<null>";
-            EXPECT_EQ(TakeText(GetUnitProperty(kMainWindowId, row.id, TextProperty(row.kind), -1)), expected);
+            EXPECT_EQ(TakeText(GetUnitProperty(main_window::kWindow, row.id, TextProperty(row.kind), -1)),
+                      expected);
         }
         // 外形框5 is shown but lies outside its 8-pixel-high parent: nothing of it is on screen.
         const bool on_screen = row.id != main_window::kHeldBar && row.Visible();
         EXPECT_EQ(!widget->isHidden(), row.Visible());
         EXPECT_EQ(!widget->visibleRegion().isEmpty(), on_screen);
-        EXPECT_EQ(GetUnitProperty(kMainWindowId, row.id, 5, -1), row.Visible() ? 1u : 0u);
-        EXPECT_EQ(GetUnitProperty(kMainWindowId, row.id, 6, -1), 0u);
+        EXPECT_EQ(GetUnitProperty(main_window::kWindow, row.id, 5, -1), row.Visible() ? 1u : 0u);
+        EXPECT_EQ(GetUnitProperty(main_window::kWindow, row.id, 6, -1), 0u);
         EXPECT_EQ(widget->focusPolicy() == Qt::StrongFocus, row.TabStop());
     }
 }
@@ -67,11 +69,11 @@ TEST_F(LoadedWindow, WindowIsCentredWithItsCaptionAndClientArea)
     QWidget* frame = Frame();
     EXPECT_EQ(frame->size(), QSize(482, 395));
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Anglarix"));
-    EXPECT_EQ(GetUnitProperty(kMainWindowId, 0, 2, -1), 488u);
-    EXPECT_EQ(GetUnitProperty(kMainWindowId, 0, 3, -1), 420u);
+    EXPECT_EQ(GetUnitProperty(main_window::kWindow, 0, 2, -1), 488u);
+    EXPECT_EQ(GetUnitProperty(main_window::kWindow, 0, 3, -1), 420u);
     const QRect screen = frame->screen()->geometry();
-    EXPECT_EQ(int32_t(GetUnitProperty(kMainWindowId, 0, 0, -1)), (screen.width() - 488) / 2);
-    EXPECT_EQ(int32_t(GetUnitProperty(kMainWindowId, 0, 1, -1)), (screen.height() - 420) / 2);
+    EXPECT_EQ(int32_t(GetUnitProperty(main_window::kWindow, 0, 0, -1)), (screen.width() - 488) / 2);
+    EXPECT_EQ(int32_t(GetUnitProperty(main_window::kWindow, 0, 1, -1)), (screen.height() - 420) / 2);
 }
 
 TEST_F(LoadedWindow, AngleOutputsAreReadOnlyAndTheOtherBoxesAreNot)
@@ -84,7 +86,7 @@ TEST_F(LoadedWindow, AngleOutputsAreReadOnlyAndTheOtherBoxesAreNot)
         auto* line = qobject_cast<QLineEdit*>(Widget(row.id));
         ASSERT_NE(line, nullptr) << row.name;
         EXPECT_EQ(line->isReadOnly(), read_only) << row.name;
-        EXPECT_EQ(GetUnitProperty(kMainWindowId, row.id, 18, -1), read_only ? 1u : 0u) << row.name;
+        EXPECT_EQ(GetUnitProperty(main_window::kWindow, row.id, 18, -1), read_only ? 1u : 0u) << row.name;
     }
 }
 
@@ -113,7 +115,7 @@ TEST_F(LoadedWindow, SiblingsStackInRecordOrderWithTheFirstOnTop)
 
 TEST_F(LoadedWindow, ControlIdsRunFromTheLastRecordInStepsOfTen)
 {
-    RuntimeWindow* window = FindWindow(kMainWindowId);
+    RuntimeWindow* window = FindWindow(main_window::kWindow);
     for (size_t i = 1; i < window->records.size(); ++i)
         EXPECT_EQ(window->records[i].control_id, int32_t(100 + 10 * (window->records.size() - 1 - i)));
     EXPECT_EQ(window->records[1].control_id, 610);
@@ -144,7 +146,7 @@ TEST_F(LoadedWindow, TabAndShiftTabFollowTheFocusOrderAndWrap)
     }
     // Labels (the hidden warning among them), shapes and the picture are never in the order.
     std::vector<std::string> names;
-    for (RuntimeRecord* record : FocusOrder(*FindWindow(kMainWindowId)))
+    for (RuntimeRecord* record : FocusOrder(*FindWindow(main_window::kWindow)))
         names.push_back(GbkToUtf8(record->name));
     EXPECT_EQ(names, std::vector<std::string>(std::begin(order), std::end(order)));
 }
@@ -155,28 +157,28 @@ TEST_F(LoadedWindow, EnterDoesNothingWithoutADefaultButton)
     QTest::keyClick(Widget(0x1601013B), Qt::Key_Return);
     QTest::keyClick(Widget(main_window::kArcSineOpposite), Qt::Key_Return);
     EXPECT_TRUE(Ran().empty());
-    EXPECT_TRUE(IsWindowLive(kMainWindowId));
+    EXPECT_TRUE(IsWindowLive(main_window::kWindow));
 }
 
 TEST_F(LoadedWindow, EscapeClosesTheWindow)
 {
     QPointer<QWidget> frame = Frame();
     QTest::keyClick(Widget(main_window::kArcSineOpposite), Qt::Key_Escape);
-    EXPECT_FALSE(IsWindowLive(kMainWindowId));
-    EXPECT_FALSE(FindWindow(kMainWindowId)->loaded);
+    EXPECT_FALSE(IsWindowLive(main_window::kWindow));
+    EXPECT_FALSE(FindWindow(main_window::kWindow)->loaded);
     DeleteDeferred();
     EXPECT_TRUE(frame.isNull());
     // The records stay: the template can still be read, and the window loaded again.
-    EXPECT_EQ(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 0, -1), 70u);
-    EXPECT_TRUE(LoadWindow(kMainWindowId));
-    EXPECT_TRUE(IsWindowLive(kMainWindowId));
+    EXPECT_EQ(GetUnitProperty(main_window::kWindow, main_window::kArcSineOpposite, 0, -1), 70u);
+    EXPECT_TRUE(LoadWindow(main_window::kWindow));
+    EXPECT_TRUE(IsWindowLive(main_window::kWindow));
 }
 
 TEST_F(LoadedWindow, LoadingALiveWindowAgainKeepsIt)
 {
     QWidget* frame = Frame();
     Ran().clear();
-    EXPECT_TRUE(LoadWindow(kMainWindowId));
+    EXPECT_TRUE(LoadWindow(main_window::kWindow));
     EXPECT_EQ(Frame(), frame);
     EXPECT_TRUE(Ran().empty());
 }

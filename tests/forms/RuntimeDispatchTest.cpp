@@ -51,7 +51,7 @@ TEST_F(EventDispatch, EachBindingCallsItsProcedure)
     // clang-format on
     for (const auto& c : cases) {
         Ran().clear();
-        EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
+        EXPECT_TRUE(RaiseEventFromRuntime(main_window::kWindow, c.unit, c.event)) << std::hex << c.unit;
         EXPECT_EQ(Ran(), std::vector<int>{c.expected}) << std::hex << c.unit;
     }
 }
@@ -64,7 +64,7 @@ TEST_F(EventDispatch, AnEventWithoutABindingDoesNothing)
     };
     // clang-format on
     for (const auto& c : cases) {
-        EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, c.unit, c.event)) << std::hex << c.unit;
+        EXPECT_FALSE(RaiseEventFromRuntime(main_window::kWindow, c.unit, c.event)) << std::hex << c.unit;
         EXPECT_TRUE(Ran().empty());
     }
 }
@@ -74,14 +74,14 @@ TEST_F(EventDispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
     RuntimeNotify(kNotifySuppressEvents, 0, 0);
     RuntimeNotify(kNotifySuppressEvents, 0, 0);
     EXPECT_EQ(EventSuppressionCount(), 2);
-    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0));
+    EXPECT_FALSE(RaiseEventFromRuntime(main_window::kWindow, main_window::kArcSineButton, 0));
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
-    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0));
+    EXPECT_FALSE(RaiseEventFromRuntime(main_window::kWindow, main_window::kArcSineButton, 0));
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
     RuntimeNotify(kNotifyResumeEvents, 0, 0);
     EXPECT_EQ(EventSuppressionCount(), 0);
     EXPECT_TRUE(Ran().empty());
-    EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0));
+    EXPECT_TRUE(RaiseEventFromRuntime(main_window::kWindow, main_window::kArcSineButton, 0));
     EXPECT_EQ(Ran(), std::vector<int>{kArcSineClickOffset});
 }
 
@@ -90,7 +90,7 @@ TEST_F(EventDispatch, SuppressionCounterStopsEventsAndNeverGoesBelowZero)
 EventSource g_source_after_inner;
 ProcedureResult RaiseInner(const uint32_t*, int32_t)
 {
-    RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0);
+    RaiseEventFromRuntime(main_window::kWindow, main_window::kArcSineButton, 0);
     g_source_after_inner = CurrentEventSource();
     return {true, 0x1234};
 }
@@ -113,13 +113,13 @@ TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
     for (const auto& c : cases) {
         g_source_after_inner = {1, 1};
         EventRecord event;
-        event.window_id = kMainWindowId;
+        event.window_id = main_window::kWindow;
         event.unit_id = c.unit;
         event.arg_count = c.count;
         for (uint32_t i = 0; i < 5; ++i)
             event.args[i] = 10 + i;
         EXPECT_EQ(RuntimeNotify(kNotifyRaiseEvent, reinterpret_cast<intptr_t>(&event), 0), 1);
-        EXPECT_EQ(g_seen_source.window_id, kMainWindowId);
+        EXPECT_EQ(g_seen_source.window_id, main_window::kWindow);
         EXPECT_EQ(g_seen_source.unit_id, c.expected_unit);
         ASSERT_EQ(g_seen_count, c.expected_count);
         for (int32_t i = 0; i < c.expected_count; ++i)
@@ -135,17 +135,17 @@ TEST_F(EventDispatch, ProcedureSeesItsSourceAndArgumentsAndReturnsItsValue)
 TEST_F(EventDispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
 {
     Record(main_window::kArcSineButton).event_owner = main_window::kArcTangentButton;
-    EXPECT_TRUE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0));
+    EXPECT_TRUE(RaiseEventFromRuntime(main_window::kWindow, main_window::kArcSineButton, 0));
     EXPECT_EQ(Ran(), std::vector<int>{kArcTangentClickOffset});
 
     // An edit box cannot borrow a button's bindings.
     Ran().clear();
     Record(main_window::kArcSineOpposite).event_owner = main_window::kArcTangentButton;
-    EXPECT_FALSE(RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineOpposite, 0));
+    EXPECT_FALSE(RaiseEventFromRuntime(main_window::kWindow, main_window::kArcSineOpposite, 0));
 
     // A chain that loops ends instead of hanging.
     Record(main_window::kArcTangentButton).event_owner = main_window::kArcSineButton;
-    RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0);
+    RaiseEventFromRuntime(main_window::kWindow, main_window::kArcSineButton, 0);
     EXPECT_EQ(Ran().size(), 1u);
 }
 
@@ -200,24 +200,24 @@ TEST_F(EventDispatch, FatalErrorsOfEventsAndProperties)
 {
     EXPECT_EXIT(RaiseFor(0x52010002, main_window::kArcSineButton), ::testing::ExitedWithCode(255),
                 "错误信息：未找到引发事件的窗口\r\n");
-    EXPECT_EXIT(RaiseFor(kMainWindowId, 0x16019999), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(RaiseFor(main_window::kWindow, 0x16019999), ::testing::ExitedWithCode(255),
                 "错误信息：未找到引发事件的窗口组件\r\n");
     EXPECT_EXIT(
         {
             Record(main_window::kArcSineButton).kind = 0x00010002;  // an empty slot of the unit-type table
-            RaiseFor(kMainWindowId, main_window::kArcSineButton);
+            RaiseFor(main_window::kWindow, main_window::kArcSineButton);
         },
         ::testing::ExitedWithCode(255), "错误信息：引发事件的窗口组件无效\r\n");
     EXPECT_EXIT(GetUnitProperty(0x52010002, main_window::kArcSineOpposite, 0, -1),
                 ::testing::ExitedWithCode(255), "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
     EXPECT_EXIT(SetUnitProperty(0x52010002, main_window::kArcSineOpposite, 8, -1, 0),
                 ::testing::ExitedWithCode(255), "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
-    EXPECT_EXIT(GetUnitProperty(kMainWindowId, 0x16019999, 0, -1), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(GetUnitProperty(main_window::kWindow, 0x16019999, 0, -1), ::testing::ExitedWithCode(255),
                 "错误信息：未载入欲访问窗口组件所在的窗口\r\n");
     // Own properties before the window is loaded.
-    EXPECT_EXIT(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1),
+    EXPECT_EXIT(GetUnitProperty(main_window::kWindow, main_window::kArcSineOpposite, 8, -1),
                 ::testing::ExitedWithCode(255), "错误信息：指定窗口尚未载入\r\n");
-    EXPECT_EXIT(SetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1, 0),
+    EXPECT_EXIT(SetUnitProperty(main_window::kWindow, main_window::kArcSineOpposite, 8, -1, 0),
                 ::testing::ExitedWithCode(255), "错误信息：指定窗口尚未载入\r\n");
     EXPECT_EXIT(LoadWindowOrFail(0x52010002), ::testing::ExitedWithCode(255), "错误信息：载入启动窗口失败\r\n");
 }
@@ -238,7 +238,7 @@ TEST_F(EventDispatch, DamagedTemplateIsFatal)
 // good before it shows anything.
 void PresentAndTryAnEvent(const std::string&)
 {
-    const bool ran = RaiseEventFromRuntime(kMainWindowId, main_window::kArcSineButton, 0);
+    const bool ran = RaiseEventFromRuntime(main_window::kWindow, main_window::kArcSineButton, 0);
     std::fprintf(stderr, "ran=%d\n", ran ? 1 : 0);
 }
 
@@ -264,9 +264,9 @@ TEST_F(EventDispatch, CommonPropertiesAnswerFromTheTemplateBeforeLoading)
     };
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(GetUnitProperty(kMainWindowId, c.unit, c.property, -1), c.expected)
+        EXPECT_EQ(GetUnitProperty(main_window::kWindow, c.unit, c.property, -1), c.expected)
             << std::hex << c.unit << " property " << std::dec << c.property;
-    EXPECT_EQ(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 4, -1), 0u);  // no tag
+    EXPECT_EQ(GetUnitProperty(main_window::kWindow, main_window::kArcSineOpposite, 4, -1), 0u);  // no tag
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ constexpr int32_t kEscapeCloses = 8 + 16;
 
 void Set(uint32_t unit, int32_t property, uint64_t value)
 {
-    SetUnitProperty(kMainWindowId, unit, property, -1, value);
+    SetUnitProperty(main_window::kWindow, unit, property, -1, value);
 }
 
 using Keys = LoadedMainWindow;
@@ -62,7 +62,8 @@ TEST_F(Keys, EnterClicksTheDefaultButtonOrMovesTheFocus)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(c.key));
         EXPECT_EQ(Ran(), c.ran);
         EXPECT_EQ(QApplication::focusWidget(), Widget(c.focus_after));
-        EXPECT_EQ(TakeText(GetUnitProperty(kMainWindowId, main_window::kArcSineOpposite, 8, -1)), c.box_text);
+        EXPECT_EQ(TakeText(GetUnitProperty(main_window::kWindow, main_window::kArcSineOpposite, 8, -1)),
+                  c.box_text);
     }
 }
 
@@ -70,7 +71,7 @@ TEST_F(Keys, EscapeDoesNothingWhenEscapeClosesIsOff)
 {
     Set(0, kEscapeCloses, 0);
     QTest::keyClick(Widget(main_window::kArcSineOpposite), Qt::Key_Escape);
-    EXPECT_TRUE(IsWindowLive(kMainWindowId));
+    EXPECT_TRUE(IsWindowLive(main_window::kWindow));
 }
 
 uint32_t g_close_answer = 0;
@@ -83,11 +84,11 @@ TEST_F(Keys, ACloseProcedureAnsweringZeroKeepsTheWindow)
     own.procedures.push_back(&AnswerClose);
     g_close_answer = 0;
     QTest::keyClick(Widget(main_window::kArcSineOpposite), Qt::Key_Escape);
-    EXPECT_TRUE(IsWindowLive(kMainWindowId));
+    EXPECT_TRUE(IsWindowLive(main_window::kWindow));
     EXPECT_TRUE(Frame()->isVisible());
     g_close_answer = 1;
     EXPECT_TRUE(Frame()->close());
-    EXPECT_FALSE(IsWindowLive(kMainWindowId));
+    EXPECT_FALSE(IsWindowLive(main_window::kWindow));
 }
 
 }  // namespace
@@ -98,13 +99,13 @@ TEST(LoadFailure, AnUnreadableUnitFailsTheLoad)
     StartRuntime();
     RuntimeRecord& box = Record(main_window::kArcSineOpposite);
     box.property_data = {99, 0, 0, 0};  // a version above the kind's maximum
-    EXPECT_FALSE(LoadWindow(kMainWindowId));
-    EXPECT_FALSE(IsWindowLive(kMainWindowId));
+    EXPECT_FALSE(LoadWindow(main_window::kWindow));
+    EXPECT_FALSE(IsWindowLive(main_window::kWindow));
     EXPECT_EQ(EventSuppressionCount(), 0);
-    for (const RuntimeRecord& record : FindWindow(kMainWindowId)->records)
+    for (const RuntimeRecord& record : FindWindow(main_window::kWindow)->records)
         EXPECT_EQ(record.object, nullptr);
     EXPECT_TRUE(Ran().empty());
-    EXPECT_EXIT(LoadWindowOrFail(kMainWindowId), ::testing::ExitedWithCode(255),
+    EXPECT_EXIT(LoadWindowOrFail(main_window::kWindow), ::testing::ExitedWithCode(255),
                 "错误信息：载入启动窗口失败\r\n");
     StopRuntime();
 }

@@ -20,12 +20,12 @@ constexpr uint32_t kShape1 = 0x16010152;
 
 uint64_t Get(uint32_t unit, int32_t property, int32_t part = -1)
 {
-    return GetUnitProperty(kMainWindowId, unit, property, part);
+    return GetUnitProperty(main_window::kWindow, unit, property, part);
 }
 
 void Set(uint32_t unit, int32_t property, uint64_t value, int32_t part = -1)
 {
-    SetUnitProperty(kMainWindowId, unit, property, part, value);
+    SetUnitProperty(main_window::kWindow, unit, property, part, value);
 }
 
 uint64_t Address(const void* p) { return uint64_t(reinterpret_cast<uintptr_t>(p)); }
@@ -241,7 +241,7 @@ TEST_F(PropertyServices, ButtonCaptionAndClicksGoThroughTheRuntime)
 TEST(LoadingOrder, NoEventBeforeTheWindowsEventZero)
 {
     StartRuntime();
-    RuntimeWindow* window = FindWindow(kMainWindowId);
+    RuntimeWindow* window = FindWindow(main_window::kWindow);
     ASSERT_NE(window, nullptr);
     auto bind = [](RuntimeRecord& record, int32_t event, int offset) {
         record.bindings.push_back({event, offset});
@@ -256,7 +256,7 @@ TEST(LoadingOrder, NoEventBeforeTheWindowsEventZero)
     bind(window->records.front(), 3, 3);
     bind(window->records.front(), 4, 4);
 
-    ASSERT_TRUE(LoadWindow(kMainWindowId));
+    ASSERT_TRUE(LoadWindow(main_window::kWindow));
     ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
     QCoreApplication::processEvents();
     EXPECT_EQ(Ran(), (std::vector<int>{kWindowEventNoOpOffset, 3, 4, 2}));

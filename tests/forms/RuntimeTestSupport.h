@@ -69,7 +69,7 @@ inline std::string Gbk(const char* utf8) { return Utf8ToGbk(utf8); }
 // The record of the main window with this unit id; the test fails on a missing one.
 inline RuntimeRecord& Record(uint32_t unit_id)
 {
-    RuntimeWindow* window = FindWindow(kMainWindowId);
+    RuntimeWindow* window = FindWindow(main_window::kWindow);
     RuntimeRecord* record = window != nullptr ? FindRecord(*window, unit_id) : nullptr;
     if (record == nullptr)
         ADD_FAILURE() << "no record " << std::hex << unit_id;
@@ -95,7 +95,7 @@ protected:
     void SetUp() override
     {
         StartRuntime();
-        ASSERT_TRUE(LoadWindow(kMainWindowId));
+        ASSERT_TRUE(LoadWindow(main_window::kWindow));
         ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
     }
     void TearDown() override { StopRuntime(); }

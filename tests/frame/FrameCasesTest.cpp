@@ -95,7 +95,7 @@ RuntimeRecord* RecordNamed(const std::string& name)
         gbk_name = Utf8ToGbk("编辑框" + name.substr(4));
     else if (name.rfind("button", 0) == 0)
         gbk_name = Utf8ToGbk("按钮" + name.substr(6));
-    for (RuntimeRecord& record : FindWindow(kMainWindowId)->records) {
+    for (RuntimeRecord& record : FindWindow(main_window::kWindow)->records) {
         if (record.name == gbk_name)
             return &record;
     }
@@ -115,9 +115,9 @@ void Prepare(void (*vary)(RuntimeWindow& window) = nullptr)
     LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, ProgramProcedures());
     screen = {};
     SetFrameFace({.carry = &Carry});
-    AddFramePolicy(kMainWindowId);
+    AddFramePolicy(main_window::kWindow);
     if (vary != nullptr)
-        vary(*FindWindow(kMainWindowId));
+        vary(*FindWindow(main_window::kWindow));
 }
 
 const LoadSurface kSurface{.is_live = [](const RuntimeRecord& record) { return record.object != nullptr; }};
@@ -125,9 +125,9 @@ const LoadSurface kSurface{.is_live = [](const RuntimeRecord& record) { return r
 void Load()
 {
     Prepare();
-    ASSERT_TRUE(LoadWindow(kMainWindowId, kSurface));
+    ASSERT_TRUE(LoadWindow(main_window::kWindow, kSurface));
     FrameLoopEntered();
-    screen.focus = FirstFocusUnit(kMainWindowId);
+    screen.focus = FirstFocusUnit(main_window::kWindow);
 }
 
 void Wait(uint64_t milliseconds)
@@ -186,14 +186,14 @@ void Step(const std::string& step)
         screen.selected = false;
         FrameActivity();
         if (target.kind == KIND_BUTTON)
-            RaiseEventFromRuntime(kMainWindowId, target.id, kEventClick);
+            RaiseEventFromRuntime(main_window::kWindow, target.id, kEventClick);
     } else if (verb == "type") {
-        RuntimeRecord* box = FindRecord(*FindWindow(kMainWindowId), screen.focus);
+        RuntimeRecord* box = FindRecord(*FindWindow(main_window::kWindow), screen.focus);
         ASSERT_TRUE(box != nullptr && box->kind == KIND_EDIT_BOX) << "no box has the focus";
         BoxText(*box) = (screen.selected ? std::string() : BoxText(*box)) + Utf8ToGbk(rest);
         screen.selected = false;
-        FrameUserEdited(kMainWindowId, box->id);
-        RaiseEventFromRuntime(kMainWindowId, box->id, kEventChange);
+        FrameUserEdited(main_window::kWindow, box->id);
+        RaiseEventFromRuntime(main_window::kWindow, box->id, kEventChange);
     } else if (verb == "key") {
         const KeyModifiers shift{.shift = rest.rfind("shift+", 0) == 0};
         const std::string name = shift.shift ? rest.substr(6) : rest;
@@ -202,7 +202,7 @@ void Step(const std::string& step)
                              : name == "Escape" ? FrameKey::Escape
                                                 : FrameKey::Other;
         FrameActivity();
-        FrameKeyDown(kMainWindowId, screen.focus, key, shift);
+        FrameKeyDown(main_window::kWindow, screen.focus, key, shift);
     } else if (verb == "wait") {
         Wait(std::stoull(rest));
     } else if (verb == "expect") {
@@ -213,7 +213,7 @@ void Step(const std::string& step)
         ASSERT_TRUE(screen.note.has_value()) << "no note";
         EXPECT_EQ(screen.note->unit_id, unit().id);
         EXPECT_FALSE(screen.note->text.empty());
-        const RuntimeRecord* pressed = FindRecord(*FindWindow(kMainWindowId), screen.pressed);
+        const RuntimeRecord* pressed = FindRecord(*FindWindow(main_window::kWindow), screen.pressed);
         if (pressed != nullptr && pressed != &unit())
             EXPECT_FALSE(NoteCovers(*screen.note, unit(), *pressed)) << "over the pointer";
     } else if (verb == "no-note") {
@@ -225,11 +225,11 @@ void Step(const std::string& step)
             stops.push_back(RecordNamed(name)->id);
         screen.focus = stops.front();
         for (size_t i = 1; i <= stops.size(); ++i) {
-            FrameKeyDown(kMainWindowId, screen.focus, FrameKey::Tab, {});
+            FrameKeyDown(main_window::kWindow, screen.focus, FrameKey::Tab, {});
             EXPECT_EQ(screen.focus, stops[i % stops.size()]) << "Tab " << i;
         }
         for (size_t i = stops.size(); i-- > 0;) {
-            FrameKeyDown(kMainWindowId, screen.focus, FrameKey::Tab, {.shift = true});
+            FrameKeyDown(main_window::kWindow, screen.focus, FrameKey::Tab, {.shift = true});
             EXPECT_EQ(screen.focus, stops[i]) << "Shift+Tab " << i;
         }
     } else if (verb == "exit") {
@@ -273,12 +273,13 @@ TEST(FrameCases, AUnitWhoseStoredPropertiesDoNotReadFailsTheLoad)
         damage = &variant.data;
         unit = variant.unit;
         Prepare([](RuntimeWindow&) { RecordNamed(unit)->property_data = *damage; });
-        EXPECT_FALSE(LoadWindow(kMainWindowId, kSurface));
-        EXPECT_FALSE(FindWindow(kMainWindowId)->loaded);
-        EXPECT_EQ(FindWindow(kMainWindowId)->records.front().object, nullptr) << "what was built went again";
+        EXPECT_FALSE(LoadWindow(main_window::kWindow, kSurface));
+        EXPECT_FALSE(FindWindow(main_window::kWindow)->loaded);
+        EXPECT_EQ(FindWindow(main_window::kWindow)->records.front().object, nullptr)
+            << "what was built went again";
     }
     Prepare();
-    EXPECT_TRUE(LoadWindow(kMainWindowId, kSurface)) << "the template as stored";
+    EXPECT_TRUE(LoadWindow(main_window::kWindow, kSurface)) << "the template as stored";
     ClearWindows();
 }
 

@@ -289,8 +289,8 @@ void Built(RuntimeWindow& window)
             order.push_back(hwnd);
     };
     for (const RuntimeRecord* record : TabOrder(window)) {
-        const AccessibleText* text = window.id == kMainWindowId ? MainWindowAccessibleText(record->id)
-                                                                : nullptr;
+        const AccessibleText* text = window.id == main_window::kWindow ? MainWindowAccessibleText(record->id)
+                                                                       : nullptr;
         if (text != nullptr && text->label_id != 0)
             add(FindRecord(window, text->label_id));
         add(record);
@@ -363,7 +363,7 @@ void PrepareWinRuntime()
 void LoadWindowService(uint32_t window_id)
 {
     AddFramePolicy(window_id);
-    if (window_id == kMainWindowId)
+    if (window_id == main_window::kWindow)
         MeasureNotesIn(window_id);
     LoadWindowOrFail(window_id, kSurface);
 }

@@ -44,7 +44,8 @@ public:
         LiveUnits()[UnitId()] = this;
         Show();
     }
-    // A record whose data does not read keeps the kind's defaults, as the widgets do.
+    // The loading sequence refuses data that does not read before it creates a unit; the
+    // defaults only keep a unit whole should one ever get here.
     static Unit* Create(const CreateArgs& args)
     {
         return new PageUnit(args, ReadProps<Props>(args.property_data).value_or(Props{}));

@@ -167,7 +167,7 @@ EMSCRIPTEN_KEEPALIVE int PageClick(uint32_t unit_id) { return RaisePageEvent(uni
 // The user changed a box's text.
 EMSCRIPTEN_KEEPALIVE void PageEdited(uint32_t unit_id)
 {
-    FrameUserEdited(kMainWindowId, unit_id);
+    FrameUserEdited(main_window::kWindow, unit_id);
     RaisePageEvent(unit_id, kEventChange);
 }
 
@@ -180,17 +180,17 @@ EMSCRIPTEN_KEEPALIVE void PageFocus(uint32_t unit_id, int focused)
 EMSCRIPTEN_KEEPALIVE int PageKey(uint32_t unit_id, int code, int shift, int ctrl, int alt)
 {
     const KeyModifiers modifiers{.shift = shift != 0, .ctrl = ctrl != 0, .alt = alt != 0};
-    return FrameKeyDown(kMainWindowId, unit_id, KeyOf(code), modifiers) ? 1 : 0;
+    return FrameKeyDown(main_window::kWindow, unit_id, KeyOf(code), modifiers) ? 1 : 0;
 }
 
 // The pointer came to rest over a box: its hover text as the program now has it.
 EMSCRIPTEN_KEEPALIVE void PageHover(uint32_t unit_id)
 {
-    SetElementHoverText(unit_id, UnitHoverText(kMainWindowId, unit_id));
+    SetElementHoverText(unit_id, UnitHoverText(main_window::kWindow, unit_id));
 }
 
 // A finger tapped a box, which does not hover.
-EMSCRIPTEN_KEEPALIVE void PageTapped(uint32_t unit_id) { FrameTapped(kMainWindowId, unit_id); }
+EMSCRIPTEN_KEEPALIVE void PageTapped(uint32_t unit_id) { FrameTapped(main_window::kWindow, unit_id); }
 
 EMSCRIPTEN_KEEPALIVE void PageTimer(int timer) { FrameTimerFired(timer); }
 

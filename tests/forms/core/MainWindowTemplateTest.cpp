@@ -65,7 +65,7 @@ TEST(MainWindowTemplate, WindowRecord)
     ASSERT_TRUE(data.has_value());
     ASSERT_EQ(data->windows.size(), 1u);
     const WindowData& w = data->windows[0];
-    EXPECT_EQ(w.id, kMainWindowId);
+    EXPECT_EQ(w.id, main_window::kWindow);
     EXPECT_EQ(w.words[0], 0x017B0E8Cu);
     EXPECT_EQ(w.words[1], 0x19010136u);
     ASSERT_EQ(w.records.size(), 53u);

@@ -70,7 +70,7 @@ protected:
         UsePlainLibrary();
         SetLiveUnitAccess(&kNotingAccess);
         LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, kProcedures);
-        RuntimeWindow& window = *FindWindow(kMainWindowId);
+        RuntimeWindow& window = *FindWindow(main_window::kWindow);
         for (RuntimeRecord& record : window.records) {
             CreateArgs args;
             args.window_id = window.id;
@@ -89,11 +89,11 @@ protected:
 
 uint64_t Get(uint32_t unit, int32_t property)
 {
-    return GetUnitProperty(kMainWindowId, unit, property, kWholeValue);
+    return GetUnitProperty(main_window::kWindow, unit, property, kWholeValue);
 }
 void Set(uint32_t unit, int32_t property, uint64_t value)
 {
-    SetUnitProperty(kMainWindowId, unit, property, kWholeValue, value);
+    SetUnitProperty(main_window::kWindow, unit, property, kWholeValue, value);
 }
 uint64_t Address(const char* text) { return uint64_t(reinterpret_cast<uintptr_t>(text)); }
 std::string Take(uint64_t value)
@@ -162,7 +162,7 @@ TEST_F(UnitPropertyAccess, OwnPropertiesReachTheKindByNumberAndRebuildOnlyWhenIt
         {kArcSineButton, ButtonOwn::DefaultButton, 1, nullptr, false, 0},
     };
     // The expression box's change event counts.
-    RuntimeRecord& box = *FindRecord(*FindWindow(kMainWindowId), kExpression);
+    RuntimeRecord& box = *FindRecord(*FindWindow(main_window::kWindow), kExpression);
     box.bindings = {{kEventChange, 5}};
     box.procedures = {&CountChange};
     for (const auto& c : cases) {
