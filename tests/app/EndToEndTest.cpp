@@ -14,6 +14,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,88 +38,120 @@ bool WarningShown()
     return label != nullptr && label->isVisible();
 }
 
-struct AngleCase {
-    const char* first;
-    const char* second;
-    const char* expected;
-};
+using Row = std::vector<std::string>;
 
-void CheckAngleButton(uint32_t first_box, uint32_t second_box, uint32_t result_box, uint32_t button,
-                      std::initializer_list<AngleCase> cases)
+// A field of tests/cases/results.cases: the spaces around it dropped, its escapes read.
+std::string Field(std::string raw, const std::map<std::string, std::string>& texts)
 {
-    for (const AngleCase& c : cases) {
-        SetBoxText(first_box, c.first);
-        SetBoxText(second_box, c.second);
+    raw.erase(0, raw.find_first_not_of(' '));
+    raw.erase(raw.find_last_not_of(' ') + 1);
+    if (!raw.empty() && raw[0] == '$') {
+        const auto text = texts.find(raw.substr(1));
+        EXPECT_NE(text, texts.end()) << "no text " << raw;
+        return text != texts.end() ? text->second : raw;
+    }
+    std::string field;
+    for (size_t i = 0; i < raw.size(); ++i) {
+        const char kind = raw[i] == '\\' && i + 1 < raw.size() ? raw[++i] : 0;
+        const size_t digits = kind == 'u' ? 4 : kind == 'x' ? 2 : 0;
+        if (digits == 0) {
+            field += raw[i];
+            continue;
+        }
+        const uint32_t value = std::stoul(raw.substr(i + 1, digits), nullptr, 16);
+        field += kind == 'x' ? std::string(1, static_cast<char>(value))
+                             : QString(QChar(static_cast<char16_t>(value))).toStdString();
+        i += digits;
+    }
+    return field;
+}
+
+// The rows of one table of results.cases; a row with fewer than `fields` fields fails.
+std::vector<Row> Table(const std::string& name, size_t fields)
+{
+    std::ifstream file(std::string(ANGLARIX_SOURCE_DIR) + "/tests/cases/results.cases");
+    std::map<std::string, std::string> texts;
+    std::vector<Row> rows;
+    bool wanted = false;
+    for (std::string line; std::getline(file, line);) {
+        if (line.rfind("table ", 0) == 0) {
+            wanted = line.substr(6) == name;
+        } else if (line.rfind("text ", 0) == 0) {
+            const size_t space = line.find(' ', 5);
+            texts[line.substr(5, space - 5)] = Field(space == std::string::npos ? "" : line.substr(space),
+                                                     texts);
+        } else if (wanted && !line.empty() && line[0] != '#') {
+            Row row(1);
+            for (size_t i = 0; i < line.size(); ++i) {
+                if (line[i] == '|')
+                    row.emplace_back();
+                else if (line[i] == '\\' && i + 1 < line.size())
+                    row.back() += line.substr(i++, 2);
+                else
+                    row.back() += line[i];
+            }
+            for (std::string& field : row)
+                field = Field(field, texts);
+            if (row.size() >= fields)
+                rows.push_back(row);
+            else
+                ADD_FAILURE() << name << ": " << fields << " fields wanted in " << line;
+        }
+    }
+    EXPECT_GE(rows.size(), 3u) << "the table " << name;
+    return rows;
+}
+
+// A unit by its name in the cases: edit1 for 编辑框1, button1 for 按钮1.
+uint32_t UnitNamed(const std::string& name)
+{
+    const std::string full = name.rfind("edit", 0) == 0     ? "编辑框" + name.substr(4)
+                             : name.rfind("button", 0) == 0 ? "按钮" + name.substr(6)
+                                                            : name;
+    for (const RuntimeRecord& record : FindWindow(main_window::kWindow)->records)
+        if (GbkToUtf8(record.name) == full)
+            return record.id;
+    ADD_FAILURE() << "no unit " << name;
+    return 0;
+}
+
+void CheckAngleButton(const char* table, uint32_t first_box, uint32_t second_box, uint32_t result_box,
+                      uint32_t button)
+{
+    for (const Row& c : Table(table, 3)) {
+        SetBoxText(first_box, c[0].c_str());
+        SetBoxText(second_box, c[1].c_str());
         ClickUnit(button);
-        EXPECT_EQ(BoxText(result_box), c.expected) << c.first << " / " << c.second;
-        EXPECT_EQ(BoxText(first_box), c.first) << "inputs stay as typed";
+        EXPECT_EQ(BoxText(result_box), c[2]) << c[0] << " / " << c[1];
+        EXPECT_EQ(BoxText(first_box), c[0]) << "inputs stay as typed";
     }
 }
 
 TEST(EndToEnd, ArcSineButton)
 {
-    CheckAngleButton(main_window::kArcSineOpposite, main_window::kArcSineHypotenuse,
-                     main_window::kArcSineResult, main_window::kArcSineButton,
-                     {
-                         {"1", "2", "30.00000000086"},
-                         {"1", "1", "90.00000000257"},
-                         {"-1", "1", "-90.00000000257"},
-                         {"0.1", "0.3", "19.47122013196"},  // single-precision inputs
-                         {"1", "3", "19.47122063505"},
-                         {"12abc", "24", "30.00000000086"},
-                         {"3.0000002", "3", "90.00000000257"},  // just beyond 1: taken as 1
-                         {"2", "1", ""},                        // out of range: no angle
-                         {"1", "0", ""},
-                         {"", "", ""},
-                         {"１", "２", "30.00000000086"},  // full-width digits
-                     });
+    CheckAngleButton("arcsine", main_window::kArcSineOpposite, main_window::kArcSineHypotenuse,
+                     main_window::kArcSineResult, main_window::kArcSineButton);
 }
 
 TEST(EndToEnd, ArcTangentButton)
 {
-    CheckAngleButton(main_window::kArcTangentOpposite, main_window::kArcTangentAdjacent,
-                     main_window::kArcTangentResult, main_window::kArcTangentButton,
-                     {
-                         {"1", "1", "45.00000000129"},
-                         {"1", "", "90.00000000257"},
-                         {"", "", ""},
-                     });
+    CheckAngleButton("arctangent", main_window::kArcTangentOpposite, main_window::kArcTangentAdjacent,
+                     main_window::kArcTangentResult, main_window::kArcTangentButton);
 }
 
 TEST(EndToEnd, ArcCosineButton)
 {
-    CheckAngleButton(main_window::kArcCosineAdjacent, main_window::kArcCosineHypotenuse,
-                     main_window::kArcCosineResult, main_window::kArcCosineButton,
-                     {
-                         {"1", "2", "59.99999999914"},
-                         {"1", "1", "-2.572381737566e-009"},
-                         {"-1", "1", "180.0000000026"},
-                         {"0", "1", "90"},
-                         {"1", "-2", "120.0000000009"},
-                         {"2", "1", ""},
-                         {"", "", ""},
-                     });
+    CheckAngleButton("arccosine", main_window::kArcCosineAdjacent, main_window::kArcCosineHypotenuse,
+                     main_window::kArcCosineResult, main_window::kArcCosineButton);
 }
 
 TEST(EndToEnd, FunctionEvaluateButton)
 {
-    // clang-format off
-    const struct { const char* input; const char* expected; } cases[] = {
-        {"sin(30)", "0.499999999987"},
-        {"tg(45)", "0.9999999999551"},
-        {"2*sin(30)", "0.999999999974"},
-        {"007", "007"},
-        {"12abc", "12"},
-        {"３０+1", "31"},
-        {"ｓｉｎ（３０）", "0.499999999987"},
-        {"", ""},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        SetBoxText(main_window::kExpression, c.input);
+    for (const Row& c : Table("evaluate", 2)) {
+        SetBoxText(main_window::kExpression, c[0].c_str());
         ClickUnit(main_window::kEvaluateButton);
-        EXPECT_EQ(BoxText(main_window::kExpressionResult), c.expected) << c.input;
-        EXPECT_EQ(BoxText(main_window::kExpression), c.input) << "the expression stays as typed";
+        EXPECT_EQ(BoxText(main_window::kExpressionResult), c[1]) << c[0];
+        EXPECT_EQ(BoxText(main_window::kExpression), c[0]) << "the expression stays as typed";
     }
     // A failed evaluation empties a box that held a value.
     SetBoxText(main_window::kExpression, "1+1");
@@ -132,10 +167,6 @@ struct SolverCase {
     const char* opposite;
     const char* adjacent;
     const char* hypotenuse;
-    // The result boxes: opposite, hypotenuse, adjacent.
-    const char* result_opposite;
-    const char* result_hypotenuse;
-    const char* result_adjacent;
 };
 
 void FillSolver(const SolverCase& c)
@@ -154,74 +185,41 @@ std::string SolverResults()
 
 TEST(EndToEnd, SideLengthsButton)
 {
-    const SolverCase cases[] = {
-        {"30", "1", "", "", "1", "2.000000000052", "1.732050807629"},
-        {"30", "", "1", "", "0.5773502691697", "1.154700538369", "1"},
-        {"30", "", "", "2", "0.999999999974", "2", "1.732050807584"},
-        {"60", "", "", "10", "8.660254037695", "10", "5.000000000259"},
-        {"45", "", "1", "", "0.9999999999551", "1.414213562341", "1"},
-        {"30+15", "", "1", "", "0.9999999999551", "1.414213562341", "1"},
-        {"30", "1", "5", "7", "1", "2.000000000052", "1.732050807629"},      // the opposite side wins
-        {"30", "-1", "", "2", "0.999999999974", "2", "1.732050807584"},      // a negative side is not given
-        {"30", "1.50", "", "", "1.50", "3.000000000078", "2.598076211443"},  // the copy is the typed text
-        {"-30", "1", "", "", "1", "-2.000000000052", "-1.732050807629"},
-        {"5abc", "1", "", "", "1", "11.473713246", "11.43005230309"},
-        {"0.5/0", "1", "", "", "1", "", ""},  // the angle cannot be evaluated: no computed sides
-        {"0.5/0", "", "", "2", "", "2", ""},
-    };
-    for (const SolverCase& c : cases) {
-        FillSolver({"", "", "", "", "", "", ""});
+    for (const Row& c : Table("sides", 7)) {
+        FillSolver({"", "", "", ""});
         for (uint32_t box :
              {main_window::kResultOpposite, main_window::kResultHypotenuse, main_window::kResultAdjacent})
             SetBoxText(box, "");
-        FillSolver(c);
+        FillSolver({c[0].c_str(), c[1].c_str(), c[2].c_str(), c[3].c_str()});
         ClickUnit(main_window::kSideLengthsButton);
-        EXPECT_EQ(SolverResults(),
-                  std::string(c.result_opposite) + " | " + c.result_hypotenuse + " | " + c.result_adjacent)
-            << c.angle << ", " << c.opposite << ", " << c.adjacent << ", " << c.hypotenuse;
-        EXPECT_FALSE(WarningShown()) << c.angle;
+        EXPECT_EQ(SolverResults(), c[4] + " | " + c[5] + " | " + c[6])
+            << c[0] << ", " << c[1] << ", " << c[2] << ", " << c[3];
+        EXPECT_FALSE(WarningShown()) << c[0];
     }
 }
 
 TEST(EndToEnd, SideLengthsWithoutAnAngleShowsTheWarningAndKeepsTheResults)
 {
-    FillSolver({"30", "1", "", "", "", "", ""});
+    FillSolver({"30", "1", "", ""});
     ClickUnit(main_window::kSideLengthsButton);
     const std::string before = SolverResults();
     ASSERT_EQ(before, "1 | 2.000000000052 | 1.732050807629");
     for (const char* angle : {"", "0", "0.00000001", "sin(30)", "0+30"}) {
-        FillSolver({angle, "2", "", "", "", "", ""});
+        FillSolver({angle, "2", "", ""});
         ClickUnit(main_window::kSideLengthsButton);
         EXPECT_TRUE(WarningShown()) << angle;
         EXPECT_EQ(SolverResults(), before) << angle;
     }
     // An angle and no side: the warning goes, nothing else changes.
-    FillSolver({"30", "", "", "", "", "", ""});
+    FillSolver({"30", "", "", ""});
     ClickUnit(main_window::kSideLengthsButton);
     EXPECT_FALSE(WarningShown());
     EXPECT_EQ(SolverResults(), before);
 }
 
-// Bad input as a user pastes it. The page's test runs these rows on the page too, so each row
-// is a recipe: `unit` repeated `count` times and then `tail`, pasted into `box` while the
-// group's other inputs hold `others`; after a click on `button` the box keeps `kept`
-// characters and the group's results read `results`. The click times go to the file
-// ANGLARIX_CLICK_TIMES names, if any, for the page's test to set its own beside.
-constexpr const char* kBinary =
-    "\u0001\u0002\u0003\b\t\n\u000B\f\r\u001B\u001F 7(+-*/^)\u007F\u0080\u009F\u00A0\u00AD\u00B2\u00D7\u00FF"
-    "\u0131\u0300\u0391\u03C0\u0416\u05D0\u0627\u0660\u07C0\u07FF";
-
-struct BadInputCase {
-    const char* unit;
-    int count;
-    const char* tail;
-    uint32_t box;
-    const char* others;
-    uint32_t button;
-    int kept;
-    const char* results;  // the group's result boxes, " | " between
-};
-
+// Bad input as a user pastes it, a recipe a row: a piece repeated, pasted into a box, a click.
+// The click times go to the file ANGLARIX_CLICK_TIMES names, if any, for the page's test to
+// set its own beside.
 const main_window::UnitGroup* GroupOf(uint32_t button)
 {
     for (const main_window::UnitGroup& group : main_window::kGroups)
@@ -233,53 +231,44 @@ const main_window::UnitGroup* GroupOf(uint32_t button)
 TEST(EndToEnd, BadInput)
 {
     using namespace main_window;
-    // clang-format off
-    const BadInputCase cases[] = {
-        {"1+", 32768, "", kExpression, "", kEvaluateButton, 65536, "32768"},
-        {"sin(30)+", 8191, "1", kExpression, "", kEvaluateButton, 65529, "4096.499999998"},
-        {"(", 65535, "1", kExpression, "", kEvaluateButton, 65536, "1"},
-        {kBinary, 1190, "", kExpression, "", kEvaluateButton, 45220, ""},
-        {"\u0001", 65536, "", kExpression, "", kEvaluateButton, 65536, ""},
-        {"1+", 32768, "", kArcSineHypotenuse, "1", kArcSineButton, 65536, "90.00000000257"},
-        {kBinary, 1190, "", kArcSineOpposite, "2", kArcSineButton, 45220, "0"},
-        {"1+", 32768, "", kAngle, "1", kSideLengthsButton, 65536, "1 | 7.185297370052 | 7.11537056632"},
-        {kBinary, 1190, "", kKnownOpposite, "30", kSideLengthsButton, 45220, "17.32050807509 | 34.64101615108 | 30"},
-        {kBinary, 1190, "", kAngle, "1", kSideLengthsButton, 45220, " |  | "},
-    };
-    // clang-format on
     const char* times_path = std::getenv("ANGLARIX_CLICK_TIMES");
 #ifdef ANGLARIX_CLICK_TIMES_FILE
     if (times_path == nullptr)
         times_path = ANGLARIX_CLICK_TIMES_FILE;
 #endif
     std::FILE* times = times_path != nullptr ? std::fopen(times_path, "w") : nullptr;
-    for (const BadInputCase& c : cases) {
-        const UnitGroup* group = GroupOf(c.button);
-        ASSERT_NE(group, nullptr);
+    // PIECE | COUNT | TAIL | BOX | OTHERS | BUTTON | KEPT | RESULT...
+    for (const Row& c : Table("bad-input", 8)) {
+        const uint32_t button = UnitNamed(c[5]), box_id = UnitNamed(c[3]);
+        const UnitGroup* group = GroupOf(button);
+        ASSERT_NE(group, nullptr) << c[5];
         std::vector<QLineEdit*> results;
         group->ForEachBox([&](uint32_t id, bool is_input) {
             auto* box = qobject_cast<QLineEdit*>(UnitWidget(id));
             if (!is_input)
                 box->clear(), results.push_back(box);
-            else if (id != c.box)
-                SetBoxText(id, c.others);
+            else if (id != box_id)
+                SetBoxText(id, c[4].c_str());
         });
-        auto* box = qobject_cast<QLineEdit*>(UnitWidget(c.box));
+        auto* box = qobject_cast<QLineEdit*>(UnitWidget(box_id));
         ASSERT_NE(box, nullptr);
         box->clear();
-        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.unit).repeated(c.count) +
-                                              QString::fromUtf8(c.tail));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(c[0]).repeated(std::stoi(c[1])) +
+                                              QString::fromStdString(c[2]));
         box->paste();
         QElapsedTimer timer;
         timer.start();
-        ClickUnit(c.button);
+        ClickUnit(button);
         const qint64 elapsed = timer.elapsed();
         QStringList texts;
         for (const QLineEdit* result : results)
             texts << result->text();
-        EXPECT_EQ(box->text().size(), c.kept) << c.unit << " x " << c.count;
-        EXPECT_EQ(texts.join(QStringLiteral(" | ")).toStdString(), c.results) << c.unit << " x " << c.count;
-        EXPECT_LT(elapsed, 5000) << c.unit << " x " << c.count;
+        std::string expected = c[7];
+        for (size_t i = 8; i < c.size(); ++i)
+            expected += " | " + c[i];
+        EXPECT_EQ(box->text().size(), std::stoi(c[6])) << c[0] << " x " << c[1];
+        EXPECT_EQ(texts.join(QStringLiteral(" | ")).toStdString(), expected) << c[0] << " x " << c[1];
+        EXPECT_LT(elapsed, 5000) << c[0] << " x " << c[1];
         if (times != nullptr)
             std::fprintf(times, "%lld\n", static_cast<long long>(elapsed));
     }
@@ -287,86 +276,46 @@ TEST(EndToEnd, BadInput)
         std::fclose(times);
 }
 
-std::string FocusedUnitName()
-{
-    RuntimeWindow* window = FindWindow(main_window::kWindow);
-    const RuntimeRecord* record = window != nullptr ? FocusedRecord(*window) : nullptr;
-    return record != nullptr ? GbkToUtf8(record->name) : std::string("-");
-}
-
-// Tab goes in reading order, group by group, and wraps; Shift+Tab goes back the same way.
-// The X client and the page walk this table too.
+// The order the frame's shared cases give: Tab goes in reading order, group by group, and
+// wraps; Shift+Tab goes back the same way.
 TEST(EndToEnd, TabFollowsTheReadingOrder)
 {
-    // clang-format off
-    const struct { const char* unit; } order[] = {
-        {"编辑框1"},
-        {"编辑框9"},
-        {"按钮1"},
-        {"编辑框2"},
-        {"编辑框4"},
-        {"编辑框8"},
-        {"按钮2"},
-        {"编辑框3"},
-        {"编辑框6"},
-        {"编辑框7"},
-        {"按钮3"},
-        {"编辑框5"},
-        {"编辑框10"},
-        {"按钮4"},
-        {"编辑框11"},
-        {"编辑框12"},
-        {"编辑框13"},
-        {"编辑框15"},
-        {"编辑框14"},
-        {"按钮5"},
-        {"编辑框18"},
-        {"编辑框17"},
-        {"编辑框16"},
+    std::ifstream file(std::string(ANGLARIX_SOURCE_DIR) + "/tests/cases/frame.cases");
+    std::vector<std::string> order;
+    for (std::string line; order.empty() && std::getline(file, line);) {
+        std::istringstream words(line.substr(line.rfind("tab-order ", 0) == 0 ? 10 : line.size()));
+        order.assign(std::istream_iterator<std::string>(words), {});
+    }
+    ASSERT_GE(order.size(), 20u);
+    const auto focused = [] {
+        const RuntimeRecord* record = FocusedRecord(*FindWindow(main_window::kWindow));
+        return record != nullptr ? record->id : 0;
     };
-    // clang-format on
-    const size_t count = std::size(order);
-    UnitWidget(main_window::kArcSineOpposite)->setFocus(Qt::MouseFocusReason);
+    const size_t count = order.size();
+    UnitWidget(UnitNamed(order[0]))->setFocus(Qt::MouseFocusReason);
     for (size_t i = 1; i <= count; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(FocusedUnitName(), order[i % count].unit) << "Tab from " << order[i - 1].unit;
+        EXPECT_EQ(focused(), UnitNamed(order[i % count])) << "Tab from " << order[i - 1];
     }
     for (size_t i = count; i-- > 0;) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-        EXPECT_EQ(FocusedUnitName(), order[i].unit) << "Shift+Tab from " << order[(i + 1) % count].unit;
+        EXPECT_EQ(focused(), UnitNamed(order[i])) << "Shift+Tab from " << order[(i + 1) % count];
     }
 }
 
-// Enter on a focused button clicks it, as Space does; the page runs this table too.
+// Enter on a focused button clicks it, as Space does.
 TEST(EndToEnd, EnterOnAFocusedButtonClicksIt)
 {
-    using namespace main_window;
-    // clang-format off
-    const struct {
-        uint32_t first;
-        const char* first_text;
-        uint32_t second;
-        const char* second_text;
-        uint32_t button;
-        uint32_t result;
-        const char* expected;
-    } cases[] = {
-        {kArcSineOpposite, "1", kArcSineHypotenuse, "2", kArcSineButton, kArcSineResult, "30.00000000086"},
-        {kArcTangentOpposite, "1", kArcTangentAdjacent, "1", kArcTangentButton, kArcTangentResult, "45.00000000129"},
-        {kArcCosineAdjacent, "1", kArcCosineHypotenuse, "2", kArcCosineButton, kArcCosineResult, "59.99999999914"},
-        {kExpression, "sin(30)", kExpression, "sin(30)", kEvaluateButton, kExpressionResult, "0.499999999987"},
-        {kAngle, "30", kKnownOpposite, "1", kSideLengthsButton, kResultHypotenuse, "2.000000000052"},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
+    // BOX | TEXT | BOX | TEXT | BUTTON | RESULT BOX | RESULT
+    for (const Row& c : Table("enter", 7)) {
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-            SetBoxText(c.first, c.first_text);
-            SetBoxText(c.second, c.second_text);
-            SetBoxText(c.result, "");
-            UnitWidget(c.button)->setFocus(Qt::TabFocusReason);
+            SetBoxText(UnitNamed(c[0]), c[1].c_str());
+            SetBoxText(UnitNamed(c[2]), c[3].c_str());
+            SetBoxText(UnitNamed(c[5]), "");
+            UnitWidget(UnitNamed(c[4]))->setFocus(Qt::TabFocusReason);
             QTest::keyClick(QApplication::focusWidget(), key,
                             key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-            EXPECT_EQ(BoxText(c.result), c.expected) << std::hex << c.button;
+            EXPECT_EQ(BoxText(UnitNamed(c[5])), c[6]) << c[4];
         }
     }
 }
@@ -435,11 +384,11 @@ TEST(EndToEnd, TheAngleWarningRaisesAnAlert)
 {
     static std::vector<QObject*> alerts;
     App().observers.alert = [](QObject* source) { alerts.push_back(source); };
-    FillSolver({"30", "", "", "", "", "", ""});
+    FillSolver({"30", "", "", ""});
     ClickUnit(main_window::kSideLengthsButton);
     ASSERT_FALSE(WarningShown());
     alerts.clear();
-    FillSolver({"", "1", "", "", "", "", ""});
+    FillSolver({"", "1", "", ""});
     ClickUnit(main_window::kSideLengthsButton);
     ASSERT_TRUE(WarningShown());
     App().observers.alert = nullptr;

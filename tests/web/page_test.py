@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """The page in Debian's chromium, headless, driven through the DevTools protocol on a pipe:
-types into the boxes, clicks, reads the results against the desktop end-to-end test's tables,
-replays the frame's shared cases (tests/cases/frame.cases), and compares a screenshot at zoom 1
-with the desktop's golden image.
+types into the boxes, clicks, reads the results against the result tables the desktop's
+end-to-end test runs (tests/cases/results.cases), replays the frame's shared cases
+(tests/cases/frame.cases), and compares a screenshot at zoom 1 with the desktop's golden image.
 
-    page_test.py PAGE_DIR END_TO_END_TEST.cpp GOLDEN.png [ACTUAL.png]
+    page_test.py PAGE_DIR CASES_DIR GOLDEN.png [ACTUAL.png]
 
 Exits 77 (skipped) when no chromium is installed."""
 import base64
@@ -22,6 +22,9 @@ import time
 
 from png import read_png, write_png
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'cases'))
+from tables import read_tables  # noqa: E402
+
 WIDTH, HEIGHT = 482, 395
 # The narrowest screen that shows the window as it is (centred); below it the units are a column.
 SCREEN_WIDTH = 500
@@ -34,41 +37,15 @@ EXPRESSION, EXPRESSION_RESULT, EVALUATE = 0x16011DCE, 0x16011DD1, 0x16011DCF
 ANGLE, KNOWN = 0x16011DD4, (0x16011DE6, 0x16011DE8, 0x16011DEA)
 RESULTS = (0x16011DED, 0x16011DEC, 0x16011DEB)  # opposite, hypotenuse, adjacent
 SIDE_LENGTHS, ANGLE_WARNING = 0x16011DF2, 0x16011DF4
-# The end-to-end test's names for them, and each group's inputs and results by its button.
-UNITS = {'kExpression': EXPRESSION, 'kEvaluateButton': EVALUATE, 'kArcSineOpposite': ARC_SINE[0],
-         'kArcSineHypotenuse': ARC_SINE[1], 'kArcSineButton': ARC_SINE[3], 'kAngle': ANGLE,
-         'kKnownOpposite': KNOWN[0], 'kKnownAdjacent': KNOWN[1], 'kKnownHypotenuse': KNOWN[2],
-         'kSideLengthsButton': SIDE_LENGTHS}
+# Each group's inputs and results by its button.
 GROUPS = {ARC_SINE[3]: (ARC_SINE[:2], ARC_SINE[2:3]), ARC_TANGENT[3]: (ARC_TANGENT[:2], ARC_TANGENT[2:3]),
           ARC_COSINE[3]: (ARC_COSINE[:2], ARC_COSINE[2:3]), EVALUATE: ((EXPRESSION,), (EXPRESSION_RESULT,)),
           SIDE_LENGTHS: ((ANGLE,) + KNOWN, RESULTS)}
 
 
-# A literal, a number, or a name (a unit, or a text constant the file defines).
-FIELD = re.compile(r'"((?:[^"\\]|\\.)*)"|\b(\d+)\b|\b(k[A-Z]\w*)\b')
-
-
-def end_to_end_tables(path):
-    """The case rows of each EndToEnd test: the lines that open with a brace and a text or a
-    name, as tuples of texts, numbers and the names of units."""
-    with open(path, encoding='utf-8') as f:
-        source = f.read()
-    constants = {}
-    for name, literals in re.findall(r'constexpr const char\* (k\w+) =\s*((?:"(?:[^"\\]|\\.)*"\s*)+);', source):
-        constants[name] = ''.join(json.loads('"' + text + '"') for text in re.findall(r'"((?:[^"\\]|\\.)*)"', literals))
-
-    def field(text, number, name):
-        if name:
-            return constants.get(name, name)
-        return int(number) if number else json.loads('"' + text + '"')
-
-    tables = {}
-    for name, body in re.findall(r'TEST\(EndToEnd, (\w+)\)\n\{(.*?)\n\}', source, re.S):
-        rows = []
-        for line in re.findall(r'^\s*\{((?:"|k[A-Z]).*)\},', body, re.M):
-            rows.append(tuple(field(*match) for match in FIELD.findall(line)))
-        tables[name] = rows
-    return tables
+def result_tables(path):
+    """The tables of results.cases, their fields as texts."""
+    return {name: [tuple(field.decode() for field in row) for row in rows] for name, rows in read_tables(path).items()}
 
 
 class Browser:
@@ -243,25 +220,25 @@ class Checks:
 
 
 def check_cases(page, tables, checks):
-    for name, (first, second, result, button) in (('ArcSineButton', ARC_SINE), ('ArcTangentButton', ARC_TANGENT),
-                                                  ('ArcCosineButton', ARC_COSINE)):
+    for name, (first, second, result, button) in (('arcsine', ARC_SINE), ('arctangent', ARC_TANGENT),
+                                                  ('arccosine', ARC_COSINE)):
         if len(tables.get(name, [])) < 3:
-            checks.failures.append(name + ': the table was not found in the end-to-end test')
+            checks.failures.append(name + ': the table was not found in results.cases')
         for a, b, expected in tables.get(name, []):
             page.type(first, a)
             page.type(second, b)
             page.click(button)
             checks.equal(page.text(result), expected, '%s %s / %s' % (name, a, b))
             checks.equal(page.text(first), a, '%s keeps its input' % name)
-    if len(tables.get('FunctionEvaluateButton', [])) < 3:
-        checks.failures.append('FunctionEvaluateButton: the table was not found in the end-to-end test')
-    for expression, expected in tables.get('FunctionEvaluateButton', []):
+    if len(tables.get('evaluate', [])) < 3:
+        checks.failures.append('evaluate: the table was not found in results.cases')
+    for expression, expected in tables.get('evaluate', []):
         page.type(EXPRESSION, expression)
         page.click(EVALUATE)
         checks.equal(page.text(EXPRESSION_RESULT), expected, 'evaluate %s' % expression)
-    if len(tables.get('SideLengthsButton', [])) < 3:
-        checks.failures.append('SideLengthsButton: the table was not found in the end-to-end test')
-    for row in tables.get('SideLengthsButton', []):
+    if len(tables.get('sides', [])) < 3:
+        checks.failures.append('sides: the table was not found in results.cases')
+    for row in tables.get('sides', []):
         for box in (ANGLE,) + KNOWN + RESULTS:
             page.type(box, '')
         for box, text in zip((ANGLE,) + KNOWN, row[:4]):
@@ -432,25 +409,20 @@ def check_phone(browser, url, tables, shot_path, checks):
 
 
 def main_window_units(path):
-    """The ids of the main window's units by constant name and by window name (编辑框1, 按钮1),
-    from the header the program addresses them by."""
+    """The ids of the main window's units by the cases' names (edit1, button1), from the header
+    the program addresses them by."""
     units = {}
     with open(path, encoding='utf-8') as f:
-        for name, value, window_name in re.findall(r'constexpr uint32_t (k\w+) = (0x[0-9A-Fa-f]+);\s*// (\S+)', f.read()):
-            units[name] = units[window_name] = int(value, 16)
+        for value, window_name in re.findall(r'constexpr uint32_t k\w+ = (0x[0-9A-Fa-f]+);\s*// (\S+)', f.read()):
+            units[window_name.replace('编辑框', 'edit').replace('按钮', 'button')] = int(value, 16)
     return units
 
 
 def check_keys(page, tables, units, checks):
-    # Tab goes in the reading order of the end-to-end test's table and stays in the window;
     # Enter on a focused button clicks it, as Space does; Enter in a box clicks its group's button.
-    order = [units.get(row[0], 0) for row in tables.get('TabFollowsTheReadingOrder', [])]
-    if len(order) < 20:
-        checks.failures.append('TabFollowsTheReadingOrder: the table was not found in the end-to-end test')
-    check_tab_walk(page, order, 'Tab from 编辑框1', checks)
-    rows = tables.get('EnterOnAFocusedButtonClicksIt', [])
+    rows = tables.get('enter', [])
     if len(rows) < 3:
-        checks.failures.append('EnterOnAFocusedButtonClicksIt: the table was not found in the end-to-end test')
+        checks.failures.append('enter: the table was not found in results.cases')
     for first, first_text, second, second_text, button, result, expected in rows:
         page.type(units[first], first_text)
         page.type(units[second], second_text)
@@ -522,7 +494,6 @@ def check_frame_cases(browser, path, units, checks):
     cases = read_cases(path)
     checks.equal(len(cases) >= 10, True, 'the frame cases read from ' + path)
     page = Page(browser)
-    named = lambda word: units[word.replace('edit', '编辑框').replace('button', '按钮')]
     for name, steps in cases:
         browser.reload()
         pointer = (-1, -1)
@@ -530,7 +501,7 @@ def check_frame_cases(browser, path, units, checks):
             what = '%s: %s %s' % (name, verb, words)
             first, _, rest = words.partition(' ')
             if verb == 'click':
-                pointer = page.click(named(first), rest or 'middle')
+                pointer = page.click(units[first], rest or 'middle')
             elif verb == 'type':
                 browser.call('Input.insertText', {'text': words})
             elif verb == 'key':
@@ -540,15 +511,15 @@ def check_frame_cases(browser, path, units, checks):
             elif verb == 'wait':
                 time.sleep(int(first) / 1000)
             elif verb == 'expect':
-                checks.equal(page.text(named(first)), rest, what)
+                checks.equal(page.text(units[first]), rest, what)
             elif verb == 'focus':
-                checks.equal(browser.evaluate('document.activeElement.id'), 'u%x' % named(first), what)
+                checks.equal(browser.evaluate('document.activeElement.id'), 'u%x' % units[first], what)
             elif verb == 'note':
-                checks.equal(browser.evaluate(NOTE % (unit(named(first)), pointer[0], pointer[1])), '', what)
+                checks.equal(browser.evaluate(NOTE % (unit(units[first]), pointer[0], pointer[1])), '', what)
             elif verb == 'no-note':
                 checks.equal(browser.evaluate("document.querySelectorAll('.note').length"), 0, what)
             elif verb == 'tab-order':
-                check_tab_walk(page, [named(word) for word in words.split()], what, checks)
+                check_tab_walk(page, [units[word] for word in words.split()], what, checks)
             elif verb == 'exit':
                 ended = "[document.documentElement.dataset.exit, document.querySelectorAll('#window > :not(.ended)').length," \
                         " (e => e && e.offsetHeight > 0 && /[\u4e00-\u9fff]/.test(e.textContent))(document.querySelector('.ended'))]"
@@ -688,19 +659,19 @@ def check_long_notes(page, checks):
     checks.equal(browser.evaluate(SAID), once, 'a thousand fast clicks say what one does')
 
 
-def check_bad_input(page, tables, checks):
-    """The end-to-end test's bad inputs (64 KB pastes, binary text) give the desktop's results,
+def check_bad_input(page, tables, units, checks):
+    """The bad inputs of results.cases (64 KB pastes, binary text) give the desktop's results,
     about as quickly: each click within ten times the desktop's, and a quarter of a second,
     when ANGLARIX_CLICK_TIMES names the file its run wrote; otherwise within 5 s."""
-    rows = tables.get('BadInput', [])
+    rows = tables.get('bad-input', [])
     if len(rows) < 3:
-        checks.failures.append('BadInput: the table was not found in the end-to-end test')
+        checks.failures.append('bad-input: the table was not found in results.cases')
     desktop = []
     if os.path.exists(os.environ.get('ANGLARIX_CLICK_TIMES', '')):
         with open(os.environ['ANGLARIX_CLICK_TIMES']) as f:
             desktop = [int(line) / 1000 for line in f if line.strip()]
-    for index, (piece, count, tail, box, others, button, kept, results) in enumerate(rows):
-        box, button = UNITS[box], UNITS[button]
+    for index, (piece, count, tail, box, others, button, kept, *results) in enumerate(rows):
+        box, button, count, kept = units[box], units[button], int(count), int(kept)
         inputs, outputs = GROUPS[button]
         for other in inputs:
             if other != box:
@@ -713,7 +684,7 @@ def check_bad_input(page, tables, checks):
         elapsed = time.monotonic() - started
         what = '%r x %d into %x' % (piece[:8], count, box)
         checks.equal(len(page.text(box)), kept, what + ': the characters the box keeps')
-        checks.equal(' | '.join(page.text(output) for output in outputs), results, what)
+        checks.equal([page.text(output) for output in outputs], results, what)
         budget = 10 * desktop[index] + 0.25 if index < len(desktop) else 5
         print('page_test: %s clicked in %.0f ms on the page%s' % (
             what, 1000 * elapsed, ', %.0f ms on the desktop' % (1000 * desktop[index]) if index < len(desktop) else ''))
@@ -776,7 +747,7 @@ def check_offline(browser, server, tables, checks):
     browser.reload()  # not one that ignores caches, which passes the worker by
     checks.equal(browser.evaluate('!!navigator.serviceWorker.controller'), True, 'offline, the worker serves the page')
     page = Page(browser)
-    for expression, expected in tables.get('FunctionEvaluateButton', [])[:3]:
+    for expression, expected in tables.get('evaluate', [])[:3]:
         page.type(EXPRESSION, expression)
         page.click(EVALUATE)
         checks.equal(page.text(EXPRESSION_RESULT), expected, 'offline, evaluate %s' % expression)
@@ -1027,7 +998,7 @@ def main():
     if len(sys.argv) < 4:
         print(__doc__)
         return 2
-    page_dir, end_to_end, golden = sys.argv[1:4]
+    page_dir, cases_dir, golden = sys.argv[1:4]
     actual_path = sys.argv[4] if len(sys.argv) > 4 else os.path.join(tempfile.gettempdir(), 'page_actual.png')
     chromium = shutil.which('chromium')
     if not chromium:
@@ -1058,18 +1029,20 @@ def main():
             check_keyboards(page, checks)
             check_installable(browser, checks)
             check_accessible_names(page, checks)
-            tables = end_to_end_tables(end_to_end)
-            root = os.path.join(os.path.dirname(end_to_end), '..', '..')
-            units = main_window_units(os.path.join(root, 'program', 'data', 'MainWindowUnits.h'))
-            check_frame_cases(browser, os.path.join(root, 'tests', 'cases', 'frame.cases'), units, checks)
+            tables = result_tables(os.path.join(cases_dir, 'results.cases'))
+            units = main_window_units(os.path.join(cases_dir, '..', '..', 'program', 'data', 'MainWindowUnits.h'))
+            frame_cases = os.path.join(cases_dir, 'frame.cases')
+            check_frame_cases(browser, frame_cases, units, checks)
             browser.reload()
             check_keys(page, tables, units, checks)
-            check_reading_tree(page, units, [units[row[0]] for row in tables.get('TabFollowsTheReadingOrder', [])], checks)
+            tab_order = [units[name] for _, steps in read_cases(frame_cases) for verb, words in steps
+                         if verb == 'tab-order' for name in words.split()]
+            check_reading_tree(page, units, tab_order, checks)
             check_focus_ring(page, checks)
             check_hover(page, checks)
             check_heard(page, checks)
             check_cases(page, tables, checks)
-            check_bad_input(page, tables, checks)
+            check_bad_input(page, tables, units, checks)
             check_lone_surrogates(page, checks)
             check_long_texts(page, checks)
             check_label_sheet(browser, os.path.join(os.path.dirname(golden), 'label_sheet.png'),

@@ -1,28 +1,26 @@
 #!/usr/bin/env python3
-"""The Windows command line writes the Linux one's texts: the inputs of the engine's tables
-(the first text of each row of the given test sources), the four functions at every 7.5
-degrees over two turns and at large angles, and numbers at the edges of the formatting, all
-sent as lines to both programs, whose answers and reasons must agree line for line. Then, as
-a co-process, the Windows program answers each line before the next is written.
-    same_texts.py LINUX_CALC WINDOWS_CALC TEST_SOURCE...
+"""The Windows command line writes the Linux one's texts: the expressions and angles of the
+result tables and the engine's inputs (tests/cases), the four functions at every 7.5 degrees
+over two turns and at large angles, and numbers at the edges of the formatting, all sent as
+lines to both programs, whose answers and reasons must agree line for line. Then, as a
+co-process, the Windows program answers each line before the next is written.
+    same_texts.py LINUX_CALC WINDOWS_CALC RESULTS.cases ENGINE_INPUTS.cases
 """
 import os
-import re
 import select
 import subprocess
 import sys
 
-ROW = re.compile(r'\{\s*"((?:[^"\\]|\\.)*)"\s*,')
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cases"))
+from tables import read_tables  # noqa: E402
 
 
-def table_inputs(path):
-    with open(path, encoding="utf-8") as source:
-        text = source.read()
-    for match in ROW.finditer(text):
-        # The rows are C strings: their escapes are bytes (GBK as the engine sees it).
-        raw = match.group(1).encode("utf-8").decode("unicode_escape").encode("latin-1")
-        if b"\n" not in raw and b"\r" not in raw:
-            yield raw
+def table_inputs(results, engine_inputs):
+    tables = read_tables(results)
+    texts = [row[0] for name in ("evaluate", "sides") for row in tables[name]]
+    texts += [text for row in read_tables(engine_inputs)["engine-inputs"] for text in row]
+    # One line each: a text with a line break would be two.
+    return [text for text in texts if b"\n" not in text and b"\r" not in text]
 
 
 def generated_inputs():
@@ -68,8 +66,8 @@ def answers_each_line_at_once(program):
 
 
 def main():
-    linux, windows, sources = sys.argv[1], sys.argv[2], sys.argv[3:]
-    lines = [line for path in sources for line in table_inputs(path)] + list(generated_inputs())
+    linux, windows, results, engine_inputs = sys.argv[1:5]
+    lines = table_inputs(results, engine_inputs) + list(generated_inputs())
     expected = run(linux, lines)
     actual = run(windows, lines)
     differences = 0
