@@ -36,7 +36,7 @@ bool UnitWantsKey(const RuntimeRecord* unit, FrameKey key)
     return wants != nullptr && wants(unit->object.get(), CodeOf(key)) != 0;
 }
 
-bool Setting(const RuntimeWindow& window, int32_t own)
+bool WindowSetting(const RuntimeWindow& window, int32_t own)
 {
     return OwnPropertyOf(window.records.front(), own).low != 0;
 }
@@ -69,7 +69,7 @@ bool Enter(RuntimeWindow& window, const RuntimeRecord* focused, KeyModifiers mod
 
 bool OpenHelp(const RuntimeWindow& window)
 {
-    if (!Setting(window, WindowOwn::F1OpensHelp))
+    if (!WindowSetting(window, WindowOwn::F1OpensHelp))
         return false;
     const PropertyValue file = OwnPropertyOf(window.records.front(), WindowOwn::HelpFile);
     if (file.data != nullptr && file.size > 0) {
@@ -96,7 +96,7 @@ bool FrameKeyDown(uint32_t window_id, uint32_t unit_id, FrameKey key, KeyModifie
     case FrameKey::Tab: MoveFocus(*window, focused, !modifiers.shift); return true;
     case FrameKey::Enter: return Enter(*window, focused, modifiers);
     case FrameKey::Escape:
-        if (!Setting(*window, WindowOwn::EscapeCloses))
+        if (!WindowSetting(*window, WindowOwn::EscapeCloses))
             return false;
         FrameCloseRequest(window_id);
         return true;

@@ -19,12 +19,12 @@ using namespace paint;
 
 std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, const std::wstring& text);
 
-int Scaled(int32_t value, double scale) { return int(std::lround(value * scale)); }
+int AtScale(int32_t value, double scale) { return int(std::lround(value * scale)); }
 
 // The cells {x, y, w, h} as GDI's half-open rectangle, scaled.
 RECT CellRect(const Rect& r, double scale)
 {
-    return {Scaled(r.x, scale), Scaled(r.y, scale), Scaled(r.x + r.w, scale), Scaled(r.y + r.h, scale)};
+    return {AtScale(r.x, scale), AtScale(r.y, scale), AtScale(r.x + r.w, scale), AtScale(r.y + r.h, scale)};
 }
 
 HRGN FigureRegion(Outline outline, const Rect& r, double rx, double ry, double scale)
@@ -47,14 +47,14 @@ HPEN MakePen(Argb colour, Dash dash, double scale)
         {Dash::DashDot, {9, 6, 3, 6}},
         {Dash::DashDotDot, {9, 3, 3, 3, 3, 3}},
     };
-    const int width = std::max(1, Scaled(1, scale));
+    const int width = std::max(1, AtScale(1, scale));
     const auto found = patterns.find(dash);
     if (found == patterns.end())
         return CreatePen(PS_SOLID | PS_INSIDEFRAME, width, RefOf(colour));
     LOGBRUSH brush{BS_SOLID, RefOf(colour), 0};
     std::vector<DWORD> pattern = found->second;
     for (DWORD& length : pattern)
-        length = DWORD(Scaled(int32_t(length), scale));
+        length = DWORD(AtScale(int32_t(length), scale));
     return ExtCreatePen(PS_GEOMETRIC | PS_USERSTYLE | PS_ENDCAP_FLAT, width, &brush, DWORD(pattern.size()),
                         pattern.data());
 }
@@ -113,7 +113,7 @@ public:
         HPEN pen = MakePen(o.colour, o.dash, m_scale);
         HGDIOBJ old = SelectObject(m_dc, pen);
         const RECT r = CellRect(o.rect, m_scale);
-        const int half = std::max(1, Scaled(1, m_scale)) / 2;
+        const int half = std::max(1, AtScale(1, m_scale)) / 2;
         if (o.rect.h == 1) {
             MoveToEx(m_dc, r.left, r.top + half, nullptr);
             LineTo(m_dc, r.right, r.top + half);
@@ -202,7 +202,7 @@ public:
         SetBkMode(m_dc, TRANSPARENT);
         SetTextColor(m_dc, RefOf(o.colour));
         SetTextAlign(m_dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
-        ExtTextOutW(m_dc, Scaled(o.x, m_scale), Scaled(o.baseline, m_scale), 0, nullptr, text.c_str(),
+        ExtTextOutW(m_dc, AtScale(o.x, m_scale), AtScale(o.baseline, m_scale), 0, nullptr, text.c_str(),
                     UINT(text.size()), advances.empty() ? nullptr : advances.data());
         SelectObject(m_dc, old);
     }
@@ -254,11 +254,11 @@ public:
     }
 };
 
-bool Installed(const std::wstring& face)
+bool Installed(const std::wstring& typeface)
 {
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(wanted.lfFaceName, face.c_str(), LF_FACESIZE);
+    lstrcpynW(wanted.lfFaceName, typeface.c_str(), LF_FACESIZE);
     bool found = false;
     HDC dc = GetDC(nullptr);
     EnumFontFamiliesExW(
@@ -272,46 +272,46 @@ bool Installed(const std::wstring& face)
     return found;
 }
 
-// The faces a unit's text is drawn and placed with: its own when the system has it (宋体 is
-// SimSun), both the same. Without it the pinned family the other faces draw with stands in:
-// its outlines place the characters, as they do there, and its bitmap strikes (the family's
-// Sharp face) draw them, since GDI's monochrome outlines at 12 pixels lose strokes. Else
+// The typefaces a unit's text is drawn and placed with: its own when the system has it (宋体 is
+// SimSun), both the same. Without it the pinned family the desktop and the page draw with
+// stands in: its outlines place the characters, as they do there, and its bitmap strikes (the
+// family's Sharp typeface) draw them, since GDI's monochrome outlines at 12 pixels lose strokes. Else
 // SimSun, for the system to substitute.
-struct Faces {
+struct Typefaces {
     std::wstring glyphs, places;
 };
 
-const Faces& InstalledFaces(const std::string& utf8)
+const Typefaces& InstalledTypefaces(const std::string& utf8)
 {
-    static std::map<std::string, Faces> chosen;
+    static std::map<std::string, Typefaces> chosen;
     const auto known = chosen.find(utf8);
     if (known != chosen.end())
         return known->second;
-    std::wstring face = utf8.empty() || utf8 == "宋体" ? L"SimSun" : WideFromUtf8(utf8);
-    Faces faces{face, face};
-    if (!Installed(face)) {
+    std::wstring typeface = utf8.empty() || utf8 == "宋体" ? L"SimSun" : WideFromUtf8(utf8);
+    Typefaces typefaces{typeface, typeface};
+    if (!Installed(typeface)) {
         const std::wstring pinned = WideFromUtf8(kGuiFontFamily);
         if (Installed(pinned + L" Sharp"))
-            faces = {pinned + L" Sharp", Installed(pinned) ? pinned : pinned + L" Sharp"};
+            typefaces = {pinned + L" Sharp", Installed(pinned) ? pinned : pinned + L" Sharp"};
         else
-            faces = {L"SimSun", L"SimSun"};
+            typefaces = {L"SimSun", L"SimSun"};
     }
-    return chosen[utf8] = faces;
+    return chosen[utf8] = typefaces;
 }
 
 uint32_t BigEndian32(const uint8_t* at) { return uint32_t(at[0]) << 24 | at[1] << 16 | at[2] << 8 | at[3]; }
 
-// Whether a face carries drawn glyphs (a strike, in its EBLC table) for this pixel size.
-bool HasStrike(const std::wstring& face, int pixels)
+// Whether a typeface carries drawn glyphs (a strike, in its EBLC table) for this pixel size.
+bool HasStrike(const std::wstring& typeface, int pixels)
 {
     static std::map<std::wstring, std::vector<int>> known;
-    auto found = known.find(face);
+    auto found = known.find(typeface);
     if (found == known.end()) {
         std::vector<int> sizes;
         LOGFONTW record{};
         record.lfHeight = -16;
         record.lfCharSet = GB2312_CHARSET;
-        lstrcpynW(record.lfFaceName, face.c_str(), LF_FACESIZE);
+        lstrcpynW(record.lfFaceName, typeface.c_str(), LF_FACESIZE);
         HFONT font = CreateFontIndirectW(&record);
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, font);
@@ -329,7 +329,7 @@ bool HasStrike(const std::wstring& face, int pixels)
         SelectObject(dc, old);
         DeleteDC(dc);
         DeleteObject(font);
-        found = known.emplace(face, std::move(sizes)).first;
+        found = known.emplace(typeface, std::move(sizes)).first;
     }
     return std::find(found->second.begin(), found->second.end(), pixels) != found->second.end();
 }
@@ -341,23 +341,23 @@ HFONT MakeFont(const TextFont& text_font, double scale, bool places)
 {
     using Key = std::tuple<int32_t, int32_t, bool, bool, bool, std::string, int, bool>;
     static std::map<Key, HFONT> fonts;
-    const Faces& faces = InstalledFaces(text_font.face);
-    if (places && faces.places == faces.glyphs)
+    const Typefaces& typefaces = InstalledTypefaces(text_font.face);
+    if (places && typefaces.places == typefaces.glyphs)
         places = false;
     const Key key{text_font.pixels,     text_font.weight, text_font.italic, text_font.underline,
                   text_font.strike_out, text_font.face,   int(scale * 100), places};
     HFONT& font = fonts[key];
     if (font == nullptr) {
         LOGFONTW record{};
-        const int pixels = std::max(1, Scaled(text_font.pixels, scale));
+        const int pixels = std::max(1, AtScale(text_font.pixels, scale));
         record.lfHeight = -pixels;
         record.lfWeight = text_font.weight;
         record.lfItalic = text_font.italic;
         record.lfUnderline = text_font.underline;
         record.lfStrikeOut = text_font.strike_out;
         record.lfCharSet = GB2312_CHARSET;
-        record.lfQuality = HasStrike(faces.glyphs, pixels) ? NONANTIALIASED_QUALITY : ANTIALIASED_QUALITY;
-        lstrcpynW(record.lfFaceName, (places ? faces.places : faces.glyphs).c_str(), LF_FACESIZE);
+        record.lfQuality = HasStrike(typefaces.glyphs, pixels) ? NONANTIALIASED_QUALITY : ANTIALIASED_QUALITY;
+        lstrcpynW(record.lfFaceName, (places ? typefaces.places : typefaces.glyphs).c_str(), LF_FACESIZE);
         font = CreateFontIndirectW(&record);
     }
     return font;
@@ -370,7 +370,7 @@ HFONT MakeFont(const TextFont& text_font, double scale, bool places)
 // the same in both.
 void FitStrikes(HDC dc, const std::wstring& text, const TextFont& font, double scale, std::vector<double>& ends)
 {
-    const double full = 0.9 * std::max(1, Scaled(font.pixels, scale));
+    const double full = 0.9 * std::max(1, AtScale(font.pixels, scale));
     const std::vector<int> drawn = DrawnEnds(dc, text, font, scale);
     const auto start = [](const auto& of, size_t i) { return i > 0 ? double(of[i - 1]) : 0.0; };
     const auto narrow = [&](size_t i) { return ends[i] - start(ends, i) < full; };
@@ -391,13 +391,13 @@ void FitStrikes(HDC dc, const std::wstring& text, const TextFont& font, double s
 }
 
 // Where each character of `text` ends, in pixels from the start, when the stand-in family
-// draws it: by its outlines' advances in fractions of a pixel, as the other faces place them,
+// draws it: by its outlines' advances in fractions of a pixel, as the desktop and the page place them,
 // read from the outline face made up to 64 times larger (a few thousand pixels at most), the
-// strikes fitted in where they draw. Empty for a face of the system's own.
+// strikes fitted in where they draw. Empty for a typeface of the system's own.
 std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, const std::wstring& text)
 {
-    const Faces& faces = InstalledFaces(font.face);
-    if (faces.places == faces.glyphs || text.empty() || text.size() > 0x7FFFFFFF)
+    const Typefaces& typefaces = InstalledTypefaces(font.face);
+    if (typefaces.places == typefaces.glyphs || text.empty() || text.size() > 0x7FFFFFFF)
         return {};
     TextFont larger = font;
     const int larger_by = std::clamp(4096 / std::max(font.pixels, 1), 1, 64);
@@ -410,7 +410,7 @@ std::vector<double> StandInEnds(HDC dc, const TextFont& font, double scale, cons
     std::vector<double> result(ends.size());
     for (size_t i = 0; i < ends.size(); ++i)
         result[i] = double(ends[i]) / larger_by;
-    if (HasStrike(faces.glyphs, std::max(1, Scaled(font.pixels, scale))))
+    if (HasStrike(typefaces.glyphs, std::max(1, AtScale(font.pixels, scale))))
         FitStrikes(dc, text, font, scale, result);
     return result;
 }
@@ -425,7 +425,7 @@ std::vector<int> DrawnEnds(HDC dc, std::wstring_view text, const TextFont& font,
     const HFONT handle = FontOf(font, scale);
     HGDIOBJ old = SelectObject(dc, handle);
     SIZE size{};
-    if (!HasStrike(InstalledFaces(font.face).glyphs, std::max(1, Scaled(font.pixels, scale)))) {
+    if (!HasStrike(InstalledTypefaces(font.face).glyphs, std::max(1, AtScale(font.pixels, scale)))) {
         GetTextExtentExPointW(dc, text.data(), int(text.size()), 0, nullptr, ends.data(), &size);
     } else {
         // A strike's advance is its glyph's cell, which only the bitmap's metrics give.

@@ -15,7 +15,7 @@ namespace {
 
 // Past these, a tool tip would run off the screen: one line of this many characters, or this
 // many lines.
-constexpr qsizetype kLongLine = 160;
+constexpr qsizetype kLongNoteLine = 160;
 constexpr qsizetype kManyLines = 40;
 
 class LongNoteView : public QPlainTextEdit {
@@ -126,11 +126,11 @@ bool IsLongNote(const QString& text)
     for (qsizetype at = 0; at < text.size(); ++at) {
         if (text[at] != QLatin1Char('\n'))
             continue;
-        if (at - line_start > kLongLine || ++lines > kManyLines)
+        if (at - line_start > kLongNoteLine || ++lines > kManyLines)
             return true;
         line_start = at + 1;
     }
-    return text.size() - line_start > kLongLine;
+    return text.size() - line_start > kLongNoteLine;
 }
 
 void ShowNote(const QPoint& at, const QString& text, QWidget* widget, int msecs)

@@ -82,7 +82,7 @@ QString EditBoxUnit::Text() const
 void EditBoxUnit::RefreshContent()
 {
     EditControl* control = Control();
-    if (control != nullptr && !control->Setting())
+    if (control != nullptr && !control->WritingContent())
         m_props.content = ToGbk(control->Text());
 }
 

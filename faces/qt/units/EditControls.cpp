@@ -138,7 +138,7 @@ EditLine::EditLine(QWidget* parent, UnitIds ids, int32_t case_conversion) : Rais
             m_redo_steps = 0;
         ShowFor(text().size());
         update();
-        if (!m_setting)
+        if (!m_writing_content)
             RaiseUnitEvent(Ids(), kEventChange);
     });
 }
@@ -196,11 +196,11 @@ void EditLine::SetInitialContent(const QString& text)
 
 void EditLine::SetContent(const QString& text)
 {
-    m_setting = true;
+    m_writing_content = true;
     ShowFor(text.size());
     setText(text);
     setCursorPosition(0);  // a written text shows from its start
-    m_setting = false;
+    m_writing_content = false;
 }
 
 void EditLine::Insert(const QString& text)
@@ -494,9 +494,9 @@ void EditArea::SetInitialContent(const QString& text)
 
 void EditArea::SetContent(const QString& text)
 {
-    m_setting = true;
+    m_writing_content = true;
     setPlainText(WithLineFeeds(text));
-    m_setting = false;
+    m_writing_content = false;
 }
 
 void EditArea::OnChanged()
@@ -506,15 +506,15 @@ void EditArea::OnChanged()
     if (std::abs(characters - m_characters) > kUndoableEdit && document()->isUndoAvailable())
         document()->clearUndoRedoStacks();
     m_characters = characters;
-    if (m_setting)
+    if (m_writing_content)
         return;
     if (m_max_length > 0 && characters - 1 > m_max_length) {
-        m_setting = true;
+        m_writing_content = true;
         QTextCursor cursor(document());
         cursor.setPosition(m_max_length);
         cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
-        m_setting = false;
+        m_writing_content = false;
     }
     RaiseUnitEvent(Ids(), kEventChange);
 }
@@ -571,7 +571,7 @@ void WhenUserEdits(QWidget* box, QObject* context, std::function<void()> edited)
         QObject::connect(line, &QLineEdit::textEdited, context, edited);
     else if (auto* area = dynamic_cast<EditArea*>(box))
         QObject::connect(area, &QPlainTextEdit::textChanged, context, [area, edited] {
-            if (!area->Setting())
+            if (!area->WritingContent())
                 edited();
         });
 }

@@ -28,7 +28,7 @@ public:
     // Shows the text at creation, raising nothing.
     virtual void SetInitialContent(const QString& text) = 0;
     // True while SetContent is writing.
-    virtual bool Setting() const = 0;
+    virtual bool WritingContent() const = 0;
 
     virtual void SetBorder(int32_t border) = 0;
     virtual void SetMaxLength(int32_t max_length) = 0;  // 0 or less: no limit but the system's
@@ -47,7 +47,7 @@ public:
     void Insert(const QString& text) override;
     void SetContent(const QString& text) override;
     void SetInitialContent(const QString& text) override;
-    bool Setting() const override { return m_setting; }
+    bool WritingContent() const override { return m_writing_content; }
     void SetBorder(int32_t border) override;
     void SetMaxLength(int32_t max_length) override;
     void SetHideSelection(bool hide) override { m_hide_selection = hide; }
@@ -87,7 +87,7 @@ private:
     // memory. False, doing nothing, for an edit small enough to undo.
     bool EditWithoutUndo(const QString& inserted, bool by_user);
 
-    bool m_setting = false;
+    bool m_writing_content = false;
     int32_t m_border = 0;
     bool m_hide_selection = true;
     QLineEdit::EchoMode m_echo = QLineEdit::Normal;  // what the box shows when its text is short
@@ -109,7 +109,7 @@ public:
     void Insert(const QString& text) override { insertPlainText(text); }
     void SetContent(const QString& text) override;
     void SetInitialContent(const QString& text) override;
-    bool Setting() const override { return m_setting; }
+    bool WritingContent() const override { return m_writing_content; }
     void SetBorder(int32_t border) override;
     void SetMaxLength(int32_t max_length) override { m_max_length = max_length > 0 ? max_length : 0; }
     void SetHideSelection(bool hide) override { m_hide_selection = hide; }
@@ -124,7 +124,7 @@ protected:
 private:
     void OnChanged();
 
-    bool m_setting = false;
+    bool m_writing_content = false;
     int32_t m_border = 0;
     int m_max_length = 0;
     int m_characters = 1;  // the document's, after the last change

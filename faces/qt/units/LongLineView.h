@@ -21,7 +21,7 @@ class LongLineView {
 public:
     explicit LongLineView(QLineEdit* line) : m_line(line) {}
 
-    static bool Wanted(qsizetype length) { return length > kLongLine; }
+    static bool Wanted(qsizetype length) { return length > kLongViewLine; }
 
     // The box's background, the characters in sight with the selection, and the caret.
     void Paint(QPainter& painter, bool caret);
@@ -41,7 +41,7 @@ public:
     void Copy() const;
 
 private:
-    static constexpr qsizetype kLongLine = 16384;
+    static constexpr qsizetype kLongViewLine = 16384;
 
     QRect LineRect() const;
     int First(const QString& text) const { return std::min(m_first, int(text.size())); }

@@ -24,24 +24,24 @@ protected:
 };
 
 // The part of a painted widget the accessibility factory looks for.
-class PaintedFace {
+class PaintedSurface {
 public:
-    virtual ~PaintedFace() = default;
+    virtual ~PaintedSurface() = default;
     // Null once the unit is going.
     const PaintSource* Source() const { return m_source; }
     void Detach() { m_source = nullptr; }
 
 protected:
-    explicit PaintedFace(const PaintSource* source) : m_source(source) {}
+    explicit PaintedSurface(const PaintSource* source) : m_source(source) {}
 
 private:
     const PaintSource* m_source;
 };
 
 template <class Base>
-class PaintedWidgetOn : public Base, public PaintedFace {
+class PaintedWidgetOn : public Base, public PaintedSurface {
 public:
-    PaintedWidgetOn(QWidget* parent, const PaintSource* source) : Base(parent), PaintedFace(source)
+    PaintedWidgetOn(QWidget* parent, const PaintSource* source) : Base(parent), PaintedSurface(source)
     {
         this->setAttribute(Qt::WA_OpaquePaintEvent);
     }

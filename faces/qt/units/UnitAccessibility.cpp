@@ -11,26 +11,29 @@ namespace {
 
 bool IsLeftOut(const QObject* object)
 {
-    const auto* face = dynamic_cast<const PaintedFace*>(object);
-    return face != nullptr && face->Source() != nullptr &&
-           face->Source()->AccessibleRole() == QAccessible::NoRole;
+    const auto* surface = dynamic_cast<const PaintedSurface*>(object);
+    return surface != nullptr && surface->Source() != nullptr &&
+           surface->Source()->AccessibleRole() == QAccessible::NoRole;
 }
 
 class PaintedAccessible : public QAccessibleWidget {
 public:
-    PaintedAccessible(QWidget* widget, const PaintedFace* face) : QAccessibleWidget(widget), m_face(face) {}
+    PaintedAccessible(QWidget* widget, const PaintedSurface* surface)
+        : QAccessibleWidget(widget), m_surface(surface)
+    {
+    }
 
     QAccessible::Role role() const override
     {
-        const PaintSource* source = m_face->Source();
+        const PaintSource* source = m_surface->Source();
         return source != nullptr ? source->AccessibleRole() : QAccessible::Client;
     }
 
     QString text(QAccessible::Text t) const override
     {
         QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty() && m_face->Source() != nullptr)
-            text = m_face->Source()->AccessibleText();
+        if (t == QAccessible::Name && text.isEmpty() && m_surface->Source() != nullptr)
+            text = m_surface->Source()->AccessibleText();
         return text;
     }
 
@@ -54,7 +57,7 @@ public:
     }
 
 private:
-    const PaintedFace* m_face;  // the widget itself, which outlives its interface
+    const PaintedSurface* m_surface;  // the widget itself, which outlives its interface
 };
 
 // The window lists its units without the shapes; what a shape holds takes its place.
@@ -102,8 +105,8 @@ QAccessibleInterface* UnitInterface(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr)
         return nullptr;
-    if (const auto* face = dynamic_cast<const PaintedFace*>(widget))
-        return new PaintedAccessible(widget, face);
+    if (const auto* surface = dynamic_cast<const PaintedSurface*>(widget))
+        return new PaintedAccessible(widget, surface);
     if (dynamic_cast<WindowWidget*>(widget) != nullptr)
         return new WindowAccessible(widget);
     if (auto* line = dynamic_cast<EditLine*>(widget))
