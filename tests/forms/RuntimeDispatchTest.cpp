@@ -149,9 +149,9 @@ TEST_F(EventDispatch, EventOwnerLendsBindingsOnlyWithinTheSameKind)
     EXPECT_EQ(Ran().size(), 1u);
 }
 
-TEST_F(EventDispatch, BuiltInLibraryDescribesTheSixKinds)
+TEST_F(EventDispatch, TheQtLibraryDescribesTheSixKinds)
 {
-    const LibraryDescriptor& library = BuiltInLibrary();
+    const LibraryDescriptor& library = QtLibrary();
     EXPECT_EQ(library.type_count, 51);
     EXPECT_EQ(library.command_count, 17);
     EXPECT_EQ(UnitRuntimeEntry(), &RuntimeNotify);  // handed over by notification 1

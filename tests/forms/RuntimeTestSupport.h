@@ -18,7 +18,7 @@
 #include "core/runtime/EventDispatch.h"
 #include "faces/qt/live/LiveUnits.h"
 #include "faces/qt/live/LoadWindow.h"
-#include "faces/qt/live/BuiltInLibrary.h"
+#include "faces/qt/live/QtKinds.h"
 #include "core/runtime/UnitTypeTable.h"
 #include "core/runtime/WindowList.h"
 #include "values/Blocks.h"
@@ -53,7 +53,7 @@ inline void StartRuntime()
     Ran().clear();
     while (EventSuppressionCount() > 0)
         ResumeEvents();
-    static const LibraryDescriptor* const libraries[] = {&BuiltInLibrary()};
+    static const LibraryDescriptor* const libraries[] = {&QtLibrary()};
     InitializeUnitLibraries(libraries);
     LoadProgramWindows({MainWindowTemplate, MainWindowTemplateSize}, kProcedures);
 }

@@ -108,7 +108,7 @@ TEST_F(UnitAccessibility, ALabelNamesTheBoxItIsRelatedTo)
               "对边长度");
 }
 
-// Tips reach assistive technology as descriptions, whichever way a unit carries them.
+// Notes reach assistive technology as descriptions, whichever way a unit carries them.
 TEST_F(UnitAccessibility, DescriptionsComeFromTheWidgets)
 {
     Widget(main_window::kAngle)->setAccessibleDescription(QStringLiteral("度"));

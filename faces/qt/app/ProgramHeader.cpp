@@ -2,13 +2,13 @@
 
 #include "program/Procedures.h"
 #include "program/data/MainWindowTemplate.h"
-#include "faces/qt/live/BuiltInLibrary.h"
+#include "faces/qt/live/QtKinds.h"
 #include "core/runtime/UnitTypeTable.h"
 #include "values/Constants.h"
 
 const ProgramHeader& TheProgramHeader()
 {
-    static const LibraryDescriptor* const libraries[] = {&BuiltInLibrary()};
+    static const LibraryDescriptor* const libraries[] = {&QtLibrary()};
     static const ProgramHeader header = {
         .build_kind = 3,
         .word1 = 0,

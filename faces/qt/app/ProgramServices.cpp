@@ -4,7 +4,7 @@
 #include "faces/qt/app/Accessibility.h"
 #include "faces/qt/app/ErrorBox.h"
 #include "faces/qt/app/ProgramHeader.h"
-#include "faces/qt/app/Tips.h"
+#include "faces/qt/app/NotePresenter.h"
 #include "faces/qt/app/MessageLoop.h"
 #include "faces/qt/app/StartRoutine.h"
 #include "faces/qt/app/Termination.h"
@@ -39,6 +39,6 @@ void LoadWindowService(uint32_t window_id)
     AddFramePolicy(window_id);
     LoadWindowOrFail(window_id);
     DescribeForAccessibility(window_id);
-    PrepareTips(window_id);
+    PrepareNotes(window_id);
     WatchLiveWindows();
 }

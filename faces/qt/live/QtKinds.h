@@ -3,4 +3,4 @@
 // entry through which the runtime hands the kinds its own entry at start-up.
 #include "core/runtime/UnitTypeTable.h"
 
-const LibraryDescriptor& BuiltInLibrary();
+const LibraryDescriptor& QtLibrary();

@@ -10,4 +10,4 @@
 void PresentNote(const FrameAction& action);
 
 // Puts the notes' behaviour on the live boxes of the window; call after it is loaded.
-void PrepareTips(uint32_t window_id);
+void PrepareNotes(uint32_t window_id);

@@ -1,4 +1,4 @@
-#include "faces/qt/app/Tips.h"
+#include "faces/qt/app/NotePresenter.h"
 
 #include "faces/qt/app/LongNote.h"
 #include "faces/qt/app/ScreenNote.h"
@@ -90,7 +90,7 @@ void PresentNote(const FrameAction& action)
     }
 }
 
-void PrepareTips(uint32_t window_id)
+void PrepareNotes(uint32_t window_id)
 {
     RuntimeWindow* window = FindWindow(window_id);
     if (window_id != kWindow || window == nullptr)

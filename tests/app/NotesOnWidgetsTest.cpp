@@ -45,7 +45,7 @@ struct Click {
     const char* note;  // the note's words
 };
 
-TEST(Tips, EachReasonIsNotedAtItsBox)
+TEST(NotesOnWidgets, EachReasonIsNotedAtItsBox)
 {
     // clang-format off
     const Click clicks[] = {
@@ -76,7 +76,7 @@ TEST(Tips, EachReasonIsNotedAtItsBox)
     }
 }
 
-TEST(Tips, IgnoredCharactersAreNamed)
+TEST(NotesOnWidgets, IgnoredCharactersAreNamed)
 {
     SetBoxText(kExpression, "Sin(30)");
     ClickUnit(kEvaluateButton);
@@ -87,7 +87,7 @@ TEST(Tips, IgnoredCharactersAreNamed)
     EXPECT_EQ(ScreenNoteText().toStdString(), note) << "shown at once";
 }
 
-TEST(Tips, ANoteGoesWhenAnInputChangesOrTheClickSucceeds)
+TEST(NotesOnWidgets, ANoteGoesWhenAnInputChangesOrTheClickSucceeds)
 {
     SetBoxText(kArcSineOpposite, "2");
     SetBoxText(kArcSineHypotenuse, "1");
@@ -106,7 +106,7 @@ TEST(Tips, ANoteGoesWhenAnInputChangesOrTheClickSucceeds)
 }
 
 // A result wider than its box shows whole on hover; inputs say what they take.
-TEST(Tips, HoverShowsTheWholeResultAndWhatInputsTake)
+TEST(NotesOnWidgets, HoverShowsTheWholeResultAndWhatInputsTake)
 {
     SetBoxText(kArcSineOpposite, "1");
     SetBoxText(kArcSineHypotenuse, "2");
@@ -130,7 +130,7 @@ TEST(Tips, HoverShowsTheWholeResultAndWhatInputsTake)
 
 // A multi-line box has its notes as a single-line one does: the reason, and its whole text on
 // hover, also after the box was rebuilt multi-line.
-TEST(Tips, AMultiLineBoxHasNotesToo)
+TEST(NotesOnWidgets, AMultiLineBoxHasNotesToo)
 {
     constexpr int32_t kMultiLine = kFirstOwnProperty + EditBoxOwn::MultiLine;
     Services().SetUnitProperty(kWindow, kExpressionResult, kMultiLine, -1, 1);
@@ -149,7 +149,7 @@ TEST(Tips, AMultiLineBoxHasNotesToo)
 
 // A result of tens of thousands of digits shows whole on hover, wrapped in a note that fits on
 // the screen and scrolls; working out that it is wider than its box measures little of it.
-TEST(Tips, ALongResultShowsWholeInAWrappedScrollingNote)
+TEST(NotesOnWidgets, ALongResultShowsWholeInAWrappedScrollingNote)
 {
     const std::string digits(65536, '7');
     Services().SetUnitProperty(kWindow, kExpressionResult, kBoxText, -1, uint64_t(uintptr_t(digits.c_str())));
@@ -191,7 +191,7 @@ TEST(Tips, ALongResultShowsWholeInAWrappedScrollingNote)
     SetBoxText(kExpressionResult, "");
 }
 
-TEST(Tips, EnterInAnyBoxClicksItsGroupsButton)
+TEST(NotesOnWidgets, EnterInAnyBoxClicksItsGroupsButton)
 {
     // clang-format off
     const struct {

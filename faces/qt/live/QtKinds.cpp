@@ -1,4 +1,4 @@
-#include "faces/qt/live/BuiltInLibrary.h"
+#include "faces/qt/live/QtKinds.h"
 
 #include "faces/qt/live/UnitProperties.h"
 #include "faces/qt/units/UnitEvents.h"
@@ -6,7 +6,7 @@
 
 namespace {
 
-intptr_t NotifyBuiltInLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
+intptr_t NotifyQtLibrary(int32_t number, intptr_t a, intptr_t /*b*/)
 {
     if (number == kLibraryNotifyStartup) {
         SetUnitRuntimeEntry(reinterpret_cast<RuntimeEntry>(a));
@@ -32,8 +32,8 @@ const UnitTypeSlots& BuiltInTypes()
 
 }  // namespace
 
-const LibraryDescriptor& BuiltInLibrary()
+const LibraryDescriptor& QtLibrary()
 {
-    static const LibraryDescriptor library = BuiltInLibraryDescriptor(BuiltInTypes(), &NotifyBuiltInLibrary);
+    static const LibraryDescriptor library = BuiltInLibraryDescriptor(BuiltInTypes(), &NotifyQtLibrary);
     return library;
 }
