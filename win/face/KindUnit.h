@@ -12,6 +12,7 @@
 #include "core/paint/PicturePlacement.h"
 #include "core/paint/ShapePainting.h"
 #include "core/props/KindProps.h"
+#include "win/face/LongEdit.h"
 #include "win/face/WideText.h"
 #include "win/face/WinUnit.h"
 
@@ -51,11 +52,7 @@ public:
             if (own == EditBoxOwn::Content)
                 m_props.content = GbkFromWide(WindowText(Hwnd()));
             if (own == EditBoxOwn::Selection) {
-                DWORD from = 0, to = 0;
-                SendMessageW(Hwnd(), EM_GETSEL, WPARAM(&from), LPARAM(&to));
-                const std::wstring text = WindowText(Hwnd());
-                m_selection = from < to && to <= text.size() ? GbkFromWide(text.substr(from, to - from))
-                                                             : std::string();
+                m_selection = GbkFromWide(SelectedEditText(Hwnd()));
                 *value = {0, 0, m_selection.data(), uint32_t(m_selection.size())};
                 return 1;
             }
@@ -185,8 +182,11 @@ private:
                 style |= ES_UPPERCASE;
             if (m_props.hide_selection == 0)
                 style |= ES_NOHIDESEL;
+            // A single line takes its text once it can hold a long one (LongEdit.h).
+            const bool single_line = !m_props.multi_line;
             m_programmatic = true;
-            HWND hwnd = MakeChild(args, L"EDIT", WideFromGbk(m_props.content), style);
+            HWND hwnd = MakeChild(args, L"EDIT", single_line ? std::wstring() : WideFromGbk(m_props.content),
+                                  style);
             m_programmatic = false;
             m_border = m_props.border;
             if (hwnd != nullptr) {
@@ -194,6 +194,12 @@ private:
                 SetWindowSubclass(hwnd, &EditFrameProc, 1, 0);
                 SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+                if (single_line) {
+                    SetWindowSubclass(hwnd, &LongEditProc, 2, 0);
+                    m_programmatic = true;
+                    SetWindowTextW(hwnd, WideFromGbk(m_props.content).c_str());
+                    m_programmatic = false;
+                }
             }
             // A maximum of 0 is the system's largest, which the control takes only when told: its
             // own default of 30,000 characters cut a long paste and gave a wrong answer.
