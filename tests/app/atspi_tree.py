@@ -16,21 +16,48 @@ from gi.repository import Atspi
 
 # What a person reads in the window, label by label (the hidden warning apart).
 LABELS = [
-    "对边长度", "斜边长度", "计算角度", "对边长度", "邻边长度", "计算角度",
-    "邻边长度", "斜边长度", "计算角度", "输入三角函数", "函数计算结果",
-    "已知数据", "角度", "对边长度", "斜边长度", "邻边长度",
-    "计算结果", "对边长度", "斜边长度", "邻边长度",
-    "注：正弦值等于角对边除以角斜边；\n    余弦值等于角邻边除以角斜边；\n"
-    "    正切值等于角对边除以角邻边。\n\n三角函数示例：sin(10),正切用tg表示",
+    "对边长度",
+    "斜边长度",
+    "计算角度",
+    "对边长度",
+    "邻边长度",
+    "计算角度",
+    "邻边长度",
+    "斜边长度",
+    "计算角度",
+    "输入三角函数",
+    "函数计算结果",
+    "已知数据",
+    "角度",
+    "对边长度",
+    "斜边长度",
+    "邻边长度",
+    "计算结果",
+    "对边长度",
+    "斜边长度",
+    "邻边长度",
+    "注：正弦值等于角对边除以角斜边；\n    余弦值等于角邻边除以角斜边；\n" "    正切值等于角对边除以角邻边。\n\n三角函数示例：sin(10),正切用tg表示",
 ]
 WARNING = "角度必须输入"
 BOXES = [
-    "反正弦 对边长度", "反正弦 斜边长度", "反正弦 计算角度",
-    "反正切 对边长度", "反正切 邻边长度", "反正切 计算角度",
-    "反余弦 邻边长度", "反余弦 斜边长度", "反余弦 计算角度",
-    "函数计算 输入三角函数", "函数计算 函数计算结果",
-    "已知数据 角度", "已知数据 对边长度", "已知数据 斜边长度", "已知数据 邻边长度",
-    "计算结果 对边长度", "计算结果 斜边长度", "计算结果 邻边长度",
+    "反正弦 对边长度",
+    "反正弦 斜边长度",
+    "反正弦 计算角度",
+    "反正切 对边长度",
+    "反正切 邻边长度",
+    "反正切 计算角度",
+    "反余弦 邻边长度",
+    "反余弦 斜边长度",
+    "反余弦 计算角度",
+    "函数计算 输入三角函数",
+    "函数计算 函数计算结果",
+    "已知数据 角度",
+    "已知数据 对边长度",
+    "已知数据 斜边长度",
+    "已知数据 邻边长度",
+    "计算结果 对边长度",
+    "计算结果 斜边长度",
+    "计算结果 邻边长度",
 ]
 BUTTONS = ["求反正弦角度", "求反正切角度", "求反余弦角度", "函数计算", "边长计算"]
 DIAGRAM = "三角形示意图"
@@ -92,12 +119,16 @@ def find_frame(pid):
 
 
 def check_tree(frame):
-    check(frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Anglarix",
-          "the window is a %s named %r" % (frame.getRoleName(), frame.name))
+    check(
+        frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Anglarix",
+        "the window is a %s named %r" % (frame.getRoleName(), frame.name),
+    )
     units = children(frame)
     for unit in units:
         check(unit.childCount == 0, "%s %r has children" % (unit.getRoleName(), unit.name))
-    check(len(units) == UNIT_COUNT, "%d units in the frame, expected %d (no shapes)" % (len(units), UNIT_COUNT))
+    check(
+        len(units) == UNIT_COUNT, "%d units in the frame, expected %d (no shapes)" % (len(units), UNIT_COUNT)
+    )
     by_role = {}
     for unit in units:
         by_role.setdefault(unit.getRole(), []).append(unit)
@@ -107,8 +138,10 @@ def check_tree(frame):
 
     labels = by_role.get(pyatspi.ROLE_LABEL, [])
     visible_labels = [label for label in labels if showing(label)]
-    check(sorted(label.name for label in visible_labels) == sorted(LABELS),
-          "visible labels read %r" % sorted(label.name for label in visible_labels))
+    check(
+        sorted(label.name for label in visible_labels) == sorted(LABELS),
+        "visible labels read %r" % sorted(label.name for label in visible_labels),
+    )
     warnings = [label for label in labels if label.name == WARNING]
     check(len(warnings) == 1 and not showing(warnings[0]), "the warning is there and not showing at first")
 
@@ -118,7 +151,9 @@ def check_tree(frame):
         check_box_label(box, visible_labels)
 
     buttons = by_role.get(pyatspi.ROLE_PUSH_BUTTON, [])
-    check(sorted(b.name for b in buttons) == sorted(BUTTONS), "buttons are named %r" % [b.name for b in buttons])
+    check(
+        sorted(b.name for b in buttons) == sorted(BUTTONS), "buttons are named %r" % [b.name for b in buttons]
+    )
     images = by_role.get(pyatspi.ROLE_IMAGE, [])
     check(len(images) == 1 and images[0].name == DIAGRAM, "the diagram is the one image, named %s" % DIAGRAM)
     if images:
@@ -133,16 +168,20 @@ def check_box_label(box, labels):
     if not check(len(labelled_by) == 1, "%s is labelled by %d labels" % (box.name, len(labelled_by))):
         return
     label = labelled_by[0]
-    check(label.getRole() == pyatspi.ROLE_LABEL and label.name == box.name.split(" ")[-1],
-          "%s is labelled by %s %r" % (box.name, label.getRoleName(), label.name))
+    check(
+        label.getRole() == pyatspi.ROLE_LABEL and label.name == box.name.split(" ")[-1],
+        "%s is labelled by %s %r" % (box.name, label.getRoleName(), label.name),
+    )
     b, l = extents(box), extents(label)
     same_row = lambda e: abs(e.y - b.y) <= 2
     check(same_row(l) and l.x + l.width <= b.x + 1, "%s: its label is not on its left" % box.name)
     between = [o for o in labels if same_row(extents(o)) and l.x < extents(o).x < b.x]
     check(not between, "%s: another label lies between it and its label" % box.name)
     label_for = targets(label, pyatspi.RELATION_LABEL_FOR)
-    check(len(label_for) == 1 and label_for[0].name == box.name and extents(label_for[0]).x == b.x,
-          "label %r is the label for %r" % (label.name, [t.name for t in label_for]))
+    check(
+        len(label_for) == 1 and label_for[0].name == box.name and extents(label_for[0]).x == b.x,
+        "label %r is the label for %r" % (label.name, [t.name for t in label_for]),
+    )
 
 
 def named(nodes, name):
@@ -173,8 +212,10 @@ def check_notes_are_descriptions(boxes, buttons):
     named(boxes, "反正弦 对边长度").queryEditableText().setTextContents("2")
     named(boxes, "反正弦 斜边长度").queryEditableText().setTextContents("1")
     press(buttons, "求反正弦角度")
-    check(wait_for(lambda: result.description not in ("", before), 5),
-          "a side longer than the hypotenuse gives the result box a reason as its description")
+    check(
+        wait_for(lambda: result.description not in ("", before), 5),
+        "a side longer than the hypotenuse gives the result box a reason as its description",
+    )
 
 
 def close(program, frame):
@@ -209,7 +250,9 @@ def main():
             program.wait()
     if failures:
         return 1
-    print("ok: %d units read, labelled and related; the warning and the notes are read; no shapes" % UNIT_COUNT)
+    print(
+        "ok: %d units read, labelled and related; the warning and the notes are read; no shapes" % UNIT_COUNT
+    )
     return 0
 
 

@@ -31,23 +31,52 @@ def generated_inputs():
     for angle in ("1e15", "-1e15", "1e17", "1e20", "1e300", "123456789.123", "0.000001", "89.9999999"):
         for function in ("sin", "cos", "tg", "ctg"):
             yield f"{function}({angle})".encode()
-    yield from (e.encode() for e in (
-        "1/3", "2/3*3", "0.1+0.2", "1e-5*2", "2^1024", "2^-1074", "2^-1075", "10^15", "10^16",
-        "123456789012345", "0.0001234567890123456", "-0", "0-0", "1e308*10", "(0-8)^(1/3)",
-        "2^0.5", "7^(1/3)", "sin(30)^2+cos(30)^2", "ctg(0)", "1/0.0000001", "3.14159265358979"))
+    yield from (
+        e.encode()
+        for e in (
+            "1/3",
+            "2/3*3",
+            "0.1+0.2",
+            "1e-5*2",
+            "2^1024",
+            "2^-1074",
+            "2^-1075",
+            "10^15",
+            "10^16",
+            "123456789012345",
+            "0.0001234567890123456",
+            "-0",
+            "0-0",
+            "1e308*10",
+            "(0-8)^(1/3)",
+            "2^0.5",
+            "7^(1/3)",
+            "sin(30)^2+cos(30)^2",
+            "ctg(0)",
+            "1/0.0000001",
+            "3.14159265358979",
+        )
+    )
 
 
 def run(program, lines):
-    completed = subprocess.run([program], input=b"".join(line + b"\n" for line in lines),
-                               capture_output=True, timeout=120)
+    completed = subprocess.run(
+        [program], input=b"".join(line + b"\n" for line in lines), capture_output=True, timeout=120
+    )
     return completed.returncode, completed.stdout.split(b"\n"), completed.stderr.split(b"\n")
 
 
 def answers_each_line_at_once(program):
     """The lines and answers that did not arrive while the input stayed open."""
-    exchanges = [(b"sin(30)\n", b"0.499999999987\n"), (b"\xef\xbc\x93\xef\xbc\x90+1\n", b"31\n"),
-                 (b"1/0\n", b"\n"), (b"007\n", b"007\n")]
-    calc = subprocess.Popen([program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    exchanges = [
+        (b"sin(30)\n", b"0.499999999987\n"),
+        (b"\xef\xbc\x93\xef\xbc\x90+1\n", b"31\n"),
+        (b"1/0\n", b"\n"),
+        (b"007\n", b"007\n"),
+    ]
+    calc = subprocess.Popen(
+        [program], stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL
+    )
     missing = []
     for sent, answer in exchanges:
         calc.stdin.write(sent)

@@ -12,7 +12,7 @@ import os
 import struct
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'web'))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "web"))
 from png import read_png, write_png  # noqa: E402
 
 ALLOWED_SHARE = 0.01
@@ -21,26 +21,29 @@ ALLOWED_DIFFERENCE = 0.20 * 255
 
 def read_xwd(path, left, top, width, height):
     """The RGB rows of a rectangle of a 24/32-bit TrueColor XWD dump (Xvfb's frame buffer)."""
-    with open(path, 'rb') as f:
+    with open(path, "rb") as f:
         data = f.read()
-    fields = struct.unpack('>25I', data[:100])
+    fields = struct.unpack(">25I", data[:100])
     header_size, depth, screen_width, screen_height = fields[0], fields[3], fields[4], fields[5]
     bits_per_pixel, bytes_per_line, ncolors = fields[11], fields[12], fields[19]
     if bits_per_pixel != 32 or depth < 24:
-        raise ValueError('%s: %d bits per pixel, depth %d' % (path, bits_per_pixel, depth))
+        raise ValueError("%s: %d bits per pixel, depth %d" % (path, bits_per_pixel, depth))
     if left < 0 or top < 0 or left + width > screen_width or top + height > screen_height:
-        raise ValueError('the window is not wholly on the screen')
+        raise ValueError("the window is not wholly on the screen")
     pixels = header_size + 12 * ncolors
     byte_order = fields[7]  # 0 = LSB first: B G R x in memory
     rows = []
     for y in range(top, top + height):
         start = pixels + y * bytes_per_line + 4 * left
-        line = data[start:start + 4 * width]
+        line = data[start : start + 4 * width]
         row = bytearray(3 * width)
         for x in range(width):
-            b, g, r = (line[4 * x], line[4 * x + 1], line[4 * x + 2]) if byte_order == 0 else \
-                (line[4 * x + 3], line[4 * x + 2], line[4 * x + 1])
-            row[3 * x:3 * x + 3] = bytes((r, g, b))
+            b, g, r = (
+                (line[4 * x], line[4 * x + 1], line[4 * x + 2])
+                if byte_order == 0
+                else (line[4 * x + 3], line[4 * x + 2], line[4 * x + 1])
+            )
+            row[3 * x : 3 * x + 3] = bytes((r, g, b))
         rows.append(bytes(row))
     return rows
 
@@ -67,18 +70,30 @@ def blurred(rows, width, height):
 
 
 def main():
-    screen, left, top, golden_path, actual_path = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4], sys.argv[5]
+    screen, left, top, golden_path, actual_path = (
+        sys.argv[1],
+        int(sys.argv[2]),
+        int(sys.argv[3]),
+        sys.argv[4],
+        sys.argv[5],
+    )
     width, height, golden = read_png(golden_path)
     actual = read_xwd(screen, left, top, width, height)
     write_png(actual_path, width, height, actual)
     a, g = blurred(actual, width, height), blurred(golden, width, height)
-    far = sum(1 for y in range(height) for x in range(width)
-              if max(abs(a[y][3 * x + c] - g[y][3 * x + c]) for c in range(3)) > ALLOWED_DIFFERENCE)
+    far = sum(
+        1
+        for y in range(height)
+        for x in range(width)
+        if max(abs(a[y][3 * x + c] - g[y][3 * x + c]) for c in range(3)) > ALLOWED_DIFFERENCE
+    )
     share = far / float(width * height)
-    print('%d of %d pixels (%.2f%%) differ from the golden picture by more than 20%%'
-          % (far, width * height, 100 * share))
+    print(
+        "%d of %d pixels (%.2f%%) differ from the golden picture by more than 20%%"
+        % (far, width * height, 100 * share)
+    )
     return 0 if share <= ALLOWED_SHARE else 1
 
 
-if __name__ == '__main__':
+if __name__ == "__main__":
     sys.exit(main())
