@@ -5,8 +5,9 @@
 #   web      building the page with emscripten (make web, make web-run)
 #   windows  cross-building the Windows programs, installer and zip, and running them under
 #            Wine (make windows)
-#   test     package, web, windows, and the tests, validators, benchmarks and fuzzing tools,
-#            the browser the page's test drives and the page's audits (make test; the default)
+#   test     package, web, windows, and the tests, formatters, validators, benchmarks and
+#            fuzzing tools, the browser the page's test drives and the page's audits (make test;
+#            the default)
 # Packages already present are skipped, so a second run costs one dpkg query.
 set -euo pipefail
 
@@ -26,7 +27,7 @@ web=(emscripten node-acorn g++ googletest python3)
 windows=(cmake ninja-build make g++ gettext googletest g++-mingw-w64-x86-64-posix wine wine64 nsis)
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-  clang libclang-rt-14-dev clang-format-14
+  clang libclang-rt-14-dev clang-format-14 black
   xvfb xauth xdotool xclip openbox x11-utils
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream lintian locales
