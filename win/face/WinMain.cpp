@@ -6,7 +6,6 @@
 // frame's status after the last window, -1 after a runtime error.
 #include "win/face/WinApi.h"
 #include <objbase.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -155,9 +154,16 @@ void Focus(const FrameAction& action)
         SendMessageW(hwnd, EM_SETSEL, 0, -1);
 }
 
+// The shell is loaded only when help is asked for: its libraries cost the start-up time.
 void OpenHelp(const FrameAction& action)
 {
-    ShellExecuteW(nullptr, L"open", WideFromUtf8(action.text).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    const HMODULE shell = LoadLibraryW(L"shell32.dll");
+    const auto execute = shell != nullptr ? reinterpret_cast<ShellExecuteFn>(reinterpret_cast<void*>(
+                                                GetProcAddress(shell, "ShellExecuteW")))
+                                          : nullptr;
+    if (execute != nullptr)
+        execute(nullptr, L"open", WideFromUtf8(action.text).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void Carry(const FrameAction& action)
@@ -306,7 +312,6 @@ void Built(RuntimeWindow& window)
         SetWindowPos(hwnd, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = hwnd;
     }
-    PrepareNotes(window, UnitHwnd(window.records.front()));
 }
 
 void ShowWindowWithFocus(RuntimeWindow& window)
@@ -319,6 +324,8 @@ void ShowWindowWithFocus(RuntimeWindow& window)
     }
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
+    // The tips are made once the window shows: nothing can ask for one before.
+    PrepareNotes(window, hwnd);
     // As a keyboard stop: a box has its text selected.
     const uint32_t first = FirstFocusUnit(window.id);
     const RuntimeRecord* record = first != 0 ? FindRecord(window, first) : nullptr;
