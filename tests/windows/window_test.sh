@@ -39,6 +39,13 @@ start_program() {
   pid=$!
   find_window
 }
+# A variant of the built-in template, as the build wrote it beside the program.
+start_variant_program() {
+  python3 "$here/../cases/variant.py" "$exe" "$(dirname "$exe")/program/data/MainWindowTemplate.bin" \
+    "$out_dir/anglarix-variant.exe" "$@" || return 1
+  "$wine_run" "$out_dir/anglarix-variant.exe" &
+  pid=$!
+}
 # The next program's window is not to be taken for this one's, still going.
 stop_program() {
   kill "$pid" 2>/dev/null
@@ -148,13 +155,20 @@ for dpi in 96 144 192; do
   read -r left top _ <<<"${place[edit10]}"
   move_to "$(awk -v o="$origin_x" -v l="$left" -v s="$scale" 'BEGIN { printf "%d", o + (l + 8) * s }')" \
     "$(awk -v o="$origin_y" -v t="$top" -v s="$scale" 'BEGIN { printf "%d", o + (t + 8) * s }')"
-  sleep 1.5
   for note in hover 'Sin(30)' 1/0; do
     if [ "$note" != hover ]; then
       type_into edit10 "$note"
+      for _ in $(seq 30); do
+        [ -z "$(note_windows)" ] && break
+        sleep 0.1
+      done
       click button4
-      sleep 0.5
     fi
+    for _ in $(seq 50); do
+      [ -n "$(note_windows)" ] && break
+      sleep 0.1
+    done
+    sleep 0.3  # placed again once its size is known
     height=
     read -r x y width height < <(note_windows | head -n 1)
     if [ -z "$height" ]; then
