@@ -91,7 +91,13 @@ void Show(HWND hwnd, LongText& text, size_t caret)
     caret = std::min(caret, text.whole.size());
     text.active = text.whole.size() > kLongestHeld;
     text.start = text.active ? std::min(caret - std::min(caret, kSlice / 2), text.whole.size() - kSlice) : 0;
-    text.held = text.active ? text.whole.substr(text.start, kSlice) : text.whole;
+    size_t length = text.active ? kSlice : text.whole.size();
+    // A slice never parts the halves of a character beyond U+FFFF.
+    if (text.start > 0 && IS_LOW_SURROGATE(text.whole[text.start]))
+        --text.start;
+    if (text.start + length < text.whole.size() && IS_HIGH_SURROGATE(text.whole[text.start + length - 1]))
+        ++length;
+    text.held = text.whole.substr(text.start, length);
     text.all = false;
     WinUnit* unit = UnitOf(hwnd);
     const bool programmatic = unit != nullptr && std::exchange(unit->m_programmatic, true);
