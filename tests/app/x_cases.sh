@@ -1,7 +1,9 @@
 # Sourced after x_units.sh: replays tests/cases/frame.cases on a real program on X with a real
 # pointer (xdotool), a fresh program for each case.
 # Needs from the caller: start_program (starts it, sets pid, calls find_window), stop_program,
-# and note_windows, which prints "x y width height" for each note on screen now.
+# note_windows, which prints "x y width height" for each note on screen now, and
+# start_variant_program HOW UNIT, which starts the program on a variant of its template
+# (tests/cases/variant.py) and sets pid.
 # Counts what fails in `failures`.
 
 # The screen point of a unit: its middle, or a little in from its left end.
@@ -111,6 +113,21 @@ replay_step() {
       [ "$actual" = "$argument" ] || case_failed "$unit holds '$actual', expected '$argument'" ;;
     focus) check_focus "$unit" ;;
     tab-order) walk_tab_order $rest ;;
+    variant) ;;  # taken when the case started
+    error-box)
+      # Its text is the toolkit's to draw; the fake face and the page read it.
+      local box=""
+      for _ in $(seq 100); do
+        box=$(xdotool search --onlyvisible --name '^错误$' 2>/dev/null | head -n 1)
+        [ -n "$box" ] && break
+        sleep 0.1
+      done
+      if [ -z "$box" ]; then
+        case_failed "no error box"
+      else
+        xdotool windowactivate --sync "$box" 2>/dev/null
+        xdotool key --clearmodifiers Return
+      fi ;;
     note) check_note "$unit" ;;
     no-note)
       local count
@@ -131,8 +148,15 @@ replay_cases() {
   local file=$1 line case_name="" steps=()
   run_case() {
     [ -n "$case_name" ] || return 0
-    local before=$failures
-    if start_program; then
+    local before=$failures started
+    if [ "${steps[0]%% *}" = variant ]; then
+      read -r _ how unit <<<"${steps[0]}"
+      start_variant_program "$how" "$unit"
+    else
+      start_program
+    fi
+    started=$?
+    if [ "$started" -eq 0 ]; then
       for step in "${steps[@]}"; do replay_step "${step%% *}" "${step#* }"; done
     else
       case_failed "the window did not appear"

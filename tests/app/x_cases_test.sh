@@ -3,20 +3,27 @@
 # Xvfb with a window manager, driven with a real pointer by tests/app/x_cases.sh.
 # Exits 77 (skipped) when Xvfb or the tools are missing.
 set -u
-anglarix=${1:?usage: x_cases_test.sh path/to/anglarix}
+anglarix=${1:?usage: x_cases_test.sh path/to/anglarix TEMPLATE.bin}
+template=${2:?usage: x_cases_test.sh path/to/anglarix TEMPLATE.bin}
 here=$(cd "$(dirname "$0")" && pwd)
 
 source "$here/x_units.sh"
 source "$here/x_cases.sh"
-enter_x "$0" "$anglarix"
+enter_x "$0" "$anglarix" "$template"
 failures=0
 start_window_manager
-trap 'kill $pid $wm_pid 2>/dev/null' EXIT
+variant_dir=$(mktemp -d)
+trap 'kill $pid $wm_pid 2>/dev/null; rm -rf "$variant_dir"' EXIT
 
 start_program() {
   "$anglarix" &
   pid=$!
   find_window
+}
+start_variant_program() {
+  python3 "$here/../cases/variant.py" "$anglarix" "$template" "$variant_dir/anglarix" "$@" || return 1
+  "$variant_dir/anglarix" &
+  pid=$!
 }
 stop_program() {
   kill "$pid" 2>/dev/null

@@ -3,6 +3,7 @@
 // case waits, and a face that does what the frame's actions say and nothing else. No toolkit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -39,8 +40,14 @@ struct FakeScreen {
     std::multimap<uint64_t, int> timers;
     std::optional<int> exit_status;
     std::map<uint32_t, std::string> descriptions;
-    uint32_t pressed = 0;  // the unit clicked last, where the pointer stays
+    uint32_t pressed = 0;   // the unit clicked last, where the pointer stays
+    std::string error_box;  // UTF-8
 } screen;
+
+// A runtime error's end, which a process would not come back from: the case's run unwinds.
+struct RunEnded {
+    int status;
+};
 
 // Where the fake face puts a note: a line of 18 pixels a line, 160 wide at the least, at its side.
 bool NoteCovers(const FrameAction& note, const RuntimeRecord& unit, const RuntimeRecord& other)
@@ -122,10 +129,29 @@ void Prepare(void (*vary)(RuntimeWindow& window) = nullptr)
 
 const LoadSurface kSurface{.is_live = [](const RuntimeRecord& record) { return record.object != nullptr; }};
 
-void Load()
+// The window's template as a `variant` step changes it.
+std::string g_variant_unit;
+void DamageProperties(RuntimeWindow&)
 {
-    Prepare();
-    ASSERT_TRUE(LoadWindow(main_window::kWindow, kSurface));
+    std::vector<uint8_t>& data = RecordNamed(g_variant_unit)->property_data;
+    std::fill_n(data.begin(), std::min<size_t>(data.size(), 4), 0xFF);
+}
+
+// Loads the window as start-up does, a failure ending the run with the error box's status.
+void Load(const std::string& variant = {})
+{
+    std::istringstream words(variant);
+    std::string how;
+    words >> how >> g_variant_unit;
+    Prepare(how == "damage" ? &DamageProperties : nullptr);
+    SetRuntimeErrorHooks({.present = [](const std::string& gbk) { screen.error_box = GbkToUtf8(gbk); },
+                          .end_program = [](int code) { throw RunEnded{code & 0xFF}; }});
+    try {
+        LoadWindowOrFail(main_window::kWindow, kSurface);
+    } catch (const RunEnded& ended) {
+        screen.exit_status = ended.status;
+        return;
+    }
     FrameLoopEntered();
     screen.focus = FirstFocusUnit(main_window::kWindow);
 }
@@ -232,6 +258,10 @@ void Step(const std::string& step)
             FrameKeyDown(main_window::kWindow, screen.focus, FrameKey::Tab, {.shift = true});
             EXPECT_EQ(screen.focus, stops[i]) << "Shift+Tab " << i;
         }
+    } else if (verb == "error-box") {
+        EXPECT_NE(screen.error_box.find(rest), std::string::npos) << screen.error_box;
+    } else if (verb == "variant") {
+        // Taken when the case was loaded.
     } else if (verb == "exit") {
         ASSERT_TRUE(screen.exit_status.has_value()) << "still running";
         EXPECT_EQ(*screen.exit_status, std::stoi(rest));
@@ -245,7 +275,8 @@ TEST(FrameCases, EveryCaseOnTheFakeFace)
     const std::vector<Case> cases = ReadCases();
     ASSERT_GE(cases.size(), 10u);
     for (const Case& one : cases) {
-        Load();
+        const bool varied = !one.steps.empty() && one.steps.front().rfind("variant ", 0) == 0;
+        Load(varied ? one.steps.front().substr(8) : std::string());
         for (const std::string& step : one.steps) {
             SCOPED_TRACE(one.name + ": " + step);
             Step(step);
