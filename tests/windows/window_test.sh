@@ -201,13 +201,13 @@ set_dpi 96
 start_program
 type_into edit12 5
 # Reads back the small box, so that what was sent before has been taken; a window that has not
-# answered in 10 s has stalled.
+# answered in 30 s has stalled.
 stalled=
 settled() {
   click edit12
   printf '' | xclip -selection clipboard
   xdotool key --clearmodifiers ctrl+a ctrl+c
-  for _ in $(seq 500); do
+  for _ in $(seq 1500); do
     [ "$(xclip -o -selection clipboard 2>/dev/null)" = 5 ] && return
     sleep 0.02
   done
