@@ -363,17 +363,53 @@ HFONT MakeFont(const TextFont& text_font, double scale, bool places)
     return font;
 }
 
+// A strike's glyph: its cell, which only the bitmap's metrics give, and the width of its ink.
+struct StrikeGlyph {
+    int advance = 0, ink = 0;
+};
+
+// Each UTF-16 unit's glyph in FontOf(font, scale) at a size its strikes draw; a character beyond
+// U+FFFF is its second unit's, measured as a whole.
+std::vector<StrikeGlyph> StrikeGlyphs(HDC dc, std::wstring_view text, const TextFont& font, double scale)
+{
+    static std::map<std::pair<HFONT, wchar_t>, StrikeGlyph> known;
+    std::vector<StrikeGlyph> glyphs(text.size());
+    const HFONT handle = FontOf(font, scale);
+    HGDIOBJ old = SelectObject(dc, handle);
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    SIZE size{};
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size()) {
+            GetTextExtentPoint32W(dc, &text[i], 2, &size);
+            glyphs[++i] = {int(size.cx), int(size.cx)};
+            continue;
+        }
+        const auto [glyph, fresh] = known.try_emplace({handle, text[i]});
+        if (fresh) {
+            GLYPHMETRICS metrics{};
+            if (GetGlyphOutlineW(dc, text[i], GGO_BITMAP, &metrics, 0, nullptr, &identity) != GDI_ERROR)
+                glyph->second = {metrics.gmCellIncX, int(metrics.gmBlackBoxX)};
+            else if (GetTextExtentPoint32W(dc, &text[i], 1, &size))
+                glyph->second = {int(size.cx), int(size.cx)};
+        }
+        glyphs[i] = glyph->second;
+    }
+    SelectObject(dc, old);
+    return glyphs;
+}
+
 // At a size the stand-in's strikes draw, a run of the narrower characters (Latin, digits,
-// spaces) keeps the room the outlines give it but shares it out in proportion to the strikes'
-// own advances: their glyphs are narrower than the outlines' places in letters and digits and
-// stood apart at them ("sin(1 0 )"), and wider in brackets and spaces. The full-width ones are
-// the same in both.
+// spaces) keeps the room the outlines give it but takes the strikes' own advances: at the
+// outlines' places their glyphs, narrower in letters and digits, stood apart ("sin(1 0 )").
+// What the strikes want beyond the room comes out of the blank in their cells (brackets,
+// commas and spaces have most), leaving a pixel after each glyph's ink; what they leave of it
+// is shared out.
 void FitStrikes(HDC dc, const std::wstring& text, const TextFont& font, double scale, std::vector<double>& ends)
 {
     const double full = 0.9 * std::max(1, AtScale(font.pixels, scale));
-    const std::vector<int> drawn = DrawnEnds(dc, text, font, scale);
-    const auto start = [](const auto& of, size_t i) { return i > 0 ? double(of[i - 1]) : 0.0; };
-    const auto narrow = [&](size_t i) { return ends[i] - start(ends, i) < full; };
+    const std::vector<StrikeGlyph> glyphs = StrikeGlyphs(dc, text, font, scale);
+    const auto start = [&](size_t i) { return i > 0 ? ends[i - 1] : 0.0; };
+    const auto narrow = [&](size_t i) { return ends[i] - start(i) < full; };
     for (size_t from = 0; from < ends.size();) {
         if (!narrow(from)) {
             ++from;
@@ -382,10 +418,21 @@ void FitStrikes(HDC dc, const std::wstring& text, const TextFont& font, double s
         size_t to = from + 1;
         while (to < ends.size() && narrow(to))
             ++to;
-        const double origin = start(ends, from), room = ends[to - 1] - origin;
-        const double drawn_origin = start(drawn, from), own = drawn[to - 1] - drawn_origin;
-        for (size_t i = from; own > 0 && i < to; ++i)
-            ends[i] = origin + (drawn[i] - drawn_origin) * room / own;
+        double own = 0, slack = 0;
+        for (size_t i = from; i < to; ++i) {
+            own += glyphs[i].advance;
+            slack += std::max(0, glyphs[i].advance - glyphs[i].ink - 1);
+        }
+        const double origin = start(from), room = ends[to - 1] - origin;
+        const double over = std::max(0.0, own - room), from_slack = std::min(over, slack);
+        const double shared = room - (own - from_slack);  // to share in proportion to the advances
+        double at = origin;
+        for (size_t i = from; i < to && own > 0; ++i) {
+            const int advance = glyphs[i].advance;
+            const double blank = std::max(0, advance - glyphs[i].ink - 1);
+            at += advance - (slack > 0 ? from_slack * blank / slack : 0.0) + shared * advance / own;
+            ends[i] = at;
+        }
         from = to;
     }
 }
@@ -422,34 +469,16 @@ std::vector<int> DrawnEnds(HDC dc, std::wstring_view text, const TextFont& font,
     std::vector<int> ends(text.size(), 0);
     if (text.empty() || text.size() > 0x7FFFFFFF)
         return ends;
-    const HFONT handle = FontOf(font, scale);
-    HGDIOBJ old = SelectObject(dc, handle);
-    SIZE size{};
-    if (!HasStrike(InstalledTypefaces(font.face).glyphs, std::max(1, AtScale(font.pixels, scale)))) {
-        GetTextExtentExPointW(dc, text.data(), int(text.size()), 0, nullptr, ends.data(), &size);
-    } else {
-        // A strike's advance is its glyph's cell, which only the bitmap's metrics give.
-        static std::map<std::pair<HFONT, wchar_t>, int> advances;
-        const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    if (HasStrike(InstalledTypefaces(font.face).glyphs, std::max(1, AtScale(font.pixels, scale)))) {
         int at = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size()) {
-                ends[i] = at;
-                GetTextExtentPoint32W(dc, &text[i], 2, &size);
-                ends[++i] = at += size.cx;
-                continue;
-            }
-            const auto [known, fresh] = advances.try_emplace({handle, text[i]}, 0);
-            if (fresh) {
-                GLYPHMETRICS metrics{};
-                if (GetGlyphOutlineW(dc, text[i], GGO_BITMAP, &metrics, 0, nullptr, &identity) != GDI_ERROR)
-                    known->second = metrics.gmCellIncX;
-                else if (GetTextExtentPoint32W(dc, &text[i], 1, &size))
-                    known->second = size.cx;
-            }
-            ends[i] = at += known->second;
-        }
+        const std::vector<StrikeGlyph> glyphs = StrikeGlyphs(dc, text, font, scale);
+        for (size_t i = 0; i < glyphs.size(); ++i)
+            ends[i] = at += glyphs[i].advance;
+        return ends;
     }
+    HGDIOBJ old = SelectObject(dc, FontOf(font, scale));
+    SIZE size{};
+    GetTextExtentExPointW(dc, text.data(), int(text.size()), 0, nullptr, ends.data(), &size);
     SelectObject(dc, old);
     return ends;
 }
