@@ -316,14 +316,15 @@ bool HasStrike(const std::wstring& typeface, int pixels)
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ old = SelectObject(dc, font);
         constexpr DWORD kEblc = 'E' | 'B' << 8 | 'L' << 16 | 'C' << 24;  // as GDI spells a tag
-        const DWORD size = GetFontData(dc, kEblc, 0, nullptr, 0);
-        if (size != GDI_ERROR && size >= 8 && size <= (1u << 24)) {
-            std::vector<uint8_t> table(size);
-            if (GetFontData(dc, kEblc, 0, table.data(), size) == size) {
-                // A header of 8 bytes, then 48 bytes per strike with its vertical size at 45.
-                const uint64_t count = BigEndian32(&table[4]);
-                for (uint64_t i = 0; i < count && 8 + 48 * (i + 1) <= size; ++i)
-                    sizes.push_back(table[size_t(8 + 48 * i + 45)]);
+        // A header of 8 bytes, then 48 bytes per strike with its vertical size at 45; the index
+        // after them (half a megabyte in the stand-in) is not read.
+        uint8_t header[8];
+        if (GetFontData(dc, kEblc, 0, header, sizeof header) == sizeof header) {
+            const DWORD count = std::min<DWORD>(BigEndian32(&header[4]), 256);
+            std::vector<uint8_t> table(48 * size_t(count));
+            if (count > 0 && GetFontData(dc, kEblc, 8, table.data(), DWORD(table.size())) == table.size()) {
+                for (DWORD i = 0; i < count; ++i)
+                    sizes.push_back(table[48 * size_t(i) + 45]);
             }
         }
         SelectObject(dc, old);
