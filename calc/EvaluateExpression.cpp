@@ -13,12 +13,50 @@
 #include "values/Number.h"
 #include "values/NumberText.h"
 
+// One row per function a call may name: all the engine knows of it, read by every place
+// that looks for names, computes values or says why one failed.
+struct CallExpander::Function {
+    const char* const* name;  // in the constants block, its "(" included
+    double (*value)(double radians);
+    Reason failure;   // why a value that is not finite fails when the argument is finite
+    char tail_after;  // after this byte the name is the end of a longer one ("tg(" after "c"); 0: none
+    bool searched;    // false: a search for a shorter name finds its calls ("ctg(" by "tg(")
+    std::string_view Name() const { return *name; }
+};
+
 namespace {
 
-bool IsNameLetter(char c) { return c >= 'a' && c <= 'z'; }
+// clang-format off
+constexpr CallExpander::Function kFunctions[] = {
+    {&SineCall,      [](double u) { return CallMath(Sine, u); },          Reason::Overflow,       0,   true},
+    {&CosineCall,    [](double u) { return CallMath(Cosine, u); },        Reason::Overflow,       0,   true},
+    {&TangentCall,   [](double u) { return CallMath(Tangent, u); },       Reason::Overflow,       'c', true},
+    // Only the cotangent divides: at a tangent of 0.
+    {&CotangentCall, [](double u) { return 1.0 / CallMath(Tangent, u); }, Reason::DivisionByZero, 0,   false},
+};
+// clang-format on
 
-// The longest name is "sin(", "cos(" or "ctg(": at most three letters before its "(".
-constexpr size_t kLongestNameLetters = 3;
+// The most letters a name has before its "(".
+size_t LongestNameLetters()
+{
+    static const size_t letters = [] {
+        size_t longest = 0;
+        for (const CallExpander::Function& function : kFunctions)
+            longest = std::max(longest, function.Name().size() - 1);
+        return longest;
+    }();
+    return letters;
+}
+
+bool HoldsCallName(std::string_view text)
+{
+    return std::any_of(std::begin(kFunctions), std::end(kFunctions),
+                       [&](const CallExpander::Function& function) {
+                           return function.searched && text.find(function.Name()) != std::string_view::npos;
+                       });
+}
+
+bool IsNameLetter(char c) { return c >= 'a' && c <= 'z'; }
 
 // Whether text reads as one number in full: an optional sign, digits with at most one point,
 // an optional exponent. "0.5", "-2", "007", "2e3" are; "1..2", "0.50.5", "3\\", "." are not.
@@ -51,12 +89,6 @@ bool IsOneNumber(std::string_view text)
     return i == text.size();
 }
 
-bool HoldsCallName(std::string_view text)
-{
-    return text.find(SineCall) != std::string_view::npos || text.find(CosineCall) != std::string_view::npos ||
-           text.find(TangentCall) != std::string_view::npos;  // "ctg(" holds "tg("
-}
-
 ExpressionEngine& ThreadEngine()
 {
     thread_local ExpressionEngine engine;
@@ -75,14 +107,12 @@ std::string ReadText(std::string_view text, bool& changed)
     std::string read;
     for (size_t i = 0; i < text.size();) {
         const char c = text[i];
-        CallExpander::Function function;
-        size_t length = 0;
         if (static_cast<unsigned char>(c) >= 0x80) {
             changed = true;
             i += 2;
-        } else if (CallExpander::MatchName(text, i, i > 0 ? text[i - 1] : '\0', function, length)) {
-            read.append(text.substr(i, length));
-            i += length;
+        } else if (const auto* function = CallExpander::MatchName(text, i, i > 0 ? text[i - 1] : '\0')) {
+            read.append(function->Name());
+            i += function->Name().size();
         } else {
             const char before = read.empty() ? '\0' : read.back();
             const std::string_view after = text.substr(i + 1);
@@ -112,67 +142,30 @@ std::string Worded(const char* wording, std::string_view text)
 
 }  // namespace
 
-// Whether a call name starts at text[i], which is a character start: "sin(", "cos(", "ctg(" or
-// "tg("; a "tg(" right after a "c" is the tail of "ctg(" and no call of its own, even when that
-// "c" is the second byte of a two-byte character.
-bool CallExpander::MatchName(std::string_view text, size_t i, char before, Function& function, size_t& length)
+// Whether a call name starts at text[i], which is a character start; a name that ends a
+// longer one is no call of its own after that one's byte before it: a "tg(" after a "c" is
+// the tail of "ctg(", even when that "c" is the second byte of a two-byte character.
+const CallExpander::Function* CallExpander::MatchName(std::string_view text, size_t i, char before)
 {
-    static const struct {
-        const char* const* name;
-        Function function;
-    } rows[] = {
-        {&SineCall, Function::Sine},
-        {&CosineCall, Function::Cosine},
-        {&TangentCall, Function::Tangent},
-        {&CotangentCall, Function::Cotangent},
-    };
     const std::string_view rest = text.substr(i);
-    for (const auto& row : rows) {
-        const std::string_view name(*row.name);
-        if (!rest.starts_with(name))
+    for (const Function& function : kFunctions) {
+        if (!rest.starts_with(function.Name()))
             continue;
-        if (row.function == Function::Tangent && before == 'c')
-            return false;
-        function = row.function;
-        length = name.size();
-        return true;
+        return function.tail_after != 0 && before == function.tail_after ? nullptr : &function;
     }
-    return false;
+    return nullptr;
 }
 
 // text = { byte | name "(" argument [")"] -> ToText(f(argument)) }, innermost call first
 bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out)
 {
-    m_out = &out;
-    m_unit = unit;
-    m_resolver = &resolver;
-    out.clear();
-    m_calls.clear();
-    m_values.clear();
-    m_failure = Reason::TooLong;
-    if (text.size() >= UINT32_MAX)
+    if (!Start(text, unit, resolver, out))
         return false;
-    m_failure = Reason::None;
-    ReserveFor(text);
-    m_pending.clear();
-    m_last_trail = std::string::npos;
     size_t depth = 0;
-    Function function;
-    size_t length = 0;
     size_t i = 0;
     for (;;) {
         if (!m_pending.empty()) {
-            m_lookahead.assign(m_pending);
-            m_lookahead.append(text.substr(i, kLongestNameLetters + 1));
-            if (MatchName(m_lookahead, 0, ByteBeforePending(), function, length)) {
-                // Every name ends with its "(", which comes from the text.
-                i += length - m_pending.size();
-                m_pending.clear();
-                Open(function, depth);
-            } else {
-                out.push_back(m_pending.front());
-                m_pending.erase(0, 1);
-            }
+            WalkPending(text, i, depth);
             continue;
         }
         if (i >= text.size())
@@ -185,9 +178,9 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
             i += 2;
             continue;
         }
-        if (MatchName(text, i, i > 0 ? text[i - 1] : '\0', function, length)) {
-            i += length;
-            Open(function, depth);
+        if (const Function* function = MatchName(text, i, i > 0 ? text[i - 1] : '\0')) {
+            i += function->Name().size();
+            Open(*function, depth);
             continue;
         }
         ++i;
@@ -196,15 +189,8 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
         } else if (c == ')' && depth > 0) {
             --depth;
             if (!m_calls.empty() && m_calls.back().depth == depth) {
-                const Call call = m_calls.back();
-                m_calls.pop_back();
-                const bool vanishes = out.size() == call.start;
-                if (!Close(call))
+                if (!CloseInnermost(text, i))
                     return false;
-                // A call right after this one is expanded before this one vanishes, so only
-                // without one can the letters before it join what follows into a new name.
-                if (vanishes && !MatchName(text, i, ')', function, length))
-                    TakeBackLetters();
                 continue;
             }
         }
@@ -220,6 +206,57 @@ bool CallExpander::Expand(std::string_view text, AngleUnit unit, ParenthesisReso
     return true;
 }
 
+// Clears the last expansion's state; false when text is too long for positions of 32 bits.
+bool CallExpander::Start(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out)
+{
+    m_out = &out;
+    m_unit = unit;
+    m_resolver = &resolver;
+    out.clear();
+    m_calls.clear();
+    m_values.clear();
+    m_failure = Reason::TooLong;
+    if (text.size() >= UINT32_MAX)
+        return false;
+    m_failure = Reason::None;
+    ReserveFor(text);
+    m_pending.clear();
+    m_last_trail = std::string::npos;
+    return true;
+}
+
+// The first pending letter, with the ones after it and the text at i, either starts a name,
+// whose call opens, or goes to the output.
+void CallExpander::WalkPending(std::string_view text, size_t& i, size_t& depth)
+{
+    m_lookahead.assign(m_pending);
+    m_lookahead.append(text.substr(i, LongestNameLetters() + 1));
+    if (const Function* function = MatchName(m_lookahead, 0, ByteBeforePending())) {
+        // Every name ends with its "(", which comes from the text.
+        i += function->Name().size() - m_pending.size();
+        m_pending.clear();
+        Open(*function, depth);
+    } else {
+        m_out->push_back(m_pending.front());
+        m_pending.erase(0, 1);
+    }
+}
+
+// The ")" before text[after] closes the innermost call.
+bool CallExpander::CloseInnermost(std::string_view text, size_t after)
+{
+    const Call call = m_calls.back();
+    m_calls.pop_back();
+    const bool vanishes = m_out->size() == call.start;
+    if (!Close(call))
+        return false;
+    // A call right after this one is expanded before this one vanishes, so only without one
+    // can the letters before it join what follows into a new name.
+    if (vanishes && !MatchName(text, after, ')'))
+        TakeBackLetters();
+    return true;
+}
+
 // A long text reserves its output for the values of the calls its names start, each as long
 // as a value's text may be, and their places, so that neither is copied as it grows; the
 // calls that a vanishing call's letters make are too few to count. Only the calls open at
@@ -229,16 +266,20 @@ void CallExpander::ReserveFor(std::string_view text)
     if (text.size() < 4096)
         return;
     size_t names = 0;
-    for (const char* name : {SineCall, CosineCall, TangentCall})
+    for (const Function& function : kFunctions) {
+        if (!function.searched)
+            continue;
+        const std::string_view name = function.Name();
         for (size_t at = text.find(name); at != std::string_view::npos; at = text.find(name, at + 1))
             ++names;
+    }
     m_out->reserve(text.size() + names * kLongestDoubleText);
     m_values.reserve(names);
 }
 
-void CallExpander::Open(Function function, size_t& depth)
+void CallExpander::Open(const Function& function, size_t& depth)
 {
-    m_calls.push_back({m_out->size(), depth, function});
+    m_calls.push_back({m_out->size(), depth, &function});
     ++depth;
 }
 
@@ -263,17 +304,10 @@ bool CallExpander::Close(const Call& call)
     const double x = TextToNumber(m_value);
     // Degrees to radians in two roundings, multiplying first.
     const double u = m_unit == AngleUnit::Degrees ? x * PiApprox / DegreesPerHalfTurn : x;
-    double value = 0.0;
-    switch (call.function) {
-    case Function::Sine: value = CallMath(Sine, u); break;
-    case Function::Cosine: value = CallMath(Cosine, u); break;
-    case Function::Tangent: value = CallMath(Tangent, u); break;
-    case Function::Cotangent: value = 1.0 / CallMath(Tangent, u); break;
-    }
+    const double value = call.function->value(u);
     if (!std::isfinite(value)) {
-        // Only the cotangent divides: at a tangent of 0; the others fail on an argument too large.
-        m_failure = call.function == Function::Cotangent && std::isfinite(u) ? Reason::DivisionByZero
-                                                                             : Reason::Overflow;
+        // Every function fails on an argument too large; on a finite one, as its row says.
+        m_failure = std::isfinite(u) ? call.function->failure : Reason::Overflow;
         return false;
     }
     out.resize(call.start);
@@ -302,7 +336,7 @@ void CallExpander::TakeBackLetters()
     std::string& out = *m_out;
     const size_t floor = m_calls.empty() ? 0 : m_calls.back().start;
     size_t count = 0;
-    while (count < kLongestNameLetters && out.size() - count > floor) {
+    while (count < LongestNameLetters() && out.size() - count > floor) {
         const size_t position = out.size() - count - 1;
         if (position == m_last_trail || !IsNameLetter(out[position]))
             break;

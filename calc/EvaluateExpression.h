@@ -64,19 +64,24 @@ public:
     // Why the last expansion failed.
     Reason Failure() const { return m_failure; }
 
-    enum class Function { Sine, Cosine, Tangent, Cotangent };
-    // Whether a call name starts at text[i], a character start, with `before` the byte before it.
-    static bool MatchName(std::string_view text, size_t i, char before, Function& function, size_t& length);
+    // A function a call may name, one row of the engine's table.
+    struct Function;
+    // The function whose call name starts at text[i], a character start, with `before` the
+    // byte before it; null when none does.
+    static const Function* MatchName(std::string_view text, size_t i, char before);
 
 private:
     struct Call {
         size_t start;  // where the call's argument begins in the output
         size_t depth;  // parenthesis depth outside the call's "("
-        Function function;
+        const Function* function;
     };
 
     void ReserveFor(std::string_view text);
-    void Open(Function function, size_t& depth);
+    bool Start(std::string_view text, AngleUnit unit, ParenthesisResolver& resolver, std::string& out);
+    void WalkPending(std::string_view text, size_t& i, size_t& depth);
+    bool CloseInnermost(std::string_view text, size_t after);
+    void Open(const Function& function, size_t& depth);
     bool Close(const Call& call);
     char ByteBeforePending() const;
     void TakeBackLetters();
