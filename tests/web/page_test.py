@@ -24,6 +24,7 @@ from png import read_png, write_png
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cases"))
 from tables import read_tables  # noqa: E402
+from variant import patched  # noqa: E402
 
 WIDTH, HEIGHT = 482, 395
 # The narrowest screen that shows the window as it is (centred); below it the units are a column.
@@ -628,13 +629,39 @@ NOTE = """((unit, x, y) => {
 })(%s, %s, %s)"""
 
 
-def check_frame_cases(browser, path, units, checks):
-    """The frame's shared cases on the page, each on a fresh load, by the pointer and keys."""
+# The failure the page shows in place of the window, empty while there is none.
+FAILURE = "(document.getElementById('failure') || {dataset: {}}).dataset.failure || ''"
+
+
+def open_variant(browser, page_dir, how, unit):
+    """The page served with its program's window template changed as a variant step says, open
+    once it has failed or is ready; the server, for the caller to stop."""
+    path = os.environ.get("ANGLARIX_TEMPLATE") or os.path.join(
+        page_dir, "..", "program", "data", "MainWindowTemplate.bin"
+    )
+    with open(path, "rb") as f:
+        template = f.read()
+    with open(os.path.join(page_dir, "anglarix.wasm"), "rb") as f:
+        program = f.read()
+    server = serve(page_dir, altered={"anglarix.wasm": (program, patched(program, template, how, unit))})
+    browser.open(
+        "http://127.0.0.1:%d/" % server.server_address[1], until="(%s) || (%s)" % (FAILURE, Browser.READY)
+    )
+    return server
+
+
+def check_frame_cases(browser, path, units, checks, page_dir, url):
+    """The frame's shared cases on the page, each on a fresh load, by the pointer and keys; a
+    case on a variant of the template on the page served so, after which the page is opened
+    again."""
     cases = read_cases(path)
     checks.equal(len(cases) >= 10, True, "the frame cases read from " + path)
     page = Page(browser)
     for name, steps in cases:
-        browser.reload()
+        varied = steps and steps[0][0] == "variant"
+        server = open_variant(browser, page_dir, *steps[0][1].split()) if varied else None
+        if not varied:
+            browser.reload()
         pointer = (-1, -1)
         for verb, words in steps:
             what = "%s: %s %s" % (name, verb, words)
@@ -659,6 +686,19 @@ def check_frame_cases(browser, path, units, checks):
                 checks.equal(browser.evaluate("document.querySelectorAll('.note').length"), 0, what)
             elif verb == "tab-order":
                 check_tab_walk(page, [units[word] for word in words.split()], what, checks)
+            elif verb == "variant":
+                pass  # taken when the case started
+            elif verb == "error-box":
+                error = browser.evaluate(
+                    "(e => e ? e.textContent : '')(document.querySelector('#window .error'))"
+                )
+                checks.equal(words in error, True, what + ": the box says %r" % error)
+            elif verb == "exit" and first != "0":
+                checks.equal(
+                    [browser.evaluate("document.documentElement.dataset.exit"), browser.evaluate(FAILURE)],
+                    [first, "stopped"],
+                    what + ": stopped with the status",
+                )
             elif verb == "exit":
                 ended = (
                     "[document.documentElement.dataset.exit, document.querySelectorAll('#window > :not(.ended)').length,"
@@ -669,6 +709,10 @@ def check_frame_cases(browser, path, units, checks):
                 )
             else:
                 checks.failures.append(what + ": a step the page does not know")
+        if server:
+            server.shutdown()
+            server.server_close()
+            browser.open(url)
 
 
 def check_lone_surrogates(page, checks):
@@ -961,7 +1005,7 @@ def check_load_failures(browser, page_dir, shot_path, checks):
     """Each way the page can fail to start shows its message where the window would be,
     Chinese and then English; a screenshot of each is written beside shot_path. Each is served
     from an origin of its own, where no service worker has kept the files."""
-    shown = "(document.getElementById('failure') || {dataset: {}}).dataset.failure || ''"
+    shown = FAILURE
 
     def refuse():
         browser.call("Network.enable")
@@ -1360,7 +1404,7 @@ def main():
                 os.path.join(cases_dir, "..", "..", "program", "data", "MainWindowUnits.h")
             )
             frame_cases = os.path.join(cases_dir, "frame.cases")
-            check_frame_cases(browser, frame_cases, units, checks)
+            check_frame_cases(browser, frame_cases, units, checks, page_dir, url)
             browser.reload()
             check_keys(page, tables, units, checks)
             tab_order = [
