@@ -277,9 +277,14 @@ void PlaceInside(RuntimeRecord& unit, const RuntimeRecord& container)
         PlaceUnit(*window, unit);
 }
 
+// While a window is being built, Built orders the units directly in it: raising each of them
+// first was a tenth of the units' start-up time under Wine.
 void Raise(RuntimeRecord& unit)
 {
-    SetWindowPos(UnitHwnd(unit), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const HWND hwnd = UnitHwnd(unit);
+    if (unit.parent_id == 0 && !IsWindowVisible(GetParent(hwnd)))
+        return;
+    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void ShowUnit(RuntimeRecord& unit, bool shown) { ShowWindow(UnitHwnd(unit), shown ? SW_SHOWNA : SW_HIDE); }
