@@ -3,8 +3,9 @@
 # Linux window is: a fresh window against the golden picture, and its focus kept while another
 # window comes and goes; then the X client test itself (the end-to-end rows, the Tab order,
 # Enter, Escape and status 0) with the full-width text pasted, since Wine rereads its key map
-# for each remapped key. Given `cases`, the frame's shared cases with a real pointer instead
-# (tests/app/x_cases.sh), a fresh program for each.
+# for each remapped key; then the window at 96, 144 and 192 DPI (centred, its notes whole and
+# at its factor), and a megabyte and 4 MB in the expression box. Given `cases`, the frame's
+# shared cases with a real pointer instead (tests/app/x_cases.sh), a fresh program for each.
 # The Wine server starts inside the X display (its desktop takes that screen) and is stopped at
 # the end, so the test runs alone in the prefix.
 #   window_test.sh WINE_RUN WINESERVER PREFIX ANGLARIX_EXE GOLDEN_PNG OUT_DIR [cases]
