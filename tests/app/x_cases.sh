@@ -22,7 +22,7 @@ case_failed() {
 }
 
 # Whether exactly one note shows, beside the unit (touching its rectangle or a few pixels from
-# it), and not under the pointer.
+# it), whole on the screen, and not under the pointer.
 check_note() {
   local unit=$1 notes count left top width height s=${scale:-1}
   notes=$(note_windows)
@@ -47,6 +47,11 @@ check_note() {
   fi
   if [ "$px" -ge "$nx" ] && [ "$px" -lt $((nx + nw)) ] && [ "$py" -ge "$ny" ] && [ "$py" -lt $((ny + nh)) ]; then
     case_failed "the note at $unit is under the pointer ($px,$py)"
+  fi
+  local screen_width screen_height
+  read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+  if [ "$nx" -lt 0 ] || [ "$ny" -lt 0 ] || [ $((nx + nw)) -gt "$screen_width" ] || [ $((ny + nh)) -gt "$screen_height" ]; then
+    case_failed "the note at $unit ($nx,$ny ${nw}x$nh) is not whole on the screen"
   fi
 }
 
@@ -144,10 +149,12 @@ replay_step() {
   esac
 }
 
+# Replays the cases of a file, or only those whose names match the pattern given.
 replay_cases() {
-  local file=$1 line case_name="" steps=()
+  local file=$1 only=${2:-} line case_name="" steps=()
   run_case() {
     [ -n "$case_name" ] || return 0
+    [[ -z "$only" || "$case_name" =~ $only ]] || return 0
     local before=$failures started
     if [ "${steps[0]%% *}" = variant ]; then
       read -r _ how unit <<<"${steps[0]}"
@@ -162,7 +169,7 @@ replay_cases() {
       case_failed "the window did not appear"
     fi
     stop_program
-    [ "$failures" -eq "$before" ] && echo "ok: case $case_name"
+    [ "$failures" -eq "$before" ] && echo "ok: case $case_name${scale:+ at scale $scale}"
   }
   while IFS= read -r line || [ -n "$line" ]; do
     case $line in

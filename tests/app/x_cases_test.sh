@@ -16,7 +16,7 @@ variant_dir=$(mktemp -d)
 trap 'kill $pid $wm_pid 2>/dev/null; rm -rf "$variant_dir"' EXIT
 
 start_program() {
-  "$anglarix" &
+  QT_SCALE_FACTOR=${scale:-1} "$anglarix" &
   pid=$!
   find_window
 }
@@ -38,4 +38,6 @@ note_windows() {
 }
 
 replay_cases "$here/../cases/frame.cases"
+# A note at twice the size stands beside its box as whole, and no more over the pointer.
+scale=2 replay_cases "$here/../cases/frame.cases" 'note|working'
 [ $failures -eq 0 ]
