@@ -37,9 +37,10 @@ struct Trig {
     std::string value;
 };
 
-std::optional<Trig> TrigValue(const char* call_name, const char* name, std::string_view angle_box)
+std::optional<Trig> TrigValue(const char* call_name, std::string_view angle_box)
 {
-    Trig trig{name, call_name, {}};
+    const std::string_view name(call_name);
+    Trig trig{std::string(name.substr(0, name.find('('))), std::string(name), {}};
     trig.call.append(engine::UpToNul(angle_box));
     trig.call.append(CloseParen);
     trig.value = EvaluateExpression(trig.call);
@@ -50,28 +51,72 @@ std::optional<Trig> TrigValue(const char* call_name, const char* name, std::stri
 
 enum class Operation { Multiply, Divide };
 
-// One computed side: the known side times or over a trigonometric value. Without that value,
-// or when the side is not finite (over a tangent of 0, or a known side of 1e999), the side is
-// the empty text. Its step keeps the numbers used.
-std::string SideText(double known, Operation operation, const std::optional<Trig>& trig, Reason& reason,
-                     SideStep& step, KnownSide side, KnownSide from)
+// One side computed from the known one: the known side times or over the angle's function.
+struct Computed {
+    KnownSide side;
+    Operation operation;
+    const char* const* call;  // the function's call name in the constants block
+};
+
+// One row per known side, the first of them above ZeroTolerance being the one taken: the two
+// sides it gives.
+struct Solution {
+    KnownSide known;
+    Computed first;
+    Computed second;
+};
+
+// clang-format off
+constexpr Solution kSolutions[] = {
+    {KnownSide::Opposite,   {KnownSide::Adjacent, Operation::Divide, &TangentCall},
+                            {KnownSide::Hypotenuse, Operation::Divide, &SineCall}},
+    {KnownSide::Adjacent,   {KnownSide::Opposite, Operation::Multiply, &TangentCall},
+                            {KnownSide::Hypotenuse, Operation::Divide, &CosineCall}},
+    {KnownSide::Hypotenuse, {KnownSide::Adjacent, Operation::Multiply, &CosineCall},
+                            {KnownSide::Opposite, Operation::Multiply, &SineCall}},
+};
+// clang-format on
+
+// One result box's text, why it is empty and how it came about.
+struct SideResult {
+    std::string& text;
+    Reason& reason;
+    SideStep& step;
+};
+
+SideResult ResultOf(SideLengths& sides, KnownSide side)
 {
-    reason = Reason::AngleWithoutValue;
+    switch (side) {
+    case KnownSide::Opposite: return {sides.opposite, sides.opposite_reason, sides.opposite_step};
+    case KnownSide::Adjacent: return {sides.adjacent, sides.adjacent_reason, sides.adjacent_step};
+    default: return {sides.hypotenuse, sides.hypotenuse_reason, sides.hypotenuse_step};
+    }
+}
+
+// One computed side. Without the angle's value, or when the side is not finite (over a tangent
+// of 0, or a known side of 1e999), the side is the empty text. Its step keeps the numbers used.
+void ComputeSide(const Computed& computed, double known, KnownSide from, const std::optional<Trig>& trig,
+                 const SideResult& result)
+{
+    result.reason = Reason::AngleWithoutValue;
     if (!trig)
-        return {};
+        return;
     const double value = TextToNumber(trig->value);
-    const double length = operation == Operation::Multiply ? known * value : known / value;
-    reason = Reason::SideOverflow;
+    const bool multiply = computed.operation == Operation::Multiply;
+    const double length = multiply ? known * value : known / value;
+    result.reason = Reason::SideOverflow;
     if (!std::isfinite(length))
-        return {};
-    reason = Reason::None;
-    std::string text;
-    engine::AppendNumberText(text, length);
+        return;
+    result.reason = Reason::None;
+    engine::AppendNumberText(result.text, length);
     const std::string call = GbkToUtf8(trig->call);
-    step = {side,        from, operation == Operation::Multiply, trig->name + call.substr(call.find('(')), {},
-            trig->value, text};
-    engine::AppendNumberText(step.known, known);
-    return text;
+    result.step = {.side = computed.side,
+                   .from = from,
+                   .multiply = multiply,
+                   .call = trig->name + call.substr(call.find('(')),
+                   .trig = trig->value,
+                   .result = result.text};
+    engine::AppendNumberText(result.step.known, known);
 }
 
 SideStep Copied(KnownSide side) { return {side, KnownSide::None, false, {}, {}, {}, {}}; }
@@ -90,40 +135,30 @@ SideLengths SolveSides(std::string_view angle_box, std::string_view opposite_box
         sides.reason = Reason::AngleRequired;
         return sides;
     }
-    const double opposite = BoxNumber(opposite_box);
-    const double adjacent = BoxNumber(adjacent_box);
-    const double hypotenuse = BoxNumber(hypotenuse_box);
-    const auto tangent = [&] { return TrigValue(TangentCall, "tg", angle_box); };
-    const auto sine = [&] { return TrigValue(SineCall, "sin", angle_box); };
-    const auto cosine = [&] { return TrigValue(CosineCall, "cos", angle_box); };
-    if (opposite > ZeroTolerance) {
-        sides.adjacent = SideText(opposite, Operation::Divide, tangent(), sides.adjacent_reason,
-                                  sides.adjacent_step, KnownSide::Adjacent, KnownSide::Opposite);
-        sides.hypotenuse = SideText(opposite, Operation::Divide, sine(), sides.hypotenuse_reason,
-                                    sides.hypotenuse_step, KnownSide::Hypotenuse, KnownSide::Opposite);
-        sides.opposite = engine::UpToNul(opposite_box);
-        sides.opposite_step = Copied(KnownSide::Opposite);
-        sides.known = KnownSide::Opposite;
-    } else if (adjacent > ZeroTolerance) {
-        sides.opposite = SideText(adjacent, Operation::Multiply, tangent(), sides.opposite_reason,
-                                  sides.opposite_step, KnownSide::Opposite, KnownSide::Adjacent);
-        sides.hypotenuse = SideText(adjacent, Operation::Divide, cosine(), sides.hypotenuse_reason,
-                                    sides.hypotenuse_step, KnownSide::Hypotenuse, KnownSide::Adjacent);
-        sides.adjacent = engine::UpToNul(adjacent_box);
-        sides.adjacent_step = Copied(KnownSide::Adjacent);
-        sides.known = KnownSide::Adjacent;
-    } else if (hypotenuse > ZeroTolerance) {
-        sides.adjacent = SideText(hypotenuse, Operation::Multiply, cosine(), sides.adjacent_reason,
-                                  sides.adjacent_step, KnownSide::Adjacent, KnownSide::Hypotenuse);
-        sides.opposite = SideText(hypotenuse, Operation::Multiply, sine(), sides.opposite_reason,
-                                  sides.opposite_step, KnownSide::Opposite, KnownSide::Hypotenuse);
-        sides.hypotenuse = engine::UpToNul(hypotenuse_box);
-        sides.hypotenuse_step = Copied(KnownSide::Hypotenuse);
-        sides.known = KnownSide::Hypotenuse;
-    } else {
+    const auto box = [&](KnownSide side) {
+        return side == KnownSide::Opposite   ? opposite_box
+               : side == KnownSide::Adjacent ? adjacent_box
+                                             : hypotenuse_box;
+    };
+    const Solution* solution = nullptr;
+    for (const Solution& row : kSolutions) {
+        if (BoxNumber(box(row.known)) > ZeroTolerance) {
+            solution = &row;
+            break;
+        }
+    }
+    if (!solution) {
         sides.reason = Reason::NoKnownSide;
         return sides;
     }
+    const double known = BoxNumber(box(solution->known));
+    for (const Computed& computed : {solution->first, solution->second})
+        ComputeSide(computed, known, solution->known, TrigValue(*computed.call, angle_box),
+                    ResultOf(sides, computed.side));
+    const SideResult copy = ResultOf(sides, solution->known);
+    copy.text = engine::UpToNul(box(solution->known));
+    copy.step = Copied(solution->known);
+    sides.known = solution->known;
     sides.outcome = SolveOutcome::Solved;
     return sides;
 }
