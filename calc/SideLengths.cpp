@@ -114,6 +114,7 @@ void ComputeSide(const Computed& computed, double known, KnownSide from, const s
                    .from = from,
                    .multiply = multiply,
                    .call = trig->name + call.substr(call.find('(')),
+                   .known = {},
                    .trig = trig->value,
                    .result = result.text};
     engine::AppendNumberText(result.step.known, known);
