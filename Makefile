@@ -76,7 +76,7 @@ web-test: web-build
 
 # Cross-built with Debian's mingw-w64; the tests run under Wine.
 $(WIN_BUILD)/build.ninja:
-	cmake -S win -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	cmake -S faces/win -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(abspath cmake/MingwW64.cmake)
 
 # anglarix-calc.exe, anglarix-<version>-setup.exe and anglarix-<version>-win64.zip.

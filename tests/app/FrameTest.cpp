@@ -154,8 +154,8 @@ TEST(Frame, ProductInformationAgreesEverywhere)
               std::string::npos);
     EXPECT_NE(metainfo.find(std::string("<release version=\"") + product::kVersion + "\""), std::string::npos);
     // The licence and every version resource carry the line --version and About print.
-    for (const char* file :
-         {"LICENSE", "win/face/anglarix.rc.in", "cli/anglarix-calc.rc.in", "win/installer.nsi"})
+    for (const char* file : {"LICENSE", "faces/win/window/anglarix.rc.in", "cli/anglarix-calc.rc.in",
+                             "packaging/windows/installer.nsi"})
         EXPECT_NE(ReadSourceFile(file).find(product::kCopyright), std::string::npos) << file;
 }
 

@@ -1,11 +1,11 @@
-#include "win/face/WinKinds.h"
+#include "faces/win/window/WinKinds.h"
 
 #include <type_traits>
 
 #include "core/runtime/LoadSequence.h"
 #include "core/runtime/UnitPropertyAccess.h"
-#include "win/face/KindUnit.h"
-#include "win/face/WinUnit.h"
+#include "faces/win/window/KindUnit.h"
+#include "faces/win/window/WinUnit.h"
 
 namespace {
 

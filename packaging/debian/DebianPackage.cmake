@@ -26,7 +26,7 @@ file(WRITE ${ANGLARIX_DEBIAN_DIR}/copyright
   "License: Expat\n"
   "${license_body}")
 
-configure_file(${CMAKE_SOURCE_DIR}/cmake/changelog.in ${ANGLARIX_DEBIAN_DIR}/changelog @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${ANGLARIX_DEBIAN_DIR}/changelog @ONLY)
 add_custom_command(OUTPUT ${ANGLARIX_DEBIAN_DIR}/changelog.gz
   COMMAND gzip -9n -c ${ANGLARIX_DEBIAN_DIR}/changelog > ${ANGLARIX_DEBIAN_DIR}/changelog.gz
   DEPENDS ${ANGLARIX_DEBIAN_DIR}/changelog)

@@ -2,7 +2,7 @@
 // A unit as a Win32 window, and what the kinds' windows share: the unit a window belongs to,
 // lengths at the monitor's factor, the making of child windows and the procedures that
 // forward their messages to the units.
-#include "win/face/WinApi.h"
+#include "faces/win/window/WinApi.h"
 
 #include <cmath>
 #include <cstdint>
@@ -11,8 +11,8 @@
 #include "core/KindInterface.h"
 #include "core/paint/Colours.h"
 #include "core/props/WindowProps.h"
-#include "win/face/GdiPainting.h"
-#include "win/face/WinKinds.h"
+#include "faces/win/window/GdiPainting.h"
+#include "faces/win/window/WinKinds.h"
 
 // A length of the template at the monitor's factor.
 inline int Scaled(int32_t value) { return int(std::lround(value * DpiScale())); }

@@ -4,7 +4,7 @@
 // BUTTON, labels, shapes and the picture as owner-drawn STATIC windows that replay the core's
 // display list. Each unit keeps its property set and answers its properties through it; what
 // the user types lives in the control, so an edit box reads its text from there.
-#include "win/face/WinApi.h"
+#include "faces/win/window/WinApi.h"
 
 #include <cstdint>
 

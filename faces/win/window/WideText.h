@@ -1,7 +1,7 @@
 #pragma once
 // Texts between the runtime (GBK, through the project's own tables) and the W API (UTF-16).
 //   WideFromGbk("\xBD\xC7\xB6\xC8") -> L"角度";  GbkFromWide(L"角度") -> "\xBD\xC7\xB6\xC8"
-#include "win/face/WinApi.h"
+#include "faces/win/window/WinApi.h"
 
 #include <string>
 #include <string_view>

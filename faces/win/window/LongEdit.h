@@ -7,7 +7,7 @@
 // WM_GETTEXT (and so screen readers and the program), Home and End, selecting all (EM_SETSEL 0,
 // -1, Ctrl+A) with typing, deleting, copying and cutting it, and pasting, which never hands the
 // control more than a slice.
-#include "win/face/WinApi.h"
+#include "faces/win/window/WinApi.h"
 
 #include <cstddef>
 #include <string>

@@ -1,4 +1,4 @@
-#include "win/face/WinUnit.h"
+#include "faces/win/window/WinUnit.h"
 
 #include "core/paint/Borders.h"
 

@@ -1,4 +1,4 @@
-#include "win/face/LongEdit.h"
+#include "faces/win/window/LongEdit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "win/face/WideText.h"
-#include "win/face/WinUnit.h"
+#include "faces/win/window/WideText.h"
+#include "faces/win/window/WinUnit.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The display list on GDI: fonts made from the units' text fonts (宋体 is SimSun on Windows),
 // text measured by GDI for the painting rules, and a painted unit's list replayed into a DC.
-#include "win/face/WinApi.h"
+#include "faces/win/window/WinApi.h"
 
 #include <cstdint>
 #include <span>

@@ -2,7 +2,7 @@
 ; user's own programs folder; a Start-menu entry and an uninstaller registered for the user.
 ; "/S" installs and uninstalls silently. A program of the installed folder still running stops
 ; both: the user is asked to close it, and a silent run ends with a line on its standard error
-; and status 3, changing nothing. Written by makensis from win/Packaging.cmake, which defines
+; and status 3, changing nothing. Written by makensis from packaging/windows/Packaging.cmake, which defines
 ; VERSION, PROGRAMS (the folder of the .exe files), LICENSE_FILE, README_FILE and OUTFILE.
 Unicode true
 Target amd64-unicode

@@ -4,7 +4,7 @@
 // (the pointer passes through it); hovering a unit shows the text the frame has for it in a tip
 // of its own, except while a note stands, so that one note shows at a time. A unit's accessible
 // description is set through the system's annotation service.
-#include "win/face/WinApi.h"
+#include "faces/win/window/WinApi.h"
 
 #include <cstdint>
 

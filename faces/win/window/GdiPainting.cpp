@@ -1,4 +1,4 @@
-#include "win/face/GdiPainting.h"
+#include "faces/win/window/GdiPainting.h"
 
 #include <wincodec.h>
 
@@ -11,7 +11,7 @@
 
 #include "core/paint/TextLayout.h"
 #include "core/props/LogFont.h"
-#include "win/face/WideText.h"
+#include "faces/win/window/WideText.h"
 
 namespace {
 

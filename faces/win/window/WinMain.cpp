@@ -4,7 +4,7 @@
 // (core/frame) decides the keys, the focus, the notes, the idle periods and a close; this face
 // reports what the user does in its words and carries out its actions. The run ends with the
 // frame's status after the last window, -1 after a runtime error.
-#include "win/face/WinApi.h"
+#include "faces/win/window/WinApi.h"
 #include <objbase.h>
 
 #include <algorithm>
@@ -27,9 +27,9 @@
 #include "values/Blocks.h"
 #include "values/Constants.h"
 #include "values/RuntimeError.h"
-#include "win/face/WideText.h"
-#include "win/face/WinKinds.h"
-#include "win/face/WinNotes.h"
+#include "faces/win/window/WideText.h"
+#include "faces/win/window/WinKinds.h"
+#include "faces/win/window/WinNotes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "win/face/WinNotes.h"
+#include "faces/win/window/WinNotes.h"
 
 #include <oleacc.h>
 
@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "program/Notes.h"
-#include "win/face/GdiPainting.h"
-#include "win/face/WideText.h"
-#include "win/face/WinKinds.h"
+#include "faces/win/window/GdiPainting.h"
+#include "faces/win/window/WideText.h"
+#include "faces/win/window/WinKinds.h"
 
 namespace {
 

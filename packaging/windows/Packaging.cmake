@@ -6,7 +6,7 @@ find_program(MAKENSIS makensis REQUIRED NO_CMAKE_FIND_ROOT_PATH)
 set(PACKAGE_NAME anglarix-${PROJECT_VERSION})
 set(STAGE ${CMAKE_BINARY_DIR}/portable/${PACKAGE_NAME}-win64)
 configure_file(${ANGLARIX_ROOT}/LICENSE ${STAGE}/LICENSE.txt NEWLINE_STYLE CRLF)
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/README.txt.in ${STAGE}/README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/README.txt.in ${STAGE}/README.txt @ONLY NEWLINE_STYLE CRLF)
 
 set(PROGRAMS anglarix-calc anglarix)
 set(PROGRAM_FILES "")
@@ -19,8 +19,8 @@ set(ANGLARIX_ZIP ${CMAKE_BINARY_DIR}/${PACKAGE_NAME}-win64.zip)
 add_custom_command(OUTPUT ${ANGLARIX_SETUP}
   COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DPROGRAMS=${CMAKE_BINARY_DIR}
           -DLICENSE_FILE=${STAGE}/LICENSE.txt -DREADME_FILE=${STAGE}/README.txt -DOUTFILE=${ANGLARIX_SETUP}
-          ${CMAKE_CURRENT_SOURCE_DIR}/installer.nsi
-  DEPENDS ${PROGRAMS} ${PROGRAM_FILES} ${CMAKE_CURRENT_SOURCE_DIR}/installer.nsi ${STAGE}/LICENSE.txt ${STAGE}/README.txt
+          ${CMAKE_CURRENT_LIST_DIR}/installer.nsi
+  DEPENDS ${PROGRAMS} ${PROGRAM_FILES} ${CMAKE_CURRENT_LIST_DIR}/installer.nsi ${STAGE}/LICENSE.txt ${STAGE}/README.txt
   COMMENT "Writing the installer ${PACKAGE_NAME}-setup.exe"
   VERBATIM)
 # The files keep a fixed date, so the same programs give the same zip.

@@ -12,9 +12,9 @@
 #include "core/paint/PicturePlacement.h"
 #include "core/paint/ShapePainting.h"
 #include "core/props/KindProps.h"
-#include "win/face/LongEdit.h"
-#include "win/face/WideText.h"
-#include "win/face/WinUnit.h"
+#include "faces/win/window/LongEdit.h"
+#include "faces/win/window/WideText.h"
+#include "faces/win/window/WinUnit.h"
 
 template <class Props>
 class KindUnit final : public WinUnit {
