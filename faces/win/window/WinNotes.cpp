@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "program/Notes.h"
+#include "faces/win/window/GdiFonts.h"
 #include "faces/win/window/GdiPainting.h"
 #include "faces/win/window/WideText.h"
 #include "faces/win/window/WinKinds.h"

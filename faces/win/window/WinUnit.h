@@ -11,7 +11,9 @@
 #include "core/KindInterface.h"
 #include "core/paint/Colours.h"
 #include "core/props/WindowProps.h"
+#include "faces/win/window/GdiFonts.h"
 #include "faces/win/window/GdiPainting.h"
+#include "faces/win/window/WicPicture.h"
 #include "faces/win/window/WinKinds.h"
 
 // A length of the template at the monitor's factor.
