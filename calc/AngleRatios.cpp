@@ -95,14 +95,42 @@ std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypote
     return DegreesText(ratio, RatioArcCosine(ratio), reason);
 }
 
+namespace {
+
+// A typed ratio shows this many bytes at most, its two ends around "…": a pasted megabyte is in
+// its box, and a note or description that repeats it is read by nobody.
+constexpr size_t kTypedShown = 120;
+
+// The typed text as the working shows it (UTF-8), cut between the GBK text's characters.
+std::string ShownTyped(std::string_view gbk)
+{
+    gbk = engine::UpToNul(gbk);
+    if (gbk.size() <= kTypedShown)
+        return GbkToUtf8(gbk);
+    size_t head = 0, tail = 0;
+    for (size_t at = 0; at < gbk.size();) {
+        const size_t next = at + (static_cast<unsigned char>(gbk[at]) >= 0x80 ? 2 : 1);
+        if (next <= kTypedShown / 2)
+            head = next;
+        if (tail == 0 && gbk.size() - at <= kTypedShown / 2)
+            tail = at;
+        at = next;
+    }
+    if (tail == 0)
+        tail = gbk.size();
+    return GbkToUtf8(gbk.substr(0, head)) + "…" + GbkToUtf8(gbk.substr(tail));
+}
+
+}  // namespace
+
 std::string AngleWorking(const char* function, std::string_view first_box, std::string_view second_box,
                          std::string_view result)
 {
     if (result.empty())
         return {};
     const std::string degrees = DegreesMinutesSeconds(TextToNumber(result));
-    std::string working = std::string(function) + "(" + GbkToUtf8(engine::UpToNul(first_box)) + " ÷ " +
-                          GbkToUtf8(engine::UpToNul(second_box)) + ") = " + std::string(result) + "°";
+    std::string working = std::string(function) + "(" + ShownTyped(first_box) + " ÷ " +
+                          ShownTyped(second_box) + ") = " + std::string(result) + "°";
     if (!degrees.empty())
         working += "\n= " + degrees;
     return working;

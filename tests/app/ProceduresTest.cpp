@@ -212,6 +212,10 @@ TEST_F(Procedures, TheAreaListsTheProceduresInTheTemplateOrder)
 TEST_F(Procedures, EachResultSaysHowItCameAbout)
 {
     using namespace main_window;
+    // A pasted ratio shows its two ends.
+    const std::string long_three = "3." + std::string(200, '0');
+    const std::string long_working = "arcsin(3." + std::string(58, '0') + "…" + std::string(60, '0') +
+                                     " ÷ 5) = 36.8698976469°\n= 36°52′11.63″";
     // clang-format off
     const struct {
         ProcedureResult (*procedure)(const uint32_t*, int32_t);
@@ -221,6 +225,8 @@ TEST_F(Procedures, EachResultSaysHowItCameAbout)
     } cases[] = {
         {&ArcSineClick, {{kArcSineOpposite, "3"}, {kArcSineHypotenuse, "5"}}, kArcSineResult,
          "arcsin(3 ÷ 5) = 36.8698976469°\n= 36°52′11.63″"},
+        {&ArcSineClick, {{kArcSineOpposite, long_three.c_str()}, {kArcSineHypotenuse, "5"}}, kArcSineResult,
+         long_working.c_str()},
         {&ArcTangentClick, {{kArcTangentOpposite, "1"}, {kArcTangentAdjacent, "1"}}, kArcTangentResult,
          "arctan(1 ÷ 1) = 45.00000000129°\n= 45°00′00.00″"},
         {&ArcCosineClick, {{kArcCosineAdjacent, "1"}, {kArcCosineHypotenuse, "2"}}, kArcCosineResult,
