@@ -92,19 +92,8 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
     if (expression.size() >= UINT32_MAX)
         return false;
     m_failure = Reason::None;
-    if (!expression.empty() && std::all_of(expression.begin(), expression.end(), IsKeptByte)) {
-        // No exponent letter: every operator byte is an operator.
-        size_t count = 0;
-        size_t first = 0;
-        size_t last = 0;
-        for (size_t i = 0; i < expression.size(); ++i) {
-            if (IsOperatorByte(expression[i])) {
-                first = count++ == 0 ? i : first;
-                last = i;
-            }
-        }
-        return ReduceFlat(expression, values, owner, count, first, last, out);
-    }
+    if (!expression.empty() && std::all_of(expression.begin(), expression.end(), IsKeptByte))
+        return ResolveKept(expression, values, owner, out);
     m_next_ignored = 0;
     m_text.Clear();
     m_groups.clear();
@@ -147,6 +136,23 @@ bool ParenthesisResolver::Resolve(std::string_view expression, std::string& out,
     if (!m_groups.empty() && m_ignored.size() < kIgnoredShown)
         m_ignored.append(m_ignored.empty() ? "(" : " (");
     return ReduceWhole(out);
+}
+
+// A text the filter keeps whole needs no scan: with no exponent letter in it, every operator
+// byte is an operator.
+bool ParenthesisResolver::ResolveKept(std::string_view expression, std::span<const ValueSpan> values,
+                                      std::string* owner, std::string& out)
+{
+    size_t count = 0;
+    size_t first = 0;
+    size_t last = 0;
+    for (size_t i = 0; i < expression.size(); ++i) {
+        if (IsOperatorByte(expression[i])) {
+            first = count++ == 0 ? i : first;
+            last = i;
+        }
+    }
+    return ReduceFlat(expression, values, owner, count, first, last, out);
 }
 
 // The working text and the positions beside it take no more than the text has of each, so a

@@ -71,6 +71,8 @@ public:
     void ClearIgnored() { m_ignored.clear(); }
 
 private:
+    bool ResolveKept(std::string_view expression, std::span<const ValueSpan> values, std::string* owner,
+                     std::string& out);
     void ReserveFor(std::string_view expression, size_t values);
     bool Keeps(std::string_view expression, size_t i) const;
     void Append(std::string_view expression, size_t i);
