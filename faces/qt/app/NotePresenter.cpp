@@ -11,7 +11,9 @@
 
 #include "program/data/MainWindowUnits.h"
 #include "faces/qt/live/LiveUnits.h"
+#include "faces/qt/units/EditArea.h"
 #include "faces/qt/units/EditControls.h"
+#include "faces/qt/units/EditLine.h"
 #include "core/frame/Frame.h"
 #include "program/Notes.h"
 

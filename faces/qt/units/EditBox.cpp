@@ -5,7 +5,9 @@
 
 #include "faces/qt/units/BuiltInKinds.h"
 #include "faces/qt/units/Colours.h"
+#include "faces/qt/units/EditArea.h"
 #include "faces/qt/units/EditControls.h"
+#include "faces/qt/units/EditLine.h"
 #include "faces/qt/units/GbkText.h"
 #include "faces/qt/units/GuiFont.h"
 

@@ -2,7 +2,9 @@
 
 #include <QValidator>
 
+#include "faces/qt/units/EditArea.h"
 #include "faces/qt/units/EditControls.h"
+#include "faces/qt/units/EditLine.h"
 
 LineAccessible::LineAccessible(EditLine* line) : QAccessibleWidget(line, QAccessible::EditableText)
 {

@@ -2,7 +2,9 @@
 
 #include <QAccessibleWidget>
 
+#include "faces/qt/units/EditArea.h"
 #include "faces/qt/units/EditControls.h"
+#include "faces/qt/units/EditLine.h"
 #include "faces/qt/units/LineAccessible.h"
 #include "faces/qt/units/PaintedUnit.h"
 #include "faces/qt/units/Window.h"
