@@ -1,32 +1,20 @@
 #include "faces/win/window/WinKinds.h"
 
-#include <type_traits>
-
 #include "core/runtime/LoadSequence.h"
 #include "core/runtime/UnitPropertyAccess.h"
-#include "faces/win/window/KindUnit.h"
+#include "faces/win/window/WinButton.h"
+#include "faces/win/window/WinEditBox.h"
+#include "faces/win/window/WinLabel.h"
+#include "faces/win/window/WinPicBox.h"
+#include "faces/win/window/WinShapeBox.h"
 #include "faces/win/window/WinUnit.h"
+#include "faces/win/window/WinWindow.h"
 
 namespace {
 
 RuntimeEntry g_runtime_entry = nullptr;
 double g_scale = 1.0;
 void (*g_user_change)(uint32_t, uint32_t) = nullptr;
-
-// A multi-line box takes Enter itself; the frame has the other keys.
-int EditWantsKey(Unit* unit, int key)
-{
-    const HWND hwnd = static_cast<WinUnit*>(unit)->Hwnd();
-    return key == kKeyEnter && (GetWindowLongPtrW(hwnd, GWL_STYLE) & ES_MULTILINE) != 0 ? 1 : 0;
-}
-
-template <class Props>
-AnyEntry WinInterface(int32_t number)
-{
-    if (number == kEntryWantsKey)
-        return std::is_same_v<Props, EditBoxProps> ? reinterpret_cast<AnyEntry>(&EditWantsKey) : nullptr;
-    return KindEntries<KindUnit<Props>>::Entry(number);
-}
 
 WinUnit* UnitOfRecord(const RuntimeRecord& record) { return static_cast<WinUnit*>(record.object.get()); }
 
@@ -96,9 +84,12 @@ intptr_t NotifyWinLibrary(int32_t number, intptr_t a, intptr_t)
 
 // clang-format off
 constexpr KindInterfaceRow kWinKinds[] = {
-    {KIND_WINDOW, &WinInterface<WindowProps>},   {KIND_EDIT_BOX, &WinInterface<EditBoxProps>},
-    {KIND_PIC_BOX, &WinInterface<PicBoxProps>},  {KIND_SHAPE_BOX, &WinInterface<ShapeBoxProps>},
-    {KIND_LABEL, &WinInterface<LabelProps>},     {KIND_BUTTON, &WinInterface<ButtonProps>},
+    {KIND_WINDOW,    &KindEntries<WinWindow>::Entry},
+    {KIND_EDIT_BOX,  &WinEditBox::Interface},
+    {KIND_PIC_BOX,   &KindEntries<WinPicBox>::Entry},
+    {KIND_SHAPE_BOX, &KindEntries<WinShapeBox>::Entry},
+    {KIND_LABEL,     &KindEntries<WinLabel>::Entry},
+    {KIND_BUTTON,    &KindEntries<WinButton>::Entry},
 };
 // clang-format on
 

@@ -76,3 +76,8 @@ SIZE OuterSize(HWND hwnd, int32_t width, int32_t height)
                        DWORD(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
     return {r.right - r.left, r.bottom - r.top};
 }
+
+void SetUnitFont(HWND hwnd, std::span<const uint8_t> logfont)
+{
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(FontOfRecord(logfont, DpiScale())), TRUE);
+}

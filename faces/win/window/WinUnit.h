@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "core/KindInterface.h"
@@ -75,3 +76,5 @@ HWND MakeChild(const CreateArgs& args, const wchar_t* window_class, const std::w
 DWORD WindowStyle(const WindowProps& props);
 // The outer size of a window whose client area is the template's, less the classic frame.
 SIZE OuterSize(HWND hwnd, int32_t width, int32_t height);
+// Gives a control the font of a unit's stored LOGFONT record at the current factor.
+void SetUnitFont(HWND hwnd, std::span<const uint8_t> logfont);
