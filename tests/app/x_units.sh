@@ -95,7 +95,12 @@ read_box() {
 # manager draws its own).
 frame_centred() {
   local slack=${1:-0} left right top bottom x y width height info
-  read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ',')
+  # A busy window manager frames the window a moment after it shows.
+  for _ in $(seq 50); do
+    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ',')
+    [ -n "$left" ] && break
+    sleep 0.1
+  done
   info=$(xwininfo -id "$window")
   x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
   y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
