@@ -62,14 +62,12 @@ const WindowProps kWindow{
     .always_on_top = 0,
 };
 
-}  // namespace
-
-const WindowRows& MainWindowRows()
+// Records 1 to 26, the window's lower part: the expression, the bars, the side lengths.
+std::vector<UnitRow> LowerPartRows()
 {
     // clang-format off
-    static const WindowRows rows{main_window::kWindow, {0x017B0E8C, 0x19010136}, {
+    return {
     // rec    id, name, kind, left, top, width, height, text, state flags, event 0 handler, properties
-    /*  0 */ {main_window::kWindowRecord, "", KIND_WINDOW, 50, 50, 488, 420, "Anglarix", V, kWindowEventNoOpOffset, kWindow},
     /*  1 */ {main_window::kAngleWarning, "标签22", Lbl, 203, 268, 80, 40, "角度必须输入", Hidden, None, LabelProps{.text_colour = kRed, .background = kGrey}},
     /*  2 */ {main_window::kSideLengthsButton, "按钮5", Btn, 203, 320, 64, 24, "边长计算", V | T, kSideLengthsClickOffset, ButtonProps{}},
     /*  3 */ {0x16011DF1, "标签21", Lbl, 360, 264, 56, 16, "计算结果", V, None, LabelProps{.background = kGrey}},
@@ -96,6 +94,16 @@ const WindowRows& MainWindowRows()
     /* 24 */ {main_window::kExpressionLabel, "标签11", Lbl, 6, 205, 72, 21, "输入三角函数", V, None, LabelProps{}},
     /* 25 */ {main_window::kEvaluateButton, "按钮4", Btn, 206, 206, 64, 21, "函数计算", V | T, kFunctionEvaluateClickOffset, ButtonProps{}},
     /* 26 */ {main_window::kExpression, "编辑框10", Edt, 77, 205, 115, 21, nullptr, V | T, None, EmptyProps{}},
+    };
+    // clang-format on
+}
+
+// Records 27 to 52, the window's upper part: the three angle groups, the diagram and the note.
+std::vector<UnitRow> UpperPartRows()
+{
+    // clang-format off
+    return {
+    // rec    id, name, kind, left, top, width, height, text, state flags, event 0 handler, properties
     /* 27 */ {main_window::kArcCosineHypotenuse, "编辑框7", Edt, 396, 39, 71, 21, nullptr, V | T | B4, None, EmptyProps{}},
     /* 28 */ {main_window::kArcCosineHypotenuseLabel, "标签8", Lbl, 333, 39, 48, 21, "斜边长度", V | B4, None, LabelProps{}},
     /* 29 */ {main_window::kArcTangentAdjacent, "编辑框8", Edt, 243, 39, 71, 21, nullptr, V | T | B4, None, EmptyProps{}},
@@ -122,7 +130,24 @@ const WindowRows& MainWindowRows()
     /* 50 */ {main_window::kArcSineOpposite, "编辑框1", Edt, 70, 12, 71, 21, nullptr, V | T | B4, None, kEditV1},
     /* 51 */ {0x16010152, "外形框1", Shp, 2, 8, 152, 120, nullptr, V | B4, None, kFrame},
     /* 52 */ {0x16010154, "外形框2", Shp, 168, 8, 152, 120, nullptr, V | B4, None, kFrame},
-    }};
+    };
     // clang-format on
+}
+
+}  // namespace
+
+const WindowRows& MainWindowRows()
+{
+    static const WindowRows rows = [] {
+        // clang-format off
+        WindowRows window{main_window::kWindow, {0x017B0E8C, 0x19010136}, {
+        // rec    id, name, kind, left, top, width, height, text, state flags, event 0 handler, properties
+        /*  0 */ {main_window::kWindowRecord, "", KIND_WINDOW, 50, 50, 488, 420, "Anglarix", V, kWindowEventNoOpOffset, kWindow},
+        }};
+        // clang-format on
+        for (const std::vector<UnitRow>& part : {LowerPartRows(), UpperPartRows()})
+            window.rows.insert(window.rows.end(), part.begin(), part.end());
+        return window;
+    }();
     return rows;
 }
