@@ -177,6 +177,35 @@ void PlaceUnit(RuntimeWindow& window, RuntimeRecord& record)
     InvalidateRect(unit->Hwnd(), nullptr, TRUE);
 }
 
+namespace {
+
+// A control's notification as the unit's event; false for one that is none.
+bool RaiseControlEvent(WinUnit* unit, WORD notification)
+{
+    if (unit == nullptr)
+        return false;
+    const uint32_t window_id = unit->WindowId(), unit_id = unit->UnitId();
+    switch (notification) {
+    case BN_CLICKED: RaiseUnitEvent(window_id, unit_id, kEventClick); break;
+    case EN_CHANGE:
+        if (!unit->m_programmatic) {
+            // The notes the edit made untrue go before a procedure may give new ones.
+            if (g_user_change != nullptr)
+                g_user_change(window_id, unit_id);
+            RaiseUnitEvent(window_id, unit_id, kEventChange);
+        }
+        break;
+    case EN_SETFOCUS:
+    case BN_SETFOCUS: RaiseUnitEvent(window_id, unit_id, kEventFocusIn); break;
+    case EN_KILLFOCUS:
+    case BN_KILLFOCUS: RaiseUnitEvent(window_id, unit_id, kEventFocusOut); break;
+    default: return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool HandleUnitMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)
 {
     switch (message) {
@@ -211,31 +240,11 @@ bool HandleUnitMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam, 
         result = 1;
         return true;
     }
-    case WM_COMMAND: {
-        const HWND control = reinterpret_cast<HWND>(lparam);
-        WinUnit* unit = UnitOf(control);
-        if (unit == nullptr)
+    case WM_COMMAND:
+        if (!RaiseControlEvent(UnitOf(reinterpret_cast<HWND>(lparam)), HIWORD(wparam)))
             return false;
-        const uint32_t window_id = unit->WindowId(), unit_id = unit->UnitId();
-        switch (HIWORD(wparam)) {
-        case BN_CLICKED: RaiseUnitEvent(window_id, unit_id, kEventClick); break;
-        case EN_CHANGE:
-            if (!unit->m_programmatic) {
-                // The notes the edit made untrue go before a procedure may give new ones.
-                if (g_user_change != nullptr)
-                    g_user_change(window_id, unit_id);
-                RaiseUnitEvent(window_id, unit_id, kEventChange);
-            }
-            break;
-        case EN_SETFOCUS:
-        case BN_SETFOCUS: RaiseUnitEvent(window_id, unit_id, kEventFocusIn); break;
-        case EN_KILLFOCUS:
-        case BN_KILLFOCUS: RaiseUnitEvent(window_id, unit_id, kEventFocusOut); break;
-        default: return false;
-        }
         result = 0;
         return true;
-    }
     default: return false;
     }
 }
