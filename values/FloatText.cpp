@@ -142,10 +142,11 @@ size_t WriteSeventeenDigits(double magnitude, char* out)
 #endif
 }
 
-bool ReadDecimalDigits(const char* first, const char* last, double& value)
+std::optional<double> ReadDecimalDigits(const char* first, const char* last)
 {
+    double value = 0.0;
     if (ReadShortDecimal(first, last, value))
-        return true;
+        return value;
 #if ANGLARIX_PORTABLE_FLOAT_TEXT
     // strtod wants a NUL after the digits; it also reads "inf", signs and hex, which the
     // caller's range never holds.
@@ -154,11 +155,11 @@ bool ReadDecimalDigits(const char* first, const char* last, double& value)
     const double read = std::strtod(digits.c_str(), nullptr);
     // Beyond the range on either side, as from_chars reports it: a subnormal is in range.
     if (errno == ERANGE && (std::isinf(read) || read == 0.0))
-        return false;
-    value = read;
-    return true;
+        return std::nullopt;
+    return read;
 #else
-    const auto read = std::from_chars(first, last, value);
-    return read.ec != std::errc::result_out_of_range;
+    if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range)
+        return std::nullopt;
+    return value;
 #endif
 }

@@ -4,6 +4,7 @@
 // WebAssembly build's older library, or ANGLARIX_PORTABLE_FLOAT_TEXT) through the C library's
 // strtod and snprintf, correctly rounded in glibc and musl alike: the texts are the same.
 #include <cstddef>
+#include <optional>
 #include <version>
 
 #if !defined(ANGLARIX_PORTABLE_FLOAT_TEXT) && !(defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L)
@@ -23,6 +24,6 @@ inline constexpr double kPowersOfTen[] = {
 size_t WriteSeventeenDigits(double magnitude, char* out);
 
 // Reads [first, last), digits with an optional point and an optional "e" exponent and nothing
-// else. False when the value lies beyond the double range (value is then left alone); a value
-// below the smallest subnormal reads as 0 and is in range.
-bool ReadDecimalDigits(const char* first, const char* last, double& value);
+// else. None when the value lies beyond the double range; a value below the smallest
+// subnormal reads as 0 and is in range.
+std::optional<double> ReadDecimalDigits(const char* first, const char* last);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 #include "values/Commands.h"
 #include "values/FloatText.h"
@@ -24,8 +25,7 @@ constexpr int64_t kExponentLimit = 1'000'000'000;
 // decimal exponent of the first nonzero digit, used to tell overflow from underflow.
 double ReadMagnitude(const char* digits, const char* end, const char* letter, int64_t sci_exponent)
 {
-    double value = 0.0;
-    bool in_range = true;
+    std::optional<double> value;
     if (letter != nullptr && (*letter == 'd' || *letter == 'D')) {
         ByteBuffer copy;
         const size_t length = size_t(end - digits);
@@ -33,13 +33,13 @@ double ReadMagnitude(const char* digits, const char* end, const char* letter, in
             return 0.0;
         std::memcpy(copy.Data(), digits, length);
         copy.Data()[letter - digits] = 'e';
-        in_range = ReadDecimalDigits(copy.Data(), copy.Data() + length, value);
+        value = ReadDecimalDigits(copy.Data(), copy.Data() + length);
     } else {
-        in_range = ReadDecimalDigits(digits, end, value);
+        value = ReadDecimalDigits(digits, end);
     }
-    if (!in_range)
+    if (!value)
         return sci_exponent >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return value;
+    return *value;
 }
 
 }  // namespace
