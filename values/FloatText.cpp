@@ -24,8 +24,8 @@ constexpr int kExactPowers = 22;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The short decimal [first, last) read exactly; false when it is not one.
-bool ReadShortDecimal(const char* first, const char* last, double& value)
+// The short decimal [first, last) read exactly; none when it is not one.
+std::optional<double> ReadShortDecimal(const char* first, const char* last)
 {
     uint64_t mantissa = 0;
     int significant = 0;
@@ -42,12 +42,12 @@ bool ReadShortDecimal(const char* first, const char* last, double& value)
         if (mantissa == 0 && *p == '0')
             continue;
         if (++significant > kShortDigits)
-            return false;
+            return std::nullopt;
         mantissa = mantissa * 10 + uint64_t(*p - '0');
     }
     if (p < last) {
         if (*p != 'e' && *p != 'E')
-            return false;
+            return std::nullopt;
         ++p;
         const bool negative = p < last && *p == '-';
         if (p < last && (*p == '+' || *p == '-'))
@@ -56,18 +56,15 @@ bool ReadShortDecimal(const char* first, const char* last, double& value)
         for (; p < last && IsDigit(*p) && written < 1000; ++p)
             written = written * 10 + (*p - '0');
         if (p != last)
-            return false;
+            return std::nullopt;
         exponent += negative ? -written : written;
     }
-    if (mantissa == 0) {
-        value = 0.0;
-        return true;
-    }
+    if (mantissa == 0)
+        return 0.0;
     if (exponent < -kExactPowers || exponent > kExactPowers)
-        return false;
-    value = exponent < 0 ? double(mantissa) / kPowersOfTen[-exponent]
-                         : double(mantissa) * kPowersOfTen[exponent];
-    return true;
+        return std::nullopt;
+    return exponent < 0 ? double(mantissa) / kPowersOfTen[-exponent]
+                        : double(mantissa) * kPowersOfTen[exponent];
 }
 
 // Magnitudes from 10^-5 up to 10^17 in the seventeen-digit layout by integer arithmetic; 0
@@ -144,8 +141,7 @@ size_t WriteSeventeenDigits(double magnitude, char* out)
 
 std::optional<double> ReadDecimalDigits(const char* first, const char* last)
 {
-    double value = 0.0;
-    if (ReadShortDecimal(first, last, value))
+    if (const std::optional<double> value = ReadShortDecimal(first, last))
         return value;
 #if ANGLARIX_PORTABLE_FLOAT_TEXT
     // strtod wants a NUL after the digits; it also reads "inf", signs and hex, which the
@@ -158,6 +154,7 @@ std::optional<double> ReadDecimalDigits(const char* first, const char* last)
         return std::nullopt;
     return read;
 #else
+    double value = 0.0;
     if (std::from_chars(first, last, value).ec == std::errc::result_out_of_range)
         return std::nullopt;
     return value;
