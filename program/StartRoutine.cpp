@@ -4,6 +4,8 @@
 
 #include "contract/ServiceTable.h"
 #include "program/Procedures.h"
+#include "program/data/MainWindowTemplate.h"
+#include "values/Constants.h"
 
 namespace {
 
@@ -30,4 +32,12 @@ int StartRoutine()
     services.LoadWindow(main_window::kWindow);
     services.RunMessageLoop();
     return 0;
+}
+
+ProgramParts TheProgramParts(std::span<const LibraryDescriptor* const> libraries)
+{
+    return {.constants = {reinterpret_cast<const uint8_t*>(ConstantsBlock.bytes), kConstantsBlockSize},
+            .libraries = libraries,
+            .window_template = {MainWindowTemplate, MainWindowTemplateSize},
+            .procedures = ProgramProcedures()};
 }

@@ -6,6 +6,11 @@
 // return 0.
 #include <cstdint>
 
+#include "core/frame/FrameServices.h"
 #include "program/data/MainWindowUnits.h"
 
 int StartRoutine();
+
+// What this program brings to the runtime (its constants, window template and procedures), with
+// the unit library of the face it runs on.
+ProgramParts TheProgramParts(std::span<const LibraryDescriptor* const> libraries);

@@ -227,10 +227,7 @@ int main()
 {
     static const LibraryDescriptor* const libraries[] = {&PageLibrary()};
     InstallServices(&FrameServices({
-        .program = {.constants = {reinterpret_cast<const uint8_t*>(ConstantsBlock.bytes), kConstantsBlockSize},
-                    .libraries = libraries,
-                    .window_template = {MainWindowTemplate, MainWindowTemplateSize},
-                    .procedures = ProgramProcedures()},
+        .program = TheProgramParts(libraries),
         .run_message_loop = &EnterPageLoop,
         .load_window = &LoadPageWindow,
         .present_error = &PresentError,

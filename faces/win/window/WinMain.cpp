@@ -400,10 +400,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     static const LibraryDescriptor* const libraries[] = {&WinLibrary()};
     InstallServices(&FrameServices({
-        .program = {.constants = {reinterpret_cast<const uint8_t*>(ConstantsBlock.bytes), kConstantsBlockSize},
-                    .libraries = libraries,
-                    .window_template = {MainWindowTemplate, MainWindowTemplateSize},
-                    .procedures = ProgramProcedures()},
+        .program = TheProgramParts(libraries),
         .prepare = &PrepareWinRuntime,
         .run_message_loop = &RunMessageLoopService,
         .load_window = &LoadWindowService,
