@@ -44,16 +44,13 @@ std::string DegreesText(double radians)
 }
 
 // The angle's text, or the empty text with why there is no angle.
-std::string DegreesText(double ratio, std::optional<double> radians, Reason* reason)
+AngleText DegreesText(double ratio, std::optional<double> radians)
 {
-    Reason why = Reason::None;
     if (std::isnan(ratio))
-        why = Reason::NoRatio;
-    else if (!radians)
-        why = Reason::RatioOutOfRange;
-    if (reason != nullptr)
-        *reason = why;
-    return why == Reason::None ? DegreesText(*radians) : std::string();
+        return {.reason = Reason::NoRatio};
+    if (!radians)
+        return {.reason = Reason::RatioOutOfRange};
+    return {.text = DegreesText(*radians)};
 }
 
 }  // namespace
@@ -76,23 +73,23 @@ std::optional<double> RatioArcCosine(double x)
     return HalfPiApprox - *RatioArcSine(x);
 }
 
-std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box, Reason* reason)
+AngleText ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box)
 {
     const double ratio = BoxRatio(opposite_box, hypotenuse_box);
-    return DegreesText(ratio, RatioArcSine(ratio), reason);
+    return DegreesText(ratio, RatioArcSine(ratio));
 }
 
 // A ratio that is not a number (0 over 0, both boxes empty) has no angle; one over 0 is 90°.
-std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box, Reason* reason)
+AngleText ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box)
 {
     const double ratio = BoxRatio(opposite_box, adjacent_box);
-    return DegreesText(ratio, CallMath(Arctangent, ratio), reason);
+    return DegreesText(ratio, CallMath(Arctangent, ratio));
 }
 
-std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box, Reason* reason)
+AngleText ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box)
 {
     const double ratio = BoxRatio(adjacent_box, hypotenuse_box);
-    return DegreesText(ratio, RatioArcCosine(ratio), reason);
+    return DegreesText(ratio, RatioArcCosine(ratio));
 }
 
 namespace {

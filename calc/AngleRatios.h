@@ -2,9 +2,9 @@
 // The angle of a right triangle from two side lengths, in degrees, as the three angle buttons
 // write it into their result box. Box texts are read as single-precision numbers; the angle
 // is converted with PiApprox, so 30 degrees shows as 30.00000000086.
-//   ArcSineText("1", "2")    -> "30.00000000086"     ArcCosineText("1", "1") -> "-2.572381737566e-009"
-//   ArcTangentText("1", "")  -> "90.00000000257"     ArcTangentText("", "")  -> ""
-//   ArcSineText("2", "1")    -> ""   (no angle has that sine: the empty text)
+//   ArcSineText("1", "2")    -> {"30.00000000086"}   ArcCosineText("1", "1") -> {"-2.572381737566e-009"}
+//   ArcTangentText("1", "")  -> {"90.00000000257"}   ArcTangentText("", "")  -> {"", NoRatio}
+//   ArcSineText("2", "1")    -> {"", RatioOutOfRange}   (no angle has that sine)
 // Boxes are read with × ÷ 。 and full-width forms as ASCII: "0。5" is 0.5.
 #include <optional>
 #include <string>
@@ -19,15 +19,17 @@ std::optional<double> RatioArcSine(double x);
 // HalfPiApprox less the arcsine; none under the same test.
 std::optional<double> RatioArcCosine(double x);
 
-// The texts the three buttons write, from the texts of their two input boxes. When the text
-// is empty, *reason (if given) says why: NoRatio when the ratio is not a number (both sides
-// 0 or empty), RatioOutOfRange when no angle has that sine or cosine; None otherwise.
-std::string ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box,
-                        Reason* reason = nullptr);
-std::string ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box,
-                           Reason* reason = nullptr);
-std::string ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box,
-                          Reason* reason = nullptr);
+// The text a button writes, and when it is empty why: NoRatio when the ratio is not a number
+// (both sides 0 or empty), RatioOutOfRange when no angle has that sine or cosine.
+struct AngleText {
+    std::string text;
+    Reason reason = Reason::None;
+};
+
+// The texts the three buttons write, from the texts of their two input boxes.
+AngleText ArcSineText(std::string_view opposite_box, std::string_view hypotenuse_box);
+AngleText ArcTangentText(std::string_view opposite_box, std::string_view adjacent_box);
+AngleText ArcCosineText(std::string_view adjacent_box, std::string_view hypotenuse_box);
 
 // How an angle box got its text (UTF-8): the ratio as typed with the function, the degrees,
 // and the same in degrees, minutes and seconds. Empty for an empty result.

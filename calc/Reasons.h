@@ -3,7 +3,7 @@
 // it is. One wording per reason: English for the command line (its message catalogue turns
 // it into Chinese) and Chinese for the window's tips, both UTF-8.
 //   EvaluateWithReason("1/0")  -> {"", Reason::DivisionByZero}
-//   ArcSineText("2", "1", &r)  -> "", r = Reason::RatioOutOfRange
+//   ArcSineText("2", "1")      -> {"", Reason::RatioOutOfRange}
 #include <array>
 #include <cstddef>
 #include <cstdint>

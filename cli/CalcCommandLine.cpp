@@ -189,10 +189,10 @@ int Angle(Mode mode, std::string_view a, std::string_view b)
 {
     const std::string first = Utf8ToGbk(a);
     const std::string second = Utf8ToGbk(b);
-    Reason reason = Reason::None;
-    const std::string angle = mode == Mode::ArcSine      ? ArcSineText(first, second, &reason)
-                              : mode == Mode::ArcTangent ? ArcTangentText(first, second, &reason)
-                                                         : ArcCosineText(first, second, &reason);
+    const AngleText result = mode == Mode::ArcSine      ? ArcSineText(first, second)
+                             : mode == Mode::ArcTangent ? ArcTangentText(first, second)
+                                                        : ArcCosineText(first, second);
+    const std::string& angle = result.text;
     PrintLine(angle);
     Explain(AngleWorking(mode == Mode::ArcSine      ? "arcsin"
                          : mode == Mode::ArcTangent ? "arctan"
@@ -200,7 +200,7 @@ int Angle(Mode mode, std::string_view a, std::string_view b)
                          first, second, angle));
     if (!angle.empty())
         return 0;
-    ReportFailure(reason);
+    ReportFailure(result.reason);
     return 1;
 }
 

@@ -63,18 +63,17 @@ void ShowAngleWarning(bool shown)
     Services().SetUnitProperty(kWindow, kAngleWarning, kPropertyVisible, kWholeValue, shown ? 1 : 0);
 }
 
-using AngleText = std::string (*)(std::string_view first_box, std::string_view second_box, Reason* reason);
+using AngleFunction = AngleText (*)(std::string_view first_box, std::string_view second_box);
 
-ProcedureResult AngleClick(AngleText angle, const char* function, uint32_t first_box, uint32_t second_box,
+ProcedureResult AngleClick(AngleFunction angle, const char* function, uint32_t first_box, uint32_t second_box,
                            uint32_t result_box)
 {
     const std::string first = BoxText(first_box);
     const std::string second = BoxText(second_box);
-    Reason reason = Reason::None;
-    const std::string result = angle(first, second, &reason);
-    WriteBox(result_box, result);
-    SetNoteWorking(result_box, AngleWorking(function, first, second, result));
-    ShowReason(result_box, reason);
+    const AngleText result = angle(first, second);
+    WriteBox(result_box, result.text);
+    SetNoteWorking(result_box, AngleWorking(function, first, second, result.text));
+    ShowReason(result_box, result.reason);
     return {};
 }
 

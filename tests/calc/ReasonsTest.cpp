@@ -93,7 +93,7 @@ TEST(Reasons, AnglesSayWhyTheyAreEmpty)
 {
     // clang-format off
     const struct {
-        std::string (*function)(std::string_view, std::string_view, Reason*);
+        AngleText (*function)(std::string_view, std::string_view);
         const char* a;
         const char* b;
         Reason reason;
@@ -105,10 +105,9 @@ TEST(Reasons, AnglesSayWhyTheyAreEmpty)
     };
     // clang-format on
     for (const auto& c : cases) {
-        Reason reason = Reason::Overflow;
-        const std::string text = c.function(c.a, c.b, &reason);
-        EXPECT_EQ(reason, c.reason) << c.a << " / " << c.b;
-        EXPECT_EQ(text.empty(), c.reason != Reason::None) << c.a << " / " << c.b;
+        const AngleText angle = c.function(c.a, c.b);
+        EXPECT_EQ(angle.reason, c.reason) << c.a << " / " << c.b;
+        EXPECT_EQ(angle.text.empty(), c.reason != Reason::None) << c.a << " / " << c.b;
     }
 }
 
