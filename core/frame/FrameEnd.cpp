@@ -36,7 +36,7 @@ void ReleaseLibraries()
     SetUnitLibraries({});
 }
 
-[[noreturn]] void ExitProcess(int32_t code)
+[[noreturn]] void EndProcess(int32_t code)
 {
     std::fflush(nullptr);
     if (FaceOfServices().exit_process != nullptr)
@@ -119,7 +119,7 @@ void TerminateRuntime(int32_t code)
 void EndProgram(int32_t code)
 {
     TerminateRuntime(code);
-    ExitProcess(code);
+    EndProcess(code);
 }
 
 int ExitHandler(int quit_code)
